@@ -1,0 +1,138 @@
+// The configuration image: a byte-exact copy of the OSTC's 768-byte configuration
+// memory (three banks of 256 bytes), the built-in table of the 96 custom functions,
+// the default image and the checks applied to an image.
+//
+// Entry points: ConfigImage::defaultImage, resetBattery, checkCf, validate,
+// takeUserSettings, equalForReadback, cf/setCf, and the named field accessors.
+// Stopping validation errors are thrown as a QString holding the message text.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+class MessageSink;
+
+// One row of the custom-function definitions table.
+struct CfDefinition {
+    quint32 type;     // 1 int16, 2 int8, 3 tenths, 4 hundredths, 5 percent, 6 time,
+                      // 134 signed time, 7 colour, 8 on/off
+    quint16 def;      // default raw value
+    quint16 min;      // 0 = no lower limit
+    quint16 max;      // not greater than min = no upper limit
+    const char* label; // at most 17 characters, exact spacing
+};
+
+class ConfigImage {
+public:
+    static constexpr int Size = 768;
+    static constexpr int BankSize = 256;
+    static constexpr int CfCount = 96;
+    static constexpr int GasCount = 5;
+
+    // Image offsets of the named fields.
+    enum Offset : int {
+        serial = 0,               // u16, 0xFFFF blank
+        gas1_default_O2 = 4,      // gas n default O2 at 4 + 4(n-1), default He +1,
+        gas1_O2 = 6,              // current O2 at 6 + 4(n-1), current He +1
+        gas6_O2 = 24,
+        gas6_He = 25,
+        salinity = 26,
+        active_gases = 27,        // bit n-1 = gas n active
+        gas1_depth = 28,          // change depth of gas n at 28 + (n-1)
+        first_gas = 33,
+        deco_type = 34,
+        setpoint1 = 36,           // setpoint k at 36 + (k-1), centibar
+        battery_low_mv = 40,      // i16
+        date_a = 42,
+        battery_word = 45,        // u16
+        last_charge_date = 47,
+        cycle_count = 50,         // i16
+        total_cycle_count = 52,   // i16
+        min_temperature = 54,     // i16, tenths of a degree
+        date_b = 56,
+        max_temperature = 59,     // i16, tenths of a degree
+        date_c = 61,
+        text_on = 64,
+        text = 65,                // 25 bytes Latin-1, padded with '}'
+        cf_count = 92,
+        bank1_byte0 = 256,
+        firmware_major = 257,
+        firmware_minor = 258,
+    };
+    static constexpr int TextLength = 25;
+    static constexpr int BatteryBlockStart = 40;
+    static constexpr int BatteryBlockEnd = 63; // inclusive
+
+    ConfigImage(); // all 768 bytes zero
+
+    // The image built at start-up: defaults of every field and CF, battery reset to today.
+    static ConfigImage defaultImage(const QDate& today = QDate::currentDate());
+
+    // Raw access.
+    const quint8* data() const { return bytes_; }
+    quint8* data() { return bytes_; }
+    QByteArray toByteArray() const;
+    void fromByteArray(const QByteArray& image); // exactly Size bytes, else throws
+    QByteArray bank(int b) const;
+    void setBank(int b, const QByteArray& bytes); // exactly BankSize bytes
+    quint8 byte(int offset) const { return bytes_[offset]; }
+    void setByte(int offset, quint8 v) { bytes_[offset] = v; }
+    quint16 word(int offset) const;
+    void setWord(int offset, quint16 v);
+    qint16 signedWord(int offset) const { return static_cast<qint16>(word(offset)); }
+
+    // Gases 1..5, setpoints 1..3.
+    quint8 gasO2(int n) const { return bytes_[gas1_O2 + 4 * (n - 1)]; }
+    quint8 gasHe(int n) const { return bytes_[gas1_O2 + 1 + 4 * (n - 1)]; }
+    void setGasO2(int n, quint8 v) { bytes_[gas1_O2 + 4 * (n - 1)] = v; }
+    void setGasHe(int n, quint8 v) { bytes_[gas1_O2 + 1 + 4 * (n - 1)] = v; }
+    quint8 gasDefaultO2(int n) const { return bytes_[gas1_default_O2 + 4 * (n - 1)]; }
+    quint8 gasDefaultHe(int n) const { return bytes_[gas1_default_O2 + 1 + 4 * (n - 1)]; }
+    void setGasDefaultO2(int n, quint8 v) { bytes_[gas1_default_O2 + 4 * (n - 1)] = v; }
+    void setGasDefaultHe(int n, quint8 v) { bytes_[gas1_default_O2 + 1 + 4 * (n - 1)] = v; }
+    quint8 gasDepth(int n) const { return bytes_[gas1_depth + (n - 1)]; }
+    void setGasDepth(int n, quint8 v) { bytes_[gas1_depth + (n - 1)] = v; }
+    bool gasActive(int n) const { return (bytes_[active_gases] >> (n - 1)) & 1; }
+    void setGasActive(int n, bool on);
+    quint8 setpoint(int k) const { return bytes_[setpoint1 + (k - 1)]; }
+    void setSetpoint(int k, quint8 cbar) { bytes_[setpoint1 + (k - 1)] = cbar; }
+
+    // Custom text: the characters before the first '}' (empty when the flag is 0).
+    QString customText() const;
+    // Sets the flag to (text not empty) and the 25 bytes to text padded with '}'.
+    void setCustomText(const QString& text);
+
+    // Custom functions 0..95: current value, default, image offset of the entry.
+    static int cfOffset(int n) { return 256 * (n / 32) + 128 + 4 * (n % 32); }
+    quint16 cf(int n) const { return word(cfOffset(n) + 2); }
+    void setCf(int n, quint16 v) { setWord(cfOffset(n) + 2, v); }
+    quint16 cfDefault(int n) const { return word(cfOffset(n)); }
+    void setCfDefault(int n, quint16 v) { setWord(cfOffset(n), v); }
+    static const CfDefinition& cfDefinition(int n);
+    static QString cfName(int n); // "CF05"
+
+    // Battery block reset to today's date.
+    void resetBattery(const QDate& today = QDate::currentDate());
+
+    // Empty text when raw value v is acceptable for CF n, else the message.
+    static QString checkCf(int n, quint16 v);
+
+    // Checks the whole image, writing findings to sink (may be null). Throws a QString
+    // ("EEPROM: bad serial", "EEPROM: bad firmware version", "EEPROM: bad deco type").
+    bool validate(MessageSink* sink, const QDate& today = QDate::currentDate()) const;
+
+    // Lays the user-editable settings of source over this image; returns validate().
+    bool takeUserSettings(const ConfigImage& source, MessageSink* sink,
+                          const QDate& today = QDate::currentDate());
+
+    // Copies other's battery block into this image, then compares all 768 bytes.
+    bool equalForReadback(const ConfigImage& other);
+
+    bool operator==(const ConfigImage& o) const;
+    bool operator!=(const ConfigImage& o) const { return !(*this == o); }
+
+private:
+    quint8 bytes_[Size];
+};
