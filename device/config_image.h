@@ -116,6 +116,13 @@ public:
     // Battery block reset to today's date.
     void resetBattery(const QDate& today = QDate::currentDate());
 
+    // A stored date (month, day, two-digit year) is accepted when month is 1..12, day
+    // 1..31 and the year lies between 9 and today's two-digit year.
+    static bool isValidDate(int month, int day, int year, const QDate& today);
+
+    // Bit of CfDefinition::type marking a row whose limits are signed 16-bit numbers.
+    static constexpr quint32 SignedType = 128;
+
     // Empty text when raw value v is acceptable for CF n, else the message.
     static QString checkCf(int n, quint16 v);
 
