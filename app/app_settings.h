@@ -1,0 +1,13 @@
+// The application settings: one INI file, "Bathyra Defaults.ini" in the home directory,
+// opened on first use and kept open until shut-down. Every part of the program reads
+// and writes its keys through appSettings().
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+QString appSettingsPath();
+QSettings& appSettings();
+// Writes the settings to disk and closes them; the next appSettings() opens them again.
+void closeAppSettings();

@@ -1,0 +1,235 @@
+// Main window: construction, connections and the window, file and dialog slots.
+// Slots of features that arrive later exist here but are not connected yet; their
+// buttons and actions are disabled so that nothing pretends to work.
+#include "app/bathyra_interface.h"
+
+#include "app/app_settings.h"
+#include "app/options.h"
+#include "app/settings_dialog.h"
+#include "app/version.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplashScreen>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <array>
+
+// Resources of the static application library must be registered by hand.
+static void initBathyraResources() { Q_INIT_RESOURCE(bathyra); }
+
+Bathyra_Interface::Bathyra_Interface(QWidget* parent)
+    : InterfaceBase(parent)
+{
+    initBathyraResources();
+    connectForm();
+
+    for (int n = 1; n <= 5; ++n)
+        showGasInfo(n);
+    setpointSlot();
+
+    const bool beta = programOptions().betaFeatures;
+    replayMode->setVisible(beta);
+    replayGB->setVisible(beta);
+
+    splitter->setCollapsible(0, false);
+    splitter->setStretchFactor(1, 1);
+
+    // The panel never needs a horizontal scroll bar: its width is what its content asks.
+    scrollArea->setMinimumWidth(scrollAreaWidgetContents->sizeHint().width()
+                                + scrollArea->verticalScrollBar()->sizeHint().width()
+                                + 2 * scrollArea->frameWidth());
+    scrollArea->adjustSize();
+}
+
+Bathyra_Interface::~Bathyra_Interface()
+{
+    delete help_.data();
+}
+
+void Bathyra_Interface::connectForm()
+{
+    const auto both = [this](QAction* action, QAbstractButton* button, void (Bathyra_Interface::*slot)()) {
+        if (action)
+            connect(action, &QAction::triggered, this, slot);
+        if (button)
+            connect(button, &QAbstractButton::clicked, this, slot);
+    };
+    both(actionLoad, loadButton, &Bathyra_Interface::loadDiveSlot);
+    both(actionSave, saveButton, &Bathyra_Interface::saveDiveSlot);
+    both(actionSettings, settingsButton, &Bathyra_Interface::settingsSlot);
+    both(actionExit, exitButton, &Bathyra_Interface::closeAllWindows);
+    both(actionHelp, helpButton, &Bathyra_Interface::helpSlot);
+    both(actionAbout, aboutButton, &Bathyra_Interface::aboutSlot);
+
+    // Device commands, simulation runs, plots, the profile editor, the custom function
+    // editor, scripts and update checks come with their own code.
+    for (QAction* a : {actionDownload, actionEditCF, actionUploadCF, setDateTimeAction, actionSimulate,
+                       actionGasVolumes, actionAscent, actionAddRuntime, actionClearProfile,
+                       actionPressureDiagram, checkUpdatesAction, actionRunScript, actionRun_tests})
+        a->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(downloadCFButton), static_cast<QWidget*>(editCFButton),
+                       static_cast<QWidget*>(uploadCFButton), static_cast<QWidget*>(screenDumpButton),
+                       static_cast<QWidget*>(upgradeFWButton), static_cast<QWidget*>(setDateTimeButton),
+                       static_cast<QWidget*>(simulateButton), static_cast<QWidget*>(gasVolumesButton),
+                       static_cast<QWidget*>(ascentButton), static_cast<QWidget*>(addRuntime),
+                       static_cast<QWidget*>(pressurePlot), static_cast<QWidget*>(clearProfile),
+                       static_cast<QWidget*>(editProfilePB), static_cast<QWidget*>(runProfilePB)})
+        w->setEnabled(false);
+
+    const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
+        &Bathyra_Interface::gas1ModSlot, &Bathyra_Interface::gas2ModSlot, &Bathyra_Interface::gas3ModSlot,
+        &Bathyra_Interface::gas4ModSlot, &Bathyra_Interface::gas5ModSlot};
+    for (int n = 1; n <= 5; ++n) {
+        const GasRow row = gasRow(n);
+        const auto slot = rowSlots[static_cast<size_t>(n - 1)];
+        connect(row.enable, &QAbstractButton::toggled, this, slot);
+        connect(row.first, &QAbstractButton::toggled, this, slot);
+        connect(row.o2, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
+        connect(row.he, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
+        connect(row.depth, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
+    }
+    connect(ppo2_1, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &Bathyra_Interface::setpointSlot);
+    connect(ccrMode, &QAbstractButton::toggled, this, &Bathyra_Interface::setpointSlot);
+    // Every MOD depends on the highest ppO2; keep the five lines true to it.
+    connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this] {
+        for (int n = 1; n <= 5; ++n)
+            showGasInfo(n);
+    });
+}
+
+QString Bathyra_Interface::startDirectory() const
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString dir = appSettings().value("Planner/divePath", documents).toString();
+    return QDir(dir).exists() ? dir : documents;
+}
+
+void Bathyra_Interface::loadDiveSlot()
+{
+    const QString file = QFileDialog::getOpenFileName(this, tr("Load dive parameters..."), startDirectory(),
+                                                      tr("Dives params (*.div)", "file format"));
+    if (file.isEmpty())
+        return;
+    appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
+    const QSettings params(file, QSettings::IniFormat);
+    load(&params);
+}
+
+void Bathyra_Interface::saveDiveSlot()
+{
+    const QString file = QFileDialog::getSaveFileName(this, tr("Save all parameters...", "Save .div"),
+                                                      startDirectory(), tr("Dives params (*.div)", "file format"));
+    if (file.isEmpty())
+        return;
+    appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
+    QSettings params(file, QSettings::IniFormat);
+    if (!params.isWritable()) {
+        qWarning("Unable to write to '%s'.", qPrintable(file));
+        return;
+    }
+    applyParameters(false);
+    save(&params);
+}
+
+void Bathyra_Interface::settingsSlot()
+{
+    auto* dialog = new Settings(this);
+    dialog->exec();
+    delete dialog;
+}
+
+void Bathyra_Interface::closeAllWindows()
+{
+    applyParameters(true);
+    if (splash_)
+        splash_->close();
+    QApplication::closeAllWindows();
+}
+
+void Bathyra_Interface::helpSlot()
+{
+    if (!help_) {
+        QFile page(":/help/Doc/index.html");
+        page.open(QIODevice::ReadOnly);
+        help_ = new QTextBrowser;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+        help_->setAttribute(Qt::WA_QuitOnClose, false);
+        help_->setWindowTitle(tr("Bathyra help"));
+        help_->setWindowIcon(windowIcon());
+        help_->resize(800, 600);
+        help_->setOpenExternalLinks(true);
+        help_->setSearchPaths({":/help/Doc"});
+        help_->setHtml(QString::fromLatin1(page.readAll()));
+    }
+    help_->show();
+    help_->raise();
+}
+
+QString aboutText()
+{
+    return QCoreApplication::translate("Bathyra_Interface",
+                                       "<font size='+3'><i>Bathyra</i></font> <i>v%1%2 - OSTC firmware %3.%4%5</i><br>")
+               .arg(BATHYRA_VERSION_NUMBER, BATHYRA_VERSION_SUFFIX)
+               .arg(BATHYRA_FIRMWARE_MAJOR)
+               .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
+               .arg(BATHYRA_FIRMWARE_SUFFIX)
+        + QCoreApplication::translate(
+              "Bathyra_Interface",
+              "<i>Bathyra</i> software purposes is:<ul><li>To play with and understand the decompression "
+              "parameters of your <i>OSTC</i> computer (model, gradient factors, switch depth, etc.).<li>To plot "
+              "simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, "
+              "etc.)<li>To check the <i>OSTC</i> by comparing its results to other deco softwares.<li>To backup, "
+              "edit and restore your <i>OSTC</i> computer configurations.</ul>")
+        + QCoreApplication::translate("Bathyra_Interface", "The Bathyra developers - free software, no warranty.");
+}
+
+void Bathyra_Interface::aboutSlot()
+{
+    const QFontMetrics fm(font());
+    const QSize size(80 * fm.averageCharWidth() + 10, 16 * fm.lineSpacing() + 12);
+    QPixmap pixmap = QPixmap(":/image/Bathyra_splash.png").scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+
+    // The text, in black, centred vertically over the picture.
+    QTextDocument doc;
+    doc.setDefaultFont(font());
+    doc.setDefaultStyleSheet("body { color: black }");
+    doc.setHtml("<body>" + aboutText() + "</body>");
+    doc.setTextWidth(size.width() - 20);
+    {
+        QPainter painter(&pixmap);
+        painter.translate(10, (size.height() - doc.size().height()) / 2);
+        doc.drawContents(&painter);
+    }
+
+    splash_ = std::make_unique<QSplashScreen>(pixmap, Qt::WindowStaysOnTopHint);
+    splash_->setAttribute(Qt::WA_QuitOnClose, false);
+    splash_->show();
+}
+
+// Later features: their slots are connected when their code arrives.
+void Bathyra_Interface::editCFSlot() {}
+void Bathyra_Interface::simulateSlot() {}
+void Bathyra_Interface::ascentSlot() {}
+void Bathyra_Interface::gasVolumesSlot() {}
+void Bathyra_Interface::addRuntimeSlot() {}
+void Bathyra_Interface::clearProfileSlot() {}
+void Bathyra_Interface::pressureDiagramSlot() {}
+void Bathyra_Interface::checkUpdatesSlot() {}
+void Bathyra_Interface::runScriptSlot() {}
+void Bathyra_Interface::runAllTestsSlot() {}
+void Bathyra_Interface::editProfileSlot() {}
+void Bathyra_Interface::runProfileSlot() {}
+void Bathyra_Interface::downloadOSTCSlot() {}
+void Bathyra_Interface::uploadOSTCSlot() {}
+void Bathyra_Interface::setDateTimeSlot() {}
+void Bathyra_Interface::screenDumpSlot() {}
+void Bathyra_Interface::upgradeFWSlot() {}

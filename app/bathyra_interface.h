@@ -1,0 +1,100 @@
+// The main window: the hub of the program. It owns the dive parameter widgets, the
+// message console and the windows opened from it; each user action is one slot that
+// hands the work to the code that does it.
+//
+// The parameter transfer (widgets <-> configuration image) lives in
+// bathyra_parameters.cpp; window, file and dialog slots in bathyra_interface.cpp.
+#pragma once
+
+#include "app/interface_base.h"
+#include "device/param_file.h"
+
+#include <QPointer>
+#include <QSplashScreen>
+#include <QTextBrowser>
+#include <memory>
+
+class QSettings;
+
+
+
+class Bathyra_Interface : public InterfaceBase {
+    Q_OBJECT
+public:
+    explicit Bathyra_Interface(QWidget* parent = nullptr);
+    ~Bathyra_Interface() override;
+
+    // Widgets to the configuration image, the engine's surface pressure and the replay flags.
+    Q_INVOKABLE void applyParameters(bool noPlot);
+    // Configuration image and replay flags to the widgets.
+    Q_INVOKABLE virtual void showParameters();
+    // Colours and information line of gas row 1..5.
+    void showGasInfo(int row);
+    // Short name of gas n (1..5) of the configuration image.
+    Q_INVOKABLE QString gasName(int n) const;
+    Q_INVOKABLE void loadEngineGases();
+    // Throws a QString on a refused mix.
+    Q_INVOKABLE void setDepth(float depthMetres);
+    Q_INVOKABLE int bestGasForDepth(float depthMetres) const;
+
+    // The four dive inputs of the planning group.
+    DiveInputs diveInputs() const;
+
+    QSplashScreen* splash() const { return splash_.get(); }
+    QTextBrowser* helpWindow() const { return help_; }
+
+public slots:
+    void loadDiveSlot();
+    void saveDiveSlot();
+    void settingsSlot();
+    void closeAllWindows();
+    void editCFSlot();
+    void simulateSlot();
+    void ascentSlot();
+    void gasVolumesSlot();
+    void addRuntimeSlot();
+    void clearProfileSlot();
+    void pressureDiagramSlot();
+    void helpSlot();
+    void aboutSlot();
+    void checkUpdatesSlot();
+    void runScriptSlot();
+    void runAllTestsSlot();
+    void gas1ModSlot();
+    void gas2ModSlot();
+    void gas3ModSlot();
+    void gas4ModSlot();
+    void gas5ModSlot();
+    void setpointSlot();
+    void editProfileSlot();
+    void runProfileSlot();
+    void downloadOSTCSlot();
+    void uploadOSTCSlot();
+    void setDateTimeSlot();
+    void screenDumpSlot();
+    void upgradeFWSlot();
+
+    // Writes or reads the whole parameter set.
+    void save(QSettings* settings);
+    void load(const QSettings* settings);
+
+private:
+    // The widgets of one gas row.
+    struct GasRow {
+        QCheckBox* enable;
+        QRadioButton* first;
+        QLabel* o2Label;
+        QSpinBox* o2;
+        QLabel* heLabel;
+        QSpinBox* he;
+        QLabel* depthLabel;
+        QSpinBox* depth;
+        QLabel* info;
+    };
+    GasRow gasRow(int n) const;
+    void connectForm();
+    QString startDirectory() const;
+
+    std::unique_ptr<QSplashScreen> splash_;
+    QPointer<QTextBrowser> help_;
+};

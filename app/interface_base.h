@@ -1,0 +1,21 @@
+// The base of the main window: the form and the message console. Every line meant for
+// the user goes through message(); non-window code reaches it as a MessageSink.
+#pragma once
+
+#include "device/message_sink.h"
+#include "ui_bathyra.h"
+
+#include <QMainWindow>
+
+class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink {
+    Q_OBJECT
+public:
+    explicit InterfaceBase(QWidget* parent = nullptr);
+
+public slots:
+    void clearMessages();
+    // Writes one HTML line; with overwrite the console's last line is replaced.
+    void message(const QString& line, bool overwrite) override;
+    void message(const QString& line);
+    QString getMessages();
+};
