@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <cmath>
+#include <cstdio>
 
 namespace planner {
 
@@ -81,7 +82,11 @@ void Simulation::cycle(const char* phase)
 QString Simulation::traceLine(float depth, const QString& label, int minutes) const
 {
     const int runTime = runState().runTime;
-    QString line = QString::asprintf("%3d:%02d %5.1fm", runTime / 60, runTime % 60, depth);
+    // C printf formatting, half-way cases included.
+    char head[64];
+    std::snprintf(head, sizeof head, "%3d:%02d %5.1fm", runTime / 60, runTime % 60,
+                  static_cast<double>(depth));
+    QString line = QString::fromLatin1(head);
     if (!label.isEmpty()) {
         line += QLatin1Char(' ') + label;
         if (minutes > 60)
