@@ -1,0 +1,130 @@
+// Plot export: see plot_export.h.
+#include "plot/plot_export.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QTextDocument>
+
+#include <qwt_plot.h>
+#include <qwt_plot_renderer.h>
+#include <qwt_text.h>
+
+namespace plotexport {
+
+namespace {
+
+QString tr(const char* text, const char* disambiguation)
+{
+    return QCoreApplication::translate("PlotInterface", text, disambiguation);
+}
+
+} // namespace
+
+QString imageFileFilter()
+{
+    return tr("Jpeg image", "file format") + " (*.jpg;*.jpeg);;" + tr("PNG image", "file format")
+        + " (*.png);;" + tr("TIFF image", "file format") + " (*.tif;*.tiff);;"
+        + tr("PDF file", "file format") + " (*.pdf);;" + tr("SVG file", "file format") + " (*.svg)";
+}
+
+QString filterExtension(const QString& filter)
+{
+    const int dot = filter.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return QString();
+    int end = filter.indexOf(QLatin1Char(')'), dot);
+    if (end < 0)
+        end = filter.size();
+    const QString ext = filter.mid(dot + 1, end - dot - 1);
+    return ext.isEmpty() ? QString() : QLatin1Char('.') + ext;
+}
+
+QString fileNameForFilter(const QString& name, const QString& filter)
+{
+    const QString ext = filterExtension(filter);
+    if (ext.isEmpty() || name.endsWith(ext) || name.endsWith(QLatin1String(".jpg"))
+        || name.endsWith(QLatin1String(".tif")))
+        return name;
+    return name + ext;
+}
+
+QString documentsImagePath(const QString& name)
+{
+    QString cleaned = QDir::cleanPath(QDir::fromNativeSeparators(name));
+    // What is left of the name inside the documents folder: no root, no way up.
+    while (cleaned.startsWith(QLatin1Char('/')))
+        cleaned.remove(0, 1);
+    while (cleaned == QLatin1String("..") || cleaned.startsWith(QLatin1String("../")))
+        cleaned.remove(0, cleaned.size() > 2 ? 3 : 2);
+    if (cleaned.isEmpty() || cleaned == QLatin1String(".") || cleaned.endsWith(QLatin1Char('/')))
+        throw QString(tr("No image file name: \"%1\"", "Save plot as image").arg(name));
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        + cleaned;
+}
+
+QSize rasterImageSize(const QString& fileName)
+{
+    if (fileName.endsWith(QLatin1String(".tif")) || fileName.endsWith(QLatin1String(".tiff")))
+        return QSize(1280, 720);
+    return QSize(800, 450);
+}
+
+QString programAddress() { return QStringLiteral("Bathyra - decompression planner for the OSTC"); }
+
+QString plotTitleText(const QwtPlot* plot)
+{
+    QTextDocument doc;
+    doc.setHtml(plot->title().text());
+    return doc.toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+}
+
+void renderPlotToFile(QwtPlot* plot, const QString& fileName)
+{
+    QwtPlotRenderer renderer;
+    renderer.setDiscardFlag(QwtPlotRenderer::DiscardCanvasBackground, true);
+    const QString title = plotTitleText(plot);
+
+    if (fileName.endsWith(QLatin1String(".svg"))) {
+        QSvgGenerator generator;
+        generator.setFileName(fileName);
+        generator.setSize(QSize(800, 450));
+        generator.setViewBox(QRect(0, 0, 798, 448));
+        generator.setTitle(title);
+        generator.setDescription(programAddress());
+        renderer.renderTo(plot, generator);
+        return;
+    }
+
+    if (fileName.endsWith(QLatin1String(".pdf"))) {
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setDocName(title);
+        printer.setCreator(programAddress());
+        renderer.renderTo(plot, printer);
+        return;
+    }
+
+    QImage image(rasterImageSize(fileName), QImage::Format_ARGB32);
+    image.fill(QColor(255, 255, 255, 255));
+    renderer.renderTo(plot, image);
+
+    QImageWriter writer(fileName);
+    writer.setCompression(1);
+    writer.setQuality(95);
+    writer.setText(QStringLiteral("Title"), title);
+    writer.setText(QStringLiteral("Author"), programAddress());
+    if (!writer.write(image))
+        throw writer.errorString();
+}
+
+} // namespace plotexport

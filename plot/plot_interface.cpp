@@ -1,0 +1,735 @@
+// The dive and tissue plot windows: see plot_interface.h.
+#include "plot/plot_interface.h"
+
+#include "app/version.h"
+#include "device/config_image.h"
+#include "device/message_sink.h"
+#include "engine/engine.h"
+#include "planner/decoplan.h"
+#include "planner/dive_parameters.h"
+#include "plot/plot_export.h"
+#include "ui_plot_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cmath>
+
+#include <qwt_legend.h>
+#include <qwt_picker_machine.h>
+#include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_marker.h>
+#include <qwt_scale_engine.h>
+#include <qwt_symbol.h>
+
+namespace {
+
+constexpr double kPlotCapacity = 1000;
+
+// Markers and reference curves are owned by this window, never by the plot.
+void ownItem(QwtPlotItem* item, QwtPlot* plot)
+{
+    item->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+    item->attach(plot);
+}
+
+QString trPlot(const char* text, const char* disambiguation)
+{
+    return QCoreApplication::translate("PlotInterface", text, disambiguation);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// ProfileImpl
+
+ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), slot_(slot)
+{
+    xs.reserve(kPlotCapacity);
+    ys.reserve(kPlotCapacity);
+}
+
+ProfileImpl::~ProfileImpl()
+{
+    curve.detach();
+    qDeleteAll(labels);
+}
+
+void ProfileImpl::setup(const QString& title, double scaleMax)
+{
+    if (!enabled || retired_)
+        return;
+    QwtPlot* plot = owner->plot();
+    curve.setTitle(title);
+    curve.setRenderHint(QwtPlotItem::RenderAntialiased, true);
+    curve.attach(plot);
+
+    if (slot_ == RunPlot::Depth || slot_ == RunPlot::Ceiling) {
+        // Depth grows downwards; both curves share the colour sequence of the runs.
+        plot->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, true);
+        curve.setAxes(QwtPlot::xBottom, QwtPlot::yLeft);
+        owner->appendCurve(this);
+    } else {
+        plot->enableAxis(QwtPlot::yRight, true);
+        curve.setAxes(QwtPlot::xBottom, QwtPlot::yRight);
+        if (scaleMax > 0)
+            plot->setAxisScale(QwtPlot::yRight, 0, scaleMax);
+        else
+            plot->setAxisAutoScale(QwtPlot::yRight, true);
+        owner->appendItem(this);
+
+        QString axisTitle;
+        switch (slot_) {
+        case RunPlot::LeadingTissue: {
+            // The title names the compartment: C1 .. C16.
+            int compartment = title.mid(1).toInt();
+            if (compartment < 1 || compartment > engine::compartment_count)
+                compartment = 1;
+            curve.setPen(owner->colours().color(QwtInterval(1, engine::compartment_count), compartment), 1);
+            axisTitle = QStringLiteral("[Bar]");
+            break;
+        }
+        case RunPlot::Gf:
+            curve.setPen(Qt::black, 1);
+            axisTitle = QStringLiteral("[%]");
+            break;
+        case RunPlot::PpO2:
+            curve.setPen(Qt::blue, 1);
+            axisTitle = QStringLiteral("[Bar]");
+            break;
+        case RunPlot::Cns:
+            curve.setPen(Qt::red, 1);
+            axisTitle = QStringLiteral("[%]");
+            break;
+        default:
+            curve.setPen(Qt::darkRed, 1);
+            axisTitle = QStringLiteral("[min]");
+            break;
+        }
+        plot->setAxisTitle(QwtPlot::yRight, axisTitle);
+
+        if (slot_ == RunPlot::Gf) {
+            // The configured gradient factors as dotted reference lines.
+            const ConfigImage& image = owner->image();
+            const struct {
+                int cf;
+                QString text;
+            } lines[] = {{32, trPlot("GF_low", "Plot label")}, {33, trPlot("GF_high", "Plot label")}};
+            for (const auto& line : lines) {
+                auto* marker = new QwtPlotMarker;
+                marker->setLineStyle(QwtPlotMarker::HLine);
+                marker->setLinePen(QPen(Qt::black, 0.5, Qt::DotLine));
+                marker->setYValue(image.cf(line.cf));
+                marker->setLabel(QwtText(line.text));
+                marker->setLabelAlignment(Qt::AlignRight | Qt::AlignTop);
+                marker->setAxes(QwtPlot::xBottom, QwtPlot::yRight);
+                marker->attach(plot);
+                labels.append(marker);
+            }
+        }
+    }
+    clear();
+}
+
+void ProfileImpl::clear()
+{
+    if (!enabled || retired_)
+        return;
+    xs.clear();
+    ys.clear();
+    xs.reserve(kPlotCapacity);
+    ys.reserve(kPlotCapacity);
+    curve.setSamples(xs, ys);
+}
+
+void ProfileImpl::appendPoint(double x, double y)
+{
+    if (!enabled || retired_)
+        return;
+    xs.append(x);
+    ys.append(y);
+}
+
+void ProfileImpl::updateSamples()
+{
+    if (!enabled || retired_)
+        return;
+    curve.setSamples(xs, ys);
+}
+
+void ProfileImpl::addPoint(double x, double y)
+{
+    if (!enabled || retired_)
+        return;
+    appendPoint(x, y);
+    // Redraw only at whole minutes of run time: the run feeds a point every 2 seconds.
+    if (static_cast<long long>(x * 60) % 60 == 0) {
+        curve.setSamples(xs, ys);
+        owner->recolour();
+    }
+}
+
+void ProfileImpl::flush()
+{
+    if (!enabled || retired_)
+        return;
+    curve.setSamples(xs, ys);
+    owner->recolour();
+}
+
+void ProfileImpl::retire()
+{
+    if (!enabled || retired_)
+        return;
+    flush();
+    retired_ = true;
+    // The curve keeps its own copy of the samples.
+    xs.clear();
+    ys.clear();
+    xs.squeeze();
+    ys.squeeze();
+    // Renewing the slot may delete this profile (when it was never set up): nothing may
+    // touch it afterwards.
+    const int slot = owner->slotOf(this);
+    if (slot >= 0)
+        owner->newProfile(slot);
+}
+
+void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor& colour, bool rightAxis)
+{
+    if (!enabled || retired_)
+        return;
+    auto* marker = new QwtPlotMarker;
+    marker->setValue(x, y);
+    marker->setAxes(QwtPlot::xBottom, rightAxis ? QwtPlot::yRight : QwtPlot::yLeft);
+    const bool setpoint = text.startsWith(QLatin1String("SP"));
+    marker->setSymbol(new QwtSymbol(setpoint ? QwtSymbol::Diamond : QwtSymbol::DTriangle,
+                                    QBrush(Qt::black, Qt::SolidPattern), QPen(colour), QSize(10, 10)));
+    marker->setTitle(text);
+    marker->setItemAttribute(QwtPlotItem::Legend, true);
+    marker->setLegendIconSize(QSize(10, 10));
+    marker->attach(owner->plot());
+    labels.append(marker);
+}
+
+void ProfileImpl::addGas(double x, double y, int gas)
+{
+    if (!enabled || retired_)
+        return;
+    const ConfigImage& image = owner->image();
+    QString text = QStringLiteral("\t");
+    if (planner::isCcr(image.byte(ConfigImage::deco_type))) {
+        text += QStringLiteral("Setpoint:%1").arg(owner->engineState().in_setpoint_cbar / 100.0, 0, 'f', 2);
+    } else {
+        const bool known = gas >= 1 && gas <= engine::gas_count;
+        text += trPlot("Gas%1:", "Plot label").arg(gas)
+            + (known ? PlotInterface::plotGasName(image.gasO2(gas), image.gasHe(gas)) : QString());
+    }
+    addLabel(x, y, text, PlotInterface::gasColour(gas), false);
+}
+
+void ProfileImpl::clearLabels()
+{
+    qDeleteAll(labels);
+    labels.clear();
+}
+
+// ---------------------------------------------------------------------------------------
+// CrossHair
+
+CrossHair::CrossHair(QwtPlot* plot, bool diveMode)
+    : QwtPlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::CrossRubberBand, QwtPicker::AlwaysOn,
+                    plot->canvas()),
+      plot(plot), diveMode(diveMode)
+{
+    setStateMachine(new QwtPickerTrackerMachine);
+    setEnabled(true);
+}
+
+QString CrossHair::positionText(const QPointF& pos, bool diveMode)
+{
+    if (diveMode)
+        return QStringLiteral("%1' %2m").arg(pos.x(), 0, 'f', 1).arg(pos.y(), 0, 'f', 1);
+    return QStringLiteral("%2/%1 bar").arg(pos.x(), 0, 'f', 1).arg(pos.y(), 0, 'f', 1);
+}
+
+QwtText CrossHair::trackerTextF(const QPointF& pos) const
+{
+    QwtText text(positionText(pos, diveMode));
+    text.setBackgroundBrush(QBrush(QColor(255, 255, 255, 200)));
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------
+// PlotInterface
+
+PlotInterface::PlotInterface()
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      ui(new Ui::PlotDialog), colourMap(Qt::red, Qt::magenta)
+{
+    ui->setupUi(this);
+    colourMap.addColorStop(0.25, Qt::yellow);
+    colourMap.addColorStop(0.5, Qt::green);
+    colourMap.addColorStop(0.75, Qt::blue);
+
+    QwtPlot* p = ui->qwtPlot;
+    // Every plot item belongs to a profile or to this window.
+    p->setAutoDelete(false);
+    p->setAutoReplot(false);
+    p->setCanvasBackground(Qt::white);
+    p->insertLegend(new QwtLegend, QwtPlot::RightLegend);
+
+    connect(ui->saveImage, &QPushButton::clicked, this, [this] { saveImageSlot(); });
+
+    for (int i = 0; i < SlotCount; ++i)
+        slotProfiles[i] = new ProfileImpl(this, i);
+}
+
+PlotInterface::~PlotInterface()
+{
+    // Profiles detach their curves; this must happen while the plot still exists.
+    delete crossHair;
+    crossHair = nullptr;
+    deleteAllProfiles();
+    removeFixedItems();
+}
+
+void PlotInterface::setSources(const ConfigImage* image, const engine::engine_state* engine)
+{
+    image_ = image;
+    engine_ = engine;
+}
+
+const ConfigImage& PlotInterface::image() const { return image_ ? *image_ : planner::currentImage(); }
+
+const engine::engine_state& PlotInterface::engineState() const
+{
+    return engine_ ? *engine_ : planner::plannerEngine();
+}
+
+QwtPlot* PlotInterface::plot() const { return ui->qwtPlot; }
+
+int PlotInterface::slotOf(const Profile* p) const
+{
+    for (int i = 0; i < SlotCount; ++i)
+        if (slotProfiles[i] == p)
+            return i;
+    return -1;
+}
+
+Profile* PlotInterface::profile(Slot slot)
+{
+    if (slot < 0 || slot >= SlotCount)
+        return nullptr;
+    return slotProfiles[slot];
+}
+
+void PlotInterface::setCurveEnabled(Slot slot, bool on)
+{
+    if (slot >= 0 && slot < SlotCount)
+        slotProfiles[slot]->enabled = on;
+}
+
+bool PlotInterface::curveEnabled(Slot slot) const
+{
+    return slot >= 0 && slot < SlotCount && slotProfiles[slot]->enabled;
+}
+
+void PlotInterface::newProfile(int slot)
+{
+    if (slot < 0 || slot >= SlotCount)
+        return;
+    ProfileImpl* old = slotProfiles[slot];
+    auto* fresh = new ProfileImpl(this, slot);
+    fresh->enabled = old && old->enabled;
+    slotProfiles[slot] = fresh;
+    if (!old)
+        return;
+    old->retire();
+    // A profile that was never set up draws nothing and belongs to no list.
+    if (!curves.contains(old) && !items.contains(old))
+        delete old;
+}
+
+void PlotInterface::appendCurve(ProfileImpl* p)
+{
+    if (!curves.contains(p))
+        curves.append(p);
+    recolour();
+}
+
+void PlotInterface::appendItem(ProfileImpl* p)
+{
+    if (!items.contains(p))
+        items.append(p);
+}
+
+void PlotInterface::recolour()
+{
+    const int n = curves.size();
+    for (int i = 0; i < n; ++i) {
+        const double position = n > 1 ? double(i) / (n - 1) : 0.0;
+        static_cast<ProfileImpl*>(curves[i])->plotCurve().setPen(colourMap.color(QwtInterval(0, 1), position), 1);
+    }
+}
+
+void PlotInterface::replot()
+{
+    // Tissue points are collected without redrawing; they are shown at each replot.
+    for (ProfileImpl* t : tissueCurves)
+        t->updateSamples();
+    ui->qwtPlot->replot();
+}
+
+void PlotInterface::deleteAllProfiles()
+{
+    tissueCurves.clear();
+    setupProfiles.clear();
+    for (int i = 0; i < SlotCount; ++i) {
+        if (slotProfiles[i] && !curves.contains(slotProfiles[i]) && !items.contains(slotProfiles[i]))
+            delete slotProfiles[i];
+        slotProfiles[i] = nullptr;
+    }
+    qDeleteAll(curves);
+    curves.clear();
+    qDeleteAll(items);
+    items.clear();
+}
+
+void PlotInterface::removeFixedItems()
+{
+    qDeleteAll(fixedItems);
+    fixedItems.clear();
+}
+
+void PlotInterface::clearCurves()
+{
+    bool enabledBefore[SlotCount];
+    for (int i = 0; i < SlotCount; ++i)
+        enabledBefore[i] = slotProfiles[i] && slotProfiles[i]->enabled;
+    deleteAllProfiles();
+    ui->qwtPlot->enableAxis(QwtPlot::yRight, false);
+    for (int i = 0; i < SlotCount; ++i) {
+        slotProfiles[i] = new ProfileImpl(this, i);
+        slotProfiles[i]->enabled = enabledBefore[i];
+    }
+    ui->qwtPlot->replot();
+}
+
+QString PlotInterface::plotGasName(int o2, int he)
+{
+    if (he > 0)
+        return QStringLiteral("%1%2/%3").arg(o2 + he == 100 ? "Hx" : "Tx").arg(o2).arg(he);
+    if (o2 == 21)
+        return trPlot("Air", "Plot label");
+    return QStringLiteral("Nx%1").arg(o2);
+}
+
+QColor PlotInterface::gasColour(int gas)
+{
+    switch (gas) {
+    case 1:
+        return Qt::white;
+    case 2:
+        return Qt::green;
+    case 3:
+        return Qt::red;
+    case 4:
+        return Qt::yellow;
+    case 5:
+        return Qt::magenta;
+    default:
+        return Qt::black;
+    }
+}
+
+void PlotInterface::setup(bool diveMode, double depth)
+{
+    diveMode_ = diveMode;
+    QwtPlot* p = ui->qwtPlot;
+
+    // Title: program, firmware and model, then the mode.
+    const bool variant1a = engine::zhl16c[0].n2_half_time_min == 4.0f;
+    const QString head = QStringLiteral("<small><i>Bathyra %1 - OSTC firmware %2.%3%4</i></small>")
+                             .arg(QStringLiteral(BATHYRA_VERSION_NUMBER BATHYRA_VERSION_SUFFIX))
+                             .arg(BATHYRA_FIRMWARE_MAJOR)
+                             .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
+                             .arg(QStringLiteral(BATHYRA_FIRMWARE_SUFFIX))
+        + QStringLiteral(" - ZH-L16C 2002") + (variant1a ? QStringLiteral(" (1a)") : QStringLiteral(" (1b)"));
+    const QString mode = diveMode ? trPlot("Dive traces", "Plot title") : trPlot("Tissues plot", "Plot title");
+    p->setTitle(QwtText(head + QStringLiteral("<br>") + mode, QwtText::RichText));
+
+    // A fresh cross-hair for this mode.
+    delete crossHair;
+    crossHair = new CrossHair(p, diveMode);
+
+    // Whatever the previous set-up drew as reference.
+    removeFixedItems();
+    for (Profile* old : setupProfiles) {
+        items.removeAll(old);
+        delete old;
+    }
+    setupProfiles.clear();
+    tissueCurves.clear();
+
+    if (diveMode)
+        setupDive();
+    else
+        setupTissues(depth);
+}
+
+void PlotInterface::setupDive()
+{
+    QwtPlot* p = ui->qwtPlot;
+    // Curves: a fresh profile in each slot; the previous run's stay drawn.
+    for (Slot s : {Depth, Gf, PpO2, Cns, NdlStop, Ceiling, LeadingTissue})
+        newProfile(s);
+
+    // Axes.
+    p->setAxisTitle(QwtPlot::yLeft, trPlot("Depth [m]", "Plot axis"));
+    p->setAxisTitle(QwtPlot::xBottom, trPlot("time [min]", "Plot axis"));
+    p->setAxisAutoScale(QwtPlot::yLeft, true);
+    p->setAxisAutoScale(QwtPlot::xBottom, true);
+    p->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, true);
+
+    // Markers: the surface.
+    auto* surface = new QwtPlotMarker;
+    surface->setLineStyle(QwtPlotMarker::HLine);
+    surface->setLinePen(QPen(Qt::black, 0, Qt::DashLine));
+    surface->setYValue(0);
+    surface->setAxes(QwtPlot::xBottom, QwtPlot::yLeft);
+    ownItem(surface, p);
+    fixedItems.append(surface);
+}
+
+void PlotInterface::setupTissues(double depth)
+{
+    QwtPlot* p = ui->qwtPlot;
+    const double s = engineState().in_surface_pressure_mbar / 1000.0;
+    const double e = s + depth / 10.0;
+
+    // Axes.
+    p->setAxisTitle(QwtPlot::xBottom, trPlot("P. ambient [absolute, bar]", "Plot axis"));
+    p->setAxisTitle(QwtPlot::yLeft, trPlot("P. tissue [N2+He, bar]", "Plot axis"));
+    p->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, false);
+
+    // Curves: one per compartment, nitrogen and helium halves together.
+    const QwtInterval compartments(0, engine::compartment_count - 1);
+    for (int i = 1; i <= engine::compartment_count; ++i) {
+        auto* t = new ProfileImpl(this, -1);
+        t->enabled = true;
+        QwtPlotCurve& c = t->plotCurve();
+        c.setTitle(QStringLiteral("C%1+C%2").arg(i).arg(i + engine::compartment_count));
+        c.setPen(colourMap.color(compartments, i - 1), 1.1);
+        c.setRenderHint(QwtPlotItem::RenderAntialiased, true);
+        c.attach(p);
+        items.append(t);
+        setupProfiles.append(t);
+        tissueCurves.append(t);
+    }
+
+    // Markers: the surface pressure.
+    auto* surface = new QwtPlotMarker;
+    surface->setLineStyle(QwtPlotMarker::VLine);
+    surface->setLinePen(QPen(Qt::black, 0.5, Qt::DotLine));
+    surface->setXValue(s);
+    surface->setLabel(QwtText(trPlot("Surface", "Plot label")));
+    surface->setLabelOrientation(Qt::Vertical);
+    surface->setLabelAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    ownItem(surface, p);
+    fixedItems.append(surface);
+
+    // Reference lines: tissue equal to ambient, and the M-value of each compartment.
+    auto* reference = new ProfileImpl(this, -1);
+    reference->enabled = true;
+    {
+        QwtPlotCurve& c = reference->plotCurve();
+        c.setTitle(QStringLiteral("GF = 0"));
+        c.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
+        c.setRenderHint(QwtPlotItem::RenderAntialiased, true);
+        c.setSamples(QVector<double>{s, e}, QVector<double>{s, e});
+        c.attach(p);
+    }
+    items.append(reference);
+    setupProfiles.append(reference);
+
+    for (int i = 0; i < engine::compartment_count; ++i) {
+        const engine::compartment_coefficients& k = engine::zhl16c[i];
+        auto* mValue = new ProfileImpl(this, -1);
+        mValue->enabled = true;
+        QwtPlotCurve& c = mValue->plotCurve();
+        c.setTitle(QStringLiteral("M%1").arg(i + 1));
+        c.setPen(QPen(colourMap.color(compartments, i), 1, Qt::DashDotLine));
+        c.setRenderHint(QwtPlotItem::RenderAntialiased, true);
+        c.setItemAttribute(QwtPlotItem::Legend, false);
+        c.setSamples(QVector<double>{s, e}, QVector<double>{k.n2_a + s / k.n2_b, k.n2_a + e / k.n2_b});
+        c.attach(p);
+        items.append(mValue);
+        setupProfiles.append(mValue);
+    }
+
+    // Scales.
+    p->setAxisScale(QwtPlot::xBottom, 0.7, e);
+    p->setAxisScale(QwtPlot::yLeft, 0, e);
+    replot();
+}
+
+void PlotInterface::clearTissues()
+{
+    for (ProfileImpl* t : tissueCurves)
+        t->clear();
+    // The gas labels belong to the run whose points were just removed.
+    if (!tissueCurves.isEmpty())
+        tissueCurves.first()->clearLabels();
+}
+
+void PlotInterface::addTissuePoint(int compartment, double ambientBar, double tissueBar)
+{
+    if (compartment >= 0 && compartment < tissueCurves.size())
+        tissueCurves[compartment]->appendPoint(ambientBar, tissueBar);
+}
+
+void PlotInterface::flushTissues()
+{
+    for (ProfileImpl* t : tissueCurves)
+        t->updateSamples();
+    ui->qwtPlot->replot();
+}
+
+void PlotInterface::addTissueGasLabel(double pressureBar, double y, int gas)
+{
+    if (tissueCurves.isEmpty())
+        return;
+    const bool known = gas >= 1 && gas <= engine::gas_count;
+    const QString text = QStringLiteral("\t") + trPlot("Gas%1:", "Plot label").arg(gas)
+        + (known ? planner::gasName(image(), gas) : QString());
+    tissueCurves.first()->addLabel(pressureBar, y, text, gasColour(gas), false);
+}
+
+void PlotInterface::addRuntime(const Decoplan& plan)
+{
+    addRuntimeRecords(plan.records(), plan.model(), plan.tts());
+}
+
+void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, const QString& model, int tts)
+{
+    QwtPlot* p = ui->qwtPlot;
+    const ConfigImage& img = image();
+
+    // The plan's figures, read from its records the way the plan computes them.
+    float diveDepth = 0, diveTime = 0;
+    for (const DecoplanStop& rec : records)
+        if (rec.depth > diveDepth) {
+            diveDepth = rec.depth;
+            diveTime = rec.runtime;
+        }
+    const float total = records.isEmpty() ? -1.0f : records.last().runtime;
+
+    // A runtime curve takes its place in the colour sequence of the runs.
+    auto* r = new ProfileImpl(this, -1);
+    r->enabled = true;
+    curves.append(r);
+    QwtPlotCurve& c = r->plotCurve();
+    c.setRenderHint(QwtPlotItem::RenderAntialiased, true);
+    c.setItemAttribute(QwtPlotItem::Legend, true);
+    c.setAxes(QwtPlot::xBottom, QwtPlot::yLeft);
+    c.attach(p);
+    p->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, true);
+
+    c.setTitle(model + QStringLiteral(", %1 ' @ %2 m").arg(diveTime).arg(diveDepth) + QStringLiteral("\n\t")
+               + trPlot("TTS  = %1", "Plot label").arg(tts) + QStringLiteral("\n\t")
+               + trPlot("Total= %2", "Plot label").arg(total));
+
+    // After a surface interval the plan starts again at the surface, later on.
+    const double offset = engineState().in_surface_interval_10min * 10.0;
+    r->appendPoint(0, 0);
+    if (offset > 0)
+        r->appendPoint(offset, 0);
+
+    const auto gasLabel = [&](int gas) {
+        return QStringLiteral("\t") + trPlot("Gas%1:", "Plot label").arg(gas)
+            + ((gas >= 1 && gas <= engine::gas_count) ? planner::gasName(img, gas) : QString());
+    };
+    const auto spLabel = [](float sp) { return QStringLiteral("SP:%1").arg(sp, 0, 'f', 2); };
+
+    int gas = records.isEmpty() ? 0 : records.first().gas;
+    float sp = records.isEmpty() ? 0 : records.first().setpoint;
+    bool onLoop = sp > 0;
+    if (gas > 0)
+        r->addLabel(offset, 0, gasLabel(gas), gasColour(gas), false);
+    if (sp > 0)
+        r->addLabel(offset, 0, spLabel(sp), Qt::black, false);
+
+    double previousRuntime = 0, previousDepth = 0;
+    for (const DecoplanStop& rec : records) {
+        // Where this record starts: the arrival at a level, else the previous record's end.
+        double x = offset + previousRuntime;
+        if (rec.kind == 0) {
+            // Levels are reached at 10 m/min.
+            x = offset + previousRuntime + 0.1 * std::abs(rec.depth - previousDepth);
+            r->appendPoint(x, rec.depth);
+            r->addLabel(x, rec.depth, QStringLiteral("%1 '").arg(static_cast<int>(rec.duration + 0.5f)),
+                        Qt::black, false);
+        }
+        if (rec.gas != gas) {
+            gas = rec.gas;
+            QString text = gasLabel(gas);
+            // Leaving the loop for an open-circuit gas is a bail-out.
+            if (rec.setpoint <= 0 && onLoop)
+                text += QStringLiteral(" (Bail)");
+            if (gas > 0)
+                r->addLabel(x, rec.depth, text, gasColour(gas), false);
+        }
+        if (rec.setpoint != sp) {
+            sp = rec.setpoint;
+            if (sp > 0) {
+                onLoop = true;
+                r->addLabel(x, rec.depth, spLabel(sp), Qt::black, false);
+            }
+        }
+        r->appendPoint(offset + rec.runtime, rec.depth);
+        previousRuntime = rec.runtime;
+        previousDepth = rec.depth;
+    }
+
+    r->updateSamples();
+    recolour();
+    p->replot();
+}
+
+void PlotInterface::saveImageSlot() { saveImageSlot(QString()); }
+
+QString PlotInterface::askImageFile(const QString& startDir, const QString& filter, QString* selectedFilter)
+{
+    return QFileDialog::getSaveFileName(this, trPlot("Dump image to...", "Save plot as image"), startDir,
+                                        filter, selectedFilter);
+}
+
+void PlotInterface::saveImageSlot(const QString& fileName)
+{
+    QString file;
+    if (fileName.isEmpty()) {
+        QString startDir = settings_ ? settings_->value(QStringLiteral("Planner/imagePath")).toString() : QString();
+        if (startDir.isEmpty() || !QDir(startDir).exists())
+            startDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString selectedFilter;
+        const QString chosen = askImageFile(startDir, plotexport::imageFileFilter(), &selectedFilter);
+        if (chosen.isEmpty())
+            return;
+        if (settings_)
+            settings_->setValue(QStringLiteral("Planner/imagePath"), QFileInfo(chosen).absolutePath());
+        file = plotexport::fileNameForFilter(chosen, selectedFilter);
+    } else {
+        file = plotexport::documentsImagePath(fileName);
+        if (sink_)
+            sink_->message(trPlot("Saving plot %1", "Console").arg(file));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+    }
+    plotexport::renderPlotToFile(ui->qwtPlot, file);
+}
