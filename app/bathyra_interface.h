@@ -46,8 +46,8 @@ public:
     // The current profile (replayed by the runs), the plot windows (created on first use).
     DiveProfile* currentProfile() const { return profile_.get(); }
     void setCurrentProfile(std::unique_ptr<DiveProfile> profile);
-    PlotInterface* divePlot() const { return divePlot_; }
-    PlotInterface* tissuePlot() const { return tissuePlot_; }
+    PlotInterface* divePlot() const;
+    PlotInterface* tissuePlot() const;
     // Without a display (the command line): plot windows are never shown.
     void setHeadless(bool on) { headless_ = on; }
     // Called after every engine cycle of a run with its phase and run time.

@@ -30,6 +30,9 @@ planner::RunEnvironment Bathyra_Interface::runEnvironment()
     return env;
 }
 
+PlotInterface* Bathyra_Interface::divePlot() const { return divePlot_; }
+PlotInterface* Bathyra_Interface::tissuePlot() const { return tissuePlot_; }
+
 void Bathyra_Interface::setCurrentProfile(std::unique_ptr<DiveProfile> profile)
 {
     profile_ = std::move(profile);
