@@ -1,0 +1,96 @@
+// Wall time of Simulate + Ascent for a 72 m / 41 min trimix dive with deco gases:
+//  (1) through bathyra-cli with every graph off (a whole process: start-up included),
+//  (2) in the main window on the offscreen platform with all seven graphs and the
+//      tissue plot open.
+// Each figure is the best of several runs.
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "app/bathyra_interface.h"
+#include "planner/simulation.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+const char* const sets[][2] = {
+    {"gradientFactor", "true"}, {"GF_low", "30"},   {"GF_high", "85"},  {"O2_1", "18"},
+    {"He_1", "45"},             {"gas_2", "true"},  {"O2_2", "50"},     {"depth_2", "21"},
+    {"gas_3", "true"},          {"O2_3", "100"},    {"depth_3", "6"},   {"dive_depth", "72"},
+    {"dive_time", "41"}};
+const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
+                              "ppO2Graph",  "cnsGraph",  "ndlGraph"};
+
+double cliRun(const QString& cli)
+{
+    QStringList args;
+    for (const auto& s : sets)
+        args << "--set" << QStringLiteral("%1=%2").arg(s[0], s[1]);
+    for (const char* g : graphs)
+        args << "--set" << QStringLiteral("%1=false").arg(g);
+    args << "simulate" << "ascent";
+    QElapsedTimer t;
+    t.start();
+    QProcess p;
+    p.start(cli, args);
+    p.waitForFinished(120000);
+    return t.nsecsElapsed() / 1e9;
+}
+
+double windowRun(Bathyra_Interface* w, bool plots)
+{
+    for (const auto& s : sets) {
+        QWidget* widget = w->findChild<QWidget*>(s[0]);
+        if (auto* b = qobject_cast<QAbstractButton*>(widget))
+            b->setChecked(QString(s[1]) == "true");
+        else if (auto* spin = qobject_cast<QSpinBox*>(widget))
+            spin->setValue(QString(s[1]).toInt());
+    }
+    for (const char* g : graphs)
+        w->findChild<QAbstractButton*>(g)->setChecked(plots);
+    w->findChild<QSpinBox*>("interval")->setValue(-10); // Reset: a new dive each time
+    if (plots)
+        w->pressureDiagramSlot();
+    QElapsedTimer t;
+    t.start();
+    w->simulateSlot();
+    w->ascentSlot();
+    return t.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dir;
+    BathyraApplication app(argc, argv);
+    setAppSettingsPath(dir.filePath("bench.ini"));
+    const QString cli = QCoreApplication::applicationDirPath() + "/../cli/bathyra-cli";
+
+    double best = 1e9;
+    for (int i = 0; i < 5; ++i)
+        best = std::min(best, cliRun(cli));
+    std::printf("72 m / 41 min tx18/45 + Nx50 @21 m + O2 @6 m, simulate + ascent\n");
+    std::printf("  bathyra-cli, no plots (whole process)      %7.3f s\n", best);
+
+    for (bool plots : {false, true}) {
+        Bathyra_Interface* w = startUp();
+        double bestGui = 1e9;
+        for (int i = 0; i < 3; ++i) {
+            planner::runState() = planner::RunState();
+            bestGui = std::min(bestGui, windowRun(w, plots));
+        }
+        std::printf(plots ? "  main window, 7 graphs + tissue plot        %7.3f s\n"
+                          : "  main window, no plots (the runs alone)     %7.3f s\n",
+                    bestGui);
+        delete w;
+    }
+    closeAppSettings();
+    return 0;
+}
