@@ -164,6 +164,35 @@ private slots:
         QVERIFY(!w->actionDownload->isEnabled());
     }
 
+    void shortcutsReachTheirActions()
+    {
+        // Each key has one owner; a key bound twice in one window would do nothing.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        bool asked = false;
+        whenModal([&asked](QWidget* d) {
+            asked = qobject_cast<QFileDialog*>(d) != nullptr;
+            qobject_cast<QDialog*>(d)->reject();
+        });
+        QTest::keyClick(w, Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(asked);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        QTRY_VERIFY(w->helpWindow() && w->helpWindow()->isVisible());
+    }
+
+    void languageChangeKeepsComputedTexts()
+    {
+        w->O2_2->setValue(50);
+        const QString line = w->mod_2->text();
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(w, &change);
+        QCOMPARE(w->mod_2->text(), line);
+        QCOMPARE(w->gasGB->title(), QString("Gas List:"));
+    }
+
     void formConnections()
     {
         w->gradientFactor->setChecked(true);
