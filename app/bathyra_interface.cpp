@@ -224,6 +224,19 @@ void Bathyra_Interface::aboutSlot()
     splash_->show();
 }
 
+void Bathyra_Interface::changeEvent(QEvent* event)
+{
+    // A language chosen in the settings dialog applies at once; the texts computed
+    // here are written again over the form's initial ones.
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        for (int n = 1; n <= 5; ++n)
+            showGasInfo(n);
+        setpointSlot();
+    }
+    InterfaceBase::changeEvent(event);
+}
+
 // Later features: their slots are connected when their code arrives.
 void Bathyra_Interface::editCFSlot() {}
 void Bathyra_Interface::checkUpdatesSlot() {}

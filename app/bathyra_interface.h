@@ -91,6 +91,9 @@ public slots:
     void save(QSettings* settings);
     void load(const QSettings* settings);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The widgets of one gas row.
     struct GasRow {

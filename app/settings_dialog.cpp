@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -105,6 +106,17 @@ void Settings::loadTranslations()
     QTranslator& app = appTranslator();
     if (app.load("bathyra_" + code, dir))
         QCoreApplication::installTranslator(&app);
+}
+
+void Settings::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The texts change; the choices shown stay as they are.
+        const bool noPort = noPortLabel->isHidden();
+        retranslateUi(this);
+        noPortLabel->setHidden(noPort);
+    }
+    QDialog::changeEvent(event);
 }
 
 void Settings::languageSlot(int index)

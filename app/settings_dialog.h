@@ -25,4 +25,7 @@ public slots:
     void accept() override;
     void reject() override;
     void resetSettingsSlot();
+
+protected:
+    void changeEvent(QEvent* event) override;
 };

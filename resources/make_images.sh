@@ -68,5 +68,5 @@ c -size 800x300 gradient:'#f4fbff'-'#9fd3ee' \
   -fill '#d9c9a3' -draw 'bezier 0,285 200,255 400,300 800,270' -draw 'rectangle 0,285 800,300' \
   -fill none -stroke '#ffffffa0' -strokewidth 2 \
   -draw 'circle 720,200 720,210' -draw 'circle 735,160 735,167' -draw 'circle 725,125 725,130' -draw 'circle 740,95 740,99' \
-  -stroke '#1f7fc480' -strokewidth 5 -draw 'polyline 560,40 600,150 700,150 720,110 760,60' \
+  -stroke '#1f7fc430' -strokewidth 5 -draw 'polyline 640,170 670,250 740,250 760,220 790,190' \
   Bathyra_splash.png

@@ -1,0 +1,88 @@
+// Takes the documentation screenshots of the main window, the settings dialog, the
+// help window and the about splash. Run under a display (Xvfb):
+//   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/bathyra_screenshots docs/screenshots
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "app/bathyra_interface.h"
+#include "app/settings_dialog.h"
+#include "planner/dive_parameters.h"
+
+#include <QDir>
+#include <QSplashScreen>
+#include <QTest>
+
+namespace {
+
+void shoot(QWidget* widget, const QString& path)
+{
+    widget->show();
+    widget->raise();
+    QTest::qWait(300);
+    if (!widget->grab().save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    qInfo("%s", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    BathyraApplication app(argc, argv);
+    app.setStyleSheet(styleSheet());
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    Bathyra_Interface* w = startUp();
+    app.setConsole(w);
+
+    shoot(w->splash(), out.filePath("about.png"));
+    w->splash()->close();
+    shoot(w, out.filePath("main_window.png"));
+
+    // A CCR trimix set-up with mistakes the window points out in red.
+    w->ccrMode->setChecked(true);
+    w->gradientFactor->setChecked(true);
+    w->GF_low->setValue(30);
+    w->GF_high->setValue(70);
+    w->O2_1->setValue(10);
+    w->He_1->setValue(50); // diluent
+    w->gas_2->setChecked(true);
+    w->O2_2->setValue(18);
+    w->He_2->setValue(45); // bailout without a switch depth
+    w->gas_3->setChecked(true);
+    w->O2_3->setValue(50);
+    w->depth_3->setValue(30); // deeper than its MOD
+    w->gas_4->setChecked(true);
+    w->O2_4->setValue(15);
+    w->depth_4->setValue(40); // hypoxic nitrox
+    w->gas_5->setChecked(true);
+    w->O2_5->setValue(100);
+    w->depth_5->setValue(6);
+    w->ppo2_1->setValue(1.3);
+    w->ppo2_2->setValue(0.7);
+    w->ppo2_3->setValue(1.2);
+    w->dive_depth->setValue(90);
+    w->dive_time->setValue(25);
+    w->applyParameters(true);
+    for (int n = 1; n <= 5; ++n)
+        w->message(QStringLiteral("Gas %1: %2").arg(n).arg(w->gasName(n)));
+    w->loadEngineGases();
+    try {
+        w->setDepth(0.0f);
+        w->message("Diluent at the surface: ppO2 " + QString::number(planner::plannerEngine().in_ppo2_cbar) + " cbar");
+    } catch (const QString& e) {
+        w->message("<font color='red'><b>" + e + "</b></font>");
+    }
+    shoot(w, out.filePath("main_window_ccr_trimix.png"));
+
+    auto* settings = new Settings(w);
+    shoot(settings, out.filePath("settings_dialog.png"));
+    settings->reject();
+    delete settings;
+
+    w->helpSlot();
+    shoot(w->helpWindow(), out.filePath("help_window.png"));
+
+    app.setConsole(nullptr);
+    delete w;
+    closeAppSettings();
+    return 0;
+}

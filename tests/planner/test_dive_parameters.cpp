@@ -1,0 +1,269 @@
+// Dive parameters without a window: gas names, MOD/EAD/END lines, the diluent line,
+// engine inputs from the image, the mix checks of setDepth and the deco gas choice.
+#include "planner/dive_parameters.h"
+
+#include <QtTest>
+#include <array>
+
+using namespace planner;
+
+namespace {
+
+ConfigImage imageWithGases(std::initializer_list<std::array<int, 4>> gases, int first = 1)
+{
+    // Each gas: O2, He, depth, active.
+    ConfigImage im = ConfigImage::defaultImage();
+    int n = 1;
+    for (const auto& g : gases) {
+        im.setGasO2(n, quint8(g[0]));
+        im.setGasHe(n, quint8(g[1]));
+        im.setGasDepth(n, quint8(g[2]));
+        im.setGasActive(n, g[3] != 0);
+        ++n;
+    }
+    im.setByte(ConfigImage::first_gas, quint8(first));
+    return im;
+}
+
+} // namespace
+
+class TestDiveParameters : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gasNames_data()
+    {
+        QTest::addColumn<int>("o2");
+        QTest::addColumn<int>("he");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("air") << 21 << 0 << "Air";
+        QTest::newRow("oxygen") << 100 << 0 << "Oxy";
+        QTest::newRow("nitrox") << 32 << 0 << "Nx32";
+        QTest::newRow("trimix") << 18 << 45 << "Tx18/45";
+        QTest::newRow("heliox") << 10 << 90 << "Hx10/90";
+        QTest::newRow("hypoxic nitrox") << 15 << 0 << "Err15/00";
+        QTest::newRow("one digit") << 5 << 0 << "Err05/00";
+        QTest::newRow("trimix padded") << 8 << 5 << "Tx08/05";
+    }
+    void gasNames()
+    {
+        QFETCH(int, o2);
+        QFETCH(int, he);
+        QFETCH(QString, name);
+        QCOMPARE(gasName(o2, he), name);
+        const ConfigImage im = imageWithGases({{0, 0, 0, 0}, {0, 0, 0, 0}, {o2, he, 0, 1}});
+        QCOMPARE(gasName(im, 3), name);
+    }
+
+    void gasInfoLines_data()
+    {
+        QTest::addColumn<int>("o2");
+        QTest::addColumn<int>("he");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<double>("ppo2High");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("invalid");
+        QTest::newRow("air at surface") << 21 << 0 << 0 << 1.6 << "MOD:66m, EAD:---, END:---" << false;
+        QTest::newRow("EAN50 at 21 m") << 50 << 0 << 21 << 1.6 << "MOD:22m, EAD:10m, END:21m" << false;
+        QTest::newRow("oxygen at 6 m") << 100 << 0 << 6 << 1.6 << "MOD: 6m, EAD: 0m, END: 6m" << false;
+        QTest::newRow("trimix at 40 m") << 18 << 45 << 40 << 1.4 << "MOD:68m, EAD:13m, END:18m" << false;
+        QTest::newRow("20 % is hypoxic here") << 20 << 0 << 0 << 1.6 << "MOD:70m, EAD:---, END:---" << true;
+        QTest::newRow("over 100 %") << 60 << 50 << 0 << 1.6 << "MOD:17m, EAD:---, END:---" << true;
+        QTest::newRow("no oxygen") << 0 << 0 << 0 << 1.6 << "MOD: 0m, EAD:---, END:---" << true;
+    }
+    void gasInfoLines()
+    {
+        QFETCH(int, o2);
+        QFETCH(int, he);
+        QFETCH(int, depth);
+        QFETCH(double, ppo2High);
+        QFETCH(QString, text);
+        QFETCH(bool, invalid);
+        const GasInfo info = gasInfo(o2, he, depth, ppo2High);
+        QCOMPARE(gasInfoText(info), text);
+        QCOMPARE(info.mixInvalid, invalid);
+    }
+
+    void setpointLine_data()
+    {
+        QTest::addColumn<double>("sp");
+        QTest::addColumn<int>("o2");
+        QTest::addColumn<int>("he");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("air diluent") << 1.3 << 21 << 0 << "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m";
+        QTest::newRow("trimix diluent") << 1.3 << 10 << 50 << "Dil:10/50, CCR max depth:120m, EAD:56m, END:55m";
+        QTest::newRow("no diluent") << 1.3 << 0 << 0 << "Dil: 0/00, CCR max depth: 0m, EAD:---, END:---";
+    }
+    void setpointLine()
+    {
+        QFETCH(double, sp);
+        QFETCH(int, o2);
+        QFETCH(int, he);
+        QFETCH(QString, text);
+        QCOMPARE(setpointInfoText(sp, o2, he), text);
+    }
+
+    void rounding_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("rounded");
+        QTest::addColumn<int>("truncated");
+        QTest::newRow("1.3 bar") << 1.3 << 100 << 130 << 130;
+        QTest::newRow("1.15 bar") << 1.15 << 100 << 115 << 115;
+        QTest::newRow("1.299 bar") << 1.299 << 100 << 130 << 129;
+        QTest::newRow("2.5 m") << 2.5 << 10 << 25 << 25;
+        QTest::newRow("0.7 bar") << 0.7 << 100 << 70 << 70;
+    }
+    void rounding()
+    {
+        QFETCH(double, value);
+        QFETCH(int, scale);
+        QFETCH(int, rounded);
+        QFETCH(int, truncated);
+        QCOMPARE(roundScaled(value, scale), rounded);
+        QCOMPARE(truncScaled(value, scale), truncated);
+    }
+
+    void engineGasesFromImage()
+    {
+        ConfigImage im = imageWithGases({{18, 45, 0, 1}, {50, 0, 21, 1}, {100, 0, 6, 0}, {60, 50, 9, 1}, {21, 0, 0, 1}},
+                                        1);
+        im.setByte(ConfigImage::deco_type, 5);
+        im.setSetpoint(1, 130);
+        im.setCf(11, 110);
+        im.setCf(12, 90);
+        im.setCf(16, 25);
+        im.setCf(29, 6);
+        im.setCf(32, 30);
+        im.setCf(33, 85);
+        engine::engine_state s;
+        s.in_surface_interval_10min = 7;
+        loadEngineGases(im, s);
+        QCOMPARE(int(s.in_sat_factor_percent), 110);
+        QCOMPARE(int(s.in_desat_factor_percent), 90);
+        QCOMPARE(int(s.in_deco_distance_cbar), 25);
+        QCOMPARE(int(s.in_last_stop_m), 6);
+        QCOMPARE(int(s.in_gf_low_percent), 30);
+        QCOMPARE(int(s.in_gf_high_percent), 85);
+        QCOMPARE(int(s.in_gf_model), 1);
+        QCOMPARE(int(s.in_setpoint_cbar), 130);
+        QCOMPARE(int(s.in_surface_interval_10min), 0);
+        const int n2[] = {37, 50, 0, 0, 79};
+        const int he[] = {45, 0, 0, 50, 0};
+        const int sw[] = {0, 21, 0, 9, 0}; // gas 3 inactive, gas 1 and 5 at depth 0
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(int(s.in_gas_n2_percent[i]), n2[i]);
+            QCOMPARE(int(s.in_gas_he_percent[i]), he[i]);
+            QCOMPARE(int(s.in_gas_switch_depth_m[i]), sw[i]);
+        }
+        QCOMPARE(int(s.in_first_gas), 1);
+        QCOMPARE(int(s.in_current_gas), 1);
+        QCOMPARE(int(s.in_n2_percent), 37);
+        QCOMPARE(int(s.in_he_percent), 45);
+        QCOMPARE(s.config_image, im.data());
+
+        im.setByte(ConfigImage::deco_type, 0);
+        loadEngineGases(im, s);
+        QCOMPARE(int(s.in_gf_model), 0);
+        QCOMPARE(int(s.in_setpoint_cbar), 0);
+    }
+
+    void setDepthValues()
+    {
+        ConfigImage im = imageWithGases({{21, 0, 0, 1}});
+        engine::engine_state s;
+        loadEngineGases(im, s);
+        s.in_surface_pressure_mbar = 1013;
+        setDepth(im, s, 0.0f);
+        QCOMPARE(int(s.in_ambient_pressure_mbar), 1013);
+        QCOMPARE(int(s.in_ppo2_cbar), 21);
+        setDepth(im, s, 30.0f);
+        QCOMPARE(int(s.in_ambient_pressure_mbar), 1013 + 2996); // 30 x 99.85 = 2995.5 -> 2996
+        QCOMPARE(int(s.in_ppo2_cbar), 84);
+
+        // CCR with CF39 off: the setpoint, even above the ambient pressure.
+        im.setByte(ConfigImage::deco_type, 2);
+        im.setSetpoint(1, 130);
+        im.setCf(39, 0);
+        loadEngineGases(im, s);
+        setDepth(im, s, 0.0f);
+        QCOMPARE(int(s.in_ppo2_cbar), 130);
+        // CF39 on: the diluent's ppO2, raised to the setpoint, capped by the ambient pressure.
+        im.setCf(39, 1);
+        setDepth(im, s, 0.0f);
+        QCOMPARE(int(s.in_ppo2_cbar), 101);
+        setDepth(im, s, 60.0f);
+        QCOMPARE(int(s.in_ppo2_cbar), 147);
+    }
+
+    void setDepthRefusals_data()
+    {
+        QTest::addColumn<int>("o2");
+        QTest::addColumn<int>("he");
+        QTest::addColumn<bool>("ccr");
+        QTest::addColumn<float>("depth");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("hypoxia") << 12 << 0 << false << 0.0f << "HYPOXIA: won't simulate with ppO2 &le; 0.15 bar";
+        QTest::newRow("N2 above 95") << 3 << 0 << false << 90.0f << "BAD MIX: N2 ration should be in 0 .. 95%";
+        QTest::newRow("He above 95") << 2 << 97 << false << 90.0f << "BAD MIX: He ration should be in 0 .. 95%";
+        // Only a setpoint gets past the hypoxia check without oxygen in the mix.
+        QTest::newRow("no oxygen") << 0 << 50 << true << 20.0f << "BAD MIX: N2+He ratio should be less than 100%";
+        QTest::newRow("narcosis") << 10 << 0 << false << 150.0f << "NARCOSIS: won't simulate with ppN2 &ge; 14 bar";
+        QTest::newRow("HPNS") << 5 << 90 << false << 160.0f << "HPNS: won't simulate with ppHe &ge; 14 bar";
+    }
+    void setDepthRefusals()
+    {
+        QFETCH(int, o2);
+        QFETCH(int, he);
+        QFETCH(bool, ccr);
+        QFETCH(float, depth);
+        QFETCH(QString, message);
+        ConfigImage im = imageWithGases({{o2, he, 0, 1}});
+        if (ccr) {
+            im.setByte(ConfigImage::deco_type, 2);
+            im.setSetpoint(1, 130);
+        }
+        engine::engine_state s;
+        loadEngineGases(im, s);
+        s.in_surface_pressure_mbar = 1013;
+        QString thrown;
+        try {
+            setDepth(im, s, depth);
+        } catch (const QString& e) {
+            thrown = e;
+        }
+        QCOMPARE(thrown, message);
+        // The ambient pressure was set before the check refused the mix.
+        QVERIFY(s.in_ambient_pressure_mbar > 1000);
+    }
+
+    void bestGas_data()
+    {
+        QTest::addColumn<float>("depth");
+        QTest::addColumn<int>("gas");
+        QTest::newRow("just below 21 m") << 21.05f << 2;
+        QTest::newRow("too deep for 21 m") << 21.2f << 0;
+        QTest::newRow("shallower than 6 m") << 5.0f << 4; // equal depth: the higher number
+        QTest::newRow("between") << 12.0f << 2;
+        QTest::newRow("surface") << 0.0f << 4;
+    }
+    void bestGas()
+    {
+        QFETCH(float, depth);
+        QFETCH(int, gas);
+        // Gas 1 first; 2 at 21 m; 3 at 6 m; 4 at 6 m; 5 inactive at 3 m.
+        const ConfigImage im = imageWithGases(
+            {{21, 0, 40, 1}, {50, 0, 21, 1}, {100, 0, 6, 1}, {99, 0, 6, 1}, {100, 0, 3, 0}}, 1);
+        QCOMPARE(bestGasForDepth(im, depth), gas);
+    }
+
+    void bestGasSkipsFirstAndZeroDepth()
+    {
+        const ConfigImage im = imageWithGases({{21, 0, 30, 1}, {50, 0, 0, 1}}, 1);
+        QCOMPARE(bestGasForDepth(im, 10.0f), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiveParameters)
+#include "test_dive_parameters.moc"
