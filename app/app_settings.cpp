@@ -11,9 +11,23 @@ std::unique_ptr<QSettings>& holder()
     static std::unique_ptr<QSettings> settings;
     return settings;
 }
+QString& pathOverride()
+{
+    static QString path;
+    return path;
+}
 } // namespace
 
-QString appSettingsPath() { return QDir::homePath() + "/Bathyra Defaults.ini"; }
+QString appSettingsPath()
+{
+    return pathOverride().isEmpty() ? QDir::homePath() + "/Bathyra Defaults.ini" : pathOverride();
+}
+
+void setAppSettingsPath(const QString& path)
+{
+    closeAppSettings();
+    pathOverride() = path;
+}
 
 QSettings& appSettings()
 {

@@ -8,6 +8,9 @@
 class QSettings;
 
 QString appSettingsPath();
+// Another settings file instead of the one in the home directory (the command line's
+// --settings); must be called before the settings are first used.
+void setAppSettingsPath(const QString& path);
 QSettings& appSettings();
 // Writes the settings to disk and closes them; the next appSettings() opens them again.
 void closeAppSettings();

@@ -2,6 +2,8 @@
 // Slots of features that arrive later exist here but are not connected yet; their
 // buttons and actions are disabled so that nothing pretends to work.
 #include "app/bathyra_interface.h"
+#include "plot/plot_interface.h"
+#include "profiles/dive_profile.h"
 
 #include "app/app_settings.h"
 #include "app/options.h"
@@ -53,6 +55,8 @@ Bathyra_Interface::Bathyra_Interface(QWidget* parent)
 Bathyra_Interface::~Bathyra_Interface()
 {
     delete help_.data();
+    delete divePlot_.data();
+    delete tissuePlot_.data();
 }
 
 void Bathyra_Interface::connectForm()
@@ -70,19 +74,24 @@ void Bathyra_Interface::connectForm()
     both(actionHelp, helpButton, &Bathyra_Interface::helpSlot);
     both(actionAbout, aboutButton, &Bathyra_Interface::aboutSlot);
 
-    // Device commands, simulation runs, plots, the profile editor, the custom function
-    // editor, scripts and update checks come with their own code.
-    for (QAction* a : {actionDownload, actionEditCF, actionUploadCF, setDateTimeAction, actionSimulate,
-                       actionGasVolumes, actionAscent, actionAddRuntime, actionClearProfile,
-                       actionPressureDiagram, checkUpdatesAction, actionRunScript, actionRun_tests})
+    // Simulation runs and plots.
+    both(actionSimulate, simulateButton, &Bathyra_Interface::simulateSlot);
+    both(actionAscent, ascentButton, &Bathyra_Interface::ascentSlot);
+    both(actionGasVolumes, gasVolumesButton, &Bathyra_Interface::gasVolumesSlot);
+    both(actionAddRuntime, addRuntime, &Bathyra_Interface::addRuntimeSlot);
+    both(actionClearProfile, clearProfile, &Bathyra_Interface::clearProfileSlot);
+    both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
+    both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
+
+    // Device commands, the profile editor, the custom function editor, scripts and
+    // update checks come with their own code.
+    for (QAction* a : {actionDownload, actionEditCF, actionUploadCF, setDateTimeAction,
+                       checkUpdatesAction, actionRunScript, actionRun_tests})
         a->setEnabled(false);
     for (QWidget* w : {static_cast<QWidget*>(downloadCFButton), static_cast<QWidget*>(editCFButton),
                        static_cast<QWidget*>(uploadCFButton), static_cast<QWidget*>(screenDumpButton),
                        static_cast<QWidget*>(upgradeFWButton), static_cast<QWidget*>(setDateTimeButton),
-                       static_cast<QWidget*>(simulateButton), static_cast<QWidget*>(gasVolumesButton),
-                       static_cast<QWidget*>(ascentButton), static_cast<QWidget*>(addRuntime),
-                       static_cast<QWidget*>(pressurePlot), static_cast<QWidget*>(clearProfile),
-                       static_cast<QWidget*>(editProfilePB), static_cast<QWidget*>(runProfilePB)})
+                       static_cast<QWidget*>(editProfilePB)})
         w->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
@@ -217,17 +226,10 @@ void Bathyra_Interface::aboutSlot()
 
 // Later features: their slots are connected when their code arrives.
 void Bathyra_Interface::editCFSlot() {}
-void Bathyra_Interface::simulateSlot() {}
-void Bathyra_Interface::ascentSlot() {}
-void Bathyra_Interface::gasVolumesSlot() {}
-void Bathyra_Interface::addRuntimeSlot() {}
-void Bathyra_Interface::clearProfileSlot() {}
-void Bathyra_Interface::pressureDiagramSlot() {}
 void Bathyra_Interface::checkUpdatesSlot() {}
 void Bathyra_Interface::runScriptSlot() {}
 void Bathyra_Interface::runAllTestsSlot() {}
 void Bathyra_Interface::editProfileSlot() {}
-void Bathyra_Interface::runProfileSlot() {}
 void Bathyra_Interface::downloadOSTCSlot() {}
 void Bathyra_Interface::uploadOSTCSlot() {}
 void Bathyra_Interface::setDateTimeSlot() {}

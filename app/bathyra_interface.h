@@ -8,12 +8,15 @@
 
 #include "app/interface_base.h"
 #include "device/param_file.h"
+#include "planner/simulation.h"
 
 #include <QPointer>
 #include <QSplashScreen>
 #include <QTextBrowser>
 #include <memory>
 
+class DiveProfile;
+class PlotInterface;
 class QSettings;
 
 
@@ -39,6 +42,16 @@ public:
 
     // The four dive inputs of the planning group.
     DiveInputs diveInputs() const;
+
+    // The current profile (replayed by the runs), the plot windows (created on first use).
+    DiveProfile* currentProfile() const { return profile_.get(); }
+    void setCurrentProfile(std::unique_ptr<DiveProfile> profile);
+    PlotInterface* divePlot() const { return divePlot_; }
+    PlotInterface* tissuePlot() const { return tissuePlot_; }
+    // Without a display (the command line): plot windows are never shown.
+    void setHeadless(bool on) { headless_ = on; }
+    // Called after every engine cycle of a run with its phase and run time.
+    std::function<void(const char* phase, int runTimeSeconds)> cycleHook;
 
     QSplashScreen* splash() const { return splash_.get(); }
     QTextBrowser* helpWindow() const { return help_; }
@@ -95,6 +108,14 @@ private:
     void connectForm();
     QString startDirectory() const;
 
+    planner::RunEnvironment runEnvironment();
+    void setupDivePlot();
+    void appendPlannedSegment();
+
     std::unique_ptr<QSplashScreen> splash_;
+    std::unique_ptr<DiveProfile> profile_;
+    QPointer<PlotInterface> divePlot_;
+    QPointer<PlotInterface> tissuePlot_;
+    bool headless_ = false;
     QPointer<QTextBrowser> help_;
 };

@@ -32,7 +32,7 @@ DiveInputs Bathyra_Interface::diveInputs() const
     return d;
 }
 
-void Bathyra_Interface::applyParameters(bool /*noPlot*/)
+void Bathyra_Interface::applyParameters(bool noPlot)
 {
     ConfigImage& image = currentImage();
 
@@ -77,6 +77,9 @@ void Bathyra_Interface::applyParameters(bool /*noPlot*/)
     image.setCf(58, static_cast<quint16>(extra_time->value()));
 
     planner::plannerEngine().in_surface_pressure_mbar = static_cast<uint16_t>(press_surface->value());
+
+    if (!noPlot)
+        setupDivePlot();
 
     ReplayFlags& flags = planner::replayFlags();
     flags.breakOnStop = replayBreakOnStop->isChecked();

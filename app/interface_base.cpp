@@ -15,12 +15,16 @@ InterfaceBase::InterfaceBase(QWidget* parent)
 
 void InterfaceBase::clearMessages()
 {
+    if (consoleLog)
+        consoleLog('C', QString());
     textEdit->clear();
     textEdit->setTabStopDistance(12);
 }
 
 void InterfaceBase::message(const QString& line, bool overwrite)
 {
+    if (consoleLog)
+        consoleLog(overwrite ? 'O' : 'M', line);
     QTextCursor cursor = textEdit->textCursor();
     if (overwrite) {
         // Select from the start of the current line (after the last line break of the

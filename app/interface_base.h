@@ -6,11 +6,15 @@
 #include "ui_bathyra.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink {
     Q_OBJECT
 public:
     explicit InterfaceBase(QWidget* parent = nullptr);
+
+    // Sees every console call: 'M' message, 'O' overwriting message, 'C' clear.
+    std::function<void(char kind, const QString& text)> consoleLog;
 
 public slots:
     void clearMessages();

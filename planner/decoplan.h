@@ -37,6 +37,9 @@ public:
              QObject* parent = nullptr);
 
     void setProfile(const DiveProfile* profile) { profile_ = profile; }
+    // Whether toHtml draws the table border (the "Decoplan/border" option).
+    static void setTableBorder(bool on);
+    static bool tableBorder();
     const QVector<DecoplanStop>& records() const { return stops_; }
 
     Q_INVOKABLE void create(bool ccr);

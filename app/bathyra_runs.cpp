@@ -1,0 +1,140 @@
+// Simulation slots of the main window: each applies the widgets, builds the run
+// environment (console, plots, options) and hands the work to the planner's runs.
+// A run that is already in progress makes every other run button a no-op until it ends.
+#include "app/bathyra_interface.h"
+
+#include "app/options.h"
+#include "planner/decoplan.h"
+#include "planner/dive_parameters.h"
+#include "plot/plot_interface.h"
+#include "profiles/dive_profile.h"
+
+#include <QCoreApplication>
+
+using planner::Simulation;
+
+planner::RunEnvironment Bathyra_Interface::runEnvironment()
+{
+    planner::RunEnvironment env;
+    env.image = &planner::currentImage();
+    env.engine = &planner::plannerEngine();
+    env.console = this;
+    env.clearMessages = [this]() { clearMessages(); };
+    env.processEvents = []() { QCoreApplication::processEvents(); };
+    env.divePlot = divePlot_;
+    env.tissuePlot = tissuePlot_;
+    env.profile = profile_.get();
+    env.verbose = programOptions().verbose;
+    env.flags = planner::replayFlags();
+    env.onCycle = cycleHook;
+    return env;
+}
+
+void Bathyra_Interface::setCurrentProfile(std::unique_ptr<DiveProfile> profile)
+{
+    profile_ = std::move(profile);
+}
+
+// Step 7 of applyParameters: the dive plot window, shown when any graph is wanted.
+void Bathyra_Interface::setupDivePlot()
+{
+    if (!divePlot_) {
+        divePlot_ = new PlotInterface;
+        divePlot_->setWindowTitle(QCoreApplication::translate("Window Title", "Dive profile"));
+        divePlot_->setMessageSink(this);
+        divePlot_->setup(true, dive_depth->value());
+    }
+    const QCheckBox* boxes[RunPlot::SlotCount] = {depthGraph, ceilGraph, leadGraph, gfGraph,
+                                                  ppO2Graph, cnsGraph, ndlGraph};
+    bool any = false;
+    for (int slot = 0; slot < RunPlot::SlotCount; ++slot) {
+        divePlot_->setCurveEnabled(static_cast<RunPlot::Slot>(slot), boxes[slot]->isChecked());
+        any = any || boxes[slot]->isChecked();
+    }
+    if (any && !headless_) {
+        divePlot_->show();
+        divePlot_->raise();
+    }
+}
+
+void Bathyra_Interface::appendPlannedSegment()
+{
+    Simulation::appendPlannedSegment(profile_, replayMode->isChecked(), interval->value(),
+                                     dive_depth->value(), dive_time->value(),
+                                     planner::currentImage());
+}
+
+void Bathyra_Interface::simulateSlot()
+{
+    planner::RunGuard guard;
+    if (!guard)
+        return;
+    applyParameters(false);
+    appendPlannedSegment();
+    Simulation(runEnvironment()).runSimulation(interval->value(), profile_.get());
+}
+
+void Bathyra_Interface::runProfileSlot() { simulateSlot(); }
+
+void Bathyra_Interface::ascentSlot()
+{
+    planner::RunGuard guard;
+    if (!guard)
+        return;
+    applyParameters(false);
+    Simulation(runEnvironment()).ascendTo(0, ascent->value());
+}
+
+void Bathyra_Interface::gasVolumesSlot()
+{
+    planner::RunGuard guard;
+    if (!guard)
+        return;
+    applyParameters(false);
+    appendPlannedSegment();
+    Simulation(runEnvironment()).runGasVolumes(profile_.get());
+}
+
+void Bathyra_Interface::addRuntimeSlot()
+{
+    planner::RunGuard guard;
+    if (!guard)
+        return;
+    applyParameters(false); // creates the dive plot window when needed
+    divePlot_->setup(true, dive_depth->value());
+    if (!headless_) {
+        divePlot_->show();
+        divePlot_->raise();
+    }
+    engine::engine_state& s = planner::plannerEngine();
+    // Creating a plan ends by restoring the last snapshot; the simulation must stay
+    // exactly where it was, so the whole state comes back afterwards.
+    const engine::engine_state kept = s;
+    Decoplan plan(s, planner::currentImage(), profile_.get());
+    plan.create(s.in_setpoint_cbar != 0);
+    s = kept;
+    divePlot_->addRuntime(plan);
+}
+
+void Bathyra_Interface::clearProfileSlot()
+{
+    if (divePlot_)
+        divePlot_->clearCurves();
+}
+
+void Bathyra_Interface::pressureDiagramSlot()
+{
+    applyParameters(false);
+    appendPlannedSegment();
+    if (!tissuePlot_) {
+        tissuePlot_ = new PlotInterface;
+        tissuePlot_->setWindowTitle(
+            QCoreApplication::translate("Window Title", "Tissues plot"));
+        tissuePlot_->setMessageSink(this);
+        tissuePlot_->setup(false, profile_ ? profile_->diveDepth() : dive_depth->value());
+    }
+    if (!headless_) {
+        tissuePlot_->show();
+        tissuePlot_->raise();
+    }
+}

@@ -1,0 +1,312 @@
+// bathyra-cli: the planner without a display. It drives the real main window on Qt's
+// offscreen platform through the same slots as the buttons, so its results are the
+// program's results: parameter files, widget settings, logbook profiles, Simulate,
+// Ascent and Gas volumes, the dive plot as an image, and the console as text or HTML,
+// with an optional log of every console call and a CSV line per engine cycle.
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "app/bathyra_interface.h"
+#include "app/options.h"
+#include "device/config_image.h"
+#include "engine/engine.h"
+#include "planner/dive_parameters.h"
+#include "plot/plot_export.h"
+#include "plot/plot_interface.h"
+#include "profiles/dive_profile.h"
+
+#include <QAbstractButton>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QVector>
+#include <qwt_plot.h>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const char* const usageText =
+    "usage: bathyra-cli [GLOBAL OPTIONS] STEP...\n"
+    "Global options\n"
+    "  --params FILE     load a dive parameter file (.div) the way the main window's Load does\n"
+    "  --settings FILE   application settings store, read at the start and written at the end\n"
+    "                    (default: a private temporary one)\n"
+    "  --verbose         verbose simulation option on (settings key Dive/verbose)\n"
+    "  --messages FILE   log of every console call: \"M <text>\", \"O <text>\", \"C\"\n"
+    "  --trace FILE      CSV, one line per engine cycle\n"
+    "  --html            print the console as HTML instead of plain text\n"
+    "Steps, executed in command-line order\n"
+    "  --set NAME=VALUE  set a main-window widget by object name, then apply the parameters\n"
+    "  --profile FILE    load a logbook file as the current profile and switch to replay mode\n"
+    "  simulate | ascent | gasvolumes\n"
+    "                    press Simulate, Ascent or Gas volumes\n"
+    "  --save-plot FILE  save the dive plot window as an image (.svg .pdf .tif .png .jpg)\n";
+
+const char* const traceHeader =
+    "phase,time_s,ambient_mbar,ppo2_cbar,gas,n2_pct,he_pct,setpoint_cbar,status,ndl_min,"
+    "first_stop_m,first_stop_min,tts_min,future_tts_min,ceiling_mbar,leading,leading_mbar,"
+    "gf_pct,gf_rel_pct,cns_pct,stops";
+
+struct Step {
+    QString name;
+    QString argument;
+};
+
+struct Command {
+    QString params, settings, messages, trace;
+    bool verbose = false;
+    bool html = false;
+    QVector<Step> steps;
+};
+
+// A usage error: the message, then the usage text, exit code 2.
+int usage(const QString& message)
+{
+    if (!message.isEmpty())
+        std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(message));
+    std::fputs(usageText, stderr);
+    return 2;
+}
+
+// Parses the arguments; returns an error text, empty when they are well formed.
+QString parse(const QStringList& args, Command& cmd)
+{
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString& target) {
+            if (i + 1 >= args.size())
+                return false;
+            target = args[++i];
+            return true;
+        };
+        QString v;
+        if (a == "--params" || a == "--settings" || a == "--messages" || a == "--trace") {
+            if (!value(v))
+                return QStringLiteral("%1 needs a file name").arg(a);
+            (a == "--params" ? cmd.params : a == "--settings" ? cmd.settings
+                              : a == "--messages" ? cmd.messages : cmd.trace) = v;
+        } else if (a == "--verbose") {
+            cmd.verbose = true;
+        } else if (a == "--html") {
+            cmd.html = true;
+        } else if (a == "--set") {
+            if (!value(v) || !v.contains('=') || v.startsWith('='))
+                return QStringLiteral("--set needs NAME=VALUE");
+            cmd.steps.append({a, v});
+        } else if (a == "--profile" || a == "--save-plot") {
+            if (!value(v))
+                return QStringLiteral("%1 needs a file name").arg(a);
+            cmd.steps.append({a, v});
+        } else if (a == "simulate" || a == "ascent" || a == "gasvolumes") {
+            cmd.steps.append({a, QString()});
+        } else {
+            return QStringLiteral("unknown argument \"%1\"").arg(a);
+        }
+    }
+    if (cmd.steps.isEmpty())
+        return QStringLiteral("no step given");
+    return QString();
+}
+
+// "--set NAME=VALUE" on a widget of the main window; returns an error text.
+QString setWidget(Bathyra_Interface* window, const QString& assignment)
+{
+    const QString name = assignment.section('=', 0, 0);
+    const QString text = assignment.section('=', 1);
+    QWidget* widget = window->findChild<QWidget*>(name);
+    if (!widget)
+        return QStringLiteral("no widget named \"%1\"").arg(name);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (!button->isCheckable() || (text != "true" && text != "false"))
+            return QStringLiteral("%1 takes true or false").arg(name);
+        button->setChecked(text == "true");
+        return QString();
+    }
+    if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+        if (!spin->specialValueText().isEmpty() && text == spin->specialValueText()) {
+            spin->setValue(spin->minimum());
+            return QString();
+        }
+        bool ok = false;
+        const double v = text.toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return QStringLiteral("%1 takes a number").arg(name);
+        const double t = std::trunc(v); // toward zero; the spin box clamps to its range
+        spin->setValue(t > 2e9 ? 2000000000 : (t < -2e9 ? -2000000000 : static_cast<int>(t)));
+        return QString();
+    }
+    if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
+        if (!spin->specialValueText().isEmpty() && text == spin->specialValueText()) {
+            spin->setValue(spin->minimum());
+            return QString();
+        }
+        bool ok = false;
+        const double v = text.toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return QStringLiteral("%1 takes a number").arg(name);
+        spin->setValue(v);
+        return QString();
+    }
+    return QStringLiteral("widget \"%1\" cannot be set").arg(name);
+}
+
+QString escaped(QString text) { return text.replace('\n', QLatin1String("\\n")); }
+
+QString traceLine(const char* phase, int time, const engine::engine_state& s)
+{
+    QString stops;
+    for (int i = 0; i < engine::stop_count; ++i) {
+        if (s.out_stop_depth_m[i] == 0)
+            continue;
+        if (!stops.isEmpty())
+            stops += ' ';
+        stops += QStringLiteral("%1:%2").arg(s.out_stop_depth_m[i]).arg(s.out_stop_time_min[i]);
+    }
+    const int values[] = {s.in_ambient_pressure_mbar, s.in_ppo2_cbar, s.in_current_gas,
+                          s.in_n2_percent, s.in_he_percent, s.in_setpoint_cbar,
+                          s.io_deco_status, s.out_ndl_min, s.out_first_stop_depth_m,
+                          s.out_first_stop_time_min, s.out_tts_min, s.out_future_tts_min,
+                          s.out_ceiling_mbar, s.out_leading_tissue, s.out_leading_tissue_mbar,
+                          s.out_gf_percent, s.out_gf_relative_percent, s.out_cns_percent};
+    QString line = QStringLiteral("%1,%2").arg(QLatin1String(phase)).arg(time);
+    for (int v : values)
+        line += ',' + QString::number(v);
+    return line + ',' + stops;
+}
+
+// Opens an output file for writing; null with a message on failure.
+std::unique_ptr<QFile> openOutput(const QString& name)
+{
+    auto file = std::make_unique<QFile>(name);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "bathyra-cli: cannot write %s: %s\n", qPrintable(name),
+                     qPrintable(file->errorString()));
+        return nullptr;
+    }
+    return file;
+}
+
+// Runs one step; a failure of the program is thrown as its message text.
+QString runStep(Bathyra_Interface* window, const Step& step)
+{
+    if (step.name == "--set") {
+        const QString error = setWidget(window, step.argument);
+        if (!error.isEmpty())
+            return error;
+        window->applyParameters(false);
+    } else if (step.name == "--profile") {
+        auto profile = std::make_unique<DiveProfile>();
+        profile->load(step.argument, &planner::currentImage(), window);
+        window->setCurrentProfile(std::move(profile));
+        window->showParameters();
+        window->replayMode->setChecked(true);
+    } else if (step.name == "simulate") {
+        window->simulateSlot();
+    } else if (step.name == "ascent") {
+        window->ascentSlot();
+    } else if (step.name == "gasvolumes") {
+        window->gasVolumesSlot();
+    } else if (step.name == "--save-plot") {
+        if (!window->divePlot())
+            window->applyParameters(false);
+        auto* plot = window->divePlot() ? window->divePlot()->findChild<QwtPlot*>() : nullptr;
+        if (!plot)
+            throw QStringLiteral("No dive plot to save");
+        plot->replot();
+        plotexport::renderPlotToFile(plot, QFileInfo(step.argument).absoluteFilePath());
+    }
+    return QString();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    Command cmd;
+    const QString parseError = parse(args, cmd);
+    if (!parseError.isEmpty())
+        return usage(parseError);
+    if (!cmd.params.isEmpty() && !QFileInfo::exists(cmd.params))
+        return usage(QStringLiteral("no parameter file %1").arg(cmd.params));
+
+    int exitCode = 0;
+    QTemporaryDir privateDir;
+    {
+        BathyraApplication app(argc, argv);
+        app.setStyleSheet(styleSheet());
+        setAppSettingsPath(cmd.settings.isEmpty()
+                               ? privateDir.filePath(QStringLiteral("Bathyra Defaults.ini"))
+                               : QFileInfo(cmd.settings).absoluteFilePath());
+
+        Bathyra_Interface* window = startUp();
+        window->setHeadless(true);
+        window->hide();
+        app.setConsole(window);
+
+        std::unique_ptr<QFile> messages, trace;
+        if (!cmd.messages.isEmpty() && !(messages = openOutput(cmd.messages)))
+            exitCode = 2;
+        if (!cmd.trace.isEmpty() && !(trace = openOutput(cmd.trace)))
+            exitCode = 2;
+        QTextStream messageStream(messages.get());
+        QTextStream traceStream(trace.get());
+        if (messages)
+            window->consoleLog = [&messageStream](char kind, const QString& text) {
+                if (kind == 'C')
+                    messageStream << "C\n";
+                else
+                    messageStream << kind << ' ' << escaped(text) << '\n';
+            };
+        if (trace) {
+            traceStream << traceHeader << '\n';
+            window->cycleHook = [&traceStream](const char* phase, int time) {
+                traceStream << traceLine(phase, time, planner::plannerEngine()) << '\n';
+            };
+        }
+        if (cmd.verbose)
+            programOptions().verbose = true;
+        if (!cmd.params.isEmpty()) {
+            const QSettings params(cmd.params, QSettings::IniFormat);
+            window->load(&params);
+        }
+
+        for (const Step& step : cmd.steps) {
+            if (exitCode != 0)
+                break;
+            try {
+                const QString error = runStep(window, step);
+                if (!error.isEmpty())
+                    exitCode = usage(error);
+            } catch (const QString& text) {
+                window->message(
+                    QStringLiteral("<font color='red'><b>Unhandled exception: %1</b></font>").arg(text));
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+                exitCode = 1;
+            }
+        }
+
+        const QString out = cmd.html ? window->getMessages() : window->textEdit->toPlainText();
+        std::fputs(out.toUtf8().constData(), stdout);
+        if (!out.endsWith('\n'))
+            std::fputc('\n', stdout);
+
+        window->consoleLog = nullptr;
+        window->cycleHook = nullptr;
+        app.setConsole(nullptr);
+        shutDown(window);
+        delete window;
+        closeAppSettings();
+    }
+    return exitCode;
+}

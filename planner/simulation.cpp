@@ -1,0 +1,660 @@
+// The simulation runs: see simulation.h.
+#include "planner/simulation.h"
+
+#include "device/config_image.h"
+#include "device/message_sink.h"
+#include "engine/engine.h"
+#include "planner/decoplan.h"
+#include "planner/dive_parameters.h"
+#include "planner/run_plot.h"
+#include "profiles/dive_profile.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <cstdio>
+
+namespace planner {
+
+namespace {
+
+QString tr(const char* text, const char* disambiguation = nullptr)
+{
+    return QCoreApplication::translate("Simulation", text, disambiguation);
+}
+
+const QString red = QStringLiteral(" <font color=\"red\"><b>%1=%2</b></font>");
+
+} // namespace
+
+RunState& runState()
+{
+    static RunState state;
+    return state;
+}
+
+RunGuard::RunGuard() : owner_(!runState().running) { runState().running = true; }
+
+RunGuard::~RunGuard()
+{
+    if (owner_)
+        runState().running = false;
+}
+
+Simulation::Simulation(const RunEnvironment& env)
+    : env_(env), image_(*env.image), s_(*env.engine)
+{
+}
+
+int Simulation::cf(int n) const { return image_.cf(n); }
+
+QString Simulation::gasName(int n) const { return planner::gasName(image_, n); }
+
+void Simulation::message(const QString& line)
+{
+    if (env_.console)
+        env_.console->message(line, false);
+}
+
+void Simulation::processEvents()
+{
+    if (env_.processEvents)
+        env_.processEvents();
+}
+
+void Simulation::setDepth(float depth) { planner::setDepth(image_, s_, depth); }
+
+void Simulation::loadEngineGases() { planner::loadEngineGases(image_, s_); }
+
+// One engine cycle at the run time, which then advances by 2 seconds.
+void Simulation::cycle(const char* phase)
+{
+    int& runTime = runState().runTime;
+    s_.in_dive_time_min = static_cast<uint16_t>(runTime / 60);
+    engine::run_cycle(s_);
+    engine::cns_step(s_);
+    if (env_.onCycle)
+        env_.onCycle(phase, runTime);
+    runTime += 2;
+}
+
+// ---- Trace lines ----
+
+QString Simulation::traceLine(float depth, const QString& label, int minutes) const
+{
+    const int runTime = runState().runTime;
+    // C printf formatting, half-way cases included.
+    char head[64];
+    std::snprintf(head, sizeof head, "%3d:%02d %5.1fm", runTime / 60, runTime % 60,
+                  static_cast<double>(depth));
+    QString line = QString::fromLatin1(head);
+    if (!label.isEmpty()) {
+        line += QLatin1Char(' ') + label;
+        if (minutes > 60)
+            line += QString::asprintf(" = %2d:%02d", minutes / 60, minutes % 60);
+        else if (minutes >= 1)
+            line += QString::asprintf(" = %d '", minutes);
+    }
+
+    const int ppo2 = s_.in_ppo2_cbar;
+    if (ppo2 != 0) {
+        const QString value = QString::number(ppo2 * 0.01, 'f', 2);
+        if (cf(17) < ppo2 && ppo2 < cf(46)) {
+            if (ppo2 >= cf(19))
+                line += QStringLiteral(" %1=%2").arg(tr("ppO2"), value);
+        } else {
+            line += red.arg(tr("ppO2"), value);
+        }
+    }
+
+    const int gf = s_.out_gf_percent;
+    if (gf < cf(45)) {
+        if (gf >= cf(8))
+            line += QStringLiteral(" %1=%2%").arg(tr("GF")).arg(gf);
+    } else {
+        line += QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("GF")).arg(gf);
+    }
+
+    const int cns = s_.out_cns_percent;
+    if (cns < cf(44)) {
+        if (cns >= cf(27))
+            line += QStringLiteral(" %1=%2%").arg(tr("CNS")).arg(cns);
+    } else {
+        line +=
+            QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("CNS")).arg(cns);
+    }
+
+    const float ppn2 = s_.in_ambient_pressure_mbar * s_.in_n2_percent * 0.00001f;
+    if (ppn2 > 5.6f)
+        line += QStringLiteral(" <font color='red'><b>%1=%2</b></font>")
+                    .arg(tr("ppN2"), QString::number(ppn2, 'f', 2));
+    return line;
+}
+
+void Simulation::writeTraceLine(float depth, const QString& label, int minutes)
+{
+    message(traceLine(depth, label, minutes));
+}
+
+// ---- Planned segment ----
+
+void Simulation::appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, bool replayMode,
+                                      int interval, float depthMetres, float bottomMinutes,
+                                      const ConfigImage& image)
+{
+    if (replayMode)
+        return; // a loaded profile is replayed as it is
+    if (interval < 0 || !profile)
+        profile = std::make_unique<DiveProfile>();
+    if (profile->points() == 0) {
+        profile->addPoint(0, 0);
+        if (isCcr(image.byte(ConfigImage::deco_type)))
+            profile->setSetpoint(0, image.setpoint(1) * 0.01f);
+        else
+            profile->setGas(0, image.byte(ConfigImage::first_gas));
+    }
+    const double start = profile->diveTime();
+    profile->addPoint(start, depthMetres); // instant descent
+    profile->addPoint(start + bottomMinutes, depthMetres);
+}
+
+// ---- Header ----
+
+void Simulation::writeHeader(int interval)
+{
+    if (env_.clearMessages)
+        env_.clearMessages();
+    if (s_.in_gf_model == 0) {
+        message(tr("Standard Bühlmann ZH-L16C-1a 2002 decompression:"));
+        message(tr("*  saturation factor (CF11) = %1 %").arg(s_.in_sat_factor_percent));
+        message(tr("*  desaturation factor (CF12) = %1 %").arg(s_.in_desat_factor_percent));
+    } else {
+        message(tr("Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:"));
+        message(tr("*  GF_low (CF32) = %1 %").arg(s_.in_gf_low_percent));
+        message(tr("*  GF_high (CF33) = %1 %").arg(s_.in_gf_high_percent));
+    }
+    message(tr("*  deco offset (CF16) = %1 m").arg(s_.in_deco_distance_cbar / 10.0, 0, 'f', 1));
+    message(tr("*  last stop (CF29) = %1 m").arg(s_.in_last_stop_m));
+    if (interval < 0)
+        message(tr("*  dive started at Pamb = %1 mbar").arg(s_.in_surface_pressure_mbar));
+    else if (interval == 0)
+        message(tr("*  dive continued at depth = %1 m")
+                    .arg(static_cast<int>(
+                        (s_.in_ambient_pressure_mbar - s_.in_surface_pressure_mbar) * 0.01 + 0.5)));
+    else
+        message(tr("*  Interval with previous dive = %1'").arg(interval));
+    message(tr("*  Gas switch delay (CF55) = %1 min").arg(cf(55)));
+
+    const int first = image_.byte(ConfigImage::first_gas);
+    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    if (ccr) {
+        message(tr("CCR mode:"));
+        message(tr("*  Setpoint1: %1").arg(image_.setpoint(1) * 0.01, 0, 'f', 1));
+        message(tr("*  Diluant Gas#%1 = %2").arg(first).arg(gasName(first)));
+    } else {
+        message(tr("OC gas list:"));
+        message(tr("*  First Gas#%1 = %2").arg(first).arg(gasName(first)));
+    }
+    for (int i = 1; i <= 5; ++i) {
+        if (i == first || !image_.gasActive(i) || image_.gasDepth(i) == 0)
+            continue;
+        const QString text = ccr ? tr("*  Bailout Gas#%1 = %2 at %3 m")
+                                 : tr("*  Deco Gas#%1 = %2 at %3 m");
+        message(text.arg(i).arg(gasName(i)).arg(image_.gasDepth(i)));
+    }
+    processEvents();
+}
+
+// ---- Plots ----
+
+void Simulation::setupDiveCurves(float scaleDepth)
+{
+    RunPlot* plot = env_.divePlot;
+    if (!plot)
+        return;
+    plot->profile(RunPlot::Depth)->setup(QStringLiteral("depth"), scaleDepth);
+    plot->profile(RunPlot::Ceiling)->setup(QStringLiteral("ceiling"), 0);
+    plot->profile(RunPlot::Gf)->setup(QStringLiteral("GF"), 100);
+    plot->profile(RunPlot::PpO2)->setup(QStringLiteral("ppO2"), scaleDepth / 10);
+    plot->profile(RunPlot::Cns)->setup(QStringLiteral("CNS"), 100);
+    plot->profile(RunPlot::NdlStop)->setup(QStringLiteral("NDL/Stop"), 0);
+}
+
+void Simulation::feedDivePlot(float depth, int& previousLeading, float scaleDepth)
+{
+    RunPlot* plot = env_.divePlot;
+    if (!plot)
+        return;
+    const int runTime = runState().runTime;
+    const double x = runTime / 60.0;
+    const int leading = s_.out_leading_tissue;
+    if (leading != previousLeading && leading < engine::compartment_count) {
+        if (previousLeading >= 0)
+            plot->profile(RunPlot::LeadingTissue)->retire();
+        plot->profile(RunPlot::LeadingTissue)->setup(QStringLiteral("C%1").arg(leading + 1),
+                                                     scaleDepth / 10);
+        previousLeading = leading;
+    }
+    plot->profile(RunPlot::Depth)->addPoint(x, depth);
+    if (leading < engine::compartment_count)
+        plot->profile(RunPlot::LeadingTissue)
+            ->addPoint(x, s_.tissue_n2_bar[leading] + s_.tissue_he_bar[leading]);
+    plot->profile(RunPlot::Ceiling)->addPoint(x, s_.out_first_stop_depth_m);
+    plot->profile(RunPlot::Gf)->addPoint(x, s_.out_gf_percent);
+    plot->profile(RunPlot::PpO2)->addPoint(x, s_.in_ppo2_cbar / 100.0);
+    plot->profile(RunPlot::Cns)->addPoint(x, s_.out_cns_percent);
+    const int ndl = s_.out_ndl_min;
+    plot->profile(RunPlot::NdlStop)
+        ->addPoint(x, (ndl >= 1 && ndl <= 239) ? ndl : s_.out_first_stop_time_min);
+    if (runTime % 60 == 0)
+        plot->replot();
+}
+
+void Simulation::feedTissuePlot()
+{
+    RunPlot* plot = env_.tissuePlot;
+    if (!plot)
+        return;
+    const double ambient = s_.in_ambient_pressure_mbar * 0.001;
+    for (int i = 0; i < engine::compartment_count; ++i)
+        plot->addTissuePoint(i, ambient, s_.tissue_n2_bar[i] + s_.tissue_he_bar[i]);
+    if (runState().runTime % 60 == 0)
+        plot->replot();
+}
+
+void Simulation::retireDiveCurves()
+{
+    if (RunPlot* plot = env_.divePlot) {
+        for (int slot = 0; slot < RunPlot::SlotCount; ++slot)
+            plot->profile(static_cast<RunPlot::Slot>(slot))->retire();
+        plot->replot();
+    }
+    if (RunPlot* plot = env_.tissuePlot) {
+        plot->flushTissues();
+        plot->replot();
+    }
+}
+
+// ---- Replay ----
+
+float Simulation::replay(Replay& profile)
+{
+    RunState& run = runState();
+    DiveProfile* dive = dynamic_cast<DiveProfile*>(&profile);
+    const int first = image_.byte(ConfigImage::first_gas);
+    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    const float diveDepth = profile.diveDepth();
+
+    if (env_.tissuePlot) {
+        env_.tissuePlot->clearTissues();
+        env_.tissuePlot->replot();
+    }
+    float d = profile.depth(run.runTime);
+    setDepth(d);
+    setupDiveCurves(diveDepth);
+
+    if (run.runTime == 0) {
+        if (env_.tissuePlot)
+            env_.tissuePlot->addTissueGasLabel(s_.in_surface_pressure_mbar * 0.001, 0.25, first);
+        if (env_.divePlot) {
+            Profile* depthCurve = env_.divePlot->profile(RunPlot::Depth);
+            depthCurve->addPoint(run.runTime / 60.0, 0);
+            depthCurve->addLabel(run.runTime / 60.0, 0, gasName(first), Qt::black, false);
+        }
+    }
+    int gasInUse = dive ? dive->gasAt(run.runTime / 60.0f) : first;
+    int previousLeading = -1;
+
+    for (;;) {
+        // The end of the profile: go on at the last depth until the running plan is done.
+        if (run.runTime >= profile.diveTime() * 60 && s_.io_deco_status == 0)
+            break;
+        d = profile.depth(run.runTime);
+
+        if (env_.flags.breakOnStop && s_.out_first_stop_depth_m > 0 &&
+            s_.out_first_stop_depth_m > d) {
+            writeTraceLine(d, tr("BREAK ON STOP @ %1m").arg(s_.out_first_stop_depth_m));
+            break;
+        }
+
+        if (env_.flags.gasSwitch) {
+            const int g = profile.gasChange(run.runTime);
+            if (g != 0 && g != gasInUse && g >= 1 && g <= 5) {
+                const int o2 = image_.gasO2(g);
+                const int he = image_.gasHe(g);
+                s_.in_he_percent = static_cast<uint8_t>(he);
+                s_.in_n2_percent = static_cast<uint8_t>(o2 + he >= 100 ? 0 : 100 - o2 - he);
+                writeTraceLine(d, tr("SWITCH Gas#%1 -> Gas#%2").arg(s_.in_current_gas).arg(g));
+                s_.in_current_gas = static_cast<uint8_t>(g);
+                gasInUse = g;
+                if (env_.divePlot)
+                    env_.divePlot->profile(RunPlot::Depth)->addGas(run.runTime / 60.0, d, g);
+                if (env_.tissuePlot)
+                    env_.tissuePlot->addTissueGasLabel(s_.in_ambient_pressure_mbar * 0.001, 0.5,
+                                                       g);
+            }
+        }
+
+        float sp = 0;
+        if (ccr && env_.flags.setpoint) {
+            sp = profile.setpointChange(run.runTime);
+            if (sp != 0 && sp != s_.in_setpoint_cbar / 100.0f) {
+                if (env_.divePlot)
+                    env_.divePlot->profile(RunPlot::Depth)
+                        ->addLabel(run.runTime / 60.0, d,
+                                   QStringLiteral("SP%1").arg(sp, 0, 'f', 2), Qt::black, false);
+                writeTraceLine(d, tr("SWITCH Setpoint %1 -> %2")
+                                      .arg(s_.in_setpoint_cbar / 100.0, 0, 'f', 1)
+                                      .arg(sp, 0, 'f', 1));
+                // Nearest centibar: 1.3 bar is 130, never 129.
+                const long cbar = std::lround(sp * 100.0);
+                s_.in_setpoint_cbar = static_cast<uint8_t>(cbar < 0 ? 0 : (cbar > 255 ? 255 : cbar));
+            }
+        }
+        if (ccr && env_.flags.ppo2 && dive && dive->hasRecordedPpO2()) {
+            const float v = dive->recordedPpO2(run.runTime) * 100.0f + 0.5f;
+            s_.in_setpoint_cbar = static_cast<uint8_t>(v <= 0 ? 0 : (v >= 255 ? 255 : v));
+        }
+
+        setDepth(d);
+
+        if (env_.flags.breakOnSwitch) {
+            const int b = bestGasForDepth(image_, d);
+            if (b != 0 && b != gasInUse) {
+                writeTraceLine(d, tr("BREAK ON BETTER Gas#%1").arg(b));
+                break;
+            }
+        }
+        if (ccr && env_.flags.breakOnSetpoint && sp > 0) {
+            writeTraceLine(d, tr("BREAK ON SETPOINT"));
+            break;
+        }
+
+        feedDivePlot(d, previousLeading, diveDepth);
+
+        if (s_.io_deco_status == 0) {
+            run.snapshotRunTime = run.runTime;
+            engine::save_state(s_);
+            if (env_.verbose)
+                showRuntime(d);
+        }
+
+        cycle("replay");
+        feedTissuePlot();
+        processEvents();
+    }
+
+    retireDiveCurves();
+    return d;
+}
+
+// ---- Runs ----
+
+void Simulation::runSimulation(int interval, Replay* profile)
+{
+    RunState& run = runState();
+    loadEngineGases();
+
+    if (interval < 0 || run.runTime < 0) {
+        setDepth(0);
+        engine::reset_dive(s_);
+        engine::reset_cns(s_);
+        run.runTime = run.snapshotRunTime = 0;
+        s_.io_deco_status = 3;
+        s_.out_first_stop_depth_m = 0;
+        writeHeader(interval);
+    } else if (interval == 0) {
+        s_.io_deco_status = 3;
+        if (run.runTime != 0)
+            message(QStringLiteral("==================================="));
+        else
+            writeHeader(interval);
+    } else {
+        if (s_.in_ambient_pressure_mbar > s_.in_surface_pressure_mbar)
+            ascendTo(0, 10);
+        setDepth(0);
+        s_.in_surface_interval_10min = static_cast<uint8_t>(std::min(interval / 10, 255));
+        engine::surface_interval(s_);
+        run.runTime = run.snapshotRunTime = 0;
+        s_.io_deco_status = 3;
+        writeHeader(interval);
+    }
+    message(QString());
+
+    float d = 0;
+    if (profile)
+        d = replay(*profile);
+
+    if (!env_.verbose)
+        message(QStringLiteral("..."));
+    message(QStringLiteral("==== %1 ====")
+                .arg(s_.in_setpoint_cbar != 0 ? QStringLiteral("CCR Runtime")
+                                              : QStringLiteral("OC Runtime")));
+    showRuntime(d);
+    if (cf(58) > 0 && d > 1.0f)
+        futureTts();
+}
+
+void Simulation::futureTts()
+{
+    RunState& run = runState();
+    engine::restore_state(s_);
+    run.runTime = run.snapshotRunTime;
+    s_.io_deco_status = 0;
+    cycle("future");
+    s_.io_deco_status = 6;
+    do {
+        cycle("future");
+    } while (s_.io_deco_status != 0);
+
+    const int extra = cf(58);
+    message(QString());
+    message(QStringLiteral("    %1 @+%2' = %3'")
+                .arg(tr("Future TTS")).arg(extra).arg(s_.out_future_tts_min));
+    message(QStringLiteral("    %1 @+%2' = %3'")
+                .arg(tr("Future RT ")).arg(extra)
+                .arg(run.runTime / 60 + extra + s_.out_future_tts_min));
+}
+
+void Simulation::showRuntime(float depth)
+{
+    if (s_.out_ndl_min > 0) {
+        writeTraceLine(depth, tr("NDL"), s_.out_ndl_min);
+        return;
+    }
+    writeTraceLine(depth, QCoreApplication::translate("Simulation", "Deco:", "Console"));
+    const float bottom = std::ceil(depth);
+    s_.in_bottom_depth_m = static_cast<uint8_t>(bottom <= 0 ? 0 : (bottom >= 255 ? 255 : bottom));
+    const int minutes = (runState().snapshotRunTime + 59) / 60;
+    s_.in_bottom_time_min = static_cast<uint8_t>(minutes < 0 ? 0 : std::min(minutes, 255));
+
+    Decoplan plan(s_, image_, env_.profile);
+    plan.create(s_.in_setpoint_cbar != 0);
+    message(plan.toHtml());
+    message(QStringLiteral("%1 = %2 '").arg(tr("TTS")).arg(plan.tts()));
+    const QString cns = QString::number(plan.cns() * 100, 'f', 0);
+    if (s_.out_cns_percent >= cf(44))
+        message(QStringLiteral("<font color='red'><b>%1 = %2%</b></font>").arg(tr("CNS"), cns));
+    else
+        message(QStringLiteral("%1 = %2%").arg(tr("CNS"), cns));
+    processEvents();
+}
+
+void Simulation::ascendTo(int target, int rate)
+{
+    RunState& run = runState();
+    loadEngineGases();
+    float z = (s_.in_ambient_pressure_mbar - s_.in_surface_pressure_mbar) / 99.85f;
+    int gasInUse = image_.byte(ConfigImage::first_gas);
+
+    if (target >= z) {
+        setDepth(target);
+        message(QString());
+        writeTraceLine(target, tr("DESCENT DONE"));
+    } else {
+        setupDiveCurves(z);
+        if (!env_.verbose)
+            message(QStringLiteral("..."));
+        bool previousMoving = true;
+        int previousLeading = -1;
+        while (z > target + 0.05f && run.runTime < 30000) {
+            feedDivePlot(z, previousLeading, z);
+
+            if (s_.in_setpoint_cbar == 0) {
+                const int g = bestGasForDepth(image_, z);
+                if (g != 0 && g != gasInUse) {
+                    const int o2 = image_.gasO2(g);
+                    const int he = image_.gasHe(g);
+                    s_.in_he_percent = static_cast<uint8_t>(he);
+                    s_.in_n2_percent = static_cast<uint8_t>(o2 + he > 100 ? 0 : 100 - o2 - he);
+                    writeTraceLine(z,
+                                   tr("SWITCH Gas#%1 -> Gas#%2").arg(s_.in_current_gas).arg(g));
+                    s_.in_current_gas = static_cast<uint8_t>(g);
+                    gasInUse = g;
+                    if (env_.divePlot)
+                        env_.divePlot->profile(RunPlot::Depth)->addGas(run.runTime / 60.0, z, g);
+                    if (env_.tissuePlot)
+                        env_.tissuePlot->addTissueGasLabel(s_.in_ambient_pressure_mbar * 0.001,
+                                                           0.5, g);
+                    setDepth(z);
+                }
+            }
+
+            if (z > s_.out_first_stop_depth_m) {
+                z -= rate / 30.0f;
+                const float floor = std::max<float>(s_.out_first_stop_depth_m, target);
+                if (z < floor)
+                    z = floor;
+                setDepth(z);
+                if (env_.verbose && (!previousMoving || run.runTime % 10 == 0))
+                    writeTraceLine(z, QString());
+                previousMoving = true;
+            } else {
+                if (previousMoving || (env_.verbose && run.runTime % 30 == 0))
+                    writeTraceLine(z, tr("STOP"), s_.out_first_stop_time_min);
+                previousMoving = false;
+            }
+
+            cycle("ascent");
+            feedTissuePlot();
+            processEvents();
+        }
+        if (env_.divePlot)
+            feedDivePlot(z, previousLeading, z);
+        retireDiveCurves();
+        if (!env_.verbose)
+            message(QStringLiteral("..."));
+        writeTraceLine(target, tr("ASCENT DONE"));
+    }
+
+    processEvents();
+    if (target == 0) {
+        engine::compute_desaturation(s_);
+        if (s_.out_desat_time_min > 0) {
+            if (s_.out_desat_time_min < 5760) {
+                s_.io_nofly_time_min = s_.out_desat_time_min;
+                s_.in_nofly_ratio_percent = static_cast<uint8_t>(cf(13));
+                engine::compute_nofly(s_);
+                writeTraceLine(target, tr("NoFly"), s_.io_nofly_time_min);
+            } else {
+                writeTraceLine(target, QStringLiteral("<font color=\"red\">NoFly EXCEEDED</font>"));
+            }
+            writeTraceLine(target, tr("Desat"), s_.out_desat_time_min);
+        }
+        processEvents();
+    }
+}
+
+void Simulation::runGasVolumes(DiveProfile* profile)
+{
+    RunState& run = runState();
+    loadEngineGases();
+    if (s_.in_ambient_pressure_mbar <= s_.in_surface_pressure_mbar) {
+        message(tr("Already surfaced: no more gas consumation"));
+        return;
+    }
+    if (s_.in_setpoint_cbar != 0) {
+        s_.in_setpoint_cbar = 0; // open circuit from now on
+        message(QStringLiteral("==== %1 ====").arg(QStringLiteral("BAIL-OUT Runtime")));
+    } else {
+        message(QStringLiteral("==== %1 ====").arg(QStringLiteral("OC Runtime")));
+    }
+
+    // Back to the last completed plan, then a fresh stop computation with today's gas list.
+    engine::restore_state(s_);
+    s_.io_deco_status = 0;
+    run.runTime = run.snapshotRunTime;
+    if (profile) {
+        const int g = profile->gasAt(profile->diveTime());
+        s_.in_current_gas = static_cast<uint8_t>(g != 0 ? g : s_.in_first_gas);
+    } else {
+        s_.in_current_gas = s_.in_first_gas;
+    }
+    s_.in_step_mode = 0;
+    do {
+        cycle("gasvolumes");
+    } while (s_.io_deco_status != 0);
+
+    const float lastDepth = profile ? profile->lastDepth() : 0.0f;
+    showRuntime(lastDepth);
+
+    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    s_.in_setpoint_cbar = ccr ? image_.setpoint(1) : 0;
+    s_.in_bottom_time_min = 0;
+    s_.in_first_gas = s_.in_current_gas;
+    // The ascent gas is counted from the depth the dive ended at, also for a dive
+    // without stops, never from a stale bottom depth.
+    const float bottom = std::ceil(lastDepth);
+    s_.in_bottom_depth_m = static_cast<uint8_t>(bottom <= 0 ? 0 : (bottom >= 255 ? 255 : bottom));
+    engine::compute_gas_volumes(s_);
+
+    // Bottom volumes from the profile's points.
+    float acc[5] = {};
+    if (profile) {
+        int gasInUse = ccr ? 0 : s_.in_first_gas;
+        double prevT = 0, prevZ = 0;
+        const float rate = static_cast<float>(cf(56));
+        for (int i = 0; i < profile->points(); ++i) {
+            const double t = profile->times()[i];
+            const double z = profile->depths()[i];
+            if (gasInUse >= 1 && gasInUse <= 5) {
+                const float m = static_cast<float>((prevZ + z) / 2);
+                acc[gasInUse - 1] += (m * 0.1f + 1.0f) * static_cast<float>(t - prevT) * rate;
+            }
+            const int g = profile->gasChange(static_cast<int>(t * 60));
+            if (g != 0) {
+                if (g < 1 || g > 5)
+                    throw QStringLiteral("replay gas volume: Bad gas index");
+                gasInUse = g;
+            }
+            prevT = t;
+            prevZ = z;
+        }
+    }
+    for (int k = 0; k < 5; ++k) {
+        const float total = s_.out_gas_volume_l[k] + acc[k];
+        s_.out_gas_volume_l[k] = total > 65534.5f ? 65535 : static_cast<uint16_t>(total + 0.5f);
+    }
+
+    if (profile) {
+        message(tr("Max depth                     = %1 m").arg(profile->diveDepth()));
+        if (profile->diveDepth() > 2 * profile->averageDepth())
+            message(tr("Average before ascent     = %1 m").arg(profile->averageDepth()));
+        message(tr("Time before ascent            = %1 min").arg(profile->diveTime()));
+    }
+    message(tr("Bottom gas consumption (CF56) = %1 l/min").arg(cf(56), 5));
+    message(tr("Ascent gas consumption (CF57) = %1 l/min").arg(cf(57), 5));
+    for (int k = 1; k <= 5; ++k) {
+        if (s_.out_gas_volume_l[k - 1] == 0)
+            continue;
+        message(QStringLiteral("%1#%2 (%3/%4) = %5")
+                    .arg(tr("Gas"))
+                    .arg(k)
+                    .arg(image_.gasO2(k), 3)
+                    .arg(image_.gasHe(k), 2, 10, QLatin1Char('0'))
+                    .arg(s_.out_gas_volume_l[k - 1], 6));
+    }
+    processEvents();
+    s_.in_setpoint_cbar = 0;
+}
+
+} // namespace planner

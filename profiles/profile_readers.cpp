@@ -1,0 +1,343 @@
+// DOM handling shared by the logbook readers and writers, the DivingLog XML reader and writer
+// and the Shearwater XML reader.
+//
+// What real exports do that a strict reader would stumble over, and how it is met here:
+// - Diving Log 5 and 6 name the root "Divinglog"; it is taken as DivingLog.
+// - Shearwater declares encoding="utf-16" but writes 8-bit text without a byte-order mark; such
+//   a document is decoded as UTF-8.
+// - Shearwater version-3 documents give currentTime in milliseconds.
+// - Times written as decimals are read as their whole seconds.
+// - Samples that cannot be real (non-finite, negative or absurd times and depths) refuse the
+//   file instead of drawing a profile 1,600 m deep.
+#include "profiles/profile_readers.h"
+
+#include "device/config_image.h"
+#include "device/message_sink.h"
+#include "profiles/dive_profile.h"
+
+#include <QCoreApplication>
+#include <QDomImplementation>
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+namespace profilexml {
+
+QDomElement child(const QDomNode& parent, const QString& tag, Qt::CaseSensitivity cs)
+{
+    if (cs == Qt::CaseSensitive)
+        return parent.firstChildElement(tag);
+    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        if (e.tagName().compare(tag, Qt::CaseInsensitive) == 0)
+            return e;
+    return QDomElement();
+}
+
+QDomElement nextSibling(const QDomElement& e, const QString& tag, Qt::CaseSensitivity cs)
+{
+    if (cs == Qt::CaseSensitive)
+        return e.nextSiblingElement(tag);
+    for (QDomElement s = e.nextSiblingElement(); !s.isNull(); s = s.nextSiblingElement())
+        if (s.tagName().compare(tag, Qt::CaseInsensitive) == 0)
+            return s;
+    return QDomElement();
+}
+
+double number(const QString& text, bool* ok)
+{
+    bool good = false;
+    double v = text.trimmed().toDouble(&good);
+    if (ok)
+        *ok = good;
+    return good ? v : 0.0;
+}
+
+double wholeSeconds(const QString& text, bool* ok)
+{
+    const QString t = text.trimmed();
+    bool good = false;
+    const qlonglong i = t.toLongLong(&good);
+    if (good) {
+        if (ok)
+            *ok = true;
+        return static_cast<double>(i);
+    }
+    const double d = t.toDouble(&good);
+    if (ok)
+        *ok = good;
+    if (!good)
+        return 0.0;
+    return std::isfinite(d) ? std::trunc(d) : d;
+}
+
+QString general(double v) { return QString::number(v, 'g', 6); }
+
+} // namespace profilexml
+
+using namespace profilexml;
+
+// ---------------------------------------------------------------------------------------------
+
+DiveProfileReader::~DiveProfileReader() = default;
+DiveProfileWriter::~DiveProfileWriter() = default;
+
+void DiveProfileReader::message(const QString& line) const
+{
+    if (console_)
+        console_->message(line);
+}
+
+void DiveProfileReader::warning(const QString& line) const
+{
+    message(QStringLiteral("<font color='red'><b>%1</b></font>").arg(line));
+}
+
+bool DiveProfileReader::sampleAcceptable(double seconds, double metres) const
+{
+    static constexpr double MaxSeconds = 7 * 24 * 3600.0;
+    if (!std::isfinite(seconds) || seconds < 0.0 || seconds > MaxSeconds) {
+        warning(QCoreApplication::translate("Console", "Sample time %1 s is not a dive time.")
+                    .arg(seconds));
+        return false;
+    }
+    if (!std::isfinite(metres) || metres > 1000.0 || metres < -10.0) {
+        warning(QCoreApplication::translate("Console", "Sample depth %1 m at %2 s is not a depth.")
+                    .arg(metres)
+                    .arg(seconds));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+namespace {
+
+// Deepest element nesting of a document, stopping early once limit is passed or the text is
+// not well-formed (the DOM parser then gives its own verdict).
+template <typename Input>
+int nestingDepth(const Input& input, int limit)
+{
+    QXmlStreamReader xml(input);
+    int depth = 0;
+    int deepest = 0;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            deepest = std::max(deepest, ++depth);
+            if (deepest > limit)
+                break;
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+// True for a document that claims UTF-16 in its declaration but is plainly 8-bit text: it
+// starts with "<?xml" in single bytes and has no UTF-16 byte-order mark.
+bool falselyDeclaresUtf16(const QByteArray& data)
+{
+    if (!data.startsWith("<?xml"))
+        return false;
+    const int end = data.indexOf("?>");
+    if (end < 0)
+        return false;
+    const QByteArray declaration = data.left(end).toLower();
+    return declaration.contains("utf-16") || declaration.contains("ucs-2");
+}
+
+} // namespace
+
+bool DiveProfileXMLReader::acceptsRoot(const QString& tag, const QString& rootTag) const
+{
+    if (tag == rootTag)
+        return true;
+    // Diving Log 5 and 6 export their root as "Divinglog".
+    return rootTag == QLatin1String("DivingLog") && tag == QLatin1String("Divinglog");
+}
+
+bool DiveProfileXMLReader::open(const QString& fileName, const QString& rootTag)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return openData(f.readAll(), rootTag);
+}
+
+bool DiveProfileXMLReader::openData(const QByteArray& data, const QString& rootTag)
+{
+    doc = QDomDocument();
+    root = QDomElement();
+    bool parsed = false;
+    if (falselyDeclaresUtf16(data)) {
+        const QString text = QString::fromUtf8(data);
+        if (nestingDepth(text, MaxNesting) > MaxNesting)
+            return false;
+        parsed = doc.setContent(text);
+    } else {
+        if (nestingDepth(data, MaxNesting) > MaxNesting)
+            return false;
+        parsed = doc.setContent(data);
+    }
+    if (!parsed) {
+        doc = QDomDocument();
+        return false;
+    }
+    root = doc.documentElement();
+    return !root.isNull() && acceptsRoot(root.tagName(), rootTag);
+}
+
+// ---------------------------------------------------------------------------------------------
+// DivingLog
+
+bool DiveProfileXMLReader::read(DiveProfile* profile, ConfigImage*)
+{
+    message(QCoreApplication::translate("Console", "Reading DivingLog XML format"));
+    const QDomElement dive = child(child(root, QStringLiteral("Logbook")), QStringLiteral("Dive"));
+    const QDomElement samples = child(dive, QStringLiteral("Profile"));
+    double deepest = 0.0;
+    for (QDomElement p = child(samples, QStringLiteral("P")); !p.isNull();
+         p = nextSibling(p, QStringLiteral("P"))) {
+        const double t = wholeSeconds(p.attribute(QStringLiteral("Time")));
+        const double d = number(child(p, QStringLiteral("Depth")).text());
+        if (!sampleAcceptable(t, d))
+            return false;
+        deepest = std::max(deepest, d);
+        profile->addPoint(t / 60.0, d);
+    }
+    // Diving Log writes imperial profiles in feet with no mark of the unit, while the dive's own
+    // maximum depth stays in metres: say so when the two disagree.
+    bool ok = false;
+    const double headerDepth = number(child(dive, QStringLiteral("Depth")).text(), &ok);
+    if (ok && headerDepth > 0.0 && deepest > headerDepth * 1.5 + 1.0)
+        warning(QCoreApplication::translate(
+                    "Console", "Profile depths reach %1 but the dive's maximum depth is %2 m: "
+                               "the profile may be in feet.")
+                    .arg(deepest)
+                    .arg(headerDepth));
+    return true;
+}
+
+bool DiveProfileXMLWriter::open(const QString& fileName, const QString& rootTag)
+{
+    file.setFileName(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    doc = QDomDocument(QDomImplementation().createDocumentType(rootTag, QString(), QString()));
+    root = doc.createElement(rootTag);
+    doc.appendChild(root);
+    return true;
+}
+
+bool DiveProfileXMLWriter::finish()
+{
+    const QByteArray text = doc.toByteArray(1);
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+static QDomElement textElement(QDomDocument& doc, QDomElement parent, const QString& tag,
+                               const QString& text)
+{
+    QDomElement e = doc.createElement(tag);
+    e.appendChild(doc.createTextNode(text));
+    parent.appendChild(e);
+    return e;
+}
+
+bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
+{
+    QDomElement logbook = doc.createElement(QStringLiteral("Logbook"));
+    root.appendChild(logbook);
+    QDomElement dive = doc.createElement(QStringLiteral("Dive"));
+    logbook.appendChild(dive);
+    textElement(doc, dive, QStringLiteral("Depth"), general(profile->diveDepth()));
+
+    // The sample interval; a profile of fewer than two points has none and writes 0.
+    int interval = 0;
+    if (profile->points() >= 2) {
+        const double v = static_cast<double>(profile->diveTime()) * 60.0 / (profile->points() - 1);
+        interval = std::isfinite(v) ? static_cast<int>(std::clamp(v, 0.0, 30.0)) : 0;
+    }
+    textElement(doc, dive, QStringLiteral("ProfileInt"), QString::number(interval));
+
+    QDomElement samples = doc.createElement(QStringLiteral("Profile"));
+    dive.appendChild(samples);
+    const auto& times = profile->times();
+    const auto& depths = profile->depths();
+    for (int i = 0; i < times.size(); ++i) {
+        QDomElement p = doc.createElement(QStringLiteral("P"));
+        // Whole seconds, truncated; the small allowance keeps a time read back from whole seconds
+        // (59 / 60 minutes) on the same second when written again.
+        p.setAttribute(QStringLiteral("Time"), QString::number(static_cast<qlonglong>(std::floor(times[i] * 60.0 + 1e-6))));
+        textElement(doc, p, QStringLiteral("Depth"), general(depths[i]));
+        samples.appendChild(p);
+    }
+    return finish();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Shearwater
+
+bool DiveProfileXMLShearWater::read(DiveProfile* profile, ConfigImage* configuration)
+{
+    const QDomElement log = child(root, QStringLiteral("diveLog"));
+    if (log.isNull())
+        return false;
+    message(QCoreApplication::translate("Console", "Reading Shearwater XML format"));
+    message(QStringLiteral("&nbsp;&nbsp;&nbsp;")
+            + QCoreApplication::translate("Console", "Dive starting: %1")
+                  .arg(child(log, QStringLiteral("startDate")).text()));
+
+    double spLow = 0.7;
+    double spHigh = 1.3;
+    const QString notRecorded = QStringLiteral("&nbsp;&nbsp;&nbsp;")
+        + QCoreApplication::translate("Console", "Setpoints not recorded.");
+    if (configuration) {
+        spLow = configuration->setpoint(1) / 100.0;
+        spHigh = configuration->setpoint(2) / 100.0;
+        message(notRecorded
+                + QCoreApplication::translate("Console", " Using SP#1 as SP_low=%1, SP#2 as SP_high=%2")
+                      .arg(spLow)
+                      .arg(spHigh));
+    } else {
+        message(notRecorded
+                + QCoreApplication::translate("Console", " Using SP_low=%1, SP_high=%2")
+                      .arg(spLow)
+                      .arg(spHigh));
+    }
+
+    // Version-3 documents count currentTime in milliseconds (their maxTime stays in seconds).
+    const double timeScale = root.attribute(QStringLiteral("version")).trimmed().toInt() >= 3 ? 0.001 : 1.0;
+
+    bool havePrevious = false;
+    int previousType = 0;
+    const QDomElement records = child(log, QStringLiteral("diveLogRecords"));
+    for (QDomElement r = child(records, QStringLiteral("diveLogRecord")); !r.isNull();
+         r = nextSibling(r, QStringLiteral("diveLogRecord"))) {
+        const double t = wholeSeconds(child(r, QStringLiteral("currentTime")).text()) * timeScale;
+        const double d = number(child(r, QStringLiteral("currentDepth")).text());
+        double p = number(child(r, QStringLiteral("averagePPO2")).text());
+        if (!sampleAcceptable(t, d))
+            return false;
+        if (!std::isfinite(p) || p > 10.0) {
+            warning(QCoreApplication::translate("Console", "Recorded ppO2 %1 bar at %2 s is not a ppO2.")
+                        .arg(p)
+                        .arg(t));
+            return false;
+        }
+        profile->addPoint(t / 60.0, d, p);
+        const int type = child(r, QStringLiteral("setPointType")).text().trimmed().toInt();
+        if ((!havePrevious || type != previousType) && (type == 0 || type == 1))
+            profile->setSetpoint(t / 60.0, static_cast<float>(type == 0 ? spLow : spHigh));
+        previousType = type;
+        havePrevious = true;
+    }
+    return true;
+}
