@@ -666,13 +666,18 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
     if (sp > 0)
         r->addLabel(offset, 0, spLabel(sp), Qt::black, false);
 
+    // The curve follows the records: a level (stop, bottom, switch, surface) from its
+    // arrival to its runtime, a moving segment from the end of the previous record at its
+    // start depth to the start of the next one. Travel between two levels is 10 m/min;
+    // after a moving segment the level is reached when that segment ends.
     double previousRuntime = 0, previousDepth = 0;
+    bool previousLevel = true; // the surface at the start
     for (const DecoplanStop& rec : records) {
-        // Where this record starts: the arrival at a level, else the previous record's end.
+        const bool level = rec.kind == 0;
         double x = offset + previousRuntime;
-        if (rec.kind == 0) {
-            // Levels are reached at 10 m/min.
-            x = offset + previousRuntime + 0.1 * std::abs(rec.depth - previousDepth);
+        if (level) {
+            if (previousLevel)
+                x += 0.1 * std::abs(rec.depth - previousDepth);
             r->appendPoint(x, rec.depth);
             r->addLabel(x, rec.depth, QStringLiteral("%1 '").arg(static_cast<int>(rec.duration + 0.5f)),
                         Qt::black, false);
@@ -693,9 +698,10 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
                 r->addLabel(x, rec.depth, spLabel(sp), Qt::black, false);
             }
         }
-        r->appendPoint(offset + rec.runtime, rec.depth);
+        r->appendPoint(level ? offset + rec.runtime : x, rec.depth);
         previousRuntime = rec.runtime;
         previousDepth = rec.depth;
+        previousLevel = level;
     }
 
     r->updateSamples();
