@@ -3,6 +3,7 @@
 // A run that is already in progress makes every other run button a no-op until it ends.
 #include "app/bathyra_interface.h"
 
+#include "app/app_settings.h"
 #include "app/options.h"
 #include "planner/decoplan.h"
 #include "planner/dive_parameters.h"
@@ -45,6 +46,7 @@ void Bathyra_Interface::setupDivePlot()
         divePlot_ = new PlotInterface;
         divePlot_->setWindowTitle(QCoreApplication::translate("Window Title", "Dive profile"));
         divePlot_->setMessageSink(this);
+        divePlot_->setSettings(&appSettings());
         divePlot_->setup(true, dive_depth->value());
     }
     const QCheckBox* boxes[RunPlot::SlotCount] = {depthGraph, ceilGraph, leadGraph, gfGraph,
@@ -134,6 +136,7 @@ void Bathyra_Interface::pressureDiagramSlot()
         tissuePlot_->setWindowTitle(
             QCoreApplication::translate("Window Title", "Tissues plot"));
         tissuePlot_->setMessageSink(this);
+        tissuePlot_->setSettings(&appSettings());
         tissuePlot_->setup(false, profile_ ? profile_->diveDepth() : dive_depth->value());
     }
     if (!headless_) {

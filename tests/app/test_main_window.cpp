@@ -159,9 +159,10 @@ private slots:
         QCOMPARE(w->setDateTimeButton->text(), QString("Date && Time"));
         QVERIFY(w->menuPlanning->isTearOffEnabled());
         QCOMPARE(w->loadButton->toolTip(), QString("Load all model/dive parameters from a *.div file.<br>[Ctrl+L]"));
-        // Features of later work are visibly unavailable rather than silent.
-        QVERIFY(!w->simulateButton->isEnabled());
-        QVERIFY(!w->actionDownload->isEnabled());
+        // The runs are available; features of later work are visibly unavailable.
+        QVERIFY(w->simulateButton->isEnabled());
+        QVERIFY(w->actionAscent->isEnabled());
+        QVERIFY(!w->editCFButton->isEnabled());
     }
 
     void shortcutsReachTheirActions()
