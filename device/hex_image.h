@@ -12,7 +12,8 @@
 class MessageSink;
 class QIODevice;
 
-class HexImage {
+class HexImage
+{
 public:
     static constexpr quint32 FirmwareSize = 98112; // 0x17F40, the upgrade's area
 

@@ -14,12 +14,13 @@
 namespace
 {
 
+// The progress and failure texts belong with the user commands' texts.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("OstcProtocol", text);
+    return QCoreApplication::translate("SerialOSTC", text);
 }
 
-constexpr int bank_wait_ms = 2000;    // after each written bank
+constexpr int bank_wait_ms = 2000; // after each written bank
 constexpr int download_retry_ms = 200;
 constexpr int first_written_byte = 4; // serial number and the next 2 bytes stay as they are
 
@@ -76,8 +77,7 @@ bool OstcProtocol::download(ConfigImage& image, const QString& portName)
                 if (bank == 2 && !hasBank2(read))
                     break;
                 port_.writeByte(read_commands[bank]);
-                port_.readBlock(read.data() + bank * ConfigImage::BankSize,
-                                ConfigImage::BankSize);
+                port_.readBlock(read.data() + bank * ConfigImage::BankSize, ConfigImage::BankSize);
             }
         } catch (const QString&) {
             port_.closeQuietly();

@@ -16,7 +16,8 @@
 class MessageSink;
 class SerialPort;
 
-class OstcProtocol {
+class OstcProtocol
+{
 public:
     // Single-byte commands of the configuration protocol.
     enum Command : quint8 {

@@ -30,8 +30,7 @@ void SerialOSTC::say(const QString& line, bool overwrite)
 
 void SerialOSTC::failed(const QString& error)
 {
-    say(QStringLiteral("<font color='red'>") + tr("FAILED: ") + QStringLiteral("</font> ") +
-        error);
+    say(QStringLiteral("<font color='red'>") + tr("FAILED: ") + QStringLiteral("</font> ") + error);
 }
 
 bool SerialOSTC::readConfiguration(const QString& portName)
@@ -98,8 +97,7 @@ QImage SerialOSTC::screenDump(const QString& portName)
         return QImage();
     }
     // The thumbnail goes into the console as an inline PNG.
-    const QImage thumb =
-        image.scaled(200, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage thumb = image.scaled(200, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -122,8 +120,8 @@ QString SerialOSTC::saveScreenDump(const QImage& image, const QString& chosen)
 {
     const QString name = screenDumpFileName(chosen);
     const QString suffix = QFileInfo(name).suffix();
-    const QByteArray format = suffix == QLatin1String("jpg") ? QByteArray("JPEG")
-                                                             : suffix.toUpper().toLatin1();
+    const QByteArray format =
+        suffix == QLatin1String("jpg") ? QByteArray("JPEG") : suffix.toUpper().toLatin1();
     return image.save(name, format.constData()) ? name : QString();
 }
 

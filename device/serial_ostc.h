@@ -16,7 +16,8 @@ class ConfigImage;
 class MessageSink;
 class SerialPort;
 
-class SerialOSTC : public QObject {
+class SerialOSTC : public QObject
+{
     Q_OBJECT
 
 public:

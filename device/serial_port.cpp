@@ -62,10 +62,9 @@ void QtSerialTransport::open(const QString& name)
 
     // 115200 8N1; the other line options stay as the driver has them. A failure releases
     // the device at once so that a later open can succeed.
-    const bool configured = port_.setBaudRate(QSerialPort::Baud115200) &&
-                            port_.setDataBits(QSerialPort::Data8) &&
-                            port_.setParity(QSerialPort::NoParity) &&
-                            port_.setStopBits(QSerialPort::OneStop);
+    const bool configured =
+        port_.setBaudRate(QSerialPort::Baud115200) && port_.setDataBits(QSerialPort::Data8) &&
+        port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop);
     if (!configured) {
         port_.close();
         port_.clearError();

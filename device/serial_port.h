@@ -11,7 +11,8 @@
 #include <memory>
 
 // A real serial device (or a pseudo-terminal) through QSerialPort.
-class QtSerialTransport : public SerialTransport {
+class QtSerialTransport : public SerialTransport
+{
 public:
     QtSerialTransport();
     ~QtSerialTransport() override;
@@ -33,12 +34,13 @@ private:
     QSerialPort port_;
 };
 
-class SerialPort {
+class SerialPort
+{
 public:
     static constexpr int ReadTimeoutMs = 2000; // total per read call
     static constexpr int PieceSize = 4096;     // largest single transfer
 
-    SerialPort(); // on a QtSerialTransport
+    SerialPort();                                    // on a QtSerialTransport
     explicit SerialPort(SerialTransport* transport); // not owned
     ~SerialPort();
 

@@ -9,7 +9,8 @@
 #include <QString>
 #include <QtGlobal>
 
-class SerialTransport {
+class SerialTransport
+{
 public:
     virtual ~SerialTransport() = default;
 

@@ -125,8 +125,8 @@ int main(int argc, char** argv)
                  device.bankWrites(2));
     const QByteArray c = device.clock();
     if (c.size() == 6)
-        std::fprintf(stderr, "clock set to %02d:%02d:%02d %02d.%02d.%02d\n", c[0], c[1], c[2],
-                     c[3], c[4], c[5]);
+        std::fprintf(stderr, "clock set to %02d:%02d:%02d %02d.%02d.%02d\n", c[0], c[1], c[2], c[3],
+                     c[4], c[5]);
     std::fprintf(stderr, "firmware blocks accepted: %d, refused: %d%s\n",
                  int(device.blockOrder().size()), device.refusedBlocks(),
                  device.rebooted() ? ", rebooted" : "");

@@ -7,8 +7,8 @@
 #include "device/ostc_protocol.h"
 
 #include <QCoreApplication>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -38,18 +38,24 @@ void fill(QImage& im, int x, int y, int w, int h, quint16 c)
 // A seven-segment digit, the way the OSTC draws its large numbers.
 void digit(QImage& im, int x, int y, int size, int d, quint16 c)
 {
-    static const quint8 segments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66,
-                                        0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    static const quint8 segments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
     const int t = std::max(2, size / 5); // stroke
     const int w = size, h = 2 * size;
     const quint8 s = segments[d % 10];
-    if (s & 0x01) fill(im, x, y, w, t, c);                 // top
-    if (s & 0x02) fill(im, x + w - t, y, t, h / 2, c);     // upper right
-    if (s & 0x04) fill(im, x + w - t, y + h / 2, t, h / 2, c); // lower right
-    if (s & 0x08) fill(im, x, y + h - t, w, t, c);         // bottom
-    if (s & 0x10) fill(im, x, y + h / 2, t, h / 2, c);     // lower left
-    if (s & 0x20) fill(im, x, y, t, h / 2, c);             // upper left
-    if (s & 0x40) fill(im, x, y + h / 2 - t / 2, w, t, c); // middle
+    if (s & 0x01)
+        fill(im, x, y, w, t, c); // top
+    if (s & 0x02)
+        fill(im, x + w - t, y, t, h / 2, c); // upper right
+    if (s & 0x04)
+        fill(im, x + w - t, y + h / 2, t, h / 2, c); // lower right
+    if (s & 0x08)
+        fill(im, x, y + h - t, w, t, c); // bottom
+    if (s & 0x10)
+        fill(im, x, y + h / 2, t, h / 2, c); // lower left
+    if (s & 0x20)
+        fill(im, x, y, t, h / 2, c); // upper left
+    if (s & 0x40)
+        fill(im, x, y + h / 2 - t / 2, w, t, c); // middle
 }
 
 void number(QImage& im, int x, int y, int size, const char* text, quint16 c)
@@ -284,8 +290,7 @@ void OstcDevice::handle(quint8 byte, QByteArray& out)
             echoIndex_ = 0;
             echo(out, byte);
             break;
-        case OstcProtocol::ScreenDump:
-        {
+        case OstcProtocol::ScreenDump: {
             echoIndex_ = 0;
             const int wrongBefore = wrongEchoes_;
             echo(out, byte);
@@ -396,16 +401,14 @@ int SimulatorTransport::write(const quint8* buffer, int count)
 {
     if (!open_ || device_.lineClosed())
         return -1;
-    pending_ += device_.receive(QByteArray(reinterpret_cast<const char*>(buffer), count),
-                                virtualMs_);
+    pending_ +=
+        device_.receive(QByteArray(reinterpret_cast<const char*>(buffer), count), virtualMs_);
     return device_.lineClosed() ? -1 : count;
 }
 
 // ---- OstcPtyServer -------------------------------------------------------------------
 
-OstcPtyServer::OstcPtyServer(OstcDevice& device, bool pacing) : device_(device), pacing_(pacing)
-{
-}
+OstcPtyServer::OstcPtyServer(OstcDevice& device, bool pacing) : device_(device), pacing_(pacing) {}
 
 OstcPtyServer::~OstcPtyServer()
 {

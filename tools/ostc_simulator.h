@@ -44,7 +44,8 @@ struct OstcFaults {
     QByteArray screenStream;
 };
 
-class OstcDevice {
+class OstcDevice
+{
 public:
     static constexpr quint16 DefaultSerial = 4321;
     static constexpr int ProgramMemorySize = 0x20000;
@@ -113,7 +114,8 @@ private:
 
 // The device on an in-memory line. Time-outs and pauses advance a virtual clock, so
 // tests of the retry rules run at once.
-class SimulatorTransport : public SerialTransport {
+class SimulatorTransport : public SerialTransport
+{
 public:
     explicit SimulatorTransport(OstcDevice& device) : device_(device) {}
 
@@ -142,7 +144,8 @@ private:
 
 // The device behind a pseudo-terminal, served by a thread of its own. With pacing every
 // byte takes its time at 115200 baud (10 bits) in each direction.
-class OstcPtyServer {
+class OstcPtyServer
+{
 public:
     explicit OstcPtyServer(OstcDevice& device, bool pacing = false);
     ~OstcPtyServer();

@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QtTest>
 
-class TestHexCorpus : public QObject {
+class TestHexCorpus : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -18,10 +19,13 @@ void TestHexCorpus::replay()
     const QDir corpus(source + QStringLiteral("/fuzz/hex/corpus"));
     if (source.isEmpty() || !corpus.exists())
         QSKIP("fuzz/hex/corpus not found");
-    const QStringList known = {
-        "Bad HEX format", "Bad HEX checksum", "Bad HEX subtype", "BAD HEX address",
-        "Double write", "Bad HEX Segment Address record",
-        "Bad HEX Extended Linear Address Record"};
+    const QStringList known = {"Bad HEX format",
+                               "Bad HEX checksum",
+                               "Bad HEX subtype",
+                               "BAD HEX address",
+                               "Double write",
+                               "Bad HEX Segment Address record",
+                               "Bad HEX Extended Linear Address Record"};
     const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
     QVERIFY(files.size() >= 10);
     int clean = 0;

@@ -32,7 +32,8 @@ QByteArray linear(quint16 upper)
 
 } // namespace
 
-class TestHexImage : public QObject {
+class TestHexImage : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -72,24 +73,23 @@ void TestHexImage::errors_data()
     QTest::newRow("type 3") << record(3, 0, QByteArray(4, 0)) << "Bad HEX subtype";
     QTest::newRow("type 5") << record(5, 0, QByteArray(4, 0)) << "Bad HEX subtype";
     QTest::newRow("type 0xFF") << record(0xFF, 0, QByteArray()) << "Bad HEX subtype";
-    QTest::newRow("segment count") << record(2, 0, QByteArray(3, 0))
-                                   << "Bad HEX Segment Address record";
+    QTest::newRow("segment count")
+        << record(2, 0, QByteArray(3, 0)) << "Bad HEX Segment Address record";
     QTest::newRow("segment address") << record(2, 4, two) << "Bad HEX Segment Address record";
     QTest::newRow("linear count") << record(4, 0, QByteArray(1, 0))
                                   << "Bad HEX Extended Linear Address Record";
-    QTest::newRow("linear address") << record(4, 2, two)
-                                    << "Bad HEX Extended Linear Address Record";
+    QTest::newRow("linear address")
+        << record(4, 2, two) << "Bad HEX Extended Linear Address Record";
     // The record's second byte lands on 98112, one past the end.
     QTest::newRow("past the area") << linear(1) + record(0, 0x7F3F, two) << "BAD HEX address";
     // Base 65536 plus 0x7F40 is 98112, one past the end.
-    QTest::newRow("second segment past the end") << linear(1) + record(0, 0x7F40, two)
-                                                 << "BAD HEX address";
-    QTest::newRow("segment base past the end") << record(2, 0, QByteArray("\x20\x00", 2)) +
-                                                      record(0, 0, two)
-                                               << "BAD HEX address";
+    QTest::newRow("second segment past the end")
+        << linear(1) + record(0, 0x7F40, two) << "BAD HEX address";
+    QTest::newRow("segment base past the end")
+        << record(2, 0, QByteArray("\x20\x00", 2)) + record(0, 0, two) << "BAD HEX address";
     // The sum of base and address must not wrap round into the image.
-    QTest::newRow("base near 4 GiB") << linear(0xFFFF) + record(0, 0xFFFF, two)
-                                     << "BAD HEX address";
+    QTest::newRow("base near 4 GiB")
+        << linear(0xFFFF) + record(0, 0xFFFF, two) << "BAD HEX address";
     QTest::newRow("double write") << record(0, 0x100, two) + record(0, 0x101, two)
                                   << "Double write";
 }
@@ -123,12 +123,11 @@ void TestHexImage::dataRecords_data()
     QTest::newRow("linear base 1") << linear(1) + record(0, 0x7F3D, abc) << 0x17F3D << abc << 3;
     QTest::newRow("segment base") << record(2, 0, QByteArray("\x10\x00", 2)) + record(0, 4, abc)
                                   << 0x10004 << abc << 3;
-    QTest::newRow("end record then more") << record(1, 0, {}) + record(0, 8, abc) << 8 << abc
-                                          << 3;
+    QTest::newRow("end record then more") << record(1, 0, {}) + record(0, 8, abc) << 8 << abc << 3;
     // 0xFF is stored but looks unloaded, so the same byte may be loaded again.
-    QTest::newRow("0xFF written twice") << record(0, 0x20, QByteArray(1, char(0xFF))) +
-                                               record(0, 0x20, QByteArray(1, char(0x42)))
-                                        << 0x20 << QByteArray(1, char(0x42)) << 2;
+    QTest::newRow("0xFF written twice")
+        << record(0, 0x20, QByteArray(1, char(0xFF))) + record(0, 0x20, QByteArray(1, char(0x42)))
+        << 0x20 << QByteArray(1, char(0x42)) << 2;
     QTest::newRow("last byte") << record(0, 0x7F3F, QByteArray()) + linear(1) +
                                       record(0, 0x7F3F, QByteArray(1, char(0x5A)))
                                << 98111 << QByteArray(1, char(0x5A)) << 1;

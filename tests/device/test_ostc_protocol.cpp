@@ -19,7 +19,8 @@ namespace
 const QString port = QStringLiteral("SIM");
 
 // Keeps every call, overwriting ones included, to check progress lines one by one.
-class RecordingSink : public CollectingSink {
+class RecordingSink : public CollectingSink
+{
 public:
     void message(const QString& line, bool overwrite) override
     {
@@ -36,7 +37,8 @@ struct Bench {
     explicit Bench(int major = 2, int minor = 22, const OstcFaults& faults = OstcFaults())
         : device(major, minor), transport(device), serial(&transport),
           current(ConfigImage::defaultImage()),
-          ostc(&sink, current, [this] { ++refreshes; }, &serial)
+          ostc(
+              &sink, current, [this] { ++refreshes; }, &serial)
     {
         device.setFaults(faults);
     }
@@ -85,7 +87,8 @@ QByteArray firmware()
 
 } // namespace
 
-class TestOstcProtocol : public QObject {
+class TestOstcProtocol : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -198,14 +201,14 @@ void TestOstcProtocol::downloadRetries_data()
     QTest::newRow("9 refused opens") << 9 << qint64(-1) << qint64(-1) << true << qint64(0);
     QTest::newRow("10 refused opens") << 10 << qint64(-1) << qint64(-1) << false << qint64(0);
     // A silent device costs a read time-out and the pause before each new attempt.
-    QTest::newRow("silent device") << 0 << qint64(0) << qint64(-1) << false
-                                   << qint64(10 * (SerialPort::ReadTimeoutMs + 200));
+    QTest::newRow("silent device")
+        << 0 << qint64(0) << qint64(-1) << false << qint64(10 * (SerialPort::ReadTimeoutMs + 200));
     // Bank 1 breaks off after 42 bytes: that read and the next one both time out.
-    QTest::newRow("silent in bank 1") << 0 << qint64(300) << qint64(-1) << false
-                                      << qint64(2 * 2000 + 200 + 9 * 2200);
+    QTest::newRow("silent in bank 1")
+        << 0 << qint64(300) << qint64(-1) << false << qint64(2 * 2000 + 200 + 9 * 2200);
     // A dropped line fails at once; the reopen finds no device.
-    QTest::newRow("line closed in bank 0") << 0 << qint64(-1) << qint64(100) << false
-                                           << qint64(200);
+    QTest::newRow("line closed in bank 0")
+        << 0 << qint64(-1) << qint64(100) << false << qint64(200);
 }
 
 void TestOstcProtocol::downloadRetries()
@@ -272,11 +275,11 @@ void TestOstcProtocol::uploadWritesSettingsOnly()
     QVERIFY(b.current == now);
     QCOMPARE(b.refreshes, 1);
     QVERIFY(!b.serial.isOpen());
-    const QStringList expected = {QStringLiteral("Connecting SIM"), QStringLiteral("CFI..."),
-                                  QStringLiteral("CFI done."),      QStringLiteral("CFII..."),
-                                  QStringLiteral("CFII done."),     QStringLiteral("CFIII..."),
-                                  QStringLiteral("CFIII done."),
-                                  QStringLiteral("Programming OSTC 4321 done.")};
+    const QStringList expected = {
+        QStringLiteral("Connecting SIM"), QStringLiteral("CFI..."),
+        QStringLiteral("CFI done."),      QStringLiteral("CFII..."),
+        QStringLiteral("CFII done."),     QStringLiteral("CFIII..."),
+        QStringLiteral("CFIII done."),    QStringLiteral("Programming OSTC 4321 done.")};
     QCOMPARE(b.sink.lines, expected);
     // Three pauses of 2 s after the banks, three 1 ms pauses after the commands.
     QCOMPARE(b.transport.virtualMs(), qint64(3 * 2000 + 3));
@@ -414,7 +417,8 @@ void TestOstcProtocol::setClock()
     QVERIFY(!b.serial.isOpen());
     if (succeeds) {
         QCOMPARE(b.device.clock(), QByteArray("\x0E\x03\x09\x0C\x05\x1A", 6));
-        QCOMPARE(b.sink.lines, QStringList(QStringLiteral("Date and time set to 14:03:09 05.12.2026")));
+        QCOMPARE(b.sink.lines,
+                 QStringList(QStringLiteral("Date and time set to 14:03:09 05.12.2026")));
     } else {
         QCOMPARE(b.sink.lines,
                  QStringList(QStringLiteral("<font color='red'>SYNC FAILED</font>: Sync failed")));
@@ -491,7 +495,8 @@ void TestOstcProtocol::screenStreamRuns()
     QCOMPARE(image.pixel(5, 10), qRgb(255, 0, 255)); // 0xF81F
     QCOMPARE(image.pixel(319, 29), qRgb(255, 0, 255));
     QCOMPARE(image.pixel(319, 30), qRgb(0, 0, 0));
-    QCOMPARE(OstcProtocol::colourFrom565(0x8410), qRgb(16 * 255 / 31, 32 * 255 / 63, 16 * 255 / 31));
+    QCOMPARE(OstcProtocol::colourFrom565(0x8410),
+             qRgb(16 * 255 / 31, 32 * 255 / 63, 16 * 255 / 31));
 }
 
 void TestOstcProtocol::screenDumpFails_data()
@@ -528,14 +533,22 @@ void TestOstcProtocol::screenDumpFileName_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("tif") << "dump.tif" << "dump.tif";
-    QTest::newRow("tiff") << "dump.tiff" << "dump.tiff";
-    QTest::newRow("jpg") << "dump.jpg" << "dump.jpg";
-    QTest::newRow("jpeg") << "dump.jpeg" << "dump.jpeg";
-    QTest::newRow("png") << "dump.png" << "dump.png";
-    QTest::newRow("no suffix") << "dump" << "dump.png";
-    QTest::newRow("upper-case PNG") << "dump.PNG" << "dump.PNG.png";
-    QTest::newRow("other suffix") << "dump.bmp" << "dump.bmp.png";
+    QTest::newRow("tif") << "dump.tif"
+                         << "dump.tif";
+    QTest::newRow("tiff") << "dump.tiff"
+                          << "dump.tiff";
+    QTest::newRow("jpg") << "dump.jpg"
+                         << "dump.jpg";
+    QTest::newRow("jpeg") << "dump.jpeg"
+                          << "dump.jpeg";
+    QTest::newRow("png") << "dump.png"
+                         << "dump.png";
+    QTest::newRow("no suffix") << "dump"
+                               << "dump.png";
+    QTest::newRow("upper-case PNG") << "dump.PNG"
+                                    << "dump.PNG.png";
+    QTest::newRow("other suffix") << "dump.bmp"
+                                  << "dump.bmp.png";
 }
 
 void TestOstcProtocol::screenDumpFileName()
@@ -552,7 +565,8 @@ void TestOstcProtocol::saveScreenDump()
     const QString png = SerialOSTC::saveScreenDump(screen, dir.filePath("a"));
     QCOMPARE(png, dir.filePath("a.png"));
     QImage back(png, "PNG");
-    QCOMPARE(back.convertToFormat(QImage::Format_RGB32), screen.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(back.convertToFormat(QImage::Format_RGB32),
+             screen.convertToFormat(QImage::Format_RGB32));
     const QString jpg = SerialOSTC::saveScreenDump(screen, dir.filePath("b.jpg"));
     QCOMPARE(jpg, dir.filePath("b.jpg"));
     QCOMPARE(QImageReader(jpg).format(), QByteArray("jpeg"));
@@ -612,7 +626,8 @@ void TestOstcProtocol::firmwareUpgrade()
     QCOMPARE(b.sink.lines.first(), QStringLiteral("Loading 'ostc.hex'"));
     QCOMPARE(b.sink.lines[1], QStringLiteral("95.8KB loaded (100.0% of firmware area)"));
     QCOMPARE(b.sink.lines[2], QStringLiteral("Connecting SIM"));
-    QCOMPARE(b.sink.lines[3], QStringLiteral("<font color='orange'>Starting OSTC upgrade...</font>"));
+    QCOMPARE(b.sink.lines[3],
+             QStringLiteral("<font color='orange'>Starting OSTC upgrade...</font>"));
     QCOMPARE(b.sink.lines.last(),
              QStringLiteral("<font color='green'>OSTC upgrade done. rebooting...</font>"));
     QVector<int> progress;
@@ -635,18 +650,18 @@ void TestOstcProtocol::firmwareFails_data()
     QTest::addColumn<qint64>("closeAfter");
     QTest::addColumn<bool>("missingFile");
     QTest::addColumn<QString>("error");
-    QTest::newRow("block 64 refused") << qint64(64) << qint64(-1) << qint64(-1) << false
-                                      << "Bad checksum at 0x000040";
-    QTest::newRow("block 0x17F00 refused") << qint64(0x17F00) << qint64(-1) << qint64(-1)
-                                           << false << "Bad checksum at 0x017F00";
-    QTest::newRow("silent boot loader") << qint64(-1) << qint64(0) << qint64(-1) << false
-                                        << "Cannot sync firmware upgrade";
-    QTest::newRow("silent mid-transfer") << qint64(-1) << qint64(5000) << qint64(-1) << false
-                                         << "readByte error";
-    QTest::newRow("line closed at start") << qint64(-1) << qint64(-1) << qint64(0) << false
-                                          << "Cannot start firmware upgrade";
-    QTest::newRow("line closed mid-transfer") << qint64(-1) << qint64(-1) << qint64(5000)
-                                              << false << "Write failed";
+    QTest::newRow("block 64 refused")
+        << qint64(64) << qint64(-1) << qint64(-1) << false << "Bad checksum at 0x000040";
+    QTest::newRow("block 0x17F00 refused")
+        << qint64(0x17F00) << qint64(-1) << qint64(-1) << false << "Bad checksum at 0x017F00";
+    QTest::newRow("silent boot loader")
+        << qint64(-1) << qint64(0) << qint64(-1) << false << "Cannot sync firmware upgrade";
+    QTest::newRow("silent mid-transfer")
+        << qint64(-1) << qint64(5000) << qint64(-1) << false << "readByte error";
+    QTest::newRow("line closed at start")
+        << qint64(-1) << qint64(-1) << qint64(0) << false << "Cannot start firmware upgrade";
+    QTest::newRow("line closed mid-transfer")
+        << qint64(-1) << qint64(-1) << qint64(5000) << false << "Write failed";
     QTest::newRow("no file") << qint64(-1) << qint64(-1) << qint64(-1) << true
                              << "Can't open HEX file";
 }
@@ -659,8 +674,8 @@ void TestOstcProtocol::firmwareFails()
     QFETCH(bool, missingFile);
     QFETCH(QString, error);
     QTemporaryDir dir;
-    const QString hex = missingFile ? dir.filePath("missing.hex")
-                                    : writeHex(dir.filePath("ostc.hex"), firmware());
+    const QString hex =
+        missingFile ? dir.filePath("missing.hex") : writeHex(dir.filePath("ostc.hex"), firmware());
     OstcFaults f;
     f.refuseBlockAt = refuse;
     f.silentAfter = silentAfter;

@@ -13,7 +13,8 @@ namespace
 {
 
 // A transport that records every call and can be told to fail.
-class ScriptedTransport : public SerialTransport {
+class ScriptedTransport : public SerialTransport
+{
 public:
     void open(const QString&) override
     {
@@ -71,7 +72,8 @@ QString errorOf(const std::function<void()>& f)
 
 } // namespace
 
-class TestSerialPort : public QObject {
+class TestSerialPort : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -109,10 +111,18 @@ void TestSerialPort::notOpen()
     quint8 buf[4] = {};
     const QString e = errorOf([&] {
         switch (op) {
-        case 0: port.readByte(); break;
-        case 1: port.readBlock(buf, 4); break;
-        case 2: port.writeByte(1); break;
-        default: port.writeBlock(buf, 4); break;
+        case 0:
+            port.readByte();
+            break;
+        case 1:
+            port.readBlock(buf, 4);
+            break;
+        case 2:
+            port.writeByte(1);
+            break;
+        default:
+            port.writeBlock(buf, 4);
+            break;
         }
     });
     QCOMPARE(e, QStringLiteral("Port not open"));
@@ -326,7 +336,8 @@ void TestSerialPort::ptyUploadAndReadback()
     ConfigImage current = ConfigImage::defaultImage();
     SerialPort port;
     int refreshed = 0;
-    SerialOSTC ostc(&sink, current, [&] { ++refreshed; }, &port);
+    SerialOSTC ostc(
+        &sink, current, [&] { ++refreshed; }, &port);
     QVERIFY2(ostc.readConfiguration(server.slavePath()), qPrintable(sink.lines.join('\n')));
     current.setCf(32, 40);
     current.setCf(70, 5); // a function this firmware does not have

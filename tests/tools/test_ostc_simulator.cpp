@@ -9,7 +9,8 @@
 #include <QtTest>
 #include <csignal>
 
-class TestOstcSimulator : public QObject {
+class TestOstcSimulator : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -179,8 +180,8 @@ void TestOstcSimulator::faultsCountLineBytes()
 
 void TestOstcSimulator::program()
 {
-    const QString exe = QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../../tools/bathyra-ostc-sim");
+    const QString exe =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../../tools/bathyra-ostc-sim");
     if (!QFile::exists(exe))
         QSKIP("simulator program not built");
     QProcess sim;
