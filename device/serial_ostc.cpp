@@ -13,7 +13,9 @@
 #include "device/serial_port.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 SerialOSTC::SerialOSTC(MessageSink* sink, ConfigImage& current, std::function<void()> refresh,
                        SerialPort* port, QObject* parent)
@@ -123,6 +125,24 @@ QString SerialOSTC::saveScreenDump(const QImage& image, const QString& chosen)
     const QByteArray format =
         suffix == QLatin1String("jpg") ? QByteArray("JPEG") : suffix.toUpper().toLatin1();
     return image.save(name, format.constData()) ? name : QString();
+}
+
+QString SerialOSTC::screenDumpFolder(const QString& storedPath)
+{
+    if (!storedPath.isEmpty() && QDir(storedPath).exists())
+        return storedPath;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString SerialOSTC::firmwareFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Bathyra/firmware");
+}
+
+QString SerialOSTC::firmwareDialogTitle()
+{
+    return tr("Firmware...");
 }
 
 QString SerialOSTC::saveDialogTitle()

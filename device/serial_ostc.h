@@ -48,9 +48,19 @@ public:
     // Saves the full-size image under screenDumpFileName(chosen) in the format of its
     // suffix; returns the name used, empty when writing failed.
     static QString saveScreenDump(const QImage& image, const QString& chosen);
+    // The folder the save dialog opens in: the stored "Planner/dumpPath" when that
+    // folder exists, else the user's documents folder.
+    static QString screenDumpFolder(const QString& storedPath);
+    // Where the upgrade's file dialog opens: "/Bathyra/firmware" below the user's
+    // application data location, where downloaded firmware is kept.
+    static QString firmwareFolder();
     // The save dialog's title and filter, for the window.
     static QString saveDialogTitle();
     static QString saveDialogFilter();
+
+    // The upgrade's file dialog title and filter.
+    static QString firmwareDialogTitle();
+    static QString firmwareDialogFilter() { return QStringLiteral("*.hex"); }
 
     // Upgrade: loads the HEX file into a 98112-byte image and sends it to the boot
     // loader.

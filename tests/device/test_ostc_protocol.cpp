@@ -10,6 +10,7 @@
 #include "tools/ostc_simulator.h"
 
 #include <QImageReader>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -121,6 +122,7 @@ private slots:
     void firmwareUpgrade();
     void firmwareFails_data();
     void firmwareFails();
+    void folders();
     void blockBytes();
 };
 
@@ -400,6 +402,7 @@ void TestOstcProtocol::setClock_data()
     QTest::newRow("9 wrong echoes") << 9 << qint64(-1) << true;
     QTest::newRow("10 wrong echoes") << 10 << qint64(-1) << false;
     QTest::newRow("silent") << 0 << qint64(0) << false;
+    QTest::newRow("port will not open") << -1 << qint64(-1) << false;
 }
 
 void TestOstcProtocol::setClock()
@@ -408,10 +411,18 @@ void TestOstcProtocol::setClock()
     QFETCH(qint64, silentAfter);
     QFETCH(bool, succeeds);
     OstcFaults f;
-    f.wrongEchoAt = wrongEchoes ? 0 : -1;
+    f.wrongEchoAt = wrongEchoes > 0 ? 0 : -1;
     f.wrongEchoTimes = wrongEchoes;
     f.silentAfter = silentAfter;
     Bench b(2, 22, f);
+    if (wrongEchoes < 0) {
+        // The open's own text is reported.
+        b.transport.refuseOpens(1);
+        QVERIFY(!b.ostc.setClock(port));
+        QCOMPARE(b.sink.lines, QStringList(QStringLiteral(
+                                   "<font color='red'>SYNC FAILED</font>: Unable to open port")));
+        return;
+    }
     const QDateTime when(QDate(2026, 12, 5), QTime(14, 3, 9));
     QCOMPARE(b.ostc.setClock(port, when), succeeds);
     QVERIFY(!b.serial.isOpen());
@@ -664,6 +675,9 @@ void TestOstcProtocol::firmwareFails_data()
         << qint64(-1) << qint64(-1) << qint64(5000) << false << "Write failed";
     QTest::newRow("no file") << qint64(-1) << qint64(-1) << qint64(-1) << true
                              << "Can't open HEX file";
+    // A broken file never reaches the device.
+    QTest::newRow("broken file") << qint64(-2) << qint64(-1) << qint64(-1) << false
+                                 << "Bad HEX checksum";
 }
 
 void TestOstcProtocol::firmwareFails()
@@ -676,6 +690,11 @@ void TestOstcProtocol::firmwareFails()
     QTemporaryDir dir;
     const QString hex =
         missingFile ? dir.filePath("missing.hex") : writeHex(dir.filePath("ostc.hex"), firmware());
+    if (refuse == -2) {
+        QFile file(hex);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(":0200000012340B\n");
+    }
     OstcFaults f;
     f.refuseBlockAt = refuse;
     f.silentAfter = silentAfter;
@@ -689,6 +708,20 @@ void TestOstcProtocol::firmwareFails()
     QVERIFY(!b.device.blockOrder().contains(0));
     QVERIFY(b.current == before);
     QVERIFY(!b.serial.isOpen());
+    if (refuse == -2 || missingFile)
+        QCOMPARE(b.device.lineBytes(), qint64(0));
+}
+
+void TestOstcProtocol::folders()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    QCOMPARE(SerialOSTC::screenDumpFolder(dir.path()), dir.path());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(SerialOSTC::screenDumpFolder(dir.filePath("gone")), documents);
+    QCOMPARE(SerialOSTC::screenDumpFolder(QString()), documents);
+    QVERIFY(SerialOSTC::firmwareFolder().endsWith(QStringLiteral("/Bathyra/firmware")));
+    QCOMPARE(SerialOSTC::firmwareDialogTitle(), QStringLiteral("Firmware..."));
 }
 
 void TestOstcProtocol::blockBytes()
