@@ -3,6 +3,7 @@
 // (open failures, all byte values, a silent line, a dropped line, a whole upload).
 #include "device/config_image.h"
 #include "device/message_sink.h"
+#include "device/ostc_protocol.h"
 #include "device/serial_ostc.h"
 #include "device/serial_port.h"
 #include "tools/ostc_simulator.h"
@@ -92,6 +93,8 @@ private slots:
     void ptySilentLine();
     void ptyDroppedLine();
     void ptyUploadAndReadback();
+    void ptyScreenDump();
+    void ptyFirmware();
 };
 
 void TestSerialPort::notOpen_data()
@@ -351,6 +354,41 @@ void TestSerialPort::ptyUploadAndReadback()
     QCOMPARE(device.bankWrites(2), 0);
     QCOMPARE(current.bank(0), device.image().bank(0));
     QVERIFY(!port.isOpen());
+}
+
+void TestSerialPort::ptyScreenDump()
+{
+    OstcDevice device;
+    OstcPtyServer server(device);
+    QVERIFY(server.start());
+    CollectingSink sink;
+    ConfigImage current = ConfigImage::defaultImage();
+    SerialPort port;
+    SerialOSTC ostc(&sink, current, {}, &port);
+    const QImage image = ostc.screenDump(server.slavePath());
+    QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
+             OstcDevice::diveScreen().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!port.isOpen());
+}
+
+void TestSerialPort::ptyFirmware()
+{
+    // A short image keeps the 20 ms per block affordable: blocks 64..576, then 0.
+    OstcDevice device;
+    OstcPtyServer server(device);
+    QVERIFY(server.start());
+    QByteArray data(640, 0);
+    for (int i = 0; i < data.size(); ++i)
+        data[i] = char(i * 5 + 1);
+    CollectingSink sink;
+    SerialPort port;
+    OstcProtocol(port, &sink).sendFirmware(server.slavePath(), data);
+    QVERIFY(!port.isOpen());
+    std::lock_guard<std::mutex> lock(server.mutex());
+    QCOMPARE(device.programMemory().left(640), data);
+    QCOMPARE(device.blockOrder(),
+             (QVector<quint32>{64, 128, 192, 256, 320, 384, 448, 512, 576, 0}));
+    QVERIFY(device.rebooted());
 }
 
 QTEST_GUILESS_MAIN(TestSerialPort)
