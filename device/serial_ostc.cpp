@@ -1,0 +1,175 @@
+// The user-level device commands and their console texts (translated in the SerialOSTC
+// context). Errors from the protocol arrive as message texts and end here: the command
+// prints its red failure line, makes sure the port is released, and returns false.
+//
+// Entry points: SerialOSTC::readConfiguration, writeConfiguration, setClock, screenDump,
+// upgradeFirmware, saveScreenDump.
+#include "device/serial_ostc.h"
+
+#include "device/config_image.h"
+#include "device/hex_image.h"
+#include "device/message_sink.h"
+#include "device/ostc_protocol.h"
+#include "device/serial_port.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+SerialOSTC::SerialOSTC(MessageSink* sink, ConfigImage& current, std::function<void()> refresh,
+                       SerialPort* port, QObject* parent)
+    : QObject(parent), sink_(sink), current_(current), refresh_(std::move(refresh)),
+      port_(port ? *port : SerialPort::shared())
+{
+}
+
+void SerialOSTC::say(const QString& line, bool overwrite)
+{
+    if (sink_)
+        sink_->message(line, overwrite);
+}
+
+void SerialOSTC::failed(const QString& error)
+{
+    say(QStringLiteral("<font color='red'>") + tr("FAILED: ") + QStringLiteral("</font> ") + error);
+}
+
+bool SerialOSTC::readConfiguration(const QString& portName)
+{
+    try {
+        ConfigImage image = ConfigImage::defaultImage();
+        say(tr("Connecting %1").arg(portName));
+        OstcProtocol(port_, sink_).download(image, portName);
+        current_ = image;
+        if (refresh_)
+            refresh_();
+        say(tr("Reading OSTC %1 done.").arg(current_.word(ConfigImage::serial)));
+        return true;
+    } catch (const QString& error) {
+        // A failure can come between a read and the port's close.
+        port_.closeQuietly();
+        failed(error);
+        return false;
+    }
+}
+
+bool SerialOSTC::writeConfiguration(const QString& portName, bool autoSetDateTime)
+{
+    if (autoSetDateTime)
+        setClock(portName);
+    try {
+        say(tr("Connecting %1").arg(portName));
+        OstcProtocol(port_, sink_).upload(current_, portName);
+        if (refresh_)
+            refresh_();
+        say(tr("Programming OSTC %1 done.").arg(current_.word(ConfigImage::serial)));
+        return true;
+    } catch (const QString& error) {
+        port_.closeQuietly();
+        failed(error);
+        return false;
+    }
+}
+
+bool SerialOSTC::setClock(const QString& portName, const QDateTime& when)
+{
+    const QDateTime now = when.isValid() ? when : QDateTime::currentDateTime();
+    try {
+        OstcProtocol(port_, sink_).setClock(portName, now);
+        say(tr("Date and time set to %1").arg(now.toString(QStringLiteral("hh:mm:ss dd.MM.yyyy"))));
+        return true;
+    } catch (const QString& error) {
+        port_.closeQuietly();
+        say(QStringLiteral("<font color='red'>%1</font>: %2").arg(tr("SYNC FAILED"), error));
+        return false;
+    }
+}
+
+QImage SerialOSTC::screenDump(const QString& portName)
+{
+    QImage image;
+    try {
+        say(tr("Connecting %1").arg(portName));
+        image = OstcProtocol(port_, sink_).screenDump(portName);
+    } catch (const QString& error) {
+        port_.closeQuietly();
+        say(QStringLiteral("<font color='red'>") + tr("FAILED") + QStringLiteral("</font>: ") +
+            error);
+        return QImage();
+    }
+    // The thumbnail goes into the console as an inline PNG.
+    const QImage thumb = image.scaled(200, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    thumb.save(&buffer, "PNG");
+    say(QStringLiteral("<img src='data:image/png;base64,%1'>")
+            .arg(QString::fromLatin1(png.toBase64())));
+    return image;
+}
+
+QString SerialOSTC::screenDumpFileName(const QString& chosen)
+{
+    static const char* const suffixes[] = {".png", ".jpeg", ".jpg", ".tiff", ".tif"};
+    for (const char* s : suffixes)
+        if (chosen.endsWith(QLatin1String(s), Qt::CaseSensitive))
+            return chosen;
+    return chosen + QStringLiteral(".png");
+}
+
+QString SerialOSTC::saveScreenDump(const QImage& image, const QString& chosen)
+{
+    const QString name = screenDumpFileName(chosen);
+    const QString suffix = QFileInfo(name).suffix();
+    const QByteArray format =
+        suffix == QLatin1String("jpg") ? QByteArray("JPEG") : suffix.toUpper().toLatin1();
+    return image.save(name, format.constData()) ? name : QString();
+}
+
+QString SerialOSTC::screenDumpFolder(const QString& storedPath)
+{
+    if (!storedPath.isEmpty() && QDir(storedPath).exists())
+        return storedPath;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString SerialOSTC::firmwareFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Bathyra/firmware");
+}
+
+QString SerialOSTC::firmwareDialogTitle()
+{
+    return tr("Firmware...");
+}
+
+QString SerialOSTC::saveDialogTitle()
+{
+    return tr("Save screen dump...");
+}
+
+QString SerialOSTC::saveDialogFilter()
+{
+    return tr("Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)");
+}
+
+bool SerialOSTC::upgradeFirmware(const QString& portName, const QString& hexFileName)
+{
+    say(tr("Loading '%1'").arg(QFileInfo(hexFileName).fileName()));
+    try {
+        HexImage hex(HexImage::FirmwareSize);
+        hex.load(hexFileName, sink_);
+        say(tr("Connecting %1").arg(portName));
+        say(QStringLiteral("<font color='orange'>%1</font>").arg(tr("Starting OSTC upgrade...")));
+        OstcProtocol(port_, sink_).sendFirmware(portName, hex.data());
+        say(QStringLiteral("<font color='green'>%1</font>")
+                .arg(tr("OSTC upgrade done. rebooting...")));
+        return true;
+    } catch (const QString& error) {
+        port_.closeQuietly();
+        say(QStringLiteral("<font color='red'>%1</font>: %2").arg(tr("UPGRADE FAILED"), error));
+        return false;
+    }
+}
