@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "app/settings_dialog.h"
+#include "plot/plot_interface.h"
 #include "planner/dive_parameters.h"
 
 #include <QDir>
@@ -36,6 +37,39 @@ int main(int argc, char** argv)
     shoot(w->splash(), out.filePath("about.png"));
     w->splash()->close();
     shoot(w, out.filePath("main_window.png"));
+
+    // A trimix dive planned end to end: two runs, an added runtime and both plots.
+    w->gradientFactor->setChecked(true);
+    w->O2_1->setValue(18);
+    w->He_1->setValue(45);
+    w->gas_1->setChecked(true);
+    w->gas_2->setChecked(true);
+    w->O2_2->setValue(50);
+    w->depth_2->setValue(21);
+    w->gas_3->setChecked(true);
+    w->O2_3->setValue(100);
+    w->depth_3->setValue(6);
+    w->dive_depth->setValue(60);
+    w->dive_time->setValue(20);
+    w->gfGraph->setChecked(true);
+    w->ppO2Graph->setChecked(true);
+    w->pressureDiagramSlot();
+    w->simulateSlot();
+    w->interval->setValue(0);
+    w->dive_depth->setValue(45);
+    w->dive_time->setValue(5);
+    w->simulateSlot();
+    w->addRuntimeSlot();
+    w->ascentSlot();
+    w->divePlot()->resize(1000, 600);
+    w->tissuePlot()->resize(1000, 600);
+    shoot(w, out.filePath("main_window_simulation.png"));
+    shoot(w->divePlot(), out.filePath("plot_dive.png"));
+    shoot(w->tissuePlot(), out.filePath("plot_tissues.png"));
+    w->divePlot()->hide();
+    w->tissuePlot()->hide();
+    w->interval->setValue(-10);
+    w->gas_1->setChecked(false);
 
     // A CCR trimix set-up with mistakes the window points out in red.
     w->ccrMode->setChecked(true);
