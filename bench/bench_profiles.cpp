@@ -16,7 +16,8 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 // A square-ish decompression dive: descent, bottom, long staged ascent; a switch among four
 // mixes every 20 minutes and a setpoint change every 30 minutes.
@@ -24,11 +25,13 @@ QByteArray generateUddf(int waypoints)
 {
     QByteArray out;
     out.reserve(waypoints * 120);
-    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.2.0\">\n <gasdefinitions>\n";
-    const char* mixes[] = {"<mix id=\"tx\"><name>Tx18/45</name><o2>0.18</o2><he>0.45</he></mix>\n",
-                           "<mix id=\"ean50\"><name>Nx50</name><o2>0.50</o2><he>0</he><depth>21</depth></mix>\n",
-                           "<mix id=\"o2\"><name>O2</name><o2>1.0</o2><depth>6</depth></mix>\n",
-                           "<mix id=\"air\"><name>Air</name><o2>0.21</o2></mix>\n"};
+    out +=
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.2.0\">\n <gasdefinitions>\n";
+    const char* mixes[] = {
+        "<mix id=\"tx\"><name>Tx18/45</name><o2>0.18</o2><he>0.45</he></mix>\n",
+        "<mix id=\"ean50\"><name>Nx50</name><o2>0.50</o2><he>0</he><depth>21</depth></mix>\n",
+        "<mix id=\"o2\"><name>O2</name><o2>1.0</o2><depth>6</depth></mix>\n",
+        "<mix id=\"air\"><name>Air</name><o2>0.21</o2></mix>\n"};
     for (const char* m : mixes)
         out += m;
     out += " </gasdefinitions>\n <profiledata><repetitiongroup><dive><samples>\n";
