@@ -1,0 +1,146 @@
+// A small driver around the engine for the tests: a configuration image of our own for the
+// CFs the engine reads itself, gas set-up, depth changes and "cycle until the plan is done".
+#pragma once
+
+#include "engine/engine.h"
+
+#include <cstring>
+
+struct EngineDive {
+    engine::engine_state s;
+    uint8_t image[engine::config_image_size] = {};
+    uint32_t seconds = 0;
+    float depth_m = 0.0f;
+
+    explicit EngineDive(bool gf_model = true)
+    {
+        s.config_image = image;
+        s.in_surface_pressure_mbar = 1013;
+        s.in_ambient_pressure_mbar = 1013;
+        s.in_gf_model = gf_model ? 1 : 0;
+        s.in_gf_low_percent = 30;
+        s.in_gf_high_percent = 85;
+        s.in_sat_factor_percent = 110;
+        s.in_desat_factor_percent = 90;
+        s.in_deco_distance_cbar = 10;
+        s.in_last_stop_m = 3;
+        s.in_nofly_ratio_percent = 60;
+        setGas(1, 21, 0, 0);
+        s.in_first_gas = 1;
+        useGas(1);
+    }
+
+    void setCf(int cf, uint16_t value)
+    {
+        const int offset = 256 * (cf / 32) + 128 + 4 * (cf % 32);
+        image[offset + 2] = value & 0xFF;
+        image[offset + 3] = value >> 8;
+    }
+
+    void setGas(int n, int o2, int he, int switch_depth)
+    {
+        s.in_gas_n2_percent[n - 1] = static_cast<uint8_t>(o2 + he > 100 ? 0 : 100 - o2 - he);
+        s.in_gas_he_percent[n - 1] = static_cast<uint8_t>(he);
+        s.in_gas_switch_depth_m[n - 1] = static_cast<uint8_t>(switch_depth);
+    }
+
+    void useGas(int n)
+    {
+        s.in_current_gas = static_cast<uint8_t>(n);
+        s.in_n2_percent = s.in_gas_n2_percent[n - 1];
+        s.in_he_percent = s.in_gas_he_percent[n - 1];
+    }
+
+    // A new dive at the surface, as callers start one.
+    void newDive()
+    {
+        s.in_ambient_pressure_mbar = s.in_surface_pressure_mbar;
+        engine::reset_dive(s);
+        engine::reset_cns(s);
+        s.io_deco_status = 3;
+        seconds = 0;
+        depth_m = 0.0f;
+    }
+
+    static uint16_t ambientFor(float depth, uint16_t surface)
+    {
+        return static_cast<uint16_t>(surface + depth * 1000.0f / 10.015f + 0.5f);
+    }
+
+    void setDepth(float depth)
+    {
+        depth_m = depth;
+        s.in_ambient_pressure_mbar = ambientFor(depth, s.in_surface_pressure_mbar);
+        const float o2 = 1.0f - (s.in_n2_percent + s.in_he_percent) * 0.01f;
+        float ppo2 = s.in_setpoint_cbar ? s.in_setpoint_cbar * 0.01f
+                                        : o2 * s.in_ambient_pressure_mbar * 0.001f;
+        if (ppo2 > 2.55f)
+            ppo2 = 2.55f;
+        s.in_ppo2_cbar = static_cast<uint8_t>(ppo2 * 100.0f + 0.5f);
+    }
+
+    // One 2-second cycle (or one minute with minute steps), as a simulation run drives it.
+    void cycle()
+    {
+        s.in_dive_time_min = static_cast<uint16_t>(seconds / 60);
+        engine::run_cycle(s);
+        engine::cns_step(s);
+        seconds += s.in_step_mode == 0 ? 2 : 60;
+    }
+
+    void stay(float depth, int minutes)
+    {
+        setDepth(depth);
+        for (int i = 0; i < minutes * 30; ++i)
+            cycle();
+    }
+
+    // Descends at 20 m/min and stays, in 1-minute steps.
+    void diveMinutes(float depth, int bottom_minutes)
+    {
+        s.in_step_mode = 1;
+        float d = 0.0f;
+        int minutes = 0;
+        while (d < depth) {
+            d = d + 20.0f < depth ? d + 20.0f : depth;
+            setDepth(d);
+            cycle();
+            ++minutes;
+        }
+        for (; minutes < bottom_minutes; ++minutes)
+            cycle();
+        s.in_step_mode = 0;
+    }
+
+    // Cycles at the present depth until a plan is complete: the status has gone through a
+    // stop search back to 0, or stayed 0 with a non-zero NDL. Returns false on no result.
+    bool completePlan(int max_cycles = 5000)
+    {
+        bool searched = false;
+        for (int i = 0; i < max_cycles; ++i) {
+            cycle();
+            if (s.io_deco_status == 1)
+                searched = true;
+            if (s.io_deco_status == 0 && (searched || s.out_ndl_min > 0))
+                return true;
+        }
+        return false;
+    }
+
+    int publishedCount() const
+    {
+        int n = 0;
+        for (int i = 0; i < engine::stop_count; ++i)
+            if (s.out_stop_depth_m[i] != 0)
+                ++n;
+        return n;
+    }
+
+    int publishedMinutes() const
+    {
+        int sum = 0;
+        for (int i = 0; i < engine::stop_count; ++i)
+            sum += s.out_stop_time_min[i];
+        return sum;
+    }
+};
