@@ -61,6 +61,9 @@ private slots:
     void uddfMode();
     void uddfSixthMixTakesClosestGas();
     void uddfSingleMixWithoutSwitch();
+    void uddfEmptySwitchRemovesChange();
+    void decimalTimes_data();
+    void decimalTimes();
     void uddfWriteReadBack();
     void uddfWriteSetpointAndMode();
     void uddfGasNames_data();
@@ -470,6 +473,64 @@ void TestLogbookFormats::uddfSingleMixWithoutSwitch()
     QCOMPARE(config.gasO2(1), quint8(32));
     QCOMPARE(config.byte(ConfigImage::active_gases), quint8(0x01));
     QCOMPARE(config.byte(ConfigImage::first_gas), quint8(1));
+}
+
+void TestLogbookFormats::uddfEmptySwitchRemovesChange()
+{
+    const QString text = QStringLiteral(
+        "<uddf><gasdefinitions><mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"
+        "</gasdefinitions><profiledata><repetitiongroup><dive><samples>"
+        "<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"a\"/></waypoint>"
+        "<waypoint><divetime>60</divetime><depth>20</depth><switchmix ref=\"b\"/></waypoint>"
+        "<waypoint><divetime>60</divetime><depth>21</depth><switchmix ref=\"\"/></waypoint>"
+        "<waypoint><divetime>120</divetime><depth>10</depth></waypoint>"
+        "</samples></dive></repetitiongroup></profiledata></uddf>");
+    ConfigImage config = testConfig();
+    DiveProfile* p = loadFile(write("empty-ref.uddf", text.toUtf8()), &config);
+    QVERIFY(p);
+    // A switch naming no gas is a change to 0: the change at that second is removed.
+    QCOMPARE(p->gasChanges(), (QMap<int, int>{{0, 1}}));
+    QCOMPARE(p->depths(), (QVector<double>{0, 20, 21, 10}));
+    QCOMPARE(config.gasO2(2), quint8(50)); // the mix is still configured
+}
+
+void TestLogbookFormats::decimalTimes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("DivingLog Time attribute")
+        << "dec.xml"
+        << QByteArray(
+               "<DivingLog><Logbook><Dive><Profile><P Time=\"0\"><Depth>0</Depth></P>"
+               "<P Time=\"605.5\"><Depth>9</Depth></P></Profile></Dive></Logbook></DivingLog>");
+    QTest::newRow("UDDF divetime")
+        << "dec.uddf"
+        << QByteArray("<uddf><profiledata><repetitiongroup><dive><samples><waypoint><divetime>0.0</"
+                      "divetime><depth>0</depth></waypoint><waypoint><divetime>605.5</divetime>"
+                      "<depth>9</depth></waypoint></samples></dive></repetitiongroup></"
+                      "profiledata></uddf>");
+    QTest::newRow("UDCF t") << "dec.udcf"
+                            << QByteArray(
+                                   "<profile><repgroup><dive><samples><t>0.000000</t><d>0</d>"
+                                   "<t>605.999</t><d>9</d></samples></dive></repgroup></profile>");
+    QTest::newRow("Shearwater currentTime, seconds")
+        << "dec-sw.xml"
+        << QByteArray(
+               "<dive><diveLog><diveLogRecords><diveLogRecord><currentTime>0</currentTime>"
+               "<currentDepth>0</currentDepth></diveLogRecord><diveLogRecord><currentTime>605.5"
+               "</currentTime><currentDepth>9</currentDepth></diveLogRecord></diveLogRecords>"
+               "</diveLog></dive>");
+}
+
+void TestLogbookFormats::decimalTimes()
+{
+    // Decimal times are their whole seconds, not 0.
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    DiveProfile* p = loadFile(write(name, content), nullptr);
+    QVERIFY(p);
+    QCOMPARE(p->times(), (QVector<double>{0, 605 / 60.0}));
+    QCOMPARE(p->depths(), (QVector<double>{0, 9}));
 }
 
 void TestLogbookFormats::uddfWriteReadBack()
