@@ -17,7 +17,8 @@
 #include <cstdlib>
 #include <memory>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<DiveProfileXMLReader> makeReader(MessageSink* sink, QString* rootTag)
 {
@@ -52,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CollectingSink sink;
     QString rootTag;
     auto reader = makeReader(&sink, &rootTag);
-    if (!reader->openData(QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(size)), rootTag))
+    if (!reader->openData(QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(size)),
+                          rootTag))
         return 0;
     DiveProfile profile;
     ConfigImage config = ConfigImage::defaultImage(QDate(2024, 1, 1));
@@ -60,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
 
     // Use the result the way a replay, the plot and the console do.
-    float sum = profile.diveTime() + profile.diveDepth() + profile.averageDepth() + profile.lastDepth();
+    float sum =
+        profile.diveTime() + profile.diveDepth() + profile.averageDepth() + profile.lastDepth();
     const int end = static_cast<int>(std::min(profile.diveTime(), 1000.0f) * 60.0f);
     profile.gasChange(0);
     profile.setpointChange(0);

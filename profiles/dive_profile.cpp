@@ -30,7 +30,8 @@ Replay::~Replay() = default;
 
 // A live view of two parallel vectors as curve samples; the bounding rectangle is cached until
 // the profile says the data changed.
-class ProfileSeries : public QwtSeriesData<QPointF> {
+class ProfileSeries : public QwtSeriesData<QPointF>
+{
 public:
     ProfileSeries(const QVector<double>* x, const QVector<double>* y) : x_(x), y_(y) {}
     size_t size() const override { return static_cast<size_t>(std::min(x_->size(), y_->size())); }
@@ -51,15 +52,15 @@ private:
     const QVector<double>* y_;
 };
 
-namespace {
+namespace
+{
 
 // Where a change cursor stands: before the first entry, after a given key, or at the end.
 struct ChangeCursor {
     enum State { AtEnd, AtStart, AfterKey } state = AtEnd;
     int key = 0;
 
-    template <typename Map>
-    typename Map::const_iterator current(const Map& map) const
+    template <typename Map> typename Map::const_iterator current(const Map& map) const
     {
         switch (state) {
         case AtStart:
@@ -72,8 +73,7 @@ struct ChangeCursor {
         return map.constEnd();
     }
 
-    template <typename Map>
-    typename Map::mapped_type take(const Map& map, int seconds)
+    template <typename Map> typename Map::mapped_type take(const Map& map, int seconds)
     {
         if (seconds == 0)
             state = AtStart;
@@ -95,7 +95,8 @@ ChangeCursor setpointCursor;
 
 const QColor& gasColour(int gas)
 {
-    static const QColor colours[6] = {Qt::black, Qt::white, Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    static const QColor colours[6] = {Qt::black, Qt::white, Qt::red,
+                                      Qt::green, Qt::blue,  Qt::yellow};
     // Gas numbers outside the table (a script may set any number) draw black.
     return (gas >= 0 && gas < 6) ? colours[gas] : colours[0];
 }
@@ -104,7 +105,8 @@ const QColor& gasColour(int gas)
 
 DiveProfile::DiveProfile()
     : depthCurve_(new QwtPlotCurve(QString())), ppO2Curve_(new QwtPlotCurve(QString())),
-      depthSeries_(new ProfileSeries(&times_, &depths_)), ppO2Series_(new ProfileSeries(&times_, &ppO2_))
+      depthSeries_(new ProfileSeries(&times_, &depths_)),
+      ppO2Series_(new ProfileSeries(&times_, &ppO2_))
 {
     depthCurve_->setData(depthSeries_);
     ppO2Curve_->setData(ppO2Series_);
@@ -142,9 +144,18 @@ QStringList DiveProfile::description() const
                            .arg(static_cast<double>(diveDepth()), 0, 'f', 1));
 }
 
-bool DiveProfile::coversSecond(int) const { return true; }
-QString DiveProfile::eventAt(int) const { return QString(); }
-double DiveProfile::surfaceIntervalBefore() const { return 0.0; }
+bool DiveProfile::coversSecond(int) const
+{
+    return true;
+}
+QString DiveProfile::eventAt(int) const
+{
+    return QString();
+}
+double DiveProfile::surfaceIntervalBefore() const
+{
+    return 0.0;
+}
 
 float DiveProfile::diveTime() const
 {
@@ -185,7 +196,8 @@ float DiveProfile::depth(int seconds) const
     if (times_.isEmpty())
         return 0.0f; // never asked by a run; the surface
     const float t = static_cast<float>(seconds / 60.0);
-    const auto it = std::upper_bound(times_.constBegin(), times_.constEnd(), static_cast<double>(t));
+    const auto it =
+        std::upper_bound(times_.constBegin(), times_.constEnd(), static_cast<double>(t));
     if (it == times_.constEnd())
         return static_cast<float>(depths_.last());
     const int i = static_cast<int>(it - times_.constBegin());
@@ -197,7 +209,10 @@ float DiveProfile::depth(int seconds) const
     return static_cast<float>(f * (depths_[i] - depths_[i - 1]) + depths_[i - 1]);
 }
 
-bool DiveProfile::hasRecordedPpO2() const { return ppO2_.size() > 1; }
+bool DiveProfile::hasRecordedPpO2() const
+{
+    return ppO2_.size() > 1;
+}
 
 float DiveProfile::recordedPpO2(int seconds) const
 {
@@ -221,17 +236,23 @@ int DiveProfile::gasAt(double minutes) const
     return (--it).value();
 }
 
-int DiveProfile::gasChange(int seconds) { return gasCursor.take(gasChanges_, seconds); }
+int DiveProfile::gasChange(int seconds)
+{
+    return gasCursor.take(gasChanges_, seconds);
+}
 
-float DiveProfile::setpointChange(int seconds) { return setpointCursor.take(setpointChanges_, seconds); }
+float DiveProfile::setpointChange(int seconds)
+{
+    return setpointCursor.take(setpointChanges_, seconds);
+}
 
 void DiveProfile::addPoint(double minutes, double metres, double ppO2)
 {
     // A point without a finite time or depth cannot be ordered or drawn.
     if (!std::isfinite(minutes) || !std::isfinite(metres))
         return;
-    const int i = static_cast<int>(std::upper_bound(times_.constBegin(), times_.constEnd(), minutes) -
-                                   times_.constBegin());
+    const int i = static_cast<int>(
+        std::upper_bound(times_.constBegin(), times_.constEnd(), minutes) - times_.constBegin());
     times_.insert(i, minutes);
     depths_.insert(i, metres);
     const bool withPpO2 = ppO2 > 0 && std::isfinite(ppO2);
@@ -300,8 +321,7 @@ static void normaliseNear(Map& map, int key, bool erased, V start)
         map.erase(next);
 }
 
-template <typename Map, typename V>
-static void normaliseAll(Map& map, V start)
+template <typename Map, typename V> static void normaliseAll(Map& map, V start)
 {
     V previous = start;
     for (auto it = map.begin(); it != map.end();) {
@@ -454,8 +474,8 @@ void DiveProfile::rebuildMarkers() const
         const float p = it.value();
         const QColor colour = p < 0.9f ? Qt::green : (p < 1.1f ? Qt::yellow : Qt::red);
         auto* marker = new QwtPlotMarker();
-        marker->setSymbol(new QwtSymbol(QwtSymbol::Diamond, QBrush(colour), QPen(Qt::black),
-                                        QSize(10, 10)));
+        marker->setSymbol(
+            new QwtSymbol(QwtSymbol::Diamond, QBrush(colour), QPen(Qt::black), QSize(10, 10)));
         if (withPpO2) {
             marker->setValue(it.key() / 60.0, recordedPpO2(it.key()));
             marker->setAxes(QwtPlot::xBottom, QwtPlot::yRight);
@@ -485,7 +505,8 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         if (!reader->open(fileName, QStringLiteral("DivingLog"))) {
             reader.reset(new DiveProfileXMLShearWater(console));
             if (!reader->open(fileName, QStringLiteral("dive")))
-                throw QString(QStringLiteral("Unsupported XML format (neither DivingLog or Shearwater)"));
+                throw QString(
+                    QStringLiteral("Unsupported XML format (neither DivingLog or Shearwater)"));
         }
     } else if (fileName.endsWith(QLatin1String(".udcf"))) {
         reader.reset(new DiveProfileUDCFReader(console));
@@ -512,7 +533,8 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         *configuration = *scratchConfig;
 }
 
-void DiveProfile::save(const QString& fileName, const ConfigImage* configuration, MessageSink* console)
+void DiveProfile::save(const QString& fileName, const ConfigImage* configuration,
+                       MessageSink* console)
 {
     std::unique_ptr<DiveProfileXMLWriter> writer;
     QString rootTag;

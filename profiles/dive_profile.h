@@ -20,7 +20,8 @@ class QwtPlotCurve;
 class QwtPlotMarker;
 class ProfileSeries;
 
-class DiveProfile : public Replay {
+class DiveProfile : public Replay
+{
 public:
     DiveProfile();
     ~DiveProfile() override;
@@ -29,8 +30,8 @@ public:
 
     // Replay
     QStringList description() const override;
-    bool coversSecond(int seconds) const override;   // always true
-    QString eventAt(int seconds) const override;     // always empty
+    bool coversSecond(int seconds) const override; // always true
+    QString eventAt(int seconds) const override;   // always empty
     float diveTime() const override;
     float diveDepth() const override;
     float depth(int seconds) const override;

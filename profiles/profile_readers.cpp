@@ -22,7 +22,8 @@
 
 #include <cmath>
 
-namespace profilexml {
+namespace profilexml
+{
 
 QDomElement child(const QDomNode& parent, const QString& tag, Qt::CaseSensitivity cs)
 {
@@ -71,7 +72,10 @@ double wholeSeconds(const QString& text, bool* ok)
     return std::isfinite(d) ? std::trunc(d) : d;
 }
 
-QString general(double v) { return QString::number(v, 'g', 6); }
+QString general(double v)
+{
+    return QString::number(v, 'g', 6);
+}
 
 } // namespace profilexml
 
@@ -113,12 +117,12 @@ bool DiveProfileReader::sampleAcceptable(double seconds, double metres) const
 // ---------------------------------------------------------------------------------------------
 // Opening
 
-namespace {
+namespace
+{
 
 // Deepest element nesting of a document, stopping early once limit is passed or the text is
 // not well-formed (the DOM parser then gives its own verdict).
-template <typename Input>
-int nestingDepth(const Input& input, int limit)
+template <typename Input> int nestingDepth(const Input& input, int limit)
 {
     QXmlStreamReader xml(input);
     int depth = 0;
@@ -275,7 +279,8 @@ bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
         QDomElement p = doc.createElement(QStringLiteral("P"));
         // Whole seconds, truncated; the small allowance keeps a time read back from whole seconds
         // (59 / 60 minutes) on the same second when written again.
-        p.setAttribute(QStringLiteral("Time"), QString::number(static_cast<qlonglong>(std::floor(times[i] * 60.0 + 1e-6))));
+        p.setAttribute(QStringLiteral("Time"),
+                       QString::number(static_cast<qlonglong>(std::floor(times[i] * 60.0 + 1e-6))));
         textElement(doc, p, QStringLiteral("Depth"), general(depths[i]));
         samples.appendChild(p);
     }
@@ -291,30 +296,30 @@ bool DiveProfileXMLShearWater::read(DiveProfile* profile, ConfigImage* configura
     if (log.isNull())
         return false;
     message(QCoreApplication::translate("Console", "Reading Shearwater XML format"));
-    message(QStringLiteral("&nbsp;&nbsp;&nbsp;")
-            + QCoreApplication::translate("Console", "Dive starting: %1")
-                  .arg(child(log, QStringLiteral("startDate")).text()));
+    message(QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+            QCoreApplication::translate("Console", "Dive starting: %1")
+                .arg(child(log, QStringLiteral("startDate")).text()));
 
     double spLow = 0.7;
     double spHigh = 1.3;
-    const QString notRecorded = QStringLiteral("&nbsp;&nbsp;&nbsp;")
-        + QCoreApplication::translate("Console", "Setpoints not recorded.");
+    const QString notRecorded = QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+                                QCoreApplication::translate("Console", "Setpoints not recorded.");
     if (configuration) {
         spLow = configuration->setpoint(1) / 100.0;
         spHigh = configuration->setpoint(2) / 100.0;
-        message(notRecorded
-                + QCoreApplication::translate("Console", " Using SP#1 as SP_low=%1, SP#2 as SP_high=%2")
-                      .arg(spLow)
-                      .arg(spHigh));
+        message(notRecorded + QCoreApplication::translate(
+                                  "Console", " Using SP#1 as SP_low=%1, SP#2 as SP_high=%2")
+                                  .arg(spLow)
+                                  .arg(spHigh));
     } else {
-        message(notRecorded
-                + QCoreApplication::translate("Console", " Using SP_low=%1, SP_high=%2")
-                      .arg(spLow)
-                      .arg(spHigh));
+        message(notRecorded + QCoreApplication::translate("Console", " Using SP_low=%1, SP_high=%2")
+                                  .arg(spLow)
+                                  .arg(spHigh));
     }
 
     // Version-3 documents count currentTime in milliseconds (their maxTime stays in seconds).
-    const double timeScale = root.attribute(QStringLiteral("version")).trimmed().toInt() >= 3 ? 0.001 : 1.0;
+    const double timeScale =
+        root.attribute(QStringLiteral("version")).trimmed().toInt() >= 3 ? 0.001 : 1.0;
 
     bool havePrevious = false;
     int previousType = 0;
@@ -327,7 +332,8 @@ bool DiveProfileXMLShearWater::read(DiveProfile* profile, ConfigImage* configura
         if (!sampleAcceptable(t, d))
             return false;
         if (!std::isfinite(p) || p > 10.0) {
-            warning(QCoreApplication::translate("Console", "Recorded ppO2 %1 bar at %2 s is not a ppO2.")
+            warning(QCoreApplication::translate("Console",
+                                                "Recorded ppO2 %1 bar at %2 s is not a ppO2.")
                         .arg(p)
                         .arg(t));
             return false;

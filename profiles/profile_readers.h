@@ -15,7 +15,8 @@ class ConfigImage;
 class DiveProfile;
 class MessageSink;
 
-class DiveProfileReader {
+class DiveProfileReader
+{
 public:
     explicit DiveProfileReader(MessageSink* console = nullptr) : console_(console) {}
     virtual ~DiveProfileReader();
@@ -34,7 +35,8 @@ protected:
 };
 
 // Reads DivingLog XML; also the base of every XML-based reader (DOM, opening, helpers).
-class DiveProfileXMLReader : public DiveProfileReader {
+class DiveProfileXMLReader : public DiveProfileReader
+{
 public:
     explicit DiveProfileXMLReader(MessageSink* console = nullptr) : DiveProfileReader(console) {}
     bool open(const QString& fileName, const QString& rootTag);
@@ -53,13 +55,18 @@ protected:
     QDomElement root;
 };
 
-class DiveProfileXMLShearWater : public DiveProfileXMLReader {
+class DiveProfileXMLShearWater : public DiveProfileXMLReader
+{
 public:
-    explicit DiveProfileXMLShearWater(MessageSink* console = nullptr) : DiveProfileXMLReader(console) {}
+    explicit DiveProfileXMLShearWater(MessageSink* console = nullptr)
+        : DiveProfileXMLReader(console)
+    {
+    }
     bool read(DiveProfile* profile, ConfigImage* configuration) override;
 };
 
-class DiveProfileWriter {
+class DiveProfileWriter
+{
 public:
     explicit DiveProfileWriter(MessageSink* console = nullptr) : console_(console) {}
     virtual ~DiveProfileWriter();
@@ -71,7 +78,8 @@ protected:
 
 // Writes DivingLog XML; also the base of the UDDF writer. The file is written to a temporary
 // file beside the target and replaces it only when everything was written.
-class DiveProfileXMLWriter : public DiveProfileWriter {
+class DiveProfileXMLWriter : public DiveProfileWriter
+{
 public:
     explicit DiveProfileXMLWriter(MessageSink* console = nullptr) : DiveProfileWriter(console) {}
     bool open(const QString& fileName, const QString& rootTag);
@@ -87,7 +95,8 @@ protected:
 };
 
 // Helpers shared by the readers and writers.
-namespace profilexml {
+namespace profilexml
+{
 // First child element named tag (exact, or ignoring case).
 QDomElement child(const QDomNode& parent, const QString& tag,
                   Qt::CaseSensitivity cs = Qt::CaseSensitive);

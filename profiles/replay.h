@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-class Replay {
+class Replay
+{
 public:
     virtual ~Replay();
 

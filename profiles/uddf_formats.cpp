@@ -24,7 +24,8 @@
 
 using namespace profilexml;
 
-namespace {
+namespace
+{
 
 struct Mix {
     QString name;
@@ -97,7 +98,8 @@ int gasNumberFor(int k, const std::vector<Mix>& mixes)
     for (int i = 0; i < ConfigImage::GasCount && i < static_cast<int>(mixes.size()); ++i) {
         if (!mixes[i].defined)
             continue;
-        const double distance = std::fabs(mixes[i].o2 - mixes[k].o2) + std::fabs(mixes[i].he - mixes[k].he);
+        const double distance =
+            std::fabs(mixes[i].o2 - mixes[k].o2) + std::fabs(mixes[i].he - mixes[k].he);
         if (best == 0 || distance < bestDistance) {
             best = i + 1;
             bestDistance = distance;
@@ -138,7 +140,8 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
     QString text;
 
     // Mode, from the first waypoint only.
-    const QString mode = child(firstWaypoint, QStringLiteral("divemode")).attribute(QStringLiteral("type"));
+    const QString mode =
+        child(firstWaypoint, QStringLiteral("divemode")).attribute(QStringLiteral("type"));
     if (mode == QLatin1String("closedcircuit")) {
         text += QCoreApplication::translate("Console", "This is a CCR dive.") + QLatin1Char('\n');
         if (configuration) {
@@ -158,7 +161,8 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
 
     // Gases in order of first use.
     QStringList used;
-    for (QDomElement w = firstWaypoint; !w.isNull(); w = nextSibling(w, QStringLiteral("waypoint"))) {
+    for (QDomElement w = firstWaypoint; !w.isNull();
+         w = nextSibling(w, QStringLiteral("waypoint"))) {
         const QDomElement s = child(w, QStringLiteral("switchmix"));
         if (s.isNull())
             continue;
@@ -172,7 +176,8 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
         // No switch at all: a single breathable mix is the gas of the whole dive.
         const QDomElement only = child(definitions, QStringLiteral("mix"));
         if (!only.isNull() && nextSibling(only, QStringLiteral("mix")).isNull() &&
-            percent(child(only, QStringLiteral("o2"))) > 0.0 && !only.attribute(QStringLiteral("id")).isEmpty()) {
+            percent(child(only, QStringLiteral("o2"))) > 0.0 &&
+            !only.attribute(QStringLiteral("id")).isEmpty()) {
             used.append(only.attribute(QStringLiteral("id")));
             implicitGas = true;
         }
@@ -195,7 +200,8 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
         m.first = !first.isNull() && !first.text().isEmpty();
         m.defined = true;
         if (!mixSane(m)) {
-            warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.").arg(m.name));
+            warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.")
+                        .arg(m.name));
             return false;
         }
         mixes[k] = m;
@@ -207,7 +213,8 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
 
     // Samples.
     bool firstSample = true;
-    for (QDomElement w = firstWaypoint; !w.isNull(); w = nextSibling(w, QStringLiteral("waypoint"))) {
+    for (QDomElement w = firstWaypoint; !w.isNull();
+         w = nextSibling(w, QStringLiteral("waypoint"))) {
         const double t = wholeSeconds(child(w, QStringLiteral("divetime")).text());
         const double d = number(child(w, QStringLiteral("depth")).text());
         if (!sampleAcceptable(t, d))
@@ -232,7 +239,8 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
         if (!sp.isNull()) {
             const double bar = number(sp.text()) * 0.00001;
             if (!std::isfinite(bar) || bar < 0.0 || bar > 10.0) {
-                warning(QCoreApplication::translate("Console", "Setpoint %1 Pa at %2 s is not a setpoint.")
+                warning(QCoreApplication::translate("Console",
+                                                    "Setpoint %1 Pa at %2 s is not a setpoint.")
                             .arg(sp.text().left(40))
                             .arg(t));
                 return false;
@@ -263,11 +271,13 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
     auto hasSamples = [](const QDomElement& d) {
         const auto ci = Qt::CaseInsensitive;
         const QDomElement s = child(d, QStringLiteral("samples"), ci);
-        return !child(s, QStringLiteral("d"), ci).isNull() || !child(s, QStringLiteral("t"), ci).isNull();
+        return !child(s, QStringLiteral("d"), ci).isNull() ||
+               !child(s, QStringLiteral("t"), ci).isNull();
     };
     if (!hasSamples(dive)) {
         bool found = false;
-        for (QDomElement g = firstGroup; !g.isNull() && !found; g = nextSibling(g, QStringLiteral("repgroup"), ci))
+        for (QDomElement g = firstGroup; !g.isNull() && !found;
+             g = nextSibling(g, QStringLiteral("repgroup"), ci))
             for (QDomElement d = child(g, QStringLiteral("dive"), ci); !d.isNull() && !found;
                  d = nextSibling(d, QStringLiteral("dive"), ci))
                 if (hasSamples(d)) {
@@ -277,7 +287,10 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
     }
     clearGases(configuration);
 
-    const bool feet = child(root, QStringLiteral("units"), ci).text().trimmed().compare(QLatin1String("imperial"), ci) == 0;
+    const bool feet = child(root, QStringLiteral("units"), ci)
+                          .text()
+                          .trimmed()
+                          .compare(QLatin1String("imperial"), ci) == 0;
     const double scale = feet ? 0.3048 : 1.0;
     const QDomElement samples = child(dive, QStringLiteral("samples"), ci);
 
@@ -296,7 +309,8 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
     if (gases.isNull())
         gases = child(root, QStringLiteral("gases"), ci);
     QList<QDomElement> mixElements;
-    for (QDomElement e = child(gases, QStringLiteral("mix"), ci); !e.isNull(); e = nextSibling(e, QStringLiteral("mix"), ci))
+    for (QDomElement e = child(gases, QStringLiteral("mix"), ci); !e.isNull();
+         e = nextSibling(e, QStringLiteral("mix"), ci))
         mixElements.append(e);
     auto readMix = [&](const QDomElement& e) {
         Mix m;
@@ -346,7 +360,8 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
             if (implicitGas)
                 m.first = true;
             if (!mixSane(m)) {
-                warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.").arg(m.name));
+                warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.")
+                            .arg(m.name));
                 return false;
             }
             text += gasLine(k, m);
@@ -397,7 +412,9 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
 QString DiveProfileUDDFWriter::gasName(int o2, int he)
 {
     if (he > 0)
-        return QStringLiteral("Tx%1/%2").arg(o2, 2, 10, QLatin1Char('0')).arg(he, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("Tx%1/%2")
+            .arg(o2, 2, 10, QLatin1Char('0'))
+            .arg(he, 2, 10, QLatin1Char('0'));
     if (o2 == 21)
         return QStringLiteral("Air");
     if (o2 == 100)
@@ -405,7 +422,8 @@ QString DiveProfileUDDFWriter::gasName(int o2, int he)
     return QStringLiteral("Nx%1").arg(o2, 2, 10, QLatin1Char('0'));
 }
 
-static void appendText(QDomDocument& doc, QDomElement parent, const QString& tag, const QString& text)
+static void appendText(QDomDocument& doc, QDomElement parent, const QString& tag,
+                       const QString& text)
 {
     QDomElement e = doc.createElement(tag);
     e.appendChild(doc.createTextNode(text));
@@ -436,7 +454,8 @@ bool DiveProfileUDDFWriter::write(DiveProfile* profile, const ConfigImage* confi
             appendText(doc, mix, QStringLiteral("o2"), QString::number(o2));
             appendText(doc, mix, QStringLiteral("he"), QString::number(he));
             mix.appendChild(doc.createComment(QStringLiteral("unsupported data")));
-            appendText(doc, mix, QStringLiteral("depth"), QString::number(configuration->gasDepth(n)));
+            appendText(doc, mix, QStringLiteral("depth"),
+                       QString::number(configuration->gasDepth(n)));
             if (firstGas == n)
                 appendText(doc, mix, QStringLiteral("firstGas"), QStringLiteral("true"));
             definitions.appendChild(mix);
@@ -453,7 +472,8 @@ bool DiveProfileUDDFWriter::write(DiveProfile* profile, const ConfigImage* confi
         // Truncated to whole seconds, with an allowance so a time read from whole seconds keeps
         // its second.
         const double s = std::floor(times[i] * 60.0 + 1e-6);
-        const int second = std::isfinite(s) ? static_cast<int>(std::clamp(s, -2147483648.0, 2147483647.0)) : 0;
+        const int second =
+            std::isfinite(s) ? static_cast<int>(std::clamp(s, -2147483648.0, 2147483647.0)) : 0;
         QDomElement w = doc.createElement(QStringLiteral("waypoint"));
         appendText(doc, w, QStringLiteral("divetime"), QString::number(second));
         appendText(doc, w, QStringLiteral("depth"), general(depths[i]));
@@ -465,12 +485,14 @@ bool DiveProfileUDDFWriter::write(DiveProfile* profile, const ConfigImage* confi
         }
         const float sp = profile->setpointChange(second);
         if (sp > 0.0f)
-            appendText(doc, w, QStringLiteral("setpo2"), general(static_cast<double>(sp) * 100000.0));
+            appendText(doc, w, QStringLiteral("setpo2"),
+                       general(static_cast<double>(sp) * 100000.0));
         if (i == 0) {
             const int mode = configuration ? configuration->byte(ConfigImage::deco_type) : 0;
             QDomElement m = doc.createElement(QStringLiteral("divemode"));
-            m.setAttribute(QStringLiteral("type"), (mode == 2 || mode == 5) ? QStringLiteral("closedcircuit")
-                                                                            : QStringLiteral("opencircuit"));
+            m.setAttribute(QStringLiteral("type"), (mode == 2 || mode == 5)
+                                                       ? QStringLiteral("closedcircuit")
+                                                       : QStringLiteral("opencircuit"));
             w.appendChild(m);
         }
         samples.appendChild(w);

@@ -7,15 +7,21 @@
 
 #include "profiles/profile_readers.h"
 
-class DiveProfileUDDFReader : public DiveProfileXMLReader {
+class DiveProfileUDDFReader : public DiveProfileXMLReader
+{
 public:
-    explicit DiveProfileUDDFReader(MessageSink* console = nullptr) : DiveProfileXMLReader(console) {}
+    explicit DiveProfileUDDFReader(MessageSink* console = nullptr) : DiveProfileXMLReader(console)
+    {
+    }
     bool read(DiveProfile* profile, ConfigImage* configuration) override;
 };
 
-class DiveProfileUDCFReader : public DiveProfileXMLReader {
+class DiveProfileUDCFReader : public DiveProfileXMLReader
+{
 public:
-    explicit DiveProfileUDCFReader(MessageSink* console = nullptr) : DiveProfileXMLReader(console) {}
+    explicit DiveProfileUDCFReader(MessageSink* console = nullptr) : DiveProfileXMLReader(console)
+    {
+    }
     bool read(DiveProfile* profile, ConfigImage* configuration) override;
 
 protected:
@@ -23,9 +29,12 @@ protected:
     bool acceptsRoot(const QString& tag, const QString& rootTag) const override;
 };
 
-class DiveProfileUDDFWriter : public DiveProfileXMLWriter {
+class DiveProfileUDDFWriter : public DiveProfileXMLWriter
+{
 public:
-    explicit DiveProfileUDDFWriter(MessageSink* console = nullptr) : DiveProfileXMLWriter(console) {}
+    explicit DiveProfileUDDFWriter(MessageSink* console = nullptr) : DiveProfileXMLWriter(console)
+    {
+    }
     bool write(DiveProfile* profile, const ConfigImage* configuration) override;
 
     // "Tx18/45", "Air", "O2", "Nx32".

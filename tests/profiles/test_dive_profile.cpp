@@ -9,7 +9,8 @@
 #include <qwt_plot_marker.h>
 #include <qwt_symbol.h>
 
-class TestDiveProfile : public QObject {
+class TestDiveProfile : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -218,8 +219,8 @@ void TestDiveProfile::recordedPpO2()
     p.addPoint(2, 10, 1.3);
     QVERIFY(p.hasRecordedPpO2());
     QCOMPARE(p.recordedPpO2(0), 0.7f);
-    QCOMPARE(p.recordedPpO2(30), 0.7f);  // a step, not interpolated
-    QCOMPARE(p.recordedPpO2(60), 0.7f);  // (60 - 0.5) s is still before the second point
+    QCOMPARE(p.recordedPpO2(30), 0.7f); // a step, not interpolated
+    QCOMPARE(p.recordedPpO2(60), 0.7f); // (60 - 0.5) s is still before the second point
     QCOMPARE(p.recordedPpO2(61), 1.2f);
     QCOMPARE(p.recordedPpO2(119), 1.2f);
     QCOMPARE(p.recordedPpO2(121), 0.0f); // after the last point
@@ -432,11 +433,12 @@ void TestDiveProfile::unknownEndings_data()
     QTest::newRow("no ending") << "dive" << false << "Unknown file format.";
     QTest::newRow("missing uddf") << "/nonexistent/dive.uddf" << false << "Cannot open profile.";
     QTest::newRow("missing udcf") << "/nonexistent/dive.udcf" << false << "Cannot open profile.";
-    QTest::newRow("missing xml")
-        << "/nonexistent/dive.xml" << false << "Unsupported XML format (neither DivingLog or Shearwater)";
+    QTest::newRow("missing xml") << "/nonexistent/dive.xml" << false
+                                 << "Unsupported XML format (neither DivingLog or Shearwater)";
     QTest::newRow("save udcf") << "dive.udcf" << true << "Unknown save file format";
     QTest::newRow("save upper-case") << "dive.UDDF" << true << "Unknown save file format";
-    QTest::newRow("save into missing folder") << "/nonexistent/dive.uddf" << true << "Cannot open profile.";
+    QTest::newRow("save into missing folder")
+        << "/nonexistent/dive.uddf" << true << "Cannot open profile.";
 }
 
 void TestDiveProfile::unknownEndings()

@@ -11,7 +11,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 ConfigImage testConfig()
 {
@@ -28,7 +29,8 @@ QString fixture(const QString& name)
 
 } // namespace
 
-class TestLogbookFormats : public QObject {
+class TestLogbookFormats : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -59,6 +61,9 @@ private slots:
     void uddfMode();
     void uddfSixthMixTakesClosestGas();
     void uddfSingleMixWithoutSwitch();
+    void uddfEmptySwitchRemovesChange();
+    void decimalTimes_data();
+    void decimalTimes();
     void uddfWriteReadBack();
     void uddfWriteSetpointAndMode();
     void uddfGasNames_data();
@@ -100,7 +105,8 @@ QString TestLogbookFormats::write(const QString& name, const QByteArray& bytes)
     return path;
 }
 
-DiveProfile* TestLogbookFormats::loadFile(const QString& path, ConfigImage* config, CollectingSink* sink)
+DiveProfile* TestLogbookFormats::loadFile(const QString& path, ConfigImage* config,
+                                          CollectingSink* sink)
 {
     profile_.reset(new DiveProfile);
     try {
@@ -138,10 +144,11 @@ void TestLogbookFormats::divingLogRootSpelling()
 {
     QFETCH(QString, root);
     QFETCH(bool, accepted);
-    const QString path = write("root.xml", QStringLiteral("<%1><Logbook><Dive><Profile><P Time=\"60\"><Depth>5</Depth></P>"
-                                                          "</Profile></Dive></Logbook></%1>")
-                                               .arg(root)
-                                               .toUtf8());
+    const QString path = write(
+        "root.xml", QStringLiteral("<%1><Logbook><Dive><Profile><P Time=\"60\"><Depth>5</Depth></P>"
+                                   "</Profile></Dive></Logbook></%1>")
+                        .arg(root)
+                        .toUtf8());
     DiveProfile p;
     QString error;
     try {
@@ -182,7 +189,8 @@ void TestLogbookFormats::divingLogInterval()
     QDomDocument doc;
     QVERIFY(doc.setContent(&f));
     QCOMPARE(doc.doctype().name(), QStringLiteral("DivingLog"));
-    const QDomElement dive = doc.documentElement().firstChildElement("Logbook").firstChildElement("Dive");
+    const QDomElement dive =
+        doc.documentElement().firstChildElement("Logbook").firstChildElement("Dive");
     QCOMPARE(dive.firstChildElement("ProfileInt").text(), interval);
     QCOMPARE(dive.firstChildElement("Profile").elementsByTagName("P").size(), count);
 }
@@ -219,10 +227,10 @@ void TestLogbookFormats::divingLogTimeTruncation()
 
 void TestLogbookFormats::divingLogFeetWarning()
 {
-    const QString path = write("feet.xml",
-                               "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile>"
-                               "<P Time=\"30\"><Depth>40</Depth></P><P Time=\"60\"><Depth>81.0</Depth></P>"
-                               "</Profile></Dive></Logbook></Divinglog>");
+    const QString path = write(
+        "feet.xml", "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile>"
+                    "<P Time=\"30\"><Depth>40</Depth></P><P Time=\"60\"><Depth>81.0</Depth></P>"
+                    "</Profile></Dive></Logbook></Divinglog>");
     CollectingSink sink;
     DiveProfile* p = loadFile(path, nullptr, &sink);
     QVERIFY(p);
@@ -248,9 +256,10 @@ void TestLogbookFormats::shearwaterSetpoints()
     QCOMPARE(p->diveTime(), static_cast<float>(50 / 60.0));
     QVERIFY(p->hasRecordedPpO2());
     QCOMPARE(p->recordedPpO2(25), 1.3f);
-    QCOMPARE(sink.lines,
-             (QStringList{"Reading Shearwater XML format", "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46",
-                          "&nbsp;&nbsp;&nbsp;Setpoints not recorded. Using SP#1 as SP_low=0.6, SP#2 as SP_high=1.2"}));
+    QCOMPARE(sink.lines, (QStringList{"Reading Shearwater XML format",
+                                      "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46",
+                                      "&nbsp;&nbsp;&nbsp;Setpoints not recorded. Using SP#1 as "
+                                      "SP_low=0.6, SP#2 as SP_high=1.2"}));
 }
 
 void TestLogbookFormats::shearwaterWithoutConfiguration()
@@ -259,7 +268,9 @@ void TestLogbookFormats::shearwaterWithoutConfiguration()
     DiveProfile* p = loadFile(fixture("shearwater_setpoints.xml"), nullptr, &sink);
     QVERIFY(p);
     QCOMPARE(p->setpointChanges(), (QMap<int, float>{{0, 0.7f}, {20, 1.3f}, {40, 0.7f}}));
-    QCOMPARE(sink.lines.last(), QStringLiteral("&nbsp;&nbsp;&nbsp;Setpoints not recorded. Using SP_low=0.7, SP_high=1.3"));
+    QCOMPARE(
+        sink.lines.last(),
+        QStringLiteral("&nbsp;&nbsp;&nbsp;Setpoints not recorded. Using SP_low=0.7, SP_high=1.3"));
 }
 
 void TestLogbookFormats::shearwaterTimeUnits_data()
@@ -267,10 +278,13 @@ void TestLogbookFormats::shearwaterTimeUnits_data()
     QTest::addColumn<QString>("rootAttributes");
     QTest::addColumn<QString>("declaration");
     QTest::addColumn<float>("duration");
-    QTest::newRow("version 3 counts milliseconds") << " version=\"3\"" << "" << static_cast<float>(120000 / 60000.0);
+    QTest::newRow("version 3 counts milliseconds") << " version=\"3\""
+                                                   << "" << static_cast<float>(120000 / 60000.0);
     QTest::newRow("declared utf-16, 8-bit text") << " version=\"3\""
-                                                 << "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" << 2.0f;
-    QTest::newRow("no version counts seconds") << "" << "" << 2000.0f;
+                                                 << "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n"
+                                                 << 2.0f;
+    QTest::newRow("no version counts seconds") << ""
+                                               << "" << 2000.0f;
 }
 
 void TestLogbookFormats::shearwaterTimeUnits()
@@ -278,11 +292,14 @@ void TestLogbookFormats::shearwaterTimeUnits()
     QFETCH(QString, rootAttributes);
     QFETCH(QString, declaration);
     QFETCH(float, duration);
-    const QString text = declaration + QStringLiteral(
-        "<dive%1><diveLog><startDate>x</startDate><diveLogRecords>"
-        "<diveLogRecord><currentTime>0</currentTime><currentDepth>0</currentDepth></diveLogRecord>"
-        "<diveLogRecord><currentTime>120000</currentTime><currentDepth>3.5</currentDepth></diveLogRecord>"
-        "</diveLogRecords></diveLog></dive>").arg(rootAttributes);
+    const QString text =
+        declaration + QStringLiteral("<dive%1><diveLog><startDate>x</startDate><diveLogRecords>"
+                                     "<diveLogRecord><currentTime>0</currentTime><currentDepth>0</"
+                                     "currentDepth></diveLogRecord>"
+                                     "<diveLogRecord><currentTime>120000</"
+                                     "currentTime><currentDepth>3.5</currentDepth></diveLogRecord>"
+                                     "</diveLogRecords></diveLog></dive>")
+                          .arg(rootAttributes);
     DiveProfile* p = loadFile(write("sw.xml", text.toUtf8()), nullptr);
     QVERIFY(p);
     QCOMPARE(p->diveTime(), duration);
@@ -290,11 +307,15 @@ void TestLogbookFormats::shearwaterTimeUnits()
 
 void TestLogbookFormats::shearwaterZeroPpO2()
 {
-    const QString path = write("zero.xml", "<dive><diveLog><diveLogRecords>"
-                                           "<diveLogRecord><currentTime>0</currentTime><currentDepth>0</currentDepth><averagePPO2>0</averagePPO2></diveLogRecord>"
-                                           "<diveLogRecord><currentTime>10</currentTime><currentDepth>5</currentDepth><averagePPO2>0</averagePPO2></diveLogRecord>"
-                                           "<diveLogRecord><currentTime>20</currentTime><currentDepth>0</currentDepth><averagePPO2>-1</averagePPO2></diveLogRecord>"
-                                           "</diveLogRecords></diveLog></dive>");
+    const QString path =
+        write("zero.xml", "<dive><diveLog><diveLogRecords>"
+                          "<diveLogRecord><currentTime>0</currentTime><currentDepth>0</"
+                          "currentDepth><averagePPO2>0</averagePPO2></diveLogRecord>"
+                          "<diveLogRecord><currentTime>10</currentTime><currentDepth>5</"
+                          "currentDepth><averagePPO2>0</averagePPO2></diveLogRecord>"
+                          "<diveLogRecord><currentTime>20</currentTime><currentDepth>0</"
+                          "currentDepth><averagePPO2>-1</averagePPO2></diveLogRecord>"
+                          "</diveLogRecords></diveLog></dive>");
     DiveProfile* p = loadFile(path, nullptr);
     QVERIFY(p);
     QCOMPARE(p->points(), 3);
@@ -330,7 +351,8 @@ void TestLogbookFormats::uddfGasesAndSwitches()
     // The placeholder dive without samples is passed over.
     QCOMPARE(p->points(), 6);
     // Decimal divetimes are whole seconds; time running backwards is put in order.
-    QCOMPARE(p->times(), (QVector<double>{0, 140 / 60.0, 1139 / 60.0, 1140 / 60.0, 1800 / 60.0, 40}));
+    QCOMPARE(p->times(),
+             (QVector<double>{0, 140 / 60.0, 1139 / 60.0, 1140 / 60.0, 1800 / 60.0, 40}));
     QCOMPARE(p->depths(), (QVector<double>{0, 30, 29, 30, 6, 0}));
     // Gases by first use: 18/45 is gas 1, oxygen gas 2; the unused mix is ignored.
     QCOMPARE(p->gasChanges(), (QMap<int, int>{{0, 1}, {1800, 2}}));
@@ -342,9 +364,8 @@ void TestLogbookFormats::uddfGasesAndSwitches()
     QCOMPARE(config.gasDepth(2), quint8(6));
     QCOMPARE(config.byte(ConfigImage::first_gas), quint8(1));
     QCOMPARE(config.byte(ConfigImage::deco_type), quint8(2));
-    QCOMPARE(sink.lines,
-             QStringList{"This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
-                         "Gas#1: 18/45 o2=18%, he=45%, first gas\n"});
+    QCOMPARE(sink.lines, QStringList{"This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
+                                     "Gas#1: 18/45 o2=18%, he=45%, first gas\n"});
 }
 
 void TestLogbookFormats::uddfFractionOrPercent_data()
@@ -353,10 +374,14 @@ void TestLogbookFormats::uddfFractionOrPercent_data()
     QTest::addColumn<QString>("he");
     QTest::addColumn<int>("expectedO2");
     QTest::addColumn<int>("expectedHe");
-    QTest::newRow("fraction") << "0.32" << "0" << 32 << 0;
-    QTest::newRow("percent") << "32" << "0" << 32 << 0;
-    QTest::newRow("trimix fractions") << "0.21" << "0.35" << 21 << 35;
-    QTest::newRow("rounded") << "0.325" << "" << 33 << 0;
+    QTest::newRow("fraction") << "0.32"
+                              << "0" << 32 << 0;
+    QTest::newRow("percent") << "32"
+                             << "0" << 32 << 0;
+    QTest::newRow("trimix fractions") << "0.21"
+                                      << "0.35" << 21 << 35;
+    QTest::newRow("rounded") << "0.325"
+                             << "" << 33 << 0;
 }
 
 void TestLogbookFormats::uddfFractionOrPercent()
@@ -365,12 +390,14 @@ void TestLogbookFormats::uddfFractionOrPercent()
     QFETCH(QString, he);
     QFETCH(int, expectedO2);
     QFETCH(int, expectedHe);
-    const QString text = QStringLiteral(
-        "<uddf><gasdefinitions><mix id=\"m\"><o2>%1</o2><he>%2</he></mix></gasdefinitions>"
-        "<profiledata><repetitiongroup><dive><samples>"
-        "<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"m\"/></waypoint>"
-        "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
-        "</samples></dive></repetitiongroup></profiledata></uddf>").arg(o2, he);
+    const QString text =
+        QStringLiteral(
+            "<uddf><gasdefinitions><mix id=\"m\"><o2>%1</o2><he>%2</he></mix></gasdefinitions>"
+            "<profiledata><repetitiongroup><dive><samples>"
+            "<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"m\"/></waypoint>"
+            "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
+            "</samples></dive></repetitiongroup></profiledata></uddf>")
+            .arg(o2, he);
     ConfigImage config = testConfig();
     QVERIFY(loadFile(write("mix.uddf", text.toUtf8()), &config));
     QCOMPARE(int(config.gasO2(1)), expectedO2);
@@ -399,10 +426,13 @@ void TestLogbookFormats::uddfMode()
     QFETCH(int, before);
     QFETCH(int, after);
     QFETCH(QString, line);
-    const QString divemode = mode.isEmpty() ? QString() : QStringLiteral("<divemode type=\"%1\"/>").arg(mode);
-    const QString text = QStringLiteral("<uddf><profiledata><repetitiongroup><dive><samples>"
-                                        "<waypoint><divetime>0</divetime><depth>0</depth>%1</waypoint>"
-                                        "</samples></dive></repetitiongroup></profiledata></uddf>").arg(divemode);
+    const QString divemode =
+        mode.isEmpty() ? QString() : QStringLiteral("<divemode type=\"%1\"/>").arg(mode);
+    const QString text =
+        QStringLiteral("<uddf><profiledata><repetitiongroup><dive><samples>"
+                       "<waypoint><divetime>0</divetime><depth>0</depth>%1</waypoint>"
+                       "</samples></dive></repetitiongroup></profiledata></uddf>")
+            .arg(divemode);
     ConfigImage config = testConfig();
     config.setByte(ConfigImage::deco_type, static_cast<quint8>(before));
     CollectingSink sink;
@@ -420,7 +450,8 @@ void TestLogbookFormats::uddfSixthMixTakesClosestGas()
     DiveProfile* p = loadFile(write("six.uddf", f.readAll()), &config, &sink);
     QVERIFY(p);
     // Mixes 21, 32, 50, 100 and 18/45 are gases 1 to 5; the sixth (30 %) is closest to 32 %.
-    QCOMPARE(p->gasChanges(), (QMap<int, int>{{0, 1}, {10, 2}, {20, 3}, {30, 4}, {40, 5}, {50, 2}}));
+    QCOMPARE(p->gasChanges(),
+             (QMap<int, int>{{0, 1}, {10, 2}, {20, 3}, {30, 4}, {40, 5}, {50, 2}}));
     QCOMPARE(config.byte(ConfigImage::active_gases), quint8(0x1f));
     QCOMPARE(config.gasO2(2), quint8(32));
     QVERIFY(sink.lines.first().contains("Gas#6:  o2=30%"));
@@ -428,11 +459,13 @@ void TestLogbookFormats::uddfSixthMixTakesClosestGas()
 
 void TestLogbookFormats::uddfSingleMixWithoutSwitch()
 {
-    const QString text = QStringLiteral("<uddf><gasdefinitions><mix id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix></gasdefinitions>"
-                                        "<profiledata><repetitiongroup><dive><samples>"
-                                        "<waypoint><divetime>0</divetime><depth>0</depth></waypoint>"
-                                        "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
-                                        "</samples></dive></repetitiongroup></profiledata></uddf>");
+    const QString text =
+        QStringLiteral("<uddf><gasdefinitions><mix "
+                       "id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix></gasdefinitions>"
+                       "<profiledata><repetitiongroup><dive><samples>"
+                       "<waypoint><divetime>0</divetime><depth>0</depth></waypoint>"
+                       "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
+                       "</samples></dive></repetitiongroup></profiledata></uddf>");
     ConfigImage config = testConfig();
     DiveProfile* p = loadFile(write("single.uddf", text.toUtf8()), &config);
     QVERIFY(p);
@@ -440,6 +473,64 @@ void TestLogbookFormats::uddfSingleMixWithoutSwitch()
     QCOMPARE(config.gasO2(1), quint8(32));
     QCOMPARE(config.byte(ConfigImage::active_gases), quint8(0x01));
     QCOMPARE(config.byte(ConfigImage::first_gas), quint8(1));
+}
+
+void TestLogbookFormats::uddfEmptySwitchRemovesChange()
+{
+    const QString text = QStringLiteral(
+        "<uddf><gasdefinitions><mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"
+        "</gasdefinitions><profiledata><repetitiongroup><dive><samples>"
+        "<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"a\"/></waypoint>"
+        "<waypoint><divetime>60</divetime><depth>20</depth><switchmix ref=\"b\"/></waypoint>"
+        "<waypoint><divetime>60</divetime><depth>21</depth><switchmix ref=\"\"/></waypoint>"
+        "<waypoint><divetime>120</divetime><depth>10</depth></waypoint>"
+        "</samples></dive></repetitiongroup></profiledata></uddf>");
+    ConfigImage config = testConfig();
+    DiveProfile* p = loadFile(write("empty-ref.uddf", text.toUtf8()), &config);
+    QVERIFY(p);
+    // A switch naming no gas is a change to 0: the change at that second is removed.
+    QCOMPARE(p->gasChanges(), (QMap<int, int>{{0, 1}}));
+    QCOMPARE(p->depths(), (QVector<double>{0, 20, 21, 10}));
+    QCOMPARE(config.gasO2(2), quint8(50)); // the mix is still configured
+}
+
+void TestLogbookFormats::decimalTimes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("DivingLog Time attribute")
+        << "dec.xml"
+        << QByteArray(
+               "<DivingLog><Logbook><Dive><Profile><P Time=\"0\"><Depth>0</Depth></P>"
+               "<P Time=\"605.5\"><Depth>9</Depth></P></Profile></Dive></Logbook></DivingLog>");
+    QTest::newRow("UDDF divetime")
+        << "dec.uddf"
+        << QByteArray("<uddf><profiledata><repetitiongroup><dive><samples><waypoint><divetime>0.0</"
+                      "divetime><depth>0</depth></waypoint><waypoint><divetime>605.5</divetime>"
+                      "<depth>9</depth></waypoint></samples></dive></repetitiongroup></"
+                      "profiledata></uddf>");
+    QTest::newRow("UDCF t") << "dec.udcf"
+                            << QByteArray(
+                                   "<profile><repgroup><dive><samples><t>0.000000</t><d>0</d>"
+                                   "<t>605.999</t><d>9</d></samples></dive></repgroup></profile>");
+    QTest::newRow("Shearwater currentTime, seconds")
+        << "dec-sw.xml"
+        << QByteArray(
+               "<dive><diveLog><diveLogRecords><diveLogRecord><currentTime>0</currentTime>"
+               "<currentDepth>0</currentDepth></diveLogRecord><diveLogRecord><currentTime>605.5"
+               "</currentTime><currentDepth>9</currentDepth></diveLogRecord></diveLogRecords>"
+               "</diveLog></dive>");
+}
+
+void TestLogbookFormats::decimalTimes()
+{
+    // Decimal times are their whole seconds, not 0.
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    DiveProfile* p = loadFile(write(name, content), nullptr);
+    QVERIFY(p);
+    QCOMPARE(p->times(), (QVector<double>{0, 605 / 60.0}));
+    QCOMPARE(p->depths(), (QVector<double>{0, 9}));
 }
 
 void TestLogbookFormats::uddfWriteReadBack()
@@ -592,11 +683,12 @@ void TestLogbookFormats::udcfSixMixes()
 
 void TestLogbookFormats::udcfSwitchAppliesOnce()
 {
-    const QString path = write("once.udcf", "<profile><repgroup><dive><gases><mix><mixname>A</mixname><o2>21</o2></mix>"
-                                            "<mix><mixname>B</mixname><o2>50</o2></mix></gases><samples>"
-                                            "<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d>"
-                                            "<switch>A</switch><t>180</t><d>10</d>"
-                                            "</samples></dive></repgroup></profile>");
+    const QString path = write(
+        "once.udcf", "<profile><repgroup><dive><gases><mix><mixname>A</mixname><o2>21</o2></mix>"
+                     "<mix><mixname>B</mixname><o2>50</o2></mix></gases><samples>"
+                     "<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d>"
+                     "<switch>A</switch><t>180</t><d>10</d>"
+                     "</samples></dive></repgroup></profile>");
     DiveProfile* p = loadFile(path, nullptr);
     QVERIFY(p);
     QCOMPARE(p->gasChanges(), (QMap<int, int>{{60, 1}, {180, 2}}));
@@ -619,12 +711,13 @@ void TestLogbookFormats::udcfUpperCaseDeltaFeet()
 
 void TestLogbookFormats::udcfMixByPositionAndBareMix()
 {
-    const QString path = write("index.udcf", "\n<profile><repgroup><dive><gases>"
-                                             "<mix><mixname>Air</mixname><o2>0.32</o2></mix>"
-                                             "<mix><mixname>Deco</mixname><o2>0.80</o2></mix></gases>"
-                                             "<samples><switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d>"
-                                             "<t>40.00</t><d>6.10</d><switch>2</switch><t>60</t><d>3</d>"
-                                             "</samples></dive></repgroup></profile>");
+    const QString path =
+        write("index.udcf", "\n<profile><repgroup><dive><gases>"
+                            "<mix><mixname>Air</mixname><o2>0.32</o2></mix>"
+                            "<mix><mixname>Deco</mixname><o2>0.80</o2></mix></gases>"
+                            "<samples><switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d>"
+                            "<t>40.00</t><d>6.10</d><switch>2</switch><t>60</t><d>3</d>"
+                            "</samples></dive></repgroup></profile>");
     ConfigImage config = testConfig();
     DiveProfile* p = loadFile(path, &config);
     QVERIFY(p);
@@ -635,9 +728,10 @@ void TestLogbookFormats::udcfMixByPositionAndBareMix()
 
 void TestLogbookFormats::udcfPlaceholderDive()
 {
-    const QString path = write("placeholder.udcf", "<profile><repgroup><dive><samples/></dive></repgroup>"
-                                                   "<repgroup><dive><samples><t>0</t><d>0</d><t>30</t><d>5</d>"
-                                                   "</samples></dive></repgroup></profile>");
+    const QString path =
+        write("placeholder.udcf", "<profile><repgroup><dive><samples/></dive></repgroup>"
+                                  "<repgroup><dive><samples><t>0</t><d>0</d><t>30</t><d>5</d>"
+                                  "</samples></dive></repgroup></profile>");
     DiveProfile* p = loadFile(path, nullptr);
     QVERIFY(p);
     QCOMPARE(p->points(), 2);
@@ -657,40 +751,82 @@ void TestLogbookFormats::brokenFiles_data()
     const QByteArray deep = QByteArray("<uddf>") + QByteArray("<a>").repeated(5000) +
                             QByteArray("</a>").repeated(5000) + "</uddf>";
 
-    QTest::newRow("empty xml") << "e.xml" << QByteArray() << "Unsupported XML format (neither DivingLog or Shearwater)";
-    QTest::newRow("not well-formed") << "n.udcf" << QByteArray("<profile><device></profile>") << "Cannot open profile.";
-    QTest::newRow("truncated") << "t.uddf" << uddf("<waypoint><divetime>0</divetime>").left(60) << "Cannot open profile.";
+    QTest::newRow("empty xml") << "e.xml" << QByteArray()
+                               << "Unsupported XML format (neither DivingLog or Shearwater)";
+    QTest::newRow("not well-formed")
+        << "n.udcf" << QByteArray("<profile><device></profile>") << "Cannot open profile.";
+    QTest::newRow("truncated") << "t.uddf" << uddf("<waypoint><divetime>0</divetime>").left(60)
+                               << "Cannot open profile.";
     QTest::newRow("wrong root") << "w.uddf" << QByteArray("<profile/>") << "Cannot open profile.";
-    QTest::newRow("binary") << "b.xml" << QByteArray("\x00\xff\xfe<\x01", 5) << "Unsupported XML format (neither DivingLog or Shearwater)";
+    QTest::newRow("binary") << "b.xml" << QByteArray("\x00\xff\xfe<\x01", 5)
+                            << "Unsupported XML format (neither DivingLog or Shearwater)";
     QTest::newRow("deeply nested") << "d.uddf" << deep << "Cannot open profile.";
-    QTest::newRow("no dive") << "nd.uddf" << QByteArray("<uddf><profiledata/></uddf>") << "Cannot load profile.";
-    QTest::newRow("no udcf dive") << "nd.udcf" << QByteArray("<profile><repgroup/></profile>") << "Cannot load profile.";
-    QTest::newRow("huge depth") << "h.uddf" << uddf("<waypoint><divetime>0</divetime><depth>1e308</depth></waypoint>") << "Cannot load profile.";
-    QTest::newRow("infinite depth") << "i.uddf" << uddf("<waypoint><divetime>0</divetime><depth>inf</depth></waypoint>") << "Cannot load profile.";
-    QTest::newRow("pressure as depth") << "p.xml" << QByteArray("<dive><diveLog><diveLogRecords><diveLogRecord><currentTime>0</currentTime>"
-                                                               "<currentDepth>1093</currentDepth></diveLogRecord></diveLogRecords></diveLog></dive>")
-                                       << "Cannot load profile.";
-    QTest::newRow("negative time") << "n.xml" << QByteArray("<DivingLog><Logbook><Dive><Profile><P Time=\"-60\"><Depth>3</Depth></P>"
-                                                           "</Profile></Dive></Logbook></DivingLog>") << "Cannot load profile.";
-    QTest::newRow("huge time") << "ht.udcf" << QByteArray("<profile><repgroup><dive><samples><t>1e30</t><d>3</d></samples></dive></repgroup></profile>")
+    QTest::newRow("no dive") << "nd.uddf" << QByteArray("<uddf><profiledata/></uddf>")
+                             << "Cannot load profile.";
+    QTest::newRow("no udcf dive") << "nd.udcf" << QByteArray("<profile><repgroup/></profile>")
+                                  << "Cannot load profile.";
+    QTest::newRow("huge depth")
+        << "h.uddf" << uddf("<waypoint><divetime>0</divetime><depth>1e308</depth></waypoint>")
+        << "Cannot load profile.";
+    QTest::newRow("infinite depth")
+        << "i.uddf" << uddf("<waypoint><divetime>0</divetime><depth>inf</depth></waypoint>")
+        << "Cannot load profile.";
+    QTest::newRow("pressure as depth")
+        << "p.xml"
+        << QByteArray("<dive><diveLog><diveLogRecords><diveLogRecord><currentTime>0</currentTime>"
+                      "<currentDepth>1093</currentDepth></diveLogRecord></diveLogRecords></"
+                      "diveLog></dive>")
+        << "Cannot load profile.";
+    QTest::newRow("negative time")
+        << "n.xml"
+        << QByteArray("<DivingLog><Logbook><Dive><Profile><P Time=\"-60\"><Depth>3</Depth></P>"
+                      "</Profile></Dive></Logbook></DivingLog>")
+        << "Cannot load profile.";
+    QTest::newRow("huge time") << "ht.udcf"
+                               << QByteArray("<profile><repgroup><dive><samples><t>1e30</t><d>3</"
+                                             "d></samples></dive></repgroup></profile>")
                                << "Cannot load profile.";
-    QTest::newRow("huge delta time") << "hd.udcf" << QByteArray("<profile><repgroup><dive><samples><delta>80000</delta>") + QByteArray("<d>1</d>").repeated(10) + "</samples></dive></repgroup></profile>"
-                                     << "Cannot load profile.";
-    QTest::newRow("huge setpoint") << "sp.uddf" << uddf("<waypoint><divetime>0</divetime><depth>1</depth><setpo2>1e20</setpo2></waypoint>") << "Cannot load profile.";
-    QTest::newRow("huge ppO2") << "pp.xml" << QByteArray("<dive><diveLog><diveLogRecords><diveLogRecord><currentTime>0</currentTime>"
-                                                        "<currentDepth>3</currentDepth><averagePPO2>1e9</averagePPO2></diveLogRecord></diveLogRecords></diveLog></dive>")
-                               << "Cannot load profile.";
-    QTest::newRow("impossible mix") << "m.uddf" << QByteArray("<uddf><gasdefinitions><mix id=\"x\"><o2>80</o2><he>80</he></mix></gasdefinitions>") +
-                                                      uddf("<waypoint><divetime>0</divetime><depth>1</depth><switchmix ref=\"x\"/></waypoint>").mid(6)
-                                    << "Cannot load profile.";
-    QTest::newRow("non-numeric text") << "nn.uddf" << uddf("<waypoint><divetime>abc</divetime><depth>deep</depth></waypoint>"
-                                                          "<waypoint><divetime>60</divetime><depth>5</depth></waypoint>") << "";
-    QTest::newRow("missing elements") << "me.uddf" << uddf("<waypoint/><waypoint><depth>4</depth></waypoint>") << "";
-    QTest::newRow("out of order") << "o.udcf" << QByteArray("<profile><repgroup><dive><samples><t>60</t><d>5</d><t>0</t><d>0</d><t>30</t><d>9</d>"
-                                                           "</samples></dive></repgroup></profile>") << "";
-    QTest::newRow("t without d") << "td.udcf" << QByteArray("<profile><repgroup><dive><samples><t>60</t><t>0</t>"
-                                                           "</samples></dive></repgroup></profile>") << "";
-    QTest::newRow("no profile in divinglog") << "np.xml" << QByteArray("<Divinglog><Logbook><Dive/></Logbook></Divinglog>") << "";
+    QTest::newRow("huge delta time")
+        << "hd.udcf"
+        << QByteArray("<profile><repgroup><dive><samples><delta>80000</delta>") +
+               QByteArray("<d>1</d>").repeated(10) + "</samples></dive></repgroup></profile>"
+        << "Cannot load profile.";
+    QTest::newRow("huge setpoint")
+        << "sp.uddf"
+        << uddf("<waypoint><divetime>0</divetime><depth>1</depth><setpo2>1e20</setpo2></waypoint>")
+        << "Cannot load profile.";
+    QTest::newRow("huge ppO2")
+        << "pp.xml"
+        << QByteArray("<dive><diveLog><diveLogRecords><diveLogRecord><currentTime>0</currentTime>"
+                      "<currentDepth>3</currentDepth><averagePPO2>1e9</averagePPO2></"
+                      "diveLogRecord></diveLogRecords></diveLog></dive>")
+        << "Cannot load profile.";
+    QTest::newRow("impossible mix")
+        << "m.uddf"
+        << QByteArray("<uddf><gasdefinitions><mix "
+                      "id=\"x\"><o2>80</o2><he>80</he></mix></gasdefinitions>") +
+               uddf("<waypoint><divetime>0</divetime><depth>1</depth><switchmix "
+                    "ref=\"x\"/></waypoint>")
+                   .mid(6)
+        << "Cannot load profile.";
+    QTest::newRow("non-numeric text")
+        << "nn.uddf"
+        << uddf("<waypoint><divetime>abc</divetime><depth>deep</depth></waypoint>"
+                "<waypoint><divetime>60</divetime><depth>5</depth></waypoint>")
+        << "";
+    QTest::newRow("missing elements")
+        << "me.uddf" << uddf("<waypoint/><waypoint><depth>4</depth></waypoint>") << "";
+    QTest::newRow("out of order") << "o.udcf"
+                                  << QByteArray("<profile><repgroup><dive><samples><t>60</t><d>5</"
+                                                "d><t>0</t><d>0</d><t>30</t><d>9</d>"
+                                                "</samples></dive></repgroup></profile>")
+                                  << "";
+    QTest::newRow("t without d") << "td.udcf"
+                                 << QByteArray("<profile><repgroup><dive><samples><t>60</t><t>0</t>"
+                                               "</samples></dive></repgroup></profile>")
+                                 << "";
+    QTest::newRow("no profile in divinglog")
+        << "np.xml" << QByteArray("<Divinglog><Logbook><Dive/></Logbook></Divinglog>") << "";
 }
 
 void TestLogbookFormats::brokenFiles()
@@ -739,7 +875,8 @@ void TestLogbookFormats::writeFailureKeepsOldFile()
 
     // Let the file system refuse anything beyond 4 KiB, as a full disk would.
     std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit old {};
+    struct rlimit old {
+    };
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     struct rlimit small = old;
     small.rlim_cur = 4096;
@@ -756,7 +893,8 @@ void TestLogbookFormats::writeFailureKeepsOldFile()
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("precious old logbook"));
     // No temporary file is left behind.
-    QCOMPARE(QDir(dir_.path()).entryList(QStringList{"keep*"}, QDir::Files | QDir::Hidden), QStringList{"keep.uddf"});
+    QCOMPARE(QDir(dir_.path()).entryList(QStringList{"keep*"}, QDir::Files | QDir::Hidden),
+             QStringList{"keep.uddf"});
 }
 
 void TestLogbookFormats::saveReplacesFile()

@@ -7,39 +7,46 @@
 
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 struct Expected {
     const char* file;
-    const char* error;      // empty: loads
+    const char* error; // empty: loads
     int samples;
     double minutes;
     double maxDepth;
-    const char* gases;      // active configuration gases "O2/He" in gas order
-    const char* switches;   // "second:gas" pairs
-    const char* setpoints;  // "second:bar" pairs, two decimals
-    int mode;               // deco_type after loading (starts at 0)
+    const char* gases;     // active configuration gases "O2/He" in gas order
+    const char* switches;  // "second:gas" pairs
+    const char* setpoints; // "second:bar" pairs, two decimals
+    int mode;              // deco_type after loading (starts at 0)
     bool recordedPpO2;
 };
 
 // SP_low 0.70 and SP_high 1.30 come from the configuration's setpoints 1 and 2.
 const Expected samples[] = {
-    {"divinglog/TestDiveDivingLog5.08allmetric.xml", "", 65, 1950 / 60.0, 24.69, "", "", "", 0, false},
+    {"divinglog/TestDiveDivingLog5.08allmetric.xml", "", 65, 1950 / 60.0, 24.69, "", "", "", 0,
+     false},
     // In feet without a unit mark: read as it stands, with a console warning.
-    {"divinglog/TestDiveDivingLog5.08allimperial.xml", "", 65, 1950 / 60.0, 81.0, "", "", "", 0, false},
+    {"divinglog/TestDiveDivingLog5.08allimperial.xml", "", 65, 1950 / 60.0, 81.0, "", "", "", 0,
+     false},
     {"divinglog/DivingLog.xml", "", 0, 0.0, 0.0, "", "", "", 0, false},
     {"shearwater/cc-shearwater.xml", "", 619, 6180 / 60.0, 58.4, "", "",
      "0:0.70,1150:1.30,1580:0.70,2170:1.30,2390:0.70,2940:1.30,4080:0.70", 0, true},
-    {"shearwater/shearwater--date-ddmmyyy.xml", "", 330, 3290 / 60.0, 35.3, "", "", "0:0.70,1060:1.30,2710:0.70", 0, true},
-    {"shearwater/valid_depth_data_oc_tec_trimmed.xml", "", 5, 40 / 60.0, 5.6, "", "", "0:0.70", 0, true},
+    {"shearwater/shearwater--date-ddmmyyy.xml", "", 330, 3290 / 60.0, 35.3, "", "",
+     "0:0.70,1060:1.30,2710:0.70", 0, true},
+    {"shearwater/valid_depth_data_oc_tec_trimmed.xml", "", 5, 40 / 60.0, 5.6, "", "", "0:0.70", 0,
+     true},
     // Freediving log: its depth field holds pressure in mbar, refused.
-    {"shearwater/valid_depth_data_trimmed.xml", "Cannot load profile.", 0, 0, 0, "", "", "", 0, false},
+    {"shearwater/valid_depth_data_trimmed.xml", "Cannot load profile.", 0, 0, 0, "", "", "", 0,
+     false},
     {"uddf/TestDiveDivingLog5.08.uddf", "", 65, 1920 / 60.0, 24.69, "21/0", "0:1", "", 0, false},
     {"uddf/test42.uddf", "", 2485, 4970 / 60.0, 38.97, "16/45", "2:1", "", 0, false},
-    {"uddf/test-apd-inspiration.uddf", "", 695, 6240 / 60.0, 60.2, "16/48,48/0", "10:1,1560:2,1680:1",
-     "0:0.70,140:1.30,1140:0.70,1668:1.30,5890:0.70", 2, false},
+    {"uddf/test-apd-inspiration.uddf", "", 695, 6240 / 60.0, 60.2, "16/48,48/0",
+     "10:1,1560:2,1680:1", "0:0.70,140:1.30,1140:0.70,1668:1.30,5890:0.70", 2, false},
     {"uddf/dive105.uddf", "", 381, 3800 / 60.0, 28.08, "21/0,32/0", "0:1,3320:2", "", 2, false},
-    {"uddf/BaMQZdEhp3djeDxQ5HyCreOntBm1-1753908953.uddf", "", 2, 605 / 60.0, 0.5724519, "21/0", "0:1", "", 0, false},
+    {"uddf/BaMQZdEhp3djeDxQ5HyCreOntBm1-1753908953.uddf", "", 2, 605 / 60.0, 0.5724519, "21/0",
+     "0:1", "", 0, false},
     {"udcf/TestDiveDivingLog5.08.udcf", "", 65, 1920 / 60.0, 24.69, "21/0", "0:1", "", 0, false},
     {"udcf/TestDiveDivelogsDE.udcf", "", 65, 1920 / 60.0, 24.69, "32/0", "0:1", "", 0, false},
     {"udcf/MacDive_UDCF_41_dives_1.udcf", "", 32, 640 / 60.0, 33.9, "32/0", "20:1", "", 0, false},
@@ -62,7 +69,8 @@ QString samplesDir()
 
 } // namespace
 
-class TestSampleLogbooks : public QObject {
+class TestSampleLogbooks : public QObject
+{
     Q_OBJECT
 
 private slots:
