@@ -83,15 +83,18 @@ void Bathyra_Interface::connectForm()
     both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
 
-    // Device commands, the profile editor, the custom function editor, scripts and
-    // update checks come with their own code.
-    for (QAction* a : {actionDownload, actionEditCF, actionUploadCF, setDateTimeAction,
-                       checkUpdatesAction, actionRunScript, actionRun_tests})
+    // Device commands.
+    both(actionDownload, downloadCFButton, &Bathyra_Interface::downloadOSTCSlot);
+    both(actionUploadCF, uploadCFButton, &Bathyra_Interface::uploadOSTCSlot);
+    both(setDateTimeAction, setDateTimeButton, &Bathyra_Interface::setDateTimeSlot);
+    both(nullptr, screenDumpButton, &Bathyra_Interface::screenDumpSlot);
+    both(nullptr, upgradeFWButton, &Bathyra_Interface::upgradeFWSlot);
+
+    // The profile editor, the custom function editor, scripts and update checks come
+    // with their own code.
+    for (QAction* a : {actionEditCF, checkUpdatesAction, actionRunScript, actionRun_tests})
         a->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(downloadCFButton), static_cast<QWidget*>(editCFButton),
-                       static_cast<QWidget*>(uploadCFButton), static_cast<QWidget*>(screenDumpButton),
-                       static_cast<QWidget*>(upgradeFWButton), static_cast<QWidget*>(setDateTimeButton),
-                       static_cast<QWidget*>(editProfilePB)})
+    for (QWidget* w : {static_cast<QWidget*>(editCFButton), static_cast<QWidget*>(editProfilePB)})
         w->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
@@ -243,8 +246,3 @@ void Bathyra_Interface::checkUpdatesSlot() {}
 void Bathyra_Interface::runScriptSlot() {}
 void Bathyra_Interface::runAllTestsSlot() {}
 void Bathyra_Interface::editProfileSlot() {}
-void Bathyra_Interface::downloadOSTCSlot() {}
-void Bathyra_Interface::uploadOSTCSlot() {}
-void Bathyra_Interface::setDateTimeSlot() {}
-void Bathyra_Interface::screenDumpSlot() {}
-void Bathyra_Interface::upgradeFWSlot() {}

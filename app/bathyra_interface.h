@@ -3,7 +3,8 @@
 // hands the work to the code that does it.
 //
 // The parameter transfer (widgets <-> configuration image) lives in
-// bathyra_parameters.cpp; window, file and dialog slots in bathyra_interface.cpp.
+// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; window, file and
+// dialog slots in bathyra_interface.cpp.
 #pragma once
 
 #include "app/interface_base.h"
@@ -18,6 +19,7 @@
 class DiveProfile;
 class PlotInterface;
 class QSettings;
+class SerialOSTC;
 
 
 
@@ -111,6 +113,9 @@ private:
     void connectForm();
     QString startDirectory() const;
 
+    // The device commands on the program's image, this console and showParameters().
+    std::unique_ptr<SerialOSTC> deviceCommands();
+
     planner::RunEnvironment runEnvironment();
     void setupDivePlot();
     void appendPlannedSegment();
@@ -120,5 +125,6 @@ private:
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
     bool headless_ = false;
+    bool deviceBusy_ = false; // a device command is running
     QPointer<QTextBrowser> help_;
 };

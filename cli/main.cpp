@@ -2,12 +2,16 @@
 // offscreen platform through the same slots as the buttons, so its results are the
 // program's results: parameter files, widget settings, logbook profiles, Simulate,
 // Ascent and Gas volumes, the dive plot as an image, and the console as text or HTML,
-// with an optional log of every console call and a CSV line per engine cycle.
+// with an optional log of every console call and a CSV line per engine cycle; and the
+// dive computer's commands (read, write, clock, screen copy, firmware) on a serial port,
+// so that a computer can be backed up into a parameter file and restored from it.
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "app/options.h"
 #include "device/config_image.h"
+#include "device/param_file.h"
+#include "device/serial_ostc.h"
 #include "engine/engine.h"
 #include "planner/dive_parameters.h"
 #include "plot/plot_export.h"
@@ -40,12 +44,23 @@ const char* const usageText =
     "  --messages FILE   log of every console call: \"M <text>\", \"O <text>\", \"C\"\n"
     "  --trace FILE      CSV, one line per engine cycle\n"
     "  --html            print the console as HTML instead of plain text\n"
+    "  --port NAME       serial port of the dive computer (default: settings key OSTC/port)\n"
     "Steps, executed in command-line order\n"
     "  --set NAME=VALUE  set a main-window widget by object name, then apply the parameters\n"
     "  --profile FILE    load a logbook file as the current profile and switch to replay mode\n"
     "  simulate | ascent | gasvolumes\n"
     "                    press Simulate, Ascent or Gas volumes\n"
-    "  --save-plot FILE  save the dive plot window as an image (.svg .pdf .tif .png .jpg)\n";
+    "  --save-plot FILE  save the dive plot window as an image (.svg .pdf .tif .png .jpg)\n"
+    "  --save-params FILE\n"
+    "                    save the parameters into a parameter file (.div) as Save does\n"
+    "  download          read the dive computer's configuration into the parameters\n"
+    "  upload            write the parameters' configuration to the dive computer\n"
+    "  setclock          set the dive computer's clock to this computer's time\n"
+    "  screendump FILE   copy the dive computer's screen into an image (.png .jpg .jpeg\n"
+    "                    .tif .tiff; .png is appended otherwise)\n"
+    "  firmware FILE.hex upgrade the dive computer's firmware\n"
+    "A failed device step prints its console lines and ends the run with exit code 1;\n"
+    "the parameters and the settings store stay as they were before that step.\n";
 
 const char* const traceHeader =
     "phase,time_s,ambient_mbar,ppo2_cbar,gas,n2_pct,he_pct,setpoint_cbar,status,ndl_min,"
@@ -58,7 +73,7 @@ struct Step {
 };
 
 struct Command {
-    QString params, settings, messages, trace;
+    QString params, settings, messages, trace, port;
     bool verbose = false;
     bool html = false;
     QVector<Step> steps;
@@ -90,6 +105,10 @@ QString parse(const QStringList& args, Command& cmd)
                 return QStringLiteral("%1 needs a file name").arg(a);
             (a == "--params" ? cmd.params : a == "--settings" ? cmd.settings
                               : a == "--messages" ? cmd.messages : cmd.trace) = v;
+        } else if (a == "--port") {
+            if (!value(v) || v.isEmpty())
+                return QStringLiteral("--port needs a port name");
+            cmd.port = v;
         } else if (a == "--verbose") {
             cmd.verbose = true;
         } else if (a == "--html") {
@@ -98,11 +117,13 @@ QString parse(const QStringList& args, Command& cmd)
             if (!value(v) || !v.contains('=') || v.startsWith('='))
                 return QStringLiteral("--set needs NAME=VALUE");
             cmd.steps.append({a, v});
-        } else if (a == "--profile" || a == "--save-plot") {
+        } else if (a == "--profile" || a == "--save-plot" || a == "--save-params" || a == "screendump"
+                   || a == "firmware") {
             if (!value(v))
                 return QStringLiteral("%1 needs a file name").arg(a);
             cmd.steps.append({a, v});
-        } else if (a == "simulate" || a == "ascent" || a == "gasvolumes") {
+        } else if (a == "simulate" || a == "ascent" || a == "gasvolumes" || a == "download" || a == "upload"
+                   || a == "setclock") {
             cmd.steps.append({a, QString()});
         } else {
             return QStringLiteral("unknown argument \"%1\"").arg(a);
@@ -191,6 +212,100 @@ std::unique_ptr<QFile> openOutput(const QString& name)
     return file;
 }
 
+bool isDeviceStep(const QString& name)
+{
+    return name == "download" || name == "upload" || name == "setclock" || name == "screendump"
+        || name == "firmware" || name == "--save-params";
+}
+
+// A device step that failed; its console lines are already written.
+struct DeviceStepFailed {};
+
+// The parameter-file save of the main window's Save, into a named file. The parameters
+// are the image as it stands (every --set has applied the widgets already), so a backup
+// holds exactly what was read from the dive computer.
+void saveParams(Bathyra_Interface* window, const QString& file)
+{
+    const auto failed = [window, &file](const QString& why) {
+        window->message(QStringLiteral("<font color='red'>%1</font>: %2")
+                            .arg(QStringLiteral("FAILED"), QStringLiteral("Parameters not saved into '%1': %2")
+                                                                .arg(file, why)));
+        throw DeviceStepFailed();
+    };
+    QSettings params(QFileInfo(file).absoluteFilePath(), QSettings::IniFormat);
+    if (!params.isWritable())
+        failed(QStringLiteral("not writable"));
+    try {
+        ParamFile::save(params, planner::currentImage(), window->diveInputs(), planner::replayFlags(), window);
+    } catch (const QString& error) {
+        failed(error);
+    }
+    if (params.status() != QSettings::NoError)
+        failed(QStringLiteral("write error"));
+}
+
+// The dive computer's commands; they report in the console and throw DeviceStepFailed.
+void runDeviceStep(Bathyra_Interface* window, const Step& step, const QString& port)
+{
+    if (step.name == "--save-params") {
+        saveParams(window, step.argument);
+        return;
+    }
+    SerialOSTC ostc(window, planner::currentImage(), [window] { window->showParameters(); });
+    bool ok = false;
+    if (step.name == "download") {
+        ok = ostc.readConfiguration(port);
+    } else if (step.name == "upload") {
+        ok = ostc.writeConfiguration(port, programOptions().autoSetDateTime);
+    } else if (step.name == "setclock") {
+        ok = ostc.setClock(port);
+    } else if (step.name == "screendump") {
+        const QImage image = ostc.screenDump(port);
+        if (!image.isNull()) {
+            const QString file = SerialOSTC::screenDumpFileName(QFileInfo(step.argument).absoluteFilePath());
+            ok = !SerialOSTC::saveScreenDump(image, file).isEmpty();
+            window->message(ok ? QStringLiteral("Screen saved into '%1'").arg(file)
+                               : QStringLiteral("<font color='red'>FAILED</font>: Unable to write '%1'.").arg(file));
+        }
+    } else if (step.name == "firmware") {
+        ok = ostc.upgradeFirmware(port, step.argument);
+    }
+    if (!ok)
+        throw DeviceStepFailed();
+}
+
+// The settings store's file as it stands, to put back after a failed device step.
+struct StoreSnapshot {
+    QString path;
+    bool existed = false;
+    QByteArray bytes;
+
+    void take()
+    {
+        appSettings().sync();
+        path = appSettingsPath();
+        QFile f(path);
+        existed = f.open(QIODevice::ReadOnly);
+        bytes = existed ? f.readAll() : QByteArray();
+    }
+    // Call with the settings closed.
+    void restore() const
+    {
+        if (path.isEmpty())
+            return;
+        QFile f(path);
+        if (!existed) {
+            f.remove();
+            return;
+        }
+        if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes)
+            return;
+        f.close();
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            std::fprintf(stderr, "bathyra-cli: cannot restore %s\n", qPrintable(path));
+    }
+};
+
 // Runs one step; a failure of the program is thrown as its message text.
 QString runStep(Bathyra_Interface* window, const Step& step)
 {
@@ -241,6 +356,8 @@ int main(int argc, char** argv)
         return usage(QStringLiteral("no parameter file %1").arg(cmd.params));
 
     int exitCode = 0;
+    bool deviceFailed = false;
+    StoreSnapshot store;
     QTemporaryDir privateDir;
     {
         BathyraApplication app(argc, argv);
@@ -284,6 +401,22 @@ int main(int argc, char** argv)
         for (const Step& step : cmd.steps) {
             if (exitCode != 0)
                 break;
+            if (isDeviceStep(step.name)) {
+                // The parameters and the store as they are now are what a failure leaves.
+                const ConfigImage image = planner::currentImage();
+                store.take();
+                try {
+                    runDeviceStep(window, step, cmd.port.isEmpty() ? programOptions().port : cmd.port);
+                } catch (const DeviceStepFailed&) {
+                    if (!(planner::currentImage() == image)) {
+                        planner::currentImage() = image;
+                        window->showParameters();
+                    }
+                    deviceFailed = true;
+                    exitCode = 1;
+                }
+                continue;
+            }
             try {
                 const QString error = runStep(window, step);
                 if (!error.isEmpty())
@@ -304,9 +437,13 @@ int main(int argc, char** argv)
         window->consoleLog = nullptr;
         window->cycleHook = nullptr;
         app.setConsole(nullptr);
-        shutDown(window);
+        // After a failed device step nothing of this run goes into the store.
+        if (!deviceFailed)
+            shutDown(window);
         delete window;
         closeAppSettings();
+        if (deviceFailed)
+            store.restore();
     }
     return exitCode;
 }

@@ -1,0 +1,107 @@
+// Device commands of the main window: read and write the OSTC configuration, set its
+// clock, copy its screen and upgrade its firmware. The work is SerialOSTC's; the window
+// supplies the port, the console, the refresh of its widgets and the file dialogs.
+//
+// Entry points: Bathyra_Interface::downloadOSTCSlot, uploadOSTCSlot, setDateTimeSlot,
+// screenDumpSlot, upgradeFWSlot.
+#include "app/bathyra_interface.h"
+
+#include "app/app_settings.h"
+#include "app/options.h"
+#include "device/serial_ostc.h"
+#include "planner/dive_parameters.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// The commands let pending events run while they talk to the device; a second click
+// in that time must not start another exchange on the same port.
+class DeviceBusy {
+public:
+    explicit DeviceBusy(bool& flag) : flag_(flag), acquired_(!flag) { flag_ = true; }
+    ~DeviceBusy()
+    {
+        if (acquired_)
+            flag_ = false;
+    }
+    bool acquired() const { return acquired_; }
+
+private:
+    bool& flag_;
+    bool acquired_;
+};
+
+} // namespace
+
+std::unique_ptr<SerialOSTC> Bathyra_Interface::deviceCommands()
+{
+    return std::make_unique<SerialOSTC>(this, planner::currentImage(), [this] { showParameters(); });
+}
+
+void Bathyra_Interface::downloadOSTCSlot()
+{
+    DeviceBusy busy(deviceBusy_);
+    if (!busy.acquired())
+        return;
+    deviceCommands()->readConfiguration(programOptions().port);
+}
+
+void Bathyra_Interface::uploadOSTCSlot()
+{
+    DeviceBusy busy(deviceBusy_);
+    if (!busy.acquired())
+        return;
+    // What the widgets show is what goes to the device; without this, edits made since
+    // the last run would be sent stale and then wiped by the refresh after the write.
+    applyParameters(true);
+    deviceCommands()->writeConfiguration(programOptions().port, programOptions().autoSetDateTime);
+}
+
+void Bathyra_Interface::setDateTimeSlot()
+{
+    DeviceBusy busy(deviceBusy_);
+    if (!busy.acquired())
+        return;
+    deviceCommands()->setClock(programOptions().port);
+}
+
+void Bathyra_Interface::screenDumpSlot()
+{
+    QImage image;
+    {
+        DeviceBusy busy(deviceBusy_);
+        if (!busy.acquired())
+            return;
+        image = deviceCommands()->screenDump(programOptions().port);
+    }
+    if (image.isNull())
+        return;
+
+    const QString folder = SerialOSTC::screenDumpFolder(appSettings().value("Planner/dumpPath").toString());
+    const QString chosen = QFileDialog::getSaveFileName(this, SerialOSTC::saveDialogTitle(), folder,
+                                                        SerialOSTC::saveDialogFilter());
+    if (chosen.isEmpty())
+        return;
+    appSettings().setValue("Planner/dumpPath", QFileInfo(chosen).absolutePath());
+    // A picture that could not be written must not pass for a saved one.
+    if (SerialOSTC::saveScreenDump(image, chosen).isEmpty())
+        message(QStringLiteral("<font color='red'>%1</font>: %2")
+                    .arg(tr("FAILED"), tr("Unable to write '%1'.").arg(SerialOSTC::screenDumpFileName(chosen))));
+}
+
+void Bathyra_Interface::upgradeFWSlot()
+{
+    if (deviceBusy_)
+        return;
+    const QString file = QFileDialog::getOpenFileName(this, SerialOSTC::firmwareDialogTitle(), SerialOSTC::firmwareFolder(),
+                                                      SerialOSTC::firmwareDialogFilter());
+    if (file.isEmpty())
+        return;
+    DeviceBusy busy(deviceBusy_);
+    if (!busy.acquired())
+        return;
+    deviceCommands()->upgradeFirmware(programOptions().port, file);
+}
