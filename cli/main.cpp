@@ -148,29 +148,26 @@ QString setWidget(Bathyra_Interface* window, const QString& assignment)
         button->setChecked(text == "true");
         return QString();
     }
-    if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    auto* spin = qobject_cast<QAbstractSpinBox*>(widget);
+    auto* intSpin = qobject_cast<QSpinBox*>(widget);
+    auto* doubleSpin = qobject_cast<QDoubleSpinBox*>(widget);
+    if (spin && (intSpin || doubleSpin)) {
+        // The special text (Reset, None) stands for the minimum.
         if (!spin->specialValueText().isEmpty() && text == spin->specialValueText()) {
-            spin->setValue(spin->minimum());
+            intSpin ? intSpin->setValue(intSpin->minimum())
+                    : doubleSpin->setValue(doubleSpin->minimum());
             return QString();
         }
         bool ok = false;
         const double v = text.toDouble(&ok);
         if (!ok || !std::isfinite(v))
             return QStringLiteral("%1 takes a number").arg(name);
-        const double t = std::trunc(v); // toward zero; the spin box clamps to its range
-        spin->setValue(t > 2e9 ? 2000000000 : (t < -2e9 ? -2000000000 : static_cast<int>(t)));
-        return QString();
-    }
-    if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
-        if (!spin->specialValueText().isEmpty() && text == spin->specialValueText()) {
-            spin->setValue(spin->minimum());
-            return QString();
+        if (doubleSpin) {
+            doubleSpin->setValue(v);
+        } else {
+            const double t = std::trunc(v); // toward zero; the spin box clamps to its range
+            intSpin->setValue(t > 2e9 ? 2000000000 : (t < -2e9 ? -2000000000 : static_cast<int>(t)));
         }
-        bool ok = false;
-        const double v = text.toDouble(&ok);
-        if (!ok || !std::isfinite(v))
-            return QStringLiteral("%1 takes a number").arg(name);
-        spin->setValue(v);
         return QString();
     }
     return QStringLiteral("widget \"%1\" cannot be set").arg(name);
