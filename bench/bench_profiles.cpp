@@ -97,6 +97,8 @@ void bestStepsMs(const QString& path, int runs, double* parseMs, double* readMs)
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the curves need a GUI application, not a display
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     if (!dir.isValid())

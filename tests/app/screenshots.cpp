@@ -70,6 +70,8 @@ int main(int argc, char** argv)
     w->tissuePlot()->hide();
     w->interval->setValue(-10);
     w->gas_1->setChecked(false);
+    w->depth_2->setValue(0);
+    w->clearMessages();
 
     // A CCR trimix set-up with mistakes the window points out in red.
     w->ccrMode->setChecked(true);
