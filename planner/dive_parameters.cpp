@@ -166,7 +166,10 @@ void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetr
 {
     const float mbarPerMetre = 99.85f;
     const int rise = truncClamp(depthMetres * mbarPerMetre + 0.5f);
-    const uint16_t p = static_cast<uint16_t>(rise + s.in_surface_pressure_mbar);
+    // 16 bits: a depth beyond about 645 m is held at the largest pressure, not wrapped
+    // round to a shallow one.
+    const int total = rise + s.in_surface_pressure_mbar;
+    const uint16_t p = static_cast<uint16_t>(total > 65535 ? 65535 : (total < 0 ? 0 : total));
 
     if (isCcr(image.byte(ConfigImage::deco_type)) && image.cf(39) == 0) {
         s.in_ppo2_cbar = image.setpoint(1);

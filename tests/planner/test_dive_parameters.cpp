@@ -211,6 +211,9 @@ private slots:
         QTest::newRow("no oxygen") << 0 << 50 << true << 20.0f << "BAD MIX: N2+He ratio should be less than 100%";
         QTest::newRow("narcosis") << 10 << 0 << false << 150.0f << "NARCOSIS: won't simulate with ppN2 &ge; 14 bar";
         QTest::newRow("HPNS") << 5 << 90 << false << 160.0f << "HPNS: won't simulate with ppHe &ge; 14 bar";
+        // Beyond the 16-bit pressure range the depth is held at 65535 mbar, never wrapped
+        // round to a shallow pressure that would pass.
+        QTest::newRow("700 m on trimix") << 10 << 80 << false << 700.0f << "HPNS: won't simulate with ppHe &ge; 14 bar";
     }
     void setDepthRefusals()
     {
@@ -236,6 +239,8 @@ private slots:
         QCOMPARE(thrown, message);
         // The ambient pressure was set before the check refused the mix.
         QVERIFY(s.in_ambient_pressure_mbar > 1000);
+        if (depth > 650)
+            QCOMPARE(int(s.in_ambient_pressure_mbar), 65535);
     }
 
     void bestGas_data()
