@@ -18,23 +18,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include "modal_dialog.h"
 #include <functional>
 #include <memory>
 
 using planner::currentImage;
 
 namespace {
-
-// Answers the next modal dialog once it is up.
-void whenModal(std::function<void(QWidget*)> answer)
-{
-    QTimer::singleShot(50, [answer] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-            answer(dialog);
-        else
-            whenModal(answer);
-    });
-}
 
 // Picks a file in a file dialog; a dialog that does not take it is cancelled so that
 // the test fails instead of waiting.

@@ -18,22 +18,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include "modal_dialog.h"
 #include <functional>
 
 using planner::currentImage;
 
 namespace {
-
-// Answers the next modal dialog once it is up.
-void whenModal(std::function<void(QWidget*)> answer)
-{
-    QTimer::singleShot(50, [answer] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-            answer(dialog);
-        else
-            whenModal(answer);
-    });
-}
 
 QByteArray readAll(const QString& path)
 {
