@@ -22,6 +22,13 @@ QString tr(const char* text, const char* disambiguation = nullptr)
     return QCoreApplication::translate("Simulation", text, disambiguation);
 }
 
+// A depth in whole metres, rounded up, as the engine's 8-bit bottom depth.
+uint8_t metresRoundedUp(float depth)
+{
+    const float m = std::ceil(depth);
+    return static_cast<uint8_t>(m <= 0 ? 0 : (m >= 255 ? 255 : m));
+}
+
 const QString red = QStringLiteral(" <font color=\"red\"><b>%1=%2</b></font>");
 
 } // namespace
@@ -274,6 +281,22 @@ void Simulation::retireDiveCurves()
     }
 }
 
+// A gas switch of a replay or an ascent: the mix into the engine, the trace line and
+// the labels of both plots.
+void Simulation::switchGas(float depth, int g)
+{
+    const int o2 = image_.gasO2(g);
+    const int he = image_.gasHe(g);
+    s_.in_he_percent = static_cast<uint8_t>(he);
+    s_.in_n2_percent = static_cast<uint8_t>(o2 + he >= 100 ? 0 : 100 - o2 - he);
+    writeTraceLine(depth, tr("SWITCH Gas#%1 -> Gas#%2").arg(s_.in_current_gas).arg(g));
+    s_.in_current_gas = static_cast<uint8_t>(g);
+    if (env_.divePlot)
+        env_.divePlot->profile(RunPlot::Depth)->addGas(runState().runTime / 60.0, depth, g);
+    if (env_.tissuePlot)
+        env_.tissuePlot->addTissueGasLabel(s_.in_ambient_pressure_mbar * 0.001, 0.5, g);
+}
+
 // ---- Replay ----
 
 float Simulation::replay(Replay& profile)
@@ -319,18 +342,8 @@ float Simulation::replay(Replay& profile)
         if (env_.flags.gasSwitch) {
             const int g = profile.gasChange(run.runTime);
             if (g != 0 && g != gasInUse && g >= 1 && g <= 5) {
-                const int o2 = image_.gasO2(g);
-                const int he = image_.gasHe(g);
-                s_.in_he_percent = static_cast<uint8_t>(he);
-                s_.in_n2_percent = static_cast<uint8_t>(o2 + he >= 100 ? 0 : 100 - o2 - he);
-                writeTraceLine(d, tr("SWITCH Gas#%1 -> Gas#%2").arg(s_.in_current_gas).arg(g));
-                s_.in_current_gas = static_cast<uint8_t>(g);
+                switchGas(d, g);
                 gasInUse = g;
-                if (env_.divePlot)
-                    env_.divePlot->profile(RunPlot::Depth)->addGas(run.runTime / 60.0, d, g);
-                if (env_.tissuePlot)
-                    env_.tissuePlot->addTissueGasLabel(s_.in_ambient_pressure_mbar * 0.001, 0.5,
-                                                       g);
             }
         }
 
@@ -462,8 +475,7 @@ void Simulation::showRuntime(float depth)
         return;
     }
     writeTraceLine(depth, QCoreApplication::translate("Simulation", "Deco:", "Console"));
-    const float bottom = std::ceil(depth);
-    s_.in_bottom_depth_m = static_cast<uint8_t>(bottom <= 0 ? 0 : (bottom >= 255 ? 255 : bottom));
+    s_.in_bottom_depth_m = metresRoundedUp(depth);
     const int minutes = (runState().snapshotRunTime + 59) / 60;
     s_.in_bottom_time_min = static_cast<uint8_t>(minutes < 0 ? 0 : std::min(minutes, 255));
 
@@ -502,19 +514,8 @@ void Simulation::ascendTo(int target, int rate)
             if (s_.in_setpoint_cbar == 0) {
                 const int g = bestGasForDepth(image_, z);
                 if (g != 0 && g != gasInUse) {
-                    const int o2 = image_.gasO2(g);
-                    const int he = image_.gasHe(g);
-                    s_.in_he_percent = static_cast<uint8_t>(he);
-                    s_.in_n2_percent = static_cast<uint8_t>(o2 + he > 100 ? 0 : 100 - o2 - he);
-                    writeTraceLine(z,
-                                   tr("SWITCH Gas#%1 -> Gas#%2").arg(s_.in_current_gas).arg(g));
-                    s_.in_current_gas = static_cast<uint8_t>(g);
+                    switchGas(z, g);
                     gasInUse = g;
-                    if (env_.divePlot)
-                        env_.divePlot->profile(RunPlot::Depth)->addGas(run.runTime / 60.0, z, g);
-                    if (env_.tissuePlot)
-                        env_.tissuePlot->addTissueGasLabel(s_.in_ambient_pressure_mbar * 0.001,
-                                                           0.5, g);
                     setDepth(z);
                 }
             }
@@ -603,8 +604,7 @@ void Simulation::runGasVolumes(DiveProfile* profile)
     s_.in_first_gas = s_.in_current_gas;
     // The ascent gas is counted from the depth the dive ended at, also for a dive
     // without stops, never from a stale bottom depth.
-    const float bottom = std::ceil(lastDepth);
-    s_.in_bottom_depth_m = static_cast<uint8_t>(bottom <= 0 ? 0 : (bottom >= 255 ? 255 : bottom));
+    s_.in_bottom_depth_m = metresRoundedUp(lastDepth);
     engine::compute_gas_volumes(s_);
 
     // Bottom volumes from the profile's points.

@@ -96,6 +96,7 @@ private:
     void setupDiveCurves(float scaleDepth);
     void feedDivePlot(float depth, int& previousLeading, float scaleDepth);
     void feedTissuePlot();
+    void switchGas(float depth, int gas);
     void retireDiveCurves();
     QString gasName(int n) const;
     int cf(int n) const;
