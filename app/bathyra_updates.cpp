@@ -13,7 +13,8 @@
 UpdatesPlanner* Bathyra_Interface::updatesPlanner()
 {
     if (!updates_)
-        updates_ = new UpdatesPlanner([]() -> QSettings& { return appSettings(); }, this, this, this);
+        updates_ =
+            new UpdatesPlanner([]() -> QSettings& { return appSettings(); }, this, this, this);
     return updates_;
 }
 

@@ -10,18 +10,29 @@
 #include <QRegularExpression>
 #include <QSettings>
 
-namespace updates {
+namespace updates
+{
 
-namespace {
-QString lastKey(const QString& name) { return QStringLiteral("Updates/%1/last").arg(name); }
-QString askedKey(const QString& name) { return QStringLiteral("Updates/%1/asked").arg(name); }
+namespace
+{
+QString lastKey(const QString& name)
+{
+    return QStringLiteral("Updates/%1/last").arg(name);
+}
+QString askedKey(const QString& name)
+{
+    return QStringLiteral("Updates/%1/asked").arg(name);
+}
 
 // A server that accepts the connection and then says nothing must not hold the
 // request open for the rest of the run.
 constexpr int TransferTimeoutMs = 30000;
 } // namespace
 
-QDate defaultLastDate() { return QDate(2011, 1, 1); }
+QDate defaultLastDate()
+{
+    return QDate(2011, 1, 1);
+}
 
 QDate storedLastDate(const QSettings& settings, const QString& name)
 {
@@ -51,8 +62,8 @@ QUrl serverUrl(const QString& base, const QString& path, const QUrlQuery& query)
 {
     QUrl url(base.trimmed(), QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https")
-        || url.hasQuery() || url.hasFragment())
+    if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https") ||
+        url.hasQuery() || url.hasFragment())
         return QUrl();
     QString prefix = url.path();
     while (prefix.endsWith('/'))
@@ -74,7 +85,8 @@ QString updaterProgram(const QString& programDir)
 
 } // namespace updates
 
-Updates::Updates(const QString& name, const QUrl& url, updates::SettingsProvider settings, QObject* parent)
+Updates::Updates(const QString& name, const QUrl& url, updates::SettingsProvider settings,
+                 QObject* parent)
     : QObject(parent), name_(name), url_(url), settings_(std::move(settings)),
       manager_(new QNetworkAccessManager(this))
 {
@@ -85,10 +97,12 @@ void Updates::get()
 {
     QNetworkRequest request(url_);
     // A cached answer must never hide a new one.
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
     request.setTransferTimeout(updates::TransferTimeoutMs);
     // A server that moved (http to https, say) is followed, never to a less safe scheme.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
     manager_->get(request);
 }
 
@@ -100,7 +114,8 @@ void Updates::requestFinished(QNetworkReply* reply)
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300) {
         // A missing or unreadable Last-Modified gives an invalid date, never newer.
-        const QDate modified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().date();
+        const QDate modified =
+            reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().date();
         QSettings& settings = settings_();
         if (updates::isNewer(modified, updates::storedLastDate(settings, name_))) {
             previousLast_ = settings.value(updates::lastKey(name_));

@@ -22,7 +22,8 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QSettings;
 
-namespace updates {
+namespace updates
+{
 
 // Where the settings of the run are (the application settings store).
 using SettingsProvider = std::function<QSettings&()>;
@@ -50,7 +51,8 @@ QString updaterProgram(const QString& programDir);
 
 } // namespace updates
 
-class Updates : public QObject {
+class Updates : public QObject
+{
     Q_OBJECT
 public:
     Updates(const QString& name, const QUrl& url, updates::SettingsProvider settings,

@@ -21,9 +21,10 @@
 
 const char* const UpdatesPlanner::BuildNumber = BATHYRA_BUILD_NUMBER;
 
-UpdatesPlanner::UpdatesPlanner(updates::SettingsProvider settings, MessageSink* console, QWidget* dialogParent,
-                               QObject* parent)
-    : QObject(parent), settings_(std::move(settings)), console_(console), dialogParent_(dialogParent)
+UpdatesPlanner::UpdatesPlanner(updates::SettingsProvider settings, MessageSink* console,
+                               QWidget* dialogParent, QObject* parent)
+    : QObject(parent), settings_(std::move(settings)), console_(console),
+      dialogParent_(dialogParent)
 {
     announce = [this](const QString& title, const QString& text) { showAnnouncement(title, text); };
 }
@@ -57,20 +58,23 @@ void UpdatesPlanner::check()
     QUrlQuery programQuery;
     programQuery.addQueryItem(QStringLiteral("version"), QString::fromLatin1(BuildNumber));
     programQuery.addQueryItem(QStringLiteral("arch"), QStringLiteral("pc"));
-    const QUrl programUrl = updates::serverUrl(programServer, QStringLiteral("/updates/Updates.pc.txt"), programQuery);
+    const QUrl programUrl =
+        updates::serverUrl(programServer, QStringLiteral("/updates/Updates.pc.txt"), programQuery);
 
     // Firmware description check, for the computer last read or loaded.
     QUrlQuery firmwareQuery;
     firmwareQuery.addQueryItem(QStringLiteral("serial"), setting(QStringLiteral("OSTC/serial")));
-    firmwareQuery.addQueryItem(QStringLiteral("firmware"), setting(QStringLiteral("OSTC/firmware")));
-    const QUrl firmwareUrl =
-        updates::serverUrl(firmwareServer, QStringLiteral("/autofirmware/firmware.txt"), firmwareQuery);
+    firmwareQuery.addQueryItem(QStringLiteral("firmware"),
+                               setting(QStringLiteral("OSTC/firmware")));
+    const QUrl firmwareUrl = updates::serverUrl(
+        firmwareServer, QStringLiteral("/autofirmware/firmware.txt"), firmwareQuery);
 
     // An empty server switches its check off; a mistyped one says so.
     for (const QString& server : {programServer, firmwareServer})
-        if (!server.trimmed().isEmpty()
-            && !updates::serverUrl(server, QString(), QUrlQuery()).isValid())
-            failed(tr("Update server '%1' is not a valid http or https address.").arg(server.toHtmlEscaped()));
+        if (!server.trimmed().isEmpty() &&
+            !updates::serverUrl(server, QString(), QUrlQuery()).isValid())
+            failed(tr("Update server '%1' is not a valid http or https address.")
+                       .arg(server.toHtmlEscaped()));
 
     if (programUrl.isValid()) {
         Updates* program = create(QStringLiteral("Bathyra"), programUrl, false);
@@ -91,7 +95,8 @@ void UpdatesPlanner::newSoftwareVersion()
     // No updater installed: nothing to start and nothing to say. The updater runs on its
     // own; waiting for it here would freeze the window.
     if (!updater.isEmpty())
-        QProcess::startDetached(updater, {QStringLiteral("/checknow"), QStringLiteral("-minuseractions")},
+        QProcess::startDetached(updater,
+                                {QStringLiteral("/checknow"), QStringLiteral("-minuseractions")},
                                 QFileInfo(updater).absolutePath());
 }
 
@@ -120,7 +125,8 @@ void UpdatesPlanner::newFirmwareVersion(QByteArray desc)
 void UpdatesPlanner::newFirmwareDownload(QByteArray hex)
 {
     // The newest version stored, even when a later description crossed this download.
-    const QString version = settings_().value(QStringLiteral("Updates/firmware/version"), "0.00").toString();
+    const QString version =
+        settings_().value(QStringLiteral("Updates/firmware/version"), "0.00").toString();
 
     // Only a body that loads as a firmware image may become a file the upgrade sends.
     try {
@@ -140,8 +146,8 @@ void UpdatesPlanner::newFirmwareDownload(QByteArray hex)
     const QString folder = SerialOSTC::firmwareFolder();
     const QString path = QDir(folder).filePath(updates::firmwareFileName(version));
     QSaveFile file(path);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(hex) != hex.size()
-        || !file.commit()) {
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+        file.write(hex) != hex.size() || !file.commit()) {
         failed(tr("Unable to write '%1'.").arg(QDir::toNativeSeparators(path)));
         if (download_)
             download_->forget();
@@ -149,14 +155,16 @@ void UpdatesPlanner::newFirmwareDownload(QByteArray hex)
     }
 
     announce(tr("Firmware %1 available...").arg(version),
-             tr("Version %1 of the <i>OSTC</i> firmware is available. Please consider upgrading your computer...")
+             tr("Version %1 of the <i>OSTC</i> firmware is available. Please consider upgrading "
+                "your computer...")
                  .arg(version));
 }
 
 void UpdatesPlanner::showAnnouncement(const QString& title, const QString& text)
 {
     // Opened, not executed: the window goes on working while the box is up.
-    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, dialogParent_);
+    auto* box =
+        new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, dialogParent_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -18,7 +18,8 @@
 class MessageSink;
 class QWidget;
 
-class UpdatesPlanner : public QObject {
+class UpdatesPlanner : public QObject
+{
     Q_OBJECT
 public:
     // Build number sent to the program's update server.
