@@ -3,7 +3,7 @@
 #   (cd build && cpack -G DEB)                     bathyra_<version>_<arch>.deb
 # The package's library dependencies are computed by dpkg-shlibdeps (package dpkg-dev)
 # from the installed programs, so the Qt and Qwt runtime packages they link are declared
-# whatever modules the build links.
+# whatever modules the build links (libqt5gui5 also brings the platform plugins).
 include(GNUInstallDirs)
 
 install(TARGETS bathyra bathyra-cli bathyra-ostc-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -26,9 +26,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so invisible to dpkg-shlibdeps: the platform plugins (libqt5gui5
-# brings xcb and offscreen).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5gui5")
 # Qt's own translations, TIFF/JPEG plot export.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, qt5-image-formats-plugins")
 include(CPack)

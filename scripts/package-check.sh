@@ -52,7 +52,21 @@ if ! /usr/bin/bathyra-cli --set gradientFactor=true --set O2_1=21 --set dive_dep
   echo "FAILED: the installed bathyra-cli did not plan the dive" >&2
   exit 1
 fi
-grep -i -m 12 -E 'stop|TTS|CNS' plan.txt || { cat plan.txt; echo "FAILED: no stop table" >&2; exit 1; }
+grep -q 'TTS' plan.txt || { cat plan.txt; echo "FAILED: no runtime in the plan" >&2; exit 1; }
+tail -n 15 plan.txt
+
+echo "== start the program from the menu entry (offscreen, private home, 5 s)"
+exec_line="$(sed -n 's/^Exec=//p' /usr/share/applications/bathyra.desktop)"
+mkdir -p "$work/home"
+status=0
+HOME="$work/home" XDG_RUNTIME_DIR="$work/home" QT_QPA_PLATFORM=offscreen timeout 5 $exec_line \
+  >"$work/start.log" 2>&1 || status=$?
+if [ "$status" -ne 124 ]; then
+  cat "$work/start.log"
+  echo "FAILED: '$exec_line' ended with status $status instead of running" >&2
+  exit 1
+fi
+echo "'$exec_line' was running when stopped"
 
 echo "== remove"
 $SUDO dpkg -r bathyra
@@ -64,5 +78,6 @@ left=0
 while read -r f; do
   if [ -f "$f" ] || [ -L "$f" ]; then echo "left behind: $f"; left=1; fi
 done <<<"$files"
+[ -e /usr/share/bathyra ] && { echo "left behind: /usr/share/bathyra"; left=1; }
 [ "$left" -eq 0 ] || { echo "FAILED: files left behind" >&2; exit 1; }
 echo "OK: $deb built, installed, planned a dive and was removed cleanly"
