@@ -56,7 +56,7 @@ QString styleSheet()
         "ClosingGroupBox::indicator:disabled        { image: url(:/icons/Icons/d_closed.png) }");
 }
 
-Bathyra_Interface* startUp()
+Bathyra_Interface* startUp(bool checkUpdates)
 {
     QSettings& settings = appSettings();
     Settings::loadSettings(nullptr);
@@ -65,6 +65,9 @@ Bathyra_Interface* startUp()
     auto* window = new Bathyra_Interface;
     window->aboutSlot();
     QCoreApplication::processEvents();
+    // Asynchronous: the answers are handled whenever they arrive.
+    if (checkUpdates)
+        window->checkUpdatesSlot();
 
     window->load(&settings);
 

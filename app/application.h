@@ -37,6 +37,7 @@ private:
 QString styleSheet();
 
 // Start-up from the settings file to the shown main window. The caller owns the window.
-Bathyra_Interface* startUp();
+// With checkUpdates the update checks start on the way (never for a headless run).
+Bathyra_Interface* startUp(bool checkUpdates = false);
 // Parameters (with the widgets' last edits) and window state to the settings file.
 void shutDown(Bathyra_Interface* window);

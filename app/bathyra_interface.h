@@ -4,7 +4,7 @@
 //
 // The parameter transfer (widgets <-> configuration image) lives in
 // bathyra_parameters.cpp; the device commands in bathyra_device.cpp; window, file and
-// dialog slots in bathyra_interface.cpp.
+// dialog slots in bathyra_interface.cpp; the update checks in bathyra_updates.cpp.
 #pragma once
 
 #include "app/interface_base.h"
@@ -20,6 +20,7 @@ class DiveProfile;
 class PlotInterface;
 class QSettings;
 class SerialOSTC;
+class UpdatesPlanner;
 
 
 
@@ -57,6 +58,8 @@ public:
 
     QSplashScreen* splash() const { return splash_.get(); }
     QTextBrowser* helpWindow() const { return help_; }
+    // The update controller of the run, created on first use (bathyra_updates.cpp).
+    UpdatesPlanner* updatesPlanner();
 
 public slots:
     void loadDiveSlot();
@@ -127,4 +130,5 @@ private:
     bool headless_ = false;
     bool deviceBusy_ = false; // a device command is running
     QPointer<QTextBrowser> help_;
+    UpdatesPlanner* updates_ = nullptr; // child object
 };

@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     {
         BathyraApplication app(argc, argv);
         app.setStyleSheet(styleSheet());
-        Bathyra_Interface* window = startUp();
+        Bathyra_Interface* window = startUp(true);
         app.setConsole(window);
         exitCode = app.exec();
         app.setConsole(nullptr);

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Bathyra needs to build, run and test, only those missing.
 set -euo pipefail
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config dpkg-dev
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qtscript5-dev libqt5serialport5-dev
   libqwt-qt5-dev qttools5-dev qttools5-dev-tools
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev

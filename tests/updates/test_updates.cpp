@@ -1,0 +1,261 @@
+// Update checks against a real HTTP server on loopback: the conditional download and its
+// settings, the firmware description, the checked and atomically stored firmware file,
+// crossing answers, and the updater beside the executable.
+#include "device/message_sink.h"
+#include "loopback_server.h"
+#include "updates/updates_planner.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace
+{
+const QByteArray validHex = ":04000000DEADBEEFC4\n:00000001FF\n";
+// Where the upgrade's file dialog opens.
+QString firmwareFile(const QString& version = "2.15")
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           "/Bathyra/firmware/ostc2_" + version + ".hex";
+}
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+QMap<QString, QVariant> snapshot(QSettings& s)
+{
+    QMap<QString, QVariant> all;
+    for (const QString& key : s.allKeys())
+        all[key] = s.value(key);
+    return all;
+}
+QStringList sorted(const QSignalSpy& spy)
+{
+    QStringList names;
+    for (const QList<QVariant>& signal : spy)
+        names << signal[0].toString();
+    names.sort();
+    return names;
+}
+} // namespace
+
+class TestUpdates : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<LoopbackServer> server;
+    std::unique_ptr<UpdatesPlanner> planner;
+    CollectingSink console;
+    QStringList boxes;
+
+    // One check; returns once exactly these answers (sorted names) have been handled.
+    void check(const QStringList& answered)
+    {
+        QSignalSpy spy(planner.get(), &UpdatesPlanner::answered);
+        planner->check();
+        QTRY_COMPARE(sorted(spy), answered);
+    }
+    void serveFirmware(const QByteArray& hex)
+    {
+        server->answers["/autofirmware/firmware.txt"] = {200, QDate(2020, 5, 1), "Firmware 2.15"};
+        server->answers["/autofirmware/ostc2.hex"] = {200, QDate(2020, 5, 2), hex};
+        settings->setValue("Updates/firmwareServer", server->base());
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        QDir(QFileInfo(firmwareFile()).path()).removeRecursively();
+        settings = std::make_unique<QSettings>(dir.filePath("s.ini"), QSettings::IniFormat);
+        settings->clear();
+        server = std::make_unique<LoopbackServer>();
+        planner = std::make_unique<UpdatesPlanner>([this]() -> QSettings& { return *settings; },
+                                                   &console, nullptr);
+        planner->announce = [this](const QString& title, const QString&) { boxes << title; };
+        planner->programDir = dir.filePath("bin");
+        console.lines.clear();
+        boxes.clear();
+    }
+
+    void conditionalDownload_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("status"); // 0: connection refused
+        QTest::addColumn<QDate>("modified");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("first run") << "" << 200 << QDate(2011, 1, 2) << true;
+        QTest::newRow("first run, before 2011") << "" << 200 << QDate(2010, 12, 31) << false;
+        QTest::newRow("newer server") << "2015-03-01" << 200 << QDate(2016, 5, 2) << true;
+        QTest::newRow("unchanged server") << "2015-03-01" << 200 << QDate(2015, 3, 1) << false;
+        QTest::newRow("older server") << "2016-01-01" << 200 << QDate(2015, 3, 1) << false;
+        QTest::newRow("no Last-Modified") << "" << 200 << QDate() << false;
+        QTest::newRow("unparsable stored date") << "1st of May" << 200 << QDate(2012, 1, 1) << true;
+        QTest::newRow("not found") << "" << 404 << QDate(2015, 3, 1) << false;
+        QTest::newRow("server error") << "" << 500 << QDate(2015, 3, 1) << false;
+        QTest::newRow("connection refused") << "" << 0 << QDate(2015, 3, 1) << false;
+    }
+    void conditionalDownload()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, status);
+        QFETCH(QDate, modified);
+        QFETCH(bool, reported);
+        if (!stored.isEmpty())
+            settings->setValue("Updates/x/last", stored);
+        server->answers["/d"] = {status, modified, "body"};
+        const QString base = server->base();
+        if (status == 0)
+            server->close();
+        const auto before = snapshot(*settings);
+        Updates check("x", QUrl(base + "/d"), [this]() -> QSettings& { return *settings; });
+        QSignalSpy newer(&check, &Updates::newVersion), handled(&check, &Updates::handled);
+        check.get();
+        QVERIFY(handled.wait());
+        QCOMPARE(newer.size(), int(reported));
+        if (!reported) {
+            QCOMPARE(snapshot(*settings), before);
+            return;
+        }
+        QCOMPARE(newer[0][0].toByteArray(), QByteArray("body"));
+        QCOMPARE(settings->value("Updates/x/last").toString(), modified.toString(Qt::ISODate));
+        QCOMPARE(settings->value("Updates/x/asked").toDate(), QDate::currentDate());
+    }
+
+    void firmwareVersion_data()
+    {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("two decimals") << QByteArray("New: Firmware 2.15 for OSTC") << "2.15";
+        QTest::newRow("one decimal") << QByteArray("Firmware 2.5") << "";
+        QTest::newRow("three spaces") << QByteArray("firmware   10.05") << "10.05";
+        QTest::newRow("capitals") << QByteArray("FIRMWARE 2.15") << "";
+    }
+    void firmwareVersion()
+    {
+        QFETCH(QByteArray, description);
+        QFETCH(QString, version);
+        QCOMPARE(updates::firmwareVersion(description), version);
+    }
+
+    void serversOffOrMistyped()
+    {
+        settings->setValue("Updates/firmwareServer", "updates.example.org");
+        planner->check();
+        QVERIFY(planner->findChildren<Updates*>().isEmpty());
+        QCOMPARE(console.lines.size(), 1);
+        QVERIFY(console.lines[0].contains("'updates.example.org' is not a valid"));
+    }
+
+    void twoChecksReportOnce()
+    {
+        serveFirmware(validHex);
+        server->answers["/updates/Updates.pc.txt"] = {200, QDate(2020, 1, 1), "v"};
+        settings->setValue("Updates/programServer", server->base() + "/");
+        settings->setValue("OSTC/serial", 1234);
+        settings->setValue("OSTC/firmware", "2.20");
+        check({"Bathyra", "firmware", "firmware/2.15"});
+        QCOMPARE(server->requests.size(), 3);
+        for (const char* request : {"/updates/Updates.pc.txt?version=470&arch=pc",
+                                    "/autofirmware/firmware.txt?serial=1234&firmware=2.20",
+                                    "/autofirmware/ostc2.hex?serial=1234"})
+            QVERIFY(server->requests.contains(request));
+        QCOMPARE(boxes, QStringList{"Firmware 2.15 available..."});
+        QCOMPARE(settings->value("Updates/firmware/version").toString(), QString("2.15"));
+        QCOMPARE(contents(firmwareFile()), validHex);
+
+        const auto first = snapshot(*settings);
+        check({"Bathyra", "firmware"});
+        QCOMPARE(snapshot(*settings), first);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(console.lines, QStringList());
+    }
+
+    void refusedDownload_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("folderInTheWay"); // a folder where the file goes
+        QTest::addColumn<QString>("red");
+        const QString invalid = "Downloaded firmware 2.15 is not a valid HEX file: ";
+        QTest::newRow("valid image") << validHex << false << "";
+        QTest::newRow("web page") << QByteArray("<html/>") << false << invalid + "Bad HEX format";
+        QTest::newRow("bad checksum")
+            << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
+        QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid;
+        QTest::newRow("write fails")
+            << validHex << true << "Unable to write '" + firmwareFile() + "'";
+    }
+    void refusedDownload()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QString, red);
+        serveFirmware(body);
+        const QString kept = folderInTheWay ? QString() : firmwareFile();
+        QVERIFY(QDir().mkpath(folderInTheWay ? firmwareFile() : QFileInfo(kept).path()));
+        QFile old(kept); // an earlier download that a refused one must leave whole
+        QVERIFY(folderInTheWay || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
+        old.close();
+        check({"firmware", "firmware/2.15"});
+        const bool stored = red.isEmpty();
+        QCOMPARE(boxes.size(), int(stored));
+        QCOMPARE(console.lines.size(), int(!stored));
+        if (!stored)
+            QVERIFY2(console.lines[0].contains(red) && console.lines[0].contains("color='red'"),
+                     qPrintable(console.lines[0]));
+        if (!folderInTheWay)
+            QCOMPARE(contents(kept), stored ? validHex : QByteArray("old"));
+        // A refused download is fetched again by the next check.
+        QCOMPARE(settings->contains("Updates/firmware/2.15/last"), stored);
+    }
+
+    void crossingDescriptionAndDownload()
+    {
+        serveFirmware(validHex);
+        QSignalSpy spy(planner.get(), &UpdatesPlanner::answered);
+        // A newer description is handled before the download asked for by the first.
+        planner->newFirmwareVersion("Firmware 2.15");
+        planner->newFirmwareVersion("Firmware 2.16");
+        QTRY_COMPARE(sorted(spy), QStringList({"firmware/2.15", "firmware/2.15"}));
+        QCOMPARE(boxes, QStringList{"Firmware 2.16 available..."});
+        QCOMPARE(contents(firmwareFile("2.16")), validHex);
+        QVERIFY(!QFile::exists(firmwareFile()));
+    }
+
+    void updater_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("updater") << "updater";
+        QTest::newRow("updater.exe") << "updater.exe";
+        QTest::newRow("none") << "";
+    }
+    void updater()
+    {
+        QFETCH(QString, name);
+        QDir bin(planner->programDir);
+        QVERIFY(bin.removeRecursively() && bin.mkpath("."));
+        if (!name.isEmpty()) {
+            QFile script(bin.filePath(name));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/launched\"\n");
+            script.setPermissions(script.permissions() | QFile::ExeOwner);
+        }
+        server->answers["/updates/Updates.pc.txt"] = {200, QDate(2020, 1, 1), "v"};
+        settings->setValue("Updates/programServer", server->base());
+        check({"Bathyra"});
+        if (!name.isEmpty())
+            QTRY_COMPARE(contents(bin.filePath("launched")),
+                         QByteArray("/checknow -minuseractions\n"));
+        QCOMPARE(console.lines, QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdates)
+#include "test_updates.moc"
