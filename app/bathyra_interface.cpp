@@ -89,12 +89,12 @@ void Bathyra_Interface::connectForm()
     both(setDateTimeAction, setDateTimeButton, &Bathyra_Interface::setDateTimeSlot);
     both(nullptr, screenDumpButton, &Bathyra_Interface::screenDumpSlot);
     both(nullptr, upgradeFWButton, &Bathyra_Interface::upgradeFWSlot);
+    both(actionEditCF, editCFButton, &Bathyra_Interface::editCFSlot);
 
-    // The profile editor, the custom function editor, scripts and update checks come
-    // with their own code.
-    for (QAction* a : {actionEditCF, checkUpdatesAction, actionRunScript, actionRun_tests})
+    // The profile editor, scripts and update checks come with their own code.
+    for (QAction* a : {checkUpdatesAction, actionRunScript, actionRun_tests})
         a->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(editCFButton), static_cast<QWidget*>(editProfilePB)})
+    for (QWidget* w : {static_cast<QWidget*>(editProfilePB)})
         w->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
@@ -241,7 +241,6 @@ void Bathyra_Interface::changeEvent(QEvent* event)
 }
 
 // Later features: their slots are connected when their code arrives.
-void Bathyra_Interface::editCFSlot() {}
 void Bathyra_Interface::checkUpdatesSlot() {}
 void Bathyra_Interface::runScriptSlot() {}
 void Bathyra_Interface::runAllTestsSlot() {}
