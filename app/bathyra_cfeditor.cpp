@@ -11,6 +11,9 @@
 
 void Bathyra_Interface::editCFSlot()
 {
+    // A device command lets events run; edits made meanwhile would be overwritten by it.
+    if (deviceBusy_)
+        return;
     auto* editor = findChild<CF_Editor_Interface*>(QString(), Qt::FindDirectChildrenOnly);
     if (!editor)
         editor = new CF_Editor_Interface(this);
