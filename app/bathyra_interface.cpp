@@ -90,11 +90,12 @@ void Bathyra_Interface::connectForm()
     both(nullptr, screenDumpButton, &Bathyra_Interface::screenDumpSlot);
     both(nullptr, upgradeFWButton, &Bathyra_Interface::upgradeFWSlot);
     both(checkUpdatesAction, nullptr, &Bathyra_Interface::checkUpdatesSlot);
+    both(actionEditCF, editCFButton, &Bathyra_Interface::editCFSlot);
 
-    // The profile editor, the custom function editor and scripts come with their own code.
-    for (QAction* a : {actionEditCF, actionRunScript, actionRun_tests})
+    // The profile editor and scripts come with their own code.
+    for (QAction* a : {actionRunScript, actionRun_tests})
         a->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(editCFButton), static_cast<QWidget*>(editProfilePB)})
+    for (QWidget* w : {static_cast<QWidget*>(editProfilePB)})
         w->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
@@ -241,7 +242,6 @@ void Bathyra_Interface::changeEvent(QEvent* event)
 }
 
 // Later features: their slots are connected when their code arrives.
-void Bathyra_Interface::editCFSlot() {}
 void Bathyra_Interface::runScriptSlot() {}
 void Bathyra_Interface::runAllTestsSlot() {}
 void Bathyra_Interface::editProfileSlot() {}

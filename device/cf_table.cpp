@@ -10,18 +10,7 @@
 namespace
 {
 
-// Type codes of CfDefinition::type.
-enum : quint32 {
-    tInt16 = 1,
-    tInt8 = 2,
-    tTenths = 3,
-    tHundredths = 4,
-    tPercent = 5,
-    tTime = 6,
-    tSignedTime = 134,
-    tColour = 7,
-    tOnOff = 8,
-};
+using namespace cf_type;
 
 constexpr CfDefinition unused_row{tInt16, 0, 0, 0, "unused"};
 

@@ -24,6 +24,22 @@ struct CfDefinition {
     const char* label; // at most 17 characters, exact spacing
 };
 
+// Type codes of CfDefinition::type.
+namespace cf_type
+{
+enum : quint32 {
+    tInt16 = 1,
+    tInt8 = 2,
+    tTenths = 3,
+    tHundredths = 4,
+    tPercent = 5,
+    tTime = 6,
+    tSignedTime = 134,
+    tColour = 7,
+    tOnOff = 8,
+};
+} // namespace cf_type
+
 class ConfigImage {
 public:
     static constexpr int Size = 768;

@@ -127,6 +127,13 @@ void OstcProtocol::upload(ConfigImage& current, const QString& portName)
         if (!written.validate(sink_))
             throw tr("Can't validate EEPROM contains");
     }
+    // A custom function outside its limits is only a finding when read, but it is never
+    // sent: the computer would dive with a setting its own menus cannot produce.
+    for (int n = 0; n < (bank2 ? ConfigImage::CfCount : 64); ++n) {
+        const QString finding = ConfigImage::checkCf(n, written.cf(n));
+        if (!finding.isEmpty())
+            throw QStringLiteral("%1: %2").arg(ConfigImage::cfName(n), finding);
+    }
 
     // 3. The write sequence; any wrong echo or serial error starts it again from bank 0.
     bool done = false;

@@ -107,6 +107,8 @@ private slots:
     void uploadWrongEcho();
     void uploadRepairsBadBattery();
     void uploadReadbackDiffers();
+    void uploadRefusesCfOutOfLimits_data();
+    void uploadRefusesCfOutOfLimits();
     void uploadSetsClockFirst();
     void setClock_data();
     void setClock();
@@ -372,6 +374,32 @@ void TestOstcProtocol::uploadReadbackDiffers()
     Bench c(2, 22, g);
     c.current.setWord(ConfigImage::cycle_count, 77);
     QVERIFY(c.ostc.writeConfiguration(port));
+}
+
+void TestOstcProtocol::uploadRefusesCfOutOfLimits_data()
+{
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("cf");
+    QTest::addColumn<int>("raw");
+    QTest::addColumn<QString>("error"); // empty: written
+    QTest::newRow("CF05 over max") << 22 << 5 << 19 << "CF05: value 19, max 18";
+    QTest::newRow("CF67 in bank 2") << 22 << 67 << 4 << "CF67: value 4 %, min 5 %";
+    QTest::newRow("CF67 without bank 2") << 21 << 67 << 4 << "";
+}
+
+void TestOstcProtocol::uploadRefusesCfOutOfLimits()
+{
+    QFETCH(int, minor);
+    QFETCH(int, cf);
+    QFETCH(int, raw);
+    QFETCH(QString, error);
+    Bench b(2, minor);
+    b.current.setCf(cf, quint16(raw));
+    QCOMPARE(b.ostc.writeConfiguration(port), error.isEmpty());
+    QCOMPARE(b.device.bankWrites(0), error.isEmpty() ? 1 : 0);
+    if (!error.isEmpty())
+        QCOMPARE(b.sink.lines.last(), failedLine(error));
+    QVERIFY(!b.serial.isOpen());
 }
 
 void TestOstcProtocol::uploadSetsClockFirst()

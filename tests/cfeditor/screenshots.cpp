@@ -1,0 +1,48 @@
+// Takes the documentation screenshots of the custom function editor, one per tab, at
+// the dialog's default size. Run under a display (Xvfb):
+//   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
+//   build/tests/cfeditor/cf_editor_screenshots docs/screenshots
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "app/bathyra_interface.h"
+#include "cfeditor/cf_editor.h"
+#include "planner/dive_parameters.h"
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+
+int main(int argc, char** argv)
+{
+    BathyraApplication app(argc, argv);
+    app.setStyleSheet(styleSheet());
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    Bathyra_Interface window; // registers the resources (icons)
+
+    // A downloaded computer with a few changed settings and one out of its limits.
+    ConfigImage image = ConfigImage::defaultImage();
+    image.setWord(ConfigImage::serial, 2048);
+    image.setByte(ConfigImage::firmware_minor, 22);
+    image.setCustomText(QStringLiteral("Bathyra test diver"));
+    image.setCf(16, 25);
+    image.setCf(32, 40);
+    image.setCf(33, 75);
+    image.setCf(36, 0x92);
+    image.setCf(49, 1);
+    image.setCf(65, 1);
+
+    CF_Editor_Interface editor(&window);
+    editor.loadFromImage(image);
+    editor.show();
+    auto* tabs = editor.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+    for (int t = 0; t < tabs->count(); ++t) {
+        tabs->setCurrentIndex(t);
+        QTest::qWait(300);
+        const QString path = out.filePath(QStringLiteral("cf_editor_%1.png").arg(t + 1));
+        if (!editor.grab().save(path))
+            qFatal("cannot write %s", qPrintable(path));
+        qInfo("%s (%dx%d)", qPrintable(path), editor.width(), editor.height());
+    }
+    closeAppSettings();
+    return 0;
+}

@@ -1,0 +1,344 @@
+// The custom function editor driven as a diver uses it: opened with the main window's
+// Edit CF button, edited with key and mouse events, its dialogs answered by timers; and
+// an out-of-limit value that must not reach the simulated computer.
+#include "app/app_settings.h"
+#include "app/bathyra_interface.h"
+#include "app/options.h"
+#include "cfeditor/cf_editor.h"
+#include "cfeditor/color_picker.h"
+#include "planner/dive_parameters.h"
+#include "tools/ostc_simulator.h"
+
+#include "../app/modal_dialog.h"
+
+#include <QAbstractSpinBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QTranslator>
+#include <QtTest>
+
+using planner::currentImage;
+
+namespace
+{
+
+using Edit = std::function<void(CF_Editor_Interface*)>;
+
+// Types text, Latin-1 letters included, into a widget.
+void typeText(QWidget* w, const QString& text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c),
+                            Qt::NoModifier);
+}
+
+// Replaces the value of a spin box by typing; a time editor's hours are cleared first.
+void type(QWidget* w, const QString& text)
+{
+    if (qobject_cast<QTimeEdit*>(w)) {
+        QTest::keyClick(w, Qt::Key_Home);
+        QTest::keyClick(w, Qt::Key_Delete);
+        QTest::keyClick(w, Qt::Key_Delete);
+    } else {
+        qobject_cast<QAbstractSpinBox*>(w)->selectAll();
+    }
+    typeText(w, text);
+}
+
+// Answers "CF menu" labels and one tab title in a made-up language.
+class Shouting : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QByteArray(context) == "CF menu (15 char max)" ||
+            QByteArray(source) == "Custom Functions I")
+            return QString::fromLatin1(source).toUpper();
+        return QString();
+    }
+};
+
+void press(QWidget* dialog, QDialogButtonBox::StandardButton which)
+{
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
+}
+
+ConfigImage imageWith(int cf, int raw)
+{
+    ConfigImage im = ConfigImage::defaultImage();
+    im.setCf(cf, quint16(raw));
+    return im;
+}
+
+} // namespace
+
+class TestCfEditor : public QObject
+{
+    Q_OBJECT
+    Bathyra_Interface* w = nullptr;
+
+    // Opens the editor from the main window on im, runs edit on it, then presses answer.
+    void runEditor(const ConfigImage& im, const Edit& edit,
+                   QDialogButtonBox::StandardButton answer = QDialogButtonBox::Ok)
+    {
+        currentImage() = im;
+        w->showParameters();
+        bool ran = false;
+        whenModal([&](QWidget* d) {
+            if (auto* e = qobject_cast<CF_Editor_Interface*>(d))
+                edit(e), ran = true;
+            press(d, answer);
+        });
+        QTest::mouseClick(w->editCFButton, Qt::LeftButton);
+        QVERIFY(ran);
+    }
+
+private slots:
+    void init()
+    {
+        closeAppSettings();
+        w = new Bathyra_Interface;
+        w->show();
+    }
+    void cleanup() { delete w; }
+
+    // clang-format off
+    void widgetPerType_data()
+    {
+        QTest::addColumn<int>("cf");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("int16") << 6 << "QSpinBox" << "CF06" << "Wake-up  [mbar] (CF06)" << "1160";
+        QTest::newRow("int8") << 20 << "QSpinBox" << "CF20" << "sampling rate (CF20)" << "10";
+        QTest::newRow("percent") << 8 << "QSpinBox" << "CF08" << "GF display [%] (CF08)" << "20 %";
+        QTest::newRow("tenths") << 16 << "QDoubleSpinBox" << "CF16" << "Deco Offset [m] (CF16)" << "1.0";
+        QTest::newRow("hundredths") << 46 << "QDoubleSpinBox" << "CF46" << "ppO2 warn [bar] (CF46)" << "1.61";
+        QTest::newRow("time") << 2 << "QTimeEdit" << "CF02" << "End Delay [sec] (CF02)" << "04:00";
+        QTest::newRow("signed time") << 48 << "QTimeEdit" << "CF48" << "Time offset/day (CF48)" << "00:00";
+        QTest::newRow("colour") << 34 << "ColorPicker" << "CF color" << "Color# Battery  (CF34)" << "";
+        QTest::newRow("on/off") << 51 << "QComboBox" << "CF bool" << "Show Stopwatch (CF51)" << "ON";
+        QTest::newRow("unused") << 95 << "QSpinBox" << "CF95" << "unused (CF95)" << "0";
+    }
+    // clang-format on
+    void widgetPerType()
+    {
+        QFETCH(int, cf);
+        QFETCH(QString, kind);
+        CF_Editor_Interface e;
+        QCOMPARE(e.findChild<QLabel*>("header")->text(), QString("OSTC <i>serial not loaded</i>"));
+        ConfigImage im = ConfigImage::defaultImage();
+        im.setWord(ConfigImage::serial, 1234);
+        im.setByte(ConfigImage::firmware_minor, 5);
+        im.setCustomText("Deep}"); // shown up to the first '}'
+        e.loadFromImage(im);
+        QCOMPARE(e.findChild<QLabel*>("header")->text(), QString("OSTC 1234 V2.05"));
+        QCOMPARE(e.findChild<QLineEdit*>("customText")->text(), QString("Deep"));
+        QWidget* v = e.cfWidget(cf);
+        auto* tabs = e.findChild<QTabWidget*>();
+        const auto* grid = qobject_cast<QGridLayout*>(tabs->widget(cf / 32)->layout());
+        const int k = cf % 32, column = k < 16 ? 0 : 2;
+        QCOMPARE(grid->itemAtPosition(k % 16, column)->widget(), e.cfLabel(cf));
+        QCOMPARE(grid->itemAtPosition(k % 16, column + 1)->widget(), v);
+        QCOMPARE(v->metaObject()->className(), kind.toLatin1().constData());
+        QTEST(v->objectName(), "name");
+        QTEST(e.cfLabel(cf)->text(), "label");
+        auto* box = qobject_cast<QAbstractSpinBox*>(v);
+        auto* list = qobject_cast<QComboBox*>(v);
+        QTEST(box ? box->text() : list ? list->currentText() : QString(), "text");
+        QCOMPARE(tabs->currentIndex(), 0);
+    }
+
+    // Typed values are marked as typed, loaded ones as loaded; a value its widget cannot show
+    // is kept unless the diver changes it. The tip is the check's message or the note.
+    // clang-format off
+    void markedValues_data()
+    {
+        QTest::addColumn<int>("cf");
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("bold");
+        const QString typed = "* { color: red; font: bold}", loaded = "* {color: red; font: bold}";
+        QTest::newRow("CF16 over max") << 16 << 10 << "2.5" << 25 << "value 2.5, max 2.0" << typed << true;
+        QTest::newRow("CF02 time") << 2 << 240 << "1000" << 600 << "" << "" << true;
+        QTest::newRow("CF00 under min") << 0 << 100 << "0.29" << 29 << "value 0.29, min 0.50" << typed << true;
+        QTest::newRow("CF08 percent") << 8 << 30 << "0" << 0 << "value 0 %, min 1 %" << typed << true;
+        QTest::newRow("CF43 over max") << 43 << 13000 << "14000" << 14000 << "value 14000, max 13000" << typed << true;
+        QTest::newRow("CF05 back to default") << 5 << 9 << "7" << 7 << "" << "" << false;
+        QTest::newRow("CF09 loaded") << 9 << 30 << "" << 30 << "value 30, max 22 %" << loaded << true;
+        QTest::newRow("CF02 over a day") << 2 << 1500 << "" << 1500 << "value 1500, max 600" << loaded << true;
+        QTest::newRow("CF05 over 255") << 5 << 300 << "" << 300 << "value 300, max 18" << loaded << true;
+        QTest::newRow("CF48 -120") << 48 << 0xFF88 << "" << 0xFF88 << "value -120 is kept: it cannot be shown here" << "" << true;
+        QTest::newRow("CF06 over 32767") << 6 << 40000 << "" << 40000 << "value 40000 is kept: it cannot be shown here" << "" << true;
+        QTest::newRow("CF31 on/off 5") << 31 << 5 << "" << 5 << "value 5 is kept: it cannot be shown here" << "" << true;
+    }
+    // clang-format on
+    void markedValues()
+    {
+        QFETCH(int, cf);
+        QFETCH(int, raw);
+        QFETCH(QString, typed);
+        QFETCH(QString, tip);
+        QFETCH(bool, bold);
+        QString seenTip, style, labelStyle;
+        runEditor(imageWith(cf, raw), [&](CF_Editor_Interface* e) {
+            if (!typed.isEmpty())
+                type(e->cfWidget(cf), typed);
+            seenTip = e->cfWidget(cf)->toolTip();
+            style = e->cfWidget(cf)->styleSheet();
+            labelStyle = e->cfLabel(cf)->styleSheet();
+        });
+        QCOMPARE(seenTip, tip.isEmpty() ? tip : "<html>" + tip + "</html>");
+        QTEST(style, "style");
+        QCOMPARE(labelStyle, bold ? QString("* { font: bold}") : QString());
+        QTEST(int(currentImage().cf(cf)), "stored");
+    }
+
+    void colourRoundTrip_data()
+    {
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<uint>("rgb");
+        QTest::addColumn<uint>("chosen"); // 0: chooser cancelled
+        QTest::addColumn<int>("stored");
+        QTest::newRow("battery to grey") << 0xC7 << 0xFFDB24FFu << 0xFF808080u << 0x92;
+        QTest::newRow("white to battery") << 0xFF << 0xFFFFFFFFu << 0xFFDB24FFu << 0xC7;
+        QTest::newRow("cancelled") << 0x3E << 0xFF24FFAAu << 0u << 0x3E;
+    }
+    void colourRoundTrip()
+    {
+        QFETCH(int, raw);
+        QFETCH(uint, chosen);
+        QRgb before = 0, after = 0;
+        QString title, tip;
+        runEditor(imageWith(34, raw), [&](CF_Editor_Interface* e) {
+            auto* picker = qobject_cast<ColorPicker*>(e->cfWidget(34));
+            before = picker->color();
+            tip = picker->toolTip();
+            whenModal([&](QWidget* d) {
+                title = d->windowTitle();
+                auto* chooser = qobject_cast<QColorDialog*>(d);
+                chooser->setCurrentColor(QColor::fromRgb(chosen));
+                chosen ? chooser->accept() : chooser->reject();
+            });
+            QTest::mouseClick(picker, Qt::LeftButton);
+            after = picker->color();
+        });
+        QTEST(uint(before), "rgb");
+        QCOMPARE(tip, QString("Click to change color"));
+        QCOMPARE(title, QString("Choose color"));
+        QCOMPARE(uint(after), chosen ? chosen : uint(before)); // exact until read back
+        QTEST(int(currentImage().cf(34)), "stored");
+        // The chooser offers the factory colours; every raw value survives the trip.
+        QCOMPARE(QColorDialog::customColor(0).rgb(), 0xFFDB24FFu);
+        for (int v = 0; v < 256; ++v)
+            QCOMPARE(int(ColorPicker::colorToRaw(ColorPicker::rawToColor(quint8(v)))), v);
+    }
+
+    // Restore Defaults resets every function and the text; Cancel still changes nothing.
+    void restoreDefaults_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void restoreDefaults()
+    {
+        QFETCH(bool, ok);
+        ConfigImage im = ConfigImage::defaultImage();
+        for (int n = 0; n < ConfigImage::CfCount; ++n)
+            im.setCf(n, quint16(ConfigImage::cfDefinition(n).def ^ 1));
+        im.setCustomText("Old text");
+        QByteArray before;
+        int bold = -1;
+        const auto answer = ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel;
+        runEditor(
+            im,
+            [&](CF_Editor_Interface* e) {
+                before = currentImage().toByteArray();
+                type(e->cfWidget(16), "1.5");
+                press(e, QDialogButtonBox::RestoreDefaults);
+                bold = 0;
+                for (int n = 0; n < ConfigImage::CfCount; ++n)
+                    bold += !e->cfLabel(n)->styleSheet().isEmpty();
+            },
+            answer);
+        QCOMPARE(bold, 0);
+        if (!ok) {
+            QCOMPARE(currentImage().toByteArray(), before);
+            return;
+        }
+        for (int n = 0; n < ConfigImage::CfCount; ++n)
+            QCOMPARE(currentImage().cf(n), ConfigImage::cfDefinition(n).def);
+        QCOMPARE(int(currentImage().byte(ConfigImage::text_on)), 0);
+        QCOMPARE(int(currentImage().byte(ConfigImage::text)), 0);
+    }
+
+    // clang-format off
+    void customText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("30 characters") << "ABCDEFGHIJKLMNOPQRSTUVWXYZabcd" << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXY");
+        QTest::newRow("3 characters") << "abc" << QByteArray("abc}}}}}}}}}}}}}}}}}}}}}}");
+        QTest::newRow("Latin-1") << QString::fromUtf8("Tiefe ä") << QByteArray("Tiefe \xE4}}}}}}}}}}}}}}}}}}");
+        QTest::newRow("no braces") << "a}b" << QByteArray("ab}}}}}}}}}}}}}}}}}}}}}}}");
+    }
+    // clang-format on
+    void customText()
+    {
+        QFETCH(QString, typed);
+        runEditor(ConfigImage::defaultImage(), [&](CF_Editor_Interface* e) {
+            typeText(e->findChild<QLineEdit*>("customText"), typed);
+        });
+        const char* text = reinterpret_cast<const char*>(currentImage().data() + ConfigImage::text);
+        QCOMPARE(int(currentImage().byte(ConfigImage::text_on)), 1);
+        QTEST(QByteArray(text, ConfigImage::TextLength), "stored");
+    }
+
+    void languageChangeRetranslates()
+    {
+        CF_Editor_Interface e;
+        e.show();
+        Shouting shouting;
+        QCoreApplication::installTranslator(&shouting);
+        QCoreApplication::processEvents(); // the change reaches windows as a posted event
+        const QString label = e.cfLabel(16)->text(), tab = e.findChild<QTabWidget*>()->tabText(0);
+        QCoreApplication::removeTranslator(&shouting);
+        QCoreApplication::processEvents();
+        QCOMPARE(label, QString("DECO OFFSET [M] (CF16)"));
+        QCOMPARE(tab, QString("CUSTOM FUNCTIONS I"));
+        QCOMPARE(e.cfLabel(16)->text(), QString("Deco Offset [m] (CF16)"));
+    }
+
+    void outOfLimitValueIsNotUploaded()
+    {
+        OstcDevice device;
+        OstcPtyServer server(device);
+        QString error;
+        QVERIFY2(server.start(&error), qPrintable(error));
+        programOptions().port = server.slavePath();
+        programOptions().autoSetDateTime = false;
+        runEditor(ConfigImage::defaultImage(),
+                  [](CF_Editor_Interface* e) { type(e->cfWidget(16), "2.5"); });
+        QCOMPARE(int(currentImage().cf(16)), 25);
+        w->uploadCFButton->click();
+        const QString console = w->textEdit->toPlainText();
+        QVERIFY2(console.contains("FAILED: CF16: value 2.5, max 2.0"), qPrintable(console));
+        std::lock_guard<std::mutex> lock(server.mutex());
+        QCOMPARE(device.bankWrites(0) + device.bankWrites(1) + device.bankWrites(2), 0);
+        QCOMPARE(int(device.image().cf(16)), 10);
+    }
+};
+
+QTEST_MAIN(TestCfEditor)
+#include "test_cf_editor.moc"
