@@ -17,7 +17,7 @@ namespace
 // The progress and failure texts belong with the user commands' texts.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("SerialOSTC", text);
+    return QCoreApplication::translate("OstcProtocol", text);
 }
 
 constexpr int bank_wait_ms = 2000; // after each written bank
