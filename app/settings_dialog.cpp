@@ -100,7 +100,8 @@ void Settings::loadTranslations()
     // The files are named in lower case ("bathyra_de.qm"), as Qt names its own.
     const QString code = programOptions().language.toLower();
     // An installed program keeps its files in <prefix>/share/bathyra/translations.
-    const QString installed = QDir(dir).absoluteFilePath(QStringLiteral("../share/bathyra/translations"));
+    const QString installed =
+        QDir(dir).absoluteFilePath(QStringLiteral("../share/bathyra/translations"));
 
     // Loading into a translator replaces what it held (a failed load leaves it empty), so
     // one of each kind stays active and a language without files shows the source texts.

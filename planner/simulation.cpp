@@ -440,8 +440,7 @@ void Simulation::runSimulation(int interval, Replay* profile)
     if (!env_.verbose)
         message(QStringLiteral("..."));
     message(QStringLiteral("==== %1 ====")
-                .arg(s_.in_setpoint_cbar != 0 ? tr("CCR Runtime")
-                                              : tr("OC Runtime")));
+                .arg(s_.in_setpoint_cbar != 0 ? tr("CCR Runtime") : tr("OC Runtime")));
     showRuntime(d);
     if (cf(58) > 0 && d > 1.0f)
         futureTts();

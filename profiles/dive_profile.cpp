@@ -506,7 +506,8 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         if (!reader->open(fileName, QStringLiteral("DivingLog"))) {
             reader.reset(new DiveProfileXMLShearWater(console));
             if (!reader->open(fileName, QStringLiteral("dive")))
-                throw QCoreApplication::translate("Console", "Unsupported XML format (neither DivingLog or Shearwater)");
+                throw QCoreApplication::translate(
+                    "Console", "Unsupported XML format (neither DivingLog or Shearwater)");
         }
     } else if (fileName.endsWith(QLatin1String(".udcf"))) {
         reader.reset(new DiveProfileUDCFReader(console));

@@ -814,27 +814,27 @@
         <translation>HYPOXIE : pas de simulation avec ppO2 &amp;le; 0.15 bar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>BAD MIX: N2 ration should be in 0 .. 95%</source>
         <translation>MÉLANGE INVALIDE : la fraction de N2 doit être entre 0 et 95%</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>BAD MIX: He ration should be in 0 .. 95%</source>
         <translation>MÉLANGE INVALIDE : la fraction de He doit être entre 0 et 95%</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>BAD MIX: N2+He ratio should be less than 100%</source>
         <translation>MÉLANGE INVALIDE : N2+He doit être inférieur à 100%</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>NARCOSIS: won&apos;t simulate with ppN2 &amp;ge; 14 bar</source>
         <translation>NARCOSE : pas de simulation avec ppN2 &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>HPNS: won&apos;t simulate with ppHe &amp;ge; 14 bar</source>
         <translation>HPNS : pas de simulation avec ppHe &amp;ge; 14 bar</translation>
     </message>
@@ -1374,7 +1374,7 @@
         <translation>Format XML non pris en charge (ni DivingLog ni Shearwater)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <location line="+4"/>
         <location line="+33"/>
         <source>Cannot open profile.</source>
@@ -1677,7 +1677,7 @@
         <translation>Image JPEG</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PNG image</source>
         <comment>file format</comment>
         <translation>Image PNG</translation>
@@ -1689,7 +1689,7 @@
         <translation>Image TIFF</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PDF file</source>
         <comment>file format</comment>
         <translation>Fichier PDF</translation>
@@ -1707,13 +1707,13 @@
         <translation>Pas de nom de fichier image : &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+117"/>
+        <location filename="../../plot/plot_interface.cpp" line="+118"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>GF_high</source>
         <comment>Plot label</comment>
         <translation>GF_high</translation>
@@ -1725,75 +1725,75 @@
         <translation>Setpoint :%1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+380"/>
-        <location line="+46"/>
+        <location line="+5"/>
+        <location line="+416"/>
+        <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gaz%1 :</translation>
     </message>
     <message>
-        <location line="-226"/>
+        <location line="-265"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Air</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+60"/>
         <source>Dive traces</source>
         <comment>Plot title</comment>
         <translation>Tracés de plongée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tissues plot</source>
         <comment>Plot title</comment>
         <translation>Graphique des tissus</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+6"/>
         <source>Depth [m]</source>
         <comment>Plot axis</comment>
         <translation>Profondeur [m]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>time [min]</source>
         <comment>Plot axis</comment>
         <translation>temps [min]</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+3"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>P. ambiante [absolue, bar]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>P. tissue [N2+He, bar]</source>
         <comment>Plot axis</comment>
         <translation>P. tissu [N2+He, bar]</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+70"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Surface</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+107"/>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
         <translation>TTS  = %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Total= %2</source>
         <comment>Plot label</comment>
         <translation>Total= %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+72"/>
         <source>Dump image to...</source>
         <comment>Save plot as image</comment>
         <translation>Enregistrer l&apos;image sous...</translation>
@@ -1994,12 +1994,14 @@
 <context>
     <name>Window Title</name>
     <message>
+        <location filename="../../plot/plot_interface.cpp" line="-262"/>
         <location filename="../../app/bathyra_runs.cpp" line="+47"/>
         <source>Dive profile</source>
         <translation>Profil de plongée</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+2"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
         <source>Tissues plot</source>
         <translation>Graphique des tissus</translation>
     </message>
@@ -2029,13 +2031,13 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+358"/>
+        <location line="+357"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-354"/>
+        <location line="-353"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
@@ -2165,7 +2167,7 @@
         <translation>Runtime CCR</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <location line="+136"/>
         <source>OC Runtime</source>
         <translation>Runtime OC</translation>

@@ -6,8 +6,8 @@
 #include "app/bathyra_interface.h"
 #include "app/options.h"
 #include "app/settings_dialog.h"
-#include "plot/plot_interface.h"
 #include "planner/dive_parameters.h"
+#include "plot/plot_interface.h"
 
 #include <QDir>
 #include <QSplashScreen>
@@ -130,6 +130,7 @@ int main(int argc, char** argv)
         const QString lower = QString::fromLatin1(language.code).toLower();
         w->clearMessages();
         w->ocrMode->setChecked(true);
+        w->gas_1->setChecked(true);
         w->O2_1->setValue(21);
         w->He_1->setValue(35);
         w->gas_2->setChecked(true);
@@ -141,6 +142,9 @@ int main(int argc, char** argv)
         w->He_3->setValue(0);
         w->depth_3->setValue(6);
         w->gas_4->setChecked(false);
+        w->O2_4->setValue(21);
+        w->He_4->setValue(0);
+        w->depth_4->setValue(0);
         w->gas_5->setChecked(false);
         w->interval->setValue(-10);
         w->dive_depth->setValue(50);

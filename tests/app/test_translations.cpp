@@ -6,14 +6,17 @@
 #include "app/options.h"
 #include "app/settings_dialog.h"
 #include "device/config_image.h"
+#include "plot/plot_interface.h"
 
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QtTest>
+#include <qwt_plot.h>
 
-namespace {
+namespace
+{
 
 QString translated(const char* context, const char* source, const char* disambiguation = nullptr)
 {
@@ -28,7 +31,8 @@ void useLanguage(const QString& code)
 
 } // namespace
 
-class TestTranslations : public QObject {
+class TestTranslations : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -38,21 +42,39 @@ private slots:
     void texts_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("menu");      // "&File"
-        QTest::addColumn<QString>("console");   // "Reading OSTC %1 done."
-        QTest::addColumn<QString>("dialog");    // "Bathyra settings"
-        QTest::addColumn<QString>("thrown");    // a message text thrown by the device code
-        QTest::newRow("de") << "DE" << "&Datei" << "OSTC 7 gelesen." << "Bathyra-Einstellungen"
+        QTest::addColumn<QString>("menu");    // "&File"
+        QTest::addColumn<QString>("console"); // "Reading OSTC %1 done."
+        QTest::addColumn<QString>("dialog");  // "Bathyra settings"
+        QTest::addColumn<QString>("thrown");  // a message text thrown by the device code
+        QTest::newRow("de") << "DE"
+                            << "&Datei"
+                            << "OSTC 7 gelesen."
+                            << "Bathyra-Einstellungen"
                             << "Keine Custom Function CF96";
-        QTest::newRow("es") << "ES" << "&Archivo" << "Lectura del OSTC 7 terminada." << "Ajustes de Bathyra"
+        QTest::newRow("es") << "ES"
+                            << "&Archivo"
+                            << "Lectura del OSTC 7 terminada."
+                            << "Ajustes de Bathyra"
                             << "No existe la función personalizada CF96";
-        QTest::newRow("fr") << "FR" << "&Fichier" << "Lecture de l'OSTC 7 terminée." << "Paramètres de Bathyra"
+        QTest::newRow("fr") << "FR"
+                            << "&Fichier"
+                            << "Lecture de l'OSTC 7 terminée."
+                            << "Paramètres de Bathyra"
                             << "Pas de fonction personnalisée CF96";
-        QTest::newRow("it") << "IT" << "&File" << "Lettura dell'OSTC 7 completata." << "Impostazioni di Bathyra"
+        QTest::newRow("it") << "IT"
+                            << "&File"
+                            << "Lettura dell'OSTC 7 completata."
+                            << "Impostazioni di Bathyra"
                             << "Nessuna funzione personalizzata CF96";
-        QTest::newRow("ru") << "RU" << "&Файл" << "Чтение OSTC 7 завершено." << "Настройки Bathyra"
+        QTest::newRow("ru") << "RU"
+                            << "&Файл"
+                            << "Чтение OSTC 7 завершено."
+                            << "Настройки Bathyra"
                             << "Нет пользовательской функции CF96";
-        QTest::newRow("en") << "EN" << "&File" << "Reading OSTC 7 done." << "Bathyra settings"
+        QTest::newRow("en") << "EN"
+                            << "&File"
+                            << "Reading OSTC 7 done."
+                            << "Bathyra settings"
                             << "No custom function CF96";
     }
     void texts()
@@ -101,6 +123,9 @@ private slots:
         useLanguage(QStringLiteral("EN"));
         Bathyra_Interface window;
         window.show();
+        PlotInterface plot;
+        plot.setup(true, 30);
+        plot.show();
         Settings dialog(&window);
         const QString english = window.simulateButton->text();
 
@@ -109,6 +134,9 @@ private slots:
         QTRY_COMPARE(window.menuFile->title(), QString::fromUtf8("&Файл"));
         QTRY_COMPARE(window.simulateButton->text(), QString::fromUtf8("Симуляция"));
         QTRY_COMPARE(dialog.windowTitle(), QString::fromUtf8("Настройки Bathyra"));
+        QTRY_COMPARE(plot.plot()->axisTitle(QwtPlot::yLeft).text(),
+                     QString::fromUtf8("Глубина [м]"));
+        QCOMPARE(plot.windowTitle(), QString::fromUtf8("Профиль погружения"));
         dialog.languageSlot(0);
         QTRY_COMPARE(window.menuFile->title(), QString("&Datei"));
         // English has no file: the source texts come back.
