@@ -14,7 +14,7 @@
 namespace
 {
 
-// The progress and failure texts belong with the user commands' texts.
+// The progress and failure texts of the protocol steps (context "OstcProtocol").
 QString tr(const char* text)
 {
     return QCoreApplication::translate("OstcProtocol", text);

@@ -308,7 +308,7 @@
         <location line="-535"/>
         <location line="+293"/>
         <source>None</source>
-        <translation>Nessuna</translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="-290"/>
