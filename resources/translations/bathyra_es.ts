@@ -868,11 +868,12 @@
     </message>
     <message>
         <location line="+37"/>
+        <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Ayuda de Bathyra</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-49"/>
         <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
         <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - firmware OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
     </message>

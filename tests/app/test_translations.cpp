@@ -9,6 +9,7 @@
 #include "plot/plot_interface.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -46,36 +47,14 @@ private slots:
         QTest::addColumn<QString>("console"); // "Reading OSTC %1 done."
         QTest::addColumn<QString>("dialog");  // "Bathyra settings"
         QTest::addColumn<QString>("thrown");  // a message text thrown by the device code
-        QTest::newRow("de") << "DE"
-                            << "&Datei"
-                            << "OSTC 7 gelesen."
-                            << "Bathyra-Einstellungen"
-                            << "Keine Custom Function CF96";
-        QTest::newRow("es") << "ES"
-                            << "&Archivo"
-                            << "Lectura del OSTC 7 terminada."
-                            << "Ajustes de Bathyra"
-                            << "No existe la función personalizada CF96";
-        QTest::newRow("fr") << "FR"
-                            << "&Fichier"
-                            << "Lecture de l'OSTC 7 terminée."
-                            << "Paramètres de Bathyra"
-                            << "Pas de fonction personnalisée CF96";
-        QTest::newRow("it") << "IT"
-                            << "&File"
-                            << "Lettura dell'OSTC 7 completata."
-                            << "Impostazioni di Bathyra"
-                            << "Nessuna funzione personalizzata CF96";
-        QTest::newRow("ru") << "RU"
-                            << "&Файл"
-                            << "Чтение OSTC 7 завершено."
-                            << "Настройки Bathyra"
-                            << "Нет пользовательской функции CF96";
-        QTest::newRow("en") << "EN"
-                            << "&File"
-                            << "Reading OSTC 7 done."
-                            << "Bathyra settings"
-                            << "No custom function CF96";
+        // clang-format off
+        QTest::newRow("de") << "DE" << "&Datei" << "OSTC 7 gelesen." << "Bathyra-Einstellungen" << "Keine Custom Function CF96";
+        QTest::newRow("es") << "ES" << "&Archivo" << "Lectura del OSTC 7 terminada." << "Ajustes de Bathyra" << "No existe la función personalizada CF96";
+        QTest::newRow("fr") << "FR" << "&Fichier" << "Lecture de l'OSTC 7 terminée." << "Paramètres de Bathyra" << "Pas de fonction personnalisée CF96";
+        QTest::newRow("it") << "IT" << "&File" << "Lettura dell'OSTC 7 completata." << "Impostazioni di Bathyra" << "Nessuna funzione personalizzata CF96";
+        QTest::newRow("ru") << "RU" << "&Файл" << "Чтение OSTC 7 завершено." << "Настройки Bathyra" << "Нет пользовательской функции CF96";
+        QTest::newRow("en") << "EN" << "&File" << "Reading OSTC 7 done." << "Bathyra settings" << "No custom function CF96";
+        // clang-format on
     }
     void texts()
     {
@@ -126,6 +105,7 @@ private slots:
         PlotInterface plot;
         plot.setup(true, 30);
         plot.show();
+        window.helpSlot();
         Settings dialog(&window);
         const QString english = window.simulateButton->text();
 
@@ -137,8 +117,12 @@ private slots:
         QTRY_COMPARE(plot.plot()->axisTitle(QwtPlot::yLeft).text(),
                      QString::fromUtf8("Глубина [м]"));
         QCOMPARE(plot.windowTitle(), QString::fromUtf8("Профиль погружения"));
+        QCOMPARE(window.helpWindow()->windowTitle(), QString::fromUtf8("Справка Bathyra"));
         dialog.languageSlot(0);
         QTRY_COMPARE(window.menuFile->title(), QString("&Datei"));
+        // Qt's own texts come from its installed translations.
+        QTRY_COMPARE(dialog.buttonBox->button(QDialogButtonBox::Cancel)->text(),
+                     QString("Abbrechen"));
         // English has no file: the source texts come back.
         dialog.languageSlot(1);
         QTRY_COMPARE(window.simulateButton->text(), english);
