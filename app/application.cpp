@@ -33,7 +33,8 @@ bool BathyraApplication::notify(QObject* receiver, QEvent* event)
 void BathyraApplication::unhandled(const QString& text)
 {
     if (console_)
-        console_->message(QStringLiteral("<font color='red'><b>Unhandled exception: %1</b></font>").arg(text));
+        console_->message(QStringLiteral("<font color='red'><b>%1</b></font>")
+                              .arg(tr("Unhandled exception: %1", "Console").arg(text)));
     else
         qWarning("Unhandled exception: %s", qPrintable(text));
     if (++unhandled_ >= MaxUnhandled)

@@ -237,6 +237,8 @@ void Bathyra_Interface::changeEvent(QEvent* event)
         for (int n = 1; n <= 5; ++n)
             showGasInfo(n);
         setpointSlot();
+        if (help_)
+            help_->setWindowTitle(tr("Bathyra help"));
     }
     InterfaceBase::changeEvent(event);
 }

@@ -97,14 +97,19 @@ void Settings::loadTranslations()
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.endsWith("debug") || dir.endsWith("release"))
         dir = QFileInfo(dir).path();
-    const QString code = programOptions().language;
+    // The files are named in lower case ("bathyra_de.qm"), as Qt names its own.
+    const QString code = programOptions().language.toLower();
+    // An installed program keeps its files in <prefix>/share/bathyra/translations.
+    const QString installed =
+        QDir(dir).absoluteFilePath(QStringLiteral("../share/bathyra/translations"));
 
-    // Loading into a translator replaces what it held, so one of each kind stays active.
+    // Loading into a translator replaces what it held (a failed load leaves it empty), so
+    // one of each kind stays active and a language without files shows the source texts.
     QTranslator& qt = qtTranslator();
     if (qt.load("qt_" + code, dir) || qt.load("qt_" + code, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     QTranslator& app = appTranslator();
-    if (app.load("bathyra_" + code, dir))
+    if (app.load("bathyra_" + code, dir) || app.load("bathyra_" + code, installed))
         QCoreApplication::installTranslator(&app);
 }
 

@@ -1,6 +1,7 @@
 # bathyra_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
 # Builds one test executable and registers it with CTest. The environment gives
-# the test an offscreen display, a temporary HOME and XDG folders, and the
+# the test an offscreen display, a temporary HOME and XDG folders, the C locale (the
+# program speaks the system's language where it has a translation), and the
 # path of the shared folder beside the checkout (tests skip when it is absent).
 function(bathyra_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
@@ -11,6 +12,6 @@ function(bathyra_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   get_filename_component(shared_dir ${CMAKE_SOURCE_DIR}/../shared ABSOLUTE)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;BATHYRA_SHARED_DIR=${shared_dir};BATHYRA_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;BATHYRA_SHARED_DIR=${shared_dir};BATHYRA_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     LABELS "${T_LABELS}")
 endfunction()

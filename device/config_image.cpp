@@ -245,15 +245,15 @@ bool ConfigImage::validate(MessageSink* sink, const QDate& today) const
     const qint16 tmin = signedWord(min_temperature);
     const qint16 tmax = signedWord(max_temperature);
     if (tmin < -300 || tmin > 300) {
-        say(tr("Battery: bad min tp %1\u00B0C").arg(tenthsOfDegree(tmin)));
+        say(tr("Battery: bad min tp %1°C").arg(tenthsOfDegree(tmin)));
         ok = false;
     }
     if (tmax < -50 || tmax > 500) {
-        say(tr("Battery: bad max tp %1\u00B0C").arg(tenthsOfDegree(tmax)));
+        say(tr("Battery: bad max tp %1°C").arg(tenthsOfDegree(tmax)));
         ok = false;
     }
     if (tmax + 10 < tmin) {
-        say(tr("Battery: bad min/max tp %1\u00B0C %2\u00B0C")
+        say(tr("Battery: bad min/max tp %1°C %2°C")
                 .arg(tenthsOfDegree(tmin), tenthsOfDegree(tmax)));
         ok = false;
     }

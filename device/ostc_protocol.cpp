@@ -14,10 +14,10 @@
 namespace
 {
 
-// The progress and failure texts belong with the user commands' texts.
+// The progress and failure texts of the protocol steps (context "OstcProtocol").
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("SerialOSTC", text);
+    return QCoreApplication::translate("OstcProtocol", text);
 }
 
 constexpr int bank_wait_ms = 2000; // after each written bank

@@ -54,8 +54,8 @@ void QtSerialTransport::open(const QString& name)
         const QSerialPort::SerialPortError error = port_.error();
         port_.clearError();
         if (error == QSerialPort::DeviceNotFoundError)
-            throw tr("Unknown port");
-        throw tr("Unable to open port");
+            throw QCoreApplication::translate("SerialPort", "Unknown port");
+        throw QCoreApplication::translate("SerialPort", "Unable to open port");
     }
     // Anything a previous user left in the driver is stale.
     port_.clear(QSerialPort::AllDirections);
@@ -68,7 +68,7 @@ void QtSerialTransport::open(const QString& name)
     if (!configured) {
         port_.close();
         port_.clearError();
-        throw tr("Unable to set COM port config");
+        throw QCoreApplication::translate("SerialPort", "Unable to set COM port config");
     }
     // Line-control requests (DTR/RTS) that a pseudo-terminal refuses leave an error
     // behind that says nothing about the data path.

@@ -187,17 +187,23 @@ void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetr
     s.in_ambient_pressure_mbar = p;
 
     if (s.in_ppo2_cbar < 16)
-        throw QString::fromUtf8("HYPOXIA: won't simulate with ppO2 &le; 0.15 bar");
+        throw QCoreApplication::translate("Bathyra_Interface",
+                                          "HYPOXIA: won't simulate with ppO2 &le; 0.15 bar");
     if (s.in_n2_percent > 95)
-        throw QString::fromUtf8("BAD MIX: N2 ration should be in 0 .. 95%");
+        throw QCoreApplication::translate("Bathyra_Interface",
+                                          "BAD MIX: N2 ration should be in 0 .. 95%");
     if (s.in_he_percent > 95)
-        throw QString::fromUtf8("BAD MIX: He ration should be in 0 .. 95%");
+        throw QCoreApplication::translate("Bathyra_Interface",
+                                          "BAD MIX: He ration should be in 0 .. 95%");
     if (s.in_n2_percent + s.in_he_percent >= 100)
-        throw QString::fromUtf8("BAD MIX: N2+He ratio should be less than 100%");
+        throw QCoreApplication::translate("Bathyra_Interface",
+                                          "BAD MIX: N2+He ratio should be less than 100%");
     if (s.in_n2_percent * 0.00001f * p >= 14.0f)
-        throw QString::fromUtf8("NARCOSIS: won't simulate with ppN2 &ge; 14 bar");
+        throw QCoreApplication::translate("Bathyra_Interface",
+                                          "NARCOSIS: won't simulate with ppN2 &ge; 14 bar");
     if (s.in_he_percent * 0.00001f * p >= 14.0f)
-        throw QString::fromUtf8("HPNS: won't simulate with ppHe &ge; 14 bar");
+        throw QCoreApplication::translate("Bathyra_Interface",
+                                          "HPNS: won't simulate with ppHe &ge; 14 bar");
 }
 
 int bestGasForDepth(const ConfigImage& image, float depthMetres)

@@ -19,7 +19,7 @@ namespace {
 
 QString tr(const char* text, const char* disambiguation = nullptr)
 {
-    return QCoreApplication::translate("Simulation", text, disambiguation);
+    return QCoreApplication::translate("planner::Simulation", text, disambiguation);
 }
 
 // A depth in whole metres, rounded up, as the engine's 8-bit bottom depth.
@@ -440,8 +440,7 @@ void Simulation::runSimulation(int interval, Replay* profile)
     if (!env_.verbose)
         message(QStringLiteral("..."));
     message(QStringLiteral("==== %1 ====")
-                .arg(s_.in_setpoint_cbar != 0 ? QStringLiteral("CCR Runtime")
-                                              : QStringLiteral("OC Runtime")));
+                .arg(s_.in_setpoint_cbar != 0 ? tr("CCR Runtime") : tr("OC Runtime")));
     showRuntime(d);
     if (cf(58) > 0 && d > 1.0f)
         futureTts();
@@ -474,7 +473,7 @@ void Simulation::showRuntime(float depth)
         writeTraceLine(depth, tr("NDL"), s_.out_ndl_min);
         return;
     }
-    writeTraceLine(depth, QCoreApplication::translate("Simulation", "Deco:", "Console"));
+    writeTraceLine(depth, tr("Deco:", "Console"));
     s_.in_bottom_depth_m = metresRoundedUp(depth);
     const int minutes = (runState().snapshotRunTime + 59) / 60;
     s_.in_bottom_time_min = static_cast<uint8_t>(minutes < 0 ? 0 : std::min(minutes, 255));
@@ -575,9 +574,9 @@ void Simulation::runGasVolumes(DiveProfile* profile)
     }
     if (s_.in_setpoint_cbar != 0) {
         s_.in_setpoint_cbar = 0; // open circuit from now on
-        message(QStringLiteral("==== %1 ====").arg(QStringLiteral("BAIL-OUT Runtime")));
+        message(QStringLiteral("==== %1 ====").arg(tr("BAIL-OUT Runtime")));
     } else {
-        message(QStringLiteral("==== %1 ====").arg(QStringLiteral("OC Runtime")));
+        message(QStringLiteral("==== %1 ====").arg(tr("OC Runtime")));
     }
 
     // Back to the last completed plan, then a fresh stop computation with today's gas list.

@@ -18,20 +18,15 @@
 
 namespace plotexport {
 
-namespace {
-
-QString tr(const char* text, const char* disambiguation)
-{
-    return QCoreApplication::translate("PlotInterface", text, disambiguation);
-}
-
-} // namespace
-
 QString imageFileFilter()
 {
-    return tr("Jpeg image", "file format") + " (*.jpg;*.jpeg);;" + tr("PNG image", "file format")
-        + " (*.png);;" + tr("TIFF image", "file format") + " (*.tif;*.tiff);;"
-        + tr("PDF file", "file format") + " (*.pdf);;" + tr("SVG file", "file format") + " (*.svg)";
+    return QCoreApplication::translate("PlotInterface", "Jpeg image", "file format") +
+           " (*.jpg;*.jpeg);;" +
+           QCoreApplication::translate("PlotInterface", "PNG image", "file format") + " (*.png);;" +
+           QCoreApplication::translate("PlotInterface", "TIFF image", "file format") +
+           " (*.tif;*.tiff);;" +
+           QCoreApplication::translate("PlotInterface", "PDF file", "file format") + " (*.pdf);;" +
+           QCoreApplication::translate("PlotInterface", "SVG file", "file format") + " (*.svg)";
 }
 
 QString filterExtension(const QString& filter)
@@ -64,7 +59,9 @@ QString documentsImagePath(const QString& name)
     while (cleaned == QLatin1String("..") || cleaned.startsWith(QLatin1String("../")))
         cleaned.remove(0, cleaned.size() > 2 ? 3 : 2);
     if (cleaned.isEmpty() || cleaned == QLatin1String(".") || cleaned.endsWith(QLatin1Char('/')))
-        throw QString(tr("No image file name: \"%1\"", "Save plot as image").arg(name));
+        throw QCoreApplication::translate("PlotInterface", "No image file name: \"%1\"",
+                                          "Save plot as image")
+            .arg(name);
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
         + cleaned;
 }

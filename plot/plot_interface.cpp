@@ -38,11 +38,6 @@ void ownItem(QwtPlotItem* item, QwtPlot* plot)
     item->attach(plot);
 }
 
-QString trPlot(const char* text, const char* disambiguation)
-{
-    return QCoreApplication::translate("PlotInterface", text, disambiguation);
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -119,7 +114,9 @@ void ProfileImpl::setup(const QString& title, double scaleMax)
             const struct {
                 int cf;
                 QString text;
-            } lines[] = {{32, trPlot("GF_low", "Plot label")}, {33, trPlot("GF_high", "Plot label")}};
+            } lines[] = {
+                {32, QCoreApplication::translate("PlotInterface", "GF_low", "Plot label")},
+                {33, QCoreApplication::translate("PlotInterface", "GF_high", "Plot label")}};
             for (const auto& line : lines) {
                 auto* marker = new QwtPlotMarker;
                 marker->setLineStyle(QwtPlotMarker::HLine);
@@ -224,11 +221,13 @@ void ProfileImpl::addGas(double x, double y, int gas)
     const ConfigImage& image = owner->image();
     QString text = QStringLiteral("\t");
     if (planner::isCcr(image.byte(ConfigImage::deco_type))) {
-        text += QStringLiteral("Setpoint:%1").arg(owner->engineState().in_setpoint_cbar / 100.0, 0, 'f', 2);
+        text += QCoreApplication::translate("PlotInterface", "Setpoint:%1", "Plot label")
+                    .arg(owner->engineState().in_setpoint_cbar / 100.0, 0, 'f', 2);
     } else {
         const bool known = gas >= 1 && gas <= engine::gas_count;
-        text += trPlot("Gas%1:", "Plot label").arg(gas)
-            + (known ? PlotInterface::plotGasName(image.gasO2(gas), image.gasHe(gas)) : QString());
+        text +=
+            QCoreApplication::translate("PlotInterface", "Gas%1:", "Plot label").arg(gas) +
+            (known ? PlotInterface::plotGasName(image.gasO2(gas), image.gasHe(gas)) : QString());
     }
     addLabel(x, y, text, PlotInterface::gasColour(gas), false);
 }
@@ -427,7 +426,7 @@ QString PlotInterface::plotGasName(int o2, int he)
     if (he > 0)
         return QStringLiteral("%1%2/%3").arg(o2 + he == 100 ? "Hx" : "Tx").arg(o2).arg(he);
     if (o2 == 21)
-        return trPlot("Air", "Plot label");
+        return QCoreApplication::translate("PlotInterface", "Air", "Plot label");
     return QStringLiteral("Nx%1").arg(o2);
 }
 
@@ -454,17 +453,6 @@ void PlotInterface::setup(bool diveMode, double depth)
     diveMode_ = diveMode;
     QwtPlot* p = ui->qwtPlot;
 
-    // Title: program, firmware and model, then the mode.
-    const bool variant1a = engine::zhl16c[0].n2_half_time_min == 4.0f;
-    const QString head = QStringLiteral("<small><i>Bathyra %1 - OSTC firmware %2.%3%4</i></small>")
-                             .arg(QStringLiteral(BATHYRA_VERSION_NUMBER BATHYRA_VERSION_SUFFIX))
-                             .arg(BATHYRA_FIRMWARE_MAJOR)
-                             .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
-                             .arg(QStringLiteral(BATHYRA_FIRMWARE_SUFFIX))
-        + QStringLiteral(" - ZH-L16C 2002") + (variant1a ? QStringLiteral(" (1a)") : QStringLiteral(" (1b)"));
-    const QString mode = diveMode ? trPlot("Dive traces", "Plot title") : trPlot("Tissues plot", "Plot title");
-    p->setTitle(QwtText(head + QStringLiteral("<br>") + mode, QwtText::RichText));
-
     // A fresh cross-hair for this mode.
     delete crossHair;
     crossHair = new CrossHair(p, diveMode);
@@ -482,6 +470,54 @@ void PlotInterface::setup(bool diveMode, double depth)
         setupDive();
     else
         setupTissues(depth);
+    setTitles();
+}
+
+void PlotInterface::setTitles()
+{
+    QwtPlot* p = ui->qwtPlot;
+    // Title: program, firmware and model, then the mode.
+    const bool variant1a = engine::zhl16c[0].n2_half_time_min == 4.0f;
+    const QString head = QStringLiteral("<small><i>Bathyra %1 - OSTC firmware %2.%3%4</i></small>")
+                             .arg(QStringLiteral(BATHYRA_VERSION_NUMBER BATHYRA_VERSION_SUFFIX))
+                             .arg(BATHYRA_FIRMWARE_MAJOR)
+                             .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
+                             .arg(QStringLiteral(BATHYRA_FIRMWARE_SUFFIX)) +
+                         QStringLiteral(" - ZH-L16C 2002") +
+                         (variant1a ? QStringLiteral(" (1a)") : QStringLiteral(" (1b)"));
+    const QString mode =
+        diveMode_ ? QCoreApplication::translate("PlotInterface", "Dive traces", "Plot title")
+                  : QCoreApplication::translate("PlotInterface", "Tissues plot", "Plot title");
+    p->setTitle(QwtText(head + QStringLiteral("<br>") + mode, QwtText::RichText));
+
+    // Axes.
+    if (diveMode_) {
+        p->setAxisTitle(QwtPlot::yLeft,
+                        QCoreApplication::translate("PlotInterface", "Depth [m]", "Plot axis"));
+        p->setAxisTitle(QwtPlot::xBottom,
+                        QCoreApplication::translate("PlotInterface", "time [min]", "Plot axis"));
+    } else {
+        p->setAxisTitle(QwtPlot::xBottom,
+                        QCoreApplication::translate("PlotInterface", "P. ambient [absolute, bar]",
+                                                    "Plot axis"));
+        p->setAxisTitle(
+            QwtPlot::yLeft,
+            QCoreApplication::translate("PlotInterface", "P. tissue [N2+He, bar]", "Plot axis"));
+    }
+}
+
+void PlotInterface::changeEvent(QEvent* event)
+{
+    // A language chosen in the settings dialog: this window's texts follow at once.
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        if (diveMode_)
+            setWindowTitle(QCoreApplication::translate("Window Title", "Dive profile"));
+        else
+            setWindowTitle(QCoreApplication::translate("Window Title", "Tissues plot"));
+        setTitles();
+    }
+    QDialog::changeEvent(event);
 }
 
 void PlotInterface::setupDive()
@@ -492,8 +528,6 @@ void PlotInterface::setupDive()
         newProfile(s);
 
     // Axes.
-    p->setAxisTitle(QwtPlot::yLeft, trPlot("Depth [m]", "Plot axis"));
-    p->setAxisTitle(QwtPlot::xBottom, trPlot("time [min]", "Plot axis"));
     p->setAxisAutoScale(QwtPlot::yLeft, true);
     p->setAxisAutoScale(QwtPlot::xBottom, true);
     p->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, true);
@@ -515,8 +549,6 @@ void PlotInterface::setupTissues(double depth)
     const double e = s + depth / 10.0;
 
     // Axes.
-    p->setAxisTitle(QwtPlot::xBottom, trPlot("P. ambient [absolute, bar]", "Plot axis"));
-    p->setAxisTitle(QwtPlot::yLeft, trPlot("P. tissue [N2+He, bar]", "Plot axis"));
     p->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, false);
 
     // Curves: one per compartment, nitrogen and helium halves together.
@@ -539,7 +571,8 @@ void PlotInterface::setupTissues(double depth)
     surface->setLineStyle(QwtPlotMarker::VLine);
     surface->setLinePen(QPen(Qt::black, 0.5, Qt::DotLine));
     surface->setXValue(s);
-    surface->setLabel(QwtText(trPlot("Surface", "Plot label")));
+    surface->setLabel(
+        QwtText(QCoreApplication::translate("PlotInterface", "Surface", "Plot label")));
     surface->setLabelOrientation(Qt::Vertical);
     surface->setLabelAlignment(Qt::AlignLeft | Qt::AlignBottom);
     ownItem(surface, p);
@@ -607,8 +640,10 @@ void PlotInterface::addTissueGasLabel(double pressureBar, double y, int gas)
     if (tissueCurves.isEmpty())
         return;
     const bool known = gas >= 1 && gas <= engine::gas_count;
-    const QString text = QStringLiteral("\t") + trPlot("Gas%1:", "Plot label").arg(gas)
-        + (known ? planner::gasName(image(), gas) : QString());
+    const QString text =
+        QStringLiteral("\t") +
+        QCoreApplication::translate("PlotInterface", "Gas%1:", "Plot label").arg(gas) +
+        (known ? planner::gasName(image(), gas) : QString());
     tissueCurves.first()->addLabel(pressureBar, y, text, gasColour(gas), false);
 }
 
@@ -642,9 +677,11 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
     c.attach(p);
     p->axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, true);
 
-    c.setTitle(model + QStringLiteral(", %1 ' @ %2 m").arg(diveTime).arg(diveDepth) + QStringLiteral("\n\t")
-               + trPlot("TTS  = %1", "Plot label").arg(tts) + QStringLiteral("\n\t")
-               + trPlot("Total= %2", "Plot label").arg(total));
+    c.setTitle(model + QStringLiteral(", %1 ' @ %2 m").arg(diveTime).arg(diveDepth) +
+               QStringLiteral("\n\t") +
+               QCoreApplication::translate("PlotInterface", "TTS  = %1", "Plot label").arg(tts) +
+               QStringLiteral("\n\t") +
+               QCoreApplication::translate("PlotInterface", "Total= %2", "Plot label").arg(total));
 
     // After a surface interval the plan starts again at the surface, later on.
     const double offset = engineState().in_surface_interval_10min * 10.0;
@@ -653,8 +690,9 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
         r->appendPoint(offset, 0);
 
     const auto gasLabel = [&](int gas) {
-        return QStringLiteral("\t") + trPlot("Gas%1:", "Plot label").arg(gas)
-            + ((gas >= 1 && gas <= engine::gas_count) ? planner::gasName(img, gas) : QString());
+        return QStringLiteral("\t") +
+               QCoreApplication::translate("PlotInterface", "Gas%1:", "Plot label").arg(gas) +
+               ((gas >= 1 && gas <= engine::gas_count) ? planner::gasName(img, gas) : QString());
     };
     const auto spLabel = [](float sp) { return QStringLiteral("SP:%1").arg(sp, 0, 'f', 2); };
 
@@ -713,8 +751,10 @@ void PlotInterface::saveImageSlot() { saveImageSlot(QString()); }
 
 QString PlotInterface::askImageFile(const QString& startDir, const QString& filter, QString* selectedFilter)
 {
-    return QFileDialog::getSaveFileName(this, trPlot("Dump image to...", "Save plot as image"), startDir,
-                                        filter, selectedFilter);
+    return QFileDialog::getSaveFileName(
+        this,
+        QCoreApplication::translate("PlotInterface", "Dump image to...", "Save plot as image"),
+        startDir, filter, selectedFilter);
 }
 
 void PlotInterface::saveImageSlot(const QString& fileName)
@@ -734,7 +774,8 @@ void PlotInterface::saveImageSlot(const QString& fileName)
     } else {
         file = plotexport::documentsImagePath(fileName);
         if (sink_)
-            sink_->message(trPlot("Saving plot %1", "Console").arg(file));
+            sink_->message(QCoreApplication::translate("PlotInterface", "Saving plot %1", "Console")
+                               .arg(file));
         QDir().mkpath(QFileInfo(file).absolutePath());
     }
     plotexport::renderPlotToFile(ui->qwtPlot, file);

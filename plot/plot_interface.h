@@ -158,6 +158,7 @@ public slots:
     void saveImageSlot(const QString& fileName);
 
 protected:
+    void changeEvent(QEvent* event) override;
     // Asks for the image file; returns an empty name on cancel. Tests replace it.
     virtual QString askImageFile(const QString& startDir, const QString& filter,
                                  QString* selectedFilter);
@@ -170,6 +171,8 @@ private:
     void deleteAllProfiles();
     void setupDive();
     void setupTissues(double depth);
+    // Plot title and axis titles of the current mode, in the current language.
+    void setTitles();
 
     std::unique_ptr<Ui::PlotDialog> ui;
     QList<Profile*> curves;

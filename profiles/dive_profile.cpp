@@ -12,6 +12,7 @@
 #include "profiles/uddf_formats.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPen>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -505,19 +506,19 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         if (!reader->open(fileName, QStringLiteral("DivingLog"))) {
             reader.reset(new DiveProfileXMLShearWater(console));
             if (!reader->open(fileName, QStringLiteral("dive")))
-                throw QString(
-                    QStringLiteral("Unsupported XML format (neither DivingLog or Shearwater)"));
+                throw QCoreApplication::translate(
+                    "Console", "Unsupported XML format (neither DivingLog or Shearwater)");
         }
     } else if (fileName.endsWith(QLatin1String(".udcf"))) {
         reader.reset(new DiveProfileUDCFReader(console));
         if (!reader->open(fileName, QStringLiteral("profile")))
-            throw QString(QStringLiteral("Cannot open profile."));
+            throw QCoreApplication::translate("Console", "Cannot open profile.");
     } else if (fileName.endsWith(QLatin1String(".uddf"))) {
         reader.reset(new DiveProfileUDDFReader(console));
         if (!reader->open(fileName, QStringLiteral("uddf")))
-            throw QString(QStringLiteral("Cannot open profile."));
+            throw QCoreApplication::translate("Console", "Cannot open profile.");
     } else {
-        throw QString(QStringLiteral("Unknown file format."));
+        throw QCoreApplication::translate("Console", "Unknown file format.");
     }
 
     // Read into copies so that a read that gives up half-way changes nothing.
@@ -527,7 +528,7 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
     if (configuration)
         scratchConfig.emplace(*configuration);
     if (!reader->read(&scratch, scratchConfig ? &*scratchConfig : nullptr))
-        throw QString(QStringLiteral("Cannot load profile."));
+        throw QCoreApplication::translate("Console", "Cannot load profile.");
     assign(scratch);
     if (configuration)
         *configuration = *scratchConfig;
@@ -545,10 +546,10 @@ void DiveProfile::save(const QString& fileName, const ConfigImage* configuration
         writer.reset(new DiveProfileUDDFWriter(console));
         rootTag = QStringLiteral("uddf");
     } else {
-        throw QString(QStringLiteral("Unknown save file format"));
+        throw QCoreApplication::translate("Console", "Unknown save file format");
     }
     if (!writer->open(fileName, rootTag))
-        throw QString(QStringLiteral("Cannot open profile."));
+        throw QCoreApplication::translate("Console", "Cannot open profile.");
     if (!writer->write(this, configuration))
-        throw QString(QStringLiteral("Cannot save profile."));
+        throw QCoreApplication::translate("Console", "Cannot save profile.");
 }

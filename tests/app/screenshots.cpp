@@ -4,9 +4,10 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
+#include "app/options.h"
 #include "app/settings_dialog.h"
-#include "plot/plot_interface.h"
 #include "planner/dive_parameters.h"
+#include "plot/plot_interface.h"
 
 #include <QDir>
 #include <QSplashScreen>
@@ -116,6 +117,50 @@ int main(int argc, char** argv)
 
     w->helpSlot();
     shoot(w->helpWindow(), out.filePath("help_window.png"));
+
+    // The main window after a translated run, and the settings dialog, in German and Russian.
+    w->helpWindow()->hide();
+    const struct {
+        const char* code;
+        int index; // in the settings dialog's language list
+    } languages[] = {{"DE", 0}, {"RU", 5}};
+    for (const auto& language : languages) {
+        programOptions().language = QLatin1String(language.code);
+        Settings::loadTranslations();
+        const QString lower = QString::fromLatin1(language.code).toLower();
+        w->clearMessages();
+        w->ocrMode->setChecked(true);
+        w->gas_1->setChecked(true);
+        w->O2_1->setValue(21);
+        w->He_1->setValue(35);
+        w->gas_2->setChecked(true);
+        w->O2_2->setValue(50);
+        w->He_2->setValue(0);
+        w->depth_2->setValue(21);
+        w->gas_3->setChecked(true);
+        w->O2_3->setValue(100);
+        w->He_3->setValue(0);
+        w->depth_3->setValue(6);
+        w->gas_4->setChecked(false);
+        w->O2_4->setValue(21);
+        w->He_4->setValue(0);
+        w->depth_4->setValue(0);
+        w->gas_5->setChecked(false);
+        w->interval->setValue(-10);
+        w->dive_depth->setValue(50);
+        w->dive_time->setValue(20);
+        w->simulateSlot();
+        w->divePlot()->hide();
+        w->tissuePlot()->hide();
+        shoot(w, out.filePath(QStringLiteral("main_window_%1.png").arg(lower)));
+
+        auto* dialog = new Settings(w); // loads the stored language: choose it again
+        dialog->languageMenu->setCurrentIndex(language.index);
+        dialog->languageSlot(language.index);
+        shoot(dialog, out.filePath(QStringLiteral("settings_dialog_%1.png").arg(lower)));
+        dialog->reject();
+        delete dialog;
+    }
 
     app.setConsole(nullptr);
     delete w;

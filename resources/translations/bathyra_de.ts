@@ -1,0 +1,2268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Bathyra</name>
+    <message>
+        <location filename="../bathyra.ui" line="+14"/>
+        <source>Bathyra</source>
+        <translation>Bathyra</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Load...</source>
+        <translation>Laden...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1932"/>
+        <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
+        <translation>Alle Modell- und Tauchgangsparameter aus einer *.div-Datei laden.&lt;br&gt;[Ctrl+L]</translation>
+    </message>
+    <message>
+        <location line="-1925"/>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1936"/>
+        <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
+        <translation>Alle Modell- und Tauchgangsparameter in einer *.div-Datei speichern.&lt;br&gt;[Ctrl+S]</translation>
+    </message>
+    <message>
+        <location line="-1929"/>
+        <source>Download</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1956"/>
+        <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
+        <translation>Konfiguration (Eigener Text, Modell, Gase, Setpoints und alle CFs) aus dem OSTC lesen.</translation>
+    </message>
+    <message>
+        <location line="-1949"/>
+        <source>Edit CF...</source>
+        <translation>CF bearbeiten...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1957"/>
+        <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
+        <translation>Eigenen Text und alle &lt;i&gt;Custom Functions&lt;/i&gt; bearbeiten.</translation>
+    </message>
+    <message>
+        <location line="-1950"/>
+        <source>Upload CF</source>
+        <translation>CF schreiben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1958"/>
+        <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
+        <translation>Konfiguration (Eigener Text, Modell, Gase, Setpoints und alle CFs) in den OSTC schreiben.</translation>
+    </message>
+    <message>
+        <location line="-1951"/>
+        <source> Screen Dump</source>
+        <translation> Bildschirmkopie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download a copy of OSTC screen, and save to disk.</source>
+        <translation>Eine Kopie des OSTC-Bildschirms auslesen und speichern.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Upgrade</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade OSTC firmware.</source>
+        <translation>Firmware des OSTC aktualisieren.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Datum &amp;&amp; Zeit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC date and time to your computer&apos;s time.</source>
+        <translation>Datum und Uhrzeit des OSTC auf die Zeit des Computers stellen.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+1849"/>
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <location line="-1842"/>
+        <location line="+1950"/>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <location line="-1947"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+1945"/>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="-1938"/>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Decompression Model:</source>
+        <translation>Dekompressionsmodell:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Bühlmann</source>
+        <translation>Bühlmann</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sat:</source>
+        <translation>Sätt.:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <location line="+42"/>
+        <location line="+35"/>
+        <location line="+106"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-685"/>
+        <source>Saturation multiplier (CF11).</source>
+        <translation>Sättigungsfaktor (CF11).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Desat:</source>
+        <translation>Entsätt.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Desaturation multiplier (CF12).</source>
+        <translation>Entsättigungsfaktor (CF12).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gradient Factor</source>
+        <translation>Gradientenfaktor</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Low:</source>
+        <translation>Low:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor low (CF32).</source>
+        <translation>Gradientenfaktor Low (CF32).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>High:</source>
+        <translation>High:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor high (CF33).</source>
+        <translation>Gradientenfaktor High (CF33).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>OC</source>
+        <translation>OC</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>CCR</source>
+        <translation>CCR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas List:</source>
+        <translation>Gasliste:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas 1</source>
+        <translation>Gas 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+114"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>first</source>
+        <translation>erstes</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>O2:</source>
+        <translation>O2:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>He:</source>
+        <translation>He:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>at</source>
+        <translation>ab</translation>
+    </message>
+    <message>
+        <location line="-422"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+262"/>
+        <location line="+35"/>
+        <location line="+306"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="-1040"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>MOD: 66m, EAD: ---, END: ---</source>
+        <translation>MOD: 66m, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <source>Gas 2</source>
+        <translation>Gas 2</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 3</source>
+        <translation>Gas 3</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 4</source>
+        <translation>Gas 4</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 5</source>
+        <translation>Gas 5</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas switch delay:</source>
+        <translation>Wartezeit Gaswechsel:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+293"/>
+        <location line="+172"/>
+        <location line="+73"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="-535"/>
+        <location line="+293"/>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <location line="-290"/>
+        <source>Time to wait at a gas switch (CF55).</source>
+        <translation>Wartezeit bei einem Gaswechsel (CF55).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CCR Setpoints:</source>
+        <translation>CCR-Setpoints:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>SP1:</source>
+        <translation>SP1:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+35"/>
+        <location line="+35"/>
+        <location line="+195"/>
+        <source> bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <location line="-255"/>
+        <source>SP2:</source>
+        <translation>SP2:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>SP3:</source>
+        <translation>SP3:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Adjust fixed SP (CF39)</source>
+        <translation>Festen SP anpassen (CF39)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dil 21/00, MOD: 40m, EAD: ---, END: ---</source>
+        <translation>Dil 21/00, MOD: 40m, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Other OSTC dive settings:</source>
+        <translation>Weitere OSTC-Taucheinstellungen:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Deco offset:</source>
+        <translation>Deko-Abstand:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Deco distance (CF16).</source>
+        <translation>Deko-Abstand (CF16).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Last stop:</source>
+        <translation>Letzter Stopp:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth of the last stop (CF29).</source>
+        <translation>Tiefe des letzten Stopps (CF29).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Future TTS:</source>
+        <translation>Future TTS:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Time to surface after staying this much longer (CF58).</source>
+        <translation>Zeit bis zur Oberfläche, wenn man so viel länger bleibt (CF58).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2 max:</source>
+        <translation>ppO2 max:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Highest ppO2 of a gas, used for its MOD (CF18).</source>
+        <translation>Höchster ppO2 eines Gases, bestimmt seine MOD (CF18).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom gas:</source>
+        <translation>Grundverbrauch:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <source> l/min</source>
+        <translation> l/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Gas usage at the bottom (CF56).</source>
+        <translation>Gasverbrauch am Grund (CF56).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent gas:</source>
+        <translation>Aufstiegsverbrauch:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas usage during the ascent (CF57).</source>
+        <translation>Gasverbrauch während des Aufstiegs (CF57).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Shallowest stop first (CF54)</source>
+        <translation>Flachsten Stopp zuerst (CF54)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Dive planning:</source>
+        <translation>Tauchgangsplanung:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Interval:</source>
+        <translation>Intervall:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Reset</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Surface interval before this dive; &lt;i&gt;Reset&lt;/i&gt; starts a new dive.</source>
+        <translation>Oberflächenpause vor diesem Tauchgang; &lt;i&gt;Neu&lt;/i&gt; beginnt einen neuen Tauchgang.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Surface:</source>
+        <translation>Oberfläche:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> mbar</source>
+        <translation> mbar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Atmospheric pressure at the surface.</source>
+        <translation>Luftdruck an der Oberfläche.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom time:</source>
+        <translation>Grundzeit:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Depth:</source>
+        <translation>Tiefe:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Ascent:</source>
+        <translation>Aufstieg:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ascent speed.</source>
+        <translation>Aufstiegsgeschwindigkeit.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Replay mode</source>
+        <translation>Wiedergabemodus</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Simulate</source>
+        <translation>Simulieren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gas volumes</source>
+        <translation>Gasmengen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent</source>
+        <translation>Aufstieg</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replay dive</source>
+        <translation>Tauchgang abspielen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Break on stops</source>
+        <translation>An Stopps anhalten</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas switches</source>
+        <translation>Gaswechsel</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on gas switch</source>
+        <translation>Bei Gaswechsel anhalten</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Setpoint changes</source>
+        <translation>Setpoint-Wechsel</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on setpoint change</source>
+        <translation>Bei Setpoint-Wechsel anhalten</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Recorded ppO2</source>
+        <translation>Aufgezeichneter ppO2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Edit profile...</source>
+        <translation>Profil bearbeiten...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Graphic output:</source>
+        <translation>Grafische Ausgabe:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ceiling</source>
+        <translation>Ceiling</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lead Tissue</source>
+        <translation>Leitgewebe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CNS O2</source>
+        <translation>CNS O2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add runtime</source>
+        <translation>Runtime hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Pressure diagram</source>
+        <translation>Druckdiagramm</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Clear profile</source>
+        <translation>Profil löschen</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;OSTC</source>
+        <translation>&amp;OSTC</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Planning</source>
+        <translation>&amp;Planung</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Load...</source>
+        <translation>&amp;Laden...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Auslesen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Edit CF...</source>
+        <translation>CF &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Upload CF</source>
+        <translation>CF &amp;schreiben</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Set Date &amp;&amp; Time</source>
+        <translation>Datum &amp;&amp; Zeit setzen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC Date and Time.</source>
+        <translation>Datum und Uhrzeit des OSTC setzen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Simulieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1. Make a time/depth simulation segment.</source>
+        <translation>1. Einen Zeit/Tiefe-Abschnitt simulieren.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas &amp;volumes</source>
+        <translation>Gas&amp;mengen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2. Recompute decoplaning from here, and evaluate gas consumptions for each tank.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: You can change gas list and test different runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: In CCR mode, switch to BAILOUT escape runtime, hence &lt;i&gt;Add runtime&lt;/i&gt; will now plot bailout escape decoplaning.</source>
+        <translation>2. Dekompressionsplan ab hier neu berechnen und den Gasverbrauch jeder Flasche ermitteln.&lt;br&gt;&lt;b&gt;Hinweis&lt;/b&gt;: Die Gasliste kann geändert werden, um verschiedene Runtimes zu testen.&lt;br&gt;&lt;b&gt;Hinweis&lt;/b&gt;: Im CCR-Modus wird auf die BAILOUT-Runtime umgeschaltet; &lt;i&gt;Runtime hinzufügen&lt;/i&gt; zeichnet dann den Bailout-Dekoplan.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Ascent</source>
+        <translation>&amp;Aufstieg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. Simulate an automatic ascent, obeying dynamically recomputed stops and gas changes.</source>
+        <translation>3. Einen automatischen Aufstieg simulieren, der die laufend neu berechneten Stopps und Gaswechsel einhält.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add &amp;runtime</source>
+        <translation>&amp;Runtime hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add instant decoplan runtime to diagram (should be done after a &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Gas Volumes&lt;/i&gt;).</source>
+        <translation>Aktuellen Dekoplan als Runtime ins Diagramm eintragen (nach &lt;i&gt;Simulieren&lt;/i&gt; oder &lt;i&gt;Gasmengen&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Clear profile</source>
+        <translation>Profil &amp;löschen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove all curves from dive profile.</source>
+        <translation>Alle Kurven aus dem Tauchprofil entfernen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pressure &amp;diagram</source>
+        <translation>&amp;Druckdiagramm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plot tissues N2+He tensions during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt; in a separated window.</source>
+        <translation>Gewebespannungen N2+He während &lt;i&gt;Simulieren&lt;/i&gt; oder &lt;i&gt;Aufstieg&lt;/i&gt; in einem eigenen Fenster zeichnen.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for new Bathyra and firmware updates.</source>
+        <translation>Nach neuen Versionen von Bathyra und der Firmware suchen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run script...</source>
+        <translation>Skript ausführen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run an &lt;i&gt;Bathyra&lt;/i&gt;&apos;s script.</source>
+        <translation>Ein &lt;i&gt;Bathyra&lt;/i&gt;-Skript ausführen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run all tests...</source>
+        <translation>Alle Tests ausführen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run all validation tests, and save HTML reports.</source>
+        <translation>Alle Validierungstests ausführen und HTML-Berichte speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>BathyraApplication</name>
+    <message>
+        <location filename="../../app/application.cpp" line="+37"/>
+        <source>Unhandled exception: %1</source>
+        <comment>Console</comment>
+        <translation>Unbehandelte Ausnahme: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Bathyra_Interface</name>
+    <message>
+        <location filename="../../planner/dive_parameters.cpp" line="+104"/>
+        <source>MOD:%1m, EAD:---, END:---</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MOD:%1m, EAD:%2m, END:%3m</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:%2m, END:%3m</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
+        <translation>Dil:%1/%2, CCR-Maximaltiefe:%3m, EAD:%4m, END:%5m</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---</source>
+        <translation>Dil:%1/%2, CCR-Maximaltiefe:%3m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
+        <translation>HYPOXIE: keine Simulation mit ppO2 &amp;le; 0.15 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2 ration should be in 0 .. 95%</source>
+        <translation>FALSCHES GEMISCH: N2-Anteil muss zwischen 0 und 95% liegen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: He ration should be in 0 .. 95%</source>
+        <translation>FALSCHES GEMISCH: He-Anteil muss zwischen 0 und 95% liegen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2+He ratio should be less than 100%</source>
+        <translation>FALSCHES GEMISCH: N2+He muss unter 100% liegen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NARCOSIS: won&apos;t simulate with ppN2 &amp;ge; 14 bar</source>
+        <translation>NARKOSE: keine Simulation mit ppN2 &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HPNS: won&apos;t simulate with ppHe &amp;ge; 14 bar</source>
+        <translation>HPNS: keine Simulation mit ppHe &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <source>FAILED</source>
+        <translation>FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <source>Load dive parameters...</source>
+        <translation>Tauchgangsparameter laden...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <source>Dives params (*.div)</source>
+        <comment>file format</comment>
+        <translation>Tauchgangsparameter (*.div)</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Save all parameters...</source>
+        <comment>Save .div</comment>
+        <translation>Alle Parameter speichern...</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+62"/>
+        <source>Bathyra help</source>
+        <translation>Bathyra-Hilfe</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC-Firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;i&gt;Bathyra&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;OSTC&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;OSTC&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;OSTC&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
+        <translation>&lt;i&gt;Bathyra&lt;/i&gt; dient dazu:&lt;ul&gt;&lt;li&gt;die Dekompressionsparameter Ihres &lt;i&gt;OSTC&lt;/i&gt; auszuprobieren und zu verstehen (Modell, Gradientenfaktoren, Wechseltiefen usw.);&lt;li&gt;simulierte Tauchprofile zu zeichnen und Konfigurationen zu vergleichen (Gasmix, Dekoflaschen, Setpoints, Stopps usw.);&lt;li&gt;den &lt;i&gt;OSTC&lt;/i&gt; zu prüfen, indem seine Ergebnisse mit anderer Deko-Software verglichen werden;&lt;li&gt;die Konfiguration Ihres &lt;i&gt;OSTC&lt;/i&gt; zu sichern, zu bearbeiten und wiederherzustellen.&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Bathyra developers - free software, no warranty.</source>
+        <translation>Die Bathyra-Entwickler – freie Software, ohne Gewähr.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <source>Parameters not saved: %1</source>
+        <translation>Parameter nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CF menu (15 char max)</name>
+    <message>
+        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <source>unused</source>
+        <translation>unbenutzt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start Dive [m]</source>
+        <translation>TG-Beginn [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Dive [m]</source>
+        <translation>TG-Ende [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Delay [sec]</source>
+        <translation>Endverzög.[s]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power Off [min]</source>
+        <translation>Abschalten[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pre-menu [min]</source>
+        <translation>Vormenü [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>velocity[m/min]</source>
+        <translation>Geschw.[m/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wake-up  [mbar]</source>
+        <translation>Aufwachen[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>max.Surf.[mbar]</source>
+        <translation>max.Oberf[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF display [%]</source>
+        <translation>GF-Anzeige [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min. O2 Dis.[%]</source>
+        <translation>min. O2-Anz.[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive menus[min]</source>
+        <translation>TG-Menüs [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturate x [%]</source>
+        <translation>Sättigung x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Desaturate x[%]</source>
+        <translation>Entsättig. x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NoFly Ratio [%]</source>
+        <translation>Flugverbot [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF alarm 1 [%]</source>
+        <translation>GF-Alarm 1 [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow surf[%]</source>
+        <translation>CNS-Anz.Obf[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deco Offset [m]</source>
+        <translation>Deko-Abst. [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 low [bar]</source>
+        <translation>ppO2 min [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 high [bar]</source>
+        <translation>ppO2 max [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 show [bar]</source>
+        <translation>ppO2 Anz. [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sampling rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Temp</source>
+        <translation>Teiler Temp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Decodat</source>
+        <translation>Teiler Dekodat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor GF</source>
+        <translation>Teiler GF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor ppO2</source>
+        <translation>Teiler ppO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Debug</source>
+        <translation>Teiler Debug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor CNS</source>
+        <translation>Teiler CNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow dive[%]</source>
+        <translation>CNS-Anz. TG[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook offset</source>
+        <translation>Logbuch-Offset</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last Deco at[m]</source>
+        <translation>Letzte Deko[m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Apnoe [h]</source>
+        <translation>Ende Apnoe [h]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Batt.Volts</source>
+        <translation>Batt.-Spannung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF Low [%]</source>
+        <translation>GF Low [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF High [%]</source>
+        <translation>GF High [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Battery </source>
+        <translation>Farbe# Batterie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Standard</source>
+        <translation>Farbe# Standard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Divemask</source>
+        <translation>Farbe# TG-Maske</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Warnings</source>
+        <translation>Farbe# Warnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divemode secs. </source>
+        <translation>TG-Modus Sek.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adjust fixed SP</source>
+        <translation>Festen SP anp.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warn Ceiling</source>
+        <translation>Warnung Ceiling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mix type icons</source>
+        <translation>Gemisch-Symbole</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blink BetterGas</source>
+        <translation>Blink. bess.Gas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DepthWarn[mbar]</source>
+        <translation>Tiefenw. [mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNS warning [%]</source>
+        <translation>CNS-Warnung [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF warning [%]</source>
+        <translation>GF-Warnung [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 warn [bar]</source>
+        <translation>ppO2 Warn.[bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vel.warn[m/min]</source>
+        <translation>Geschw.W[m/min]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time offset/day</source>
+        <translation>Zeitkorr./Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show altimeter</source>
+        <translation>Höhenmesser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Log-Marker</source>
+        <translation>Log-Markierung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Stopwatch</source>
+        <translation>Stoppuhr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShowTissueGraph</source>
+        <translation>Gewebegrafik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Lead.Tiss.</source>
+        <translation>Leitgewebe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShallowStop 1st</source>
+        <translation>Flachstopp 1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas switch[min]</source>
+        <translation>Gaswechsel[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BottomGas[/min]</source>
+        <translation>Grundgas[l/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AscentGas[/min]</source>
+        <translation>Aufst.gas[/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Future TTS[min]</source>
+        <translation>Future TTS[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cave Bail Alarm</source>
+        <translation>Höhlen-Bailout</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Graph. Velocity</source>
+        <translation>Grafik Geschw.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show pSCR ppO2</source>
+        <translation>pSCR-ppO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR O2 Drop[%]</source>
+        <translation>pSCR O2-Abfall%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR lung ratio</source>
+        <translation>pSCR Lungenverh</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# inactive</source>
+        <translation>Farbe# inaktiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use safety stop</source>
+        <translation>Sicherh.-Stopp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show GF in NDL</source>
+        <translation>GF bei NDL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF Low [%]</source>
+        <translation>Alt. GF Low [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF High[%]</source>
+        <translation>Alt. GF High[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow GF change</source>
+        <translation>GF-Wechsel erl.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImage</name>
+    <message>
+        <location line="+40"/>
+        <source>No custom function CF%1</source>
+        <translation>Keine Custom Function CF%1</translation>
+    </message>
+    <message>
+        <location filename="../../device/config_image.cpp" line="+89"/>
+        <source>Configuration image must be %1 bytes, got %2</source>
+        <translation>Das Konfigurationsabbild muss %1 Bytes haben, erhalten: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>No configuration bank %1</source>
+        <translation>Keine Konfigurationsbank %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration bank %1 must be %2 bytes, got %3</source>
+        <translation>Konfigurationsbank %1 muss %2 Bytes haben, erhalten: %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Configuration image offset %1 out of range</source>
+        <translation>Offset %1 außerhalb des Konfigurationsabbilds</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+4"/>
+        <source>value %1, min %2</source>
+        <translation>Wert %1, min %2</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>value %1 %, min %2 %</source>
+        <translation>Wert %1 %, min %2 %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>value %1, max %2 %</source>
+        <translation>Wert %1, max %2 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>value %1, max %2</source>
+        <translation>Wert %1, max %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>EEPROM: bad serial</source>
+        <translation>EEPROM: ungültige Seriennummer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad firmware version</source>
+        <translation>EEPROM: ungültige Firmware-Version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad deco type</source>
+        <translation>EEPROM: ungültiger Deko-Typ</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad CF settings:</source>
+        <translation>Ungültige CF-Einstellungen:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Battery: bad min tp %1°C</source>
+        <translation>Batterie: ungültige Min.-Temp. %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad max tp %1°C</source>
+        <translation>Batterie: ungültige Max.-Temp. %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad min/max tp %1°C %2°C</source>
+        <translation>Batterie: ungültige Min./Max.-Temp. %1°C %2°C</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad low %1 volt</source>
+        <translation>Batterie: ungültige Mindestspannung %1 Volt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad cycle count %1</source>
+        <translation>Batterie: ungültige Zyklenzahl %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad total cycle count %1</source>
+        <translation>Batterie: ungültige Gesamtzyklenzahl %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: no last charge date</source>
+        <translation>Batterie: kein Datum der letzten Ladung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Battery: bad last charge date</source>
+        <translation>Batterie: ungültiges Datum der letzten Ladung</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad date</source>
+        <translation>Batterie: ungültiges Datum</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
+        <translation>Nicht unterstütztes XML-Format (weder DivingLog noch Shearwater)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
+        <location line="+33"/>
+        <source>Cannot open profile.</source>
+        <translation>Profil kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Unknown file format.</source>
+        <translation>Unbekanntes Dateiformat.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cannot load profile.</source>
+        <translation>Profil kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Unknown save file format</source>
+        <translation>Unbekanntes Format zum Speichern</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot save profile.</source>
+        <translation>Profil kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <source>Sample time %1 s is not a dive time.</source>
+        <translation>Messzeit %1 s ist keine gültige Tauchzeit.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample depth %1 m at %2 s is not a depth.</source>
+        <translation>Messtiefe %1 m bei %2 s ist keine gültige Tiefe.</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Reading DivingLog XML format</source>
+        <translation>Lese DivingLog-XML-Format</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
+        <translation>Die Profiltiefen erreichen %1, die Maximaltiefe des Tauchgangs ist aber %2 m: das Profil ist vielleicht in Fuß.</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Reading Shearwater XML format</source>
+        <translation>Lese Shearwater-XML-Format</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dive starting: %1</source>
+        <translation>Tauchgangsbeginn: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Setpoints not recorded.</source>
+        <translation>Setpoints nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Using SP#1 as SP_low=%1, SP#2 as SP_high=%2</source>
+        <translation> Verwende SP#1 als SP_low=%1, SP#2 als SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Using SP_low=%1, SP_high=%2</source>
+        <translation> Verwende SP_low=%1, SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Recorded ppO2 %1 bar at %2 s is not a ppO2.</source>
+        <translation>Aufgezeichneter ppO2 %1 bar bei %2 s ist kein gültiger ppO2.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <source>This is a CCR dive.</source>
+        <translation>Dies ist ein CCR-Tauchgang.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This is an OC dive.</source>
+        <translation>Dies ist ein OC-Tauchgang.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unknown OC/CCR mode.</source>
+        <translation>Unbekannter OC/CCR-Modus.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+160"/>
+        <source>Mix %1 is not a breathable mix.</source>
+        <translation>Gemisch %1 ist nicht atembar.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <source>Setpoint %1 Pa at %2 s is not a setpoint.</source>
+        <translation>Setpoint %1 Pa bei %2 s ist kein gültiger Setpoint.</translation>
+    </message>
+</context>
+<context>
+    <name>Decoplan</name>
+    <message>
+        <location filename="../../planner/decoplan.cpp" line="+51"/>
+        <source>GF %1/%2</source>
+        <translation>GF %1/%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bh %1%/%2%</source>
+        <translation>Bh %1%/%2%</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>SP %1</source>
+        <translation>SP %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Gas#%1</source>
+        <translation>Gas#%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>WECHSEL Gas#%1 -&gt; Gas#%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source> at %1m</source>
+        <comment>gaz switch</comment>
+        <translation> auf %1m</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>BAILOUT Gas#%1</source>
+        <translation>BAILOUT Gas#%1</translation>
+    </message>
+</context>
+<context>
+    <name>HexImage</name>
+    <message>
+        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <source>Bad HEX format</source>
+        <translation>Ungültiges HEX-Format</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bad HEX checksum</source>
+        <translation>Ungültige HEX-Prüfsumme</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>BAD HEX address</source>
+        <translation>UNGÜLTIGE HEX-Adresse</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Double write</source>
+        <translation>Doppelt beschrieben</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad HEX Segment Address record</source>
+        <translation>Ungültiger HEX-Datensatz Segment Address</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bad HEX Extended Linear Address Record</source>
+        <translation>Ungültiger HEX-Datensatz Extended Linear Address</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad HEX subtype</source>
+        <translation>Ungültiger HEX-Untertyp</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1KB loaded (%2% of firmware area)</source>
+        <translation>%1 KB geladen (%2% des Firmware-Bereichs)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Can&apos;t open HEX file</source>
+        <translation>HEX-Datei kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>OstcProtocol</name>
+    <message>
+        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
+        <source>Downloading OSTC configuration</source>
+        <translation>Lese OSTC-Konfiguration</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Can&apos;t validate EEPROM contains</source>
+        <translation>EEPROM-Inhalt kann nicht bestätigt werden</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>CFI...</source>
+        <translation>CFI...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFI done.</source>
+        <translation>CFI fertig.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CFII...</source>
+        <translation>CFII...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFII done.</source>
+        <translation>CFII fertig.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CFIII...</source>
+        <translation>CFIII...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CFIII done.</source>
+        <translation>CFIII fertig.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Uploading OSTC configuration</source>
+        <translation>Schreibe OSTC-Konfiguration</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Readback differ</source>
+        <translation>Rücklesen weicht ab</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+8"/>
+        <source>Sync failed</source>
+        <translation>Synchronisation fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Screen dumped.</source>
+        <translation>Bildschirm kopiert.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dump screen failed</source>
+        <translation>Bildschirmkopie fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+30"/>
+        <source>Write failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Bad checksum at 0x%1</source>
+        <translation>Ungültige Prüfsumme bei 0x%1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Cannot start firmware upgrade</source>
+        <translation>Firmware-Update kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot sync firmware upgrade</source>
+        <translation>Firmware-Update kann nicht synchronisiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDialog</name>
+    <message>
+        <location filename="../plot_dialog.ui" line="+14"/>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Save image...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+</context>
+<context>
+    <name>PlotInterface</name>
+    <message>
+        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <source>Jpeg image</source>
+        <comment>file format</comment>
+        <translation>JPEG-Bild</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG image</source>
+        <comment>file format</comment>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TIFF image</source>
+        <comment>file format</comment>
+        <translation>TIFF-Bild</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF file</source>
+        <comment>file format</comment>
+        <translation>PDF-Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG file</source>
+        <comment>file format</comment>
+        <translation>SVG-Datei</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No image file name: &quot;%1&quot;</source>
+        <comment>Save plot as image</comment>
+        <translation>Kein Bilddateiname: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <source>GF_low</source>
+        <comment>Plot label</comment>
+        <translation>GF_low</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF_high</source>
+        <comment>Plot label</comment>
+        <translation>GF_high</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Setpoint:%1</source>
+        <comment>Plot label</comment>
+        <translation>Setpoint:%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+416"/>
+        <location line="+49"/>
+        <source>Gas%1:</source>
+        <comment>Plot label</comment>
+        <translation>Gas%1:</translation>
+    </message>
+    <message>
+        <location line="-265"/>
+        <source>Air</source>
+        <comment>Plot label</comment>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Dive traces</source>
+        <comment>Plot title</comment>
+        <translation>Tauchgangsverlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tissues plot</source>
+        <comment>Plot title</comment>
+        <translation>Gewebediagramm</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Depth [m]</source>
+        <comment>Plot axis</comment>
+        <translation>Tiefe [m]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>time [min]</source>
+        <comment>Plot axis</comment>
+        <translation>Zeit [min]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>P. ambient [absolute, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>Umgebungsdruck [absolut, bar]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>P. tissue [N2+He, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>Gewebedruck [N2+He, bar]</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Surface</source>
+        <comment>Plot label</comment>
+        <translation>Oberfläche</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>TTS  = %1</source>
+        <comment>Plot label</comment>
+        <translation>TTS  = %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total= %2</source>
+        <comment>Plot label</comment>
+        <translation>Gesamt= %2</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Dump image to...</source>
+        <comment>Save plot as image</comment>
+        <translation>Bild speichern unter...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Saving plot %1</source>
+        <comment>Console</comment>
+        <translation>Speichere Diagramm %1</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOSTC</name>
+    <message>
+        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <source>FAILED: </source>
+        <translation>FEHLGESCHLAGEN: </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+71"/>
+        <source>Connecting %1</source>
+        <translation>Verbinde mit %1</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Reading OSTC %1 done.</source>
+        <translation>OSTC %1 gelesen.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Programming OSTC %1 done.</source>
+        <translation>OSTC %1 programmiert.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Date and time set to %1</source>
+        <translation>Datum und Uhrzeit gesetzt auf %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SYNC FAILED</source>
+        <translation>SYNCHRONISATION FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>FAILED</source>
+        <translation>FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Firmware...</source>
+        <translation>Firmware...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save screen dump...</source>
+        <translation>Bildschirmkopie speichern...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)</source>
+        <translation>PNG-Bild (*.png);;JPEG-Bild (*.jpeg;*.jpg);;TIFF-Bild (*.tiff;*.tif)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Loading &apos;%1&apos;</source>
+        <translation>Lade &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Starting OSTC upgrade...</source>
+        <translation>Starte OSTC-Firmware-Update...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OSTC upgrade done. rebooting...</source>
+        <translation>OSTC-Update abgeschlossen, Neustart...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPGRADE FAILED</source>
+        <translation>UPDATE FEHLGESCHLAGEN</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <source>Unknown port</source>
+        <translation>Unbekannter Port</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to open port</source>
+        <translation>Port kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unable to set COM port config</source>
+        <translation>Port-Einstellungen können nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <location line="+11"/>
+        <location line="+16"/>
+        <location line="+44"/>
+        <source>Port not open</source>
+        <translation>Port nicht geöffnet</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>readByte error</source>
+        <translation>Fehler bei readByte</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>readBlock error</source>
+        <translation>Fehler bei readBlock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>writeBlock error</source>
+        <translation>Fehler bei writeBlock</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+4"/>
+        <source>writeByte error</source>
+        <translation>Fehler bei writeByte</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../settings.ui" line="+6"/>
+        <source>Bathyra settings</source>
+        <translation>Bathyra-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Communication port:</source>
+        <translation>Schnittstelle:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Serial port of the OSTC; a device path (such as /dev/pts/3) may be typed.</source>
+        <translation>Serielle Schnittstelle des OSTC; ein Gerätepfad (etwa /dev/pts/3) kann eingegeben werden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No serial port found.</source>
+        <translation>Keine serielle Schnittstelle gefunden.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Verbose simulations</source>
+        <translation>Ausführliche Simulationen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Auto setup of date &amp;&amp; time</source>
+        <translation>Datum &amp;&amp; Uhrzeit automatisch setzen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>If checked, any configuration upload will also setup date and time.</source>
+        <translation>Wenn aktiviert, setzt jedes Schreiben der Konfiguration auch Datum und Uhrzeit.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Border line in deco plan</source>
+        <translation>Rahmenlinien im Dekoplan</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Beta features</source>
+        <translation>Beta-Funktionen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Allows also beta features, not fully finished and/ord tested.</source>
+        <translation>Erlaubt auch Beta-Funktionen, die noch nicht fertig oder getestet sind.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Reset all settings</source>
+        <translation>Alle Einstellungen zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>Window Title</name>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-262"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <source>Dive profile</source>
+        <translation>Tauchprofil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <source>Tissues plot</source>
+        <translation>Gewebediagramm</translation>
+    </message>
+</context>
+<context>
+    <name>gas</name>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner::Simulation</name>
+    <message>
+        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+3"/>
+        <location line="+357"/>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="-353"/>
+        <source>ppN2</source>
+        <translation>ppN2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
+        <translation>Standard-Dekompression Bühlmann ZH-L16C-1a 2002:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  saturation factor (CF11) = %1 %</source>
+        <translation>*  Sättigungsfaktor (CF11) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  desaturation factor (CF12) = %1 %</source>
+        <translation>*  Entsättigungsfaktor (CF12) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:</source>
+        <translation>Dekompression Bühlmann ZH-L16C-1a 2002 mit GRADIENTENFAKTOREN:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_low (CF32) = %1 %</source>
+        <translation>*  GF_low (CF32) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_high (CF33) = %1 %</source>
+        <translation>*  GF_high (CF33) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  deco offset (CF16) = %1 m</source>
+        <translation>*  Deko-Abstand (CF16) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  last stop (CF29) = %1 m</source>
+        <translation>*  letzter Stopp (CF29) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive started at Pamb = %1 mbar</source>
+        <translation>*  Tauchgang begonnen bei Pamb = %1 mbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive continued at depth = %1 m</source>
+        <translation>*  Tauchgang fortgesetzt in Tiefe = %1 m</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>*  Interval with previous dive = %1&apos;</source>
+        <translation>*  Intervall zum vorigen Tauchgang = %1&apos;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Gas switch delay (CF55) = %1 min</source>
+        <translation>*  Wartezeit Gaswechsel (CF55) = %1 min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CCR mode:</source>
+        <translation>CCR-Modus:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Setpoint1: %1</source>
+        <translation>*  Setpoint1: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Diluant Gas#%1 = %2</source>
+        <translation>*  Diluent Gas#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OC gas list:</source>
+        <translation>OC-Gasliste:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  First Gas#%1 = %2</source>
+        <translation>*  Erstes Gas#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>*  Bailout Gas#%1 = %2 at %3 m</source>
+        <translation>*  Bailout Gas#%1 = %2 ab %3 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Deco Gas#%1 = %2 at %3 m</source>
+        <translation>*  Deko Gas#%1 = %2 ab %3 m</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>WECHSEL Gas#%1 -&gt; Gas#%2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>BREAK ON STOP @ %1m</source>
+        <translation>HALT AM STOPP @ %1m</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>SWITCH Setpoint %1 -&gt; %2</source>
+        <translation>WECHSEL Setpoint %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>BREAK ON BETTER Gas#%1</source>
+        <translation>HALT FÜR BESSERES Gas#%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BREAK ON SETPOINT</source>
+        <translation>HALT BEI SETPOINT</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>CCR Runtime</source>
+        <translation>CCR-Runtime</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+136"/>
+        <source>OC Runtime</source>
+        <translation>OC-Runtime</translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <source>Future TTS</source>
+        <translation>Future TTS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Future RT </source>
+        <translation>Future RT </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDL</source>
+        <translation>NDL</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Deco:</source>
+        <comment>Console</comment>
+        <translation>Deko:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>DESCENT DONE</source>
+        <translation>ABSTIEG BEENDET</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ASCENT DONE</source>
+        <translation>AUFSTIEG BEENDET</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>NoFly</source>
+        <translation>Flugverbot</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Desat</source>
+        <translation>Entsättigung</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Already surfaced: no more gas consumation</source>
+        <translation>Bereits aufgetaucht: kein weiterer Gasverbrauch</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BAIL-OUT Runtime</source>
+        <translation>BAIL-OUT-Runtime</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Max depth                     = %1 m</source>
+        <translation>Maximaltiefe                  = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average before ascent     = %1 m</source>
+        <translation>Mittel vor dem Aufstieg   = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time before ascent            = %1 min</source>
+        <translation>Zeit vor dem Aufstieg         = %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bottom gas consumption (CF56) = %1 l/min</source>
+        <translation>Verbrauch am Grund (CF56)     = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ascent gas consumption (CF57) = %1 l/min</source>
+        <translation>Verbrauch im Aufstieg (CF57)  = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Bathyra</name>
+    <message>
+        <location filename="../bathyra.ui" line="+14"/>
+        <source>Bathyra</source>
+        <translation>Bathyra</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Load...</source>
+        <translation>Cargar...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1932"/>
+        <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
+        <translation>Cargar todos los parámetros del modelo y de la inmersión desde un archivo *.div.&lt;br&gt;[Ctrl+L]</translation>
+    </message>
+    <message>
+        <location line="-1925"/>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1936"/>
+        <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
+        <translation>Guardar todos los parámetros del modelo y de la inmersión en un archivo *.div.&lt;br&gt;[Ctrl+S]</translation>
+    </message>
+    <message>
+        <location line="-1929"/>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1956"/>
+        <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
+        <translation>Leer la configuración (texto propio, modelo, gases, setpoints y todas las CF) del OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1949"/>
+        <source>Edit CF...</source>
+        <translation>Editar CF...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1957"/>
+        <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
+        <translation>Editar el texto propio y todas las &lt;i&gt;funciones personalizadas&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="-1950"/>
+        <source>Upload CF</source>
+        <translation>Enviar CF</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1958"/>
+        <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
+        <translation>Escribir la configuración (texto propio, modelo, gases, setpoints y todas las CF) en el OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1951"/>
+        <source> Screen Dump</source>
+        <translation> Captura</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download a copy of OSTC screen, and save to disk.</source>
+        <translation>Descargar una copia de la pantalla del OSTC y guardarla en disco.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Upgrade</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade OSTC firmware.</source>
+        <translation>Actualizar el firmware del OSTC.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC date and time to your computer&apos;s time.</source>
+        <translation>Poner la fecha y la hora del OSTC a la hora del ordenador.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+1849"/>
+        <source>Settings...</source>
+        <translation>Ajustes...</translation>
+    </message>
+    <message>
+        <location line="-1842"/>
+        <location line="+1950"/>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <location line="-1947"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+1945"/>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <location line="-1938"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Decompression Model:</source>
+        <translation>Modelo de descompresión:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Bühlmann</source>
+        <translation>Bühlmann</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sat:</source>
+        <translation>Sat.:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <location line="+42"/>
+        <location line="+35"/>
+        <location line="+106"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-685"/>
+        <source>Saturation multiplier (CF11).</source>
+        <translation>Factor de saturación (CF11).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Desat:</source>
+        <translation>Desat.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Desaturation multiplier (CF12).</source>
+        <translation>Factor de desaturación (CF12).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gradient Factor</source>
+        <translation>Factor de gradiente</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Low:</source>
+        <translation>Bajo:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor low (CF32).</source>
+        <translation>Factor de gradiente bajo (CF32).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>High:</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor high (CF33).</source>
+        <translation>Factor de gradiente alto (CF33).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>OC</source>
+        <translation>OC</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>CCR</source>
+        <translation>CCR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas List:</source>
+        <translation>Lista de gases:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas 1</source>
+        <translation>Gas 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+114"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>first</source>
+        <translation>primero</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>O2:</source>
+        <translation>O2:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>He:</source>
+        <translation>He:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>at</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <location line="-422"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+262"/>
+        <location line="+35"/>
+        <location line="+306"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="-1040"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>MOD: 66m, EAD: ---, END: ---</source>
+        <translation>MOD: 66m, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <source>Gas 2</source>
+        <translation>Gas 2</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 3</source>
+        <translation>Gas 3</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 4</source>
+        <translation>Gas 4</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 5</source>
+        <translation>Gas 5</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas switch delay:</source>
+        <translation>Espera cambio de gas:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+293"/>
+        <location line="+172"/>
+        <location line="+73"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="-535"/>
+        <location line="+293"/>
+        <source>None</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location line="-290"/>
+        <source>Time to wait at a gas switch (CF55).</source>
+        <translation>Tiempo de espera en un cambio de gas (CF55).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CCR Setpoints:</source>
+        <translation>Setpoints CCR:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>SP1:</source>
+        <translation>SP1:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+35"/>
+        <location line="+35"/>
+        <location line="+195"/>
+        <source> bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <location line="-255"/>
+        <source>SP2:</source>
+        <translation>SP2:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>SP3:</source>
+        <translation>SP3:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Adjust fixed SP (CF39)</source>
+        <translation>Ajustar SP fijo (CF39)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dil 21/00, MOD: 40m, EAD: ---, END: ---</source>
+        <translation>Dil 21/00, MOD: 40m, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Other OSTC dive settings:</source>
+        <translation>Otros ajustes de inmersión del OSTC:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Deco offset:</source>
+        <translation>Distancia deco:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Deco distance (CF16).</source>
+        <translation>Distancia de deco (CF16).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Last stop:</source>
+        <translation>Última parada:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth of the last stop (CF29).</source>
+        <translation>Profundidad de la última parada (CF29).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Future TTS:</source>
+        <translation>TTS futuro:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Time to surface after staying this much longer (CF58).</source>
+        <translation>Tiempo hasta superficie si se permanece este tiempo más (CF58).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2 max:</source>
+        <translation>ppO2 máx.:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Highest ppO2 of a gas, used for its MOD (CF18).</source>
+        <translation>ppO2 máxima de un gas, usada para su MOD (CF18).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom gas:</source>
+        <translation>Consumo fondo:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <source> l/min</source>
+        <translation> l/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Gas usage at the bottom (CF56).</source>
+        <translation>Consumo de gas en el fondo (CF56).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent gas:</source>
+        <translation>Consumo ascenso:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas usage during the ascent (CF57).</source>
+        <translation>Consumo de gas durante el ascenso (CF57).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Shallowest stop first (CF54)</source>
+        <translation>Parada más somera primero (CF54)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Dive planning:</source>
+        <translation>Planificación de la inmersión:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Interval:</source>
+        <translation>Intervalo:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Reset</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Surface interval before this dive; &lt;i&gt;Reset&lt;/i&gt; starts a new dive.</source>
+        <translation>Intervalo en superficie antes de esta inmersión; &lt;i&gt;Nueva&lt;/i&gt; empieza una inmersión nueva.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Surface:</source>
+        <translation>Superficie:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> mbar</source>
+        <translation> mbar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Atmospheric pressure at the surface.</source>
+        <translation>Presión atmosférica en la superficie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom time:</source>
+        <translation>Tiempo de fondo:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Depth:</source>
+        <translation>Profundidad:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Ascent:</source>
+        <translation>Ascenso:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ascent speed.</source>
+        <translation>Velocidad de ascenso.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Replay mode</source>
+        <translation>Modo reproducción</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Simulate</source>
+        <translation>Simular</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gas volumes</source>
+        <translation>Volúmenes de gas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent</source>
+        <translation>Ascenso</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replay dive</source>
+        <translation>Reproducir inmersión</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Break on stops</source>
+        <translation>Pausa en paradas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas switches</source>
+        <translation>Cambios de gas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on gas switch</source>
+        <translation>Pausa en cambio de gas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Setpoint changes</source>
+        <translation>Cambios de setpoint</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on setpoint change</source>
+        <translation>Pausa en cambio de setpoint</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Recorded ppO2</source>
+        <translation>ppO2 registrada</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Edit profile...</source>
+        <translation>Editar perfil...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Graphic output:</source>
+        <translation>Salida gráfica:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth</source>
+        <translation>Profundidad</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ceiling</source>
+        <translation>Techo</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lead Tissue</source>
+        <translation>Tejido guía</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CNS O2</source>
+        <translation>CNS O2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add runtime</source>
+        <translation>Añadir runtime</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Pressure diagram</source>
+        <translation>Diagrama de presión</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Clear profile</source>
+        <translation>Borrar perfil</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;OSTC</source>
+        <translation>&amp;OSTC</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Planning</source>
+        <translation>&amp;Planificación</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Load...</source>
+        <translation>&amp;Cargar...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Descargar</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Edit CF...</source>
+        <translation>&amp;Editar CF...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Upload CF</source>
+        <translation>E&amp;nviar CF</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Set Date &amp;&amp; Time</source>
+        <translation>Ajustar fecha y hora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC Date and Time.</source>
+        <translation>Ajustar la fecha y la hora del OSTC.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Simular</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1. Make a time/depth simulation segment.</source>
+        <translation>1. Simular un tramo de tiempo/profundidad.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas &amp;volumes</source>
+        <translation>&amp;Volúmenes de gas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2. Recompute decoplaning from here, and evaluate gas consumptions for each tank.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: You can change gas list and test different runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: In CCR mode, switch to BAILOUT escape runtime, hence &lt;i&gt;Add runtime&lt;/i&gt; will now plot bailout escape decoplaning.</source>
+        <translation>2. Recalcular el plan de descompresión desde aquí y evaluar el consumo de gas de cada botella.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: puede cambiar la lista de gases y probar distintos runtimes.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: en modo CCR se pasa al runtime de escape BAILOUT, así &lt;i&gt;Añadir runtime&lt;/i&gt; dibujará el plan de descompresión de bailout.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Ascent</source>
+        <translation>&amp;Ascenso</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. Simulate an automatic ascent, obeying dynamically recomputed stops and gas changes.</source>
+        <translation>3. Simular un ascenso automático que respeta las paradas y cambios de gas recalculados dinámicamente.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add &amp;runtime</source>
+        <translation>Añadir &amp;runtime</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add instant decoplan runtime to diagram (should be done after a &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Gas Volumes&lt;/i&gt;).</source>
+        <translation>Añadir al diagrama el runtime del plan de deco actual (tras &lt;i&gt;Simular&lt;/i&gt; o &lt;i&gt;Volúmenes de gas&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Clear profile</source>
+        <translation>&amp;Borrar perfil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove all curves from dive profile.</source>
+        <translation>Quitar todas las curvas del perfil de inmersión.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pressure &amp;diagram</source>
+        <translation>&amp;Diagrama de presión</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plot tissues N2+He tensions during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt; in a separated window.</source>
+        <translation>Dibujar las tensiones N2+He de los tejidos durante &lt;i&gt;Simular&lt;/i&gt; o &lt;i&gt;Ascenso&lt;/i&gt; en una ventana aparte.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for new Bathyra and firmware updates.</source>
+        <translation>Buscar nuevas versiones de Bathyra y del firmware.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run script...</source>
+        <translation>Ejecutar script...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run an &lt;i&gt;Bathyra&lt;/i&gt;&apos;s script.</source>
+        <translation>Ejecutar un script de &lt;i&gt;Bathyra&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run all tests...</source>
+        <translation>Ejecutar todas las pruebas...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run all validation tests, and save HTML reports.</source>
+        <translation>Ejecutar todas las pruebas de validación y guardar los informes HTML.</translation>
+    </message>
+</context>
+<context>
+    <name>BathyraApplication</name>
+    <message>
+        <location filename="../../app/application.cpp" line="+37"/>
+        <source>Unhandled exception: %1</source>
+        <comment>Console</comment>
+        <translation>Excepción no controlada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Bathyra_Interface</name>
+    <message>
+        <location filename="../../planner/dive_parameters.cpp" line="+104"/>
+        <source>MOD:%1m, EAD:---, END:---</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MOD:%1m, EAD:%2m, END:%3m</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:%2m, END:%3m</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
+        <translation>Dil:%1/%2, prof. máx. CCR:%3m, EAD:%4m, END:%5m</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---</source>
+        <translation>Dil:%1/%2, prof. máx. CCR:%3m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
+        <translation>HIPOXIA: no se simula con ppO2 &amp;le; 0.15 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2 ration should be in 0 .. 95%</source>
+        <translation>MEZCLA ERRÓNEA: la fracción de N2 debe estar entre 0 y 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: He ration should be in 0 .. 95%</source>
+        <translation>MEZCLA ERRÓNEA: la fracción de He debe estar entre 0 y 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2+He ratio should be less than 100%</source>
+        <translation>MEZCLA ERRÓNEA: N2+He debe ser menor que 100%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NARCOSIS: won&apos;t simulate with ppN2 &amp;ge; 14 bar</source>
+        <translation>NARCOSIS: no se simula con ppN2 &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HPNS: won&apos;t simulate with ppHe &amp;ge; 14 bar</source>
+        <translation>HPNS: no se simula con ppHe &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <source>FAILED</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>No se puede escribir &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <source>Load dive parameters...</source>
+        <translation>Cargar parámetros de inmersión...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <source>Dives params (*.div)</source>
+        <comment>file format</comment>
+        <translation>Parámetros de inmersión (*.div)</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Save all parameters...</source>
+        <comment>Save .div</comment>
+        <translation>Guardar todos los parámetros...</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+62"/>
+        <source>Bathyra help</source>
+        <translation>Ayuda de Bathyra</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - firmware OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;i&gt;Bathyra&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;OSTC&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;OSTC&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;OSTC&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
+        <translation>&lt;i&gt;Bathyra&lt;/i&gt; sirve para:&lt;ul&gt;&lt;li&gt;Experimentar con los parámetros de descompresión de su ordenador &lt;i&gt;OSTC&lt;/i&gt; y entenderlos (modelo, factores de gradiente, profundidad de cambio, etc.).&lt;li&gt;Dibujar perfiles de inmersión simulados y comparar varias configuraciones (mezclas, botellas de deco, setpoints, paradas, etc.).&lt;li&gt;Verificar el &lt;i&gt;OSTC&lt;/i&gt; comparando sus resultados con otros programas de deco.&lt;li&gt;Guardar, editar y restaurar las configuraciones de su &lt;i&gt;OSTC&lt;/i&gt;.&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Bathyra developers - free software, no warranty.</source>
+        <translation>Los desarrolladores de Bathyra - software libre, sin garantía.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <source>Parameters not saved: %1</source>
+        <translation>Parámetros no guardados: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CF menu (15 char max)</name>
+    <message>
+        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <source>unused</source>
+        <translation>sin uso</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start Dive [m]</source>
+        <translation>Inicio inm.[m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Dive [m]</source>
+        <translation>Fin inm. [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Delay [sec]</source>
+        <translation>Retardo fin[s]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power Off [min]</source>
+        <translation>Apagado [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pre-menu [min]</source>
+        <translation>Premenú [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>velocity[m/min]</source>
+        <translation>Velocid[m/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wake-up  [mbar]</source>
+        <translation>Activar [mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>max.Surf.[mbar]</source>
+        <translation>máx.Sup.[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF display [%]</source>
+        <translation>Mostrar GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min. O2 Dis.[%]</source>
+        <translation>O2 mín.most[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive menus[min]</source>
+        <translation>Menús inm[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturate x [%]</source>
+        <translation>Saturación x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Desaturate x[%]</source>
+        <translation>Desaturac. x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NoFly Ratio [%]</source>
+        <translation>Ratio NoFly [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF alarm 1 [%]</source>
+        <translation>Alarma GF 1[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow surf[%]</source>
+        <translation>CNS sup. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deco Offset [m]</source>
+        <translation>Dist. deco [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 low [bar]</source>
+        <translation>ppO2 mín [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 high [bar]</source>
+        <translation>ppO2 máx [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 show [bar]</source>
+        <translation>ppO2 most[bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sampling rate</source>
+        <translation>Frec. muestreo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Temp</source>
+        <translation>Divisor temp.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Decodat</source>
+        <translation>Divisor deco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor GF</source>
+        <translation>Divisor GF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor ppO2</source>
+        <translation>Divisor ppO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Debug</source>
+        <translation>Divisor debug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor CNS</source>
+        <translation>Divisor CNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow dive[%]</source>
+        <translation>CNS inm. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook offset</source>
+        <translation>Despl. bitác.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last Deco at[m]</source>
+        <translation>Últ. deco [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Apnoe [h]</source>
+        <translation>Fin apnea [h]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Batt.Volts</source>
+        <translation>Voltios bat.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF Low [%]</source>
+        <translation>GF bajo [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF High [%]</source>
+        <translation>GF alto [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Battery </source>
+        <translation>Color# batería</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Standard</source>
+        <translation>Color# estándar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Divemask</source>
+        <translation>Color# másc.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Warnings</source>
+        <translation>Color# avisos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divemode secs. </source>
+        <translation>Modo inm. s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adjust fixed SP</source>
+        <translation>Ajustar SP fijo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warn Ceiling</source>
+        <translation>Aviso techo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mix type icons</source>
+        <translation>Iconos mezcla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blink BetterGas</source>
+        <translation>Parp. mejor gas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DepthWarn[mbar]</source>
+        <translation>Aviso pr.[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNS warning [%]</source>
+        <translation>Aviso CNS [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF warning [%]</source>
+        <translation>Aviso GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 warn [bar]</source>
+        <translation>Aviso ppO2[bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vel.warn[m/min]</source>
+        <translation>Aviso v.[m/min]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time offset/day</source>
+        <translation>Ajuste hora/día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show altimeter</source>
+        <translation>Altímetro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Log-Marker</source>
+        <translation>Marcas bitác.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Stopwatch</source>
+        <translation>Cronómetro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShowTissueGraph</source>
+        <translation>Gráf. tejidos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Lead.Tiss.</source>
+        <translation>Tejido guía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShallowStop 1st</source>
+        <translation>Parada som. 1ª</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas switch[min]</source>
+        <translation>Cambio gas[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BottomGas[/min]</source>
+        <translation>Gas fondo[/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AscentGas[/min]</source>
+        <translation>Gas asc. [/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Future TTS[min]</source>
+        <translation>TTS futuro[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cave Bail Alarm</source>
+        <translation>Alarma bail cue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Graph. Velocity</source>
+        <translation>Vel. gráfica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show pSCR ppO2</source>
+        <translation>ppO2 pSCR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR O2 Drop[%]</source>
+        <translation>Caída O2 pSCR%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR lung ratio</source>
+        <translation>pSCR ratio pulm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# inactive</source>
+        <translation>Color# inactivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use safety stop</source>
+        <translation>Parada segurid.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show GF in NDL</source>
+        <translation>GF en NDL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF Low [%]</source>
+        <translation>GF alt. bajo[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF High[%]</source>
+        <translation>GF alt. alto[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow GF change</source>
+        <translation>Permitir cam.GF</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImage</name>
+    <message>
+        <location line="+40"/>
+        <source>No custom function CF%1</source>
+        <translation>No existe la función personalizada CF%1</translation>
+    </message>
+    <message>
+        <location filename="../../device/config_image.cpp" line="+89"/>
+        <source>Configuration image must be %1 bytes, got %2</source>
+        <translation>La imagen de configuración debe tener %1 bytes, recibidos %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>No configuration bank %1</source>
+        <translation>No existe el banco de configuración %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration bank %1 must be %2 bytes, got %3</source>
+        <translation>El banco de configuración %1 debe tener %2 bytes, recibidos %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Configuration image offset %1 out of range</source>
+        <translation>Desplazamiento %1 fuera de la imagen de configuración</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+4"/>
+        <source>value %1, min %2</source>
+        <translation>valor %1, mín %2</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>value %1 %, min %2 %</source>
+        <translation>valor %1 %, mín %2 %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>value %1, max %2 %</source>
+        <translation>valor %1, máx %2 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>value %1, max %2</source>
+        <translation>valor %1, máx %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>EEPROM: bad serial</source>
+        <translation>EEPROM: número de serie erróneo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad firmware version</source>
+        <translation>EEPROM: versión de firmware errónea</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad deco type</source>
+        <translation>EEPROM: tipo de deco erróneo</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad CF settings:</source>
+        <translation>Ajustes de CF erróneos:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Battery: bad min tp %1°C</source>
+        <translation>Batería: temp. mín. errónea %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad max tp %1°C</source>
+        <translation>Batería: temp. máx. errónea %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad min/max tp %1°C %2°C</source>
+        <translation>Batería: temp. mín./máx. errónea %1°C %2°C</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad low %1 volt</source>
+        <translation>Batería: tensión mínima errónea %1 voltios</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad cycle count %1</source>
+        <translation>Batería: número de ciclos erróneo %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad total cycle count %1</source>
+        <translation>Batería: número total de ciclos erróneo %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: no last charge date</source>
+        <translation>Batería: sin fecha de última carga</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Battery: bad last charge date</source>
+        <translation>Batería: fecha de última carga errónea</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad date</source>
+        <translation>Batería: fecha errónea</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
+        <translation>Formato XML no soportado (ni DivingLog ni Shearwater)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
+        <location line="+33"/>
+        <source>Cannot open profile.</source>
+        <translation>No se puede abrir el perfil.</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Unknown file format.</source>
+        <translation>Formato de archivo desconocido.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cannot load profile.</source>
+        <translation>No se puede cargar el perfil.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Unknown save file format</source>
+        <translation>Formato de guardado desconocido</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot save profile.</source>
+        <translation>No se puede guardar el perfil.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <source>Sample time %1 s is not a dive time.</source>
+        <translation>El tiempo de muestra %1 s no es un tiempo de inmersión.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample depth %1 m at %2 s is not a depth.</source>
+        <translation>La profundidad de muestra %1 m a %2 s no es una profundidad.</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Reading DivingLog XML format</source>
+        <translation>Leyendo formato XML de DivingLog</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
+        <translation>Las profundidades del perfil llegan a %1 pero la profundidad máxima de la inmersión es %2 m: el perfil puede estar en pies.</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Reading Shearwater XML format</source>
+        <translation>Leyendo formato XML de Shearwater</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dive starting: %1</source>
+        <translation>Inicio de la inmersión: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Setpoints not recorded.</source>
+        <translation>Setpoints no registrados.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Using SP#1 as SP_low=%1, SP#2 as SP_high=%2</source>
+        <translation> Se usa SP#1 como SP_low=%1, SP#2 como SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Using SP_low=%1, SP_high=%2</source>
+        <translation> Se usa SP_low=%1, SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Recorded ppO2 %1 bar at %2 s is not a ppO2.</source>
+        <translation>La ppO2 registrada %1 bar a %2 s no es una ppO2.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <source>This is a CCR dive.</source>
+        <translation>Es una inmersión CCR.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This is an OC dive.</source>
+        <translation>Es una inmersión OC.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unknown OC/CCR mode.</source>
+        <translation>Modo OC/CCR desconocido.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+160"/>
+        <source>Mix %1 is not a breathable mix.</source>
+        <translation>La mezcla %1 no es respirable.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <source>Setpoint %1 Pa at %2 s is not a setpoint.</source>
+        <translation>El setpoint %1 Pa a %2 s no es un setpoint.</translation>
+    </message>
+</context>
+<context>
+    <name>Decoplan</name>
+    <message>
+        <location filename="../../planner/decoplan.cpp" line="+51"/>
+        <source>GF %1/%2</source>
+        <translation>GF %1/%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bh %1%/%2%</source>
+        <translation>Bh %1%/%2%</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>SP %1</source>
+        <translation>SP %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Gas#%1</source>
+        <translation>Gas#%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>CAMBIO Gas#%1 -&gt; Gas#%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source> at %1m</source>
+        <comment>gaz switch</comment>
+        <translation> a %1m</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>BAILOUT Gas#%1</source>
+        <translation>BAILOUT Gas#%1</translation>
+    </message>
+</context>
+<context>
+    <name>HexImage</name>
+    <message>
+        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <source>Bad HEX format</source>
+        <translation>Formato HEX erróneo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bad HEX checksum</source>
+        <translation>Suma de control HEX errónea</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>BAD HEX address</source>
+        <translation>Dirección HEX ERRÓNEA</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Double write</source>
+        <translation>Escritura doble</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad HEX Segment Address record</source>
+        <translation>Registro HEX Segment Address erróneo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bad HEX Extended Linear Address Record</source>
+        <translation>Registro HEX Extended Linear Address erróneo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad HEX subtype</source>
+        <translation>Subtipo HEX erróneo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1KB loaded (%2% of firmware area)</source>
+        <translation>%1 KB cargados (%2% del área de firmware)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Can&apos;t open HEX file</source>
+        <translation>No se puede abrir el archivo HEX</translation>
+    </message>
+</context>
+<context>
+    <name>OstcProtocol</name>
+    <message>
+        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
+        <source>Downloading OSTC configuration</source>
+        <translation>Descargando la configuración del OSTC</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Can&apos;t validate EEPROM contains</source>
+        <translation>No se puede validar el contenido de la EEPROM</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>CFI...</source>
+        <translation>CFI...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFI done.</source>
+        <translation>CFI hecho.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CFII...</source>
+        <translation>CFII...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFII done.</source>
+        <translation>CFII hecho.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CFIII...</source>
+        <translation>CFIII...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CFIII done.</source>
+        <translation>CFIII hecho.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Uploading OSTC configuration</source>
+        <translation>Enviando la configuración al OSTC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Readback differ</source>
+        <translation>La relectura difiere</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+8"/>
+        <source>Sync failed</source>
+        <translation>Fallo de sincronización</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Screen dumped.</source>
+        <translation>Pantalla capturada.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dump screen failed</source>
+        <translation>Fallo al capturar la pantalla</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+30"/>
+        <source>Write failed</source>
+        <translation>Fallo de escritura</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Bad checksum at 0x%1</source>
+        <translation>Suma de control errónea en 0x%1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Cannot start firmware upgrade</source>
+        <translation>No se puede iniciar la actualización del firmware</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot sync firmware upgrade</source>
+        <translation>No se puede sincronizar la actualización del firmware</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDialog</name>
+    <message>
+        <location filename="../plot_dialog.ui" line="+14"/>
+        <source>Plot</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Save image...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
+</context>
+<context>
+    <name>PlotInterface</name>
+    <message>
+        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <source>Jpeg image</source>
+        <comment>file format</comment>
+        <translation>Imagen JPEG</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG image</source>
+        <comment>file format</comment>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TIFF image</source>
+        <comment>file format</comment>
+        <translation>Imagen TIFF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF file</source>
+        <comment>file format</comment>
+        <translation>Archivo PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG file</source>
+        <comment>file format</comment>
+        <translation>Archivo SVG</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No image file name: &quot;%1&quot;</source>
+        <comment>Save plot as image</comment>
+        <translation>Sin nombre de archivo de imagen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <source>GF_low</source>
+        <comment>Plot label</comment>
+        <translation>GF_low</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF_high</source>
+        <comment>Plot label</comment>
+        <translation>GF_high</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Setpoint:%1</source>
+        <comment>Plot label</comment>
+        <translation>Setpoint:%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+416"/>
+        <location line="+49"/>
+        <source>Gas%1:</source>
+        <comment>Plot label</comment>
+        <translation>Gas%1:</translation>
+    </message>
+    <message>
+        <location line="-265"/>
+        <source>Air</source>
+        <comment>Plot label</comment>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Dive traces</source>
+        <comment>Plot title</comment>
+        <translation>Trazas de inmersión</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tissues plot</source>
+        <comment>Plot title</comment>
+        <translation>Gráfico de tejidos</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Depth [m]</source>
+        <comment>Plot axis</comment>
+        <translation>Profundidad [m]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>time [min]</source>
+        <comment>Plot axis</comment>
+        <translation>tiempo [min]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>P. ambient [absolute, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P. ambiente [absoluta, bar]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>P. tissue [N2+He, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P. tejido [N2+He, bar]</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Surface</source>
+        <comment>Plot label</comment>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>TTS  = %1</source>
+        <comment>Plot label</comment>
+        <translation>TTS  = %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total= %2</source>
+        <comment>Plot label</comment>
+        <translation>Total= %2</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Dump image to...</source>
+        <comment>Save plot as image</comment>
+        <translation>Guardar imagen como...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Saving plot %1</source>
+        <comment>Console</comment>
+        <translation>Guardando el gráfico %1</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOSTC</name>
+    <message>
+        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <source>FAILED: </source>
+        <translation>ERROR: </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+71"/>
+        <source>Connecting %1</source>
+        <translation>Conectando %1</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Reading OSTC %1 done.</source>
+        <translation>Lectura del OSTC %1 terminada.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Programming OSTC %1 done.</source>
+        <translation>Programación del OSTC %1 terminada.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Date and time set to %1</source>
+        <translation>Fecha y hora ajustadas a %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SYNC FAILED</source>
+        <translation>FALLO DE SINCRONIZACIÓN</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>FAILED</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Firmware...</source>
+        <translation>Firmware...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save screen dump...</source>
+        <translation>Guardar captura de pantalla...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)</source>
+        <translation>Imagen PNG (*.png);;Imagen JPEG (*.jpeg;*.jpg);;Imagen TIFF (*.tiff;*.tif)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Loading &apos;%1&apos;</source>
+        <translation>Cargando &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Starting OSTC upgrade...</source>
+        <translation>Iniciando la actualización del OSTC...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OSTC upgrade done. rebooting...</source>
+        <translation>Actualización del OSTC terminada, reiniciando...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPGRADE FAILED</source>
+        <translation>FALLO DE ACTUALIZACIÓN</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <source>Unknown port</source>
+        <translation>Puerto desconocido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to open port</source>
+        <translation>No se puede abrir el puerto</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unable to set COM port config</source>
+        <translation>No se puede configurar el puerto</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <location line="+11"/>
+        <location line="+16"/>
+        <location line="+44"/>
+        <source>Port not open</source>
+        <translation>Puerto no abierto</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>readByte error</source>
+        <translation>Error de readByte</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>readBlock error</source>
+        <translation>Error de readBlock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>writeBlock error</source>
+        <translation>Error de writeBlock</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+4"/>
+        <source>writeByte error</source>
+        <translation>Error de writeByte</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../settings.ui" line="+6"/>
+        <source>Bathyra settings</source>
+        <translation>Ajustes de Bathyra</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Communication port:</source>
+        <translation>Puerto de comunicación:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Serial port of the OSTC; a device path (such as /dev/pts/3) may be typed.</source>
+        <translation>Puerto serie del OSTC; se puede escribir una ruta de dispositivo (como /dev/pts/3).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No serial port found.</source>
+        <translation>No se encontró ningún puerto serie.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Verbose simulations</source>
+        <translation>Simulaciones detalladas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Auto setup of date &amp;&amp; time</source>
+        <translation>Ajuste automático de fecha y hora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>If checked, any configuration upload will also setup date and time.</source>
+        <translation>Si está marcado, cada envío de configuración ajusta también la fecha y la hora.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Border line in deco plan</source>
+        <translation>Bordes en el plan de deco</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Beta features</source>
+        <translation>Funciones beta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Allows also beta features, not fully finished and/ord tested.</source>
+        <translation>Permite también funciones beta, no del todo terminadas o probadas.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Reset all settings</source>
+        <translation>Restablecer todos los ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>Window Title</name>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-262"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <source>Dive profile</source>
+        <translation>Perfil de inmersión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <source>Tissues plot</source>
+        <translation>Gráfico de tejidos</translation>
+    </message>
+</context>
+<context>
+    <name>gas</name>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner::Simulation</name>
+    <message>
+        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+3"/>
+        <location line="+357"/>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="-353"/>
+        <source>ppN2</source>
+        <translation>ppN2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
+        <translation>Descompresión Bühlmann ZH-L16C-1a 2002 estándar:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  saturation factor (CF11) = %1 %</source>
+        <translation>*  factor de saturación (CF11) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  desaturation factor (CF12) = %1 %</source>
+        <translation>*  factor de desaturación (CF12) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:</source>
+        <translation>Descompresión Bühlmann ZH-L16C-1a 2002 con FACTORES DE GRADIENTE:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_low (CF32) = %1 %</source>
+        <translation>*  GF_low (CF32) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_high (CF33) = %1 %</source>
+        <translation>*  GF_high (CF33) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  deco offset (CF16) = %1 m</source>
+        <translation>*  distancia deco (CF16) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  last stop (CF29) = %1 m</source>
+        <translation>*  última parada (CF29) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive started at Pamb = %1 mbar</source>
+        <translation>*  inmersión iniciada a Pamb = %1 mbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive continued at depth = %1 m</source>
+        <translation>*  inmersión continuada a profundidad = %1 m</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>*  Interval with previous dive = %1&apos;</source>
+        <translation>*  Intervalo con la inmersión anterior = %1&apos;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Gas switch delay (CF55) = %1 min</source>
+        <translation>*  Espera en cambio de gas (CF55) = %1 min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CCR mode:</source>
+        <translation>Modo CCR:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Setpoint1: %1</source>
+        <translation>*  Setpoint1: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Diluant Gas#%1 = %2</source>
+        <translation>*  Diluyente Gas#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OC gas list:</source>
+        <translation>Lista de gases OC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  First Gas#%1 = %2</source>
+        <translation>*  Primer Gas#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>*  Bailout Gas#%1 = %2 at %3 m</source>
+        <translation>*  Bailout Gas#%1 = %2 a %3 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Deco Gas#%1 = %2 at %3 m</source>
+        <translation>*  Deco Gas#%1 = %2 a %3 m</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>CAMBIO Gas#%1 -&gt; Gas#%2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>BREAK ON STOP @ %1m</source>
+        <translation>PAUSA EN PARADA @ %1m</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>SWITCH Setpoint %1 -&gt; %2</source>
+        <translation>CAMBIO Setpoint %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>BREAK ON BETTER Gas#%1</source>
+        <translation>PAUSA POR MEJOR Gas#%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BREAK ON SETPOINT</source>
+        <translation>PAUSA EN SETPOINT</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>CCR Runtime</source>
+        <translation>Runtime CCR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+136"/>
+        <source>OC Runtime</source>
+        <translation>Runtime OC</translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <source>Future TTS</source>
+        <translation>TTS futuro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Future RT </source>
+        <translation>RT futuro </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDL</source>
+        <translation>NDL</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Deco:</source>
+        <comment>Console</comment>
+        <translation>Deco:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>DESCENT DONE</source>
+        <translation>DESCENSO TERMINADO</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>STOP</source>
+        <translation>PARADA</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ASCENT DONE</source>
+        <translation>ASCENSO TERMINADO</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>NoFly</source>
+        <translation>NoFly</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Desat</source>
+        <translation>Desat</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Already surfaced: no more gas consumation</source>
+        <translation>Ya en superficie: no hay más consumo de gas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BAIL-OUT Runtime</source>
+        <translation>Runtime BAIL-OUT</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Max depth                     = %1 m</source>
+        <translation>Profundidad máx.              = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average before ascent     = %1 m</source>
+        <translation>Media antes del ascenso   = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time before ascent            = %1 min</source>
+        <translation>Tiempo antes del ascenso      = %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bottom gas consumption (CF56) = %1 l/min</source>
+        <translation>Consumo en el fondo (CF56)    = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ascent gas consumption (CF57) = %1 l/min</source>
+        <translation>Consumo en el ascenso (CF57)  = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+</context>
+</TS>

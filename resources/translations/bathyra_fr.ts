@@ -1,0 +1,2268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Bathyra</name>
+    <message>
+        <location filename="../bathyra.ui" line="+14"/>
+        <source>Bathyra</source>
+        <translation>Bathyra</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Load...</source>
+        <translation>Charger...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1932"/>
+        <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
+        <translation>Charger tous les paramètres du modèle et de la plongée depuis un fichier *.div.&lt;br&gt;[Ctrl+L]</translation>
+    </message>
+    <message>
+        <location line="-1925"/>
+        <source>Save...</source>
+        <translation>Enregistrer...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1936"/>
+        <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
+        <translation>Enregistrer tous les paramètres du modèle et de la plongée dans un fichier *.div.&lt;br&gt;[Ctrl+S]</translation>
+    </message>
+    <message>
+        <location line="-1929"/>
+        <source>Download</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1956"/>
+        <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
+        <translation>Lire la configuration (texte perso, modèle, gaz, setpoints et toutes les CF) depuis l&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1949"/>
+        <source>Edit CF...</source>
+        <translation>Éditer CF...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1957"/>
+        <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
+        <translation>Éditer le texte perso et toutes les &lt;i&gt;fonctions personnalisées&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="-1950"/>
+        <source>Upload CF</source>
+        <translation>Écrire CF</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1958"/>
+        <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
+        <translation>Écrire la configuration (texte perso, modèle, gaz, setpoints et toutes les CF) dans l&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1951"/>
+        <source> Screen Dump</source>
+        <translation> Capture écran</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download a copy of OSTC screen, and save to disk.</source>
+        <translation>Lire une copie de l&apos;écran de l&apos;OSTC et l&apos;enregistrer sur le disque.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade OSTC firmware.</source>
+        <translation>Mettre à jour le firmware de l&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC date and time to your computer&apos;s time.</source>
+        <translation>Régler la date et l&apos;heure de l&apos;OSTC sur l&apos;heure de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+1849"/>
+        <source>Settings...</source>
+        <translation>Paramètres...</translation>
+    </message>
+    <message>
+        <location line="-1842"/>
+        <location line="+1950"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="-1947"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+1945"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="-1938"/>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Decompression Model:</source>
+        <translation>Modèle de décompression :</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Bühlmann</source>
+        <translation>Bühlmann</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sat:</source>
+        <translation>Sat. :</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <location line="+42"/>
+        <location line="+35"/>
+        <location line="+106"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-685"/>
+        <source>Saturation multiplier (CF11).</source>
+        <translation>Facteur de saturation (CF11).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Desat:</source>
+        <translation>Désat. :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Desaturation multiplier (CF12).</source>
+        <translation>Facteur de désaturation (CF12).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gradient Factor</source>
+        <translation>Facteur de gradient</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Low:</source>
+        <translation>Bas :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor low (CF32).</source>
+        <translation>Facteur de gradient bas (CF32).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>High:</source>
+        <translation>Haut :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor high (CF33).</source>
+        <translation>Facteur de gradient haut (CF33).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>OC</source>
+        <translation>OC</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>CCR</source>
+        <translation>CCR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas List:</source>
+        <translation>Liste des gaz :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas 1</source>
+        <translation>Gaz 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+114"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>O2:</source>
+        <translation>O2 :</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>He:</source>
+        <translation>He :</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>at</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <location line="-422"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+262"/>
+        <location line="+35"/>
+        <location line="+306"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="-1040"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>MOD: 66m, EAD: ---, END: ---</source>
+        <translation>MOD : 66m, EAD : ---, END : ---</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <source>Gas 2</source>
+        <translation>Gaz 2</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 3</source>
+        <translation>Gaz 3</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 4</source>
+        <translation>Gaz 4</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 5</source>
+        <translation>Gaz 5</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas switch delay:</source>
+        <translation>Délai changement gaz :</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+293"/>
+        <location line="+172"/>
+        <location line="+73"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="-535"/>
+        <location line="+293"/>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <location line="-290"/>
+        <source>Time to wait at a gas switch (CF55).</source>
+        <translation>Temps d&apos;attente lors d&apos;un changement de gaz (CF55).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CCR Setpoints:</source>
+        <translation>Setpoints CCR :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>SP1:</source>
+        <translation>SP1 :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+35"/>
+        <location line="+35"/>
+        <location line="+195"/>
+        <source> bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <location line="-255"/>
+        <source>SP2:</source>
+        <translation>SP2 :</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>SP3:</source>
+        <translation>SP3 :</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Adjust fixed SP (CF39)</source>
+        <translation>Ajuster SP fixe (CF39)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dil 21/00, MOD: 40m, EAD: ---, END: ---</source>
+        <translation>Dil 21/00, MOD : 40m, EAD : ---, END : ---</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Other OSTC dive settings:</source>
+        <translation>Autres réglages de plongée OSTC :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Deco offset:</source>
+        <translation>Décalage déco :</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Deco distance (CF16).</source>
+        <translation>Décalage de déco (CF16).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Last stop:</source>
+        <translation>Dernier palier :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth of the last stop (CF29).</source>
+        <translation>Profondeur du dernier palier (CF29).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Future TTS:</source>
+        <translation>TTS futur :</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Time to surface after staying this much longer (CF58).</source>
+        <translation>Temps de remontée si l&apos;on reste ce temps de plus (CF58).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2 max:</source>
+        <translation>ppO2 max :</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Highest ppO2 of a gas, used for its MOD (CF18).</source>
+        <translation>ppO2 maximale d&apos;un gaz, utilisée pour sa MOD (CF18).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom gas:</source>
+        <translation>Conso. fond :</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <source> l/min</source>
+        <translation> l/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Gas usage at the bottom (CF56).</source>
+        <translation>Consommation de gaz au fond (CF56).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent gas:</source>
+        <translation>Conso. remontée :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas usage during the ascent (CF57).</source>
+        <translation>Consommation de gaz pendant la remontée (CF57).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Shallowest stop first (CF54)</source>
+        <translation>Palier le moins profond d&apos;abord (CF54)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Dive planning:</source>
+        <translation>Planification de plongée :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Interval:</source>
+        <translation>Intervalle :</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Reset</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Surface interval before this dive; &lt;i&gt;Reset&lt;/i&gt; starts a new dive.</source>
+        <translation>Intervalle de surface avant cette plongée ; &lt;i&gt;Nouvelle&lt;/i&gt; commence une nouvelle plongée.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Surface:</source>
+        <translation>Surface :</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> mbar</source>
+        <translation> mbar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Atmospheric pressure at the surface.</source>
+        <translation>Pression atmosphérique en surface.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom time:</source>
+        <translation>Temps au fond :</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Depth:</source>
+        <translation>Profondeur :</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Ascent:</source>
+        <translation>Remontée :</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ascent speed.</source>
+        <translation>Vitesse de remontée.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Replay mode</source>
+        <translation>Mode relecture</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Simulate</source>
+        <translation>Simuler</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gas volumes</source>
+        <translation>Volumes de gaz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent</source>
+        <translation>Remontée</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replay dive</source>
+        <translation>Rejouer la plongée</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Break on stops</source>
+        <translation>Pause aux paliers</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas switches</source>
+        <translation>Changements de gaz</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on gas switch</source>
+        <translation>Pause au changement de gaz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Setpoint changes</source>
+        <translation>Changements de setpoint</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on setpoint change</source>
+        <translation>Pause au changement de setpoint</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Recorded ppO2</source>
+        <translation>ppO2 enregistrée</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Edit profile...</source>
+        <translation>Éditer le profil...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Graphic output:</source>
+        <translation>Sortie graphique :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth</source>
+        <translation>Profondeur</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ceiling</source>
+        <translation>Plafond</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop</source>
+        <translation>Palier</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lead Tissue</source>
+        <translation>Tissu directeur</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CNS O2</source>
+        <translation>CNS O2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add runtime</source>
+        <translation>Ajouter le runtime</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Pressure diagram</source>
+        <translation>Diagramme de pression</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Clear profile</source>
+        <translation>Effacer le profil</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;OSTC</source>
+        <translation>&amp;OSTC</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Planning</source>
+        <translation>&amp;Planification</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Load...</source>
+        <translation>&amp;Charger...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Edit CF...</source>
+        <translation>É&amp;diter CF...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Upload CF</source>
+        <translation>É&amp;crire CF</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Set Date &amp;&amp; Time</source>
+        <translation>Régler date et heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC Date and Time.</source>
+        <translation>Régler la date et l&apos;heure de l&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Simuler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1. Make a time/depth simulation segment.</source>
+        <translation>1. Simuler un segment temps/profondeur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas &amp;volumes</source>
+        <translation>&amp;Volumes de gaz</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2. Recompute decoplaning from here, and evaluate gas consumptions for each tank.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: You can change gas list and test different runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: In CCR mode, switch to BAILOUT escape runtime, hence &lt;i&gt;Add runtime&lt;/i&gt; will now plot bailout escape decoplaning.</source>
+        <translation>2. Recalculer le plan de déco à partir d&apos;ici et évaluer la consommation de chaque bloc.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt; : vous pouvez changer la liste des gaz et tester différents runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt; : en mode CCR, bascule sur le runtime de secours BAILOUT ; &lt;i&gt;Ajouter le runtime&lt;/i&gt; tracera alors le plan de déco en bailout.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Ascent</source>
+        <translation>&amp;Remontée</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. Simulate an automatic ascent, obeying dynamically recomputed stops and gas changes.</source>
+        <translation>3. Simuler une remontée automatique qui respecte les paliers et changements de gaz recalculés en continu.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add &amp;runtime</source>
+        <translation>Ajouter le &amp;runtime</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add instant decoplan runtime to diagram (should be done after a &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Gas Volumes&lt;/i&gt;).</source>
+        <translation>Ajouter au diagramme le runtime du plan de déco actuel (après &lt;i&gt;Simuler&lt;/i&gt; ou &lt;i&gt;Volumes de gaz&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Clear profile</source>
+        <translation>&amp;Effacer le profil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove all curves from dive profile.</source>
+        <translation>Retirer toutes les courbes du profil de plongée.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pressure &amp;diagram</source>
+        <translation>&amp;Diagramme de pression</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plot tissues N2+He tensions during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt; in a separated window.</source>
+        <translation>Tracer les tensions N2+He des tissus pendant &lt;i&gt;Simuler&lt;/i&gt; ou &lt;i&gt;Remontée&lt;/i&gt; dans une fenêtre séparée.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for new Bathyra and firmware updates.</source>
+        <translation>Rechercher de nouvelles versions de Bathyra et du firmware.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run script...</source>
+        <translation>Exécuter un script...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run an &lt;i&gt;Bathyra&lt;/i&gt;&apos;s script.</source>
+        <translation>Exécuter un script &lt;i&gt;Bathyra&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run all tests...</source>
+        <translation>Exécuter tous les tests...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run all validation tests, and save HTML reports.</source>
+        <translation>Exécuter tous les tests de validation et enregistrer les rapports HTML.</translation>
+    </message>
+</context>
+<context>
+    <name>BathyraApplication</name>
+    <message>
+        <location filename="../../app/application.cpp" line="+37"/>
+        <source>Unhandled exception: %1</source>
+        <comment>Console</comment>
+        <translation>Exception non traitée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Bathyra_Interface</name>
+    <message>
+        <location filename="../../planner/dive_parameters.cpp" line="+104"/>
+        <source>MOD:%1m, EAD:---, END:---</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MOD:%1m, EAD:%2m, END:%3m</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:%2m, END:%3m</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
+        <translation>Dil:%1/%2, prof. max CCR:%3m, EAD:%4m, END:%5m</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---</source>
+        <translation>Dil:%1/%2, prof. max CCR:%3m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
+        <translation>HYPOXIE : pas de simulation avec ppO2 &amp;le; 0.15 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2 ration should be in 0 .. 95%</source>
+        <translation>MÉLANGE INVALIDE : la fraction de N2 doit être entre 0 et 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: He ration should be in 0 .. 95%</source>
+        <translation>MÉLANGE INVALIDE : la fraction de He doit être entre 0 et 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2+He ratio should be less than 100%</source>
+        <translation>MÉLANGE INVALIDE : N2+He doit être inférieur à 100%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NARCOSIS: won&apos;t simulate with ppN2 &amp;ge; 14 bar</source>
+        <translation>NARCOSE : pas de simulation avec ppN2 &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HPNS: won&apos;t simulate with ppHe &amp;ge; 14 bar</source>
+        <translation>HPNS : pas de simulation avec ppHe &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <source>FAILED</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>Impossible d&apos;écrire &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <source>Load dive parameters...</source>
+        <translation>Charger les paramètres de plongée...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <source>Dives params (*.div)</source>
+        <comment>file format</comment>
+        <translation>Paramètres de plongée (*.div)</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Save all parameters...</source>
+        <comment>Save .div</comment>
+        <translation>Enregistrer tous les paramètres...</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+62"/>
+        <source>Bathyra help</source>
+        <translation>Aide de Bathyra</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - firmware OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;i&gt;Bathyra&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;OSTC&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;OSTC&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;OSTC&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
+        <translation>&lt;i&gt;Bathyra&lt;/i&gt; sert à :&lt;ul&gt;&lt;li&gt;Explorer et comprendre les paramètres de décompression de votre ordinateur &lt;i&gt;OSTC&lt;/i&gt; (modèle, facteurs de gradient, profondeur de changement, etc.).&lt;li&gt;Tracer des profils de plongée simulés et comparer plusieurs configurations (mélanges, blocs de déco, setpoints, paliers, etc.).&lt;li&gt;Vérifier l&apos;&lt;i&gt;OSTC&lt;/i&gt; en comparant ses résultats à d&apos;autres logiciels de déco.&lt;li&gt;Sauvegarder, éditer et restaurer les configurations de votre &lt;i&gt;OSTC&lt;/i&gt;.&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Bathyra developers - free software, no warranty.</source>
+        <translation>Les développeurs de Bathyra - logiciel libre, sans garantie.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <source>Parameters not saved: %1</source>
+        <translation>Paramètres non enregistrés : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CF menu (15 char max)</name>
+    <message>
+        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <source>unused</source>
+        <translation>inutilisé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start Dive [m]</source>
+        <translation>Début plg. [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Dive [m]</source>
+        <translation>Fin plongée [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Delay [sec]</source>
+        <translation>Délai fin [s]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power Off [min]</source>
+        <translation>Extinction[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pre-menu [min]</source>
+        <translation>Pré-menu [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>velocity[m/min]</source>
+        <translation>Vitesse[m/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wake-up  [mbar]</source>
+        <translation>Réveil [mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>max.Surf.[mbar]</source>
+        <translation>max.Surf.[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF display [%]</source>
+        <translation>Affich. GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min. O2 Dis.[%]</source>
+        <translation>O2 min aff.[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive menus[min]</source>
+        <translation>Menus plg[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturate x [%]</source>
+        <translation>Saturation x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Desaturate x[%]</source>
+        <translation>Désaturat. x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NoFly Ratio [%]</source>
+        <translation>Ratio NoFly [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF alarm 1 [%]</source>
+        <translation>Alarme GF 1 [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow surf[%]</source>
+        <translation>CNS surf. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deco Offset [m]</source>
+        <translation>Décal. déco [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 low [bar]</source>
+        <translation>ppO2 bas [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 high [bar]</source>
+        <translation>ppO2 haut [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 show [bar]</source>
+        <translation>ppO2 aff. [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sampling rate</source>
+        <translation>Fréq. échant.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Temp</source>
+        <translation>Diviseur temp.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Decodat</source>
+        <translation>Diviseur déco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor GF</source>
+        <translation>Diviseur GF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor ppO2</source>
+        <translation>Diviseur ppO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Debug</source>
+        <translation>Diviseur debug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor CNS</source>
+        <translation>Diviseur CNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow dive[%]</source>
+        <translation>CNS plongée[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook offset</source>
+        <translation>Décal. carnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last Deco at[m]</source>
+        <translation>Dern. déco [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Apnoe [h]</source>
+        <translation>Fin apnée [h]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Batt.Volts</source>
+        <translation>Tension batt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF Low [%]</source>
+        <translation>GF bas [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF High [%]</source>
+        <translation>GF haut [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Battery </source>
+        <translation>Coul.# batterie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Standard</source>
+        <translation>Coul.# standard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Divemask</source>
+        <translation>Coul.# masque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Warnings</source>
+        <translation>Coul.# alertes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divemode secs. </source>
+        <translation>Mode plg. s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adjust fixed SP</source>
+        <translation>Ajust. SP fixe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warn Ceiling</source>
+        <translation>Alerte plafond</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mix type icons</source>
+        <translation>Icônes mélange</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blink BetterGas</source>
+        <translation>Clign. meil.gaz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DepthWarn[mbar]</source>
+        <translation>Alerte pr[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNS warning [%]</source>
+        <translation>Alerte CNS [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF warning [%]</source>
+        <translation>Alerte GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 warn [bar]</source>
+        <translation>Alerte O2 [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vel.warn[m/min]</source>
+        <translation>Alerte v[m/min]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time offset/day</source>
+        <translation>Corr. heure/j</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show altimeter</source>
+        <translation>Altimètre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Log-Marker</source>
+        <translation>Marques carnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Stopwatch</source>
+        <translation>Chronomètre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShowTissueGraph</source>
+        <translation>Graph. tissus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Lead.Tiss.</source>
+        <translation>Tissu directeur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShallowStop 1st</source>
+        <translation>Palier haut 1er</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas switch[min]</source>
+        <translation>Chgt. gaz [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BottomGas[/min]</source>
+        <translation>Gaz fond [/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AscentGas[/min]</source>
+        <translation>Gaz rem. [/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Future TTS[min]</source>
+        <translation>TTS futur [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cave Bail Alarm</source>
+        <translation>Alarme bail gr.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Graph. Velocity</source>
+        <translation>Vitesse graph.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show pSCR ppO2</source>
+        <translation>ppO2 pSCR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR O2 Drop[%]</source>
+        <translation>Chute O2 pSCR%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR lung ratio</source>
+        <translation>pSCR ratio poum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# inactive</source>
+        <translation>Coul.# inactif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use safety stop</source>
+        <translation>Palier sécurité</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show GF in NDL</source>
+        <translation>GF en NDL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF Low [%]</source>
+        <translation>GF alt. bas [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF High[%]</source>
+        <translation>GF alt. haut[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow GF change</source>
+        <translation>Chgt. GF permis</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImage</name>
+    <message>
+        <location line="+40"/>
+        <source>No custom function CF%1</source>
+        <translation>Pas de fonction personnalisée CF%1</translation>
+    </message>
+    <message>
+        <location filename="../../device/config_image.cpp" line="+89"/>
+        <source>Configuration image must be %1 bytes, got %2</source>
+        <translation>L&apos;image de configuration doit faire %1 octets, reçu %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>No configuration bank %1</source>
+        <translation>Pas de banque de configuration %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration bank %1 must be %2 bytes, got %3</source>
+        <translation>La banque de configuration %1 doit faire %2 octets, reçu %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Configuration image offset %1 out of range</source>
+        <translation>Décalage %1 hors de l&apos;image de configuration</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+4"/>
+        <source>value %1, min %2</source>
+        <translation>valeur %1, min %2</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>value %1 %, min %2 %</source>
+        <translation>valeur %1 %, min %2 %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>value %1, max %2 %</source>
+        <translation>valeur %1, max %2 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>value %1, max %2</source>
+        <translation>valeur %1, max %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>EEPROM: bad serial</source>
+        <translation>EEPROM : numéro de série invalide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad firmware version</source>
+        <translation>EEPROM : version de firmware invalide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad deco type</source>
+        <translation>EEPROM : type de déco invalide</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad CF settings:</source>
+        <translation>Réglages CF invalides :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Battery: bad min tp %1°C</source>
+        <translation>Batterie : temp. min invalide %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad max tp %1°C</source>
+        <translation>Batterie : temp. max invalide %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad min/max tp %1°C %2°C</source>
+        <translation>Batterie : temp. min/max invalide %1°C %2°C</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad low %1 volt</source>
+        <translation>Batterie : tension basse invalide %1 volt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad cycle count %1</source>
+        <translation>Batterie : nombre de cycles invalide %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad total cycle count %1</source>
+        <translation>Batterie : nombre total de cycles invalide %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: no last charge date</source>
+        <translation>Batterie : pas de date de dernière charge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Battery: bad last charge date</source>
+        <translation>Batterie : date de dernière charge invalide</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad date</source>
+        <translation>Batterie : date invalide</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
+        <translation>Format XML non pris en charge (ni DivingLog ni Shearwater)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
+        <location line="+33"/>
+        <source>Cannot open profile.</source>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Unknown file format.</source>
+        <translation>Format de fichier inconnu.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cannot load profile.</source>
+        <translation>Impossible de charger le profil.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Unknown save file format</source>
+        <translation>Format d&apos;enregistrement inconnu</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot save profile.</source>
+        <translation>Impossible d&apos;enregistrer le profil.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <source>Sample time %1 s is not a dive time.</source>
+        <translation>Le temps d&apos;échantillon %1 s n&apos;est pas un temps de plongée.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample depth %1 m at %2 s is not a depth.</source>
+        <translation>La profondeur d&apos;échantillon %1 m à %2 s n&apos;est pas une profondeur.</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Reading DivingLog XML format</source>
+        <translation>Lecture du format XML DivingLog</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
+        <translation>Les profondeurs du profil atteignent %1 mais la profondeur maximale de la plongée est %2 m : le profil est peut-être en pieds.</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Reading Shearwater XML format</source>
+        <translation>Lecture du format XML Shearwater</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dive starting: %1</source>
+        <translation>Début de la plongée : %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Setpoints not recorded.</source>
+        <translation>Setpoints non enregistrés.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Using SP#1 as SP_low=%1, SP#2 as SP_high=%2</source>
+        <translation> SP#1 utilisé comme SP_low=%1, SP#2 comme SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Using SP_low=%1, SP_high=%2</source>
+        <translation> Utilisation de SP_low=%1, SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Recorded ppO2 %1 bar at %2 s is not a ppO2.</source>
+        <translation>La ppO2 enregistrée %1 bar à %2 s n&apos;est pas une ppO2.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <source>This is a CCR dive.</source>
+        <translation>C&apos;est une plongée CCR.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This is an OC dive.</source>
+        <translation>C&apos;est une plongée OC.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unknown OC/CCR mode.</source>
+        <translation>Mode OC/CCR inconnu.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+160"/>
+        <source>Mix %1 is not a breathable mix.</source>
+        <translation>Le mélange %1 n&apos;est pas respirable.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <source>Setpoint %1 Pa at %2 s is not a setpoint.</source>
+        <translation>Le setpoint %1 Pa à %2 s n&apos;est pas un setpoint.</translation>
+    </message>
+</context>
+<context>
+    <name>Decoplan</name>
+    <message>
+        <location filename="../../planner/decoplan.cpp" line="+51"/>
+        <source>GF %1/%2</source>
+        <translation>GF %1/%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bh %1%/%2%</source>
+        <translation>Bh %1%/%2%</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>SP %1</source>
+        <translation>SP %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Gas#%1</source>
+        <translation>Gaz#%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>CHANGEMENT Gaz#%1 -&gt; Gaz#%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source> at %1m</source>
+        <comment>gaz switch</comment>
+        <translation> à %1m</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>BAILOUT Gas#%1</source>
+        <translation>BAILOUT Gaz#%1</translation>
+    </message>
+</context>
+<context>
+    <name>HexImage</name>
+    <message>
+        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <source>Bad HEX format</source>
+        <translation>Format HEX invalide</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bad HEX checksum</source>
+        <translation>Somme de contrôle HEX invalide</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>BAD HEX address</source>
+        <translation>Adresse HEX INVALIDE</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Double write</source>
+        <translation>Écriture en double</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad HEX Segment Address record</source>
+        <translation>Enregistrement HEX Segment Address invalide</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bad HEX Extended Linear Address Record</source>
+        <translation>Enregistrement HEX Extended Linear Address invalide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad HEX subtype</source>
+        <translation>Sous-type HEX invalide</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1KB loaded (%2% of firmware area)</source>
+        <translation>%1 Ko chargés (%2% de la zone firmware)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Can&apos;t open HEX file</source>
+        <translation>Impossible d&apos;ouvrir le fichier HEX</translation>
+    </message>
+</context>
+<context>
+    <name>OstcProtocol</name>
+    <message>
+        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
+        <source>Downloading OSTC configuration</source>
+        <translation>Lecture de la configuration OSTC</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Can&apos;t validate EEPROM contains</source>
+        <translation>Impossible de valider le contenu de l&apos;EEPROM</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>CFI...</source>
+        <translation>CFI...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFI done.</source>
+        <translation>CFI terminé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CFII...</source>
+        <translation>CFII...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFII done.</source>
+        <translation>CFII terminé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CFIII...</source>
+        <translation>CFIII...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CFIII done.</source>
+        <translation>CFIII terminé.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Uploading OSTC configuration</source>
+        <translation>Écriture de la configuration OSTC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Readback differ</source>
+        <translation>La relecture diffère</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+8"/>
+        <source>Sync failed</source>
+        <translation>Échec de synchronisation</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Screen dumped.</source>
+        <translation>Écran copié.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dump screen failed</source>
+        <translation>Échec de la copie d&apos;écran</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+30"/>
+        <source>Write failed</source>
+        <translation>Échec d&apos;écriture</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Bad checksum at 0x%1</source>
+        <translation>Somme de contrôle invalide à 0x%1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Cannot start firmware upgrade</source>
+        <translation>Impossible de démarrer la mise à jour du firmware</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot sync firmware upgrade</source>
+        <translation>Impossible de synchroniser la mise à jour du firmware</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDialog</name>
+    <message>
+        <location filename="../plot_dialog.ui" line="+14"/>
+        <source>Plot</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Save image...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+</context>
+<context>
+    <name>PlotInterface</name>
+    <message>
+        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <source>Jpeg image</source>
+        <comment>file format</comment>
+        <translation>Image JPEG</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG image</source>
+        <comment>file format</comment>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TIFF image</source>
+        <comment>file format</comment>
+        <translation>Image TIFF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF file</source>
+        <comment>file format</comment>
+        <translation>Fichier PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG file</source>
+        <comment>file format</comment>
+        <translation>Fichier SVG</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No image file name: &quot;%1&quot;</source>
+        <comment>Save plot as image</comment>
+        <translation>Pas de nom de fichier image : &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <source>GF_low</source>
+        <comment>Plot label</comment>
+        <translation>GF_low</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF_high</source>
+        <comment>Plot label</comment>
+        <translation>GF_high</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Setpoint:%1</source>
+        <comment>Plot label</comment>
+        <translation>Setpoint :%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+416"/>
+        <location line="+49"/>
+        <source>Gas%1:</source>
+        <comment>Plot label</comment>
+        <translation>Gaz%1 :</translation>
+    </message>
+    <message>
+        <location line="-265"/>
+        <source>Air</source>
+        <comment>Plot label</comment>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Dive traces</source>
+        <comment>Plot title</comment>
+        <translation>Tracés de plongée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tissues plot</source>
+        <comment>Plot title</comment>
+        <translation>Graphique des tissus</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Depth [m]</source>
+        <comment>Plot axis</comment>
+        <translation>Profondeur [m]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>time [min]</source>
+        <comment>Plot axis</comment>
+        <translation>temps [min]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>P. ambient [absolute, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P. ambiante [absolue, bar]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>P. tissue [N2+He, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P. tissu [N2+He, bar]</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Surface</source>
+        <comment>Plot label</comment>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>TTS  = %1</source>
+        <comment>Plot label</comment>
+        <translation>TTS  = %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total= %2</source>
+        <comment>Plot label</comment>
+        <translation>Total= %2</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Dump image to...</source>
+        <comment>Save plot as image</comment>
+        <translation>Enregistrer l&apos;image sous...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Saving plot %1</source>
+        <comment>Console</comment>
+        <translation>Enregistrement du graphique %1</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOSTC</name>
+    <message>
+        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <source>FAILED: </source>
+        <translation>ÉCHEC : </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+71"/>
+        <source>Connecting %1</source>
+        <translation>Connexion à %1</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Reading OSTC %1 done.</source>
+        <translation>Lecture de l&apos;OSTC %1 terminée.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Programming OSTC %1 done.</source>
+        <translation>Programmation de l&apos;OSTC %1 terminée.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Date and time set to %1</source>
+        <translation>Date et heure réglées sur %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SYNC FAILED</source>
+        <translation>ÉCHEC DE SYNCHRONISATION</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>FAILED</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Firmware...</source>
+        <translation>Firmware...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save screen dump...</source>
+        <translation>Enregistrer la copie d&apos;écran...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)</source>
+        <translation>Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Loading &apos;%1&apos;</source>
+        <translation>Chargement de &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Starting OSTC upgrade...</source>
+        <translation>Démarrage de la mise à jour de l&apos;OSTC...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OSTC upgrade done. rebooting...</source>
+        <translation>Mise à jour de l&apos;OSTC terminée, redémarrage...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPGRADE FAILED</source>
+        <translation>ÉCHEC DE LA MISE À JOUR</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <source>Unknown port</source>
+        <translation>Port inconnu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to open port</source>
+        <translation>Impossible d&apos;ouvrir le port</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unable to set COM port config</source>
+        <translation>Impossible de configurer le port</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <location line="+11"/>
+        <location line="+16"/>
+        <location line="+44"/>
+        <source>Port not open</source>
+        <translation>Port non ouvert</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>readByte error</source>
+        <translation>Erreur readByte</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>readBlock error</source>
+        <translation>Erreur readBlock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>writeBlock error</source>
+        <translation>Erreur writeBlock</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+4"/>
+        <source>writeByte error</source>
+        <translation>Erreur writeByte</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../settings.ui" line="+6"/>
+        <source>Bathyra settings</source>
+        <translation>Paramètres de Bathyra</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Communication port:</source>
+        <translation>Port de communication :</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Serial port of the OSTC; a device path (such as /dev/pts/3) may be typed.</source>
+        <translation>Port série de l&apos;OSTC ; un chemin de périphérique (comme /dev/pts/3) peut être saisi.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No serial port found.</source>
+        <translation>Aucun port série trouvé.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Verbose simulations</source>
+        <translation>Simulations détaillées</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Auto setup of date &amp;&amp; time</source>
+        <translation>Réglage auto de la date et l&apos;heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>If checked, any configuration upload will also setup date and time.</source>
+        <translation>Si coché, chaque écriture de la configuration règle aussi la date et l&apos;heure.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Border line in deco plan</source>
+        <translation>Bordures dans le plan de déco</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Beta features</source>
+        <translation>Fonctions bêta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Allows also beta features, not fully finished and/ord tested.</source>
+        <translation>Autorise aussi les fonctions bêta, pas entièrement terminées ou testées.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Reset all settings</source>
+        <translation>Réinitialiser tous les paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>Window Title</name>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-262"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <source>Dive profile</source>
+        <translation>Profil de plongée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <source>Tissues plot</source>
+        <translation>Graphique des tissus</translation>
+    </message>
+</context>
+<context>
+    <name>gas</name>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+</context>
+<context>
+    <name>planner::Simulation</name>
+    <message>
+        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+3"/>
+        <location line="+357"/>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="-353"/>
+        <source>ppN2</source>
+        <translation>ppN2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
+        <translation>Décompression Bühlmann ZH-L16C-1a 2002 standard :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  saturation factor (CF11) = %1 %</source>
+        <translation>*  facteur de saturation (CF11) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  desaturation factor (CF12) = %1 %</source>
+        <translation>*  facteur de désaturation (CF12) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:</source>
+        <translation>Décompression Bühlmann ZH-L16C-1a 2002 avec FACTEURS DE GRADIENT :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_low (CF32) = %1 %</source>
+        <translation>*  GF_low (CF32) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_high (CF33) = %1 %</source>
+        <translation>*  GF_high (CF33) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  deco offset (CF16) = %1 m</source>
+        <translation>*  décalage déco (CF16) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  last stop (CF29) = %1 m</source>
+        <translation>*  dernier palier (CF29) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive started at Pamb = %1 mbar</source>
+        <translation>*  plongée commencée à Pamb = %1 mbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive continued at depth = %1 m</source>
+        <translation>*  plongée poursuivie à la profondeur = %1 m</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>*  Interval with previous dive = %1&apos;</source>
+        <translation>*  Intervalle avec la plongée précédente = %1&apos;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Gas switch delay (CF55) = %1 min</source>
+        <translation>*  Délai de changement de gaz (CF55) = %1 min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CCR mode:</source>
+        <translation>Mode CCR :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Setpoint1: %1</source>
+        <translation>*  Setpoint1 : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Diluant Gas#%1 = %2</source>
+        <translation>*  Diluant Gaz#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OC gas list:</source>
+        <translation>Liste des gaz OC :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  First Gas#%1 = %2</source>
+        <translation>*  Premier Gaz#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>*  Bailout Gas#%1 = %2 at %3 m</source>
+        <translation>*  Bailout Gaz#%1 = %2 à %3 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Deco Gas#%1 = %2 at %3 m</source>
+        <translation>*  Déco Gaz#%1 = %2 à %3 m</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>CHANGEMENT Gaz#%1 -&gt; Gaz#%2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>BREAK ON STOP @ %1m</source>
+        <translation>PAUSE AU PALIER @ %1m</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>SWITCH Setpoint %1 -&gt; %2</source>
+        <translation>CHANGEMENT Setpoint %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>BREAK ON BETTER Gas#%1</source>
+        <translation>PAUSE POUR MEILLEUR Gaz#%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BREAK ON SETPOINT</source>
+        <translation>PAUSE AU SETPOINT</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>CCR Runtime</source>
+        <translation>Runtime CCR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+136"/>
+        <source>OC Runtime</source>
+        <translation>Runtime OC</translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <source>Future TTS</source>
+        <translation>TTS futur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Future RT </source>
+        <translation>RT futur </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDL</source>
+        <translation>NDL</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Deco:</source>
+        <comment>Console</comment>
+        <translation>Déco :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>DESCENT DONE</source>
+        <translation>DESCENTE TERMINÉE</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>STOP</source>
+        <translation>PALIER</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ASCENT DONE</source>
+        <translation>REMONTÉE TERMINÉE</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>NoFly</source>
+        <translation>NoFly</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Desat</source>
+        <translation>Désat</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Already surfaced: no more gas consumation</source>
+        <translation>Déjà en surface : plus de consommation de gaz</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BAIL-OUT Runtime</source>
+        <translation>Runtime BAIL-OUT</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Max depth                     = %1 m</source>
+        <translation>Profondeur max                = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average before ascent     = %1 m</source>
+        <translation>Moyenne avant remontée    = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time before ascent            = %1 min</source>
+        <translation>Temps avant remontée          = %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bottom gas consumption (CF56) = %1 l/min</source>
+        <translation>Consommation au fond (CF56)   = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ascent gas consumption (CF57) = %1 l/min</source>
+        <translation>Consommation remontée (CF57)  = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+</context>
+</TS>

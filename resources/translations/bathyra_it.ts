@@ -1,0 +1,2268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Bathyra</name>
+    <message>
+        <location filename="../bathyra.ui" line="+14"/>
+        <source>Bathyra</source>
+        <translation>Bathyra</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Load...</source>
+        <translation>Carica...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1932"/>
+        <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
+        <translation>Carica tutti i parametri del modello e dell&apos;immersione da un file *.div.&lt;br&gt;[Ctrl+L]</translation>
+    </message>
+    <message>
+        <location line="-1925"/>
+        <source>Save...</source>
+        <translation>Salva...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1936"/>
+        <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
+        <translation>Salva tutti i parametri del modello e dell&apos;immersione in un file *.div.&lt;br&gt;[Ctrl+S]</translation>
+    </message>
+    <message>
+        <location line="-1929"/>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1956"/>
+        <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
+        <translation>Leggi la configurazione (testo personale, modello, gas, setpoint e tutte le CF) dall&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1949"/>
+        <source>Edit CF...</source>
+        <translation>Modifica CF...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1957"/>
+        <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
+        <translation>Modifica il testo personale e tutte le &lt;i&gt;funzioni personalizzate&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="-1950"/>
+        <source>Upload CF</source>
+        <translation>Invia CF</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1958"/>
+        <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
+        <translation>Scrivi la configurazione (testo personale, modello, gas, setpoint e tutte le CF) nell&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1951"/>
+        <source> Screen Dump</source>
+        <translation> Cattura schermo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download a copy of OSTC screen, and save to disk.</source>
+        <translation>Scarica una copia dello schermo dell&apos;OSTC e salvala su disco.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Upgrade</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade OSTC firmware.</source>
+        <translation>Aggiorna il firmware dell&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC date and time to your computer&apos;s time.</source>
+        <translation>Imposta data e ora dell&apos;OSTC all&apos;ora del computer.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+1849"/>
+        <source>Settings...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <location line="-1842"/>
+        <location line="+1950"/>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <location line="-1947"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+1945"/>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <location line="-1938"/>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Decompression Model:</source>
+        <translation>Modello di decompressione:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Bühlmann</source>
+        <translation>Bühlmann</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sat:</source>
+        <translation>Sat.:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <location line="+42"/>
+        <location line="+35"/>
+        <location line="+106"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-685"/>
+        <source>Saturation multiplier (CF11).</source>
+        <translation>Fattore di saturazione (CF11).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Desat:</source>
+        <translation>Desat.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Desaturation multiplier (CF12).</source>
+        <translation>Fattore di desaturazione (CF12).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gradient Factor</source>
+        <translation>Fattore di gradiente</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Low:</source>
+        <translation>Basso:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor low (CF32).</source>
+        <translation>Fattore di gradiente basso (CF32).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>High:</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor high (CF33).</source>
+        <translation>Fattore di gradiente alto (CF33).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>OC</source>
+        <translation>OC</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>CCR</source>
+        <translation>CCR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas List:</source>
+        <translation>Elenco gas:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas 1</source>
+        <translation>Gas 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+114"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>first</source>
+        <translation>primo</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>O2:</source>
+        <translation>O2:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>He:</source>
+        <translation>He:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>at</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <location line="-422"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+262"/>
+        <location line="+35"/>
+        <location line="+306"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="-1040"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>MOD: 66m, EAD: ---, END: ---</source>
+        <translation>MOD: 66m, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <source>Gas 2</source>
+        <translation>Gas 2</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 3</source>
+        <translation>Gas 3</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 4</source>
+        <translation>Gas 4</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 5</source>
+        <translation>Gas 5</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas switch delay:</source>
+        <translation>Attesa cambio gas:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+293"/>
+        <location line="+172"/>
+        <location line="+73"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="-535"/>
+        <location line="+293"/>
+        <source>None</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location line="-290"/>
+        <source>Time to wait at a gas switch (CF55).</source>
+        <translation>Tempo di attesa a un cambio gas (CF55).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CCR Setpoints:</source>
+        <translation>Setpoint CCR:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>SP1:</source>
+        <translation>SP1:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+35"/>
+        <location line="+35"/>
+        <location line="+195"/>
+        <source> bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <location line="-255"/>
+        <source>SP2:</source>
+        <translation>SP2:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>SP3:</source>
+        <translation>SP3:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Adjust fixed SP (CF39)</source>
+        <translation>Regola SP fisso (CF39)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dil 21/00, MOD: 40m, EAD: ---, END: ---</source>
+        <translation>Dil 21/00, MOD: 40m, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Other OSTC dive settings:</source>
+        <translation>Altre impostazioni immersione OSTC:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Deco offset:</source>
+        <translation>Offset deco:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Deco distance (CF16).</source>
+        <translation>Distanza deco (CF16).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Last stop:</source>
+        <translation>Ultima sosta:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth of the last stop (CF29).</source>
+        <translation>Profondità dell&apos;ultima sosta (CF29).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Future TTS:</source>
+        <translation>TTS futuro:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Time to surface after staying this much longer (CF58).</source>
+        <translation>Tempo alla superficie restando questo tempo in più (CF58).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2 max:</source>
+        <translation>ppO2 max:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Highest ppO2 of a gas, used for its MOD (CF18).</source>
+        <translation>ppO2 massima di un gas, usata per la sua MOD (CF18).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom gas:</source>
+        <translation>Consumo fondo:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <source> l/min</source>
+        <translation> l/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Gas usage at the bottom (CF56).</source>
+        <translation>Consumo di gas sul fondo (CF56).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent gas:</source>
+        <translation>Consumo risalita:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas usage during the ascent (CF57).</source>
+        <translation>Consumo di gas durante la risalita (CF57).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Shallowest stop first (CF54)</source>
+        <translation>Prima la sosta più bassa (CF54)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Dive planning:</source>
+        <translation>Pianificazione immersione:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Interval:</source>
+        <translation>Intervallo:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Reset</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Surface interval before this dive; &lt;i&gt;Reset&lt;/i&gt; starts a new dive.</source>
+        <translation>Intervallo di superficie prima di questa immersione; &lt;i&gt;Nuova&lt;/i&gt; inizia una nuova immersione.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Surface:</source>
+        <translation>Superficie:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> mbar</source>
+        <translation> mbar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Atmospheric pressure at the surface.</source>
+        <translation>Pressione atmosferica in superficie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom time:</source>
+        <translation>Tempo di fondo:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Depth:</source>
+        <translation>Profondità:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Ascent:</source>
+        <translation>Risalita:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ascent speed.</source>
+        <translation>Velocità di risalita.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Replay mode</source>
+        <translation>Modalità replay</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Simulate</source>
+        <translation>Simula</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gas volumes</source>
+        <translation>Volumi di gas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent</source>
+        <translation>Risalita</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replay dive</source>
+        <translation>Riproduci immersione</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Break on stops</source>
+        <translation>Pausa alle soste</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas switches</source>
+        <translation>Cambi gas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on gas switch</source>
+        <translation>Pausa al cambio gas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Setpoint changes</source>
+        <translation>Cambi di setpoint</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on setpoint change</source>
+        <translation>Pausa al cambio di setpoint</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Recorded ppO2</source>
+        <translation>ppO2 registrata</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Edit profile...</source>
+        <translation>Modifica profilo...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run</source>
+        <translation>Esegui</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Graphic output:</source>
+        <translation>Uscita grafica:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth</source>
+        <translation>Profondità</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ceiling</source>
+        <translation>Tetto</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop</source>
+        <translation>Sosta</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lead Tissue</source>
+        <translation>Tessuto guida</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CNS O2</source>
+        <translation>CNS O2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add runtime</source>
+        <translation>Aggiungi runtime</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Pressure diagram</source>
+        <translation>Diagramma di pressione</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Clear profile</source>
+        <translation>Cancella profilo</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;OSTC</source>
+        <translation>&amp;OSTC</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Planning</source>
+        <translation>&amp;Pianificazione</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Load...</source>
+        <translation>&amp;Carica...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Scarica</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Edit CF...</source>
+        <translation>&amp;Modifica CF...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Upload CF</source>
+        <translation>&amp;Invia CF</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Set Date &amp;&amp; Time</source>
+        <translation>Imposta data e ora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC Date and Time.</source>
+        <translation>Imposta data e ora dell&apos;OSTC.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Simula</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1. Make a time/depth simulation segment.</source>
+        <translation>1. Simula un tratto tempo/profondità.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas &amp;volumes</source>
+        <translation>&amp;Volumi di gas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2. Recompute decoplaning from here, and evaluate gas consumptions for each tank.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: You can change gas list and test different runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: In CCR mode, switch to BAILOUT escape runtime, hence &lt;i&gt;Add runtime&lt;/i&gt; will now plot bailout escape decoplaning.</source>
+        <translation>2. Ricalcola il piano di decompressione da qui e valuta il consumo di gas di ogni bombola.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: puoi cambiare l&apos;elenco gas e provare runtime diversi.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: in modalità CCR passa al runtime di emergenza BAILOUT, quindi &lt;i&gt;Aggiungi runtime&lt;/i&gt; disegnerà il piano deco in bailout.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Ascent</source>
+        <translation>&amp;Risalita</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. Simulate an automatic ascent, obeying dynamically recomputed stops and gas changes.</source>
+        <translation>3. Simula una risalita automatica che rispetta soste e cambi gas ricalcolati dinamicamente.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add &amp;runtime</source>
+        <translation>Aggiungi &amp;runtime</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add instant decoplan runtime to diagram (should be done after a &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Gas Volumes&lt;/i&gt;).</source>
+        <translation>Aggiungi al diagramma il runtime del piano deco attuale (dopo &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Volumi di gas&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Clear profile</source>
+        <translation>&amp;Cancella profilo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove all curves from dive profile.</source>
+        <translation>Rimuovi tutte le curve dal profilo d&apos;immersione.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pressure &amp;diagram</source>
+        <translation>&amp;Diagramma di pressione</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plot tissues N2+He tensions during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt; in a separated window.</source>
+        <translation>Traccia le tensioni N2+He dei tessuti durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt; in una finestra separata.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check updates</source>
+        <translation>Cerca aggiornamenti</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for new Bathyra and firmware updates.</source>
+        <translation>Cerca nuove versioni di Bathyra e del firmware.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run script...</source>
+        <translation>Esegui script...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run an &lt;i&gt;Bathyra&lt;/i&gt;&apos;s script.</source>
+        <translation>Esegui uno script di &lt;i&gt;Bathyra&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run all tests...</source>
+        <translation>Esegui tutti i test...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run all validation tests, and save HTML reports.</source>
+        <translation>Esegui tutti i test di validazione e salva i report HTML.</translation>
+    </message>
+</context>
+<context>
+    <name>BathyraApplication</name>
+    <message>
+        <location filename="../../app/application.cpp" line="+37"/>
+        <source>Unhandled exception: %1</source>
+        <comment>Console</comment>
+        <translation>Eccezione non gestita: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Bathyra_Interface</name>
+    <message>
+        <location filename="../../planner/dive_parameters.cpp" line="+104"/>
+        <source>MOD:%1m, EAD:---, END:---</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MOD:%1m, EAD:%2m, END:%3m</source>
+        <comment>gas</comment>
+        <translation>MOD:%1m, EAD:%2m, END:%3m</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
+        <translation>Dil:%1/%2, prof. max CCR:%3m, EAD:%4m, END:%5m</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---</source>
+        <translation>Dil:%1/%2, prof. max CCR:%3m, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
+        <translation>IPOSSIA: nessuna simulazione con ppO2 &amp;le; 0.15 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2 ration should be in 0 .. 95%</source>
+        <translation>MISCELA ERRATA: la frazione di N2 deve essere tra 0 e 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: He ration should be in 0 .. 95%</source>
+        <translation>MISCELA ERRATA: la frazione di He deve essere tra 0 e 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2+He ratio should be less than 100%</source>
+        <translation>MISCELA ERRATA: N2+He deve essere inferiore al 100%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NARCOSIS: won&apos;t simulate with ppN2 &amp;ge; 14 bar</source>
+        <translation>NARCOSI: nessuna simulazione con ppN2 &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HPNS: won&apos;t simulate with ppHe &amp;ge; 14 bar</source>
+        <translation>HPNS: nessuna simulazione con ppHe &amp;ge; 14 bar</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <source>FAILED</source>
+        <translation>NON RIUSCITO</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>Impossibile scrivere &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <source>Load dive parameters...</source>
+        <translation>Carica parametri d&apos;immersione...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <source>Dives params (*.div)</source>
+        <comment>file format</comment>
+        <translation>Parametri d&apos;immersione (*.div)</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Save all parameters...</source>
+        <comment>Save .div</comment>
+        <translation>Salva tutti i parametri...</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+62"/>
+        <source>Bathyra help</source>
+        <translation>Guida di Bathyra</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - firmware OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;i&gt;Bathyra&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;OSTC&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;OSTC&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;OSTC&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
+        <translation>&lt;i&gt;Bathyra&lt;/i&gt; serve a:&lt;ul&gt;&lt;li&gt;Sperimentare e capire i parametri di decompressione del tuo computer &lt;i&gt;OSTC&lt;/i&gt; (modello, fattori di gradiente, profondità di cambio, ecc.).&lt;li&gt;Tracciare profili d&apos;immersione simulati e confrontare più configurazioni (miscele, bombole deco, setpoint, soste, ecc.).&lt;li&gt;Verificare l&apos;&lt;i&gt;OSTC&lt;/i&gt; confrontando i suoi risultati con altri software di deco.&lt;li&gt;Salvare, modificare e ripristinare le configurazioni del tuo &lt;i&gt;OSTC&lt;/i&gt;.&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Bathyra developers - free software, no warranty.</source>
+        <translation>Gli sviluppatori di Bathyra - software libero, senza garanzia.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <source>Parameters not saved: %1</source>
+        <translation>Parametri non salvati: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CF menu (15 char max)</name>
+    <message>
+        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <source>unused</source>
+        <translation>non usato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start Dive [m]</source>
+        <translation>Inizio imm.[m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Dive [m]</source>
+        <translation>Fine imm. [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Delay [sec]</source>
+        <translation>Ritardo fine[s]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power Off [min]</source>
+        <translation>Spegnim. [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pre-menu [min]</source>
+        <translation>Pre-menu [min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>velocity[m/min]</source>
+        <translation>Velocità[m/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wake-up  [mbar]</source>
+        <translation>Attivaz.[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>max.Surf.[mbar]</source>
+        <translation>max.Sup.[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF display [%]</source>
+        <translation>Mostra GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min. O2 Dis.[%]</source>
+        <translation>O2 min most.[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive menus[min]</source>
+        <translation>Menu imm.[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturate x [%]</source>
+        <translation>Saturaz. x [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Desaturate x[%]</source>
+        <translation>Desaturaz. x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NoFly Ratio [%]</source>
+        <translation>Rapp. NoFly [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF alarm 1 [%]</source>
+        <translation>Allarme GF 1[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow surf[%]</source>
+        <translation>CNS sup. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deco Offset [m]</source>
+        <translation>Offset deco [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 low [bar]</source>
+        <translation>ppO2 min [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 high [bar]</source>
+        <translation>ppO2 max [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 show [bar]</source>
+        <translation>ppO2 most[bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sampling rate</source>
+        <translation>Freq. campion.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Temp</source>
+        <translation>Divisore temp.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Decodat</source>
+        <translation>Divisore deco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor GF</source>
+        <translation>Divisore GF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor ppO2</source>
+        <translation>Divisore ppO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Debug</source>
+        <translation>Divisore debug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor CNS</source>
+        <translation>Divisore CNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow dive[%]</source>
+        <translation>CNS imm. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook offset</source>
+        <translation>Offset logbook</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last Deco at[m]</source>
+        <translation>Ultima deco[m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Apnoe [h]</source>
+        <translation>Fine apnea [h]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Batt.Volts</source>
+        <translation>Tensione batt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF Low [%]</source>
+        <translation>GF basso [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF High [%]</source>
+        <translation>GF alto [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Battery </source>
+        <translation>Colore# batt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Standard</source>
+        <translation>Colore# stand.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Divemask</source>
+        <translation>Colore# masch.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Warnings</source>
+        <translation>Colore# avvisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divemode secs. </source>
+        <translation>Modo imm. s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adjust fixed SP</source>
+        <translation>Regola SP fisso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warn Ceiling</source>
+        <translation>Avviso tetto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mix type icons</source>
+        <translation>Icone miscela</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blink BetterGas</source>
+        <translation>Lamp. gas migl.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DepthWarn[mbar]</source>
+        <translation>Avv. prof[mbar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNS warning [%]</source>
+        <translation>Avviso CNS [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF warning [%]</source>
+        <translation>Avviso GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 warn [bar]</source>
+        <translation>Avv. ppO2 [bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vel.warn[m/min]</source>
+        <translation>Avv.vel.[m/min]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time offset/day</source>
+        <translation>Corr. ora/g</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show altimeter</source>
+        <translation>Altimetro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Log-Marker</source>
+        <translation>Marcatori log</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Stopwatch</source>
+        <translation>Cronometro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShowTissueGraph</source>
+        <translation>Grafico tessuti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Lead.Tiss.</source>
+        <translation>Tessuto guida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShallowStop 1st</source>
+        <translation>Sosta bassa 1ª</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas switch[min]</source>
+        <translation>Cambio gas[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BottomGas[/min]</source>
+        <translation>Gas fondo[/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AscentGas[/min]</source>
+        <translation>Gas risal[/min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Future TTS[min]</source>
+        <translation>TTS futuro[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cave Bail Alarm</source>
+        <translation>Allarme bail gr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Graph. Velocity</source>
+        <translation>Velocità graf.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show pSCR ppO2</source>
+        <translation>ppO2 pSCR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR O2 Drop[%]</source>
+        <translation>Calo O2 pSCR[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR lung ratio</source>
+        <translation>pSCR rapp.polm.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# inactive</source>
+        <translation>Colore# inatt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use safety stop</source>
+        <translation>Sosta sicurezza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show GF in NDL</source>
+        <translation>GF in NDL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF Low [%]</source>
+        <translation>GF alt. basso%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF High[%]</source>
+        <translation>GF alt. alto[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow GF change</source>
+        <translation>Consenti cam.GF</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImage</name>
+    <message>
+        <location line="+40"/>
+        <source>No custom function CF%1</source>
+        <translation>Nessuna funzione personalizzata CF%1</translation>
+    </message>
+    <message>
+        <location filename="../../device/config_image.cpp" line="+89"/>
+        <source>Configuration image must be %1 bytes, got %2</source>
+        <translation>L&apos;immagine di configurazione deve essere di %1 byte, ricevuti %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>No configuration bank %1</source>
+        <translation>Nessun banco di configurazione %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration bank %1 must be %2 bytes, got %3</source>
+        <translation>Il banco di configurazione %1 deve essere di %2 byte, ricevuti %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Configuration image offset %1 out of range</source>
+        <translation>Offset %1 fuori dall&apos;immagine di configurazione</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+4"/>
+        <source>value %1, min %2</source>
+        <translation>valore %1, min %2</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>value %1 %, min %2 %</source>
+        <translation>valore %1 %, min %2 %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>value %1, max %2 %</source>
+        <translation>valore %1, max %2 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>value %1, max %2</source>
+        <translation>valore %1, max %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>EEPROM: bad serial</source>
+        <translation>EEPROM: numero di serie errato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad firmware version</source>
+        <translation>EEPROM: versione firmware errata</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad deco type</source>
+        <translation>EEPROM: tipo deco errato</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad CF settings:</source>
+        <translation>Impostazioni CF errate:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Battery: bad min tp %1°C</source>
+        <translation>Batteria: temp. min errata %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad max tp %1°C</source>
+        <translation>Batteria: temp. max errata %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad min/max tp %1°C %2°C</source>
+        <translation>Batteria: temp. min/max errata %1°C %2°C</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad low %1 volt</source>
+        <translation>Batteria: tensione minima errata %1 volt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad cycle count %1</source>
+        <translation>Batteria: numero di cicli errato %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad total cycle count %1</source>
+        <translation>Batteria: numero totale di cicli errato %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: no last charge date</source>
+        <translation>Batteria: nessuna data dell&apos;ultima carica</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Battery: bad last charge date</source>
+        <translation>Batteria: data dell&apos;ultima carica errata</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad date</source>
+        <translation>Batteria: data errata</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
+        <translation>Formato XML non supportato (né DivingLog né Shearwater)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
+        <location line="+33"/>
+        <source>Cannot open profile.</source>
+        <translation>Impossibile aprire il profilo.</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Unknown file format.</source>
+        <translation>Formato di file sconosciuto.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cannot load profile.</source>
+        <translation>Impossibile caricare il profilo.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Unknown save file format</source>
+        <translation>Formato di salvataggio sconosciuto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot save profile.</source>
+        <translation>Impossibile salvare il profilo.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <source>Sample time %1 s is not a dive time.</source>
+        <translation>Il tempo di campione %1 s non è un tempo d&apos;immersione.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample depth %1 m at %2 s is not a depth.</source>
+        <translation>La profondità di campione %1 m a %2 s non è una profondità.</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Reading DivingLog XML format</source>
+        <translation>Lettura del formato XML DivingLog</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
+        <translation>Le profondità del profilo arrivano a %1 ma la profondità massima dell&apos;immersione è %2 m: il profilo potrebbe essere in piedi.</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Reading Shearwater XML format</source>
+        <translation>Lettura del formato XML Shearwater</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dive starting: %1</source>
+        <translation>Inizio immersione: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Setpoints not recorded.</source>
+        <translation>Setpoint non registrati.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Using SP#1 as SP_low=%1, SP#2 as SP_high=%2</source>
+        <translation> Uso SP#1 come SP_low=%1, SP#2 come SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Using SP_low=%1, SP_high=%2</source>
+        <translation> Uso SP_low=%1, SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Recorded ppO2 %1 bar at %2 s is not a ppO2.</source>
+        <translation>La ppO2 registrata %1 bar a %2 s non è una ppO2.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <source>This is a CCR dive.</source>
+        <translation>È un&apos;immersione CCR.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This is an OC dive.</source>
+        <translation>È un&apos;immersione OC.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unknown OC/CCR mode.</source>
+        <translation>Modalità OC/CCR sconosciuta.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+160"/>
+        <source>Mix %1 is not a breathable mix.</source>
+        <translation>La miscela %1 non è respirabile.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <source>Setpoint %1 Pa at %2 s is not a setpoint.</source>
+        <translation>Il setpoint %1 Pa a %2 s non è un setpoint.</translation>
+    </message>
+</context>
+<context>
+    <name>Decoplan</name>
+    <message>
+        <location filename="../../planner/decoplan.cpp" line="+51"/>
+        <source>GF %1/%2</source>
+        <translation>GF %1/%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bh %1%/%2%</source>
+        <translation>Bh %1%/%2%</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>SP %1</source>
+        <translation>SP %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Gas#%1</source>
+        <translation>Gas#%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>CAMBIO Gas#%1 -&gt; Gas#%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source> at %1m</source>
+        <comment>gaz switch</comment>
+        <translation> a %1m</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>BAILOUT Gas#%1</source>
+        <translation>BAILOUT Gas#%1</translation>
+    </message>
+</context>
+<context>
+    <name>HexImage</name>
+    <message>
+        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <source>Bad HEX format</source>
+        <translation>Formato HEX errato</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bad HEX checksum</source>
+        <translation>Checksum HEX errato</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>BAD HEX address</source>
+        <translation>Indirizzo HEX ERRATO</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Double write</source>
+        <translation>Scrittura doppia</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad HEX Segment Address record</source>
+        <translation>Record HEX Segment Address errato</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bad HEX Extended Linear Address Record</source>
+        <translation>Record HEX Extended Linear Address errato</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad HEX subtype</source>
+        <translation>Sottotipo HEX errato</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1KB loaded (%2% of firmware area)</source>
+        <translation>%1 KB caricati (%2% dell&apos;area firmware)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Can&apos;t open HEX file</source>
+        <translation>Impossibile aprire il file HEX</translation>
+    </message>
+</context>
+<context>
+    <name>OstcProtocol</name>
+    <message>
+        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
+        <source>Downloading OSTC configuration</source>
+        <translation>Scaricamento configurazione OSTC</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Can&apos;t validate EEPROM contains</source>
+        <translation>Impossibile convalidare il contenuto della EEPROM</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>CFI...</source>
+        <translation>CFI...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFI done.</source>
+        <translation>CFI fatto.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CFII...</source>
+        <translation>CFII...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFII done.</source>
+        <translation>CFII fatto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CFIII...</source>
+        <translation>CFIII...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CFIII done.</source>
+        <translation>CFIII fatto.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Uploading OSTC configuration</source>
+        <translation>Invio configurazione OSTC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Readback differ</source>
+        <translation>La rilettura differisce</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+8"/>
+        <source>Sync failed</source>
+        <translation>Sincronizzazione non riuscita</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Screen dumped.</source>
+        <translation>Schermo catturato.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dump screen failed</source>
+        <translation>Cattura schermo non riuscita</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+30"/>
+        <source>Write failed</source>
+        <translation>Scrittura non riuscita</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Bad checksum at 0x%1</source>
+        <translation>Checksum errato a 0x%1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Cannot start firmware upgrade</source>
+        <translation>Impossibile avviare l&apos;aggiornamento del firmware</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot sync firmware upgrade</source>
+        <translation>Impossibile sincronizzare l&apos;aggiornamento del firmware</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDialog</name>
+    <message>
+        <location filename="../plot_dialog.ui" line="+14"/>
+        <source>Plot</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Save image...</source>
+        <translation>Salva immagine...</translation>
+    </message>
+</context>
+<context>
+    <name>PlotInterface</name>
+    <message>
+        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <source>Jpeg image</source>
+        <comment>file format</comment>
+        <translation>Immagine JPEG</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG image</source>
+        <comment>file format</comment>
+        <translation>Immagine PNG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TIFF image</source>
+        <comment>file format</comment>
+        <translation>Immagine TIFF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF file</source>
+        <comment>file format</comment>
+        <translation>File PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG file</source>
+        <comment>file format</comment>
+        <translation>File SVG</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No image file name: &quot;%1&quot;</source>
+        <comment>Save plot as image</comment>
+        <translation>Nessun nome di file immagine: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <source>GF_low</source>
+        <comment>Plot label</comment>
+        <translation>GF_low</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF_high</source>
+        <comment>Plot label</comment>
+        <translation>GF_high</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Setpoint:%1</source>
+        <comment>Plot label</comment>
+        <translation>Setpoint:%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+416"/>
+        <location line="+49"/>
+        <source>Gas%1:</source>
+        <comment>Plot label</comment>
+        <translation>Gas%1:</translation>
+    </message>
+    <message>
+        <location line="-265"/>
+        <source>Air</source>
+        <comment>Plot label</comment>
+        <translation>Aria</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Dive traces</source>
+        <comment>Plot title</comment>
+        <translation>Tracce d&apos;immersione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tissues plot</source>
+        <comment>Plot title</comment>
+        <translation>Grafico dei tessuti</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Depth [m]</source>
+        <comment>Plot axis</comment>
+        <translation>Profondità [m]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>time [min]</source>
+        <comment>Plot axis</comment>
+        <translation>tempo [min]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>P. ambient [absolute, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P. ambiente [assoluta, bar]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>P. tissue [N2+He, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P. tessuto [N2+He, bar]</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Surface</source>
+        <comment>Plot label</comment>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>TTS  = %1</source>
+        <comment>Plot label</comment>
+        <translation>TTS  = %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total= %2</source>
+        <comment>Plot label</comment>
+        <translation>Totale= %2</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Dump image to...</source>
+        <comment>Save plot as image</comment>
+        <translation>Salva immagine come...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Saving plot %1</source>
+        <comment>Console</comment>
+        <translation>Salvataggio grafico %1</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOSTC</name>
+    <message>
+        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <source>FAILED: </source>
+        <translation>NON RIUSCITO: </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+71"/>
+        <source>Connecting %1</source>
+        <translation>Connessione a %1</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Reading OSTC %1 done.</source>
+        <translation>Lettura dell&apos;OSTC %1 completata.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Programming OSTC %1 done.</source>
+        <translation>Programmazione dell&apos;OSTC %1 completata.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Date and time set to %1</source>
+        <translation>Data e ora impostate a %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SYNC FAILED</source>
+        <translation>SINCRONIZZAZIONE NON RIUSCITA</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>FAILED</source>
+        <translation>NON RIUSCITO</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Firmware...</source>
+        <translation>Firmware...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save screen dump...</source>
+        <translation>Salva cattura schermo...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)</source>
+        <translation>Immagine PNG (*.png);;Immagine JPEG (*.jpeg;*.jpg);;Immagine TIFF (*.tiff;*.tif)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Loading &apos;%1&apos;</source>
+        <translation>Caricamento di &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Starting OSTC upgrade...</source>
+        <translation>Avvio aggiornamento OSTC...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OSTC upgrade done. rebooting...</source>
+        <translation>Aggiornamento OSTC completato, riavvio...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPGRADE FAILED</source>
+        <translation>AGGIORNAMENTO NON RIUSCITO</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <source>Unknown port</source>
+        <translation>Porta sconosciuta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to open port</source>
+        <translation>Impossibile aprire la porta</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unable to set COM port config</source>
+        <translation>Impossibile configurare la porta</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <location line="+11"/>
+        <location line="+16"/>
+        <location line="+44"/>
+        <source>Port not open</source>
+        <translation>Porta non aperta</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>readByte error</source>
+        <translation>Errore readByte</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>readBlock error</source>
+        <translation>Errore readBlock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>writeBlock error</source>
+        <translation>Errore writeBlock</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+4"/>
+        <source>writeByte error</source>
+        <translation>Errore writeByte</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../settings.ui" line="+6"/>
+        <source>Bathyra settings</source>
+        <translation>Impostazioni di Bathyra</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Communication port:</source>
+        <translation>Porta di comunicazione:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Serial port of the OSTC; a device path (such as /dev/pts/3) may be typed.</source>
+        <translation>Porta seriale dell&apos;OSTC; si può digitare il percorso di un dispositivo (come /dev/pts/3).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No serial port found.</source>
+        <translation>Nessuna porta seriale trovata.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Verbose simulations</source>
+        <translation>Simulazioni dettagliate</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Auto setup of date &amp;&amp; time</source>
+        <translation>Imposta automaticamente data e ora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>If checked, any configuration upload will also setup date and time.</source>
+        <translation>Se selezionato, ogni invio della configurazione imposta anche data e ora.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Border line in deco plan</source>
+        <translation>Bordi nel piano deco</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Beta features</source>
+        <translation>Funzioni beta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Allows also beta features, not fully finished and/ord tested.</source>
+        <translation>Consente anche funzioni beta, non del tutto finite o collaudate.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Reset all settings</source>
+        <translation>Ripristina tutte le impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>Window Title</name>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-262"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <source>Dive profile</source>
+        <translation>Profilo d&apos;immersione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <source>Tissues plot</source>
+        <translation>Grafico dei tessuti</translation>
+    </message>
+</context>
+<context>
+    <name>gas</name>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner::Simulation</name>
+    <message>
+        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+3"/>
+        <location line="+357"/>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="-353"/>
+        <source>ppN2</source>
+        <translation>ppN2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
+        <translation>Decompressione Bühlmann ZH-L16C-1a 2002 standard:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  saturation factor (CF11) = %1 %</source>
+        <translation>*  fattore di saturazione (CF11) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  desaturation factor (CF12) = %1 %</source>
+        <translation>*  fattore di desaturazione (CF12) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:</source>
+        <translation>Decompressione Bühlmann ZH-L16C-1a 2002 con FATTORI DI GRADIENTE:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_low (CF32) = %1 %</source>
+        <translation>*  GF_low (CF32) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_high (CF33) = %1 %</source>
+        <translation>*  GF_high (CF33) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  deco offset (CF16) = %1 m</source>
+        <translation>*  offset deco (CF16) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  last stop (CF29) = %1 m</source>
+        <translation>*  ultima sosta (CF29) = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive started at Pamb = %1 mbar</source>
+        <translation>*  immersione iniziata a Pamb = %1 mbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive continued at depth = %1 m</source>
+        <translation>*  immersione proseguita alla profondità = %1 m</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>*  Interval with previous dive = %1&apos;</source>
+        <translation>*  Intervallo dall&apos;immersione precedente = %1&apos;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Gas switch delay (CF55) = %1 min</source>
+        <translation>*  Attesa al cambio gas (CF55) = %1 min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CCR mode:</source>
+        <translation>Modalità CCR:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Setpoint1: %1</source>
+        <translation>*  Setpoint1: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Diluant Gas#%1 = %2</source>
+        <translation>*  Diluente Gas#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OC gas list:</source>
+        <translation>Elenco gas OC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  First Gas#%1 = %2</source>
+        <translation>*  Primo Gas#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>*  Bailout Gas#%1 = %2 at %3 m</source>
+        <translation>*  Bailout Gas#%1 = %2 a %3 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Deco Gas#%1 = %2 at %3 m</source>
+        <translation>*  Deco Gas#%1 = %2 a %3 m</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>CAMBIO Gas#%1 -&gt; Gas#%2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>BREAK ON STOP @ %1m</source>
+        <translation>PAUSA ALLA SOSTA @ %1m</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>SWITCH Setpoint %1 -&gt; %2</source>
+        <translation>CAMBIO Setpoint %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>BREAK ON BETTER Gas#%1</source>
+        <translation>PAUSA PER GAS MIGLIORE Gas#%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BREAK ON SETPOINT</source>
+        <translation>PAUSA AL SETPOINT</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>CCR Runtime</source>
+        <translation>Runtime CCR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+136"/>
+        <source>OC Runtime</source>
+        <translation>Runtime OC</translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <source>Future TTS</source>
+        <translation>TTS futuro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Future RT </source>
+        <translation>RT futuro </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDL</source>
+        <translation>NDL</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Deco:</source>
+        <comment>Console</comment>
+        <translation>Deco:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>DESCENT DONE</source>
+        <translation>DISCESA COMPLETATA</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>STOP</source>
+        <translation>SOSTA</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ASCENT DONE</source>
+        <translation>RISALITA COMPLETATA</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>NoFly</source>
+        <translation>NoFly</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Desat</source>
+        <translation>Desat</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Already surfaced: no more gas consumation</source>
+        <translation>Già in superficie: nessun altro consumo di gas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BAIL-OUT Runtime</source>
+        <translation>Runtime BAIL-OUT</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Max depth                     = %1 m</source>
+        <translation>Profondità max                = %1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average before ascent     = %1 m</source>
+        <translation>Media prima della risalita = %1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time before ascent            = %1 min</source>
+        <translation>Tempo prima della risalita    = %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bottom gas consumption (CF56) = %1 l/min</source>
+        <translation>Consumo sul fondo (CF56)      = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ascent gas consumption (CF57) = %1 l/min</source>
+        <translation>Consumo in risalita (CF57)    = %1 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+</context>
+</TS>

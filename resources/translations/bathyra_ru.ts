@@ -1,0 +1,2268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Bathyra</name>
+    <message>
+        <location filename="../bathyra.ui" line="+14"/>
+        <source>Bathyra</source>
+        <translation>Bathyra</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Load...</source>
+        <translation>Загрузить...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1932"/>
+        <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
+        <translation>Загрузить все параметры модели и погружения из файла *.div.&lt;br&gt;[Ctrl+L]</translation>
+    </message>
+    <message>
+        <location line="-1925"/>
+        <source>Save...</source>
+        <translation>Сохранить...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1936"/>
+        <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
+        <translation>Сохранить все параметры модели и погружения в файл *.div.&lt;br&gt;[Ctrl+S]</translation>
+    </message>
+    <message>
+        <location line="-1929"/>
+        <source>Download</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1956"/>
+        <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
+        <translation>Считать конфигурацию (свой текст, модель, газы, уставки и все CF) из OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1949"/>
+        <source>Edit CF...</source>
+        <translation>Изменить CF...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1957"/>
+        <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
+        <translation>Изменить свой текст и все &lt;i&gt;пользовательские функции&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="-1950"/>
+        <source>Upload CF</source>
+        <translation>Записать CF</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1958"/>
+        <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
+        <translation>Записать конфигурацию (свой текст, модель, газы, уставки и все CF) в OSTC.</translation>
+    </message>
+    <message>
+        <location line="-1951"/>
+        <source> Screen Dump</source>
+        <translation> Снимок экрана</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download a copy of OSTC screen, and save to disk.</source>
+        <translation>Считать копию экрана OSTC и сохранить на диск.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Upgrade</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade OSTC firmware.</source>
+        <translation>Обновить прошивку OSTC.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC date and time to your computer&apos;s time.</source>
+        <translation>Установить дату и время OSTC по часам компьютера.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+1849"/>
+        <source>Settings...</source>
+        <translation>Настройки...</translation>
+    </message>
+    <message>
+        <location line="-1842"/>
+        <location line="+1950"/>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <location line="-1947"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+1945"/>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <location line="-1938"/>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Decompression Model:</source>
+        <translation>Модель декомпрессии:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Bühlmann</source>
+        <translation>Бюльман</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sat:</source>
+        <translation>Насыщ.:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <location line="+42"/>
+        <location line="+35"/>
+        <location line="+106"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+29"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-685"/>
+        <source>Saturation multiplier (CF11).</source>
+        <translation>Множитель насыщения (CF11).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Desat:</source>
+        <translation>Рассыщ.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Desaturation multiplier (CF12).</source>
+        <translation>Множитель рассыщения (CF12).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gradient Factor</source>
+        <translation>Градиент-фактор</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Low:</source>
+        <translation>Низ.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor low (CF32).</source>
+        <translation>Нижний градиент-фактор (CF32).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>High:</source>
+        <translation>Верх.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gradient factor high (CF33).</source>
+        <translation>Верхний градиент-фактор (CF33).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>OC</source>
+        <translation>OC</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>CCR</source>
+        <translation>CCR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas List:</source>
+        <translation>Список газов:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas 1</source>
+        <translation>Газ 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+114"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>first</source>
+        <translation>первый</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>O2:</source>
+        <translation>O2:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>He:</source>
+        <translation>He:</translation>
+    </message>
+    <message>
+        <location line="-415"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>at</source>
+        <translation>на</translation>
+    </message>
+    <message>
+        <location line="-422"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+262"/>
+        <location line="+35"/>
+        <location line="+306"/>
+        <source> m</source>
+        <translation> м</translation>
+    </message>
+    <message>
+        <location line="-1040"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <location line="+111"/>
+        <source>MOD: 66m, EAD: ---, END: ---</source>
+        <translation>MOD: 66м, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <source>Gas 2</source>
+        <translation>Газ 2</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 3</source>
+        <translation>Газ 3</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 4</source>
+        <translation>Газ 4</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas 5</source>
+        <translation>Газ 5</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Gas switch delay:</source>
+        <translation>Задержка смены газа:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+293"/>
+        <location line="+172"/>
+        <location line="+73"/>
+        <source> min</source>
+        <translation> мин</translation>
+    </message>
+    <message>
+        <location line="-535"/>
+        <location line="+293"/>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <location line="-290"/>
+        <source>Time to wait at a gas switch (CF55).</source>
+        <translation>Время ожидания при смене газа (CF55).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CCR Setpoints:</source>
+        <translation>Уставки CCR:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>SP1:</source>
+        <translation>SP1:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+35"/>
+        <location line="+35"/>
+        <location line="+195"/>
+        <source> bar</source>
+        <translation> бар</translation>
+    </message>
+    <message>
+        <location line="-255"/>
+        <source>SP2:</source>
+        <translation>SP2:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>SP3:</source>
+        <translation>SP3:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Adjust fixed SP (CF39)</source>
+        <translation>Подстройка SP (CF39)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dil 21/00, MOD: 40m, EAD: ---, END: ---</source>
+        <translation>Дил 21/00, MOD: 40м, EAD: ---, END: ---</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Other OSTC dive settings:</source>
+        <translation>Другие настройки погружения OSTC:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Deco offset:</source>
+        <translation>Смещение деко:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Deco distance (CF16).</source>
+        <translation>Смещение деко (CF16).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Last stop:</source>
+        <translation>Последняя ост.:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth of the last stop (CF29).</source>
+        <translation>Глубина последней остановки (CF29).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Future TTS:</source>
+        <translation>Будущий TTS:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Time to surface after staying this much longer (CF58).</source>
+        <translation>Время до всплытия, если остаться на это время дольше (CF58).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2 max:</source>
+        <translation>ppO2 макс.:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Highest ppO2 of a gas, used for its MOD (CF18).</source>
+        <translation>Наибольшее ppO2 газа, задаёт его MOD (CF18).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom gas:</source>
+        <translation>Расход на дне:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+32"/>
+        <source> l/min</source>
+        <translation> л/мин</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Gas usage at the bottom (CF56).</source>
+        <translation>Расход газа на дне (CF56).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent gas:</source>
+        <translation>Расход на всплытии:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Gas usage during the ascent (CF57).</source>
+        <translation>Расход газа при всплытии (CF57).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Shallowest stop first (CF54)</source>
+        <translation>Сначала мелкая остановка (CF54)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Dive planning:</source>
+        <translation>Планирование погружения:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Interval:</source>
+        <translation>Интервал:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Surface interval before this dive; &lt;i&gt;Reset&lt;/i&gt; starts a new dive.</source>
+        <translation>Поверхностный интервал перед погружением; &lt;i&gt;Сброс&lt;/i&gt; начинает новое погружение.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Surface:</source>
+        <translation>Поверхность:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> mbar</source>
+        <translation> мбар</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Atmospheric pressure at the surface.</source>
+        <translation>Атмосферное давление на поверхности.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bottom time:</source>
+        <translation>Время на дне:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Depth:</source>
+        <translation>Глубина:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Ascent:</source>
+        <translation>Всплытие:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source> m/min</source>
+        <translation> м/мин</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ascent speed.</source>
+        <translation>Скорость всплытия.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Replay mode</source>
+        <translation>Режим повтора</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Simulate</source>
+        <translation>Симуляция</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gas volumes</source>
+        <translation>Объёмы газа</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ascent</source>
+        <translation>Всплытие</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replay dive</source>
+        <translation>Повтор погружения</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Break on stops</source>
+        <translation>Пауза на остановках</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Gas switches</source>
+        <translation>Смены газа</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on gas switch</source>
+        <translation>Пауза при смене газа</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Setpoint changes</source>
+        <translation>Смены уставки</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Break on setpoint change</source>
+        <translation>Пауза при смене уставки</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Recorded ppO2</source>
+        <translation>Записанное ppO2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Edit profile...</source>
+        <translation>Изменить профиль...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Graphic output:</source>
+        <translation>Графический вывод:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Depth</source>
+        <translation>Глубина</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ceiling</source>
+        <translation>Потолок</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop</source>
+        <translation>Остановка</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lead Tissue</source>
+        <translation>Ведущая ткань</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CNS O2</source>
+        <translation>CNS O2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add runtime</source>
+        <translation>Добавить план</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Pressure diagram</source>
+        <translation>Диаграмма давлений</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Clear profile</source>
+        <translation>Очистить профиль</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;OSTC</source>
+        <translation>&amp;OSTC</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Planning</source>
+        <translation>&amp;Планирование</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Load...</source>
+        <translation>&amp;Загрузить...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Сохранить...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Считать</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Edit CF...</source>
+        <translation>&amp;Изменить CF...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Upload CF</source>
+        <translation>&amp;Записать CF</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Set Date &amp;&amp; Time</source>
+        <translation>Установить дату и время</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set OSTC Date and Time.</source>
+        <translation>Установить дату и время OSTC.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Симуляция</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1. Make a time/depth simulation segment.</source>
+        <translation>1. Смоделировать отрезок время/глубина.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas &amp;volumes</source>
+        <translation>&amp;Объёмы газа</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2. Recompute decoplaning from here, and evaluate gas consumptions for each tank.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: You can change gas list and test different runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: In CCR mode, switch to BAILOUT escape runtime, hence &lt;i&gt;Add runtime&lt;/i&gt; will now plot bailout escape decoplaning.</source>
+        <translation>2. Пересчитать деко-план отсюда и оценить расход газа по каждому баллону.&lt;br&gt;&lt;b&gt;Примечание&lt;/b&gt;: можно изменить список газов и проверить разные планы.&lt;br&gt;&lt;b&gt;Примечание&lt;/b&gt;: в режиме CCR включается аварийный план BAILOUT, и &lt;i&gt;Добавить план&lt;/i&gt; нарисует деко-план на bailout.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Ascent</source>
+        <translation>&amp;Всплытие</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. Simulate an automatic ascent, obeying dynamically recomputed stops and gas changes.</source>
+        <translation>3. Смоделировать автоматическое всплытие с динамически пересчитываемыми остановками и сменами газа.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add &amp;runtime</source>
+        <translation>&amp;Добавить план</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add instant decoplan runtime to diagram (should be done after a &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Gas Volumes&lt;/i&gt;).</source>
+        <translation>Добавить текущий деко-план на диаграмму (после &lt;i&gt;Симуляция&lt;/i&gt; или &lt;i&gt;Объёмы газа&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Clear profile</source>
+        <translation>&amp;Очистить профиль</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove all curves from dive profile.</source>
+        <translation>Удалить все кривые из профиля погружения.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pressure &amp;diagram</source>
+        <translation>&amp;Диаграмма давлений</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plot tissues N2+He tensions during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt; in a separated window.</source>
+        <translation>Рисовать напряжения N2+He в тканях при &lt;i&gt;Симуляция&lt;/i&gt; или &lt;i&gt;Всплытие&lt;/i&gt; в отдельном окне.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for new Bathyra and firmware updates.</source>
+        <translation>Проверить наличие новых версий Bathyra и прошивки.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run script...</source>
+        <translation>Выполнить скрипт...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run an &lt;i&gt;Bathyra&lt;/i&gt;&apos;s script.</source>
+        <translation>Выполнить скрипт &lt;i&gt;Bathyra&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run all tests...</source>
+        <translation>Выполнить все тесты...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run all validation tests, and save HTML reports.</source>
+        <translation>Выполнить все проверочные тесты и сохранить отчёты HTML.</translation>
+    </message>
+</context>
+<context>
+    <name>BathyraApplication</name>
+    <message>
+        <location filename="../../app/application.cpp" line="+37"/>
+        <source>Unhandled exception: %1</source>
+        <comment>Console</comment>
+        <translation>Необработанное исключение: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Bathyra_Interface</name>
+    <message>
+        <location filename="../../planner/dive_parameters.cpp" line="+104"/>
+        <source>MOD:%1m, EAD:---, END:---</source>
+        <comment>gas</comment>
+        <translation>MOD:%1м, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MOD:%1m, EAD:%2m, END:%3m</source>
+        <comment>gas</comment>
+        <translation>MOD:%1м, EAD:%2м, END:%3м</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
+        <translation>Дил:%1/%2, макс. глубина CCR:%3м, EAD:%4м, END:%5м</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---</source>
+        <translation>Дил:%1/%2, макс. глубина CCR:%3м, EAD:---, END:---</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
+        <translation>ГИПОКСИЯ: симуляция невозможна при ppO2 &amp;le; 0.15 бар</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2 ration should be in 0 .. 95%</source>
+        <translation>НЕВЕРНАЯ СМЕСЬ: доля N2 должна быть от 0 до 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: He ration should be in 0 .. 95%</source>
+        <translation>НЕВЕРНАЯ СМЕСЬ: доля He должна быть от 0 до 95%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BAD MIX: N2+He ratio should be less than 100%</source>
+        <translation>НЕВЕРНАЯ СМЕСЬ: N2+He должно быть меньше 100%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NARCOSIS: won&apos;t simulate with ppN2 &amp;ge; 14 bar</source>
+        <translation>НАРКОЗ: симуляция невозможна при ppN2 &amp;ge; 14 бар</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HPNS: won&apos;t simulate with ppHe &amp;ge; 14 bar</source>
+        <translation>HPNS: симуляция невозможна при ppHe &amp;ge; 14 бар</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <source>FAILED</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>Не удалось записать &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <source>Load dive parameters...</source>
+        <translation>Загрузить параметры погружения...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <source>Dives params (*.div)</source>
+        <comment>file format</comment>
+        <translation>Параметры погружения (*.div)</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Save all parameters...</source>
+        <comment>Save .div</comment>
+        <translation>Сохранить все параметры...</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+62"/>
+        <source>Bathyra help</source>
+        <translation>Справка Bathyra</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - прошивка OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;i&gt;Bathyra&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;OSTC&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;OSTC&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;OSTC&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
+        <translation>&lt;i&gt;Bathyra&lt;/i&gt; служит для того, чтобы:&lt;ul&gt;&lt;li&gt;изучать и понимать параметры декомпрессии вашего компьютера &lt;i&gt;OSTC&lt;/i&gt; (модель, градиент-факторы, глубины смены газа и т. д.);&lt;li&gt;строить профили смоделированных погружений и сравнивать конфигурации (смеси, деко-баллоны, уставки, остановки и т. д.);&lt;li&gt;проверять &lt;i&gt;OSTC&lt;/i&gt;, сравнивая его результаты с другими деко-программами;&lt;li&gt;сохранять, изменять и восстанавливать конфигурацию вашего &lt;i&gt;OSTC&lt;/i&gt;.&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Bathyra developers - free software, no warranty.</source>
+        <translation>Разработчики Bathyra — свободная программа, без гарантий.</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <source>Parameters not saved: %1</source>
+        <translation>Параметры не сохранены: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CF menu (15 char max)</name>
+    <message>
+        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <source>unused</source>
+        <translation>не исп.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start Dive [m]</source>
+        <translation>Начало погр.[м]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Dive [m]</source>
+        <translation>Конец погр.[м]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Delay [sec]</source>
+        <translation>Задерж.конца[с]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power Off [min]</source>
+        <translation>Выключение[мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pre-menu [min]</source>
+        <translation>Предменю [мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>velocity[m/min]</source>
+        <translation>Скорость[м/мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wake-up  [mbar]</source>
+        <translation>Пробужд.[мбар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>max.Surf.[mbar]</source>
+        <translation>макс.пов.[мбар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF display [%]</source>
+        <translation>Показ GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min. O2 Dis.[%]</source>
+        <translation>мин. O2 пок[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive menus[min]</source>
+        <translation>Меню погр[мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturate x [%]</source>
+        <translation>Насыщение x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Desaturate x[%]</source>
+        <translation>Рассыщение x[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NoFly Ratio [%]</source>
+        <translation>Запрет пол.[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF alarm 1 [%]</source>
+        <translation>Тревога GF1 [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow surf[%]</source>
+        <translation>CNS пов. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deco Offset [m]</source>
+        <translation>Смещ. деко [м]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 low [bar]</source>
+        <translation>ppO2 мин [бар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 high [bar]</source>
+        <translation>ppO2 макс [бар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 show [bar]</source>
+        <translation>ppO2 пок. [бар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sampling rate</source>
+        <translation>Частота записи</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Temp</source>
+        <translation>Делит. темп.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Decodat</source>
+        <translation>Делит. деко</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor GF</source>
+        <translation>Делит. GF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor ppO2</source>
+        <translation>Делит. ppO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor Debug</source>
+        <translation>Делит. отладки</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divisor CNS</source>
+        <translation>Делит. CNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNSshow dive[%]</source>
+        <translation>CNS погр. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook offset</source>
+        <translation>Смещ. журнала</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last Deco at[m]</source>
+        <translation>Посл. деко [м]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Apnoe [h]</source>
+        <translation>Конец апноэ[ч]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Batt.Volts</source>
+        <translation>Напряж. батар.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF Low [%]</source>
+        <translation>GF низ. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF High [%]</source>
+        <translation>GF верх. [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Battery </source>
+        <translation>Цвет# батареи</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Standard</source>
+        <translation>Цвет# обычный</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Divemask</source>
+        <translation>Цвет# маски</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# Warnings</source>
+        <translation>Цвет# предупр.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divemode secs. </source>
+        <translation>Режим погр. с</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adjust fixed SP</source>
+        <translation>Подстр. SP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warn Ceiling</source>
+        <translation>Предупр. потол.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mix type icons</source>
+        <translation>Значки смеси</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blink BetterGas</source>
+        <translation>Мигать лучш.газ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DepthWarn[mbar]</source>
+        <translation>Пред.глуб[мбар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CNS warning [%]</source>
+        <translation>Предупр. CNS[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF warning [%]</source>
+        <translation>Предупр. GF [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ppO2 warn [bar]</source>
+        <translation>Пред.ppO2 [бар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vel.warn[m/min]</source>
+        <translation>Пред.ск.[м/мин]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time offset/day</source>
+        <translation>Корр.врем./сут</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show altimeter</source>
+        <translation>Высотомер</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Log-Marker</source>
+        <translation>Метки журнала</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Stopwatch</source>
+        <translation>Секундомер</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShowTissueGraph</source>
+        <translation>График тканей</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Lead.Tiss.</source>
+        <translation>Ведущая ткань</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ShallowStop 1st</source>
+        <translation>Мелк.ост.первой</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas switch[min]</source>
+        <translation>Смена газа[мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BottomGas[/min]</source>
+        <translation>Газ дно [/мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AscentGas[/min]</source>
+        <translation>Газ всплы[/мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Future TTS[min]</source>
+        <translation>Буд. TTS [мин]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cave Bail Alarm</source>
+        <translation>Трев. bail пещ.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Graph. Velocity</source>
+        <translation>Граф. скорости</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show pSCR ppO2</source>
+        <translation>ppO2 pSCR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR O2 Drop[%]</source>
+        <translation>Паден.O2 pSCR%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pSCR lung ratio</source>
+        <translation>pSCR доля лёгк.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Color# inactive</source>
+        <translation>Цвет# неакт.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use safety stop</source>
+        <translation>Страх. остан.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show GF in NDL</source>
+        <translation>GF при NDL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF Low [%]</source>
+        <translation>Альт. GF низ[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt. GF High[%]</source>
+        <translation>Альт. GF верх%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow GF change</source>
+        <translation>Смена GF разр.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImage</name>
+    <message>
+        <location line="+40"/>
+        <source>No custom function CF%1</source>
+        <translation>Нет пользовательской функции CF%1</translation>
+    </message>
+    <message>
+        <location filename="../../device/config_image.cpp" line="+89"/>
+        <source>Configuration image must be %1 bytes, got %2</source>
+        <translation>Образ конфигурации должен иметь %1 байт, получено %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>No configuration bank %1</source>
+        <translation>Нет банка конфигурации %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration bank %1 must be %2 bytes, got %3</source>
+        <translation>Банк конфигурации %1 должен иметь %2 байт, получено %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Configuration image offset %1 out of range</source>
+        <translation>Смещение %1 вне образа конфигурации</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+4"/>
+        <source>value %1, min %2</source>
+        <translation>значение %1, мин %2</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>value %1 %, min %2 %</source>
+        <translation>значение %1 %, мин %2 %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>value %1, max %2 %</source>
+        <translation>значение %1, макс %2 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>value %1, max %2</source>
+        <translation>значение %1, макс %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>EEPROM: bad serial</source>
+        <translation>EEPROM: неверный серийный номер</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad firmware version</source>
+        <translation>EEPROM: неверная версия прошивки</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EEPROM: bad deco type</source>
+        <translation>EEPROM: неверный тип деко</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad CF settings:</source>
+        <translation>Неверные настройки CF:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Battery: bad min tp %1°C</source>
+        <translation>Батарея: неверная мин. темп. %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad max tp %1°C</source>
+        <translation>Батарея: неверная макс. темп. %1°C</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Battery: bad min/max tp %1°C %2°C</source>
+        <translation>Батарея: неверная мин./макс. темп. %1°C %2°C</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad low %1 volt</source>
+        <translation>Батарея: неверное мин. напряжение %1 В</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad cycle count %1</source>
+        <translation>Батарея: неверное число циклов %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: bad total cycle count %1</source>
+        <translation>Батарея: неверное общее число циклов %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Battery: no last charge date</source>
+        <translation>Батарея: нет даты последней зарядки</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Battery: bad last charge date</source>
+        <translation>Батарея: неверная дата последней зарядки</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Battery: bad date</source>
+        <translation>Батарея: неверная дата</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
+        <translation>Неподдерживаемый формат XML (не DivingLog и не Shearwater)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
+        <location line="+33"/>
+        <source>Cannot open profile.</source>
+        <translation>Не удалось открыть профиль.</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Unknown file format.</source>
+        <translation>Неизвестный формат файла.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cannot load profile.</source>
+        <translation>Не удалось загрузить профиль.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Unknown save file format</source>
+        <translation>Неизвестный формат для сохранения</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot save profile.</source>
+        <translation>Не удалось сохранить профиль.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <source>Sample time %1 s is not a dive time.</source>
+        <translation>Время отсчёта %1 с не является временем погружения.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample depth %1 m at %2 s is not a depth.</source>
+        <translation>Глубина отсчёта %1 м на %2 с не является глубиной.</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Reading DivingLog XML format</source>
+        <translation>Чтение формата DivingLog XML</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
+        <translation>Глубины профиля доходят до %1, а максимальная глубина погружения %2 м: возможно, профиль в футах.</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Reading Shearwater XML format</source>
+        <translation>Чтение формата Shearwater XML</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dive starting: %1</source>
+        <translation>Начало погружения: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Setpoints not recorded.</source>
+        <translation>Уставки не записаны.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Using SP#1 as SP_low=%1, SP#2 as SP_high=%2</source>
+        <translation> SP#1 используется как SP_low=%1, SP#2 как SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Using SP_low=%1, SP_high=%2</source>
+        <translation> Используются SP_low=%1, SP_high=%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Recorded ppO2 %1 bar at %2 s is not a ppO2.</source>
+        <translation>Записанное ppO2 %1 бар на %2 с не является ppO2.</translation>
+    </message>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <source>This is a CCR dive.</source>
+        <translation>Это погружение CCR.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This is an OC dive.</source>
+        <translation>Это погружение OC.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unknown OC/CCR mode.</source>
+        <translation>Неизвестный режим OC/CCR.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+160"/>
+        <source>Mix %1 is not a breathable mix.</source>
+        <translation>Смесь %1 непригодна для дыхания.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <source>Setpoint %1 Pa at %2 s is not a setpoint.</source>
+        <translation>Уставка %1 Па на %2 с не является уставкой.</translation>
+    </message>
+</context>
+<context>
+    <name>Decoplan</name>
+    <message>
+        <location filename="../../planner/decoplan.cpp" line="+51"/>
+        <source>GF %1/%2</source>
+        <translation>GF %1/%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bh %1%/%2%</source>
+        <translation>Bh %1%/%2%</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>SP %1</source>
+        <translation>SP %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Gas#%1</source>
+        <translation>Газ#%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>СМЕНА Газ#%1 -&gt; Газ#%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source> at %1m</source>
+        <comment>gaz switch</comment>
+        <translation> на %1м</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>BAILOUT Gas#%1</source>
+        <translation>BAILOUT Газ#%1</translation>
+    </message>
+</context>
+<context>
+    <name>HexImage</name>
+    <message>
+        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <source>Bad HEX format</source>
+        <translation>Неверный формат HEX</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bad HEX checksum</source>
+        <translation>Неверная контрольная сумма HEX</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>BAD HEX address</source>
+        <translation>НЕВЕРНЫЙ адрес HEX</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Double write</source>
+        <translation>Повторная запись</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bad HEX Segment Address record</source>
+        <translation>Неверная запись HEX Segment Address</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bad HEX Extended Linear Address Record</source>
+        <translation>Неверная запись HEX Extended Linear Address</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad HEX subtype</source>
+        <translation>Неверный подтип HEX</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1KB loaded (%2% of firmware area)</source>
+        <translation>Загружено %1 КБ (%2% области прошивки)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Can&apos;t open HEX file</source>
+        <translation>Не удалось открыть файл HEX</translation>
+    </message>
+</context>
+<context>
+    <name>OstcProtocol</name>
+    <message>
+        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
+        <source>Downloading OSTC configuration</source>
+        <translation>Чтение конфигурации OSTC</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Can&apos;t validate EEPROM contains</source>
+        <translation>Не удалось проверить содержимое EEPROM</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>CFI...</source>
+        <translation>CFI...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFI done.</source>
+        <translation>CFI готово.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CFII...</source>
+        <translation>CFII...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CFII done.</source>
+        <translation>CFII готово.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CFIII...</source>
+        <translation>CFIII...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CFIII done.</source>
+        <translation>CFIII готово.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Uploading OSTC configuration</source>
+        <translation>Запись конфигурации OSTC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Readback differ</source>
+        <translation>Считанные данные отличаются</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+8"/>
+        <source>Sync failed</source>
+        <translation>Сбой синхронизации</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Screen dumped.</source>
+        <translation>Снимок экрана получен.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dump screen failed</source>
+        <translation>Не удалось получить снимок экрана</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+30"/>
+        <source>Write failed</source>
+        <translation>Ошибка записи</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Bad checksum at 0x%1</source>
+        <translation>Неверная контрольная сумма на 0x%1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Cannot start firmware upgrade</source>
+        <translation>Не удалось начать обновление прошивки</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot sync firmware upgrade</source>
+        <translation>Не удалось синхронизировать обновление прошивки</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDialog</name>
+    <message>
+        <location filename="../plot_dialog.ui" line="+14"/>
+        <source>Plot</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Save image...</source>
+        <translation>Сохранить изображение...</translation>
+    </message>
+</context>
+<context>
+    <name>PlotInterface</name>
+    <message>
+        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <source>Jpeg image</source>
+        <comment>file format</comment>
+        <translation>Изображение JPEG</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG image</source>
+        <comment>file format</comment>
+        <translation>Изображение PNG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TIFF image</source>
+        <comment>file format</comment>
+        <translation>Изображение TIFF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF file</source>
+        <comment>file format</comment>
+        <translation>Файл PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG file</source>
+        <comment>file format</comment>
+        <translation>Файл SVG</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No image file name: &quot;%1&quot;</source>
+        <comment>Save plot as image</comment>
+        <translation>Нет имени файла изображения: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <source>GF_low</source>
+        <comment>Plot label</comment>
+        <translation>GF_low</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GF_high</source>
+        <comment>Plot label</comment>
+        <translation>GF_high</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Setpoint:%1</source>
+        <comment>Plot label</comment>
+        <translation>Уставка:%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+416"/>
+        <location line="+49"/>
+        <source>Gas%1:</source>
+        <comment>Plot label</comment>
+        <translation>Газ%1:</translation>
+    </message>
+    <message>
+        <location line="-265"/>
+        <source>Air</source>
+        <comment>Plot label</comment>
+        <translation>Воздух</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Dive traces</source>
+        <comment>Plot title</comment>
+        <translation>Графики погружения</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tissues plot</source>
+        <comment>Plot title</comment>
+        <translation>График тканей</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Depth [m]</source>
+        <comment>Plot axis</comment>
+        <translation>Глубина [м]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>time [min]</source>
+        <comment>Plot axis</comment>
+        <translation>время [мин]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>P. ambient [absolute, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P окр. [абсолютное, бар]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>P. tissue [N2+He, bar]</source>
+        <comment>Plot axis</comment>
+        <translation>P ткани [N2+He, бар]</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Surface</source>
+        <comment>Plot label</comment>
+        <translation>Поверхность</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>TTS  = %1</source>
+        <comment>Plot label</comment>
+        <translation>TTS  = %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total= %2</source>
+        <comment>Plot label</comment>
+        <translation>Всего= %2</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Dump image to...</source>
+        <comment>Save plot as image</comment>
+        <translation>Сохранить изображение как...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Saving plot %1</source>
+        <comment>Console</comment>
+        <translation>Сохранение графика %1</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOSTC</name>
+    <message>
+        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <source>FAILED: </source>
+        <translation>ОШИБКА: </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+71"/>
+        <source>Connecting %1</source>
+        <translation>Подключение к %1</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Reading OSTC %1 done.</source>
+        <translation>Чтение OSTC %1 завершено.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Programming OSTC %1 done.</source>
+        <translation>Программирование OSTC %1 завершено.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Date and time set to %1</source>
+        <translation>Дата и время установлены: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SYNC FAILED</source>
+        <translation>СБОЙ СИНХРОНИЗАЦИИ</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>FAILED</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Firmware...</source>
+        <translation>Прошивка...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save screen dump...</source>
+        <translation>Сохранить снимок экрана...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image PNG (*.png);;Image JPEG (*.jpeg;*.jpg);;Image TIFF (*.tiff;*.tif)</source>
+        <translation>Изображение PNG (*.png);;Изображение JPEG (*.jpeg;*.jpg);;Изображение TIFF (*.tiff;*.tif)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Loading &apos;%1&apos;</source>
+        <translation>Загрузка &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Starting OSTC upgrade...</source>
+        <translation>Запуск обновления OSTC...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OSTC upgrade done. rebooting...</source>
+        <translation>Обновление OSTC завершено, перезагрузка...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPGRADE FAILED</source>
+        <translation>ОШИБКА ОБНОВЛЕНИЯ</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <source>Unknown port</source>
+        <translation>Неизвестный порт</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to open port</source>
+        <translation>Не удалось открыть порт</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unable to set COM port config</source>
+        <translation>Не удалось настроить порт</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <location line="+11"/>
+        <location line="+16"/>
+        <location line="+44"/>
+        <source>Port not open</source>
+        <translation>Порт не открыт</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>readByte error</source>
+        <translation>Ошибка readByte</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>readBlock error</source>
+        <translation>Ошибка readBlock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>writeBlock error</source>
+        <translation>Ошибка writeBlock</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+4"/>
+        <source>writeByte error</source>
+        <translation>Ошибка writeByte</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../settings.ui" line="+6"/>
+        <source>Bathyra settings</source>
+        <translation>Настройки Bathyra</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Language:</source>
+        <translation>Язык:</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Communication port:</source>
+        <translation>Порт связи:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Serial port of the OSTC; a device path (such as /dev/pts/3) may be typed.</source>
+        <translation>Последовательный порт OSTC; можно ввести путь к устройству (например, /dev/pts/3).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No serial port found.</source>
+        <translation>Последовательный порт не найден.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Verbose simulations</source>
+        <translation>Подробная симуляция</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Auto setup of date &amp;&amp; time</source>
+        <translation>Автоустановка даты и времени</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>If checked, any configuration upload will also setup date and time.</source>
+        <translation>Если отмечено, каждая запись конфигурации также устанавливает дату и время.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Border line in deco plan</source>
+        <translation>Рамка в деко-плане</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Beta features</source>
+        <translation>Бета-функции</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Allows also beta features, not fully finished and/ord tested.</source>
+        <translation>Включает также бета-функции, ещё не доработанные или не проверенные.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Reset all settings</source>
+        <translation>Сбросить все настройки</translation>
+    </message>
+</context>
+<context>
+    <name>Window Title</name>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-262"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <source>Dive profile</source>
+        <translation>Профиль погружения</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <source>Tissues plot</source>
+        <translation>График тканей</translation>
+    </message>
+</context>
+<context>
+    <name>gas</name>
+    <message>
+        <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
+        <source>Gas</source>
+        <translation>Газ</translation>
+    </message>
+</context>
+<context>
+    <name>planner::Simulation</name>
+    <message>
+        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+3"/>
+        <location line="+357"/>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="-353"/>
+        <source>ppN2</source>
+        <translation>ppN2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
+        <translation>Стандартная декомпрессия Бюльман ZH-L16C-1a 2002:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  saturation factor (CF11) = %1 %</source>
+        <translation>*  множитель насыщения (CF11) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  desaturation factor (CF12) = %1 %</source>
+        <translation>*  множитель рассыщения (CF12) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:</source>
+        <translation>Декомпрессия Бюльман ZH-L16C-1a 2002 с ГРАДИЕНТ-ФАКТОРАМИ:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_low (CF32) = %1 %</source>
+        <translation>*  GF_low (CF32) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  GF_high (CF33) = %1 %</source>
+        <translation>*  GF_high (CF33) = %1 %</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  deco offset (CF16) = %1 m</source>
+        <translation>*  смещение деко (CF16) = %1 м</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  last stop (CF29) = %1 m</source>
+        <translation>*  последняя остановка (CF29) = %1 м</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive started at Pamb = %1 mbar</source>
+        <translation>*  погружение начато при Pamb = %1 мбар</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>*  dive continued at depth = %1 m</source>
+        <translation>*  погружение продолжено на глубине = %1 м</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>*  Interval with previous dive = %1&apos;</source>
+        <translation>*  Интервал после предыдущего погружения = %1&apos;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Gas switch delay (CF55) = %1 min</source>
+        <translation>*  Задержка смены газа (CF55) = %1 мин</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CCR mode:</source>
+        <translation>Режим CCR:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Setpoint1: %1</source>
+        <translation>*  Уставка1: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Diluant Gas#%1 = %2</source>
+        <translation>*  Дилюент Газ#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OC gas list:</source>
+        <translation>Список газов OC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  First Gas#%1 = %2</source>
+        <translation>*  Первый Газ#%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>*  Bailout Gas#%1 = %2 at %3 m</source>
+        <translation>*  Bailout Газ#%1 = %2 на %3 м</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>*  Deco Gas#%1 = %2 at %3 m</source>
+        <translation>*  Деко Газ#%1 = %2 на %3 м</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
+        <translation>СМЕНА Газ#%1 -&gt; Газ#%2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>BREAK ON STOP @ %1m</source>
+        <translation>ПАУЗА НА ОСТАНОВКЕ @ %1м</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>SWITCH Setpoint %1 -&gt; %2</source>
+        <translation>СМЕНА Уставки %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>BREAK ON BETTER Gas#%1</source>
+        <translation>ПАУЗА: ЛУЧШИЙ Газ#%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BREAK ON SETPOINT</source>
+        <translation>ПАУЗА ПО УСТАВКЕ</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>CCR Runtime</source>
+        <translation>План CCR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+136"/>
+        <source>OC Runtime</source>
+        <translation>План OC</translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <source>Future TTS</source>
+        <translation>Будущий TTS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Future RT </source>
+        <translation>Будущий RT </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDL</source>
+        <translation>NDL</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Deco:</source>
+        <comment>Console</comment>
+        <translation>Деко:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>DESCENT DONE</source>
+        <translation>СПУСК ЗАВЕРШЁН</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>STOP</source>
+        <translation>ОСТАНОВКА</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ASCENT DONE</source>
+        <translation>ВСПЛЫТИЕ ЗАВЕРШЕНО</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>NoFly</source>
+        <translation>Запрет полёта</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Desat</source>
+        <translation>Рассыщение</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Already surfaced: no more gas consumation</source>
+        <translation>Уже на поверхности: расхода газа больше нет</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BAIL-OUT Runtime</source>
+        <translation>План BAIL-OUT</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Max depth                     = %1 m</source>
+        <translation>Макс. глубина                 = %1 м</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average before ascent     = %1 m</source>
+        <translation>Средняя до всплытия       = %1 м</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time before ascent            = %1 min</source>
+        <translation>Время до всплытия             = %1 мин</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bottom gas consumption (CF56) = %1 l/min</source>
+        <translation>Расход на дне (CF56)          = %1 л/мин</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ascent gas consumption (CF57) = %1 l/min</source>
+        <translation>Расход при всплытии (CF57)    = %1 л/мин</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gas</source>
+        <translation>Газ</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,134 @@
+// The program's translations as the program loads them: the .qm files beside the
+// executable, a menu, a console message and a dialog title in every language, the CF
+// labels within the editor's 15 characters, and a language switched in the settings
+// dialog changing the open main window at once.
+#include "app/bathyra_interface.h"
+#include "app/options.h"
+#include "app/settings_dialog.h"
+#include "device/config_image.h"
+#include "plot/plot_interface.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+#include <qwt_plot.h>
+
+namespace
+{
+
+QString translated(const char* context, const char* source, const char* disambiguation = nullptr)
+{
+    return QCoreApplication::translate(context, source, disambiguation);
+}
+
+void useLanguage(const QString& code)
+{
+    programOptions().language = code;
+    Settings::loadTranslations();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { useLanguage(QStringLiteral("EN")); }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("menu");    // "&File"
+        QTest::addColumn<QString>("console"); // "Reading OSTC %1 done."
+        QTest::addColumn<QString>("dialog");  // "Bathyra settings"
+        QTest::addColumn<QString>("thrown");  // a message text thrown by the device code
+        // clang-format off
+        QTest::newRow("de") << "DE" << "&Datei" << "OSTC 7 gelesen." << "Bathyra-Einstellungen" << "Keine Custom Function CF96";
+        QTest::newRow("es") << "ES" << "&Archivo" << "Lectura del OSTC 7 terminada." << "Ajustes de Bathyra" << "No existe la función personalizada CF96";
+        QTest::newRow("fr") << "FR" << "&Fichier" << "Lecture de l'OSTC 7 terminée." << "Paramètres de Bathyra" << "Pas de fonction personnalisée CF96";
+        QTest::newRow("it") << "IT" << "&File" << "Lettura dell'OSTC 7 completata." << "Impostazioni di Bathyra" << "Nessuna funzione personalizzata CF96";
+        QTest::newRow("ru") << "RU" << "&Файл" << "Чтение OSTC 7 завершено." << "Настройки Bathyra" << "Нет пользовательской функции CF96";
+        QTest::newRow("en") << "EN" << "&File" << "Reading OSTC 7 done." << "Bathyra settings" << "No custom function CF96";
+        // clang-format on
+    }
+    void texts()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, menu);
+        QFETCH(QString, console);
+        QFETCH(QString, dialog);
+        QFETCH(QString, thrown);
+        useLanguage(language);
+        QCOMPARE(translated("Bathyra", "&File"), menu);
+        QCOMPARE(translated("SerialOSTC", "Reading OSTC %1 done.").arg(7), console);
+        QCOMPARE(translated("Settings", "Bathyra settings"), dialog);
+        // The code's own context, as lupdate saw it.
+        QString error;
+        try {
+            (void)ConfigImage::cfDefinition(ConfigImage::CfCount);
+        } catch (const QString& text) {
+            error = text;
+        }
+        QCOMPARE(error, thrown);
+    }
+
+    void cfLabelsFitTheEditor_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* code : {"DE", "ES", "FR", "IT", "RU"})
+            QTest::newRow(code) << code;
+    }
+    void cfLabelsFitTheEditor()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        int changed = 0;
+        for (int n = 0; n < ConfigImage::CfCount; ++n) {
+            const char* label = ConfigImage::cfDefinition(n).label;
+            const QString text = translated("CF menu (15 char max)", label);
+            QVERIFY2(!text.isEmpty() && text.size() <= 15, qPrintable(text));
+            changed += text != QLatin1String(label);
+        }
+        QVERIFY(changed > ConfigImage::CfCount / 2);
+    }
+
+    void settingsDialogSwitchesTheOpenWindow()
+    {
+        useLanguage(QStringLiteral("EN"));
+        Bathyra_Interface window;
+        window.show();
+        PlotInterface plot;
+        plot.setup(true, 30);
+        plot.show();
+        window.helpSlot();
+        Settings dialog(&window);
+        const QString english = window.simulateButton->text();
+
+        // The change reaches the windows with the next events, as the user sees it.
+        dialog.languageSlot(5);
+        QTRY_COMPARE(window.menuFile->title(), QString::fromUtf8("&Файл"));
+        QTRY_COMPARE(window.simulateButton->text(), QString::fromUtf8("Симуляция"));
+        QTRY_COMPARE(dialog.windowTitle(), QString::fromUtf8("Настройки Bathyra"));
+        QTRY_COMPARE(plot.plot()->axisTitle(QwtPlot::yLeft).text(),
+                     QString::fromUtf8("Глубина [м]"));
+        QCOMPARE(plot.windowTitle(), QString::fromUtf8("Профиль погружения"));
+        QCOMPARE(window.helpWindow()->windowTitle(), QString::fromUtf8("Справка Bathyra"));
+        dialog.languageSlot(0);
+        QTRY_COMPARE(window.menuFile->title(), QString("&Datei"));
+        // Qt's own texts come from its installed translations.
+        QTRY_COMPARE(dialog.buttonBox->button(QDialogButtonBox::Cancel)->text(),
+                     QString("Abbrechen"));
+        // English has no file: the source texts come back.
+        dialog.languageSlot(1);
+        QTRY_COMPARE(window.simulateButton->text(), english);
+        QTRY_COMPARE(dialog.windowTitle(), QString("Bathyra settings"));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
