@@ -82,6 +82,8 @@ void Bathyra_Interface::connectForm()
     both(actionClearProfile, clearProfile, &Bathyra_Interface::clearProfileSlot);
     both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
+    both(actionRunScript, nullptr, &Bathyra_Interface::runScriptSlot);
+    both(actionRun_tests, nullptr, &Bathyra_Interface::runAllTestsSlot);
 
     // Device commands.
     both(actionDownload, downloadCFButton, &Bathyra_Interface::downloadOSTCSlot);
@@ -90,9 +92,9 @@ void Bathyra_Interface::connectForm()
     both(nullptr, screenDumpButton, &Bathyra_Interface::screenDumpSlot);
     both(nullptr, upgradeFWButton, &Bathyra_Interface::upgradeFWSlot);
 
-    // The profile editor, the custom function editor, scripts and update checks come
-    // with their own code.
-    for (QAction* a : {actionEditCF, checkUpdatesAction, actionRunScript, actionRun_tests})
+    // The profile editor, the custom function editor and update checks come with their
+    // own code.
+    for (QAction* a : {actionEditCF, checkUpdatesAction})
         a->setEnabled(false);
     for (QWidget* w : {static_cast<QWidget*>(editCFButton), static_cast<QWidget*>(editProfilePB)})
         w->setEnabled(false);
@@ -243,6 +245,4 @@ void Bathyra_Interface::changeEvent(QEvent* event)
 // Later features: their slots are connected when their code arrives.
 void Bathyra_Interface::editCFSlot() {}
 void Bathyra_Interface::checkUpdatesSlot() {}
-void Bathyra_Interface::runScriptSlot() {}
-void Bathyra_Interface::runAllTestsSlot() {}
 void Bathyra_Interface::editProfileSlot() {}

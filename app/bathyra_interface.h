@@ -52,6 +52,7 @@ public:
     PlotInterface* tissuePlot() const;
     // Without a display (the command line): plot windows are never shown.
     void setHeadless(bool on) { headless_ = on; }
+    bool headless() const { return headless_; }
     // Called after every engine cycle of a run with its phase and run time.
     std::function<void(const char* phase, int runTimeSeconds)> cycleHook;
 
