@@ -111,6 +111,51 @@ var test = {
         this.testFileName = saved;
     },
 
+    // A known starting point for a check: custom functions at their defaults, open circuit,
+    // air as the only gas, a new dive, no graphs; then the given widgets (name: value).
+    setup: function (widgets) {
+        var cfCount = 71;
+        for (var i = 0; i < cfCount; ++i)
+            ostc.cf.set(i, ostc.cf.reset(i));
+        var base = {
+            ocrMode: true, buhlmann: true, gas_1: true, first_1: true, O2_1: 21, He_1: 0, depth_1: 0,
+            ppo2_1: 1.0, interval: "Reset", dive_depth: 30, dive_time: 20, press_surface: 1013,
+            ascent: 10, replayMode: false, depthGraph: false, ceilGraph: false, ndlGraph: false,
+            leadGraph: false, gfGraph: false, ppO2Graph: false, cnsGraph: false
+        };
+        for (var n = 2; n <= 5; ++n) {
+            base["gas_" + n] = false;
+            base["O2_" + n] = 21;
+            base["He_" + n] = 0;
+            base["depth_" + n] = 0;
+        }
+        for (var name in base)
+            ostc.set(name, base[name]);
+        for (var w in widgets)
+            ostc.set(w, widgets[w]);
+    },
+
+    // The stops of a plan as "depth:minutes" texts, deepest first.
+    stops: function (plan) {
+        // The simulated profile comes first; the stops follow its deepest record.
+        var list = [], bottom = -1, i;
+        for (i = 0; i < plan.stops(); ++i)
+            if (plan.depth(i) == plan.diveDepth())
+                bottom = i;
+        for (i = bottom + 1; i < plan.stops(); ++i)
+            if (plan.decostop(i) && plan.stop(i) > 0)
+                list.push(plan.depth(i) + ":" + plan.stop(i));
+        return list;
+    },
+
+    // Simulate with these widgets and make the plan of the engine's stops.
+    plan: function (widgets, ccr) {
+        this.setup(widgets);
+        mainWindow.simulateSlot();
+        ostc.plan.create(ccr === true);
+        return ostc.plan;
+    },
+
     summary: function () {
         return this.passed + " passed, " + this.failed + " failed";
     },
