@@ -4,6 +4,7 @@
 
 test.setup({});
 var cf = ostc.cf;
+function cfName(n) { return "CF" + (n < 10 ? "0" : "") + n; }
 
 test.compare(cf.name(0), "Start Dive [m]", "CF00 label");
 test.compare(cf.get(16), 1.0, "CF16 default 1.0 m (tenths)");
@@ -21,7 +22,7 @@ var refused = [
 ];
 for (var i = 0; i < refused.length; ++i) {
     var r = refused[i];
-    test.expectThrow(function () { cf.set(r[0], r[1]); }, r[2], "CF" + r[0] + " = " + r[1] + " refused");
+    test.expectThrow(function () { cf.set(r[0], r[1]); }, r[2], cfName(r[0]) + " = " + r[1] + " refused");
 }
 test.compare(cf.get(5), 7, "a refused value leaves CF05 as it was");
 
@@ -30,7 +31,7 @@ var accepted = [[16, 2.0], [46, 1.15], [17, 0.21], [2, 600], [48, -120], [33, 95
                 [37, "#ff0000"], [43, 13000]];
 for (var k = 0; k < accepted.length; ++k) {
     cf.set(accepted[k][0], accepted[k][1]);
-    test.compare(cf.get(accepted[k][0]), accepted[k][1], "CF" + accepted[k][0] + " = " + accepted[k][1]);
+    test.compare(cf.get(accepted[k][0]), accepted[k][1], cfName(accepted[k][0]) + " = " + accepted[k][1]);
 }
 test.compare(ostc.get("GF_high"), 95, "CF33 shown in the GF high box");
 test.compare(ostc.get("shallow_first"), true, "CF54 shown in the shallow-first box");

@@ -3,8 +3,8 @@
 // hands the work to the code that does it.
 //
 // The parameter transfer (widgets <-> configuration image) lives in
-// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; window, file and
-// dialog slots in bathyra_interface.cpp.
+// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; the script slots in
+// bathyra_script.cpp; window, file and dialog slots in bathyra_interface.cpp.
 #pragma once
 
 #include "app/interface_base.h"

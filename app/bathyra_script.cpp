@@ -10,7 +10,8 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
-namespace {
+namespace
+{
 
 bool scriptRunning = false; // a script's events may reach the menu again
 
@@ -32,8 +33,8 @@ ScriptWindow scriptWindow(Bathyra_Interface* w)
 bool interactive(const Bathyra_Interface* w)
 {
     const QString platform = QGuiApplication::platformName();
-    return !w->headless() && w->isVisible() && platform != QLatin1String("offscreen")
-        && platform != QLatin1String("minimal");
+    return !w->headless() && w->isVisible() && platform != QLatin1String("offscreen") &&
+           platform != QLatin1String("minimal");
 }
 
 template <typename Work>
@@ -70,11 +71,15 @@ ScriptRunResult runScriptSuite(Bathyra_Interface* window, const QString& folder)
 void Bathyra_Interface::runScriptSlot()
 {
     // Patterns are separated by blanks: "*.qs;*.js" would be one pattern matching nothing.
-    const QString file = QFileDialog::getOpenFileName(this, tr("Run Script..."), Script::defaultTestDir(),
-                                                      tr("Bathyra Script (*.qs *.js)", "scrit format"));
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Run Script..."), Script::defaultTestDir(),
+                                     tr("Bathyra Script (*.qs *.js)", "scrit format"));
     if (file.isEmpty())
         return;
     runScriptFile(this, file);
 }
 
-void Bathyra_Interface::runAllTestsSlot() { runScriptSuite(this); }
+void Bathyra_Interface::runAllTestsSlot()
+{
+    runScriptSuite(this);
+}

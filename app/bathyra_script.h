@@ -7,7 +7,7 @@
 class Bathyra_Interface;
 
 struct ScriptRunResult {
-    int passed = 0;     // checks of the support script
+    int passed = 0; // checks of the support script
     int failed = 0;
     QStringList errors; // reports of scripts that ended by an uncaught error
     bool ok() const { return failed == 0 && errors.isEmpty(); }

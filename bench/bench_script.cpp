@@ -15,13 +15,22 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
-const char* const sets[][2] = {
-    {"gradientFactor", "true"}, {"GF_low", "30"},   {"GF_high", "85"},  {"O2_1", "18"},
-    {"He_1", "45"},             {"gas_2", "true"},  {"O2_2", "50"},     {"depth_2", "21"},
-    {"gas_3", "true"},          {"O2_3", "100"},    {"depth_3", "6"},   {"dive_depth", "72"},
-    {"dive_time", "41"}};
+const char* const sets[][2] = {{"gradientFactor", "true"},
+                               {"GF_low", "30"},
+                               {"GF_high", "85"},
+                               {"O2_1", "18"},
+                               {"He_1", "45"},
+                               {"gas_2", "true"},
+                               {"O2_2", "50"},
+                               {"depth_2", "21"},
+                               {"gas_3", "true"},
+                               {"O2_3", "100"},
+                               {"depth_3", "6"},
+                               {"dive_depth", "72"},
+                               {"dive_time", "41"}};
 const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
                               "ppO2Graph",  "cnsGraph",  "ndlGraph"};
 
@@ -51,7 +60,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dir;
-    qputenv("HOME", dir.path().toLocal8Bit()); // the script's report files stay out of the real home
+    qputenv("HOME",
+            dir.path().toLocal8Bit()); // the script's report files stay out of the real home
     BathyraApplication app(argc, argv);
     setAppSettingsPath(dir.filePath("bench.ini"));
 
@@ -86,10 +96,10 @@ int main(int argc, char** argv)
         }
     }
     std::printf("72 m / 41 min tx18/45 + Nx50 @21 m + O2 @6 m, simulate + ascent\n");
-    std::printf("  bench_runs' single plan (main window, no plots)  %7.3f s = %6.1f plans/s\n", single,
-                1 / single);
-    std::printf("  bathyra-cli --script, 200 plans (whole process)  %7.3f s = %6.1f plans/s\n", best,
-                200 / best);
+    std::printf("  bench_runs' single plan (main window, no plots)  %7.3f s = %6.1f plans/s\n",
+                single, 1 / single);
+    std::printf("  bathyra-cli --script, 200 plans (whole process)  %7.3f s = %6.1f plans/s\n",
+                best, 200 / best);
     std::printf("  %s\n", loop.constData());
     return 0;
 }

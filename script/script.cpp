@@ -33,7 +33,8 @@
 // Without the debugger nobody can continue a stopped script: this agent keeps the
 // backtrace of an uncaught exception (the engine's own is empty while an agent is
 // attached) and turns a `debugger;` statement into the end of the script.
-class ScriptReporter : public QScriptEngineAgent {
+class ScriptReporter : public QScriptEngineAgent
+{
 public:
     using QScriptEngineAgent::QScriptEngineAgent;
 
@@ -65,7 +66,8 @@ public:
     }
 };
 
-namespace {
+namespace
+{
 
 const QScriptEngine::QObjectWrapOptions hostObject =
     QScriptEngine::ExcludeSuperClassContents | QScriptEngine::ExcludeDeleteLater;
@@ -100,13 +102,13 @@ void Script::defineGlobals()
 {
     QScriptEngine& e = *engine_;
     QScriptValue global = e.globalObject();
-    for (const QMetaObject* meta :
-         {&QCheckBox::staticMetaObject, &QRadioButton::staticMetaObject, &QSpinBox::staticMetaObject,
-          &QDoubleSpinBox::staticMetaObject, &QLineEdit::staticMetaObject, &QComboBox::staticMetaObject})
+    for (const QMetaObject* meta : {&QCheckBox::staticMetaObject, &QRadioButton::staticMetaObject,
+                                    &QSpinBox::staticMetaObject, &QDoubleSpinBox::staticMetaObject,
+                                    &QLineEdit::staticMetaObject, &QComboBox::staticMetaObject})
         global.setProperty(QString::fromLatin1(meta->className()), e.newQMetaObject(meta));
-    global.setProperty(QStringLiteral("qApp"),
-                       e.newQObject(qApp, QScriptEngine::QtOwnership,
-                                    QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater));
+    global.setProperty(QStringLiteral("qApp"), e.newQObject(qApp, QScriptEngine::QtOwnership,
+                                                            QScriptEngine::ExcludeChildObjects |
+                                                                QScriptEngine::ExcludeDeleteLater));
     global.setProperty(QStringLiteral("mainWindow"),
                        window_.window ? exposeGuarded(&e, window_.window) : e.nullValue());
     // The plot window appears with the first run, perhaps during this script.
@@ -117,11 +119,13 @@ void Script::defineGlobals()
     QScriptValue ostc = e.newQObject(this, QScriptEngine::QtOwnership, hostObject);
     ostc.setProperty(QStringLiteral("settings"),
                      window_.settings ? exposeSettings(&e, window_.settings) : e.nullValue());
-    ostc.setProperty(QStringLiteral("cf"),
-                     e.newQObject(new ScriptCf(planner::currentImage(), window_.showParameters, this),
-                                  QScriptEngine::QtOwnership, hostObject));
-    ostc.setProperty(QStringLiteral("gas"), e.newQObject(new ScriptGas(this), QScriptEngine::QtOwnership, hostObject));
-    ostc.setProperty(QStringLiteral("plan"), exposeGuarded(&e, new ScriptPlan(window_.profile, this)));
+    ostc.setProperty(QStringLiteral("cf"), e.newQObject(new ScriptCf(planner::currentImage(),
+                                                                     window_.showParameters, this),
+                                                        QScriptEngine::QtOwnership, hostObject));
+    ostc.setProperty(QStringLiteral("gas"),
+                     e.newQObject(new ScriptGas(this), QScriptEngine::QtOwnership, hostObject));
+    ostc.setProperty(QStringLiteral("plan"),
+                     exposeGuarded(&e, new ScriptPlan(window_.profile, this)));
     ostc.setProperty(QStringLiteral("profile"),
                      e.newQObject(new ScriptProfile(window_, testDir(), this),
                                   QScriptEngine::QtOwnership, hostObject));
@@ -145,8 +149,8 @@ QString Script::defaultTestDir()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
     QString d = exeDir;
-    if (d.endsWith(QLatin1String("/debug"), Qt::CaseInsensitive)
-        || d.endsWith(QLatin1String("/release"), Qt::CaseInsensitive))
+    if (d.endsWith(QLatin1String("/debug"), Qt::CaseInsensitive) ||
+        d.endsWith(QLatin1String("/release"), Qt::CaseInsensitive))
         d = d.section('/', 0, -2);
     if (d.contains(QLatin1String("/build-"), Qt::CaseInsensitive))
         d = d.section('/', 0, -2);
@@ -172,8 +176,14 @@ int Script::testCounter(const char* name) const
         .toInt32();
 }
 
-int Script::passedChecks() const { return testCounter("passed"); }
-int Script::failedChecks() const { return testCounter("failed"); }
+int Script::passedChecks() const
+{
+    return testCounter("passed");
+}
+int Script::failedChecks() const
+{
+    return testCounter("failed");
+}
 
 void Script::report(const QString& text)
 {
@@ -234,7 +244,8 @@ void Script::callTest(const char* name, const QScriptValueList& args)
         report(QStringLiteral("Exception catched"));
         return;
     }
-    checkUncaught(QStringLiteral("test.%1").arg(QLatin1String(name)), qstrcmp(name, "uncaught") != 0);
+    checkUncaught(QStringLiteral("test.%1").arg(QLatin1String(name)),
+                  qstrcmp(name, "uncaught") != 0);
 }
 
 void Script::run(const QString& c)
@@ -278,26 +289,29 @@ QScriptValue Script::set(const QString& w, const QScriptValue& value)
 {
     QWidget* widget = window_.window ? window_.window->findChild<QWidget*>(w) : nullptr;
     if (!widget)
-        return context()->throwError(QScriptContext::ReferenceError, QStringLiteral("Unknown widget ") + w);
+        return context()->throwError(QScriptContext::ReferenceError,
+                                     QStringLiteral("Unknown widget ") + w);
 
     // A spin box's special text ("Reset", "None") stands for its minimum.
     const auto special = [&value](const QAbstractSpinBox* box) {
-        return value.isString() && !box->specialValueText().isEmpty()
-            && value.toString() == box->specialValueText();
+        return value.isString() && !box->specialValueText().isEmpty() &&
+               value.toString() == box->specialValueText();
     };
     const auto number = [&value]() { return value.isNumber() && std::isfinite(value.toNumber()); };
 
     if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
         if (!value.isBool())
-            return context()->throwError(QScriptContext::TypeError,
-                                         QStringLiteral("QCheckBox::set argument should be a bool"));
+            return context()->throwError(
+                QScriptContext::TypeError,
+                QStringLiteral("QCheckBox::set argument should be a bool"));
         static_cast<QAbstractButton*>(widget)->setChecked(value.toBool());
     } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
         if (special(spin)) {
             spin->setValue(spin->minimum());
         } else if (!number()) {
-            return context()->throwError(QScriptContext::TypeError,
-                                         QStringLiteral("QSpinBox::set argument should be a number"));
+            return context()->throwError(
+                QScriptContext::TypeError,
+                QStringLiteral("QSpinBox::set argument should be a number"));
         } else {
             // Toward zero; the box holds it to its range.
             const double v = std::trunc(value.toNumber());
@@ -307,13 +321,15 @@ QScriptValue Script::set(const QString& w, const QScriptValue& value)
         if (special(decimal)) {
             decimal->setValue(decimal->minimum());
         } else if (!number()) {
-            return context()->throwError(QScriptContext::TypeError,
-                                         QStringLiteral("QDoubleSpinBox::set argument should be a number"));
+            return context()->throwError(
+                QScriptContext::TypeError,
+                QStringLiteral("QDoubleSpinBox::set argument should be a number"));
         } else {
             decimal->setValue(value.toNumber());
         }
     } else {
-        return context()->throwError(QScriptContext::TypeError, QStringLiteral("Unsupported widget type ") + w);
+        return context()->throwError(QScriptContext::TypeError,
+                                     QStringLiteral("Unsupported widget type ") + w);
     }
 
     try {
@@ -329,14 +345,16 @@ QScriptValue Script::get(const QString& w)
 {
     QWidget* widget = window_.window ? window_.window->findChild<QWidget*>(w) : nullptr;
     if (!widget)
-        return context()->throwError(QScriptContext::ReferenceError, QStringLiteral("Unknown widget ") + w);
+        return context()->throwError(QScriptContext::ReferenceError,
+                                     QStringLiteral("Unknown widget ") + w);
     if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
         return QScriptValue(static_cast<QAbstractButton*>(widget)->isChecked());
     if (auto* spin = qobject_cast<QSpinBox*>(widget))
         return QScriptValue(spin->value());
     if (auto* decimal = qobject_cast<QDoubleSpinBox*>(widget))
         return QScriptValue(decimal->value());
-    return context()->throwError(QScriptContext::TypeError, QStringLiteral("Unsupported widget type ") + w);
+    return context()->throwError(QScriptContext::TypeError,
+                                 QStringLiteral("Unsupported widget type ") + w);
 }
 
 QString Script::version() const
@@ -354,5 +372,6 @@ QScriptValue Script::File(const QScriptValue& fileName)
                                      QStringLiteral("Invalid file name '%1'").arg(clean));
     // Only below the documents folder: the check above keeps the path inside it.
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return engine_->newQObject(new ScriptFile(root, clean), QScriptEngine::ScriptOwnership, hostObject);
+    return engine_->newQObject(new ScriptFile(root, clean), QScriptEngine::ScriptOwnership,
+                               hostObject);
 }

@@ -26,7 +26,8 @@ class QScriptEngine;
 class QScriptEngineDebugger;
 class ScriptReporter;
 
-class Script : public QObject, protected QScriptable {
+class Script : public QObject, protected QScriptable
+{
     Q_OBJECT
 public:
     // testDirectory: the suite's folder instead of testDir()'s usual choice; when it has

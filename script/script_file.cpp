@@ -8,7 +8,8 @@
 #include <QScriptEngine>
 #include <QStandardPaths>
 
-namespace scriptpath {
+namespace scriptpath
+{
 
 QString documentsFolder()
 {
@@ -22,8 +23,8 @@ QString insideFolder(const QString& root, const QString& name, QString* cleaned)
     const QString clean = QDir::cleanPath(name);
     if (cleaned)
         *cleaned = clean;
-    if (clean.isEmpty() || clean == QLatin1String(".") || clean == QLatin1String("..")
-        || clean.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(clean))
+    if (clean.isEmpty() || clean == QLatin1String(".") || clean == QLatin1String("..") ||
+        clean.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(clean))
         return QString();
     const QString top = QFileInfo(root).canonicalFilePath();
     if (top.isEmpty())
@@ -65,8 +66,9 @@ QScriptValue ScriptFile::write(const QScriptValue& contents)
 {
     const QString path = scriptpath::insideFolder(root_, relative_);
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
-        || file.write(contents.toString().toUtf8()) < 0 || !file.flush())
+    if (path.isEmpty() ||
+        !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
+        file.write(contents.toString().toUtf8()) < 0 || !file.flush())
         return context()->throwError(QScriptContext::URIError,
                                      QStringLiteral("unable to write '%1'").arg(name()));
     return engine()->undefinedValue();

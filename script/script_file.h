@@ -10,7 +10,8 @@
 #include <QScriptValue>
 #include <QScriptable>
 
-namespace scriptpath {
+namespace scriptpath
+{
 
 // The user's documents folder, created when missing.
 QString documentsFolder();
@@ -23,7 +24,8 @@ QString insideFolder(const QString& root, const QString& name, QString* cleaned 
 
 } // namespace scriptpath
 
-class ScriptFile : public QObject, protected QScriptable {
+class ScriptFile : public QObject, protected QScriptable
+{
     Q_OBJECT
 public:
     // relative: a cleaned name already checked with insideFolder(root, ...).

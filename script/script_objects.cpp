@@ -13,7 +13,8 @@
 #include <QVarLengthArray>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int MaxArguments = 10; // what QMetaMethod::invoke passes
 
@@ -23,9 +24,9 @@ QMetaMethod findMethod(const QMetaObject* meta, const QByteArray& name, int argc
 {
     for (int i = meta->methodCount() - 1; i >= QObject::staticMetaObject.methodCount(); --i) {
         const QMetaMethod m = meta->method(i);
-        if (m.access() == QMetaMethod::Public && m.methodType() != QMetaMethod::Signal
-            && m.methodType() != QMetaMethod::Constructor && m.name() == name
-            && m.parameterCount() == argc)
+        if (m.access() == QMetaMethod::Public && m.methodType() != QMetaMethod::Signal &&
+            m.methodType() != QMetaMethod::Constructor && m.name() == name &&
+            m.parameterCount() == argc)
             return m;
     }
     return QMetaMethod();
@@ -39,8 +40,9 @@ QScriptValue guardedCall(QScriptContext* ctx, QScriptEngine* engine)
     QObject* object = data.property(QStringLiteral("object")).toQObject();
     const QByteArray name = data.property(QStringLiteral("name")).toString().toLatin1();
     if (!object)
-        return ctx->throwError(QScriptContext::ReferenceError,
-                               QStringLiteral("%1: the object no longer exists").arg(QString::fromLatin1(name)));
+        return ctx->throwError(
+            QScriptContext::ReferenceError,
+            QStringLiteral("%1: the object no longer exists").arg(QString::fromLatin1(name)));
     const QMetaMethod method = findMethod(object->metaObject(), name, ctx->argumentCount());
     if (!method.isValid() || method.parameterCount() > MaxArguments)
         return ctx->throwError(QScriptContext::SyntaxError,
@@ -79,7 +81,8 @@ QScriptValue guardedCall(QScriptContext* ctx, QScriptEngine* engine)
 
     const int returnType = method.returnType();
     QVariant result = returnType == QMetaType::Void ? QVariant() : QVariant(returnType, nullptr);
-    const QGenericReturnArgument ret(method.typeName(), returnType == QMetaType::Void ? nullptr : result.data());
+    const QGenericReturnArgument ret(method.typeName(),
+                                     returnType == QMetaType::Void ? nullptr : result.data());
     try {
         method.invoke(object, Qt::DirectConnection, ret, args[0], args[1], args[2], args[3],
                       args[4], args[5], args[6], args[7], args[8], args[9]);
@@ -161,24 +164,26 @@ QScriptValue guardToString(QScriptContext* ctx, QScriptEngine*)
     const QObject* object = ctx->callee().data().toQObject();
     if (!object)
         return QScriptValue(QStringLiteral("[deleted object]"));
-    return QScriptValue(QStringLiteral("%1(name = \"%2\")")
-                            .arg(QString::fromLatin1(object->metaObject()->className()), object->objectName()));
+    return QScriptValue(
+        QStringLiteral("%1(name = \"%2\")")
+            .arg(QString::fromLatin1(object->metaObject()->className()), object->objectName()));
 }
 
 } // namespace
 
 QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object)
 {
-    const QScriptEngine::QObjectWrapOptions options =
-        QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater | QScriptEngine::ExcludeSlots;
+    const QScriptEngine::QObjectWrapOptions options = QScriptEngine::ExcludeChildObjects |
+                                                      QScriptEngine::ExcludeDeleteLater |
+                                                      QScriptEngine::ExcludeSlots;
     const QScriptValue wrapper = engine->newQObject(object, QScriptEngine::QtOwnership, options);
     QScriptValue guard = engine->newObject();
     guard.setPrototype(wrapper);
     const QMetaObject* meta = object->metaObject();
     for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
         const QMetaMethod m = meta->method(i);
-        if (m.access() != QMetaMethod::Public || m.methodType() == QMetaMethod::Signal
-            || m.methodType() == QMetaMethod::Constructor)
+        if (m.access() != QMetaMethod::Public || m.methodType() == QMetaMethod::Signal ||
+            m.methodType() == QMetaMethod::Constructor)
             continue;
         const QString name = QString::fromLatin1(m.name());
         if (guard.property(name, QScriptValue::ResolveLocal).isValid())
@@ -198,9 +203,9 @@ QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object)
 
 QScriptValue exposeSettings(QScriptEngine* engine, QSettings* settings)
 {
-    QScriptValue value = engine->newQObject(
-        settings, QScriptEngine::QtOwnership,
-        QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater);
+    QScriptValue value =
+        engine->newQObject(settings, QScriptEngine::QtOwnership,
+                           QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater);
     const std::pair<const char*, QScriptEngine::FunctionSignature> functions[] = {
         {"get", settingsGet}, {"set", settingsSet}, {"list", settingsList}};
     for (const auto& f : functions) {
@@ -227,7 +232,10 @@ bool ScriptCf::valid(int i)
 QScriptValue ScriptCf::toScript(int i, quint16 raw)
 {
     switch (ConfigImage::cfDefinition(i).type) {
-    case 1: case 2: case 5: case 6:
+    case 1:
+    case 2:
+    case 5:
+    case 6:
         return QScriptValue(static_cast<int>(raw));
     case 134:
         return QScriptValue(static_cast<int>(static_cast<qint16>(raw)));
@@ -253,7 +261,8 @@ QString ScriptCf::fromScript(int i, const QScriptValue& value, quint16* raw, boo
     if (type == 7) {
         const QColor colour(value.toString());
         if (!value.isString() || !colour.isValid())
-            return QStringLiteral("%1: unknown colour '%2'").arg(ConfigImage::cfName(i), value.toString());
+            return QStringLiteral("%1: unknown colour '%2'")
+                .arg(ConfigImage::cfName(i), value.toString());
         *raw = packColour(colour);
         return QString();
     }
@@ -265,7 +274,8 @@ QString ScriptCf::fromScript(int i, const QScriptValue& value, quint16* raw, boo
         return QString();
     const double number = value.toNumber();
     if (!std::isfinite(number))
-        return QStringLiteral("%1: '%2' is not a number").arg(ConfigImage::cfName(i), value.toString());
+        return QStringLiteral("%1: '%2' is not a number")
+            .arg(ConfigImage::cfName(i), value.toString());
     const double scale = type == 3 ? 10.0 : (type == 4 ? 100.0 : 1.0);
     // Decimals are not exact in binary (1.15 x 100 is 114.99999...): a hair is added
     // before truncating, far below the smallest step of any CF.
@@ -289,7 +299,8 @@ QScriptValue ScriptCf::set(int i, const QScriptValue& value)
     bool outOfRange = false;
     QString error = fromScript(i, value, &raw, &outOfRange);
     if (!error.isEmpty())
-        return context()->throwError(outOfRange ? QScriptContext::RangeError : QScriptContext::TypeError, error);
+        return context()->throwError(
+            outOfRange ? QScriptContext::RangeError : QScriptContext::TypeError, error);
     error = ConfigImage::checkCf(i, raw);
     if (!error.isEmpty())
         return context()->throwError(QScriptContext::RangeError, error);

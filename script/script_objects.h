@@ -28,7 +28,8 @@ QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object);
 QScriptValue exposeSettings(QScriptEngine* engine, QSettings* settings);
 
 // ostc.cf: the custom functions of the configuration image, in the units a diver reads.
-class ScriptCf : public QObject, protected QScriptable {
+class ScriptCf : public QObject, protected QScriptable
+{
     Q_OBJECT
 public:
     ScriptCf(ConfigImage& image, std::function<void()> showParameters, QObject* parent = nullptr);
@@ -43,7 +44,8 @@ public:
     // Raw stored value <-> script value by the CF's type. fromScript gives an error text
     // (a value that is no number or colour, or one outside the 16 bits of a CF).
     static QScriptValue toScript(int i, quint16 raw);
-    static QString fromScript(int i, const QScriptValue& value, quint16* raw, bool* outOfRange = nullptr);
+    static QString fromScript(int i, const QScriptValue& value, quint16* raw,
+                              bool* outOfRange = nullptr);
 
 private:
     bool valid(int i);
@@ -53,7 +55,8 @@ private:
 };
 
 // ostc.gas: the litres per gas of the last gas-volume run.
-class ScriptGas : public QObject, protected QScriptable {
+class ScriptGas : public QObject, protected QScriptable
+{
     Q_OBJECT
 public:
     using QObject::QObject;
@@ -62,7 +65,8 @@ public:
 
 // ostc.plan: a plan over the main window's current profile, read again at each create
 // because a new dive replaces the profile.
-class ScriptPlan : public Decoplan {
+class ScriptPlan : public Decoplan
+{
     Q_OBJECT
 public:
     ScriptPlan(std::function<DiveProfile*()> profile, QObject* parent = nullptr);

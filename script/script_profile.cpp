@@ -9,8 +9,12 @@
 #include <QScriptContext>
 #include <QScriptEngine>
 
-namespace {
-int seconds(float minutes) { return static_cast<int>(minutes * 60 + 0.5); }
+namespace
+{
+int seconds(float minutes)
+{
+    return static_cast<int>(minutes * 60 + 0.5);
+}
 } // namespace
 
 ScriptProfile::ScriptProfile(const ScriptWindow& window, const QString& folder, QObject* parent)
@@ -22,8 +26,9 @@ QString ScriptProfile::path(const QString& fileName)
 {
     const QString path = scriptpath::insideFolder(folder_, fileName);
     if (path.isEmpty())
-        context()->throwError(QScriptContext::URIError,
-                              QStringLiteral("Invalide file name %1").arg(QDir::cleanPath(folder_ + '/' + fileName)));
+        context()->throwError(
+            QScriptContext::URIError,
+            QStringLiteral("Invalide file name %1").arg(QDir::cleanPath(folder_ + '/' + fileName)));
     return path;
 }
 

@@ -8,7 +8,8 @@
 #include <QScriptValue>
 #include <QScriptable>
 
-class ScriptProfile : public QObject, protected QScriptable {
+class ScriptProfile : public QObject, protected QScriptable
+{
     Q_OBJECT
 public:
     ScriptProfile(const ScriptWindow& window, const QString& folder, QObject* parent = nullptr);

@@ -13,12 +13,12 @@ class QSettings;
 class QWidget;
 
 struct ScriptWindow {
-    QWidget* window = nullptr;       // `mainWindow`; its widgets are found by name
-    QSettings* settings = nullptr;   // the application settings (`ostc.settings`)
-    MessageSink* console = nullptr;  // where logbook readers write their notes
+    QWidget* window = nullptr;             // `mainWindow`; its widgets are found by name
+    QSettings* settings = nullptr;         // the application settings (`ostc.settings`)
+    MessageSink* console = nullptr;        // where logbook readers write their notes
     std::function<void()> applyParameters; // widgets to the image, as applyParameters(false)
     std::function<void()> showParameters;  // image to the widgets
     std::function<DiveProfile*()> profile; // the current profile, null when none
     std::function<void(std::unique_ptr<DiveProfile>)> setProfile;
-    std::function<QObject*()> plotWindow;  // the dive plot window, null until created
+    std::function<QObject*()> plotWindow; // the dive plot window, null until created
 };

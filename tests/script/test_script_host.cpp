@@ -3,11 +3,11 @@
 // (also against symbolic links), profiles, plans, errors thrown by the planner, and scripts
 // that end by an uncaught error, a debugger statement or a syntax error without waiting.
 // Then the suite and a script from the Help menu.
+#include "../app/modal_dialog.h"
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
-#include "../app/modal_dialog.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>
@@ -17,13 +17,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestScriptHost : public QObject {
+class TestScriptHost : public QObject
+{
     Q_OBJECT
 
     Bathyra_Interface* w = nullptr;
     QTemporaryDir scripts;
 
-    QString documents() const { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+    QString documents() const
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
 
     ScriptRunResult runText(const QString& text)
     {
@@ -54,6 +58,7 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("report"); // empty: ends normally with every check passed
+        // clang-format off
 
         QTest::newRow("interval Reset") << "ostc.set('interval', 'Reset'); test.compare(ostc.get('interval'), -10, '');" << "";
         QTest::newRow("spin box truncates") << "ostc.set('dive_depth', 40.7); test.compare(ostc.get('dive_depth'), 40, '');" << "";
@@ -89,6 +94,7 @@ private slots:
                                             << "case.qs:2: Error: debugger statement";
         QTest::newRow("syntax error") << "var a = 1;\nvar b = ;" << "case.qs:2: SyntaxError: Parse error";
         QTest::newRow("failed check") << "test.compare(1, 2, 'one is two');" << "";
+        // clang-format on
     }
 
     void scriptFile()
@@ -116,9 +122,11 @@ private slots:
         QDir().mkpath(documents());
         QVERIFY(QFile::link(outside.path(), documents() + "/outside"));
         QVERIFY(QFile::link(outside.filePath("new.txt"), documents() + "/dangling"));
-        const ScriptRunResult result = runText(
-            "test.expectThrow(function () { ostc.File('outside/x.txt'); }, 'URIError', 'link to a folder');"
-            "test.expectThrow(function () { ostc.File('dangling').write('x'); }, 'URIError', 'dangling link');");
+        const ScriptRunResult result =
+            runText("test.expectThrow(function () { ostc.File('outside/x.txt'); }, 'URIError', "
+                    "'link to a folder');"
+                    "test.expectThrow(function () { ostc.File('dangling').write('x'); }, "
+                    "'URIError', 'dangling link');");
         QVERIFY(result.ok());
         QCOMPARE(result.passed, 2);
         QVERIFY(QDir(outside.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
@@ -131,7 +139,8 @@ private slots:
         QVERIFY(w->actionRun_tests->isEnabled());
         w->actionRun_tests->trigger();
         const QString console = w->textEdit->toPlainText();
-        QVERIFY2(QRegularExpression("\\b[1-9][0-9]* passed, 0 failed").match(console).hasMatch(), qPrintable(console.right(400)));
+        QVERIFY2(QRegularExpression("\\b[1-9][0-9]* passed, 0 failed").match(console).hasMatch(),
+                 qPrintable(console.right(400)));
         QFile report(documents() + "/Bathyra test report.html");
         QVERIFY(report.open(QIODevice::ReadOnly));
         QVERIFY(report.readAll().contains("plan_regression.qs"));
@@ -152,7 +161,9 @@ private slots:
             for (int i = 0; i < 40 && !listed; ++i) {
                 QTest::qWait(50); // the folder is read in the background
                 for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
-                    listed = listed || view->model()->index(r, 0, view->rootIndex()).data().toString() == "menu.qs";
+                    listed =
+                        listed || view->model()->index(r, 0, view->rootIndex()).data().toString() ==
+                                      "menu.qs";
             }
             fd->findChild<QLineEdit*>("fileNameEdit")->setText("menu.qs");
             QMetaObject::invokeMethod(fd, "accept");
