@@ -5,63 +5,23 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
+#include "bench/bench_dive.h"
 #include "planner/simulation.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace
-{
-
-const char* const sets[][2] = {{"gradientFactor", "true"},
-                               {"GF_low", "30"},
-                               {"GF_high", "85"},
-                               {"O2_1", "18"},
-                               {"He_1", "45"},
-                               {"gas_2", "true"},
-                               {"O2_2", "50"},
-                               {"depth_2", "21"},
-                               {"gas_3", "true"},
-                               {"O2_3", "100"},
-                               {"depth_3", "6"},
-                               {"dive_depth", "72"},
-                               {"dive_time", "41"}};
-const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
-                              "ppO2Graph",  "cnsGraph",  "ndlGraph"};
-
-// One plan in the main window, no plots: the figure bench_runs prints as "the runs alone".
-double windowPlan(Bathyra_Interface* w)
-{
-    for (const auto& s : sets) {
-        QWidget* widget = w->findChild<QWidget*>(s[0]);
-        if (auto* b = qobject_cast<QAbstractButton*>(widget))
-            b->setChecked(QString(s[1]) == "true");
-        else if (auto* spin = qobject_cast<QSpinBox*>(widget))
-            spin->setValue(QString(s[1]).toInt());
-    }
-    for (const char* g : graphs)
-        w->findChild<QAbstractButton*>(g)->setChecked(false);
-    w->findChild<QSpinBox*>("interval")->setValue(-10);
-    QElapsedTimer t;
-    t.start();
-    w->simulateSlot();
-    w->ascentSlot();
-    return t.nsecsElapsed() / 1e9;
-}
-
-} // namespace
+using benchdive::windowRun;
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dir;
-    qputenv("HOME",
-            dir.path().toLocal8Bit()); // the script's report files stay out of the real home
+    // The script's report files stay out of the real home.
+    qputenv("HOME", dir.path().toLocal8Bit());
     BathyraApplication app(argc, argv);
     setAppSettingsPath(dir.filePath("bench.ini"));
 
@@ -69,7 +29,7 @@ int main(int argc, char** argv)
     double single = 1e9;
     for (int i = 0; i < 5; ++i) {
         planner::runState() = planner::RunState();
-        single = std::min(single, windowPlan(w));
+        single = std::min(single, windowRun(w, false));
     }
     delete w;
     closeAppSettings();
