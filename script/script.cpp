@@ -149,9 +149,13 @@ QString Script::defaultTestDir()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
     QString d = exeDir;
-    if (d.endsWith(QLatin1String("/debug"), Qt::CaseInsensitive) ||
-        d.endsWith(QLatin1String("/release"), Qt::CaseInsensitive))
+    if (d.endsWith(QLatin1String("/debug"), Qt::CaseInsensitive)
+        || d.endsWith(QLatin1String("/release"), Qt::CaseInsensitive))
         d = d.section('/', 0, -2);
+    // The suite copied beside the executable comes first: a build folder may well be
+    // named build-something itself.
+    if (QFileInfo(d + QStringLiteral("/Tests")).isDir())
+        return d + QStringLiteral("/Tests");
     if (d.contains(QLatin1String("/build-"), Qt::CaseInsensitive))
         d = d.section('/', 0, -2);
     d += QStringLiteral("/Tests");

@@ -120,6 +120,8 @@ private slots:
     {
         QTemporaryDir outside;
         QDir().mkpath(documents());
+        for (const char* name : {"/outside", "/dangling"})
+            QFile::remove(documents() + name); // left by an earlier run that failed
         QVERIFY(QFile::link(outside.path(), documents() + "/outside"));
         QVERIFY(QFile::link(outside.filePath("new.txt"), documents() + "/dangling"));
         const ScriptRunResult result =
