@@ -82,6 +82,9 @@ Script::Script(const ScriptWindow& window, bool interactive, const QString& test
     if (interactive) {
         debugger_ = std::make_unique<QScriptEngineDebugger>();
         debugger_->attachTo(engine_.get());
+        // The window stays responsive during a long script, so that the debugger's
+        // Interrupt can stop a script that loops.
+        engine_->setProcessEventsInterval(250);
     } else {
         reporter_ = new ScriptReporter(engine_.get());
         engine_->setAgent(reporter_);
