@@ -18,7 +18,7 @@ var samples = [
     ["udcf/DB_UDCF_1_1.udcf", 199, 3960, 28.65]
 ];
 
-if (typeof sharedSamples == "undefined") {
+if (typeof sharedSamples == "undefined" || !sharedSamples) {
     test.skip("shared sample logbooks", "not present beside the suite");
 } else {
     for (var i = 0; i < samples.length; ++i) {
