@@ -44,15 +44,14 @@ ScriptRunResult withHost(Bathyra_Interface* w, const QString& folder, Work work)
     if (scriptRunning)
         return result;
     scriptRunning = true;
+    // Cleared however the run ends, so that the next script can start.
+    const std::unique_ptr<bool, void (*)(bool*)> running(&scriptRunning, [](bool* b) { *b = false; });
     w->applyParameters(false);
-    {
-        Script host(scriptWindow(w), interactive(w), folder);
-        work(host);
-        result.passed = host.passedChecks();
-        result.failed = host.failedChecks();
-        result.errors = host.errors();
-    }
-    scriptRunning = false;
+    Script host(scriptWindow(w), interactive(w), folder);
+    work(host);
+    result.passed = host.passedChecks();
+    result.failed = host.failedChecks();
+    result.errors = host.errors();
     return result;
 }
 
