@@ -116,6 +116,17 @@ private slots:
         QVERIFY(runText("test.compare(ostc.get('interval'), ostc.get('interval'), '');").ok());
     }
 
+    void shownWindowOffscreenNeverWaits()
+    {
+        // A shown window on the offscreen platform has nobody to continue the debugger:
+        // the script ends with its report, the backtrace kept.
+        w->setHeadless(false);
+        w->show();
+        const ScriptRunResult result = runText("function f() {\n  debugger;\n}\nf();");
+        QCOMPARE(result.errors.size(), 1);
+        QVERIFY2(result.errors[0].contains("From here:\nf() at"), qPrintable(result.errors[0]));
+    }
+
     void linksLeadingOutsideAreRefused()
     {
         QTemporaryDir outside;
