@@ -109,11 +109,10 @@ void Script::defineGlobals()
                                     &QSpinBox::staticMetaObject, &QDoubleSpinBox::staticMetaObject,
                                     &QLineEdit::staticMetaObject, &QComboBox::staticMetaObject})
         global.setProperty(QString::fromLatin1(meta->className()), e.newQMetaObject(meta));
-    global.setProperty(QStringLiteral("qApp"), e.newQObject(qApp, QScriptEngine::QtOwnership,
-                                                            QScriptEngine::ExcludeChildObjects |
-                                                                QScriptEngine::ExcludeDeleteLater));
+    global.setProperty(QStringLiteral("qApp"), exposeGuarded(&e, qApp, !debugger_));
     global.setProperty(QStringLiteral("mainWindow"),
-                       window_.window ? exposeGuarded(&e, window_.window) : e.nullValue());
+                       window_.window ? exposeGuarded(&e, window_.window, !debugger_)
+                                      : e.nullValue());
     // The plot window appears with the first run, perhaps during this script.
     QScriptValue getter = e.newFunction(plotWindowGetter);
     getter.setData(e.newQObject(this, QScriptEngine::QtOwnership, hostObject));
@@ -128,7 +127,7 @@ void Script::defineGlobals()
     ostc.setProperty(QStringLiteral("gas"),
                      e.newQObject(new ScriptGas(this), QScriptEngine::QtOwnership, hostObject));
     ostc.setProperty(QStringLiteral("plan"),
-                     exposeGuarded(&e, new ScriptPlan(window_.profile, this)));
+                     exposeGuarded(&e, new ScriptPlan(window_.profile, this), !debugger_));
     ostc.setProperty(QStringLiteral("profile"),
                      e.newQObject(new ScriptProfile(window_, testDir(), this),
                                   QScriptEngine::QtOwnership, hostObject));
@@ -143,7 +142,7 @@ QScriptValue Script::plotWindowGetter(QScriptContext* context, QScriptEngine* en
         return engine->nullValue();
     if (host->plotObject_ != plot) {
         host->plotObject_ = plot;
-        host->plotValue_ = exposeGuarded(engine, plot);
+        host->plotValue_ = exposeGuarded(engine, plot, !host->debugger_);
     }
     return host->plotValue_;
 }
@@ -152,8 +151,8 @@ QString Script::defaultTestDir()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
     QString d = exeDir;
-    if (d.endsWith(QLatin1String("/debug"), Qt::CaseInsensitive)
-        || d.endsWith(QLatin1String("/release"), Qt::CaseInsensitive))
+    if (d.endsWith(QLatin1String("/debug"), Qt::CaseInsensitive) ||
+        d.endsWith(QLatin1String("/release"), Qt::CaseInsensitive))
         d = d.section('/', 0, -2);
     // The suite copied beside the executable comes first: a build folder may well be
     // named build-something itself.

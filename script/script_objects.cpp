@@ -5,13 +5,17 @@
 #include "engine/engine.h"
 #include "planner/dive_parameters.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QDialog>
 #include <QMetaMethod>
 #include <QScriptContext>
 #include <QScriptEngine>
 #include <QSettings>
+#include <QTimer>
 #include <QVarLengthArray>
 #include <cmath>
+#include <memory>
 
 namespace
 {
@@ -31,6 +35,35 @@ QMetaMethod findMethod(const QMetaObject* meta, const QByteArray& name, int argc
     }
     return QMetaMethod();
 }
+
+// Closes every modal dialog that appears while it lives, and remembers the first title.
+class DialogCloser
+{
+public:
+    DialogCloser()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            if (!closed_)
+                title_ = modal->windowTitle();
+            closed_ = true;
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        });
+        timer_.start(50);
+    }
+    bool closed() const { return closed_; }
+    const QString& title() const { return title_; }
+
+private:
+    QTimer timer_;
+    bool closed_ = false;
+    QString title_;
+};
 
 // The native function behind each guarded method: converts the arguments to the
 // method's parameter types, calls it and turns a thrown failure into a script error.
@@ -81,6 +114,9 @@ QScriptValue guardedCall(QScriptContext* ctx, QScriptEngine* engine)
 
     const int returnType = method.returnType();
     QVariant result = returnType == QMetaType::Void ? QVariant() : QVariant(returnType, nullptr);
+    std::unique_ptr<DialogCloser> closer;
+    if (data.property(QStringLiteral("headless")).toBool())
+        closer = std::make_unique<DialogCloser>();
     const QGenericReturnArgument ret(method.typeName(),
                                      returnType == QMetaType::Void ? nullptr : result.data());
     try {
@@ -93,6 +129,9 @@ QScriptValue guardedCall(QScriptContext* ctx, QScriptEngine* engine)
     } catch (...) {
         return ctx->throwError(QStringLiteral("Exception catched"));
     }
+    if (closer && closer->closed())
+        return ctx->throwError(QStringLiteral("%1: the dialog \"%2\" needs a display")
+                                   .arg(QString::fromLatin1(name), closer->title()));
     return result.isValid() ? engine->toScriptValue(result) : engine->undefinedValue();
 }
 
@@ -171,7 +210,7 @@ QScriptValue guardToString(QScriptContext* ctx, QScriptEngine*)
 
 } // namespace
 
-QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object)
+QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object, bool headless)
 {
     const QScriptEngine::QObjectWrapOptions options = QScriptEngine::ExcludeChildObjects |
                                                       QScriptEngine::ExcludeDeleteLater |
@@ -191,6 +230,7 @@ QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object)
         QScriptValue data = engine->newObject();
         data.setProperty(QStringLiteral("object"), wrapper);
         data.setProperty(QStringLiteral("name"), name);
+        data.setProperty(QStringLiteral("headless"), headless);
         QScriptValue function = engine->newFunction(guardedCall);
         function.setData(data);
         guard.setProperty(name, function);

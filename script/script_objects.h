@@ -21,8 +21,10 @@ class QSettings;
 // A script object for one of the program's objects whose public slots and invokables
 // are called through a guard: a message text thrown by the program becomes a script
 // error instead of unwinding through the script engine (which would end the program).
+// Without a display (headless) a dialog that a call opens is closed again at once and
+// the call raises an error, instead of waiting for an answer that never comes.
 // Properties and signals stay reachable; child objects and deleteLater do not.
-QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object);
+QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object, bool headless);
 
 // The settings object with its functions get(key), set(key, value) and list([group]).
 QScriptValue exposeSettings(QScriptEngine* engine, QSettings* settings);

@@ -87,6 +87,8 @@ private slots:
                                                     "mainWindow.simulateSlot(); ostc.plan.create(false); test.compare(ostc.plan.diveDepth(), 20, '');" << "";
         QTest::newRow("planner error caught") << "ostc.set('O2_1', 5); try { mainWindow.simulateSlot(); } catch (e) { test.verify(/HYPOXIA/.test(e.message), ''); }" << "";
         QTest::newRow("planner error uncaught") << "ostc.set('O2_1', 5);\nmainWindow.simulateSlot();" << "case.qs:2: Error: HYPOXIA";
+        QTest::newRow("dialog without a display") << "mainWindow.settingsSlot();" << "settingsSlot: the dialog";
+        QTest::newRow("Qt dialog without a display") << "qApp.aboutQt();" << "aboutQt: the dialog";
         QTest::newRow("wrong argument count") << "mainWindow.simulateSlot(1);" << "no form of it takes 1 arguments";
         QTest::newRow("backtrace") << "function inner() { throw new Error('deep'); }\nfunction outer() { inner(); }\nouter();"
                                    << "case.qs:1: Error: deep\nFrom here:\ninner() at " ;
