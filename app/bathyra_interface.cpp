@@ -82,6 +82,8 @@ void Bathyra_Interface::connectForm()
     both(actionClearProfile, clearProfile, &Bathyra_Interface::clearProfileSlot);
     both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
+    both(actionRunScript, nullptr, &Bathyra_Interface::runScriptSlot);
+    both(actionRun_tests, nullptr, &Bathyra_Interface::runAllTestsSlot);
 
     // Device commands.
     both(actionDownload, downloadCFButton, &Bathyra_Interface::downloadOSTCSlot);
@@ -92,11 +94,8 @@ void Bathyra_Interface::connectForm()
     both(checkUpdatesAction, nullptr, &Bathyra_Interface::checkUpdatesSlot);
     both(actionEditCF, editCFButton, &Bathyra_Interface::editCFSlot);
 
-    // The profile editor and scripts come with their own code.
-    for (QAction* a : {actionRunScript, actionRun_tests})
-        a->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(editProfilePB)})
-        w->setEnabled(false);
+    // The profile editor comes with its own code.
+    editProfilePB->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
         &Bathyra_Interface::gas1ModSlot, &Bathyra_Interface::gas2ModSlot, &Bathyra_Interface::gas3ModSlot,
@@ -244,6 +243,4 @@ void Bathyra_Interface::changeEvent(QEvent* event)
 }
 
 // Later features: their slots are connected when their code arrives.
-void Bathyra_Interface::runScriptSlot() {}
-void Bathyra_Interface::runAllTestsSlot() {}
 void Bathyra_Interface::editProfileSlot() {}

@@ -3,8 +3,9 @@
 // hands the work to the code that does it.
 //
 // The parameter transfer (widgets <-> configuration image) lives in
-// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; window, file and
-// dialog slots in bathyra_interface.cpp; the update checks in bathyra_updates.cpp.
+// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; the script slots in
+// bathyra_script.cpp; the update checks in bathyra_updates.cpp; window, file and dialog
+// slots in bathyra_interface.cpp.
 #pragma once
 
 #include "app/interface_base.h"
@@ -53,6 +54,7 @@ public:
     PlotInterface* tissuePlot() const;
     // Without a display (the command line): plot windows are never shown.
     void setHeadless(bool on) { headless_ = on; }
+    bool headless() const { return headless_; }
     // Called after every engine cycle of a run with its phase and run time.
     std::function<void(const char* phase, int runTimeSeconds)> cycleHook;
 

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "planner/simulation.h"
+#include "bench/bench_dive.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -16,15 +17,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
+using namespace benchdive;
 
-const char* const sets[][2] = {
-    {"gradientFactor", "true"}, {"GF_low", "30"},   {"GF_high", "85"},  {"O2_1", "18"},
-    {"He_1", "45"},             {"gas_2", "true"},  {"O2_2", "50"},     {"depth_2", "21"},
-    {"gas_3", "true"},          {"O2_3", "100"},    {"depth_3", "6"},   {"dive_depth", "72"},
-    {"dive_time", "41"}};
-const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
-                              "ppO2Graph",  "cnsGraph",  "ndlGraph"};
+namespace {
 
 double cliRun(const QString& cli)
 {
@@ -39,27 +34,6 @@ double cliRun(const QString& cli)
     QProcess p;
     p.start(cli, args);
     p.waitForFinished(120000);
-    return t.nsecsElapsed() / 1e9;
-}
-
-double windowRun(Bathyra_Interface* w, bool plots)
-{
-    for (const auto& s : sets) {
-        QWidget* widget = w->findChild<QWidget*>(s[0]);
-        if (auto* b = qobject_cast<QAbstractButton*>(widget))
-            b->setChecked(QString(s[1]) == "true");
-        else if (auto* spin = qobject_cast<QSpinBox*>(widget))
-            spin->setValue(QString(s[1]).toInt());
-    }
-    for (const char* g : graphs)
-        w->findChild<QAbstractButton*>(g)->setChecked(plots);
-    w->findChild<QSpinBox*>("interval")->setValue(-10); // Reset: a new dive each time
-    if (plots)
-        w->pressureDiagramSlot();
-    QElapsedTimer t;
-    t.start();
-    w->simulateSlot();
-    w->ascentSlot();
     return t.nsecsElapsed() / 1e9;
 }
 

@@ -4,10 +4,12 @@
 // Ascent and Gas volumes, the dive plot as an image, and the console as text or HTML,
 // with an optional log of every console call and a CSV line per engine cycle; and the
 // dive computer's commands (read, write, clock, screen copy, firmware) on a serial port,
-// so that a computer can be backed up into a parameter file and restored from it.
+// so that a computer can be backed up into a parameter file and restored from it; and
+// scripts and the validation suite through the script host.
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
+#include "app/bathyra_script.h"
 #include "app/options.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
@@ -59,6 +61,11 @@ const char* const usageText =
     "  screendump FILE   copy the dive computer's screen into an image (.png .jpg .jpeg\n"
     "                    .tif .tiff; .png is appended otherwise)\n"
     "  firmware FILE.hex upgrade the dive computer's firmware\n"
+    "  --script FILE     run a script file (.qs, .js) as Run script... does\n"
+    "  --tests DIR       run the validation suite of a folder (default: the program's own)\n"
+    "                    and print its summary \"N passed, M failed\"\n"
+    "A failed check or a script ended by an uncaught error (its report on standard error)\n"
+    "ends the run with exit code 1.\n"
     "A failed device step prints its console lines and ends the run with exit code 1;\n"
     "the parameters and the settings store stay as they were before that step.\n";
 
@@ -118,7 +125,7 @@ QString parse(const QStringList& args, Command& cmd)
                 return QStringLiteral("--set needs NAME=VALUE");
             cmd.steps.append({a, v});
         } else if (a == "--profile" || a == "--save-plot" || a == "--save-params" || a == "screendump"
-                   || a == "firmware") {
+                   || a == "firmware" || a == "--script" || a == "--tests") {
             if (!value(v))
                 return QStringLiteral("%1 needs a file name").arg(a);
             cmd.steps.append({a, v});
@@ -303,6 +310,20 @@ struct StoreSnapshot {
     }
 };
 
+// "--script FILE" or "--tests DIR|default"; false when a check failed or a script ended by
+// an uncaught error (the host has written its report to standard error).
+bool runScriptStep(Bathyra_Interface* window, const Step& step)
+{
+    const bool suite = step.name == "--tests";
+    const QString path = suite && step.argument == "default" ? QString()
+                                                              : QFileInfo(step.argument).absoluteFilePath();
+    const ScriptRunResult result = suite ? runScriptSuite(window, path) : runScriptFile(window, path);
+    // The suite writes its own summary; a single script's checks get one here.
+    if (!suite && result.passed + result.failed > 0)
+        window->message(QStringLiteral("%1 passed, %2 failed").arg(result.passed).arg(result.failed));
+    return result.ok();
+}
+
 // Runs one step; a failure of the program is thrown as its message text.
 QString runStep(Bathyra_Interface* window, const Step& step)
 {
@@ -351,6 +372,12 @@ int main(int argc, char** argv)
         return usage(parseError);
     if (!cmd.params.isEmpty() && !QFileInfo::exists(cmd.params))
         return usage(QStringLiteral("no parameter file %1").arg(cmd.params));
+    for (const Step& step : cmd.steps) {
+        if (step.name == "--script" && !QFileInfo(step.argument).isFile())
+            return usage(QStringLiteral("no script file %1").arg(step.argument));
+        if (step.name == "--tests" && step.argument != "default" && !QFileInfo(step.argument).isDir())
+            return usage(QStringLiteral("no test folder %1").arg(step.argument));
+    }
 
     int exitCode = 0;
     bool deviceFailed = false;
@@ -412,6 +439,11 @@ int main(int argc, char** argv)
                     deviceFailed = true;
                     exitCode = 1;
                 }
+                continue;
+            }
+            if (step.name == "--script" || step.name == "--tests") {
+                if (!runScriptStep(window, step))
+                    exitCode = 1;
                 continue;
             }
             try {

@@ -7,11 +7,16 @@ function(bathyra_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt5::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  bathyra_test_environment(${name})
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+endfunction()
+
+# The environment of bathyra_add_test for a test registered with add_test directly.
+function(bathyra_test_environment name)
   set(home ${CMAKE_BINARY_DIR}/test-home/${name})
   file(MAKE_DIRECTORY ${home})
-  add_test(NAME ${name} COMMAND ${name})
   get_filename_component(shared_dir ${CMAKE_SOURCE_DIR}/../shared ABSOLUTE)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;BATHYRA_SHARED_DIR=${shared_dir};BATHYRA_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-    LABELS "${T_LABELS}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;BATHYRA_SHARED_DIR=${shared_dir};BATHYRA_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endfunction()

@@ -1,0 +1,44 @@
+// The dive of the run benchmarks: 72 m / 41 min on Tx18/45 with Nx50 from 21 m and O2 from
+// 6 m, GF 30/85; the widgets that set it and one Simulate + Ascent in the main window.
+#pragma once
+
+#include "app/bathyra_interface.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QSpinBox>
+
+namespace benchdive {
+
+const char* const sets[][2] = {
+    {"gradientFactor", "true"}, {"GF_low", "30"},   {"GF_high", "85"},  {"O2_1", "18"},
+    {"He_1", "45"},             {"gas_2", "true"},  {"O2_2", "50"},     {"depth_2", "21"},
+    {"gas_3", "true"},          {"O2_3", "100"},    {"depth_3", "6"},   {"dive_depth", "72"},
+    {"dive_time", "41"}};
+const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
+                              "ppO2Graph",  "cnsGraph",  "ndlGraph"};
+
+// Simulate + Ascent of a new dive in the main window; with plots, all seven graphs and the
+// tissue plot. Returns the seconds of the two runs.
+inline double windowRun(Bathyra_Interface* w, bool plots)
+{
+    for (const auto& s : sets) {
+        QWidget* widget = w->findChild<QWidget*>(s[0]);
+        if (auto* b = qobject_cast<QAbstractButton*>(widget))
+            b->setChecked(QString(s[1]) == "true");
+        else if (auto* spin = qobject_cast<QSpinBox*>(widget))
+            spin->setValue(QString(s[1]).toInt());
+    }
+    for (const char* g : graphs)
+        w->findChild<QAbstractButton*>(g)->setChecked(plots);
+    w->findChild<QSpinBox*>("interval")->setValue(-10); // Reset: a new dive each time
+    if (plots)
+        w->pressureDiagramSlot();
+    QElapsedTimer t;
+    t.start();
+    w->simulateSlot();
+    w->ascentSlot();
+    return t.nsecsElapsed() / 1e9;
+}
+
+} // namespace benchdive

@@ -1,0 +1,85 @@
+// Script files and the folder check: see script_file.h.
+#include "script/script_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScriptContext>
+#include <QScriptEngine>
+#include <QStandardPaths>
+
+namespace scriptpath
+{
+
+QString documentsFolder()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString insideFolder(const QString& root, const QString& name, QString* cleaned)
+{
+    const QString clean = QDir::cleanPath(name);
+    if (cleaned)
+        *cleaned = clean;
+    if (clean.isEmpty() || clean == QLatin1String(".") || clean == QLatin1String("..") ||
+        clean.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(clean))
+        return QString();
+    const QString top = QFileInfo(root).canonicalFilePath();
+    if (top.isEmpty())
+        return QString();
+    const auto inside = [&top](const QString& path) {
+        return path == top || path.startsWith(top + '/');
+    };
+
+    // Walk down from the folder: existing entries are followed to their canonical
+    // place, the first missing one ends the walk (what follows are plain names).
+    QString path = top;
+    const QStringList parts = clean.split('/', Qt::SkipEmptyParts);
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString next = path + '/' + parts[i];
+        const QFileInfo info(next);
+        if (info.isSymLink()) {
+            const QString target = info.canonicalFilePath();
+            if (target.isEmpty() || !inside(target))
+                return QString();
+            path = target;
+        } else if (info.exists()) {
+            path = next;
+        } else {
+            return path + '/' + parts.mid(i).join('/');
+        }
+    }
+    return path == top ? QString() : path;
+}
+
+} // namespace scriptpath
+
+ScriptFile::ScriptFile(const QString& root, const QString& relative, QObject* parent)
+    : QObject(parent), root_(root), relative_(relative)
+{
+}
+
+// The check is made again at each access: a link may have been laid since.
+QScriptValue ScriptFile::write(const QScriptValue& contents)
+{
+    const QString path = scriptpath::insideFolder(root_, relative_);
+    QFile file(path);
+    if (path.isEmpty() ||
+        !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
+        file.write(contents.toString().toUtf8()) < 0 || !file.flush())
+        return context()->throwError(QScriptContext::URIError,
+                                     QStringLiteral("unable to write '%1'").arg(name()));
+    return engine()->undefinedValue();
+}
+
+QScriptValue ScriptFile::read()
+{
+    const QString path = scriptpath::insideFolder(root_, relative_);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return context()->throwError(QScriptContext::URIError,
+                                     QStringLiteral("unable to read '%1'").arg(name()));
+    return QScriptValue(QString::fromUtf8(file.readAll()));
+}

@@ -1,0 +1,24 @@
+// What the script host needs from the main window, handed in by the window's own code so
+// that the script library does not depend on the window class.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class DiveProfile;
+class MessageSink;
+class QObject;
+class QSettings;
+class QWidget;
+
+struct ScriptWindow {
+    QWidget* window = nullptr;             // `mainWindow`; its widgets are found by name
+    QSettings* settings = nullptr;         // the application settings (`ostc.settings`)
+    MessageSink* console = nullptr;        // where logbook readers write their notes
+    std::function<void()> applyParameters; // widgets to the image, as applyParameters(false)
+    std::function<void()> showParameters;  // image to the widgets
+    std::function<DiveProfile*()> profile; // the current profile, null when none
+    std::function<void(std::unique_ptr<DiveProfile>)> setProfile;
+    std::function<QObject*()> plotWindow; // the dive plot window, null until created
+};

@@ -1,0 +1,1 @@
+test.verify(ostc.version().indexOf("Bathyra_") == 0, "version text");

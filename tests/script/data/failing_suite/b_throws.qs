@@ -1,0 +1,2 @@
+function plan() { ostc.cf.set(16, 9); }
+plan();

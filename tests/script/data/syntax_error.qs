@@ -1,0 +1,2 @@
+var complete = 1;
+var broken = ;

@@ -1,0 +1,44 @@
+// Documentation screenshot (needs a display; not a test): runs the validation suite and
+// shows its HTML report in a text browser, saved as script_report.png in the given folder.
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "app/bathyra_interface.h"
+#include "app/bathyra_script.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    BathyraApplication app(argc, argv);
+    app.setStyleSheet(styleSheet());
+    setAppSettingsPath(home.filePath("shots.ini"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+
+    Bathyra_Interface* w = startUp();
+    w->setHeadless(true);
+    const ScriptRunResult result = runScriptSuite(w);
+    delete w;
+
+    QFile report(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                 "/Bathyra test report.html");
+    if (!report.open(QIODevice::ReadOnly))
+        return 1;
+    QTextBrowser browser;
+    browser.setWindowTitle("Bathyra test report");
+    browser.setHtml(QString::fromUtf8(report.readAll()));
+    browser.resize(1100, 760);
+    browser.show();
+    QTest::qWait(300);
+    const bool saved = browser.grab().save(out + "/script_report.png");
+    std::printf("%d passed, %d failed; screenshot %s\n", result.passed, result.failed,
+                saved ? "saved" : "NOT saved");
+    closeAppSettings();
+    return saved ? 0 : 1;
+}
