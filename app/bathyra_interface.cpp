@@ -82,6 +82,7 @@ void Bathyra_Interface::connectForm()
     both(actionClearProfile, clearProfile, &Bathyra_Interface::clearProfileSlot);
     both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
+    both(nullptr, editProfilePB, &Bathyra_Interface::editProfileSlot);
 
     // Device commands.
     both(actionDownload, downloadCFButton, &Bathyra_Interface::downloadOSTCSlot);
@@ -90,12 +91,11 @@ void Bathyra_Interface::connectForm()
     both(nullptr, screenDumpButton, &Bathyra_Interface::screenDumpSlot);
     both(nullptr, upgradeFWButton, &Bathyra_Interface::upgradeFWSlot);
 
-    // The profile editor, the custom function editor, scripts and update checks come
+    // The custom function editor, scripts and update checks come
     // with their own code.
     for (QAction* a : {actionEditCF, checkUpdatesAction, actionRunScript, actionRun_tests})
         a->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(editCFButton), static_cast<QWidget*>(editProfilePB)})
-        w->setEnabled(false);
+    editCFButton->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
         &Bathyra_Interface::gas1ModSlot, &Bathyra_Interface::gas2ModSlot, &Bathyra_Interface::gas3ModSlot,
@@ -245,4 +245,3 @@ void Bathyra_Interface::editCFSlot() {}
 void Bathyra_Interface::checkUpdatesSlot() {}
 void Bathyra_Interface::runScriptSlot() {}
 void Bathyra_Interface::runAllTestsSlot() {}
-void Bathyra_Interface::editProfileSlot() {}

@@ -3,7 +3,8 @@
 // hands the work to the code that does it.
 //
 // The parameter transfer (widgets <-> configuration image) lives in
-// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; window, file and
+// bathyra_parameters.cpp; the device commands in bathyra_device.cpp; the profile editor
+// command in bathyra_profile_editor.cpp; window, file and
 // dialog slots in bathyra_interface.cpp.
 #pragma once
 
@@ -18,6 +19,7 @@
 
 class DiveProfile;
 class PlotInterface;
+class ProfileEditorInterface;
 class QSettings;
 class SerialOSTC;
 
@@ -50,6 +52,8 @@ public:
     void setCurrentProfile(std::unique_ptr<DiveProfile> profile);
     PlotInterface* divePlot() const;
     PlotInterface* tissuePlot() const;
+    // The profile editor, created on first use and kept.
+    ProfileEditorInterface* profileEditor();
     // Without a display (the command line): plot windows are never shown.
     void setHeadless(bool on) { headless_ = on; }
     // Called after every engine cycle of a run with its phase and run time.
@@ -124,6 +128,7 @@ private:
     std::unique_ptr<DiveProfile> profile_;
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
+    QPointer<ProfileEditorInterface> profileEditor_;
     bool headless_ = false;
     bool deviceBusy_ = false; // a device command is running
     QPointer<QTextBrowser> help_;

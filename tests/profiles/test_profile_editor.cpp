@@ -1,0 +1,410 @@
+// The profile editor driven as a diver drives it: legs from the spin boxes, clicks on the plot
+// canvas at the pixels of the axes' own transform, the gas dialog answered, undo and redo, the
+// axis rules, bad files, the nearest-point lookup on real logs, and profiles handed in and out.
+#include "../app/modal_dialog.h"
+#include "device/config_image.h"
+#include "device/message_sink.h"
+#include "profiles/dive_profile.h"
+#include "profiles/profile_editor.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
+#include <qwt_scale_div.h>
+
+namespace
+{
+
+QString pointsOf(const DiveProfile& p)
+{
+    QStringList out;
+    for (int i = 0; i < p.points(); ++i)
+        out << QString("%1/%2").arg(p.times()[i]).arg(p.depths()[i]);
+    return out.join(',');
+}
+
+QString gasesOf(const DiveProfile& p)
+{
+    QStringList out;
+    for (auto it = p.gasChanges().constBegin(); it != p.gasChanges().constEnd(); ++it)
+        out << QString("%1:%2").arg(it.key()).arg(it.value());
+    return out.join(',');
+}
+
+// "0/0,2/30" to a profile.
+void fill(DiveProfile& p, const QString& points)
+{
+    for (const QString& pt : points.split(',', Qt::SkipEmptyParts))
+        p.addPoint(pt.section('/', 0, 0).toDouble(), pt.section('/', 1, 1).toDouble());
+}
+
+QPoint pixel(const ProfileEditorInterface& e, double minutes, double metres)
+{
+    return QPoint(qRound(e.plot->transform(QwtPlot::xBottom, minutes)),
+                  qRound(e.plot->transform(QwtPlot::yLeft, metres)));
+}
+
+void clickAt(ProfileEditorInterface& e, double minutes, double metres)
+{
+    QTest::mouseClick(e.plot->canvas(), Qt::LeftButton, {}, pixel(e, minutes, metres));
+}
+
+// Picks a file in the open or save dialog.
+void choose(const QString& path)
+{
+    whenModal([path](QWidget* w) {
+        auto* fd = qobject_cast<QFileDialog*>(w);
+        if (!fd) {
+            w->close();
+            return;
+        }
+        fd->setDirectory(QFileInfo(path).path());
+        fd->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(fd, "accept");
+        if (fd->isVisible())
+            fd->reject();
+    });
+}
+
+} // namespace
+
+class TestProfileEditor : public QObject
+{
+    Q_OBJECT
+
+    ProfileEditorInterface* e = nullptr;
+    int gasMin = 0, gasMax = 0;
+
+    // One step of an edit script: "leg 20 30", "add 10 25", "del 10", "gas 20 2",
+    // "gascancel 20", "clear", "undo", "redo".
+    void step(const QString& command)
+    {
+        const QStringList w = command.split(' ', Qt::SkipEmptyParts);
+        const double a = w.value(1).toDouble(), b = w.value(2).toDouble();
+        if (w[0] == "leg") {
+            e->legTimeSB->setValue(a);
+            e->legDepthSB->setValue(b);
+            QTest::mouseClick(e->addLegTB, Qt::LeftButton);
+        } else if (w[0] == "add") {
+            QTest::mouseClick(e->addPointTB, Qt::LeftButton);
+            clickAt(*e, a, b);
+        } else if (w[0] == "del") {
+            QTest::mouseClick(e->delPointTB, Qt::LeftButton);
+            clickAt(*e, a, 10);
+        } else if (w[0] == "gas" || w[0] == "gascancel") {
+            QTest::mouseClick(e->gasTB, Qt::LeftButton);
+            const bool cancel = w[0] == "gascancel";
+            whenModal([this, cancel, b](QWidget* dialog) {
+                auto* box = dialog->findChild<QSpinBox*>();
+                gasMin = box->minimum();
+                gasMax = box->maximum();
+                box->setValue(static_cast<int>(b));
+                QMetaObject::invokeMethod(dialog, cancel ? "reject" : "accept");
+            });
+            clickAt(*e, a, 10);
+        } else {
+            const QMap<QString, QAbstractButton*> buttons = {
+                {"clear", e->clearB}, {"undo", e->undoButton}, {"redo", e->redoButton}};
+            QVERIFY2(buttons.contains(w[0]), qPrintable(command));
+            buttons[w[0]]->click();
+        }
+    }
+
+private slots:
+    void init()
+    {
+        e = new ProfileEditorInterface;
+        e->resize(1200, 700);
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e));
+        gasMin = gasMax = 0;
+    }
+    void cleanup()
+    {
+        delete e;
+        e = nullptr;
+    }
+
+    void edits_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("gases");
+        const QString cluster = "0/0,5/20,9.92/20,10/20,10.08/20,10.2/20,30/20";
+        QTest::newRow("descent then ascent with travel rounded up") << ""
+                                                                    << "leg 20 30;leg 10 15"
+                                                                    << "0/0,2/30,20/30,22/15,30/15"
+                                                                    << "0:1";
+        QTest::newRow("leg to the current depth adds one point") << ""
+                                                                 << "leg 20 30;leg 10 30"
+                                                                 << "0/0,2/30,20/30,30/30"
+                                                                 << "0:1";
+        QTest::newRow("leg shorter than its travel is the travel") << ""
+                                                                   << "leg 1 30"
+                                                                   << "0/0,2/30"
+                                                                   << "0:1";
+        QTest::newRow("undo takes a whole leg, redo brings it back") << ""
+                                                                     << "leg 20 30;leg 10 15;undo"
+                                                                     << "0/0,2/30,20/30"
+                                                                     << "0:1";
+        QTest::newRow("redo after undo") << ""
+                                         << "leg 20 30;leg 10 15;undo;redo"
+                                         << "0/0,2/30,20/30,22/15,30/15"
+                                         << "0:1";
+        QTest::newRow("delete takes every point within 0.1 min") << cluster << "del 10"
+                                                                 << "0/0,5/20,10.2/20,30/20"
+                                                                 << "0:1";
+        QTest::newRow("delete undone") << cluster << "del 10;undo" << cluster << "0:1";
+        QTest::newRow("delete undone and redone") << cluster << "del 10;undo;redo"
+                                                  << "0/0,5/20,10.2/20,30/20"
+                                                  << "0:1";
+        QTest::newRow("the start point is never deleted") << ""
+                                                          << "leg 20 30;del 0"
+                                                          << "0/0,2/30,20/30"
+                                                          << "0:1";
+        QTest::newRow("undo of a click keeps its neighbours") << "0/0,10/20,10.05/20,20/20"
+                                                              << "add 10 25;undo"
+                                                              << "0/0,10/20,10.05/20,20/20"
+                                                              << "0:1";
+        QTest::newRow("gas change") << ""
+                                    << "leg 20 30;gas 20 2"
+                                    << "0/0,2/30,20/30"
+                                    << "0:1,1200:2";
+        QTest::newRow("gas change undone") << ""
+                                           << "leg 20 30;gas 20 2;undo"
+                                           << "0/0,2/30,20/30"
+                                           << "0:1";
+        QTest::newRow("gas dialog cancelled") << ""
+                                              << "leg 20 30;gascancel 20 3"
+                                              << "0/0,2/30,20/30"
+                                              << "0:1";
+        QTest::newRow("gas dialog stops at 5") << ""
+                                               << "leg 20 30;gas 20 9"
+                                               << "0/0,2/30,20/30"
+                                               << "0:1,1200:5";
+        QTest::newRow("deleted gas change comes back with its point")
+            << ""
+            << "leg 20 30;gas 20 2;del 20;undo"
+            << "0/0,2/30,20/30"
+            << "0:1,1200:2";
+        QTest::newRow("undo returns a change the normalisation swallowed")
+            << "0/0,2/30,5/30,20/30"
+            << "gas 2 3;gas 5 2;gas 2 2;undo"
+            << "0/0,2/30,5/30,20/30"
+            << "0:1,120:3,300:2";
+        QTest::newRow("clear undone restores points and gases")
+            << ""
+            << "leg 20 30;gas 20 2;leg 10 15;clear;undo"
+            << "0/0,2/30,20/30,22/15,30/15"
+            << "0:1,1200:2";
+        QTest::newRow("clear undone and redone") << ""
+                                                 << "leg 20 30;gas 20 2;clear;undo;redo"
+                                                 << "0/0"
+                                                 << "0:1";
+    }
+    void edits()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, script);
+        if (!start.isEmpty()) {
+            DiveProfile given;
+            fill(given, start);
+            given.setGas(0, 1);
+            e->setProfile(&given);
+        }
+        for (const QString& command : script.split(';'))
+            step(command);
+        QTEST(pointsOf(*e->profile()), "points");
+        QTEST(gasesOf(*e->profile()), "gases");
+        if (script.contains("gas")) {
+            QCOMPARE(gasMin, 1);
+            QCOMPARE(gasMax, 5);
+        }
+        QVERIFY(e->isVisible());
+    }
+
+    void axes_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("ppO2");
+        QTest::addColumn<bool>("depthAuto");
+        QTest::addColumn<bool>("timeAuto");
+        QTest::newRow("40 m, 40 min: fixed") << "0/0,2/40,40/40" << false << false << false;
+        QTest::newRow("deeper than 40 m") << "0/0,3/45,20/45" << false << true << false;
+        QTest::newRow("longer than 40 min") << "0/0,2/30,41/30" << false << false << true;
+        QTest::newRow("recorded ppO2") << "0/0,2/30,20/30" << true << false << false;
+    }
+    void axes()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, ppO2);
+        DiveProfile given;
+        fill(given, start);
+        if (ppO2) {
+            given.addPoint(21, 3, 1.2);
+            given.addPoint(22, 0, 0.7);
+        }
+        e->setProfile(&given);
+        QTEST(e->plot->axisAutoScale(QwtPlot::yLeft), "depthAuto");
+        QTEST(e->plot->axisAutoScale(QwtPlot::xBottom), "timeAuto");
+        if (!e->plot->axisAutoScale(QwtPlot::yLeft)) {
+            QCOMPARE(e->plot->axisScaleDiv(QwtPlot::yLeft).lowerBound(), 40.0);
+            QCOMPARE(e->plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 0.0);
+        }
+        QCOMPARE(e->plot->axisEnabled(QwtPlot::yRight), ppO2);
+        if (ppO2)
+            QCOMPARE(e->plot->axisScaleDiv(QwtPlot::yRight).upperBound(), 5.0);
+    }
+
+    void badFilesShownInRed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unknown ending") << "dive.txt" << QByteArray("x") << "Unknown file format.";
+        QTest::newRow("not well-formed UDCF")
+            << "dive.udcf" << QByteArray("<profile><device>") << "Cannot open profile.";
+        QTest::newRow("neither XML format")
+            << "dive.xml" << QByteArray("<other/>")
+            << "Unsupported XML format (neither DivingLog or Shearwater)";
+    }
+    void badFilesShownInRed()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        CollectingSink console;
+        QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+        e->setMessageSink(&console);
+        e->setSettings(&settings);
+        step("leg 20 30");
+
+        choose(file.fileName());
+        e->loadB->click();
+        QCOMPARE(console.lines, QStringList("<font color='red'><b>" + text + "</b></font>"));
+        QVERIFY(e->isVisible());
+        QCOMPARE(pointsOf(*e->profile()), QString("0/0,2/30,20/30")); // the drawing stays
+        QCOMPARE(e->undoStack().size(), 1);
+        QCOMPARE(settings.value("Planner/profilePath").toString(),
+                 QFileInfo(dir.path()).absoluteFilePath());
+    }
+
+    // The binary search answers what a scan of every point answers (the first of equally near
+    // points), on hand-made ties and on real logs, including times that repeat and run back.
+    void nearestPoint_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("ties and a vertical segment") << ""
+                                                     << "0/0,1/10,1/20,2/20,3/30,3/35,5/0";
+        QTest::newRow("one point") << ""
+                                   << "4/10";
+        for (const char* f :
+             {"uddf/test42.uddf", "uddf/test-apd-inspiration.uddf", "shearwater/cc-shearwater.xml"})
+            QTest::newRow(f) << QString(f) << "";
+    }
+    void nearestPoint()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, start);
+        DiveProfile p;
+        fill(p, start);
+        if (!file.isEmpty()) {
+            const QString shared = qEnvironmentVariable("BATHYRA_SHARED_DIR");
+            const QString path = shared + "/samples/profiles/" + file;
+            if (shared.isEmpty() || !QFile::exists(path))
+                QSKIP("shared samples absent");
+            p.load(path, nullptr);
+        }
+        const QVector<double>& t = p.times();
+        for (double m = -1; m < p.diveTime() + 1; m += 1 / 120.0) {
+            int best = 0;
+            for (int i = 1; i < t.size(); ++i)
+                if (std::fabs(t[i] - m) < std::fabs(t[best] - m))
+                    best = i;
+            QCOMPARE(MyPicker::nearestPoint(p, m), best);
+        }
+    }
+
+    // The overlay marks the nearest point in delete mode and goes in the other modes.
+    void overlayFollowsTheMouse()
+    {
+        step("leg 20 30");
+        QTest::mouseClick(e->delPointTB, Qt::LeftButton);
+        QMouseEvent move(QEvent::MouseMove, pixel(*e, 2.6, 5), Qt::NoButton, {}, {});
+        QApplication::sendEvent(e->plot->canvas(), &move);
+        QVERIFY(e->picker()->overlay());
+        QCOMPARE(e->picker()->overlay()->marked(), pixel(*e, 2, 30));
+        QCOMPARE(e->picker()->trackerTextF(QPointF(2.64, 5.06)).text(), QString("2.6' 5.1m"));
+        QTest::mouseClick(e->offPointTB, Qt::LeftButton);
+        QApplication::sendEvent(e->plot->canvas(), &move);
+        QVERIFY(!e->picker()->overlay());
+    }
+
+    // Profiles handed in and out repeatedly stay whole for their holder, and the editor's plot
+    // never deletes what it handed over (run under AddressSanitizer).
+    void handOverKeepsProfilesValid()
+    {
+        std::unique_ptr<DiveProfile> held;
+        for (int round = 1; round <= 4; ++round) {
+            e->setProfile(held.get());
+            step("leg 10 " + QString::number(10 * round));
+            step("gas " + QString::number(e->profile()->diveTime()) + " 2");
+            held = e->takeProfile();
+            QCOMPARE(held->depthCurve()->plot(), nullptr);
+            QCOMPARE(held->points(), 1 + 2 * round);
+            QVERIFY(e->profile() != held.get());
+            QCOMPARE(e->profile()->points(), 1);
+        }
+        e->plot->replot();
+        delete e;
+        e = nullptr;
+        QCOMPARE(held->markers().size(), 2);
+        QCOMPARE(held->diveDepth(), 40.0f);
+        QwtPlot other;
+        held->attach(&other);
+        other.replot();
+        held.reset();
+    }
+
+    // The starting gas and setpoint follow the configuration; a closed-circuit setpoint in bar
+    // is exactly the engine's centibars over 100, as a run compares it.
+    void startFollowsConfiguration_data()
+    {
+        QTest::addColumn<int>("decoType");
+        QTest::addColumn<int>("cbar");
+        QTest::newRow("OC") << 0 << 0;
+        for (int cbar : {60, 70, 80, 130, 145})
+            QTest::newRow(qPrintable(QString("CCR %1").arg(cbar))) << 2 << cbar;
+    }
+    void startFollowsConfiguration()
+    {
+        QFETCH(int, decoType);
+        QFETCH(int, cbar);
+        ConfigImage image;
+        image.setByte(ConfigImage::first_gas, 3);
+        image.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
+        image.setSetpoint(1, static_cast<quint8>(cbar));
+        e->setConfiguration(&image);
+        e->setProfile(nullptr);
+        QCOMPARE(gasesOf(*e->profile()), QString("0:3"));
+        const float engineBar = static_cast<quint8>(cbar) / 100.0f;
+        QCOMPARE(e->profile()->setpointChanges().value(0, 0.0f), engineBar);
+        QCOMPARE(e->profile()->setpointChanges().size(), cbar ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TestProfileEditor)
+#include "test_profile_editor.moc"
