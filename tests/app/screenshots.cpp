@@ -1,5 +1,5 @@
 // Takes the documentation screenshots of the main window, the settings dialog, the
-// help window and the about splash. Run under a display (Xvfb):
+// profile editor, the help window and the about splash. Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/bathyra_screenshots docs/screenshots
 #include "app/app_settings.h"
 #include "app/application.h"
@@ -7,10 +7,16 @@
 #include "app/settings_dialog.h"
 #include "plot/plot_interface.h"
 #include "planner/dive_parameters.h"
+#include "profiles/dive_profile.h"
+#include "profiles/profile_editor.h"
+#include "modal_dialog.h"
 
+#include <QCursor>
 #include <QDir>
+#include <QSpinBox>
 #include <QSplashScreen>
 #include <QTest>
+#include <qwt_plot.h>
 
 namespace {
 
@@ -116,6 +122,34 @@ int main(int argc, char** argv)
 
     w->helpSlot();
     shoot(w->helpWindow(), out.filePath("help_window.png"));
+
+    // A three-leg dive drawn in the profile editor, with a switch to the EAN50 at 21 m.
+    w->ocrMode->setChecked(true);
+    w->applyParameters(true);
+    ProfileEditorInterface* editor = w->profileEditor();
+    editor->setProfile(nullptr);
+    editor->resize(1000, 620);
+    editor->show();
+    QTest::qWait(100);
+    for (const auto& [minutes, metres] : {std::pair{25, 40}, {8, 21}, {10, 6}}) {
+        editor->legTimeSB->setValue(minutes);
+        editor->legDepthSB->setValue(metres);
+        editor->addLegTB->click();
+    }
+    editor->gasTB->click();
+    whenModal([](QWidget* dialog) {
+        dialog->findChild<QSpinBox*>()->setValue(2);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const double arrival = editor->profile()->times()[3];
+    QTest::mouseClick(editor->plot->canvas(), Qt::LeftButton, {},
+                      QPoint(qRound(editor->plot->transform(QwtPlot::xBottom, arrival)), 10));
+    // The pointer near the end of the bottom: the tracker and the marked nearest point show.
+    QCursor::setPos(editor->plot->canvas()->mapToGlobal(
+        QPoint(qRound(editor->plot->transform(QwtPlot::xBottom, 25.8)),
+               qRound(editor->plot->transform(QwtPlot::yLeft, 34)))));
+    shoot(editor, out.filePath("profile_editor.png"));
+    editor->hide();
 
     app.setConsole(nullptr);
     delete w;

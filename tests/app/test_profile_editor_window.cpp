@@ -8,14 +8,15 @@
 #include "profiles/dive_profile.h"
 #include "profiles/profile_editor.h"
 
+#include "modal_dialog.h"
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QtTest>
-#include "modal_dialog.h"
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
-namespace {
+namespace
+{
 
 // Draws legs ("25x40,10x21") in the editor, then a gas change on the point nearest a time.
 void draw(ProfileEditorInterface* e, const QString& legs, double gasMinutes = -1, int gas = 0)
@@ -54,7 +55,8 @@ void edit(Bathyra_Interface* w, std::function<void(ProfileEditorInterface*)> dra
 
 } // namespace
 
-class TestProfileEditorWindow : public QObject {
+class TestProfileEditorWindow : public QObject
+{
     Q_OBJECT
 
     Bathyra_Interface* w = nullptr;
@@ -93,7 +95,8 @@ private slots:
 
     void drawnDiveReplaysToItsStops()
     {
-        edit(w, [](ProfileEditorInterface* e) { draw(e, "25x40,10x21", 27, 2); }, true);
+        edit(
+            w, [](ProfileEditorInterface* e) { draw(e, "25x40,10x21", 27, 2); }, true);
         const DiveProfile* drawn = w->currentProfile();
         QVERIFY(drawn);
         QCOMPARE(drawn->times(), QVector<double>({0, 2, 25, 27, 35}));
@@ -126,12 +129,15 @@ private slots:
         ProfileEditorInterface* editor = nullptr;
         for (int round = 1; round <= 3; ++round) {
             const DiveProfile* before = w->currentProfile();
-            edit(w, [&editor, round](ProfileEditorInterface* e) {
-                QVERIFY(!editor || editor == e);
-                editor = e;
-                QCOMPARE(e->undoStack().size(), 0);
-                draw(e, QString("5x%1").arg(10 * round));
-            }, true);
+            edit(
+                w,
+                [&editor, round](ProfileEditorInterface* e) {
+                    QVERIFY(!editor || editor == e);
+                    editor = e;
+                    QCOMPARE(e->undoStack().size(), 0);
+                    draw(e, QString("5x%1").arg(10 * round));
+                },
+                true);
             QVERIFY(w->currentProfile() != before);
             QCOMPARE(w->currentProfile()->points(), 1 + 2 * round);
             QCOMPARE(w->currentProfile()->depthCurve()->plot(), nullptr);
@@ -141,7 +147,8 @@ private slots:
 
         // Closing the editor leaves the current profile as it was.
         const DiveProfile* kept = w->currentProfile();
-        edit(w, [](ProfileEditorInterface* e) { draw(e, "5x45"); }, false);
+        edit(
+            w, [](ProfileEditorInterface* e) { draw(e, "5x45"); }, false);
         QCOMPARE(w->currentProfile(), kept);
         QCOMPARE(kept->points(), 7);
         QCOMPARE(kept->diveDepth(), 30.0f);
