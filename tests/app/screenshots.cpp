@@ -8,15 +8,12 @@
 #include "plot/plot_interface.h"
 #include "planner/dive_parameters.h"
 #include "profiles/dive_profile.h"
-#include "profiles/profile_editor.h"
-#include "modal_dialog.h"
+#include "../profiles/editor_driver.h"
 
 #include <QCursor>
 #include <QDir>
-#include <QSpinBox>
 #include <QSplashScreen>
 #include <QTest>
-#include <qwt_plot.h>
 
 namespace {
 
@@ -131,23 +128,11 @@ int main(int argc, char** argv)
     editor->resize(1000, 620);
     editor->show();
     QTest::qWait(100);
-    for (const auto& [minutes, metres] : {std::pair{25, 40}, {8, 21}, {10, 6}}) {
-        editor->legTimeSB->setValue(minutes);
-        editor->legDepthSB->setValue(metres);
-        editor->addLegTB->click();
-    }
-    editor->gasTB->click();
-    whenModal([](QWidget* dialog) {
-        dialog->findChild<QSpinBox*>()->setValue(2);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    const double arrival = editor->profile()->times()[3];
-    QTest::mouseClick(editor->plot->canvas(), Qt::LeftButton, {},
-                      QPoint(qRound(editor->plot->transform(QwtPlot::xBottom, arrival)), 10));
+    for (const auto& [minutes, metres] : {std::pair{25, 40}, {8, 21}, {10, 6}})
+        addLeg(*editor, minutes, metres);
+    setGasAt(*editor, editor->profile()->times()[3], 2);
     // The pointer near the end of the bottom: the tracker and the marked nearest point show.
-    QCursor::setPos(editor->plot->canvas()->mapToGlobal(
-        QPoint(qRound(editor->plot->transform(QwtPlot::xBottom, 25.8)),
-               qRound(editor->plot->transform(QwtPlot::yLeft, 34)))));
+    QCursor::setPos(editor->plot->canvas()->mapToGlobal(editorPixel(*editor, 25.8, 34)));
     shoot(editor, out.filePath("profile_editor.png"));
     editor->hide();
 

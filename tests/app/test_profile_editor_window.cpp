@@ -6,13 +6,10 @@
 #include "app/bathyra_interface.h"
 #include "planner/dive_parameters.h"
 #include "profiles/dive_profile.h"
-#include "profiles/profile_editor.h"
 
-#include "modal_dialog.h"
-#include <QSpinBox>
+#include "../profiles/editor_driver.h"
 #include <QStandardPaths>
 #include <QtTest>
-#include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
 namespace
@@ -21,21 +18,10 @@ namespace
 // Draws legs ("25x40,10x21") in the editor, then a gas change on the point nearest a time.
 void draw(ProfileEditorInterface* e, const QString& legs, double gasMinutes = -1, int gas = 0)
 {
-    for (const QString& leg : legs.split(',')) {
-        e->legTimeSB->setValue(leg.section('x', 0, 0).toDouble());
-        e->legDepthSB->setValue(leg.section('x', 1, 1).toDouble());
-        e->addLegTB->click();
-    }
-    if (gasMinutes < 0)
-        return;
-    e->gasTB->click();
-    whenModal([gas](QWidget* dialog) {
-        dialog->findChild<QSpinBox*>()->setValue(gas);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    const QPoint at(qRound(e->plot->transform(QwtPlot::xBottom, gasMinutes)),
-                    qRound(e->plot->transform(QwtPlot::yLeft, 20)));
-    QTest::mouseClick(e->plot->canvas(), Qt::LeftButton, {}, at);
+    for (const QString& leg : legs.split(','))
+        addLeg(*e, leg.section('x', 0, 0).toDouble(), leg.section('x', 1, 1).toDouble());
+    if (gasMinutes >= 0)
+        setGasAt(*e, gasMinutes, gas);
 }
 
 // Runs the edit command; the editor is answered by drawing and then Ok or closing.

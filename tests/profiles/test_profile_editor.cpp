@@ -1,17 +1,15 @@
 // The profile editor driven as a diver drives it: legs from the spin boxes, clicks on the plot
 // canvas at the pixels of the axes' own transform, the gas dialog answered, undo and redo, the
 // axis rules, bad files, the nearest-point lookup on real logs, and profiles handed in and out.
-#include "../app/modal_dialog.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
+#include "editor_driver.h"
 #include "profiles/dive_profile.h"
-#include "profiles/profile_editor.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QSettings>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <qwt_plot.h>
@@ -45,17 +43,6 @@ void fill(DiveProfile& p, const QString& points)
         p.addPoint(pt.section('/', 0, 0).toDouble(), pt.section('/', 1, 1).toDouble());
 }
 
-QPoint pixel(const ProfileEditorInterface& e, double minutes, double metres)
-{
-    return QPoint(qRound(e.plot->transform(QwtPlot::xBottom, minutes)),
-                  qRound(e.plot->transform(QwtPlot::yLeft, metres)));
-}
-
-void clickAt(ProfileEditorInterface& e, double minutes, double metres)
-{
-    QTest::mouseClick(e.plot->canvas(), Qt::LeftButton, {}, pixel(e, minutes, metres));
-}
-
 // Picks a file in the open or save dialog.
 void choose(const QString& path)
 {
@@ -80,35 +67,24 @@ class TestProfileEditor : public QObject
     Q_OBJECT
 
     ProfileEditorInterface* e = nullptr;
-    int gasMin = 0, gasMax = 0;
+    std::pair<int, int> gasRange;
 
-    // One step of an edit script: "leg 20 30", "add 10 25", "del 10", "gas 20 2",
-    // "gascancel 20", "clear", "undo", "redo".
+    // One step of an edit script: "leg 20 30", "add 10 25", "del 10", "gas 20 2" (0: cancel),
+    // "clear", "undo", "redo".
     void step(const QString& command)
     {
         const QStringList w = command.split(' ', Qt::SkipEmptyParts);
         const double a = w.value(1).toDouble(), b = w.value(2).toDouble();
         if (w[0] == "leg") {
-            e->legTimeSB->setValue(a);
-            e->legDepthSB->setValue(b);
-            QTest::mouseClick(e->addLegTB, Qt::LeftButton);
+            addLeg(*e, a, b);
         } else if (w[0] == "add") {
             QTest::mouseClick(e->addPointTB, Qt::LeftButton);
-            clickAt(*e, a, b);
+            clickEditor(*e, a, b);
         } else if (w[0] == "del") {
             QTest::mouseClick(e->delPointTB, Qt::LeftButton);
-            clickAt(*e, a, 10);
-        } else if (w[0] == "gas" || w[0] == "gascancel") {
-            QTest::mouseClick(e->gasTB, Qt::LeftButton);
-            const bool cancel = w[0] == "gascancel";
-            whenModal([this, cancel, b](QWidget* dialog) {
-                auto* box = dialog->findChild<QSpinBox*>();
-                gasMin = box->minimum();
-                gasMax = box->maximum();
-                box->setValue(static_cast<int>(b));
-                QMetaObject::invokeMethod(dialog, cancel ? "reject" : "accept");
-            });
-            clickAt(*e, a, 10);
+            clickEditor(*e, a, 10);
+        } else if (w[0] == "gas") {
+            setGasAt(*e, a, static_cast<int>(b), &gasRange);
         } else {
             const QMap<QString, QAbstractButton*> buttons = {
                 {"clear", e->clearB}, {"undo", e->undoButton}, {"redo", e->redoButton}};
@@ -124,7 +100,7 @@ private slots:
         e->resize(1200, 700);
         e->show();
         QVERIFY(QTest::qWaitForWindowExposed(e));
-        gasMin = gasMax = 0;
+        gasRange = {};
     }
     void cleanup()
     {
@@ -139,76 +115,31 @@ private slots:
         QTest::addColumn<QString>("points");
         QTest::addColumn<QString>("gases");
         const QString cluster = "0/0,5/20,9.92/20,10/20,10.08/20,10.2/20,30/20";
-        QTest::newRow("descent then ascent with travel rounded up") << ""
-                                                                    << "leg 20 30;leg 10 15"
-                                                                    << "0/0,2/30,20/30,22/15,30/15"
-                                                                    << "0:1";
-        QTest::newRow("leg to the current depth adds one point") << ""
-                                                                 << "leg 20 30;leg 10 30"
-                                                                 << "0/0,2/30,20/30,30/30"
-                                                                 << "0:1";
-        QTest::newRow("leg shorter than its travel is the travel") << ""
-                                                                   << "leg 1 30"
-                                                                   << "0/0,2/30"
-                                                                   << "0:1";
-        QTest::newRow("undo takes a whole leg, redo brings it back") << ""
-                                                                     << "leg 20 30;leg 10 15;undo"
-                                                                     << "0/0,2/30,20/30"
-                                                                     << "0:1";
-        QTest::newRow("redo after undo") << ""
-                                         << "leg 20 30;leg 10 15;undo;redo"
-                                         << "0/0,2/30,20/30,22/15,30/15"
-                                         << "0:1";
-        QTest::newRow("delete takes every point within 0.1 min") << cluster << "del 10"
-                                                                 << "0/0,5/20,10.2/20,30/20"
-                                                                 << "0:1";
-        QTest::newRow("delete undone") << cluster << "del 10;undo" << cluster << "0:1";
-        QTest::newRow("delete undone and redone") << cluster << "del 10;undo;redo"
-                                                  << "0/0,5/20,10.2/20,30/20"
-                                                  << "0:1";
-        QTest::newRow("the start point is never deleted") << ""
-                                                          << "leg 20 30;del 0"
-                                                          << "0/0,2/30,20/30"
-                                                          << "0:1";
-        QTest::newRow("undo of a click keeps its neighbours") << "0/0,10/20,10.05/20,20/20"
-                                                              << "add 10 25;undo"
-                                                              << "0/0,10/20,10.05/20,20/20"
-                                                              << "0:1";
-        QTest::newRow("gas change") << ""
-                                    << "leg 20 30;gas 20 2"
-                                    << "0/0,2/30,20/30"
-                                    << "0:1,1200:2";
-        QTest::newRow("gas change undone") << ""
-                                           << "leg 20 30;gas 20 2;undo"
-                                           << "0/0,2/30,20/30"
-                                           << "0:1";
-        QTest::newRow("gas dialog cancelled") << ""
-                                              << "leg 20 30;gascancel 20 3"
-                                              << "0/0,2/30,20/30"
-                                              << "0:1";
-        QTest::newRow("gas dialog stops at 5") << ""
-                                               << "leg 20 30;gas 20 9"
-                                               << "0/0,2/30,20/30"
-                                               << "0:1,1200:5";
-        QTest::newRow("deleted gas change comes back with its point")
-            << ""
-            << "leg 20 30;gas 20 2;del 20;undo"
-            << "0/0,2/30,20/30"
-            << "0:1,1200:2";
-        QTest::newRow("undo returns a change the normalisation swallowed")
-            << "0/0,2/30,5/30,20/30"
-            << "gas 2 3;gas 5 2;gas 2 2;undo"
-            << "0/0,2/30,5/30,20/30"
-            << "0:1,120:3,300:2";
-        QTest::newRow("clear undone restores points and gases")
-            << ""
-            << "leg 20 30;gas 20 2;leg 10 15;clear;undo"
-            << "0/0,2/30,20/30,22/15,30/15"
-            << "0:1,1200:2";
-        QTest::newRow("clear undone and redone") << ""
-                                                 << "leg 20 30;gas 20 2;clear;undo;redo"
-                                                 << "0/0"
-                                                 << "0:1";
+        const QString dive = "0/0,2/30,20/30", twoLegs = "0/0,2/30,20/30,22/15,30/15";
+        const auto row = [](const char* name, QString start, QString script, QString points,
+                            QString gases) {
+            QTest::newRow(name) << start << script << points << gases;
+        };
+        // clang-format off
+        row("descent, ascent with travel rounded up", "", "leg 20 30;leg 10 15", twoLegs, "0:1");
+        row("leg to the current depth adds one point", "", "leg 20 30;leg 10 30", dive + ",30/30", "0:1");
+        row("leg shorter than its travel is the travel", "", "leg 1 30", "0/0,2/30", "0:1");
+        row("undo takes a whole leg", "", "leg 20 30;leg 10 15;undo", dive, "0:1");
+        row("redo after undo", "", "leg 20 30;leg 10 15;undo;redo", twoLegs, "0:1");
+        row("delete takes every point within 0.1 min", cluster, "del 10", "0/0,5/20,10.2/20,30/20", "0:1");
+        row("delete undone", cluster, "del 10;undo", cluster, "0:1");
+        row("delete undone and redone", cluster, "del 10;undo;redo", "0/0,5/20,10.2/20,30/20", "0:1");
+        row("the start point is never deleted", "", "leg 20 30;del 0", dive, "0:1");
+        row("undo of a click keeps its neighbours", "0/0,10/20,10.05/20,20/20", "add 10 25;undo", "0/0,10/20,10.05/20,20/20", "0:1");
+        row("gas change", "", "leg 20 30;gas 20 2", dive, "0:1,1200:2");
+        row("gas change undone", "", "leg 20 30;gas 20 2;undo", dive, "0:1");
+        row("gas dialog cancelled", "", "leg 20 30;gas 20 0", dive, "0:1");
+        row("gas dialog stops at 5", "", "leg 20 30;gas 20 9", dive, "0:1,1200:5");
+        row("deleted gas change comes back with its point", "", "leg 20 30;gas 20 2;del 20;undo", dive, "0:1,1200:2");
+        row("undo returns a change the normalisation swallowed", "0/0,2/30,5/30,20/30", "gas 2 3;gas 5 2;gas 2 2;undo", "0/0,2/30,5/30,20/30", "0:1,120:3,300:2");
+        row("clear undone restores points and gases", "", "leg 20 30;gas 20 2;leg 10 15;clear;undo", twoLegs, "0:1,1200:2");
+        row("clear undone and redone", "", "leg 20 30;gas 20 2;clear;undo;redo", "0/0", "0:1");
+        // clang-format on
     }
     void edits()
     {
@@ -225,8 +156,7 @@ private slots:
         QTEST(pointsOf(*e->profile()), "points");
         QTEST(gasesOf(*e->profile()), "gases");
         if (script.contains("gas")) {
-            QCOMPARE(gasMin, 1);
-            QCOMPARE(gasMax, 5);
+            QCOMPARE(gasRange, std::make_pair(1, 5));
         }
         QVERIFY(e->isVisible());
     }
@@ -264,19 +194,24 @@ private slots:
             QCOMPARE(e->plot->axisScaleDiv(QwtPlot::yRight).upperBound(), 5.0);
     }
 
-    void badFilesShownInRed_data()
+    // A bad file is shown in red and changes nothing; a good one replaces the drawing and its
+    // history. Both remember the folder.
+    void loadThroughTheDialog_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("text");
+        QFile fixture(qEnvironmentVariable("BATHYRA_SOURCE_DIR") +
+                      "/tests/data/profiles/uddf_gases.uddf");
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        // clang-format off
         QTest::newRow("unknown ending") << "dive.txt" << QByteArray("x") << "Unknown file format.";
-        QTest::newRow("not well-formed UDCF")
-            << "dive.udcf" << QByteArray("<profile><device>") << "Cannot open profile.";
-        QTest::newRow("neither XML format")
-            << "dive.xml" << QByteArray("<other/>")
-            << "Unsupported XML format (neither DivingLog or Shearwater)";
+        QTest::newRow("not well-formed UDCF") << "dive.udcf" << QByteArray("<profile><device>") << "Cannot open profile.";
+        QTest::newRow("neither XML format") << "dive.xml" << QByteArray("<other/>") << "Unsupported XML format (neither DivingLog or Shearwater)";
+        QTest::newRow("UDDF") << "dive.uddf" << fixture.readAll() << "";
+        // clang-format on
     }
-    void badFilesShownInRed()
+    void loadThroughTheDialog()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
@@ -293,12 +228,18 @@ private slots:
 
         choose(file.fileName());
         e->loadB->click();
-        QCOMPARE(console.lines, QStringList("<font color='red'><b>" + text + "</b></font>"));
         QVERIFY(e->isVisible());
-        QCOMPARE(pointsOf(*e->profile()), QString("0/0,2/30,20/30")); // the drawing stays
-        QCOMPARE(e->undoStack().size(), 1);
         QCOMPARE(settings.value("Planner/profilePath").toString(),
                  QFileInfo(dir.path()).absoluteFilePath());
+        if (text.isEmpty()) {
+            QVERIFY(console.lines.filter("red").isEmpty());
+            QVERIFY(e->profile()->points() > 3);
+            QVERIFY(e->undoStack().isEmpty());
+            return;
+        }
+        QCOMPARE(console.lines, QStringList("<font color='red'><b>" + text + "</b></font>"));
+        QCOMPARE(pointsOf(*e->profile()), QString("0/0,2/30,20/30")); // the drawing stays
+        QCOMPARE(e->undoStack().size(), 1);
     }
 
     // The binary search answers what a scan of every point answers (the first of equally near
@@ -343,10 +284,10 @@ private slots:
     {
         step("leg 20 30");
         QTest::mouseClick(e->delPointTB, Qt::LeftButton);
-        QMouseEvent move(QEvent::MouseMove, pixel(*e, 2.6, 5), Qt::NoButton, {}, {});
+        QMouseEvent move(QEvent::MouseMove, editorPixel(*e, 2.6, 5), Qt::NoButton, {}, {});
         QApplication::sendEvent(e->plot->canvas(), &move);
         QVERIFY(e->picker()->overlay());
-        QCOMPARE(e->picker()->overlay()->marked(), pixel(*e, 2, 30));
+        QCOMPARE(e->picker()->overlay()->marked(), editorPixel(*e, 2, 30));
         QCOMPARE(e->picker()->trackerTextF(QPointF(2.64, 5.06)).text(), QString("2.6' 5.1m"));
         QTest::mouseClick(e->offPointTB, Qt::LeftButton);
         QApplication::sendEvent(e->plot->canvas(), &move);
