@@ -252,6 +252,10 @@ void ProfileEditorInterface::loadProfileSlot()
     }
     newProfile();
     profile_->assign(loaded);
+    // A log with its own point at time 0 needs no second start point (else every save and
+    // load would add one more).
+    if (profile_->points() > 1 && profile_->times()[1] <= 0)
+        removeExactly({0, 0, 0, 0.0f, -1});
     undoStack_.clear();
     redoStack_.clear();
     updateAxes();

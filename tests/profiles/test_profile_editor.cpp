@@ -242,6 +242,45 @@ private slots:
         QCOMPARE(e->undoStack().size(), 1);
     }
 
+    // Saved through the dialog (a name without ending takes the chosen format's) and read
+    // back: the same points, and the gas changes where the format has them (DivingLog XML holds
+    // depths only); the history starts again.
+    void saveThroughTheDialog_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("gases");
+        QTest::newRow("DivingLog XML") << "dive.xml"
+                                       << "dive.xml"
+                                       << "0:1";
+        QTest::newRow("UDDF") << "dive.uddf"
+                              << "dive.uddf"
+                              << "0:1,1320:2";
+        QTest::newRow("no ending") << "dive"
+                                   << "dive.xml"
+                                   << "0:1";
+    }
+    void saveThroughTheDialog()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        CollectingSink console;
+        e->setMessageSink(&console);
+        step("leg 20 30");
+        step("leg 10 15");
+        step("gas 22 2");
+        const QString points = pointsOf(*e->profile());
+        choose(dir.filePath(name));
+        e->saveB->click();
+        QVERIFY(console.lines.filter("red").isEmpty());
+        QVERIFY(e->undoStack().isEmpty());
+        choose(dir.filePath(saved));
+        e->loadB->click();
+        QCOMPARE(pointsOf(*e->profile()), points);
+        QTEST(gasesOf(*e->profile()), "gases");
+    }
+
     // The binary search answers what a scan of every point answers (the first of equally near
     // points), on hand-made ties and on real logs, including times that repeat and run back.
     void nearestPoint_data()
