@@ -1,11 +1,12 @@
 // The main window's edit-profile command: the profile editor, created on first use and kept,
 // runs modally on a copy of the current profile. Ok makes the edited profile the current one
 // and switches to replay mode, as loading a profile does, so that Simulate replays it; closing
-// the editor leaves the current profile as it was.
+// the editor leaves the current profile as it was. Nothing is edited while a run is going on.
 #include "app/bathyra_interface.h"
 
 #include "app/app_settings.h"
 #include "planner/dive_parameters.h"
+#include "planner/simulation.h"
 #include "profiles/dive_profile.h"
 #include "profiles/profile_editor.h"
 
@@ -22,6 +23,11 @@ ProfileEditorInterface* Bathyra_Interface::profileEditor()
 
 void Bathyra_Interface::editProfileSlot()
 {
+    // A run replays the current profile while it lets events through; it must not be
+    // replaced under it.
+    planner::RunGuard guard;
+    if (!guard)
+        return;
     applyParameters(false);
     ProfileEditorInterface* editor = profileEditor();
     // The editor works on its own copy; the current profile keeps its own plot items.

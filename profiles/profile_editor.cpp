@@ -234,7 +234,9 @@ void ProfileEditorInterface::loadProfileSlot()
 {
     const QString file = QFileDialog::getOpenFileName(
         this, tr("Loading profile..."), startDirectory(),
-        tr("All supported profiles (*.xml;*.uddf;*.udcf);;XML: DivingLog 5, Shearwater Desktop "
+        // Patterns apart by blanks: the file dialog reads "*.xml;*.uddf" as one pattern that
+        // no file matches.
+        tr("All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop "
            "(*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;"));
     if (file.isEmpty())
         return;

@@ -9,6 +9,7 @@
 
 #include "../profiles/editor_driver.h"
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtTest>
 #include <qwt_plot_curve.h>
 
@@ -140,6 +141,27 @@ private slots:
         QCOMPARE(kept->diveDepth(), 30.0f);
         w->runProfilePB->click();
         QVERIFY(lines.join('\n').contains("Runtime"));
+    }
+
+    // A run lets events through every cycle: the edit command then does nothing, so the
+    // profile being replayed is never replaced under the run.
+    void noEditDuringARun()
+    {
+        w->replayMode->setChecked(false);
+        bool tried = false;
+        w->cycleHook = [this, &tried](const char*, int) {
+            if (tried)
+                return;
+            tried = true;
+            QTimer::singleShot(500, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget())
+                    dialog->close();
+            });
+            w->editProfileSlot(); // as a script would; the button sits in the replay group
+        };
+        w->simulateButton->click();
+        QVERIFY(tried);
+        QVERIFY(!w->findChild<ProfileEditorInterface*>());
     }
 };
 

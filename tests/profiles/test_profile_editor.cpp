@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -240,6 +241,30 @@ private slots:
         QCOMPARE(console.lines, QStringList("<font color='red'><b>" + text + "</b></font>"));
         QCOMPARE(pointsOf(*e->profile()), QString("0/0,2/30,20/30")); // the drawing stays
         QCOMPARE(e->undoStack().size(), 1);
+    }
+
+    // The open dialog starts in the remembered folder and its first filter shows every format.
+    void openDialogShowsEveryFormat()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"a.xml", "b.uddf", "c.udcf", "d.txt"})
+            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+        QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+        settings.setValue("Planner/profilePath", dir.path());
+        e->setSettings(&settings);
+        QStringList shown;
+        whenModal([&shown](QWidget* w) {
+            auto* view = w->findChild<QListView*>("listView");
+            if (!QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) > 0; }))
+                qWarning("the open dialog lists nothing");
+            QTest::qWait(100);
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+                shown << view->model()->index(r, 0, view->rootIndex()).data().toString();
+            w->close();
+        });
+        e->loadB->click();
+        shown.sort();
+        QCOMPARE(shown, QStringList({"a.xml", "b.uddf", "c.udcf"}));
     }
 
     // Saved through the dialog (a name without ending takes the chosen format's) and read
