@@ -16,28 +16,22 @@
 namespace
 {
 
-// Draws legs ("25x40,10x21") in the editor, then a gas change on the point nearest a time.
-void draw(ProfileEditorInterface* e, const QString& legs, double gasMinutes = -1, int gas = 0)
+// Runs the edit command: legs ("25x40,10x21") drawn in the editor, a gas change on the point
+// nearest a time (none when negative), then Ok or the dialog closed. Returns the editor.
+ProfileEditorInterface* edit(Bathyra_Interface* w, const QString& legs, double gasMinutes, int gas,
+                             bool ok)
 {
-    for (const QString& leg : legs.split(','))
-        addLeg(*e, leg.section('x', 0, 0).toDouble(), leg.section('x', 1, 1).toDouble());
-    if (gasMinutes >= 0)
-        setGasAt(*e, gasMinutes, gas);
-}
-
-// Runs the edit command; the editor is answered by drawing and then Ok or closing.
-void edit(Bathyra_Interface* w, std::function<void(ProfileEditorInterface*)> drawing, bool ok)
-{
-    whenModal([drawing, ok](QWidget* dialog) {
-        auto* e = qobject_cast<ProfileEditorInterface*>(dialog);
-        if (e)
-            drawing(e);
-        if (ok && e)
-            e->okB->click();
-        else
-            dialog->close();
+    ProfileEditorInterface* seen = nullptr;
+    whenModal([&](QWidget* dialog) {
+        seen = qobject_cast<ProfileEditorInterface*>(dialog);
+        for (const QString& leg : legs.split(','))
+            addLeg(*seen, leg.section('x', 0, 0).toDouble(), leg.section('x', 1, 1).toDouble());
+        if (gasMinutes >= 0)
+            setGasAt(*seen, gasMinutes, gas);
+        ok ? seen->okB->click() : (void)dialog->close();
     });
     w->editProfilePB->click();
+    return seen;
 }
 
 } // namespace
@@ -82,23 +76,14 @@ private slots:
 
     void drawnDiveReplaysToItsStops()
     {
-        edit(
-            w, [](ProfileEditorInterface* e) { draw(e, "25x40,10x21", 27, 2); }, true);
-        const DiveProfile* drawn = w->currentProfile();
-        QVERIFY(drawn);
-        QCOMPARE(drawn->times(), QVector<double>({0, 2, 25, 27, 35}));
-        QCOMPARE(drawn->depths(), QVector<double>({0, 40, 40, 21, 21}));
-        QCOMPARE(drawn->gasAt(26.9), 1);
-        QCOMPARE(drawn->gasAt(27), 2);
+        edit(w, "25x40,10x21", 27, 2, true);
         QVERIFY(w->replayMode->isChecked());
-
+        QCOMPARE(w->currentProfile()->depths(), QVector<double>({0, 40, 40, 21, 21}));
         w->runProfilePB->click();
-        const QStringList fromEditor = lines;
-        const QString report = fromEditor.join('\n');
-        QVERIFY2(report.contains("SWITCH Gas#1 -> Gas#2"), qPrintable(report));
-        QVERIFY2(report.contains("==== OC Runtime ===="), qPrintable(report));
-        QVERIFY2(report.contains("<td align='right'>3 m</td>"), qPrintable(report));
-        QVERIFY2(report.contains("TTS = "), qPrintable(report));
+        const QStringList drawn = lines;
+        for (const char* text : {"SWITCH Gas#1 -> Gas#2",
+                                 "==== OC Runtime ====", "<td align='right'>3 m</td>", "TTS = "})
+            QVERIFY2(drawn.join('\n').contains(text), text);
 
         // The same dive built point by point replays to the same lines.
         auto built = std::make_unique<DiveProfile>();
@@ -108,36 +93,23 @@ private slots:
         built->setGas(27, 2);
         w->setCurrentProfile(std::move(built));
         w->runProfilePB->click();
-        QCOMPARE(lines, fromEditor);
+        QCOMPARE(lines, drawn);
     }
 
     void editorIsKeptAndHandsProfilesBackAndForth()
     {
-        ProfileEditorInterface* editor = nullptr;
+        ProfileEditorInterface* editor = w->profileEditor();
         for (int round = 1; round <= 3; ++round) {
             const DiveProfile* before = w->currentProfile();
-            edit(
-                w,
-                [&editor, round](ProfileEditorInterface* e) {
-                    QVERIFY(!editor || editor == e);
-                    editor = e;
-                    QCOMPARE(e->undoStack().size(), 0);
-                    draw(e, QString("5x%1").arg(10 * round));
-                },
-                true);
+            QCOMPARE(edit(w, QString("5x%1").arg(10 * round), -1, 0, true), editor);
             QVERIFY(w->currentProfile() != before);
-            QCOMPARE(w->currentProfile()->points(), 1 + 2 * round);
+            QCOMPARE(w->currentProfile()->points(), 1 + 2 * round); // edited from the last one
             QCOMPARE(w->currentProfile()->depthCurve()->plot(), nullptr);
         }
-        QVERIFY(editor);
-        QCOMPARE(w->profileEditor(), editor);
-
         // Closing the editor leaves the current profile as it was.
         const DiveProfile* kept = w->currentProfile();
-        edit(
-            w, [](ProfileEditorInterface* e) { draw(e, "5x45"); }, false);
+        edit(w, "5x45", -1, 0, false);
         QCOMPARE(w->currentProfile(), kept);
-        QCOMPARE(kept->points(), 7);
         QCOMPARE(kept->diveDepth(), 30.0f);
         w->runProfilePB->click();
         QVERIFY(lines.join('\n').contains("Runtime"));
