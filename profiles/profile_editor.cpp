@@ -17,6 +17,7 @@
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <qwt_picker_machine.h>
@@ -430,6 +431,38 @@ QVector<EditItem> ProfileEditorInterface::removePoints(double minutes)
     return removed;
 }
 
+// What removePoints does for each item, in one pass: a Clear redone on a long log stays linear.
+void ProfileEditorInterface::removeAgain(const QVector<EditItem>& items)
+{
+    QVector<double> reach;
+    QSet<int> keys;
+    for (const EditItem& item : items) {
+        reach.append(item.time);
+        keys.insert(DiveProfile::secondsKey(item.time));
+    }
+    std::sort(reach.begin(), reach.end());
+    const QVector<double>& t = profile_->times();
+    DiveProfile kept;
+    for (int i = 0; i < t.size(); ++i) {
+        const auto from = std::lower_bound(reach.constBegin(), reach.constEnd(), t[i] - 0.2);
+        const auto to = std::upper_bound(from, reach.constEnd(), t[i] + 0.2);
+        const bool gone =
+            t[i] > 0 && std::any_of(from, to, [&](double r) { return withinReach(t[i], r); });
+        if (!gone)
+            kept.addPoint(t[i], profile_->depths()[i],
+                          i < profile_->ppO2().size() ? profile_->ppO2()[i] : -1);
+    }
+    const QMap<int, int>& gases = profile_->gasChanges();
+    for (auto it = gases.constBegin(); it != gases.constEnd(); ++it)
+        if (!keys.contains(it.key()))
+            kept.setGas(it.key() / 60.0, it.value());
+    const QMap<int, float>& setpoints = profile_->setpointChanges();
+    for (auto it = setpoints.constBegin(); it != setpoints.constEnd(); ++it)
+        if (!keys.contains(it.key()))
+            kept.setSetpoint(it.key() / 60.0, it.value());
+    profile_->assign(kept);
+}
+
 void ProfileEditorInterface::restore(const EditItem& item)
 {
     profile_->addPoint(item.time, item.depth, item.ppO2);
@@ -515,6 +548,10 @@ void ProfileEditorInterface::undoSlot()
     if (undoStack_.isEmpty())
         return;
     const EditAction action = undoStack_.takeLast();
+    // Many points at once (a Clear undone or redone) are changed unseen and drawn once.
+    const bool bulk = action.items.size() > 2;
+    if (bulk)
+        profile_->attach(nullptr);
     switch (action.type) {
     case EditAction::Added:
         for (int i = action.items.size() - 1; i >= 0; --i)
@@ -530,6 +567,8 @@ void ProfileEditorInterface::undoSlot()
             profile_->setGas(action.items[i].time, action.items[i].gas);
         break;
     }
+    if (bulk)
+        profile_->attach(plot);
     redoStack_.append(action);
     updateAxes();
 }
@@ -539,19 +578,24 @@ void ProfileEditorInterface::redoSlot()
     if (redoStack_.isEmpty())
         return;
     const EditAction action = redoStack_.takeLast();
+    // Many points at once (a Clear undone or redone) are changed unseen and drawn once.
+    const bool bulk = action.items.size() > 2;
+    if (bulk)
+        profile_->attach(nullptr);
     switch (action.type) {
     case EditAction::Added:
         for (const EditItem& item : action.items)
             profile_->addPoint(item.time, item.depth);
         break;
     case EditAction::Deleted:
-        for (const EditItem& item : action.items)
-            removePoints(item.time);
+        removeAgain(action.items);
         break;
     case EditAction::GasChanged:
         profile_->setGas(action.items[1].time, action.items[1].gas);
         break;
     }
+    if (bulk)
+        profile_->attach(plot);
     undoStack_.append(action);
     updateAxes();
 }

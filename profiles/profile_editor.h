@@ -138,6 +138,8 @@ private:
     QVector<EditItem> removePoints(double minutes);
     // Removes exactly one point (an added one), keeping its neighbours and the changes.
     void removeExactly(const EditItem& item);
+    // removePoints at each item's time, in one pass.
+    void removeAgain(const QVector<EditItem>& items);
     void restore(const EditItem& item);
 
     std::unique_ptr<DiveProfile> profile_;
