@@ -16,7 +16,6 @@ ProfileEditorInterface* Bathyra_Interface::profileEditor()
         profileEditor_ = new ProfileEditorInterface(this);
         profileEditor_->setConfiguration(&planner::currentImage());
         profileEditor_->setMessageSink(this);
-        profileEditor_->setSettings(&appSettings());
     }
     return profileEditor_;
 }
@@ -30,6 +29,8 @@ void Bathyra_Interface::editProfileSlot()
         return;
     applyParameters(false);
     ProfileEditorInterface* editor = profileEditor();
+    // Asked for at each use: the settings object is reopened when its file changes.
+    editor->setSettings(&appSettings());
     // The editor works on its own copy; the current profile keeps its own plot items.
     editor->setProfile(profile_.get());
     if (editor->exec() == QDialog::Accepted) {

@@ -113,6 +113,15 @@ private slots:
         QCOMPARE(kept->diveDepth(), 30.0f);
         w->runProfilePB->click();
         QVERIFY(lines.join('\n').contains("Runtime"));
+        // The settings object reopened between two uses: the editor reads the new one.
+        closeAppSettings();
+        whenModal([](QWidget* dialog) {
+            whenModal([](QWidget* files) { files->close(); });
+            qobject_cast<ProfileEditorInterface*>(dialog)->loadB->click();
+            dialog->close();
+        });
+        w->editProfilePB->click();
+        QCOMPARE(w->currentProfile(), kept);
     }
 
     // A run lets events through every cycle: the edit command then does nothing, so the
