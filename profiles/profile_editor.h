@@ -37,7 +37,8 @@ struct EditItem {
 struct EditAction {
     enum Type { Added = 0, Deleted = 1, GasChanged = 2 };
     int type = Added;
-    // Added/Deleted: the points; GasChanged: item 0 the old gas, item 1 the new gas.
+    // Added/Deleted: the points; GasChanged: item 0 the old gas (0: no change at that second),
+    // item 1 the new gas, further items the changes elsewhere that the new one made redundant.
     QVector<EditItem> items;
 };
 
