@@ -84,6 +84,7 @@ void Bathyra_Interface::connectForm()
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
     both(actionRunScript, nullptr, &Bathyra_Interface::runScriptSlot);
     both(actionRun_tests, nullptr, &Bathyra_Interface::runAllTestsSlot);
+    both(nullptr, editProfilePB, &Bathyra_Interface::editProfileSlot);
 
     // Device commands.
     both(actionDownload, downloadCFButton, &Bathyra_Interface::downloadOSTCSlot);
@@ -93,9 +94,6 @@ void Bathyra_Interface::connectForm()
     both(nullptr, upgradeFWButton, &Bathyra_Interface::upgradeFWSlot);
     both(checkUpdatesAction, nullptr, &Bathyra_Interface::checkUpdatesSlot);
     both(actionEditCF, editCFButton, &Bathyra_Interface::editCFSlot);
-
-    // The profile editor comes with its own code.
-    editProfilePB->setEnabled(false);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
         &Bathyra_Interface::gas1ModSlot, &Bathyra_Interface::gas2ModSlot, &Bathyra_Interface::gas3ModSlot,
@@ -241,6 +239,3 @@ void Bathyra_Interface::changeEvent(QEvent* event)
     }
     InterfaceBase::changeEvent(event);
 }
-
-// Later features: their slots are connected when their code arrives.
-void Bathyra_Interface::editProfileSlot() {}

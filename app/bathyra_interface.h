@@ -4,8 +4,8 @@
 //
 // The parameter transfer (widgets <-> configuration image) lives in
 // bathyra_parameters.cpp; the device commands in bathyra_device.cpp; the script slots in
-// bathyra_script.cpp; the update checks in bathyra_updates.cpp; window, file and dialog
-// slots in bathyra_interface.cpp.
+// bathyra_script.cpp; the update checks in bathyra_updates.cpp; the profile editor command
+// in bathyra_profile_editor.cpp; window, file and dialog slots in bathyra_interface.cpp.
 #pragma once
 
 #include "app/interface_base.h"
@@ -19,6 +19,7 @@
 
 class DiveProfile;
 class PlotInterface;
+class ProfileEditorInterface;
 class QSettings;
 class SerialOSTC;
 class UpdatesPlanner;
@@ -52,6 +53,8 @@ public:
     void setCurrentProfile(std::unique_ptr<DiveProfile> profile);
     PlotInterface* divePlot() const;
     PlotInterface* tissuePlot() const;
+    // The profile editor, created on first use and kept.
+    ProfileEditorInterface* profileEditor();
     // Without a display (the command line): plot windows are never shown.
     void setHeadless(bool on) { headless_ = on; }
     bool headless() const { return headless_; }
@@ -129,6 +132,7 @@ private:
     std::unique_ptr<DiveProfile> profile_;
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
+    QPointer<ProfileEditorInterface> profileEditor_;
     bool headless_ = false;
     bool deviceBusy_ = false; // a device command is running
     QPointer<QTextBrowser> help_;

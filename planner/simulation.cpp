@@ -155,7 +155,8 @@ void Simulation::appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, boo
     if (profile->points() == 0) {
         profile->addPoint(0, 0);
         if (isCcr(image.byte(ConfigImage::deco_type)))
-            profile->setSetpoint(0, image.setpoint(1) * 0.01f);
+            // Centibars over 100, as the replay compares: 60 * 0.01f is not 60 / 100.0f.
+            profile->setSetpoint(0, static_cast<float>(image.setpoint(1) / 100.0));
         else
             profile->setGas(0, image.byte(ConfigImage::first_gas));
     }

@@ -1,5 +1,5 @@
 // Takes the documentation screenshots of the main window, the settings dialog, the
-// help window and the about splash. Run under a display (Xvfb):
+// profile editor, the help window and the about splash. Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/bathyra_screenshots docs/screenshots
 #include "app/app_settings.h"
 #include "app/application.h"
@@ -8,7 +8,10 @@
 #include "app/settings_dialog.h"
 #include "planner/dive_parameters.h"
 #include "plot/plot_interface.h"
+#include "profiles/dive_profile.h"
+#include "../profiles/editor_driver.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QSplashScreen>
 #include <QTest>
@@ -161,6 +164,21 @@ int main(int argc, char** argv)
         dialog->reject();
         delete dialog;
     }
+    // A three-leg dive drawn in the profile editor, with a switch to the EAN50 at 21 m.
+    w->ocrMode->setChecked(true);
+    w->applyParameters(true);
+    ProfileEditorInterface* editor = w->profileEditor();
+    editor->setProfile(nullptr);
+    editor->resize(1000, 620);
+    editor->show();
+    QTest::qWait(100);
+    for (const auto& [minutes, metres] : {std::pair{25, 40}, {8, 21}, {10, 6}})
+        addLeg(*editor, minutes, metres);
+    setGasAt(*editor, editor->profile()->times()[3], 2);
+    // The pointer near the end of the bottom: the tracker and the marked nearest point show.
+    QCursor::setPos(editor->plot->canvas()->mapToGlobal(editorPixel(*editor, 25.8, 34)));
+    shoot(editor, out.filePath("profile_editor.png"));
+    editor->hide();
 
     app.setConsole(nullptr);
     delete w;

@@ -15,6 +15,8 @@ private slots:
     void switchesOffThenBreakOnBetterGas();
     void setpointOptionsIgnoredInOpenCircuit();
     void closedCircuitSetpointChange();
+    void plannedSetpointIsNoSwitch_data();
+    void plannedSetpointIsNoSwitch();
     void onePointProfileCompletesThePlan();
     void breakOnStopOnlyAboveTheStop_data();
     void breakOnStopOnlyAboveTheStop();
@@ -143,6 +145,25 @@ void TestReplay::closedCircuitSetpointChange()
     env.flags.breakOnSetpoint = true;
     Simulation(env).runSimulation(-1, g.profile.get());
     QVERIFY(g.indexOf("BREAK ON SETPOINT") > g.indexOf("SWITCH Setpoint 0.7 -> 1.3"));
+}
+
+// The planned segment starts on setpoint 1; the replay must see it as the setpoint in use.
+void TestReplay::plannedSetpointIsNoSwitch_data()
+{
+    QTest::addColumn<int>("cbar");
+    for (int cbar : {60, 70, 80, 99, 130})
+        QTest::newRow(qPrintable(QString::number(cbar))) << cbar;
+}
+
+void TestReplay::plannedSetpointIsNoSwitch()
+{
+    QFETCH(int, cbar);
+    RunFixture f;
+    f.image.setByte(ConfigImage::deco_type, 2);
+    f.image.setSetpoint(1, static_cast<quint8>(cbar));
+    f.simulate(-1, 20, 10);
+    QCOMPARE(countLines(f, "SWITCH Setpoint"), 0);
+    QCOMPARE(int(f.s.in_setpoint_cbar), cbar);
 }
 
 void TestReplay::onePointProfileCompletesThePlan()

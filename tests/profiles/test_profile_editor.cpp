@@ -1,0 +1,400 @@
+// The profile editor driven as a diver drives it: legs from the spin boxes, clicks on the plot
+// canvas at the pixels of the axes' own transform, the gas dialog answered, undo and redo, the
+// axis rules, bad files, the nearest-point lookup on real logs, and profiles handed in and out.
+#include "device/config_image.h"
+#include "device/message_sink.h"
+#include "editor_driver.h"
+#include "profiles/dive_profile.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+namespace
+{
+
+QString pointsOf(const DiveProfile& p)
+{
+    QStringList out;
+    for (int i = 0; i < p.points(); ++i)
+        out << QString("%1/%2").arg(p.times()[i]).arg(p.depths()[i]);
+    return out.join(',');
+}
+
+QString gasesOf(const DiveProfile& p)
+{
+    QStringList out;
+    for (auto it = p.gasChanges().constBegin(); it != p.gasChanges().constEnd(); ++it)
+        out << QString("%1:%2").arg(it.key()).arg(it.value());
+    return out.join(',');
+}
+
+// "0/0,2/30" (or with recorded ppO2, "2/30/1.2") to a profile.
+void fill(DiveProfile& p, const QString& points)
+{
+    for (const QString& pt : points.split(',', Qt::SkipEmptyParts))
+        p.addPoint(pt.section('/', 0, 0).toDouble(), pt.section('/', 1, 1).toDouble(),
+                   pt.count('/') > 1 ? pt.section('/', 2, 2).toDouble() : -1);
+}
+
+// Picks a file in the open or save dialog.
+void choose(const QString& path)
+{
+    whenModal([path](QWidget* w) {
+        auto* fd = qobject_cast<QFileDialog*>(w);
+        if (!fd) {
+            w->close();
+            return;
+        }
+        fd->setDirectory(QFileInfo(path).path());
+        fd->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(fd, "accept");
+        if (fd->isVisible())
+            fd->reject();
+    });
+}
+
+} // namespace
+
+class TestProfileEditor : public QObject
+{
+    Q_OBJECT
+
+    ProfileEditorInterface* e = nullptr;
+    std::pair<int, int> gasRange;
+
+    // One step of an edit script: "leg 20 30", "add 10 25", "del 10", "gas 20 2" (0: cancel),
+    // "clear", "undo", "redo".
+    void step(const QString& command)
+    {
+        const QStringList w = command.split(' ', Qt::SkipEmptyParts);
+        const double a = w.value(1).toDouble(), b = w.value(2).toDouble();
+        if (w[0] == "leg") {
+            addLeg(*e, a, b);
+        } else if (w[0] == "add") {
+            QTest::mouseClick(e->addPointTB, Qt::LeftButton);
+            clickEditor(*e, a, b);
+        } else if (w[0] == "del") {
+            QTest::mouseClick(e->delPointTB, Qt::LeftButton);
+            clickEditor(*e, a, 10);
+        } else if (w[0] == "gas") {
+            setGasAt(*e, a, static_cast<int>(b), &gasRange);
+        } else {
+            const QMap<QString, QAbstractButton*> buttons = {
+                {"clear", e->clearB}, {"undo", e->undoButton}, {"redo", e->redoButton}};
+            QVERIFY2(buttons.contains(w[0]), qPrintable(command));
+            buttons[w[0]]->click();
+        }
+    }
+
+private slots:
+    void init()
+    {
+        e = new ProfileEditorInterface;
+        e->resize(1200, 700);
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e));
+        gasRange = {};
+    }
+    void cleanup()
+    {
+        delete e;
+        e = nullptr;
+    }
+
+    void edits_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("gases");
+        const QString cluster = "0/0,5/20,9.92/20,10/20,10.08/20,10.2/20,30/20";
+        const QString dive = "0/0,2/30,20/30", twoLegs = "0/0,2/30,20/30,22/15,30/15";
+        const auto row = [](const char* name, QString start, QString script, QString points,
+                            QString gases) {
+            QTest::newRow(name) << start << script << points << gases;
+        };
+        // clang-format off
+        row("descent, ascent with travel rounded up", "", "leg 20 30;leg 10 15", twoLegs, "0:1");
+        row("leg to the current depth adds one point", "", "leg 20 30;leg 10 30", dive + ",30/30", "0:1");
+        row("leg shorter than its travel is the travel", "", "leg 1 30", "0/0,2/30", "0:1");
+        row("undo takes a whole leg", "", "leg 20 30;leg 10 15;undo", dive, "0:1");
+        row("redo after undo", "", "leg 20 30;leg 10 15;undo;redo", twoLegs, "0:1");
+        row("delete takes every point within 0.1 min", cluster, "del 10", "0/0,5/20,10.2/20,30/20", "0:1");
+        row("delete undone", cluster, "del 10;undo", cluster, "0:1");
+        row("delete undone and redone", cluster, "del 10;undo;redo", "0/0,5/20,10.2/20,30/20", "0:1");
+        row("the start point is never deleted", "", "leg 20 30;del 0", dive, "0:1");
+        row("undo of a click keeps its neighbours", "0/0,10/20,10.05/20,20/20", "add 10 25;undo", "0/0,10/20,10.05/20,20/20", "0:1");
+        row("gas change", "", "leg 20 30;gas 20 2", dive, "0:1,1200:2");
+        row("gas change undone", "", "leg 20 30;gas 20 2;undo", dive, "0:1");
+        row("gas dialog cancelled", "", "leg 20 30;gas 20 0", dive, "0:1");
+        row("gas dialog stops at 5", "", "leg 20 30;gas 20 9", dive, "0:1,1200:5");
+        row("deleted gas change comes back with its point", "", "leg 20 30;gas 20 2;del 20;undo", dive, "0:1,1200:2");
+        row("undo returns a change the normalisation swallowed", "0/0,2/30,5/30,20/30", "gas 2 3;gas 5 2;gas 2 2;undo", "0/0,2/30,5/30,20/30", "0:1,120:3,300:2");
+        row("clear undone restores points and gases", "", "leg 20 30;gas 20 2;leg 10 15;clear;undo", twoLegs, "0:1,1200:2");
+        row("clear undone and redone", "", "leg 20 30;gas 20 2;clear;undo;redo", "0/0", "0:1");
+        // clang-format on
+    }
+    void edits()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, script);
+        if (!start.isEmpty()) {
+            DiveProfile given;
+            fill(given, start);
+            given.setGas(0, 1);
+            e->setProfile(&given);
+        }
+        for (const QString& command : script.split(';'))
+            step(command);
+        QTEST(pointsOf(*e->profile()), "points");
+        QTEST(gasesOf(*e->profile()), "gases");
+        if (script.contains("gas"))
+            QCOMPARE(gasRange, std::make_pair(1, 5));
+        QVERIFY(e->isVisible());
+    }
+
+    void axes_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("depthAuto");
+        QTest::addColumn<bool>("timeAuto");
+        QTest::newRow("40 m, 40 min: fixed") << "0/0,2/40,40/40" << false << false;
+        QTest::newRow("deeper than 40 m") << "0/0,3/45,20/45" << true << false;
+        QTest::newRow("longer than 40 min") << "0/0,2/30,41/30" << false << true;
+        QTest::newRow("recorded ppO2") << "0/0/0.7,2/30/1.2,20/30/1.3" << false << false;
+    }
+    void axes()
+    {
+        QFETCH(QString, start);
+        DiveProfile given;
+        fill(given, start);
+        e->setProfile(&given);
+        QTEST(e->plot->axisAutoScale(QwtPlot::yLeft), "depthAuto");
+        QTEST(e->plot->axisAutoScale(QwtPlot::xBottom), "timeAuto");
+        const QwtScaleDiv depth = e->plot->axisScaleDiv(QwtPlot::yLeft);
+        QVERIFY(e->plot->axisAutoScale(QwtPlot::yLeft) ||
+                (depth.lowerBound() == 40 && depth.upperBound() == 0));
+        QCOMPARE(e->plot->axisEnabled(QwtPlot::yRight), given.hasRecordedPpO2());
+        QVERIFY(!given.hasRecordedPpO2() ||
+                e->plot->axisScaleDiv(QwtPlot::yRight).upperBound() == 5);
+    }
+
+    // A bad file is shown in red and changes nothing; a good one replaces the drawing and its
+    // history. Both remember the folder.
+    void loadThroughTheDialog_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("text");
+        QFile fixture(qEnvironmentVariable("BATHYRA_SOURCE_DIR") +
+                      "/tests/data/profiles/uddf_gases.uddf");
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        // clang-format off
+        QTest::newRow("unknown ending") << "dive.txt" << QByteArray("x") << "Unknown file format.";
+        QTest::newRow("not well-formed UDCF") << "dive.udcf" << QByteArray("<profile><device>") << "Cannot open profile.";
+        QTest::newRow("neither XML format") << "dive.xml" << QByteArray("<other/>") << "Unsupported XML format (neither DivingLog or Shearwater)";
+        QTest::newRow("UDDF") << "dive.uddf" << fixture.readAll() << "";
+        // clang-format on
+    }
+    void loadThroughTheDialog()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        CollectingSink console;
+        QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+        e->setMessageSink(&console);
+        e->setSettings(&settings);
+        step("leg 20 30");
+
+        choose(file.fileName());
+        e->loadB->click();
+        QVERIFY(e->isVisible());
+        QCOMPARE(settings.value("Planner/profilePath").toString(),
+                 QFileInfo(dir.path()).absoluteFilePath());
+        if (text.isEmpty()) {
+            QVERIFY(console.lines.filter("red").isEmpty());
+            QVERIFY(e->profile()->points() > 3);
+            QVERIFY(e->undoStack().isEmpty());
+            return;
+        }
+        QCOMPARE(console.lines, QStringList("<font color='red'><b>" + text + "</b></font>"));
+        QCOMPARE(pointsOf(*e->profile()), QString("0/0,2/30,20/30")); // the drawing stays
+        QCOMPARE(e->undoStack().size(), 1);
+    }
+
+    // The open dialog starts in the remembered folder and its first filter shows every format.
+    void openDialogShowsEveryFormat()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"a.xml", "b.uddf", "c.udcf", "d.txt"})
+            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+        QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+        settings.setValue("Planner/profilePath", dir.path());
+        e->setSettings(&settings);
+        QStringList shown;
+        whenModal([&shown](QWidget* w) {
+            auto* view = w->findChild<QListView*>("listView");
+            if (!QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) > 0; }))
+                qWarning("the open dialog lists nothing");
+            QTest::qWait(100);
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+                shown << view->model()->index(r, 0, view->rootIndex()).data().toString();
+            w->close();
+        });
+        e->loadB->click();
+        shown.sort();
+        QCOMPARE(shown, QStringList({"a.xml", "b.uddf", "c.udcf"}));
+    }
+
+    // Saved through the dialog (a name without ending takes the chosen format's) and read
+    // back: the same points, and the gas changes where the format has them (DivingLog XML holds
+    // depths only); the history starts again.
+    void saveThroughTheDialog_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("gases");
+        // clang-format off
+        QTest::newRow("DivingLog XML") << "dive.xml" << "dive.xml" << "0:1";
+        QTest::newRow("UDDF") << "dive.uddf" << "dive.uddf" << "0:1,1320:2";
+        QTest::newRow("no ending") << "dive" << "dive.xml" << "0:1";
+        // clang-format on
+    }
+    void saveThroughTheDialog()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        CollectingSink console;
+        e->setMessageSink(&console);
+        step("leg 20 30");
+        step("leg 10 15");
+        step("gas 22 2");
+        const QString points = pointsOf(*e->profile());
+        choose(dir.filePath(name));
+        e->saveB->click();
+        QVERIFY(console.lines.filter("red").isEmpty());
+        QVERIFY(e->undoStack().isEmpty());
+        choose(dir.filePath(saved));
+        e->loadB->click();
+        QCOMPARE(pointsOf(*e->profile()), points);
+        QTEST(gasesOf(*e->profile()), "gases");
+    }
+
+    // The binary search answers what a scan of every point answers (the first of equally near
+    // points), on hand-made ties and on real logs, including times that repeat and run back.
+    void nearestPoint_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("start");
+        // clang-format off
+        QTest::newRow("ties and a vertical segment") << "" << "0/0,1/10,1/20,2/20,3/30,3/35,5/0";
+        QTest::newRow("one point") << "" << "4/10";
+        // clang-format on
+        for (const char* f :
+             {"uddf/test42.uddf", "uddf/test-apd-inspiration.uddf", "shearwater/cc-shearwater.xml"})
+            QTest::newRow(f) << QString(f) << "";
+    }
+    void nearestPoint()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, start);
+        DiveProfile p;
+        fill(p, start);
+        if (!file.isEmpty()) {
+            const QString shared = qEnvironmentVariable("BATHYRA_SHARED_DIR");
+            const QString path = shared + "/samples/profiles/" + file;
+            if (shared.isEmpty() || !QFile::exists(path))
+                QSKIP("shared samples absent");
+            p.load(path, nullptr);
+        }
+        const QVector<double>& t = p.times();
+        for (double m = -1; m < p.diveTime() + 1; m += 1 / 120.0) {
+            int best = 0;
+            for (int i = 1; i < t.size(); ++i)
+                if (std::fabs(t[i] - m) < std::fabs(t[best] - m))
+                    best = i;
+            QCOMPARE(MyPicker::nearestPoint(p, m), best);
+        }
+    }
+
+    // The overlay marks the nearest point in delete mode and goes in the other modes.
+    void overlayFollowsTheMouse()
+    {
+        step("leg 20 30");
+        QTest::mouseClick(e->delPointTB, Qt::LeftButton);
+        QMouseEvent move(QEvent::MouseMove, editorPixel(*e, 2.6, 5), Qt::NoButton, {}, {});
+        QApplication::sendEvent(e->plot->canvas(), &move);
+        QVERIFY(e->picker()->overlay());
+        QCOMPARE(e->picker()->overlay()->marked(), editorPixel(*e, 2, 30));
+        QCOMPARE(e->picker()->trackerTextF(QPointF(2.64, 5.06)).text(), QString("2.6' 5.1m"));
+        QTest::mouseClick(e->offPointTB, Qt::LeftButton);
+        QApplication::sendEvent(e->plot->canvas(), &move);
+        QVERIFY(!e->picker()->overlay());
+    }
+
+    // Profiles handed in and out repeatedly stay whole for their holder, and the editor's plot
+    // never deletes what it handed over (run under AddressSanitizer).
+    void handOverKeepsProfilesValid()
+    {
+        std::unique_ptr<DiveProfile> held;
+        for (int round = 1; round <= 4; ++round) {
+            e->setProfile(held.get());
+            step("leg 10 " + QString::number(10 * round));
+            step("gas " + QString::number(e->profile()->diveTime()) + " 2");
+            held = e->takeProfile();
+            QCOMPARE(held->depthCurve()->plot(), nullptr);
+            QCOMPARE(held->points(), 1 + 2 * round);
+            QCOMPARE(e->profile()->points(), 1);
+        }
+        delete e;
+        e = nullptr;
+        QCOMPARE(held->markers().size(), 2);
+        QCOMPARE(held->diveDepth(), 40.0f);
+        QwtPlot other;
+        held->attach(&other);
+        other.replot();
+        held.reset();
+    }
+
+    // The starting gas and setpoint follow the configuration; a closed-circuit setpoint in bar
+    // is exactly the engine's centibars over 100, as a run compares it.
+    void startFollowsConfiguration_data()
+    {
+        QTest::addColumn<int>("decoType");
+        QTest::addColumn<int>("cbar");
+        QTest::newRow("OC") << 0 << 0;
+        for (int cbar : {60, 70, 80, 130, 145})
+            QTest::newRow(qPrintable(QString("CCR %1").arg(cbar))) << 2 << cbar;
+    }
+    void startFollowsConfiguration()
+    {
+        QFETCH(int, decoType);
+        QFETCH(int, cbar);
+        ConfigImage image;
+        image.setByte(ConfigImage::first_gas, 3);
+        image.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
+        image.setSetpoint(1, static_cast<quint8>(cbar));
+        e->setConfiguration(&image);
+        e->setProfile(nullptr);
+        QCOMPARE(gasesOf(*e->profile()), QString("0:3"));
+        const float engineBar = static_cast<quint8>(cbar) / 100.0f;
+        QCOMPARE(e->profile()->setpointChanges().value(0, 0.0f), engineBar);
+        QCOMPARE(e->profile()->setpointChanges().size(), cbar ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TestProfileEditor)
+#include "test_profile_editor.moc"
