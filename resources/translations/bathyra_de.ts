@@ -849,7 +849,7 @@
         <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
         <source>Load dive parameters...</source>
         <translation>Tauchgangsparameter laden...</translation>
     </message>
@@ -892,11 +892,22 @@
         <source>Parameters not saved: %1</source>
         <translation>Parameter nicht gespeichert: %1</translation>
     </message>
+    <message>
+        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <source>Run Script...</source>
+        <translation>Skript ausführen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bathyra Script (*.qs *.js)</source>
+        <comment>scrit format</comment>
+        <translation>Bathyra-Skript (*.qs *.js)</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <location filename="../../device/cf_table.cpp" line="+17"/>
         <source>unused</source>
         <translation>unbenutzt</translation>
     </message>
@@ -1252,9 +1263,76 @@
     </message>
 </context>
 <context>
+    <name>CF_Editor_Dialog</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.ui" line="+6"/>
+        <source>Edit Custom Functions</source>
+        <translation>Custom Functions bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Custom Functions I</source>
+        <translation>Custom Functions I</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions II</source>
+        <translation>Custom Functions II</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions III</source>
+        <translation>Custom Functions III</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Custom text:</source>
+        <translation>Eigener Text:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Text shown by the OSTC on its surface screen (at most 25 characters).</source>
+        <translation>Text, den der OSTC an der Oberfläche auf seinem Bildschirm zeigt (höchstens 25 Zeichen).</translation>
+    </message>
+</context>
+<context>
+    <name>CF_Editor_Interface</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <source>value %1 is kept: it cannot be shown here</source>
+        <translation>Wert %1 bleibt erhalten: er kann hier nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>OSTC &lt;i&gt;serial not loaded&lt;/i&gt;</source>
+        <comment>EEPROM</comment>
+        <translation>OSTC &lt;i&gt;Seriennummer nicht geladen&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OSTC %1 V%2.%3</source>
+        <translation>OSTC %1 V%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPicker</name>
+    <message>
+        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <source>Choose color</source>
+        <comment>CF color</comment>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Click to change color</source>
+        <comment>CF color</comment>
+        <translation>Klicken, um die Farbe zu ändern</translation>
+    </message>
+</context>
+<context>
     <name>ConfigImage</name>
     <message>
-        <location line="+40"/>
+        <location filename="../../device/cf_table.cpp" line="+40"/>
         <source>No custom function CF%1</source>
         <translation>Keine Custom Function CF%1</translation>
     </message>
@@ -1579,7 +1657,7 @@
         <translation>EEPROM-Inhalt kann nicht bestätigt werden</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1807,6 +1885,158 @@
     </message>
 </context>
 <context>
+    <name>ProfileEditorInterface</name>
+    <message>
+        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <source>depth [m]</source>
+        <translation>Tiefe [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time [min]</source>
+        <translation>Zeit [min]</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Loading profile...</source>
+        <translation>Profil laden...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
+        <translation>Alle unterstützten Profile (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 oder 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Saving profile...</source>
+        <translation>Profil speichern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</source>
+        <translation>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</translation>
+    </message>
+    <message>
+        <location line="+253"/>
+        <source>Gas Change...</source>
+        <translation>Gaswechsel...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>new gas =</source>
+        <translation>neues Gas =</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
+        <translation>&lt;font color=&apos;red&apos;&gt;Aufgezeichneter ppO2 [bar]&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditorWidget</name>
+    <message>
+        <location filename="../../profiles/profile_editor.ui" line="+6"/>
+        <source>Profile Editor</source>
+        <translation>Profil-Editor</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Load...</source>
+        <translation>Laden...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Segments</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add leg</source>
+        <translation>Abschnitt anfügen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;darr;</source>
+        <translation>&amp;darr;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+15"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>&amp;uarr;</source>
+        <translation>&amp;uarr;</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add point</source>
+        <translation>Punkt hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete point</source>
+        <translation>Punkt löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set gas change</source>
+        <translation>Gaswechsel setzen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
         <location filename="../../device/serial_ostc.cpp" line="+35"/>
@@ -1993,6 +2223,39 @@
     </message>
 </context>
 <context>
+    <name>UpdatesPlanner</name>
+    <message>
+        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
+        <translation>Der Update-Server &apos;%1&apos; ist keine gültige http- oder https-Adresse.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>no firmware data</source>
+        <translation>keine Firmware-Daten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Downloaded firmware %1 is not a valid HEX file: %2</source>
+        <translation>Die heruntergeladene Firmware %1 ist keine gültige HEX-Datei: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Firmware %1 available...</source>
+        <translation>Firmware %1 verfügbar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Version %1 of the &lt;i&gt;OSTC&lt;/i&gt; firmware is available. Please consider upgrading your computer...</source>
+        <translation>Version %1 der &lt;i&gt;OSTC&lt;/i&gt;-Firmware ist verfügbar. Bitte erwägen Sie, Ihren Computer zu aktualisieren...</translation>
+    </message>
+</context>
+<context>
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
@@ -2032,18 +2295,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+357"/>
+        <location line="+358"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Standard-Dekompression Bühlmann ZH-L16C-1a 2002:</translation>
     </message>

@@ -849,7 +849,7 @@
         <translation>No se puede escribir &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
         <source>Load dive parameters...</source>
         <translation>Cargar parámetros de inmersión...</translation>
     </message>
@@ -892,11 +892,22 @@
         <source>Parameters not saved: %1</source>
         <translation>Parámetros no guardados: %1</translation>
     </message>
+    <message>
+        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <source>Run Script...</source>
+        <translation>Ejecutar script...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bathyra Script (*.qs *.js)</source>
+        <comment>scrit format</comment>
+        <translation>Script de Bathyra (*.qs *.js)</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <location filename="../../device/cf_table.cpp" line="+17"/>
         <source>unused</source>
         <translation>sin uso</translation>
     </message>
@@ -1252,9 +1263,76 @@
     </message>
 </context>
 <context>
+    <name>CF_Editor_Dialog</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.ui" line="+6"/>
+        <source>Edit Custom Functions</source>
+        <translation>Editar funciones personalizadas</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Custom Functions I</source>
+        <translation>Funciones personalizadas I</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions II</source>
+        <translation>Funciones personalizadas II</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions III</source>
+        <translation>Funciones personalizadas III</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Custom text:</source>
+        <translation>Texto propio:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Text shown by the OSTC on its surface screen (at most 25 characters).</source>
+        <translation>Texto que el OSTC muestra en su pantalla de superficie (25 caracteres como máximo).</translation>
+    </message>
+</context>
+<context>
+    <name>CF_Editor_Interface</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <source>value %1 is kept: it cannot be shown here</source>
+        <translation>se conserva el valor %1: no puede mostrarse aquí</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>OSTC &lt;i&gt;serial not loaded&lt;/i&gt;</source>
+        <comment>EEPROM</comment>
+        <translation>OSTC &lt;i&gt;número de serie no cargado&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OSTC %1 V%2.%3</source>
+        <translation>OSTC %1 V%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPicker</name>
+    <message>
+        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <source>Choose color</source>
+        <comment>CF color</comment>
+        <translation>Elegir color</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Click to change color</source>
+        <comment>CF color</comment>
+        <translation>Haga clic para cambiar el color</translation>
+    </message>
+</context>
+<context>
     <name>ConfigImage</name>
     <message>
-        <location line="+40"/>
+        <location filename="../../device/cf_table.cpp" line="+40"/>
         <source>No custom function CF%1</source>
         <translation>No existe la función personalizada CF%1</translation>
     </message>
@@ -1579,7 +1657,7 @@
         <translation>No se puede validar el contenido de la EEPROM</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1807,6 +1885,158 @@
     </message>
 </context>
 <context>
+    <name>ProfileEditorInterface</name>
+    <message>
+        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <source>depth [m]</source>
+        <translation>profundidad [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time [min]</source>
+        <translation>Tiempo [min]</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Loading profile...</source>
+        <translation>Cargar perfil...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
+        <translation>Todos los perfiles admitidos (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 o 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Saving profile...</source>
+        <translation>Guardar perfil...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</source>
+        <translation>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</translation>
+    </message>
+    <message>
+        <location line="+253"/>
+        <source>Gas Change...</source>
+        <translation>Cambio de gas...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>new gas =</source>
+        <translation>gas nuevo =</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
+        <translation>&lt;font color=&apos;red&apos;&gt;ppO2 registrada [bar]&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditorWidget</name>
+    <message>
+        <location filename="../../profiles/profile_editor.ui" line="+6"/>
+        <source>Profile Editor</source>
+        <translation>Editor de perfiles</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Load...</source>
+        <translation>Cargar...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Segments</source>
+        <translation>Tramos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add leg</source>
+        <translation>Añadir tramo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;darr;</source>
+        <translation>&amp;darr;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+15"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>&amp;uarr;</source>
+        <translation>&amp;uarr;</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Off</source>
+        <translation>Inactivo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add point</source>
+        <translation>Añadir punto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete point</source>
+        <translation>Borrar punto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set gas change</source>
+        <translation>Fijar cambio de gas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
         <location filename="../../device/serial_ostc.cpp" line="+35"/>
@@ -1993,6 +2223,39 @@
     </message>
 </context>
 <context>
+    <name>UpdatesPlanner</name>
+    <message>
+        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
+        <translation>El servidor de actualizaciones &apos;%1&apos; no es una dirección http o https válida.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>no firmware data</source>
+        <translation>no hay datos de firmware</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Downloaded firmware %1 is not a valid HEX file: %2</source>
+        <translation>El firmware %1 descargado no es un archivo HEX válido: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>No se puede escribir &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Firmware %1 available...</source>
+        <translation>Firmware %1 disponible...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Version %1 of the &lt;i&gt;OSTC&lt;/i&gt; firmware is available. Please consider upgrading your computer...</source>
+        <translation>La versión %1 del firmware del &lt;i&gt;OSTC&lt;/i&gt; está disponible. Considere actualizar su ordenador...</translation>
+    </message>
+</context>
+<context>
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
@@ -2032,18 +2295,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+357"/>
+        <location line="+358"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Descompresión Bühlmann ZH-L16C-1a 2002 estándar:</translation>
     </message>

@@ -849,7 +849,7 @@
         <translation>Impossibile scrivere &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
@@ -892,11 +892,22 @@
         <source>Parameters not saved: %1</source>
         <translation>Parametri non salvati: %1</translation>
     </message>
+    <message>
+        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <source>Run Script...</source>
+        <translation>Esegui script...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bathyra Script (*.qs *.js)</source>
+        <comment>scrit format</comment>
+        <translation>Script di Bathyra (*.qs *.js)</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <location filename="../../device/cf_table.cpp" line="+17"/>
         <source>unused</source>
         <translation>non usato</translation>
     </message>
@@ -1252,9 +1263,76 @@
     </message>
 </context>
 <context>
+    <name>CF_Editor_Dialog</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.ui" line="+6"/>
+        <source>Edit Custom Functions</source>
+        <translation>Modifica funzioni personalizzate</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Custom Functions I</source>
+        <translation>Funzioni personalizzate I</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions II</source>
+        <translation>Funzioni personalizzate II</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions III</source>
+        <translation>Funzioni personalizzate III</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Custom text:</source>
+        <translation>Testo personale:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Text shown by the OSTC on its surface screen (at most 25 characters).</source>
+        <translation>Testo mostrato dall&apos;OSTC nella schermata di superficie (al massimo 25 caratteri).</translation>
+    </message>
+</context>
+<context>
+    <name>CF_Editor_Interface</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <source>value %1 is kept: it cannot be shown here</source>
+        <translation>il valore %1 viene mantenuto: non può essere mostrato qui</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>OSTC &lt;i&gt;serial not loaded&lt;/i&gt;</source>
+        <comment>EEPROM</comment>
+        <translation>OSTC &lt;i&gt;numero di serie non caricato&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OSTC %1 V%2.%3</source>
+        <translation>OSTC %1 V%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPicker</name>
+    <message>
+        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <source>Choose color</source>
+        <comment>CF color</comment>
+        <translation>Scegli colore</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Click to change color</source>
+        <comment>CF color</comment>
+        <translation>Fai clic per cambiare colore</translation>
+    </message>
+</context>
+<context>
     <name>ConfigImage</name>
     <message>
-        <location line="+40"/>
+        <location filename="../../device/cf_table.cpp" line="+40"/>
         <source>No custom function CF%1</source>
         <translation>Nessuna funzione personalizzata CF%1</translation>
     </message>
@@ -1579,7 +1657,7 @@
         <translation>Impossibile convalidare il contenuto della EEPROM</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1807,6 +1885,158 @@
     </message>
 </context>
 <context>
+    <name>ProfileEditorInterface</name>
+    <message>
+        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <source>depth [m]</source>
+        <translation>profondità [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time [min]</source>
+        <translation>Tempo [min]</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Loading profile...</source>
+        <translation>Carica profilo...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
+        <translation>Tutti i profili supportati (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 o 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Saving profile...</source>
+        <translation>Salva profilo...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</source>
+        <translation>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</translation>
+    </message>
+    <message>
+        <location line="+253"/>
+        <source>Gas Change...</source>
+        <translation>Cambio gas...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>new gas =</source>
+        <translation>nuovo gas =</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
+        <translation>&lt;font color=&apos;red&apos;&gt;ppO2 registrata [bar]&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditorWidget</name>
+    <message>
+        <location filename="../../profiles/profile_editor.ui" line="+6"/>
+        <source>Profile Editor</source>
+        <translation>Editor di profili</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Load...</source>
+        <translation>Carica...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save...</source>
+        <translation>Salva...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Segments</source>
+        <translation>Segmenti</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add leg</source>
+        <translation>Aggiungi tratto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;darr;</source>
+        <translation>&amp;darr;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+15"/>
+        <source> m/min</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>&amp;uarr;</source>
+        <translation>&amp;uarr;</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Off</source>
+        <translation>Inattivo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add point</source>
+        <translation>Aggiungi punto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete point</source>
+        <translation>Elimina punto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set gas change</source>
+        <translation>Imposta cambio gas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
         <location filename="../../device/serial_ostc.cpp" line="+35"/>
@@ -1993,6 +2223,39 @@
     </message>
 </context>
 <context>
+    <name>UpdatesPlanner</name>
+    <message>
+        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
+        <translation>Il server degli aggiornamenti &apos;%1&apos; non è un indirizzo http o https valido.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>no firmware data</source>
+        <translation>nessun dato firmware</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Downloaded firmware %1 is not a valid HEX file: %2</source>
+        <translation>Il firmware %1 scaricato non è un file HEX valido: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>Impossibile scrivere &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Firmware %1 available...</source>
+        <translation>Firmware %1 disponibile...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Version %1 of the &lt;i&gt;OSTC&lt;/i&gt; firmware is available. Please consider upgrading your computer...</source>
+        <translation>È disponibile la versione %1 del firmware dell&apos;&lt;i&gt;OSTC&lt;/i&gt;. Valuta di aggiornare il tuo computer...</translation>
+    </message>
+</context>
+<context>
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
@@ -2032,18 +2295,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+357"/>
+        <location line="+358"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Decompressione Bühlmann ZH-L16C-1a 2002 standard:</translation>
     </message>

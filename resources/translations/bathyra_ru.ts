@@ -849,7 +849,7 @@
         <translation>Не удалось записать &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+130"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
@@ -892,11 +892,22 @@
         <source>Parameters not saved: %1</source>
         <translation>Параметры не сохранены: %1</translation>
     </message>
+    <message>
+        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <source>Run Script...</source>
+        <translation>Выполнить скрипт...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bathyra Script (*.qs *.js)</source>
+        <comment>scrit format</comment>
+        <translation>Скрипт Bathyra (*.qs *.js)</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+28"/>
+        <location filename="../../device/cf_table.cpp" line="+17"/>
         <source>unused</source>
         <translation>не исп.</translation>
     </message>
@@ -1252,9 +1263,76 @@
     </message>
 </context>
 <context>
+    <name>CF_Editor_Dialog</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.ui" line="+6"/>
+        <source>Edit Custom Functions</source>
+        <translation>Изменение пользовательских функций</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Custom Functions I</source>
+        <translation>Пользовательские функции I</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions II</source>
+        <translation>Пользовательские функции II</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Custom Functions III</source>
+        <translation>Пользовательские функции III</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Custom text:</source>
+        <translation>Свой текст:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Text shown by the OSTC on its surface screen (at most 25 characters).</source>
+        <translation>Текст, который OSTC показывает на экране в режиме поверхности (не более 25 символов).</translation>
+    </message>
+</context>
+<context>
+    <name>CF_Editor_Interface</name>
+    <message>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <source>value %1 is kept: it cannot be shown here</source>
+        <translation>значение %1 сохраняется: его нельзя показать здесь</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>OSTC &lt;i&gt;serial not loaded&lt;/i&gt;</source>
+        <comment>EEPROM</comment>
+        <translation>OSTC &lt;i&gt;серийный номер не загружен&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OSTC %1 V%2.%3</source>
+        <translation>OSTC %1 V%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPicker</name>
+    <message>
+        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <source>Choose color</source>
+        <comment>CF color</comment>
+        <translation>Выбор цвета</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Click to change color</source>
+        <comment>CF color</comment>
+        <translation>Щёлкните, чтобы изменить цвет</translation>
+    </message>
+</context>
+<context>
     <name>ConfigImage</name>
     <message>
-        <location line="+40"/>
+        <location filename="../../device/cf_table.cpp" line="+40"/>
         <source>No custom function CF%1</source>
         <translation>Нет пользовательской функции CF%1</translation>
     </message>
@@ -1579,7 +1657,7 @@
         <translation>Не удалось проверить содержимое EEPROM</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1807,6 +1885,158 @@
     </message>
 </context>
 <context>
+    <name>ProfileEditorInterface</name>
+    <message>
+        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <source>depth [m]</source>
+        <translation>глубина [м]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time [min]</source>
+        <translation>Время [мин]</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Loading profile...</source>
+        <translation>Загрузка профиля...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
+        <translation>Все поддерживаемые профили (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 или 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Saving profile...</source>
+        <translation>Сохранение профиля...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</source>
+        <translation>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</translation>
+    </message>
+    <message>
+        <location line="+253"/>
+        <source>Gas Change...</source>
+        <translation>Смена газа...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>new gas =</source>
+        <translation>новый газ =</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
+        <translation>&lt;font color=&apos;red&apos;&gt;Записанное ppO2 [бар]&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditorWidget</name>
+    <message>
+        <location filename="../../profiles/profile_editor.ui" line="+6"/>
+        <source>Profile Editor</source>
+        <translation>Редактор профиля</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Load...</source>
+        <translation>Загрузить...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save...</source>
+        <translation>Сохранить...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Segments</source>
+        <translation>Отрезки</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> min</source>
+        <translation> мин</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source> m</source>
+        <translation> м</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add leg</source>
+        <translation>Добавить отрезок</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;darr;</source>
+        <translation>&amp;darr;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+15"/>
+        <source> m/min</source>
+        <translation> м/мин</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>&amp;uarr;</source>
+        <translation>&amp;uarr;</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Points</source>
+        <translation>Точки</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add point</source>
+        <translation>Добавить точку</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete point</source>
+        <translation>Удалить точку</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set gas change</source>
+        <translation>Задать смену газа</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
         <location filename="../../device/serial_ostc.cpp" line="+35"/>
@@ -1993,6 +2223,39 @@
     </message>
 </context>
 <context>
+    <name>UpdatesPlanner</name>
+    <message>
+        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
+        <translation>Сервер обновлений &apos;%1&apos; не является допустимым адресом http или https.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>no firmware data</source>
+        <translation>нет данных прошивки</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Downloaded firmware %1 is not a valid HEX file: %2</source>
+        <translation>Скачанная прошивка %1 не является корректным HEX-файлом: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Unable to write &apos;%1&apos;.</source>
+        <translation>Не удалось записать &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Firmware %1 available...</source>
+        <translation>Доступна прошивка %1...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Version %1 of the &lt;i&gt;OSTC&lt;/i&gt; firmware is available. Please consider upgrading your computer...</source>
+        <translation>Доступна версия %1 прошивки &lt;i&gt;OSTC&lt;/i&gt;. Рекомендуем обновить ваш компьютер...</translation>
+    </message>
+</context>
+<context>
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
@@ -2032,18 +2295,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+357"/>
+        <location line="+358"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Стандартная декомпрессия Бюльман ZH-L16C-1a 2002:</translation>
     </message>
