@@ -20,3 +20,10 @@ function(bathyra_test_environment name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;BATHYRA_SHARED_DIR=${shared_dir};BATHYRA_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endfunction()
+
+# The translations beside the executables that switch languages, where the program looks first.
+function(bathyra_with_translations target)
+  add_dependencies(${target} bathyra_translations)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${BATHYRA_QM_DIR} $<TARGET_FILE_DIR:${target}>)
+endfunction()

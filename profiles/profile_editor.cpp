@@ -129,8 +129,6 @@ ProfileEditorInterface::ProfileEditorInterface(QWidget* parent) : QDialog(parent
     // Axes: depth downwards from the surface, time from the start.
     plot->setAutoDelete(false); // the profile owns its curves and markers
     plot->setCanvasBackground(Qt::white);
-    plot->setAxisTitle(QwtPlot::yLeft, tr("depth [m]"));
-    plot->setAxisTitle(QwtPlot::xBottom, tr("Time [min]"));
     QwtScaleEngine* depthEngine = plot->axisScaleEngine(QwtPlot::yLeft);
     depthEngine->setAttribute(QwtScaleEngine::Inverted);
     depthEngine->setAttribute(QwtScaleEngine::IncludeReference);
@@ -148,6 +146,23 @@ ProfileEditorInterface::ProfileEditorInterface(QWidget* parent) : QDialog(parent
     connect(redoButton, &QPushButton::clicked, this, &ProfileEditorInterface::redoSlot);
 
     newProfile();
+    retranslate();
+}
+
+void ProfileEditorInterface::retranslate()
+{
+    plot->setAxisTitle(QwtPlot::yLeft, tr("depth [m]"));
+    plot->setAxisTitle(QwtPlot::xBottom, tr("Time [min]"));
+    updateAxes(); // and the recorded ppO2 axis
+}
+
+void ProfileEditorInterface::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        retranslate();
+    }
+    QDialog::changeEvent(event);
 }
 
 ProfileEditorInterface::~ProfileEditorInterface()

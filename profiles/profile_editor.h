@@ -122,7 +122,12 @@ public slots:
     void delPointCallback(QPointF p);
     void gasPointCallback(QPointF p);
 
+protected:
+    // A language switched in the settings: the form and the axis titles follow.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void startDive(DiveProfile& profile) const;
     void newProfile();
     void addEditedPoint(double minutes, double metres);

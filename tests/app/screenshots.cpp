@@ -1,5 +1,5 @@
 // Takes the documentation screenshots of the main window, the settings dialog, the
-// profile editor, the help window and the about splash. Run under a display (Xvfb):
+// profile editor (also in German and Russian), the help window and the about splash. Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/bathyra_screenshots docs/screenshots
 #include "app/app_settings.h"
 #include "app/application.h"
@@ -178,6 +178,13 @@ int main(int argc, char** argv)
     // The pointer near the end of the bottom: the tracker and the marked nearest point show.
     QCursor::setPos(editor->plot->canvas()->mapToGlobal(editorPixel(*editor, 25.8, 34)));
     shoot(editor, out.filePath("profile_editor.png"));
+    // The same drawing after a switch to German and to Russian.
+    for (const char* code : {"DE", "RU"}) {
+        programOptions().language = QLatin1String(code);
+        Settings::loadTranslations();
+        shoot(editor, out.filePath(QStringLiteral("profile_editor_%1.png")
+                                       .arg(QString::fromLatin1(code).toLower())));
+    }
     editor->hide();
 
     app.setConsole(nullptr);

@@ -5,8 +5,10 @@
 #include "app/bathyra_interface.h"
 #include "app/options.h"
 #include "app/settings_dialog.h"
+#include "cfeditor/cf_editor.h"
 #include "device/config_image.h"
 #include "plot/plot_interface.h"
+#include "profiles/profile_editor.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -47,13 +49,16 @@ private slots:
         QTest::addColumn<QString>("console"); // "Reading OSTC %1 done."
         QTest::addColumn<QString>("dialog");  // "Bathyra settings"
         QTest::addColumn<QString>("thrown");  // a message text thrown by the device code
+        QTest::addColumn<QString>("cfEditor"); // the custom function editor's title
+        QTest::addColumn<QString>("profiles"); // the profile editor's title
+        QTest::addColumn<QString>("update");   // "Firmware %1 available..."
         // clang-format off
-        QTest::newRow("de") << "DE" << "&Datei" << "OSTC 7 gelesen." << "Bathyra-Einstellungen" << "Keine Custom Function CF96";
-        QTest::newRow("es") << "ES" << "&Archivo" << "Lectura del OSTC 7 terminada." << "Ajustes de Bathyra" << "No existe la función personalizada CF96";
-        QTest::newRow("fr") << "FR" << "&Fichier" << "Lecture de l'OSTC 7 terminée." << "Paramètres de Bathyra" << "Pas de fonction personnalisée CF96";
-        QTest::newRow("it") << "IT" << "&File" << "Lettura dell'OSTC 7 completata." << "Impostazioni di Bathyra" << "Nessuna funzione personalizzata CF96";
-        QTest::newRow("ru") << "RU" << "&Файл" << "Чтение OSTC 7 завершено." << "Настройки Bathyra" << "Нет пользовательской функции CF96";
-        QTest::newRow("en") << "EN" << "&File" << "Reading OSTC 7 done." << "Bathyra settings" << "No custom function CF96";
+        QTest::newRow("de") << "DE" << "&Datei" << "OSTC 7 gelesen." << "Bathyra-Einstellungen" << "Keine Custom Function CF96" << "Custom Functions bearbeiten" << "Profil-Editor" << "Firmware 3.10 verfügbar...";
+        QTest::newRow("es") << "ES" << "&Archivo" << "Lectura del OSTC 7 terminada." << "Ajustes de Bathyra" << "No existe la función personalizada CF96" << "Editar funciones personalizadas" << "Editor de perfiles" << "Firmware 3.10 disponible...";
+        QTest::newRow("fr") << "FR" << "&Fichier" << "Lecture de l'OSTC 7 terminée." << "Paramètres de Bathyra" << "Pas de fonction personnalisée CF96" << "Éditer les fonctions personnalisées" << "Éditeur de profil" << "Firmware 3.10 disponible...";
+        QTest::newRow("it") << "IT" << "&File" << "Lettura dell'OSTC 7 completata." << "Impostazioni di Bathyra" << "Nessuna funzione personalizzata CF96" << "Modifica funzioni personalizzate" << "Editor di profili" << "Firmware 3.10 disponibile...";
+        QTest::newRow("ru") << "RU" << "&Файл" << "Чтение OSTC 7 завершено." << "Настройки Bathyra" << "Нет пользовательской функции CF96" << "Изменение пользовательских функций" << "Редактор профиля" << "Доступна прошивка 3.10...";
+        QTest::newRow("en") << "EN" << "&File" << "Reading OSTC 7 done." << "Bathyra settings" << "No custom function CF96" << "Edit Custom Functions" << "Profile Editor" << "Firmware 3.10 available...";
         // clang-format on
     }
     void texts()
@@ -63,6 +68,9 @@ private slots:
         QFETCH(QString, console);
         QFETCH(QString, dialog);
         QFETCH(QString, thrown);
+        QFETCH(QString, cfEditor);
+        QFETCH(QString, profiles);
+        QFETCH(QString, update);
         useLanguage(language);
         QCOMPARE(translated("Bathyra", "&File"), menu);
         QCOMPARE(translated("SerialOSTC", "Reading OSTC %1 done.").arg(7), console);
@@ -75,6 +83,10 @@ private slots:
             error = text;
         }
         QCOMPARE(error, thrown);
+        // The forms as built in this language.
+        QCOMPARE(CF_Editor_Interface().windowTitle(), cfEditor);
+        QCOMPARE(ProfileEditorInterface().windowTitle(), profiles);
+        QCOMPARE(translated("UpdatesPlanner", "Firmware %1 available...").arg("3.10"), update);
     }
 
     void cfLabelsFitTheEditor_data()
@@ -106,6 +118,7 @@ private slots:
         plot.setup(true, 30);
         plot.show();
         window.helpSlot();
+        ProfileEditorInterface* editor = window.profileEditor();
         Settings dialog(&window);
         const QString english = window.simulateButton->text();
 
@@ -118,6 +131,8 @@ private slots:
                      QString::fromUtf8("Глубина [м]"));
         QCOMPARE(plot.windowTitle(), QString::fromUtf8("Профиль погружения"));
         QCOMPARE(window.helpWindow()->windowTitle(), QString::fromUtf8("Справка Bathyra"));
+        QCOMPARE(editor->windowTitle(), QString::fromUtf8("Редактор профиля"));
+        QCOMPARE(editor->plot->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("глубина [м]"));
         dialog.languageSlot(0);
         QTRY_COMPARE(window.menuFile->title(), QString("&Datei"));
         // Qt's own texts come from its installed translations.

@@ -1,10 +1,13 @@
 // Takes the documentation screenshots of the custom function editor, one per tab, at
-// the dialog's default size. Run under a display (Xvfb):
+// the dialog's default size, in English or in the language given after the folder
+// (cf_editor_<tab>_<language>.png). Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
-//   build/tests/cfeditor/cf_editor_screenshots docs/screenshots
+//   build/tests/cfeditor/cf_editor_screenshots docs/screenshots [DE]
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
+#include "app/options.h"
+#include "app/settings_dialog.h"
 #include "cfeditor/cf_editor.h"
 #include "planner/dive_parameters.h"
 
@@ -17,6 +20,12 @@ int main(int argc, char** argv)
     BathyraApplication app(argc, argv);
     app.setStyleSheet(styleSheet());
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const QString language = argc > 2 ? QString::fromLatin1(argv[2]).toUpper() : QString();
+    if (!language.isEmpty()) {
+        programOptions().language = language;
+        Settings::loadTranslations();
+    }
+    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('_') + language.toLower();
     Bathyra_Interface window; // registers the resources (icons)
 
     // A downloaded computer with a few changed settings and one out of its limits.
@@ -38,7 +47,7 @@ int main(int argc, char** argv)
     for (int t = 0; t < tabs->count(); ++t) {
         tabs->setCurrentIndex(t);
         QTest::qWait(300);
-        const QString path = out.filePath(QStringLiteral("cf_editor_%1.png").arg(t + 1));
+        const QString path = out.filePath(QStringLiteral("cf_editor_%1%2.png").arg(t + 1).arg(suffix));
         if (!editor.grab().save(path))
             qFatal("cannot write %s", qPrintable(path));
         qInfo("%s (%dx%d)", qPrintable(path), editor.width(), editor.height());
