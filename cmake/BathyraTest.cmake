@@ -21,9 +21,13 @@ function(bathyra_test_environment name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;BATHYRA_SHARED_DIR=${shared_dir};BATHYRA_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endfunction()
 
-# The translations beside the executables that switch languages, where the program looks first.
+# The translations beside the executables that switch languages, where the program looks
+# first (the folder of the calling CMakeLists); copied on every build, so that a changed
+# translation reaches them without a relink.
 function(bathyra_with_translations target)
-  add_dependencies(${target} bathyra_translations)
-  add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${BATHYRA_QM_DIR} $<TARGET_FILE_DIR:${target}>)
+  add_custom_target(${target}_translations
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${BATHYRA_QM_DIR} ${CMAKE_CURRENT_BINARY_DIR}
+    VERBATIM)
+  add_dependencies(${target}_translations bathyra_translations)
+  add_dependencies(${target} ${target}_translations)
 endfunction()

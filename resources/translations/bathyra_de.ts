@@ -1887,7 +1887,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+154"/>
         <source>depth [m]</source>
         <translation>Tiefe [m]</translation>
     </message>
@@ -1897,7 +1897,7 @@
         <translation>Zeit [min]</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+97"/>
         <source>Loading profile...</source>
         <translation>Profil laden...</translation>
     </message>

@@ -1272,17 +1272,17 @@
     <message>
         <location line="+27"/>
         <source>Custom Functions I</source>
-        <translation>Funciones personalizadas I</translation>
+        <translation>Funciones I</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions II</source>
-        <translation>Funciones personalizadas II</translation>
+        <translation>Funciones II</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions III</source>
-        <translation>Funciones personalizadas III</translation>
+        <translation>Funciones III</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1887,7 +1887,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+154"/>
         <source>depth [m]</source>
         <translation>profundidad [m]</translation>
     </message>
@@ -1897,7 +1897,7 @@
         <translation>Tiempo [min]</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+97"/>
         <source>Loading profile...</source>
         <translation>Cargar perfil...</translation>
     </message>

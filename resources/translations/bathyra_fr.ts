@@ -1272,17 +1272,17 @@
     <message>
         <location line="+27"/>
         <source>Custom Functions I</source>
-        <translation>Fonctions personnalisées I</translation>
+        <translation>Fonctions I</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions II</source>
-        <translation>Fonctions personnalisées II</translation>
+        <translation>Fonctions II</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions III</source>
-        <translation>Fonctions personnalisées III</translation>
+        <translation>Fonctions III</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1887,7 +1887,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+154"/>
         <source>depth [m]</source>
         <translation>profondeur [m]</translation>
     </message>
@@ -1897,7 +1897,7 @@
         <translation>Temps [min]</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+97"/>
         <source>Loading profile...</source>
         <translation>Charger un profil...</translation>
     </message>

@@ -1272,17 +1272,17 @@
     <message>
         <location line="+27"/>
         <source>Custom Functions I</source>
-        <translation>Funzioni personalizzate I</translation>
+        <translation>Funzioni I</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions II</source>
-        <translation>Funzioni personalizzate II</translation>
+        <translation>Funzioni II</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions III</source>
-        <translation>Funzioni personalizzate III</translation>
+        <translation>Funzioni III</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1887,7 +1887,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+154"/>
         <source>depth [m]</source>
         <translation>profondità [m]</translation>
     </message>
@@ -1897,7 +1897,7 @@
         <translation>Tempo [min]</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+97"/>
         <source>Loading profile...</source>
         <translation>Carica profilo...</translation>
     </message>

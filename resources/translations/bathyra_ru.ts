@@ -1272,17 +1272,17 @@
     <message>
         <location line="+27"/>
         <source>Custom Functions I</source>
-        <translation>Пользовательские функции I</translation>
+        <translation>Функции I</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions II</source>
-        <translation>Пользовательские функции II</translation>
+        <translation>Функции II</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Custom Functions III</source>
-        <translation>Пользовательские функции III</translation>
+        <translation>Функции III</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1887,7 +1887,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+132"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+154"/>
         <source>depth [m]</source>
         <translation>глубина [м]</translation>
     </message>
@@ -1897,7 +1897,7 @@
         <translation>Время [мин]</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+97"/>
         <source>Loading profile...</source>
         <translation>Загрузка профиля...</translation>
     </message>
