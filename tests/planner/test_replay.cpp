@@ -15,6 +15,8 @@ private slots:
     void switchesOffThenBreakOnBetterGas();
     void setpointOptionsIgnoredInOpenCircuit();
     void closedCircuitSetpointChange();
+    void plannedSetpointIsNoChange_data();
+    void plannedSetpointIsNoChange();
     void onePointProfileCompletesThePlan();
     void breakOnStopOnlyAboveTheStop_data();
     void breakOnStopOnlyAboveTheStop();
@@ -142,7 +144,33 @@ void TestReplay::closedCircuitSetpointChange()
     auto env = g.environment();
     env.flags.breakOnSetpoint = true;
     Simulation(env).runSimulation(-1, g.profile.get());
-    QVERIFY(g.indexOf("BREAK ON SETPOINT") > g.indexOf("SWITCH Setpoint 0.7 -> 1.3"));
+    // The profile's own first setpoint is the one in use: the break comes at the change.
+    const int b = g.indexOf("BREAK ON SETPOINT");
+    QVERIFY(b > g.indexOf("SWITCH Setpoint 0.7 -> 1.3"));
+    QVERIFY(g.console.lines[b].startsWith("  2:00  20.0m"));
+}
+
+void TestReplay::plannedSetpointIsNoChange_data()
+{
+    QTest::addColumn<int>("cbar");
+    for (int cbar = 40; cbar <= 160; ++cbar)
+        QTest::newRow(qPrintable(QStringLiteral("%1 cbar").arg(cbar))) << cbar;
+}
+
+void TestReplay::plannedSetpointIsNoChange()
+{
+    QFETCH(int, cbar);
+    RunFixture f;
+    f.image.setByte(ConfigImage::deco_type, 5);
+    f.image.setSetpoint(1, static_cast<quint8>(cbar));
+    auto env = f.environment();
+    env.flags.breakOnSetpoint = true;
+    Simulation::appendPlannedSegment(f.profile, false, -1, 10, 3, f.image);
+    Simulation(env).runSimulation(-1, f.profile.get());
+    QCOMPARE(countLines(f, "SWITCH Setpoint"), 0);
+    QCOMPARE(countLines(f, "BREAK"), 0);
+    QVERIFY(planner::runState().runTime >= 3 * 60);
+    QCOMPARE(int(f.s.in_setpoint_cbar), cbar);
 }
 
 void TestReplay::onePointProfileCompletesThePlan()
