@@ -25,14 +25,15 @@ void InterfaceBase::message(const QString& line, bool overwrite)
 {
     if (consoleLog)
         consoleLog(overwrite ? 'O' : 'M', line);
-    QTextCursor cursor = textEdit->textCursor();
+    // Output goes through a cursor of the console's own at the end of the document, never
+    // through the editor's cursor: that one is the diver's, who may have selected text.
+    QTextCursor cursor(textEdit->document());
+    cursor.movePosition(QTextCursor::End);
     if (overwrite) {
-        // Select from the start of the current line (after the last line break of the
-        // paragraph, whatever the wrapping) to the cursor, and write over it.
+        // Select the document's last line (after the last line break of the last
+        // paragraph, whatever the wrapping) and write over it.
         const QTextBlock block = cursor.block();
-        const QString text = block.text();
-        const int inBlock = cursor.position() - block.position();
-        const int lineStart = text.lastIndexOf(QChar::LineSeparator, inBlock - 1) + 1;
+        const int lineStart = block.text().lastIndexOf(QChar::LineSeparator) + 1;
         cursor.setPosition(block.position() + lineStart, QTextCursor::KeepAnchor);
         cursor.insertHtml(line);
     } else {
@@ -41,8 +42,11 @@ void InterfaceBase::message(const QString& line, bool overwrite)
                                               QRegularExpression::DotMatchesEverythingOption);
         cursor.insertHtml(block.match(line).hasMatch() ? line : line + "<br>");
     }
-    textEdit->setTextCursor(cursor);
-    textEdit->ensureCursorVisible();
+    // Without a selection of the diver's the view follows the output.
+    if (!textEdit->textCursor().hasSelection()) {
+        textEdit->setTextCursor(cursor);
+        textEdit->ensureCursorVisible();
+    }
 }
 
 void InterfaceBase::message(const QString& line) { message(line, false); }

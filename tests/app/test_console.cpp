@@ -85,6 +85,21 @@ private slots:
         QVERIFY(!w.getMessages().contains("line"));
     }
 
+    void outputKeepsTheDiversSelection()
+    {
+        InterfaceBase w;
+        w.message("* desaturation factor (CF12) = 90 %");
+        QTextCursor selection(w.textEdit->document());
+        selection.setPosition(2);
+        selection.setPosition(15, QTextCursor::KeepAnchor);
+        w.textEdit->setTextCursor(selection);
+        w.message("Connecting");
+        w.message("Reading 10%", true);
+        w.message("Reading 20%", true);
+        QCOMPARE(text(w), QString("* desaturation factor (CF12) = 90 %\nConnecting\nReading 20%"));
+        QCOMPARE(w.textEdit->textCursor().selectedText(), QString("desaturation "));
+    }
+
     void sinkInterfaceReachesTheConsole()
     {
         InterfaceBase w;
