@@ -211,7 +211,13 @@ void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor
     marker->setSymbol(new QwtSymbol(setpoint ? QwtSymbol::Diamond : QwtSymbol::DTriangle,
                                     QBrush(Qt::black, Qt::SolidPattern), QPen(colour), QSize(10, 10)));
     marker->setTitle(text);
-    marker->setItemAttribute(QwtPlotItem::Legend, true);
+    // One legend entry per label text of this profile: a long dive switching back and forth
+    // would otherwise lay out a legend growing by one entry at every switch. Every marker
+    // stays on the plot with its title.
+    const bool newTitle = !legendTitles.contains(text);
+    if (newTitle)
+        legendTitles.insert(text);
+    marker->setItemAttribute(QwtPlotItem::Legend, newTitle);
     marker->setLegendIconSize(QSize(10, 10));
     marker->attach(owner->plot());
     labels.append(marker);
@@ -237,6 +243,7 @@ void ProfileImpl::clearLabels()
 {
     qDeleteAll(labels);
     labels.clear();
+    legendTitles.clear();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QSet>
 #include <QVector>
 
 #include <qwt_color_map.h>
@@ -76,6 +77,7 @@ private:
     QVector<double> xs, ys;
     QwtPlotCurve curve;
     QList<QwtPlotMarker*> labels;
+    QSet<QString> legendTitles; // the label texts that have their legend entry
     int slot_;
     bool retired_ = false;
 };
