@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 InterfaceBase::InterfaceBase(QWidget* parent)
     : QMainWindow(parent)
@@ -37,6 +38,17 @@ void InterfaceBase::message(const QString& line, bool overwrite)
         cursor.setPosition(block.position() + lineStart, QTextCursor::KeepAnchor);
         cursor.insertHtml(line);
     } else {
+        // Lines written one after the other share a paragraph, and a paragraph is laid out
+        // again whole at every line added to it. Once it is long, the line break behind its
+        // last line becomes a paragraph break (the text reads the same), so that a long run's
+        // trace costs the same for each line instead of ever more.
+        constexpr int paragraphChars = 1024;
+        QTextDocument* document = textEdit->document();
+        if (cursor.block().length() > paragraphChars
+            && document->characterAt(cursor.position() - 1) == QChar::LineSeparator) {
+            cursor.deletePreviousChar();
+            cursor.insertBlock();
+        }
         // A table or a bare heading opening carries its own layout.
         static const QRegularExpression block(QRegularExpression::anchoredPattern("<(h[1-9]|table.*)"),
                                               QRegularExpression::DotMatchesEverythingOption);

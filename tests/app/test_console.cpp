@@ -3,6 +3,7 @@
 #include "app/interface_base.h"
 
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -98,6 +99,25 @@ private slots:
         w.message("Reading 20%", true);
         QCOMPARE(text(w), QString("* desaturation factor (CF12) = 90 %\nConnecting\nReading 20%"));
         QCOMPARE(w.textEdit->textCursor().selectedText(), QString("desaturation "));
+    }
+
+    void longOutputInShortParagraphs()
+    {
+        // A paragraph is laid out again at every line added to it: a long trace must not
+        // grow one paragraph without end, and reads the same for it.
+        InterfaceBase w;
+        QString expected;
+        for (int i = 0; i < 2000; ++i) {
+            const QString line = QString("%1:00 30.0m SWITCH Gas#1 -> Gas#2").arg(i);
+            w.message(line);
+            expected += line + '\n';
+        }
+        w.message("Progress", true);
+        QCOMPARE(text(w), expected + "Progress");
+        int longest = 0;
+        for (QTextBlock b = w.textEdit->document()->begin(); b.isValid(); b = b.next())
+            longest = std::max(longest, b.length());
+        QVERIFY2(longest < 2000, qPrintable(QString::number(longest)));
     }
 
     void sinkInterfaceReachesTheConsole()
