@@ -269,6 +269,10 @@ QwtText CrossHair::trackerTextF(const QPointF& pos) const
 {
     QwtText text(positionText(pos, diveMode));
     text.setBackgroundBrush(QBrush(QColor(255, 255, 255, 200)));
+    // The text carries the canvas's font: the tracker's box and mask are measured with the
+    // overlay widget's font, but an overlay that paints into an image paints with the
+    // application's, and a larger font overran the box ("30.5r" for "30.5m").
+    text.setFont(plot->canvas()->font());
     return text;
 }
 

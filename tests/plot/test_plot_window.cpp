@@ -5,6 +5,7 @@
 #include "planner/decoplan.h"
 #include "plot/plot_interface.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -574,6 +575,13 @@ void TestPlotWindow::crossHairText()
     QCOMPARE(w.picker()->trackerMode(), QwtPicker::AlwaysOn);
     QCOMPARE(w.picker()->rubberBand(), QwtPicker::CrossRubberBand);
     QCOMPARE(w.picker()->trackerTextF(pos).text(), text);
+    // Its box is measured with one font and the text painted with another (an overlay
+    // painting into an image uses the application's): the size must not depend on it.
+    const QwtText t = w.picker()->trackerTextF(pos);
+    QFont large = QApplication::font();
+    large.setPointSize(3 * large.pointSize());
+    QCOMPARE(t.textSize(large), t.textSize(QApplication::font()));
+    QVERIFY(t.testPaintAttribute(QwtText::PaintUsingTextFont));
 }
 
 void TestPlotWindow::runtimeCurve()
