@@ -1,6 +1,7 @@
 // One busy state for runs and device commands: a command reached from an event processed
-// during a Simulate or an Upload changes nothing (no console line, image, profile, engine,
-// plot or dialog), and meanwhile the window greys out its commands under a busy cursor.
+// during a Simulate or a device command (setting the clock) changes nothing (no console
+// line, image, profile, engine, plot or dialog), and meanwhile the window greys out its
+// commands under a busy cursor.
 #include "app/bathyra_interface.h"
 #include "app/options.h"
 #include "app/settings_dialog.h"
@@ -87,7 +88,7 @@ private slots:
         w->showParameters();
         w->O2_1->setValue(32);
         w->dive_depth->setValue(30);
-        w->dive_time->setValue(10);
+        w->dive_time->setValue(3);
         w->show();
     }
 
@@ -102,7 +103,7 @@ private slots:
     {
         QTest::addColumn<QString>("outer");
         QTest::addColumn<QString>("inner");
-        for (const QString outer : {"simulate", "upload"})
+        for (const QString outer : {"simulate", "set clock"})
             for (const auto& inner : commands())
                 QTest::newRow(qPrintable(inner.first + " during " + outer)) << outer << inner.first;
     }
