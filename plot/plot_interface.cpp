@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 
 #include <qwt_legend.h>
@@ -45,13 +46,59 @@ QString trPlot(const char* text, const char* disambiguation)
 
 } // namespace
 
+// The points of a curve that grows at its end. The curve sees the points handed over so
+// far, and their bounding rectangle grows with them: handing new points over costs only
+// those, where new samples for the curve would copy and measure the whole run every time.
+class GrowingSeries : public QwtSeriesData<QPointF> {
+public:
+    size_t size() const override { return static_cast<size_t>(shown); }
+    QPointF sample(size_t i) const override { return points[static_cast<int>(i)]; }
+    QRectF boundingRect() const override { return d_boundingRect; }
+
+    void append(double x, double y) { points.append(QPointF(x, y)); }
+    void clear()
+    {
+        points.clear();
+        shown = 0;
+        d_boundingRect = QRectF(0.0, 0.0, -1.0, -1.0);
+    }
+    void handOver()
+    {
+        for (; shown < points.size(); ++shown) {
+            const QPointF& p = points[shown];
+            QRectF& r = d_boundingRect;
+            if (r.width() < 0.0)
+                r = QRectF(p, QSizeF(0.0, 0.0));
+            else
+                r.setCoords(std::min(r.left(), p.x()), std::min(r.top(), p.y()), std::max(r.right(), p.x()),
+                            std::max(r.bottom(), p.y()));
+        }
+    }
+
+private:
+    QVector<QPointF> points;
+    int shown = 0;
+};
+
 // ---------------------------------------------------------------------------------------
 // ProfileImpl
 
-ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), slot_(slot)
+ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), series(new GrowingSeries), slot_(slot)
 {
     xs.reserve(kPlotCapacity);
     ys.reserve(kPlotCapacity);
+    curve.setData(series);
+}
+
+void ProfileImpl::handOver()
+{
+    // Curves given fixed samples elsewhere (reference lines) no longer hold the series.
+    if (curve.data() != series) {
+        curve.setSamples(xs, ys);
+        return;
+    }
+    series->handOver();
+    curve.itemChanged();
 }
 
 ProfileImpl::~ProfileImpl()
@@ -144,7 +191,9 @@ void ProfileImpl::clear()
     ys.clear();
     xs.reserve(kPlotCapacity);
     ys.reserve(kPlotCapacity);
-    curve.setSamples(xs, ys);
+    if (curve.data() == series)
+        series->clear();
+    handOver();
 }
 
 void ProfileImpl::appendPoint(double x, double y)
@@ -153,13 +202,15 @@ void ProfileImpl::appendPoint(double x, double y)
         return;
     xs.append(x);
     ys.append(y);
+    if (curve.data() == series)
+        series->append(x, y);
 }
 
 void ProfileImpl::updateSamples()
 {
     if (!enabled || retired_)
         return;
-    curve.setSamples(xs, ys);
+    handOver();
 }
 
 void ProfileImpl::addPoint(double x, double y)
@@ -169,7 +220,7 @@ void ProfileImpl::addPoint(double x, double y)
     appendPoint(x, y);
     // Redraw only at whole minutes of run time: the run feeds a point every 2 seconds.
     if (static_cast<long long>(x * 60) % 60 == 0) {
-        curve.setSamples(xs, ys);
+        handOver();
         owner->recolour();
     }
 }
@@ -178,7 +229,7 @@ void ProfileImpl::flush()
 {
     if (!enabled || retired_)
         return;
-    curve.setSamples(xs, ys);
+    handOver();
     owner->recolour();
 }
 

@@ -25,6 +25,7 @@
 
 class ConfigImage;
 struct DecoplanStop;
+class GrowingSeries;
 class MessageSink;
 class PlotInterface;
 class QSettings;
@@ -63,6 +64,8 @@ public:
     void updateSamples();
     // Removes (and deletes) every label of this profile.
     void clearLabels();
+    // Hands the points appended so far over to the curve.
+    void handOver();
 
     QwtPlotCurve& plotCurve() { return curve; }
     const QwtPlotCurve& plotCurve() const { return curve; }
@@ -76,6 +79,7 @@ private:
     PlotInterface* owner;
     QVector<double> xs, ys;
     QwtPlotCurve curve;
+    GrowingSeries* series; // the curve's points, owned by the curve
     QList<QwtPlotMarker*> labels;
     QSet<QString> legendTitles; // the label texts that have their legend entry
     int slot_;
