@@ -1,9 +1,10 @@
-// Replay time against the number of gas changes: generated UDCF logbook files at 5 m with a
-// switch between two mixes every 10 seconds (1,250 / 2,500 / 5,000 changes, 3.5 to 14 hours),
-// each replayed by `bathyra-cli --profile FILE simulate` with its default graphs. Prints the
+// Replay time against the number of gas changes and the length: generated UDCF logbook files
+// at 5 m with a switch between two mixes every 10 seconds (1,250 / 2,500 / 5,000 changes, 3.5
+// to 14 hours), then 14 and 28 hours without a change, each replayed by
+// `bathyra-cli --profile FILE simulate` with its default graphs. Prints the
 // best wall time and the best processor time (user + system, which a busy machine disturbs
 // less) of several whole-process runs per file, and the ratio of each to the previous file's;
-// a replay linear in its changes doubles, not quadruples, when they double.
+// a replay linear in its changes and its length doubles, not quadruples, when they double.
 //   bench_replay [CLI [RUNS]]   another bathyra-cli, and the number of runs per file (3)
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,17 +21,19 @@
 namespace
 {
 
-QByteArray generateUdcf(int changes)
+// A sample every 10 s at 5 m; with switches, every sample switches to the other mix.
+QByteArray generateUdcf(int samples, bool switches)
 {
     QByteArray out = "<profile udcf=\"1\"><units>metric</units><repgroup><dive><gases>"
                      "<mix><mixname>Air</mixname><o2>0.21</o2><he>0</he></mix>"
                      "<mix><mixname>Nx32</mixname><o2>0.32</o2><he>0</he></mix></gases><samples>\n";
     out += "<switch>Air</switch><t>0</t><d>0</d>\n";
-    for (int i = 1; i <= changes; ++i) {
-        out += i % 2 ? "<switch>Nx32</switch>" : "<switch>Air</switch>";
+    for (int i = 1; i <= samples; ++i) {
+        if (switches)
+            out += i % 2 ? "<switch>Nx32</switch>" : "<switch>Air</switch>";
         out += "<t>" + QByteArray::number(i * 10) + "</t><d>5</d>\n";
     }
-    out += "<t>" + QByteArray::number(changes * 10 + 60) + "</t><d>0</d>\n";
+    out += "<t>" + QByteArray::number(samples * 10 + 60) + "</t><d>0</d>\n";
     out += "</samples></dive></repgroup></profile>\n";
     return out;
 }
@@ -67,11 +70,17 @@ int main(int argc, char** argv)
     const QString cli =
         args.size() > 1 ? args[1] : QCoreApplication::applicationDirPath() + "/../cli/bathyra-cli";
     const int runs = args.size() > 2 ? std::max(1, args[2].toInt()) : 3;
+    // Three dives with ever more changes, then two without any, 14 and 28 hours long.
+    const struct {
+        int samples;
+        bool switches;
+    } dives[] = {{1250, true}, {2500, true}, {5000, true}, {5040, false}, {10080, false}};
     double previousWall = 0, previousCpu = 0;
-    for (int changes : {1250, 2500, 5000}) {
-        const QString file = dir.filePath(QStringLiteral("switches_%1.udcf").arg(changes));
+    for (const auto& dive : dives) {
+        const QString file =
+            dir.filePath(QStringLiteral("dive_%1_%2.udcf").arg(dive.samples).arg(dive.switches));
         QFile f(file);
-        const QByteArray data = generateUdcf(changes);
+        const QByteArray data = generateUdcf(dive.samples, dive.switches);
         if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
             return 1;
         f.close();
@@ -83,13 +92,13 @@ int main(int argc, char** argv)
             cpu = std::min(cpu, t.second);
         }
         if (exitCode != 0) {
-            std::fprintf(stderr, "bathyra-cli failed on %d changes (exit code %d)\n", changes,
+            std::fprintf(stderr, "bathyra-cli failed on %s (exit code %d)\n", qPrintable(file),
                          exitCode);
             return 1;
         }
         std::printf("%5d gas changes (%4.1f h at 5 m), best of %d: wall %7.2f s, processor %7.2f s",
-                    changes, changes * 10 / 3600.0, runs, wall, cpu);
-        if (previousWall > 0)
+                    dive.switches ? dive.samples : 0, dive.samples * 10 / 3600.0, runs, wall, cpu);
+        if (previousWall > 0 && dive.samples != 5040)
             std::printf("  (x%.2f, x%.2f)", wall / previousWall, cpu / previousCpu);
         std::printf("\n");
         std::fflush(stdout);
