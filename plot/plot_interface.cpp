@@ -83,21 +83,23 @@ private:
 // ---------------------------------------------------------------------------------------
 // ProfileImpl
 
-ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), series(new GrowingSeries), slot_(slot)
+ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), slot_(slot)
 {
     xs.reserve(kPlotCapacity);
     ys.reserve(kPlotCapacity);
-    curve.setData(series);
+    curve.setData(new GrowingSeries);
 }
+
+GrowingSeries* ProfileImpl::series() { return dynamic_cast<GrowingSeries*>(curve.data()); }
 
 void ProfileImpl::handOver()
 {
-    // Curves given fixed samples elsewhere (reference lines) no longer hold the series.
-    if (curve.data() != series) {
+    GrowingSeries* points = series();
+    if (!points) {
         curve.setSamples(xs, ys);
         return;
     }
-    series->handOver();
+    points->handOver();
     curve.itemChanged();
 }
 
@@ -191,8 +193,8 @@ void ProfileImpl::clear()
     ys.clear();
     xs.reserve(kPlotCapacity);
     ys.reserve(kPlotCapacity);
-    if (curve.data() == series)
-        series->clear();
+    if (GrowingSeries* points = series())
+        points->clear();
     handOver();
 }
 
@@ -202,8 +204,8 @@ void ProfileImpl::appendPoint(double x, double y)
         return;
     xs.append(x);
     ys.append(y);
-    if (curve.data() == series)
-        series->append(x, y);
+    if (GrowingSeries* points = series())
+        points->append(x, y);
 }
 
 void ProfileImpl::updateSamples()

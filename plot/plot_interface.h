@@ -66,6 +66,8 @@ public:
     void clearLabels();
     // Hands the points appended so far over to the curve.
     void handOver();
+    // The curve's points, unless fixed samples were given to it instead (reference lines).
+    GrowingSeries* series();
 
     QwtPlotCurve& plotCurve() { return curve; }
     const QwtPlotCurve& plotCurve() const { return curve; }
@@ -79,7 +81,6 @@ private:
     PlotInterface* owner;
     QVector<double> xs, ys;
     QwtPlotCurve curve;
-    GrowingSeries* series; // the curve's points, owned by the curve
     QList<QwtPlotMarker*> labels;
     QSet<QString> legendTitles; // the label texts that have their legend entry
     int slot_;
