@@ -11,8 +11,9 @@
 
 void Bathyra_Interface::editCFSlot()
 {
-    // A device command lets events run; edits made meanwhile would be overwritten by it.
-    if (deviceBusy_)
+    // A run, a device command or a script lets events run; edits made meanwhile would be
+    // overwritten by it, or would change the image under it.
+    if (BusyGuard::busy())
         return;
     auto* editor = findChild<CF_Editor_Interface*>(QString(), Qt::FindDirectChildrenOnly);
     if (!editor)

@@ -15,27 +15,6 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace {
-
-// The commands let pending events run while they talk to the device; a second click
-// in that time must not start another exchange on the same port.
-class DeviceBusy {
-public:
-    explicit DeviceBusy(bool& flag) : flag_(flag), acquired_(!flag) { flag_ = true; }
-    ~DeviceBusy()
-    {
-        if (acquired_)
-            flag_ = false;
-    }
-    bool acquired() const { return acquired_; }
-
-private:
-    bool& flag_;
-    bool acquired_;
-};
-
-} // namespace
-
 std::unique_ptr<SerialOSTC> Bathyra_Interface::deviceCommands()
 {
     return std::make_unique<SerialOSTC>(this, planner::currentImage(), [this] { showParameters(); });
@@ -43,16 +22,18 @@ std::unique_ptr<SerialOSTC> Bathyra_Interface::deviceCommands()
 
 void Bathyra_Interface::downloadOSTCSlot()
 {
-    DeviceBusy busy(deviceBusy_);
-    if (!busy.acquired())
+    // The commands let pending events run while they talk to the device: nothing else may
+    // start meanwhile (see planner/busy_state.h).
+    BusyGuard busy;
+    if (!busy)
         return;
     deviceCommands()->readConfiguration(programOptions().port);
 }
 
 void Bathyra_Interface::uploadOSTCSlot()
 {
-    DeviceBusy busy(deviceBusy_);
-    if (!busy.acquired())
+    BusyGuard busy;
+    if (!busy)
         return;
     // What the widgets show is what goes to the device; without this, edits made since
     // the last run would be sent stale and then wiped by the refresh after the write.
@@ -62,8 +43,8 @@ void Bathyra_Interface::uploadOSTCSlot()
 
 void Bathyra_Interface::setDateTimeSlot()
 {
-    DeviceBusy busy(deviceBusy_);
-    if (!busy.acquired())
+    BusyGuard busy;
+    if (!busy)
         return;
     deviceCommands()->setClock(programOptions().port);
 }
@@ -72,8 +53,8 @@ void Bathyra_Interface::screenDumpSlot()
 {
     QImage image;
     {
-        DeviceBusy busy(deviceBusy_);
-        if (!busy.acquired())
+        BusyGuard busy;
+        if (!busy)
             return;
         image = deviceCommands()->screenDump(programOptions().port);
     }
@@ -94,14 +75,14 @@ void Bathyra_Interface::screenDumpSlot()
 
 void Bathyra_Interface::upgradeFWSlot()
 {
-    if (deviceBusy_)
+    if (busy())
         return;
     const QString file = QFileDialog::getOpenFileName(this, SerialOSTC::firmwareDialogTitle(), SerialOSTC::firmwareFolder(),
                                                       SerialOSTC::firmwareDialogFilter());
     if (file.isEmpty())
         return;
-    DeviceBusy busy(deviceBusy_);
-    if (!busy.acquired())
+    BusyGuard busy;
+    if (!busy)
         return;
     deviceCommands()->upgradeFirmware(programOptions().port, file);
 }

@@ -54,6 +54,8 @@ Bathyra_Interface::Bathyra_Interface(QWidget* parent)
 
 Bathyra_Interface::~Bathyra_Interface()
 {
+    if (busyCursor_)
+        QApplication::restoreOverrideCursor();
     delete help_.data();
     delete divePlot_.data();
     delete tissuePlot_.data();
@@ -107,6 +109,7 @@ void Bathyra_Interface::connectForm()
         connect(row.he, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
         connect(row.depth, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
     }
+    connect(&BusyState::instance(), &BusyState::changed, this, &Bathyra_Interface::showBusy);
     connect(ppo2_1, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &Bathyra_Interface::setpointSlot);
     connect(ccrMode, &QAbstractButton::toggled, this, &Bathyra_Interface::setpointSlot);
     // Every MOD depends on the highest ppO2; keep the five lines true to it.
@@ -125,6 +128,8 @@ QString Bathyra_Interface::startDirectory() const
 
 void Bathyra_Interface::loadDiveSlot()
 {
+    if (busy())
+        return;
     const QString file = QFileDialog::getOpenFileName(this, tr("Load dive parameters..."), startDirectory(),
                                                       tr("Dives params (*.div)", "file format"));
     if (file.isEmpty())
@@ -136,6 +141,8 @@ void Bathyra_Interface::loadDiveSlot()
 
 void Bathyra_Interface::saveDiveSlot()
 {
+    if (busy())
+        return;
     const QString file = QFileDialog::getSaveFileName(this, tr("Save all parameters...", "Save .div"),
                                                       startDirectory(), tr("Dives params (*.div)", "file format"));
     if (file.isEmpty())
@@ -152,6 +159,8 @@ void Bathyra_Interface::saveDiveSlot()
 
 void Bathyra_Interface::settingsSlot()
 {
+    if (busy())
+        return;
     auto* dialog = new Settings(this);
     dialog->exec();
     delete dialog;
@@ -159,6 +168,8 @@ void Bathyra_Interface::settingsSlot()
 
 void Bathyra_Interface::closeAllWindows()
 {
+    if (busy())
+        return;
     applyParameters(true);
     if (splash_)
         splash_->close();

@@ -123,6 +123,8 @@ private:
 
     // The device commands on the program's image, this console and showParameters().
     std::unique_ptr<SerialOSTC> deviceCommands();
+    // Greys out the commands that change the image, the profile or the engine while busy.
+    void showBusy(bool busy);
 
     planner::RunEnvironment runEnvironment();
     void setupDivePlot();
@@ -134,7 +136,10 @@ private:
     QPointer<PlotInterface> tissuePlot_;
     QPointer<ProfileEditorInterface> profileEditor_;
     bool headless_ = false;
-    bool deviceBusy_ = false; // a device command is running
     QPointer<QTextBrowser> help_;
     UpdatesPlanner* updates_ = nullptr; // child object
+    // What showBusy greyed out, and whether it set the busy cursor.
+    QList<QPointer<QAction>> busyActions_;
+    QList<QPointer<QWidget>> busyWidgets_;
+    bool busyCursor_ = false;
 };

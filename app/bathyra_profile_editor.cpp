@@ -24,8 +24,7 @@ void Bathyra_Interface::editProfileSlot()
 {
     // A run replays the current profile while it lets events through; it must not be
     // replaced under it.
-    planner::RunGuard guard;
-    if (!guard)
+    if (BusyGuard::busy())
         return;
     applyParameters(false);
     ProfileEditorInterface* editor = profileEditor();

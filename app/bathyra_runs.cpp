@@ -1,6 +1,7 @@
 // Simulation slots of the main window: each applies the widgets, builds the run
 // environment (console, plots, options) and hands the work to the planner's runs.
-// A run that is already in progress makes every other run button a no-op until it ends.
+// A run holds the program's busy state: while it (or a device command, or a script) is in
+// progress, every other run button is a no-op.
 #include "app/bathyra_interface.h"
 
 #include "app/app_settings.h"
@@ -71,8 +72,8 @@ void Bathyra_Interface::appendPlannedSegment()
 
 void Bathyra_Interface::simulateSlot()
 {
-    planner::RunGuard guard;
-    if (!guard)
+    BusyGuard busy;
+    if (!busy)
         return;
     applyParameters(false);
     appendPlannedSegment();
@@ -83,8 +84,8 @@ void Bathyra_Interface::runProfileSlot() { simulateSlot(); }
 
 void Bathyra_Interface::ascentSlot()
 {
-    planner::RunGuard guard;
-    if (!guard)
+    BusyGuard busy;
+    if (!busy)
         return;
     applyParameters(false);
     Simulation(runEnvironment()).ascendTo(0, ascent->value());
@@ -92,8 +93,8 @@ void Bathyra_Interface::ascentSlot()
 
 void Bathyra_Interface::gasVolumesSlot()
 {
-    planner::RunGuard guard;
-    if (!guard)
+    BusyGuard busy;
+    if (!busy)
         return;
     applyParameters(false);
     appendPlannedSegment();
@@ -102,8 +103,8 @@ void Bathyra_Interface::gasVolumesSlot()
 
 void Bathyra_Interface::addRuntimeSlot()
 {
-    planner::RunGuard guard;
-    if (!guard)
+    BusyGuard busy;
+    if (!busy)
         return;
     applyParameters(false); // creates the dive plot window when needed
     divePlot_->setup(true, dive_depth->value());
@@ -123,12 +124,16 @@ void Bathyra_Interface::addRuntimeSlot()
 
 void Bathyra_Interface::clearProfileSlot()
 {
+    if (busy())
+        return; // the run feeds these curves
     if (divePlot_)
         divePlot_->clearCurves();
 }
 
 void Bathyra_Interface::pressureDiagramSlot()
 {
+    if (busy())
+        return;
     applyParameters(false);
     appendPlannedSegment();
     if (!tissuePlot_) {

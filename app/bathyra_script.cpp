@@ -13,8 +13,6 @@
 namespace
 {
 
-bool scriptRunning = false; // a script's events may reach the menu again
-
 ScriptWindow scriptWindow(Bathyra_Interface* w)
 {
     ScriptWindow sw;
@@ -41,11 +39,11 @@ template <typename Work>
 ScriptRunResult withHost(Bathyra_Interface* w, const QString& folder, Work work)
 {
     ScriptRunResult result;
-    if (scriptRunning)
+    // A script lets events run; neither a second script nor another command may start
+    // meanwhile. The commands the script calls itself borrow the state (see the script host).
+    BusyGuard busy;
+    if (!busy)
         return result;
-    scriptRunning = true;
-    // Cleared however the run ends, so that the next script can start.
-    const std::unique_ptr<bool, void (*)(bool*)> running(&scriptRunning, [](bool* b) { *b = false; });
     w->applyParameters(false);
     Script host(scriptWindow(w), interactive(w), folder);
     work(host);

@@ -2,6 +2,7 @@
 // the user goes through message(); non-window code reaches it as a MessageSink.
 #pragma once
 
+#include "planner/busy_state.h"
 #include "device/message_sink.h"
 #include "ui_bathyra.h"
 
@@ -15,6 +16,9 @@ public:
 
     // Sees every console call: 'M' message, 'O' overwriting message, 'C' clear.
     std::function<void(char kind, const QString& text)> consoleLog;
+
+    // A run, a device command or a script is in progress (see planner/busy_state.h).
+    bool busy() const { return BusyGuard::busy(); }
 
 public slots:
     void clearMessages();

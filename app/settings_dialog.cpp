@@ -154,6 +154,8 @@ void Settings::reject()
 
 void Settings::resetSettingsSlot()
 {
+    if (BusyGuard::busy())
+        return; // the configuration image is in use
     QSettings& s = appSettings();
     s.clear();
     // The main window shows the defaults at once (its load resets the configuration

@@ -11,6 +11,7 @@
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
 #include "app/options.h"
+#include "cli/console_text.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
 #include "device/serial_ostc.h"
@@ -458,7 +459,7 @@ int main(int argc, char** argv)
             }
         }
 
-        const QString out = cmd.html ? window->getMessages() : window->textEdit->toPlainText();
+        const QString out = cmd.html ? window->getMessages() : consoleText(*window->textEdit->document());
         std::fputs(out.toUtf8().constData(), stdout);
         if (!out.endsWith('\n'))
             std::fputc('\n', stdout);

@@ -159,3 +159,8 @@ public:
 private:
     quint8 bytes_[Size];
 };
+
+// A setpoint in bar as profiles and plans hold it: the centibar value divided by 100 in
+// double precision, then rounded once to float. Every conversion goes through here, so
+// that a setpoint read back from a profile compares equal to the one the engine holds.
+inline float setpointBar(int cbar) { return static_cast<float>(cbar / 100.0); }

@@ -155,6 +155,10 @@ void save(QSettings& s, const ConfigImage& image, const DiveInputs& dive, const 
 
 bool load(const QSettings& s, ConfigImage& image, DiveInputs& dive, ReplayFlags& replay, MessageSink* sink)
 {
+    // QSettings parses an INI file section by section, when a key's group is first asked
+    // for; "Dive\pressure" under [General] is the key "Dive/pressure" too, but is not seen
+    // until [General] has been parsed. Listing the keys parses every section first.
+    s.allKeys();
     image = ConfigImage::defaultImage();
     dive.pressure_mbar = s.value("Dive/pressure", 1013).toInt();
     dive.ascent_speed = s.value("Dive/ascent_speed", 10).toInt();

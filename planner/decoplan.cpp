@@ -39,7 +39,7 @@ void Decoplan::create(bool ccr)
     const ConfigImage& image = *image_;
     const int decoType = image.byte(ConfigImage::deco_type);
     const bool ccrType = planner::isCcr(decoType);
-    const float setpoint1 = image.setpoint(1) * 0.01f;
+    const float setpoint1 = setpointBar(image.setpoint(1));
 
     stops_.clear();
 
@@ -69,7 +69,7 @@ void Decoplan::create(bool ccr)
         r.duration = s.out_stop_time_min[idx];
         if (ccr) {
             r.gas = 0;
-            r.setpoint = s.in_setpoint_cbar * 0.01f;
+            r.setpoint = setpointBar(s.in_setpoint_cbar);
         } else {
             r.setpoint = 0;
             r.gas = planner::bestGasForDepth(image, r.depth);

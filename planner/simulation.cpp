@@ -155,8 +155,7 @@ void Simulation::appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, boo
     if (profile->points() == 0) {
         profile->addPoint(0, 0);
         if (isCcr(image.byte(ConfigImage::deco_type)))
-            // Centibars over 100, as the replay compares: 60 * 0.01f is not 60 / 100.0f.
-            profile->setSetpoint(0, static_cast<float>(image.setpoint(1) / 100.0));
+            profile->setSetpoint(0, setpointBar(image.setpoint(1)));
         else
             profile->setGas(0, image.byte(ConfigImage::first_gas));
     }
@@ -348,10 +347,13 @@ float Simulation::replay(Replay& profile)
             }
         }
 
-        float sp = 0;
+        // Only a step that changes the setpoint in use is a setpoint change: a profile
+        // starting on the setpoint already in use changes nothing.
+        bool setpointChanged = false;
         if (ccr && env_.flags.setpoint) {
-            sp = profile.setpointChange(run.runTime);
-            if (sp != 0 && sp != s_.in_setpoint_cbar / 100.0f) {
+            const float sp = profile.setpointChange(run.runTime);
+            if (sp != 0 && sp != setpointBar(s_.in_setpoint_cbar)) {
+                setpointChanged = true;
                 if (env_.divePlot)
                     env_.divePlot->profile(RunPlot::Depth)
                         ->addLabel(run.runTime / 60.0, d,
@@ -378,7 +380,7 @@ float Simulation::replay(Replay& profile)
                 break;
             }
         }
-        if (ccr && env_.flags.breakOnSetpoint && sp > 0) {
+        if (ccr && env_.flags.breakOnSetpoint && setpointChanged) {
             writeTraceLine(d, tr("BREAK ON SETPOINT"));
             break;
         }

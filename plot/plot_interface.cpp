@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 
 #include <qwt_legend.h>
@@ -40,6 +41,40 @@ void ownItem(QwtPlotItem* item, QwtPlot* plot)
 
 } // namespace
 
+// The points of a curve that grows at its end. The curve sees the points handed over so
+// far, and their bounding rectangle grows with them: handing new points over costs only
+// those, where new samples for the curve would copy and measure the whole run every time.
+class GrowingSeries : public QwtSeriesData<QPointF> {
+public:
+    size_t size() const override { return static_cast<size_t>(shown); }
+    QPointF sample(size_t i) const override { return points[static_cast<int>(i)]; }
+    QRectF boundingRect() const override { return d_boundingRect; }
+
+    void append(double x, double y) { points.append(QPointF(x, y)); }
+    void clear()
+    {
+        points.clear();
+        shown = 0;
+        d_boundingRect = QRectF(0.0, 0.0, -1.0, -1.0);
+    }
+    void handOver()
+    {
+        for (; shown < points.size(); ++shown) {
+            const QPointF& p = points[shown];
+            QRectF& r = d_boundingRect;
+            if (r.width() < 0.0)
+                r = QRectF(p, QSizeF(0.0, 0.0));
+            else
+                r.setCoords(std::min(r.left(), p.x()), std::min(r.top(), p.y()), std::max(r.right(), p.x()),
+                            std::max(r.bottom(), p.y()));
+        }
+    }
+
+private:
+    QVector<QPointF> points;
+    int shown = 0;
+};
+
 // ---------------------------------------------------------------------------------------
 // ProfileImpl
 
@@ -47,6 +82,20 @@ ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), slot_(s
 {
     xs.reserve(kPlotCapacity);
     ys.reserve(kPlotCapacity);
+    curve.setData(new GrowingSeries);
+}
+
+GrowingSeries* ProfileImpl::series() { return dynamic_cast<GrowingSeries*>(curve.data()); }
+
+void ProfileImpl::handOver()
+{
+    GrowingSeries* points = series();
+    if (!points) {
+        curve.setSamples(xs, ys);
+        return;
+    }
+    points->handOver();
+    curve.itemChanged();
 }
 
 ProfileImpl::~ProfileImpl()
@@ -141,7 +190,9 @@ void ProfileImpl::clear()
     ys.clear();
     xs.reserve(kPlotCapacity);
     ys.reserve(kPlotCapacity);
-    curve.setSamples(xs, ys);
+    if (GrowingSeries* points = series())
+        points->clear();
+    handOver();
 }
 
 void ProfileImpl::appendPoint(double x, double y)
@@ -150,13 +201,15 @@ void ProfileImpl::appendPoint(double x, double y)
         return;
     xs.append(x);
     ys.append(y);
+    if (GrowingSeries* points = series())
+        points->append(x, y);
 }
 
 void ProfileImpl::updateSamples()
 {
     if (!enabled || retired_)
         return;
-    curve.setSamples(xs, ys);
+    handOver();
 }
 
 void ProfileImpl::addPoint(double x, double y)
@@ -166,7 +219,7 @@ void ProfileImpl::addPoint(double x, double y)
     appendPoint(x, y);
     // Redraw only at whole minutes of run time: the run feeds a point every 2 seconds.
     if (static_cast<long long>(x * 60) % 60 == 0) {
-        curve.setSamples(xs, ys);
+        handOver();
         owner->recolour();
     }
 }
@@ -175,7 +228,7 @@ void ProfileImpl::flush()
 {
     if (!enabled || retired_)
         return;
-    curve.setSamples(xs, ys);
+    handOver();
     owner->recolour();
 }
 
@@ -208,7 +261,13 @@ void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor
     marker->setSymbol(new QwtSymbol(setpoint ? QwtSymbol::Diamond : QwtSymbol::DTriangle,
                                     QBrush(Qt::black, Qt::SolidPattern), QPen(colour), QSize(10, 10)));
     marker->setTitle(text);
-    marker->setItemAttribute(QwtPlotItem::Legend, true);
+    // One legend entry per label text of this profile: a long dive switching back and forth
+    // would otherwise lay out a legend growing by one entry at every switch. Every marker
+    // stays on the plot with its title.
+    const bool newTitle = !legendTitles.contains(text);
+    if (newTitle)
+        legendTitles.insert(text);
+    marker->setItemAttribute(QwtPlotItem::Legend, newTitle);
     marker->setLegendIconSize(QSize(10, 10));
     marker->attach(owner->plot());
     labels.append(marker);
@@ -236,6 +295,7 @@ void ProfileImpl::clearLabels()
 {
     qDeleteAll(labels);
     labels.clear();
+    legendTitles.clear();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -261,6 +321,10 @@ QwtText CrossHair::trackerTextF(const QPointF& pos) const
 {
     QwtText text(positionText(pos, diveMode));
     text.setBackgroundBrush(QBrush(QColor(255, 255, 255, 200)));
+    // The text carries the canvas's font: the tracker's box and mask are measured with the
+    // overlay widget's font, but an overlay that paints into an image paints with the
+    // application's, and a larger font overran the box ("30.5r" for "30.5m").
+    text.setFont(plot->canvas()->font());
     return text;
 }
 

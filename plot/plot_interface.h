@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QSet>
 #include <QVector>
 
 #include <qwt_color_map.h>
@@ -24,6 +25,7 @@
 
 class ConfigImage;
 struct DecoplanStop;
+class GrowingSeries;
 class MessageSink;
 class PlotInterface;
 class QSettings;
@@ -62,6 +64,10 @@ public:
     void updateSamples();
     // Removes (and deletes) every label of this profile.
     void clearLabels();
+    // Hands the points appended so far over to the curve.
+    void handOver();
+    // The curve's points, unless fixed samples were given to it instead (reference lines).
+    GrowingSeries* series();
 
     QwtPlotCurve& plotCurve() { return curve; }
     const QwtPlotCurve& plotCurve() const { return curve; }
@@ -76,6 +82,7 @@ private:
     QVector<double> xs, ys;
     QwtPlotCurve curve;
     QList<QwtPlotMarker*> labels;
+    QSet<QString> legendTitles; // the label texts that have their legend entry
     int slot_;
     bool retired_ = false;
 };

@@ -204,7 +204,7 @@ void ProfileEditorInterface::startDive(DiveProfile& profile) const
         gas = first >= 1 && first <= 5 ? first : 1;
         if (planner::isCcr(configuration_->byte(ConfigImage::deco_type)))
             // The value a run compares with: the engine's centibars over 100.
-            profile.setSetpoint(0, static_cast<float>(configuration_->setpoint(1) / 100.0));
+            profile.setSetpoint(0, setpointBar(configuration_->setpoint(1)));
     }
     profile.setGas(0, gas);
 }

@@ -356,9 +356,9 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
         for (int k = 0; k < used.size(); ++k) {
             if (mixOf[k] != i)
                 continue;
-            Mix m = readMix(mixElements[i]);
-            if (implicitGas)
-                m.first = true;
+            // A mix becomes the first gas (and says so) only by its own firstGas; the mix of a
+            // dive that never switches is gas 1, which is the first gas already.
+            const Mix m = readMix(mixElements[i]);
             if (!mixSane(m)) {
                 warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.")
                             .arg(m.name));

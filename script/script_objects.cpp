@@ -3,6 +3,7 @@
 
 #include "device/config_image.h"
 #include "engine/engine.h"
+#include "planner/busy_state.h"
 #include "planner/dive_parameters.h"
 
 #include <QApplication>
@@ -120,6 +121,8 @@ QScriptValue guardedCall(QScriptContext* ctx, QScriptEngine* engine)
     const QGenericReturnArgument ret(method.typeName(),
                                      returnType == QMetaType::Void ? nullptr : result.data());
     try {
+        // The script holds the busy state; the command it calls runs on its behalf.
+        BusyLoan loan;
         method.invoke(object, Qt::DirectConnection, ret, args[0], args[1], args[2], args[3],
                       args[4], args[5], args[6], args[7], args[8], args[9]);
     } catch (const QString& text) {

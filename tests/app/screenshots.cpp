@@ -13,8 +13,13 @@
 
 #include <QCursor>
 #include <QDir>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QSplashScreen>
 #include <QTest>
+#include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
 
 namespace {
 
@@ -70,6 +75,23 @@ int main(int argc, char** argv)
     shoot(w, out.filePath("main_window_simulation.png"));
     shoot(w->divePlot(), out.filePath("plot_dive.png"));
     shoot(w->tissuePlot(), out.filePath("plot_tissues.png"));
+    {
+        // The cross-hair over the deepest part of the dive, its tracker text in full.
+        w->tissuePlot()->hide();
+        w->divePlot()->raise();
+        QwtPlot* plot = w->divePlot()->plot();
+        plot->replot();
+        const QPoint at(qRound(plot->transform(QwtPlot::xBottom, 13.5)),
+                        qRound(plot->transform(QwtPlot::yLeft, 30.5)));
+        QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(plot->canvas(), &move);
+        // From the screen: the tracker is an overlay with a mask, which a grab of the
+        // widget does not apply.
+        QTest::qWait(300);
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(w->divePlot()->winId());
+        if (!screen.save(out.filePath("plot_dive_crosshair.png")))
+            qFatal("cannot write the cross-hair screenshot");
+    }
     w->divePlot()->hide();
     w->tissuePlot()->hide();
     w->interval->setValue(-10);

@@ -85,6 +85,36 @@ private slots:
         QVERIFY(!w.getMessages().contains("line"));
     }
 
+    void outputKeepsTheDiversSelection()
+    {
+        InterfaceBase w;
+        w.message("* desaturation factor (CF12) = 90 %");
+        QTextCursor selection(w.textEdit->document());
+        selection.setPosition(2);
+        selection.setPosition(15, QTextCursor::KeepAnchor);
+        w.textEdit->setTextCursor(selection);
+        w.message("Connecting");
+        w.message("Reading 10%", true);
+        w.message("Reading 20%", true);
+        QCOMPARE(text(w), QString("* desaturation factor (CF12) = 90 %\nConnecting\nReading 20%"));
+        QCOMPARE(w.textEdit->textCursor().selectedText(), QString("desaturation "));
+    }
+
+    void longOutputInShortParagraphs()
+    {
+        // A paragraph is laid out again at every line added to it: a long trace must not
+        // grow one paragraph without end, and reads the same for it.
+        InterfaceBase w;
+        QString expected;
+        for (int i = 0; i < 2000; ++i) {
+            w.message(QString("%1 SWITCH").arg(i));
+            expected += QString("%1 SWITCH\n").arg(i);
+        }
+        w.message("Progress", true);
+        QCOMPARE(text(w), expected + "Progress");
+        QVERIFY(w.textEdit->document()->blockCount() > 10);
+    }
+
     void sinkInterfaceReachesTheConsole()
     {
         InterfaceBase w;

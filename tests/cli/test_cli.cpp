@@ -47,6 +47,7 @@ private slots:
     void airNoDecompression();
     void trimixWithDecoGasesAndWait();
     void closedCircuitBailoutGasVolumes();
+    void plainTextTablesRowByRow();
     void repetitiveDiveAfterInterval();
     void futureTimeToSurface();
     void replayedUddfProfile();
@@ -175,6 +176,28 @@ void TestCli::closedCircuitBailoutGasVolumes()
         }
     }
     QVERIFY(gasVolumes);
+}
+
+void TestCli::plainTextTablesRowByRow()
+{
+    const Result r = run({"--set", "dive_depth=40", "--set", "dive_time=25", "simulate"}, false);
+    QCOMPARE(r.code, 0);
+    // Each stop on one line: depth, stop time and runtime right-aligned in their columns.
+    static const QRegularExpression stop("^ *\\d+ m  +(?:----|\\d+ ')  +\\d+\\.\\d '");
+    QSet<int> depthEnds, runtimeEnds;
+    int stops = 0;
+    for (const QString& line : r.out.split('\n')) {
+        QVERIFY2(!QRegularExpression("^\\d+ m$").match(line).hasMatch(), qPrintable(line));
+        const QRegularExpressionMatch m = stop.match(line);
+        if (m.hasMatch()) {
+            ++stops;
+            depthEnds << line.indexOf(" m ");
+            runtimeEnds << m.capturedEnd();
+        }
+    }
+    QVERIFY2(stops >= 3, qPrintable(r.out));
+    QCOMPARE(depthEnds.size(), 1);
+    QCOMPARE(runtimeEnds.size(), 1);
 }
 
 void TestCli::repetitiveDiveAfterInterval()

@@ -211,6 +211,27 @@ private slots:
         QCOMPARE(int(im.byte(ConfigImage::first_gas)), 1);
     }
 
+    void keysUnderGeneral_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read"); // pressure, break on stop, gas 2 O2
+        QTest::newRow("dive key") << QByteArray("[General]\nDive\\pressure=950\n") << "950 1 21";
+        QTest::newRow("replay key") << QByteArray("[General]\nReplay\\breakOnStop=false\n") << "1013 0 21";
+        QTest::newRow("gas key") << QByteArray("[General]\nGas1\\current\\O2=32\n") << "1013 1 32";
+        QTest::newRow("after a section") << QByteArray("[Deco]\nmodel=4\n[General]\nDive\\pressure=900\n") << "900 1 21";
+    }
+    void keysUnderGeneral()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, read);
+        writeText(dir.filePath("general.div"), file);
+        ConfigImage im;
+        DiveInputs dive;
+        ReplayFlags replay;
+        ParamFile::load(QSettings(dir.filePath("general.div"), QSettings::IniFormat), im, dive, replay, nullptr);
+        QCOMPARE(QString("%1 %2 %3").arg(dive.pressure_mbar).arg(replay.breakOnStop).arg(im.gasO2(2)), read);
+    }
+
     void legacyGasesAndModel()
     {
         const QString path = dir.filePath("legacy-gases.div");

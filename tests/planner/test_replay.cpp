@@ -15,8 +15,8 @@ private slots:
     void switchesOffThenBreakOnBetterGas();
     void setpointOptionsIgnoredInOpenCircuit();
     void closedCircuitSetpointChange();
-    void plannedSetpointIsNoSwitch_data();
-    void plannedSetpointIsNoSwitch();
+    void plannedSetpointIsNoChange_data();
+    void plannedSetpointIsNoChange();
     void onePointProfileCompletesThePlan();
     void breakOnStopOnlyAboveTheStop_data();
     void breakOnStopOnlyAboveTheStop();
@@ -144,25 +144,32 @@ void TestReplay::closedCircuitSetpointChange()
     auto env = g.environment();
     env.flags.breakOnSetpoint = true;
     Simulation(env).runSimulation(-1, g.profile.get());
-    QVERIFY(g.indexOf("BREAK ON SETPOINT") > g.indexOf("SWITCH Setpoint 0.7 -> 1.3"));
+    // The profile's own first setpoint is the one in use: the break comes at the change.
+    const int b = g.indexOf("BREAK ON SETPOINT");
+    QVERIFY(b > g.indexOf("SWITCH Setpoint 0.7 -> 1.3"));
+    QVERIFY(g.console.lines[b].startsWith("  2:00  20.0m"));
 }
 
-// The planned segment starts on setpoint 1; the replay must see it as the setpoint in use.
-void TestReplay::plannedSetpointIsNoSwitch_data()
+void TestReplay::plannedSetpointIsNoChange_data()
 {
     QTest::addColumn<int>("cbar");
-    for (int cbar : {60, 70, 80, 99, 130})
-        QTest::newRow(qPrintable(QString::number(cbar))) << cbar;
+    for (int cbar = 40; cbar <= 160; ++cbar)
+        QTest::newRow(qPrintable(QStringLiteral("%1 cbar").arg(cbar))) << cbar;
 }
 
-void TestReplay::plannedSetpointIsNoSwitch()
+void TestReplay::plannedSetpointIsNoChange()
 {
     QFETCH(int, cbar);
     RunFixture f;
-    f.image.setByte(ConfigImage::deco_type, 2);
+    f.image.setByte(ConfigImage::deco_type, 5);
     f.image.setSetpoint(1, static_cast<quint8>(cbar));
-    f.simulate(-1, 20, 10);
+    auto env = f.environment();
+    env.flags.breakOnSetpoint = true;
+    Simulation::appendPlannedSegment(f.profile, false, -1, 10, 3, f.image);
+    Simulation(env).runSimulation(-1, f.profile.get());
     QCOMPARE(countLines(f, "SWITCH Setpoint"), 0);
+    QCOMPARE(countLines(f, "BREAK"), 0);
+    QVERIFY(planner::runState().runTime >= 3 * 60);
     QCOMPARE(int(f.s.in_setpoint_cbar), cbar);
 }
 

@@ -5,6 +5,7 @@
 #include "planner/decoplan.h"
 #include "plot/plot_interface.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -104,6 +105,7 @@ private slots:
     void gasLabelText_data();
     void gasLabelText();
     void closedCircuitGasLabelShowsSetpoint();
+    void labelsShareLegendEntries();
     void clearCurvesRemovesEverything();
     void tissuePlotReferenceLines();
     void tissueFeed();
@@ -377,6 +379,22 @@ void TestPlotWindow::closedCircuitGasLabelShowsSetpoint()
     QCOMPARE(labelTexts(impl(d.window.profile(RunPlot::Depth))), QStringList{"\tSetpoint:1.30"});
 }
 
+void TestPlotWindow::labelsShareLegendEntries()
+{
+    DivePlot d;
+    d.enable({RunPlot::Depth});
+    Profile* depth = d.window.profile(RunPlot::Depth);
+    for (int i = 0; i < 200; ++i)
+        depth->addLabel(i, 20, i % 2 ? "SP1.30" : "\tGas1:Air", Qt::black, false);
+    // Every marker on the plot with its title, one legend entry per text.
+    QStringList inLegend;
+    for (const QwtPlotMarker* m : impl(depth)->labelMarkers())
+        if (m->plot() == d.window.plot() && m->testItemAttribute(QwtPlotItem::Legend))
+            inLegend << m->title().text();
+    QCOMPARE(inLegend, (QStringList{"\tGas1:Air", "SP1.30"}));
+    QCOMPARE(labelTexts(impl(depth)).size(), 200);
+}
+
 void TestPlotWindow::clearCurvesRemovesEverything()
 {
     DivePlot d;
@@ -546,6 +564,13 @@ void TestPlotWindow::crossHairText()
     QCOMPARE(w.picker()->trackerMode(), QwtPicker::AlwaysOn);
     QCOMPARE(w.picker()->rubberBand(), QwtPicker::CrossRubberBand);
     QCOMPARE(w.picker()->trackerTextF(pos).text(), text);
+    // Its box is measured with one font and the text painted with another (an overlay
+    // painting into an image uses the application's): the size must not depend on it.
+    const QwtText t = w.picker()->trackerTextF(pos);
+    QFont large = QApplication::font();
+    large.setPointSize(3 * large.pointSize());
+    QCOMPARE(t.textSize(large), t.textSize(QApplication::font()));
+    QVERIFY(t.testPaintAttribute(QwtText::PaintUsingTextFont));
 }
 
 void TestPlotWindow::runtimeCurve()

@@ -699,8 +699,11 @@ void TestLogbookFormats::udcfUpperCaseDeltaFeet()
     QFile f(QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/udcf/upper_delta.udcf"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     ConfigImage config = testConfig();
-    DiveProfile* p = loadFile(write("upper.udcf", f.readAll()), &config);
+    CollectingSink sink;
+    DiveProfile* p = loadFile(write("upper.udcf", f.readAll()), &config, &sink);
     QVERIFY(p);
+    // Gas 1 by being the only mix, not by a firstGas of the file: no "first gas" said.
+    QCOMPARE(sink.lines, QStringList{"Gas#1:  o2=32%, he=0%\n"});
     // The first dive has no samples; the second is spaced by its delta and given in feet.
     QCOMPARE(p->times(), (QVector<double>{0, 0.5, 1, 1.5}));
     QCOMPARE(p->depths(), (QVector<double>{0, 33 * 0.3048, 66 * 0.3048, 10 * 0.3048}));
