@@ -4,19 +4,17 @@
 
 #include "engine/engine.h"
 
-#include <cstring>
+#include <vector>
 
 struct EngineDive {
     engine::engine_state s;
     uint8_t image[engine::config_image_size] = {};
     uint32_t seconds = 0;
-    float depth_m = 0.0f;
 
     explicit EngineDive(bool gf_model = true)
     {
         s.config_image = image;
-        s.in_surface_pressure_mbar = 1013;
-        s.in_ambient_pressure_mbar = 1013;
+        s.in_surface_pressure_mbar = s.in_ambient_pressure_mbar = 1013;
         s.in_gf_model = gf_model ? 1 : 0;
         s.in_gf_low_percent = 30;
         s.in_gf_high_percent = 85;
@@ -51,6 +49,15 @@ struct EngineDive {
         s.in_he_percent = s.in_gas_he_percent[n - 1];
     }
 
+    // Trimix 18/45 with 50 % from 21 m and oxygen from 6 m.
+    void trimixWithDecoGases()
+    {
+        setGas(1, 18, 45, 0);
+        setGas(2, 50, 0, 21);
+        setGas(3, 100, 0, 6);
+        useGas(1);
+    }
+
     // A new dive at the surface, as callers start one.
     void newDive()
     {
@@ -59,24 +66,16 @@ struct EngineDive {
         engine::reset_cns(s);
         s.io_deco_status = 3;
         seconds = 0;
-        depth_m = 0.0f;
-    }
-
-    static uint16_t ambientFor(float depth, uint16_t surface)
-    {
-        return static_cast<uint16_t>(surface + depth * 1000.0f / 10.015f + 0.5f);
     }
 
     void setDepth(float depth)
     {
-        depth_m = depth;
-        s.in_ambient_pressure_mbar = ambientFor(depth, s.in_surface_pressure_mbar);
+        s.in_ambient_pressure_mbar =
+            static_cast<uint16_t>(s.in_surface_pressure_mbar + depth * 1000.0f / 10.015f + 0.5f);
         const float o2 = 1.0f - (s.in_n2_percent + s.in_he_percent) * 0.01f;
         float ppo2 = s.in_setpoint_cbar ? s.in_setpoint_cbar * 0.01f
                                         : o2 * s.in_ambient_pressure_mbar * 0.001f;
-        if (ppo2 > 2.55f)
-            ppo2 = 2.55f;
-        s.in_ppo2_cbar = static_cast<uint8_t>(ppo2 * 100.0f + 0.5f);
+        s.in_ppo2_cbar = static_cast<uint8_t>((ppo2 > 2.55f ? 2.55f : ppo2) * 100.0f + 0.5f);
     }
 
     // One 2-second cycle (or one minute with minute steps), as a simulation run drives it.
@@ -95,52 +94,58 @@ struct EngineDive {
             cycle();
     }
 
-    // Descends at 20 m/min and stays, in 1-minute steps.
-    void diveMinutes(float depth, int bottom_minutes)
+    // Descends at 20 m/min and stays, in 1-minute steps; then 2-second cycles at that depth
+    // until a plan is complete (the status has gone through a stop search back to 0, or stayed
+    // 0 with a non-zero NDL). Returns false on no result.
+    bool dive(float depth, int bottom_minutes, int max_cycles = 5000)
     {
+        newDive();
         s.in_step_mode = 1;
-        float d = 0.0f;
         int minutes = 0;
-        while (d < depth) {
+        for (float d = 0.0f; d < depth; ++minutes) {
             d = d + 20.0f < depth ? d + 20.0f : depth;
             setDepth(d);
             cycle();
-            ++minutes;
         }
+        setDepth(depth);
         for (; minutes < bottom_minutes; ++minutes)
             cycle();
         s.in_step_mode = 0;
+        return completePlan(max_cycles);
     }
 
-    // Cycles at the present depth until a plan is complete: the status has gone through a
-    // stop search back to 0, or stayed 0 with a non-zero NDL. Returns false on no result.
     bool completePlan(int max_cycles = 5000)
     {
         bool searched = false;
         for (int i = 0; i < max_cycles; ++i) {
             cycle();
-            if (s.io_deco_status == 1)
-                searched = true;
+            searched = searched || s.io_deco_status == 1;
             if (s.io_deco_status == 0 && (searched || s.out_ndl_min > 0))
                 return true;
         }
         return false;
     }
 
-    int publishedCount() const
+    // The published stop depths (with bit 7 unless masked) and their minutes in total.
+    std::vector<int> depths(bool mask = true) const
     {
-        int n = 0;
-        for (int i = 0; i < engine::stop_count; ++i)
-            if (s.out_stop_depth_m[i] != 0)
-                ++n;
-        return n;
+        std::vector<int> v;
+        for (int i = 0; i < engine::stop_count && s.out_stop_depth_m[i] != 0; ++i)
+            v.push_back(mask ? s.out_stop_depth_m[i] & 0x7F : s.out_stop_depth_m[i]);
+        return v;
     }
-
-    int publishedMinutes() const
+    int minutes() const
     {
         int sum = 0;
         for (int i = 0; i < engine::stop_count; ++i)
             sum += s.out_stop_time_min[i];
         return sum;
+    }
+
+    // Minutes allowed for the ascent from the present depth, part of every TTS.
+    int ascentAllowance() const
+    {
+        const float x = (s.ambient_bar - s.surface_bar) + 0.7f;
+        return int((x > 0.0f ? x : 0.0f) + 0.99f);
     }
 };

@@ -9,6 +9,7 @@
 #include "planner/simulation.h"
 #include "profiles/dive_profile.h"
 
+#include <algorithm>
 #include <memory>
 
 struct RunFixture {
@@ -58,11 +59,35 @@ struct RunFixture {
         sim.runSimulation(interval, profile.get());
     }
 
+    // A profile of points (minutes, metres), on gas 1 from the start unless gas is 0.
+    void profileOf(std::initializer_list<std::pair<double, double>> points, int gas = 1)
+    {
+        profile = std::make_unique<DiveProfile>();
+        for (const auto& pt : points)
+            profile->addPoint(pt.first, pt.second);
+        if (gas)
+            profile->setGas(0, gas);
+    }
+
+    // Replays the profile with the given flags.
+    void replay(ReplayFlags flags = ReplayFlags())
+    {
+        auto env = environment();
+        env.flags = flags;
+        planner::Simulation(env).runSimulation(-1, profile.get());
+    }
+
     int indexOf(const QString& text) const
     {
         for (int i = 0; i < console.lines.size(); ++i)
             if (console.lines[i].contains(text))
                 return i;
         return -1;
+    }
+
+    int count(const QString& text) const
+    {
+        return int(std::count_if(console.lines.begin(), console.lines.end(),
+                                 [&](const QString& line) { return line.contains(text); }));
     }
 };
