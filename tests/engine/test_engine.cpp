@@ -1,7 +1,7 @@
-// The engine's routines on chosen dives: tissues and multipliers, the closed-circuit loop,
-// EAD/END, gradient outputs, the status machine and stop search (CF29, CF54, CF55, future
-// TTS, the full list), oxygen exposure, surface intervals, desaturation, no-fly and gas volumes.
-// The random dives of test_engine_properties check the invariants of every plan.
+// The engine's routines on chosen dives: multipliers, the closed-circuit loop, EAD/END, the
+// status machine and stop search (CF29, CF54, CF55, future TTS, the full list), oxygen
+// exposure, surface intervals, desaturation, no-fly and gas volumes. The random dives of
+// test_engine_properties check the invariants of every plan.
 #include "engine_fixture.h"
 
 #include <QtTest>
@@ -18,37 +18,6 @@ class TestEngine : public QObject {
     Q_OBJECT
 
 private slots:
-    void resetDiveSaturatesWithAir()
-    {
-        EngineDive d;
-        d.s.tissue_he_bar[3] = 1.0f;
-        d.s.sim_stop_depth[0] = 9;
-        d.s.gf_anchor_depth_m = 12.0f;
-        d.s.cns_fraction = 0.4f;
-        reset_dive(d.s);
-        for (int i = 0; i < compartment_count; ++i) {
-            QCOMPARE(d.s.tissue_n2_bar[i], air_saturation);
-            QCOMPARE(d.s.tissue_he_bar[i], 0.0f);
-        }
-        QCOMPARE(d.s.sim_stop_depth[0], uint8_t(0));
-        // The anchor and the CNS belong to the caller's reset.
-        QCOMPARE(d.s.gf_anchor_depth_m, 12.0f);
-        QCOMPARE(d.s.cns_fraction, 0.4f);
-    }
-
-    void stepFactorsFollowHalfTimes()
-    {
-        const double minutes[] = {1.0 / 30.0, 1.0, 10.0};
-        for (int period = 0; period < 3; ++period)
-            for (int i = 0; i < compartment_count; ++i) {
-                const double t = minutes[period];
-                const double n2 = 1.0 - std::pow(2.0, -t / zhl16c[i].n2_half_time_min);
-                const double he = 1.0 - std::pow(2.0, -t / zhl16c[i].he_half_time_min);
-                QVERIFY(std::fabs(step_factor_n2(period, i) - n2) <= 1e-6 * n2);
-                QVERIFY(std::fabs(step_factor_he(period, i) - he) <= 1e-6 * he);
-            }
-    }
-
     // The plain model's on-gassing step is CF11 times the gradient model's, its off-gassing
     // step CF12 times; the gradient model ignores both.
     void multipliersOnlyInPlainModel()
@@ -132,31 +101,6 @@ private slots:
         QVERIFY(std::abs(int(d.s.out_end_m) - end) <= 1);
     }
 
-    void decoDistanceOnlyInSimulation()
-    {
-        EngineDive with, without;
-        with.s.in_deco_distance_cbar = 20;
-        without.s.in_deco_distance_cbar = 0;
-        for (EngineDive* d : {&with, &without}) {
-            d->newDive();
-            d->setDepth(20.0f);
-            read_inputs(d->s);
-            update_real_tissues(d->s);
-        }
-        QVERIFY(std::equal(with.s.tissue_n2_bar, with.s.tissue_n2_bar + compartment_count,
-                           without.s.tissue_n2_bar));
-        auto inspired = [](EngineDive& d, float bar) {
-            d.s.sim_ambient_bar = bar;
-            set_sim_gas_fractions(d.s);
-            compute_sim_inspired(d.s);
-            return d.s.insp_n2_bar;
-        };
-        // At 20 m the distance adds 0.2 bar to the ambient pressure; at the surface nothing.
-        const float at_depth = inspired(with, with.s.ambient_bar);
-        QVERIFY(std::fabs(at_depth - inspired(without, with.s.ambient_bar) - 0.158f) < 1e-5f);
-        QCOMPARE(inspired(with, with.s.surface_bar), inspired(without, with.s.surface_bar));
-    }
-
     // Empty compartments (a pure oxygen loop for a long time) never lead.
     void emptyCompartmentsNeverLead()
     {
@@ -170,39 +114,6 @@ private slots:
         QCOMPARE(d.s.ceiling_bar, 0.0f);
         QCOMPARE(d.s.out_gf_percent, uint8_t(0));
         QCOMPARE(d.s.out_gf_relative_percent, uint8_t(0));
-    }
-
-    void relativeGradientFollowsAnchor_data()
-    {
-        QTest::addColumn<float>("anchor");
-        QTest::addColumn<float>("depth");
-        QTest::addColumn<float>("allowed");
-        QTest::newRow("no anchor: GF high") << 0.0f << 6.0f << 0.85f;
-        QTest::newRow("anchor shallower than 3 m: GF high") << 2.5f << 1.0f << 0.85f;
-        QTest::newRow("deeper than the anchor: GF low") << 20.0f << 25.0f << 0.30f;
-        QTest::newRow("half way: interpolated") << 20.0f << 10.0f << 0.575f;
-    }
-    void relativeGradientFollowsAnchor()
-    {
-        QFETCH(float, anchor);
-        QFETCH(float, depth);
-        QFETCH(float, allowed);
-        EngineDive d(true);
-        d.newDive();
-        d.s.gf_anchor_depth_m = anchor;
-        // Every compartment 0.2 bar above the ambient pressure: a moderate gradient.
-        d.s.in_ambient_pressure_mbar = static_cast<uint16_t>(1013 + depth * 99.85f + 0.5f);
-        std::fill(d.s.tissue_n2_bar, d.s.tissue_n2_bar + compartment_count,
-                  d.s.in_ambient_pressure_mbar * 0.001f + 0.2f);
-        read_inputs(d.s);
-        compute_ceiling(d.s);
-        compute_gf_outputs(d.s);
-        const int i = d.s.out_leading_tissue;
-        QVERIFY(i < compartment_count);
-        const float p = d.s.tissue_n2_bar[i];
-        const float gf = (p - d.s.ambient_bar) / (p - (p - zhl16c[i].n2_a) * zhl16c[i].n2_b);
-        QCOMPARE(int(d.s.out_gf_percent), int(gf * 100.0f + 0.5f));
-        QVERIFY(std::abs(d.s.out_gf_relative_percent - int(gf * 100.0f / allowed + 0.5f)) <= 1);
     }
 
     // Statuses 0 -> 2 -> 1 ... 1 -> 0; the previous results stay readable until a search ends.
@@ -370,22 +281,6 @@ private slots:
             QCOMPARE(depths[depths.size() - 2], 6);
     }
 
-    // A plain-model stop is the grid line at or below the ceiling, even below the diver.
-    void plainStopMayLieBelowPresentDepth()
-    {
-        EngineDive d(false);
-        d.dive(50.0f, 40, 0);
-        read_inputs(d.s);
-        copy_tissues_to_sim(d.s);
-        compute_sim_ceiling(d.s, 0.0f);
-        const float ceiling_m = (d.s.sim_ceiling_bar - d.s.surface_bar) * 10.015f;
-        QVERIFY(ceiling_m > 3.0f);
-        d.s.sim_ambient_bar = d.s.sim_ceiling_bar + 0.001f;
-        QVERIFY(find_next_stop(d.s));
-        QVERIFY(d.s.sim_stop_depth_m % 3 == 0);
-        QVERIFY(d.s.sim_stop_depth_m > (d.s.sim_ambient_bar - d.s.surface_bar) * 10.015f);
-    }
-
     // Stops at a gas's switch depth that begin in the minute of the switch carry bit 7,
     // and last at least CF55 minutes; a closed-circuit dive never switches.
     void gasSwitchWait_data()
@@ -427,24 +322,6 @@ private slots:
         QVERIFY(d.s.cns_fraction - before > d.s.out_stop_time_min[six] * 30 * 0.00068f);
         QCOMPARE(d.s.sim_gas, uint8_t(1));
         QCOMPARE(d.s.in_step_mode, uint8_t(0));
-    }
-
-    void saveAndRestore()
-    {
-        EngineDive d;
-        QVERIFY(d.dive(40.0f, 25));
-        save_state(d.s);
-        const engine_state before = d.s;
-        d.stay(40.0f, 5);
-        QVERIFY(d.s.cns_fraction > before.cns_fraction);
-        restore_state(d.s);
-        QVERIFY(std::equal(d.s.tissue_n2_bar, d.s.tissue_n2_bar + compartment_count,
-                           before.tissue_n2_bar));
-        QCOMPARE(d.s.cns_fraction, before.cns_fraction);
-        QCOMPARE(d.s.out_cns_percent, uint8_t(before.cns_fraction * 100.0f + 0.5f));
-        QVERIFY(d.s.gf_anchor_depth_m > 0.0f);
-        QCOMPARE(d.s.gf_anchor_depth_m, before.gf_anchor_depth_m);
-        QCOMPARE(d.s.gf_slope, d.s.gf_delta / d.s.gf_anchor_depth_m);
     }
 
     void cnsIncrementBands_data()

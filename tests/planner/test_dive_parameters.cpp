@@ -140,27 +140,18 @@ private slots:
         engine::engine_state s;
         s.in_surface_interval_10min = 7;
         loadEngineGases(im, s);
-        QCOMPARE(int(s.in_sat_factor_percent), 110);
-        QCOMPARE(int(s.in_desat_factor_percent), 90);
-        QCOMPARE(int(s.in_deco_distance_cbar), 25);
-        QCOMPARE(int(s.in_last_stop_m), 6);
-        QCOMPARE(int(s.in_gf_low_percent), 30);
-        QCOMPARE(int(s.in_gf_high_percent), 85);
-        QCOMPARE(int(s.in_gf_model), 1);
-        QCOMPARE(int(s.in_setpoint_cbar), 130);
-        QCOMPARE(int(s.in_surface_interval_10min), 0);
-        const int n2[] = {37, 50, 0, 0, 79};
-        const int he[] = {45, 0, 0, 50, 0};
-        const int sw[] = {0, 21, 0, 9, 0}; // gas 3 inactive, gas 1 and 5 at depth 0
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(int(s.in_gas_n2_percent[i]), n2[i]);
-            QCOMPARE(int(s.in_gas_he_percent[i]), he[i]);
-            QCOMPARE(int(s.in_gas_switch_depth_m[i]), sw[i]);
-        }
-        QCOMPARE(int(s.in_first_gas), 1);
-        QCOMPARE(int(s.in_current_gas), 1);
-        QCOMPARE(int(s.in_n2_percent), 37);
-        QCOMPARE(int(s.in_he_percent), 45);
+        using Bytes = QVector<uint8_t>;
+        QCOMPARE(Bytes({s.in_sat_factor_percent, s.in_desat_factor_percent, s.in_deco_distance_cbar,
+                        s.in_last_stop_m, s.in_gf_low_percent, s.in_gf_high_percent,
+                        s.in_gf_model, s.in_setpoint_cbar, s.in_surface_interval_10min}),
+                 Bytes({110, 90, 25, 6, 30, 85, 1, 130, 0}));
+        // Gas 3 inactive, gases 1 and 5 at depth 0: no switch depth.
+        QCOMPARE(Bytes(s.in_gas_n2_percent, s.in_gas_n2_percent + 5), Bytes({37, 50, 0, 0, 79}));
+        QCOMPARE(Bytes(s.in_gas_he_percent, s.in_gas_he_percent + 5), Bytes({45, 0, 0, 50, 0}));
+        QCOMPARE(Bytes(s.in_gas_switch_depth_m, s.in_gas_switch_depth_m + 5),
+                 Bytes({0, 21, 0, 9, 0}));
+        QCOMPARE(Bytes({s.in_first_gas, s.in_current_gas, s.in_n2_percent, s.in_he_percent}),
+                 Bytes({1, 1, 37, 45}));
         QCOMPARE(s.config_image, im.data());
 
         im.setByte(ConfigImage::deco_type, 0);

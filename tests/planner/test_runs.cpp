@@ -1,7 +1,8 @@
 // Simulation runs without a window: trace-line formats, headers and summaries, new,
-// continued and repetitive dives, the automatic ascent, the future TTS, gas volumes, the
-// replay's gas and setpoint changes and breaks, the plan object and its HTML table, and the
-// guard against overlapping runs.
+// continued and repetitive dives, the automatic ascent, gas volumes, the replay's gas and
+// setpoint changes and breaks, the plan object and its HTML table, and the guard against
+// overlapping runs. The validation suite (Tests/*.qs) checks future TTS and bail-out gas
+// volumes end to end.
 #include "run_fixture.h"
 
 #include "planner/decoplan.h"
@@ -178,16 +179,19 @@ private slots:
         QCOMPARE(f.trace.first(), QStringLiteral("replay,%1").arg(end));
     }
 
-    // 30 m to the surface at 10 m/min without stops, then again from the surface.
+    // 30 m to the surface at 10 m/min without stops, switching to the deco gas at 21 m; then
+    // again from the surface.
     void ascent()
     {
         RunFixture f;
+        f.setGas(2, 50, 0, 21);
         f.simulate(-1, 30.0f, 5.0f);
         f.trace.clear();
         f.console.lines.clear();
         Simulation(f.environment()).ascendTo(0, 10);
         QCOMPARE(f.trace.size(), 90);
         QVERIFY(f.trace.first().startsWith("ascent,"));
+        QVERIFY(f.indexOf("  21.0m SWITCH Gas#1 -> Gas#2") >= 0);
         const int done = f.indexOf("ASCENT DONE");
         QVERIFY(done > 0);
         QVERIFY(f.console.lines[done].contains("   0.0m ASCENT DONE"));
@@ -215,20 +219,6 @@ private slots:
         QCOMPARE(f.profile->points(), 5);
     }
 
-    void futureTts()
-    {
-        RunFixture f;
-        f.image.setCf(58, 5);
-        f.simulate(-1, 45.0f, 25.0f);
-        const int future = f.indexOf("    Future TTS @+5' = ");
-        QVERIFY(future > 0);
-        QCOMPARE(f.console.lines[future - 1], QString());
-        QVERIFY(f.console.lines[future + 1].startsWith("    Future RT  @+5' = "));
-        QVERIFY(f.trace.last().startsWith("future,"));
-        const int tts = f.console.lines[f.indexOf("TTS = ")].section(' ', 2, 2).toInt();
-        QVERIFY(f.s.out_future_tts_min > tts);
-    }
-
     void gasVolumes()
     {
         // EAN36 20 minutes at 30 m needs no stop: bottom (3 + 1) x 20 x 20 = 1600 litres,
@@ -251,22 +241,6 @@ private slots:
         f.console.lines.clear();
         Simulation(f.environment()).runGasVolumes(f.profile.get());
         QCOMPARE(f.console.lines, QStringList{"Already surfaced: no more gas consumation"});
-    }
-
-    // No bottom volume for the loop; bail-out ascent volumes only, on both gases.
-    void gasVolumesBailout()
-    {
-        RunFixture f;
-        f.image.setByte(ConfigImage::deco_type, 5);
-        f.image.setSetpoint(1, 130);
-        f.setGas(2, 50, 0, 21);
-        f.simulate(-1, 40.0f, 25.0f);
-        f.console.lines.clear();
-        Simulation(f.environment()).runGasVolumes(f.profile.get());
-        QCOMPARE(f.console.lines.first(), QStringLiteral("==== BAIL-OUT Runtime ===="));
-        QVERIFY(f.s.out_gas_volume_l[0] > 0 && f.s.out_gas_volume_l[0] < 25 * 5 * 20);
-        QVERIFY(f.s.out_gas_volume_l[1] > 0);
-        QCOMPARE(f.s.in_setpoint_cbar, uint8_t(0));
     }
 
     void runsDoNotOverlap()
