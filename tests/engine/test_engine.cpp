@@ -10,11 +10,13 @@
 
 using namespace engine;
 
-namespace {
+namespace
+{
 const float air_saturation = (1.013f - 0.0627f) * 0.7902f;
 }
 
-class TestEngine : public QObject {
+class TestEngine : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -12,7 +12,8 @@
 
 using namespace engine;
 
-namespace {
+namespace
+{
 
 struct RandomDive {
     bool gf;
@@ -25,9 +26,8 @@ struct RandomDive {
     {
         return QString::asprintf("%d m %d min mix %d (%d/%d sp %d) %s %d/%d sat %d/%d last %d "
                                  "cf54 %d cf55 %d dist %d",
-                                 depth, minutes, mix, o2, he, setpoint, gf ? "GF" : "plain",
-                                 gf_low, gf_high, sat, desat, last_stop, shallow_first, wait,
-                                 distance);
+                                 depth, minutes, mix, o2, he, setpoint, gf ? "GF" : "plain", gf_low,
+                                 gf_high, sat, desat, last_stop, shallow_first, wait, distance);
     }
 };
 
@@ -158,7 +158,8 @@ bool sameOutputs(const engine_state& a, const engine_state& b)
 
 } // namespace
 
-class TestEngineProperties : public QObject {
+class TestEngineProperties : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -197,9 +198,9 @@ private slots:
             EngineDive d(byte() & 1);
             std::generate(d.image, d.image + config_image_size, byte);
             d.s.in_surface_pressure_mbar = static_cast<uint16_t>(rng());
-            for (uint8_t* in : {&d.s.in_gf_low_percent, &d.s.in_gf_high_percent,
-                                &d.s.in_sat_factor_percent, &d.s.in_desat_factor_percent,
-                                &d.s.in_deco_distance_cbar, &d.s.in_last_stop_m})
+            for (uint8_t* in :
+                 {&d.s.in_gf_low_percent, &d.s.in_gf_high_percent, &d.s.in_sat_factor_percent,
+                  &d.s.in_desat_factor_percent, &d.s.in_deco_distance_cbar, &d.s.in_last_stop_m})
                 *in = byte();
             d.s.in_setpoint_cbar = (n % 3 == 0) ? byte() : 0;
             for (int g = 0; g < gas_count; ++g)
@@ -219,7 +220,8 @@ private slots:
                     d.s.io_deco_status = byte();
                 d.cycle();
                 QVERIFY(d.s.out_ndl_min <= 240);
-                QVERIFY(d.s.out_leading_tissue < compartment_count || d.s.out_leading_tissue == 255);
+                QVERIFY(d.s.out_leading_tissue < compartment_count ||
+                        d.s.out_leading_tissue == 255);
                 QVERIFY(d.s.cns_fraction >= 0.0f && d.s.cns_fraction <= 2.55f);
             }
             compute_gas_volumes(d.s);

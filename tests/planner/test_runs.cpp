@@ -11,7 +11,8 @@
 
 using planner::Simulation;
 
-namespace {
+namespace
+{
 
 // The engine as it would publish stops (depth with bit 7, minutes) after a run.
 void publish(engine::engine_state& s, std::initializer_list<std::pair<int, int>> stops)
@@ -40,7 +41,8 @@ std::unique_ptr<Decoplan> planOf(RunFixture& f, std::initializer_list<std::pair<
 
 } // namespace
 
-class TestRuns : public QObject {
+class TestRuns : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -55,17 +57,18 @@ private slots:
         QTest::newRow("75 min") << 30.0f << 75 << quiet << " 12:34  30.0m STOP =  1:15";
         QTest::newRow("60 min") << 30.0f << 60 << quiet << " 12:34  30.0m STOP = 60 '";
         QTest::newRow("no label, no time") << 4.25f << -9 << quiet << " 12:34   4.2m";
-        QTest::newRow("ppO2 1.20 quiet") << 10.0f << -1 << QVector<int>{120, 0, 0, 0, 0}
-                                         << " 12:34  10.0m";
-        QTest::newRow("ppO2 1.45") << 10.0f << -1 << QVector<int>{145, 0, 0, 0, 0}
-                                   << " 12:34  10.0m ppO2=1.45";
+        QTest::newRow("ppO2 1.20 quiet")
+            << 10.0f << -1 << QVector<int>{120, 0, 0, 0, 0} << " 12:34  10.0m";
+        QTest::newRow("ppO2 1.45")
+            << 10.0f << -1 << QVector<int>{145, 0, 0, 0, 0} << " 12:34  10.0m ppO2=1.45";
         QTest::newRow("ppO2 1.62 red")
             << 10.0f << -1 << QVector<int>{162, 0, 0, 0, 0}
             << " 12:34  10.0m <font color=\"red\"><b>ppO2=1.62</b></font>";
         QTest::newRow("ppO2 0.18 red")
             << 10.0f << -1 << QVector<int>{18, 0, 0, 0, 0}
             << " 12:34  10.0m <font color=\"red\"><b>ppO2=0.18</b></font>";
-        QTest::newRow("GF 19 quiet") << 1.0f << -1 << QVector<int>{0, 19, 0, 0, 0} << " 12:34   1.0m";
+        QTest::newRow("GF 19 quiet")
+            << 1.0f << -1 << QVector<int>{0, 19, 0, 0, 0} << " 12:34   1.0m";
         QTest::newRow("GF 20") << 1.0f << -1 << QVector<int>{0, 20, 0, 0, 0}
                                << " 12:34   1.0m GF=20%";
         QTest::newRow("GF 120 red") << 1.0f << -1 << QVector<int>{0, 120, 0, 0, 0}
@@ -74,11 +77,10 @@ private slots:
                                 << " 12:34   1.0m CNS=25%";
         QTest::newRow("CNS 101 red") << 1.0f << -1 << QVector<int>{0, 0, 101, 0, 0}
                                      << " 12:34   1.0m <font color=\"red\"><b>CNS=101%</b></font>";
-        QTest::newRow("ppN2 5.53 quiet") << 60.0f << -1 << QVector<int>{0, 0, 0, 7004, 79}
-                                         << " 12:34  60.0m";
-        QTest::newRow("ppN2 5.69 red")
-            << 62.0f << -1 << QVector<int>{0, 0, 0, 7204, 79}
-            << " 12:34  62.0m <font color='red'><b>ppN2=5.69</b></font>";
+        QTest::newRow("ppN2 5.53 quiet")
+            << 60.0f << -1 << QVector<int>{0, 0, 0, 7004, 79} << " 12:34  60.0m";
+        QTest::newRow("ppN2 5.69 red") << 62.0f << -1 << QVector<int>{0, 0, 0, 7204, 79}
+                                       << " 12:34  62.0m <font color='red'><b>ppN2=5.69</b></font>";
     }
     void traceLine()
     {
@@ -107,18 +109,19 @@ private slots:
         QTest::newRow("OC GF") << 4
                                << QStringList{"Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR "
                                               "decompression:",
-                                              "*  GF_low (CF32) = 30 %", "*  GF_high (CF33) = 85 %"} +
+                                              "*  GF_low (CF32) = 30 %",
+                                              "*  GF_high (CF33) = 85 %"} +
                                       common +
                                       QStringList{"OC gas list:", "*  First Gas#1 = Tx18/45",
                                                   "*  Deco Gas#2 = Nx50 at 21 m"};
-        QTest::newRow("CCR plain") << 2
-                                   << QStringList{"Standard Bühlmann ZH-L16C-1a 2002 decompression:",
-                                                  "*  saturation factor (CF11) = 110 %",
-                                                  "*  desaturation factor (CF12) = 90 %"} +
-                                          common +
-                                          QStringList{"CCR mode:", "*  Setpoint1: 1.3",
-                                                      "*  Diluant Gas#1 = Tx18/45",
-                                                      "*  Bailout Gas#2 = Nx50 at 21 m"};
+        QTest::newRow("CCR plain")
+            << 2
+            << QStringList{"Standard Bühlmann ZH-L16C-1a 2002 decompression:",
+                           "*  saturation factor (CF11) = 110 %",
+                           "*  desaturation factor (CF12) = 90 %"} +
+                   common +
+                   QStringList{"CCR mode:", "*  Setpoint1: 1.3", "*  Diluant Gas#1 = Tx18/45",
+                               "*  Bailout Gas#2 = Nx50 at 21 m"};
     }
     void headerListsGases()
     {
