@@ -245,6 +245,7 @@ private slots:
         QVERIFY(bin.removeRecursively() && bin.mkpath("."));
         QFile script(bin.filePath(name.isEmpty() ? "other" : name));
         QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/launched\"\n") > 0);
+        script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner);
         server->answers["/updates/Updates.pc.txt"] = {200, QDate(2020, 1, 1), "v"};
         settings->setValue("Updates/programServer", server->base());
