@@ -278,16 +278,25 @@ private slots:
 
     void saveAndLoadThroughTheDialogs()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("plan.div");
+        // Cancelled dialogs change nothing; a missing folder falls back to the documents.
+        appSettings().setValue("Planner/divePath", "/nonexistent/folder");
         set(w, "O2_3=50 gas_3=1 depth_3=21 dive_time=33 replayBreakOnStop=0");
         QStringList seen;
+        whenModal([&seen](QWidget* d) { seen = pickFile(d); });
+        w->loadDiveSlot();
+        QCOMPARE(seen, (QStringList{"Load dive parameters...", documents()}));
+        whenModal([](QWidget* d) { pickFile(d); });
+        w->saveDiveSlot();
+        QCOMPARE(w->O2_3->value(), 50);
+        QCOMPARE(appSettings().value("Planner/divePath").toString(), QString("/nonexistent/folder"));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath("plan.div");
         whenModal([&](QWidget* d) { seen = pickFile(d, file); });
         w->saveDiveSlot();
         QCOMPARE(seen.value(0), QString("Save all parameters..."));
         QVERIFY(QFile::exists(file));
         QCOMPARE(appSettings().value("Planner/divePath").toString(), dir.path());
-
         // Change everything, then load the file back; the dialog opens where it was saved.
         set(w, "O2_3=21 gas_3=0 dive_time=10 replayBreakOnStop=1");
         w->applyParameters(true);
@@ -296,21 +305,6 @@ private slots:
         QCOMPARE(seen, (QStringList{"Load dive parameters...", dir.path()}));
         QVERIFY(w->gas_3->isChecked() && !w->replayBreakOnStop->isChecked());
         QCOMPARE(QList<int>({w->O2_3->value(), w->depth_3->value(), w->dive_time->value()}), QList<int>({50, 21, 33}));
-    }
-
-    void cancelledDialogsChangeNothing()
-    {
-        appSettings().setValue("Planner/divePath", "/nonexistent/folder");
-        w->O2_2->setValue(40);
-        QStringList seen;
-        whenModal([&seen](QWidget* d) { seen = pickFile(d); });
-        w->loadDiveSlot();
-        // A missing folder falls back to the documents folder.
-        QCOMPARE(seen.value(1), documents());
-        whenModal([](QWidget* d) { pickFile(d); });
-        w->saveDiveSlot();
-        QCOMPARE(w->O2_2->value(), 40);
-        QCOMPARE(appSettings().value("Planner/divePath").toString(), QString("/nonexistent/folder"));
     }
 
     void helpAboutAndQuit()
