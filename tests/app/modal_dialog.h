@@ -1,9 +1,14 @@
-// Answering modal dialogs in window tests: the answer runs once the dialog is up.
+// Shared helpers of the window tests: answering modal dialogs with timers, picking a file
+// in a file dialog, and setting form widgets by object name.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
-#include <QWidget>
+#include <QtTest>
 #include <functional>
 
 inline void whenModal(std::function<void(QWidget*)> answer)
@@ -14,4 +19,40 @@ inline void whenModal(std::function<void(QWidget*)> answer)
         else
             whenModal(answer);
     });
+}
+
+// Picks a file in a file dialog (cancelled when none is given or it does not take the
+// name, so that the test fails instead of waiting); returns the dialog's title and folder.
+inline QStringList pickFile(QWidget* dialog, const QString& path = QString())
+{
+    auto* fd = qobject_cast<QFileDialog*>(dialog);
+    const QStringList seen{dialog->windowTitle(), fd ? fd->directory().path() : QString()};
+    if (fd && !path.isEmpty()) {
+        fd->setDirectory(QFileInfo(path).path());
+        // selectFile() leaves a focused name field alone; type the name instead.
+        if (auto* name = fd->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(fd, "accept");
+    }
+    if (dialog->isVisible())
+        qobject_cast<QDialog*>(dialog)->reject();
+    return seen;
+}
+
+// Sets form widgets from "name=value" words: spin boxes take the number, buttons are
+// checked unless the value is 0.
+inline void set(QWidget* form, const QString& assignments)
+{
+    for (const QString& a : assignments.split(' ', Qt::SkipEmptyParts)) {
+        QObject* o = form->findChild<QObject*>(a.section('=', 0, 0));
+        const double v = a.section('=', 1).toDouble();
+        if (auto* d = qobject_cast<QDoubleSpinBox*>(o))
+            d->setValue(v);
+        else if (auto* s = qobject_cast<QSpinBox*>(o))
+            s->setValue(int(v));
+        else if (auto* b = qobject_cast<QAbstractButton*>(o))
+            b->setChecked(v != 0);
+        else
+            QFAIL(qPrintable("no widget " + a));
+    }
 }

@@ -2,22 +2,13 @@
 // processed during a Simulate, a device command (setting the clock) or a script changes nothing (no console
 // line, image, profile, engine, plot or dialog), and meanwhile the window greys out its
 // commands under a busy cursor.
-#include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
-#include "app/options.h"
 #include "app/settings_dialog.h"
-#include "planner/dive_parameters.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
-#include "tools/ostc_simulator.h"
+#include "window_fixture.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -66,34 +57,23 @@ const std::map<QString, Command> commands = {
 class TestBusy : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<OstcDevice> device;
-    std::unique_ptr<OstcPtyServer> server;
+    std::unique_ptr<SimulatedOstc> ostc;
     Bathyra_Interface* w = nullptr;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        device = std::make_unique<OstcDevice>();
-        server = std::make_unique<OstcPtyServer>(*device);
-        QVERIFY(server->start());
-        programOptions().port = server->slavePath();
-        programOptions().autoSetDateTime = false;
-        planner::currentImage() = ConfigImage::defaultImage();
-        w = new Bathyra_Interface;
-        w->O2_1->setValue(32);
-        w->dive_time->setValue(3);
-        w->show();
+        ostc = std::make_unique<SimulatedOstc>();
+        w = freshWindow();
+        set(w, "O2_1=32 dive_time=3");
         // A command that is off stays off when the busy state ends.
         w->actionRun_tests->setEnabled(false);
     }
-
     void cleanup()
     {
         delete w;
-        server.reset();
-        device.reset();
+        ostc.reset();
     }
 
     void commandDuringCommand_data()

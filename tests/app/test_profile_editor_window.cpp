@@ -2,15 +2,11 @@
 // clicked on the plot) becomes the current profile and replays to its stops exactly as the
 // same dive built point by point; the editor is made once and kept; closing it changes
 // nothing; profiles handed back and forth stay valid (run under AddressSanitizer).
-#include "app/app_settings.h"
-#include "app/bathyra_interface.h"
-#include "planner/dive_parameters.h"
-#include "profiles/dive_profile.h"
-
 #include "../profiles/editor_driver.h"
+#include "profiles/dive_profile.h"
+#include "window_fixture.h"
+
 #include <QStandardPaths>
-#include <QTimer>
-#include <QtTest>
 #include <qwt_plot_curve.h>
 
 namespace
@@ -48,13 +44,8 @@ private slots:
 
     void init()
     {
-        closeAppSettings();
-        QFile::remove(appSettingsPath());
-        planner::currentImage() = ConfigImage::defaultImage();
-        w = new Bathyra_Interface;
-        w->showParameters();
+        w = freshWindow();
         w->setHeadless(true);
-        w->show();
         lines.clear();
         w->consoleLog = [this](char kind, const QString& text) {
             if (kind == 'C')
@@ -62,11 +53,8 @@ private slots:
             else
                 lines << text;
         };
-        // Air, and EAN50 from 21 m.
-        w->gas_2->setChecked(true);
-        w->O2_2->setValue(50);
-        w->depth_2->setValue(21);
-        w->replayMode->setChecked(true); // the edit command lives in the replay group
+        // Air, and EAN50 from 21 m; the edit command lives in the replay group.
+        set(w, "gas_2=1 O2_2=50 depth_2=21 replayMode=1");
     }
     void cleanup()
     {

@@ -6,15 +6,13 @@
 #include "app/settings_dialog.h"
 #include "planner/dive_parameters.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QtTest>
 
-class TestSettingsDialog : public QObject {
+class TestSettingsDialog : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -26,99 +24,73 @@ private slots:
         programOptions() = ProgramOptions();
     }
 
-    void defaultsWithoutSettings()
+    // Stored language and port; an unknown language leaves the menu on its first entry, a
+    // stored port the system does not list stays selectable.
+    void dialogShowsStoredOptions_data()
     {
-        Settings::loadSettings(nullptr);
-        const ProgramOptions& o = programOptions();
-        QCOMPARE(o.language, QLocale::system().name().right(2));
-        QVERIFY(o.port.isEmpty());
-        QVERIFY(!o.verbose && !o.autoSetDateTime && !o.decoBorder && !o.betaFeatures);
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("index");
+        QTest::newRow("nothing stored") << "" << "" << -1;
+        QTest::newRow("Italian, typed port") << "IT" << "/dev/pts/42" << 4;
+        QTest::newRow("unknown language") << "US" << "" << 0;
     }
-
     void dialogShowsStoredOptions()
     {
-        QSettings& s = appSettings();
-        s.setValue("Interface/lang", "IT");
-        s.setValue("OSTC/port", "/dev/pts/42");
-        s.setValue("Dive/verbose", true);
-        s.setValue("Decoplan/border", true);
+        QFETCH(QString, language);
+        QFETCH(QString, port);
+        QFETCH(int, index);
+        if (!language.isEmpty()) {
+            appSettings().setValue("Interface/lang", language);
+            appSettings().setValue("OSTC/port", port);
+            appSettings().setValue("Dive/verbose", true);
+        }
         Settings dialog(nullptr);
-        QCOMPARE(dialog.windowTitle(), QString("Bathyra settings"));
-        QCOMPARE(dialog.languageMenu->count(), 6);
-        QCOMPARE(dialog.languageMenu->currentIndex(), 4);
-        QCOMPARE(dialog.languageMenu->itemText(3), QString::fromUtf8("Français"));
-        QVERIFY(!dialog.languageMenu->itemIcon(5).isNull());
-        // A stored port the system does not list stays selectable.
-        QVERIFY(dialog.portMenu->findText("/dev/pts/42") >= 0);
-        QCOMPARE(dialog.portMenu->currentText(), QString("/dev/pts/42"));
-        QVERIFY(dialog.verboseSimulationCB->isChecked());
-        QVERIFY(dialog.decoBorderCB->isChecked());
-        QVERIFY(!dialog.betaCB->isChecked());
-        QVERIFY(!dialog.autoSetDateTimeCB->isChecked());
-    }
-
-    void unknownLanguageLeavesTheCombo()
-    {
-        appSettings().setValue("Interface/lang", "US");
-        Settings dialog(nullptr);
-        QCOMPARE(dialog.languageMenu->currentIndex(), 0);
-        QCOMPARE(programOptions().language, QString("US"));
-    }
-
-    void portList_data()
-    {
-        QTest::addColumn<QString>("current");
-        QTest::newRow("none") << QString();
-        QTest::newRow("pseudo-terminal") << "/dev/pts/3";
-    }
-    void portList()
-    {
-        QFETCH(QString, current);
-        const QStringList ports = Settings::portList(current);
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-            QVERIFY(ports.contains(info.portName()));
-        QCOMPARE(ports.contains(current), !current.isEmpty());
-        QStringList sorted = ports;
-        sorted.sort();
-        QCOMPARE(ports, sorted);
-        QCOMPARE(ports.count(current), current.isEmpty() ? 0 : 1);
-    }
-
-    void acceptStoresTypedPortAndOptions()
-    {
-        Settings dialog(nullptr);
-        dialog.portMenu->setEditText("/dev/pts/9");
-        dialog.verboseSimulationCB->setChecked(true);
-        dialog.autoSetDateTimeCB->setChecked(true);
-        dialog.betaCB->setChecked(true);
-        dialog.languageMenu->setCurrentIndex(1);
-        dialog.languageSlot(1);
-        dialog.accept();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const ProgramOptions& o = programOptions();
-        QCOMPARE(o.port, QString("/dev/pts/9"));
-        QVERIFY(o.verbose && o.autoSetDateTime && o.betaFeatures && !o.decoBorder);
-        closeAppSettings();
-        const QSettings file(appSettingsPath(), QSettings::IniFormat);
-        QCOMPARE(file.value("OSTC/port").toString(), QString("/dev/pts/9"));
-        QCOMPARE(file.value("Interface/lang").toString(), QString("EN"));
-        QCOMPARE(file.value("Dive/verbose").toBool(), true);
-        QCOMPARE(file.value("OSTC/autoSetDateTime").toBool(), true);
-        QCOMPARE(file.value("Decoplan/border").toBool(), false);
-        QCOMPARE(file.value("Interface/betaFeatures").toBool(), true);
+        QCOMPARE(o.language, language.isEmpty() ? QLocale::system().name().right(2) : language);
+        QCOMPARE(o.verbose, !language.isEmpty());
+        QVERIFY(!o.autoSetDateTime && !o.decoBorder && !o.betaFeatures);
+        QCOMPARE(dialog.verboseSimulationCB->isChecked(), o.verbose);
+        if (index >= 0)
+            QCOMPARE(dialog.languageMenu->currentIndex(), index);
+        if (!port.isEmpty())
+            QCOMPARE(dialog.portMenu->currentText(), port);
+        QVERIFY(!dialog.languageMenu->itemIcon(5).isNull());
     }
 
-    void cancelRestoresStoredLanguage()
+    // A language is tried at once; Accept stores it with the typed port and the options,
+    // Cancel goes back to the stored ones.
+    void acceptOrCancel_data()
     {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("accept") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void acceptOrCancel()
+    {
+        QFETCH(bool, accept);
         appSettings().setValue("Interface/lang", "DE");
         Settings dialog(nullptr);
+        dialog.portMenu->setEditText("/dev/pts/9");
+        for (QCheckBox* box : {dialog.verboseSimulationCB, dialog.autoSetDateTimeCB, dialog.betaCB})
+            box->setChecked(true);
+        dialog.languageMenu->setCurrentIndex(3);
         dialog.languageSlot(3);
         QCOMPARE(programOptions().language, QString("FR"));
-        dialog.verboseSimulationCB->setChecked(true);
-        dialog.reject();
-        QCOMPARE(programOptions().language, QString("DE"));
-        QVERIFY(!programOptions().verbose);
-        QVERIFY(!appSettings().contains("Dive/verbose"));
+        accept ? dialog.accept() : dialog.reject();
+        const ProgramOptions& o = programOptions();
+        const QStringList chosen = accept ? QStringList{"FR", "/dev/pts/9"} : QStringList{"DE", ""};
+        QCOMPARE(QStringList({o.language, o.port}), chosen);
+        QVERIFY(o.verbose == accept && o.autoSetDateTime == accept && o.betaFeatures == accept && !o.decoBorder);
+        closeAppSettings();
+        const QSettings file(appSettingsPath(), QSettings::IniFormat);
+        QStringList stored;
+        for (const char* key : {"OSTC/port", "Interface/lang", "Dive/verbose", "OSTC/autoSetDateTime",
+                                "Decoplan/border", "Interface/betaFeatures"})
+            stored << file.value(key).toString();
+        const QStringList expected = accept ? QStringList{"/dev/pts/9", "FR", "true", "true", "false", "true"}
+                                            : QStringList{"", "DE", "", "", "", ""};
+        QCOMPARE(stored, expected);
     }
 
     void resetEmptiesSettingsAndImage()
@@ -127,10 +99,8 @@ private slots:
         window.load(&appSettings());
         window.O2_1->setValue(32);
         window.applyParameters(true);
-        QSettings& s = appSettings();
-        s.setValue("Interface/width", 1200);
-        s.setValue("Dive/verbose", true);
-        s.setValue("Interface/decoGB", false);
+        for (const char* key : {"Interface/width", "Dive/verbose", "Interface/decoGB"})
+            appSettings().setValue(key, 1);
         // The dialog is modal; answer its reset button from a timer, then close it.
         QTimer::singleShot(0, [] {
             auto* d = qobject_cast<Settings*>(QApplication::activeModalWidget());
@@ -141,8 +111,7 @@ private slots:
         window.settingsSlot();
         QCOMPARE(int(planner::currentImage().gasO2(1)), 21);
         QCOMPARE(window.O2_1->value(), 21);
-        QVERIFY(!appSettings().contains("Interface/width"));
-        QVERIFY(!appSettings().contains("Interface/decoGB"));
+        QVERIFY(!appSettings().contains("Interface/width") && !appSettings().contains("Interface/decoGB"));
         // Accepting after the reset stores only the dialog's own options.
         QCOMPARE(appSettings().value("Dive/verbose").toBool(), false);
     }

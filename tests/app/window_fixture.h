@@ -1,0 +1,48 @@
+// Shared set-up of the window tests: a fresh main window on default settings and image,
+// and a simulated computer on a pseudo-terminal that the program's port points at.
+#pragma once
+
+#include "app/app_settings.h"
+#include "app/bathyra_interface.h"
+#include "app/options.h"
+#include "modal_dialog.h"
+#include "planner/dive_parameters.h"
+#include "tools/ostc_simulator.h"
+
+#include <mutex>
+
+// A shown main window without stored settings, showing the factory image.
+inline Bathyra_Interface* freshWindow()
+{
+    closeAppSettings();
+    QFile::remove(appSettingsPath());
+    planner::currentImage() = ConfigImage::defaultImage();
+    auto* w = new Bathyra_Interface;
+    w->showParameters();
+    w->show();
+    return w;
+}
+
+struct SimulatedOstc {
+    OstcDevice device;
+    OstcPtyServer server{device};
+
+    SimulatedOstc()
+    {
+        QString error;
+        if (!server.start(&error))
+            qFatal("no pseudo-terminal: %s", qPrintable(error));
+        programOptions().port = server.slavePath();
+        programOptions().autoSetDateTime = false;
+    }
+    // Runs f on the device, locked against the server thread.
+    template <typename F> auto locked(F f)
+    {
+        std::lock_guard<std::mutex> lock(server.mutex());
+        return f(device);
+    }
+    void setFaults(const OstcFaults& faults)
+    {
+        locked([&](OstcDevice& d) { d.setFaults(faults); });
+    }
+};
