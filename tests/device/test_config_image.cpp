@@ -107,15 +107,7 @@ void TestConfigImage::cfOffsets()
     QFETCH(int, n);
     QFETCH(int, offset);
     QCOMPARE(ConfigImage::cfOffset(n), offset);
-
     // Default then current value, each low byte first.
-    const ConfigImage im = ConfigImage::defaultImage(today);
-    const quint16 def = ConfigImage::cfDefinition(n).def;
-    QCOMPARE(im.byte(offset), quint8(def & 0xFF));
-    QCOMPARE(im.byte(offset + 1), quint8(def >> 8));
-    QCOMPARE(im.byte(offset + 2), quint8(def & 0xFF));
-    QCOMPARE(im.byte(offset + 3), quint8(def >> 8));
-
     ConfigImage raw;
     raw.setCf(n, 0xBEEF);
     raw.setCfDefault(n, 0x1234);
