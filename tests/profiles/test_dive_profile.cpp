@@ -72,6 +72,9 @@ void TestDiveProfile::points()
 {
     DiveProfile p;
     QCOMPARE(p.diveTime(), 0.0f);
+    QCOMPARE(p.diveDepth(), 0.0f);
+    QCOMPARE(p.lastDepth(), 0.0f);
+    QVERIFY(!p.hasRecordedPpO2());
     QCOMPARE(p.averageDepth(), 0.0f);
     QCOMPARE(p.depth(100), 0.0f);
     QCOMPARE(p.gasAt(5), 0);
