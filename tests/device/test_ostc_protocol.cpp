@@ -31,6 +31,17 @@ public:
     using CollectingSink::message;
     QVector<QPair<QString, bool>> calls;
     bool saw(const QString& text) const { return lines.join('\n').contains(text); }
+    // Progress: each whole percentage once, in order, each overwriting the last.
+    bool countsToHundred() const
+    {
+        QVector<int> progress, expected;
+        for (const auto& call : calls)
+            if (call.second && call.first.endsWith('%'))
+                progress.append(call.first.trimmed().chopped(1).toInt());
+        for (int i = 0; i <= 100; ++i)
+            expected.append(i);
+        return progress == expected;
+    }
 };
 
 // A device, the line to it, and a program with its current image.
@@ -112,7 +123,6 @@ private slots:
     void uploadSetsClockFirst();
     void setClock_data();
     void setClock();
-    void clockBytes();
     void screenDump();
     void screenStreamOfControlBytes();
     void screenStreamRuns();
@@ -120,11 +130,10 @@ private slots:
     void screenDumpFails();
     void screenDumpFileName_data();
     void screenDumpFileName();
-    void saveScreenDump();
+    void saveScreenDumpAndFolders();
     void firmwareUpgrade();
     void firmwareFails_data();
     void firmwareFails();
-    void folders();
     void blockBytes();
 };
 
@@ -257,20 +266,14 @@ void TestOstcProtocol::uploadWritesSettingsOnly()
     const ConfigImage edited = b.current;
     QVERIFY(b.ostc.writeConfiguration(port));
 
+    // The device holds its own image with the edited settings laid over it (the merge has a
+    // test of its own): never the program's serial or gas defaults.
     const ConfigImage& now = b.device.image();
-    for (int n = 0; n < ConfigImage::CfCount; ++n)
-        QCOMPARE(now.cf(n), edited.cf(n));
-    for (int n = 1; n <= 5; ++n) {
-        QCOMPARE(now.gasO2(n), edited.gasO2(n));
-        QCOMPARE(now.gasHe(n), edited.gasHe(n));
-        QCOMPARE(now.gasDepth(n), edited.gasDepth(n));
-        QCOMPARE(now.gasDefaultO2(n), device.gasDefaultO2(n));
-        QCOMPARE(now.gasDefaultHe(n), device.gasDefaultHe(n));
-    }
+    ConfigImage merged = device;
+    QVERIFY(merged.takeUserSettings(edited, nullptr));
+    QVERIFY(now == merged);
     QCOMPARE(now.word(ConfigImage::serial), quint16(OstcDevice::DefaultSerial));
-    QCOMPARE(now.setpoint(2), quint8(130));
-    QCOMPARE(now.byte(ConfigImage::deco_type), quint8(3));
-    QCOMPARE(now.byte(ConfigImage::salinity), quint8(103));
+    QCOMPARE(now.gasDefaultO2(2), device.gasDefaultO2(2));
     QCOMPARE(now.customText(), QStringLiteral("Backup test"));
     for (int bank = 0; bank < 3; ++bank)
         QCOMPARE(b.device.bankWrites(bank), 1);
@@ -456,6 +459,7 @@ void TestOstcProtocol::setClock()
     QVERIFY(!b.serial.isOpen());
     if (succeeds) {
         QCOMPARE(b.device.clock(), QByteArray("\x0E\x03\x09\x0C\x05\x1A", 6));
+        QCOMPARE(OstcProtocol::clockBytes(when), "b" + b.device.clock());
         QCOMPARE(b.sink.lines,
                  QStringList(QStringLiteral("Date and time set to 14:03:09 05.12.2026")));
     } else {
@@ -463,12 +467,6 @@ void TestOstcProtocol::setClock()
                  QStringList(QStringLiteral("<font color='red'>SYNC FAILED</font>: Sync failed")));
         QVERIFY(b.device.clock().size() < 6);
     }
-}
-
-void TestOstcProtocol::clockBytes()
-{
-    QCOMPARE(OstcProtocol::clockBytes(QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9))),
-             QByteArray("b\x0E\x03\x09\x0C\x05\x1A", 7));
 }
 
 // ---- screen --------------------------------------------------------------------------
@@ -482,14 +480,7 @@ void TestOstcProtocol::screenDump()
              b.device.screen().convertToFormat(QImage::Format_RGB32));
     QVERIFY(!b.serial.isOpen());
 
-    // Progress: each whole percentage once, in order, each overwriting the last.
-    QVector<int> progress;
-    for (const auto& call : b.sink.calls)
-        if (call.second && call.first.endsWith('%'))
-            progress.append(call.first.trimmed().chopped(1).toInt());
-    QCOMPARE(progress.size(), 101);
-    for (int i = 0; i <= 100; ++i)
-        QCOMPARE(progress[i], i);
+    QVERIFY(b.sink.countsToHundred());
 
     // Console: connecting, the finished progress line, the break, the thumbnail.
     QCOMPARE(b.sink.lines.size(), 4);
@@ -572,16 +563,8 @@ void TestOstcProtocol::screenDumpFileName_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("tif") << "dump.tif"
-                         << "dump.tif";
-    QTest::newRow("tiff") << "dump.tiff"
-                          << "dump.tiff";
-    QTest::newRow("jpg") << "dump.jpg"
-                         << "dump.jpg";
-    QTest::newRow("jpeg") << "dump.jpeg"
-                          << "dump.jpeg";
-    QTest::newRow("png") << "dump.png"
-                         << "dump.png";
+    for (const char* kept : {"dump.tif", "dump.tiff", "dump.jpg", "dump.jpeg", "dump.png"})
+        QTest::newRow(kept) << kept << kept;
     QTest::newRow("no suffix") << "dump"
                                << "dump.png";
     QTest::newRow("upper-case PNG") << "dump.PNG"
@@ -597,7 +580,7 @@ void TestOstcProtocol::screenDumpFileName()
     QCOMPARE(SerialOSTC::screenDumpFileName(chosen), saved);
 }
 
-void TestOstcProtocol::saveScreenDump()
+void TestOstcProtocol::saveScreenDumpAndFolders()
 {
     QTemporaryDir dir;
     const QImage screen = OstcDevice::diveScreen();
@@ -610,6 +593,15 @@ void TestOstcProtocol::saveScreenDump()
     QCOMPARE(jpg, dir.filePath("b.jpg"));
     QCOMPARE(QImageReader(jpg).format(), QByteArray("jpeg"));
     QCOMPARE(SerialOSTC::saveDialogTitle(), QStringLiteral("Save screen dump..."));
+
+    // The dump folder falls back to the documents when the last one is gone.
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(SerialOSTC::screenDumpFolder(dir.path()), dir.path());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(SerialOSTC::screenDumpFolder(dir.filePath("gone")), documents);
+    QCOMPARE(SerialOSTC::screenDumpFolder(QString()), documents);
+    QVERIFY(SerialOSTC::firmwareFolder().endsWith(QStringLiteral("/Bathyra/firmware")));
+    QCOMPARE(SerialOSTC::firmwareDialogTitle(), QStringLiteral("Firmware..."));
 }
 
 // ---- firmware ------------------------------------------------------------------------
@@ -669,13 +661,7 @@ void TestOstcProtocol::firmwareUpgrade()
              QStringLiteral("<font color='orange'>Starting OSTC upgrade...</font>"));
     QCOMPARE(b.sink.lines.last(),
              QStringLiteral("<font color='green'>OSTC upgrade done. rebooting...</font>"));
-    QVector<int> progress;
-    for (const auto& call : b.sink.calls)
-        if (call.second && call.first.endsWith('%'))
-            progress.append(call.first.trimmed().chopped(1).toInt());
-    QCOMPARE(progress.size(), 101);
-    for (int i = 0; i <= 100; ++i)
-        QCOMPARE(progress[i], i);
+    QVERIFY(b.sink.countsToHundred());
     // The boot loader's pauses: 500 + 10 + 100, 20 per block, 500 at the end.
     QCOMPARE(b.transport.virtualMs(), qint64(500 + 10 + 100 + 1533 * 20 + 500));
     QVERIFY(b.current == before);
@@ -738,18 +724,6 @@ void TestOstcProtocol::firmwareFails()
     QVERIFY(!b.serial.isOpen());
     if (refuse == -2 || missingFile)
         QCOMPARE(b.device.lineBytes(), qint64(0));
-}
-
-void TestOstcProtocol::folders()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir dir;
-    QCOMPARE(SerialOSTC::screenDumpFolder(dir.path()), dir.path());
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QCOMPARE(SerialOSTC::screenDumpFolder(dir.filePath("gone")), documents);
-    QCOMPARE(SerialOSTC::screenDumpFolder(QString()), documents);
-    QVERIFY(SerialOSTC::firmwareFolder().endsWith(QStringLiteral("/Bathyra/firmware")));
-    QCOMPARE(SerialOSTC::firmwareDialogTitle(), QStringLiteral("Firmware..."));
 }
 
 void TestOstcProtocol::blockBytes()

@@ -54,6 +54,23 @@ ConfigImage editedImage()
     return im;
 }
 
+// A parameter file's text loaded over an image.
+struct Loaded {
+    ConfigImage im;
+    DiveInputs dive;
+    ReplayFlags replay;
+    bool ok = false;
+};
+
+Loaded loadText(const QString& path, const QByteArray& text, const ConfigImage& start = ConfigImage())
+{
+    writeText(path, text);
+    Loaded l;
+    l.im = start;
+    l.ok = ParamFile::load(QSettings(path, QSettings::IniFormat), l.im, l.dive, l.replay, nullptr);
+    return l;
+}
+
 } // namespace
 
 class TestParamFile : public QObject {
@@ -193,12 +210,7 @@ private slots:
         QFETCH(int, decoType);
         QFETCH(int, sp2);
         QFETCH(int, cf18);
-        const QString path = dir.filePath("legacy.div");
-        writeText(path, "[General]\n" + file);
-        ConfigImage im;
-        DiveInputs dive;
-        ReplayFlags replay;
-        ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr);
+        const ConfigImage im = loadText(dir.filePath("legacy.div"), "[General]\n" + file).im;
         QCOMPARE(int(im.byte(ConfigImage::deco_type)), decoType);
         QCOMPARE(int(im.setpoint(2)), sp2);
         QCOMPARE(int(im.cf(18)), cf18);
@@ -224,25 +236,17 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, read);
-        writeText(dir.filePath("general.div"), file);
-        ConfigImage im;
-        DiveInputs dive;
-        ReplayFlags replay;
-        ParamFile::load(QSettings(dir.filePath("general.div"), QSettings::IniFormat), im, dive, replay, nullptr);
-        QCOMPARE(QString("%1 %2 %3").arg(dive.pressure_mbar).arg(replay.breakOnStop).arg(im.gasO2(2)), read);
+        const Loaded l = loadText(dir.filePath("general.div"), file);
+        QCOMPARE(QString("%1 %2 %3").arg(l.dive.pressure_mbar).arg(l.replay.breakOnStop).arg(l.im.gasO2(2)), read);
     }
 
     void legacyGasesAndModel()
     {
-        const QString path = dir.filePath("legacy-gases.div");
-        writeText(path, "[General]\nMode=CCR\n[Gas]\nfirst=2\n0\\on=false\n0\\O2=32\n1\\He=45\n1\\O2=18\n1\\depth=40\n"
+        const ConfigImage im = loadText(dir.filePath("legacy-gases.div"), "[General]\nMode=CCR\n[Gas]\nfirst=2\n0\\on=false\n0\\O2=32\n1\\He=45\n1\\O2=18\n1\\depth=40\n"
                         "switch_delay=2\n[Buhlmann]\nsat=120\ndesat=80\noffset=2.5\nlast_stop=6\n"
                         "[GradientFactor]\non=true\nlow=25\nhigh=80\n"
-                        "[Dive]\nshallow_first=true\nbottom_usage=18.0\nascent_usage=15\nextra_time=5\n");
-        ConfigImage im;
-        DiveInputs dive;
-        ReplayFlags replay;
-        ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr);
+                        "[Dive]\nshallow_first=true\nbottom_usage=18.0\nascent_usage=15\nextra_time=5\n")
+                                   .im;
         QCOMPARE(int(im.byte(ConfigImage::first_gas)), 2);
         QVERIFY(!im.gasActive(1));
         QVERIFY(im.gasActive(2));
@@ -258,15 +262,11 @@ private slots:
 
     void missingModelGives255AndSaveRefuses()
     {
-        const QString path = dir.filePath("nomodel.div");
-        writeText(path, "[Gas0]\nfirst=yes\nactive=yes\n");
-        ConfigImage im;
-        DiveInputs dive;
-        ReplayFlags replay;
-        QVERIFY(!ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr));
-        QCOMPARE(int(im.byte(ConfigImage::deco_type)), 255);
+        Loaded l = loadText(dir.filePath("nomodel.div"), "[Gas0]\nfirst=yes\nactive=yes\n");
+        QVERIFY(!l.ok);
+        QCOMPARE(int(l.im.byte(ConfigImage::deco_type)), 255);
         // Keys read before the failing check are kept.
-        QVERIFY(im.gasActive(1));
+        QVERIFY(l.im.gasActive(1));
 
         const QString target = dir.filePath("target.div");
         writeText(target, "[General]\nMode=OCR\n[Dive]\nverbose=true\n");
@@ -275,7 +275,7 @@ private slots:
         {
             QSettings s(target, QSettings::IniFormat);
             try {
-                ParamFile::save(s, im, dive, replay, nullptr);
+                ParamFile::save(s, l.im, l.dive, l.replay, nullptr);
             } catch (const QString& e) {
                 thrown = true;
                 QCOMPARE(e, QString("EEPROM: bad deco type"));
@@ -287,12 +287,11 @@ private slots:
 
     void missingCfKeysKeepDefaults()
     {
-        const QString path = dir.filePath("nocf.div");
-        writeText(path, "[Deco]\nmodel=4\n");
-        ConfigImage im = editedImage();
-        DiveInputs dive;
-        ReplayFlags replay;
-        QVERIFY(ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr));
+        const Loaded l = loadText(dir.filePath("nocf.div"), "[Deco]\nmodel=4\n", editedImage());
+        QVERIFY(l.ok);
+        const ConfigImage& im = l.im;
+        const DiveInputs& dive = l.dive;
+        const ReplayFlags& replay = l.replay;
         const ConfigImage def = ConfigImage::defaultImage();
         for (int n = 0; n < ConfigImage::CfCount; ++n)
             QCOMPARE(im.cf(n), def.cf(n));

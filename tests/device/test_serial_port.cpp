@@ -1,6 +1,6 @@
 // The serial port: failure texts and transfer pieces over a scripted transport, and the
 // real QSerialPort transport on a pseudo-terminal served by the OSTC simulator
-// (open failures, all byte values, a silent line, a dropped line, a whole upload).
+// (open failures, all byte values, a silent line, a dropped line, an upload with readback).
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "device/ostc_protocol.h"
@@ -78,85 +78,105 @@ class TestSerialPort : public QObject
     Q_OBJECT
 
 private slots:
-    void notOpen_data();
-    void notOpen();
-    void openTwiceKeepsBuffers();
-    void openFailureLeavesClosed();
+    void failures_data();
+    void failures();
+    void openAndClose();
     void pieces_data();
     void pieces();
-    void zeroCountsDoNotTouchPort();
-    void readFailures_data();
-    void readFailures();
-    void writeFailures();
     void ptyOpenErrors();
     void ptyCarriesAllByteValues();
     void ptySilentLine();
     void ptyDroppedLine();
     void ptyUploadAndReadback();
-    void ptyScreenDump();
-    void ptyFirmware();
 };
 
-void TestSerialPort::notOpen_data()
+enum Op { ReadByte, ReadBlock, WriteByte, WriteBlock };
+
+void TestSerialPort::failures_data()
 {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("fail"); // "read", "write" or "flush"
+    QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("op");
-    QTest::newRow("readByte") << 0;
-    QTest::newRow("readBlock") << 1;
-    QTest::newRow("writeByte") << 2;
-    QTest::newRow("writeBlock") << 3;
+    QTest::addColumn<QString>("error");
+    QTest::newRow("readByte closed") << false << "" << QByteArray() << +ReadByte << "Port not open";
+    QTest::newRow("readBlock closed")
+        << false << "" << QByteArray() << +ReadBlock << "Port not open";
+    QTest::newRow("writeByte closed")
+        << false << "" << QByteArray() << +WriteByte << "Port not open";
+    QTest::newRow("writeBlock closed")
+        << false << "" << QByteArray() << +WriteBlock << "Port not open";
+    QTest::newRow("readByte fails")
+        << true << "read" << QByteArray() << +ReadByte << "readByte error";
+    // A silent line must not read as a zero byte, nor hold readBlock for ever.
+    QTest::newRow("readByte silent") << true << "" << QByteArray() << +ReadByte << "readByte error";
+    QTest::newRow("readBlock fails")
+        << true << "read" << QByteArray() << +ReadBlock << "readBlock error";
+    QTest::newRow("readBlock silent")
+        << true << "" << QByteArray() << +ReadBlock << "readBlock error";
+    QTest::newRow("readBlock short")
+        << true << "" << QByteArray(10, 'x') << +ReadBlock << "readBlock error";
+    QTest::newRow("writeByte flush fails")
+        << true << "flush" << QByteArray() << +WriteByte << "writeByte error";
+    QTest::newRow("writeByte fails")
+        << true << "write" << QByteArray() << +WriteByte << "writeByte error";
+    QTest::newRow("writeBlock fails")
+        << true << "write" << QByteArray() << +WriteBlock << "writeBlock error";
 }
 
-void TestSerialPort::notOpen()
+void TestSerialPort::failures()
 {
+    QFETCH(bool, open);
+    QFETCH(QString, fail);
+    QFETCH(QByteArray, input);
     QFETCH(int, op);
+    QFETCH(QString, error);
+    ScriptedTransport t;
+    t.failRead = fail == "read";
+    t.failWrite = fail == "write";
+    t.failFlush = fail == "flush";
+    t.input = input;
+    SerialPort port(&t);
+    if (open)
+        port.open("A");
+    quint8 buf[256] = {};
+    QCOMPARE(errorOf([&] {
+                 if (op == ReadByte)
+                     port.readByte();
+                 else if (op == ReadBlock)
+                     port.readBlock(buf, 256);
+                 else if (op == WriteByte)
+                     port.writeByte(1);
+                 else
+                     port.writeBlock(buf, 8);
+             }),
+             error);
+    QVERIFY(t.reads.size() <= 2);
+    if (!open)
+        QVERIFY(t.reads.isEmpty() && t.writes.isEmpty());
+}
+
+void TestSerialPort::openAndClose()
+{
     ScriptedTransport t;
     SerialPort port(&t);
-    quint8 buf[4] = {};
-    const QString e = errorOf([&] {
-        switch (op) {
-        case 0:
-            port.readByte();
-            break;
-        case 1:
-            port.readBlock(buf, 4);
-            break;
-        case 2:
-            port.writeByte(1);
-            break;
-        default:
-            port.writeBlock(buf, 4);
-            break;
-        }
-    });
-    QCOMPARE(e, QStringLiteral("Port not open"));
-    QVERIFY(t.reads.isEmpty() && t.writes.isEmpty());
     port.close(); // closing a closed port does nothing
-}
-
-void TestSerialPort::openTwiceKeepsBuffers()
-{
-    ScriptedTransport t;
-    SerialPort port(&t);
-    port.open("A");
-    port.open("A");
-    QCOMPARE(t.opens, 1);
-    QCOMPARE(t.purges, 1);
-    QVERIFY(port.isOpen());
-    port.close();
-    QVERIFY(!port.isOpen());
-    QVERIFY(!t.opened);
-}
-
-void TestSerialPort::openFailureLeavesClosed()
-{
-    ScriptedTransport t;
     t.openError = QStringLiteral("Unable to set COM port config");
-    SerialPort port(&t);
     QCOMPARE(errorOf([&] { port.open("A"); }), t.openError);
     QVERIFY(!port.isOpen());
     t.openError.clear();
     port.open("A");
-    QVERIFY(port.isOpen());
+    port.open("A"); // a second open keeps the port and its buffers
+    QCOMPARE(t.opens, 1);
+    QCOMPARE(t.purges, 1);
+    port.readBlock(nullptr, 0); // zero counts do not touch the port
+    port.writeBlock(nullptr, 0);
+    QVERIFY(t.reads.isEmpty() && t.writes.isEmpty());
+    port.writeByte(0x42);
+    QCOMPARE(t.output, QByteArray("B"));
+    QCOMPARE(t.flushes, 1); // a single byte is flushed
+    port.close();
+    QVERIFY(!port.isOpen() && !t.opened);
 }
 
 void TestSerialPort::pieces_data()
@@ -191,65 +211,6 @@ void TestSerialPort::pieces()
     port.readBlock(reinterpret_cast<quint8*>(back.data()), count);
     QCOMPARE(t.reads, calls);
     QCOMPARE(back, data);
-}
-
-void TestSerialPort::zeroCountsDoNotTouchPort()
-{
-    ScriptedTransport t;
-    SerialPort port(&t);
-    port.open("A");
-    port.readBlock(nullptr, 0);
-    port.writeBlock(nullptr, 0);
-    QVERIFY(t.reads.isEmpty());
-    QVERIFY(t.writes.isEmpty());
-}
-
-void TestSerialPort::readFailures_data()
-{
-    QTest::addColumn<bool>("failRead");
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<bool>("block");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("readByte fails") << true << QByteArray() << false << "readByte error";
-    // A silent line must not read as a zero byte.
-    QTest::newRow("readByte silent") << false << QByteArray() << false << "readByte error";
-    QTest::newRow("readBlock fails") << true << QByteArray() << true << "readBlock error";
-    // Nor may it hold readBlock for ever.
-    QTest::newRow("readBlock silent") << false << QByteArray() << true << "readBlock error";
-    QTest::newRow("readBlock short") << false << QByteArray(10, 'x') << true << "readBlock error";
-}
-
-void TestSerialPort::readFailures()
-{
-    QFETCH(bool, failRead);
-    QFETCH(QByteArray, input);
-    QFETCH(bool, block);
-    QFETCH(QString, error);
-    ScriptedTransport t;
-    t.failRead = failRead;
-    t.input = input;
-    SerialPort port(&t);
-    port.open("A");
-    quint8 buf[256];
-    QCOMPARE(errorOf([&] { block ? port.readBlock(buf, 256) : void(port.readByte()); }), error);
-    QVERIFY(t.reads.size() <= 2);
-}
-
-void TestSerialPort::writeFailures()
-{
-    ScriptedTransport t;
-    SerialPort port(&t);
-    port.open("A");
-    port.writeByte(0x42);
-    QCOMPARE(t.output, QByteArray("B"));
-    QCOMPARE(t.flushes, 1); // a single byte is flushed
-    t.failFlush = true;
-    QCOMPARE(errorOf([&] { port.writeByte(1); }), QStringLiteral("writeByte error"));
-    t.failFlush = false;
-    t.failWrite = true;
-    QCOMPARE(errorOf([&] { port.writeByte(1); }), QStringLiteral("writeByte error"));
-    quint8 buf[8] = {};
-    QCOMPARE(errorOf([&] { port.writeBlock(buf, 8); }), QStringLiteral("writeBlock error"));
 }
 
 // ---- on a pseudo-terminal ------------------------------------------------------------
@@ -354,41 +315,6 @@ void TestSerialPort::ptyUploadAndReadback()
     QCOMPARE(device.bankWrites(2), 0);
     QCOMPARE(current.bank(0), device.image().bank(0));
     QVERIFY(!port.isOpen());
-}
-
-void TestSerialPort::ptyScreenDump()
-{
-    OstcDevice device;
-    OstcPtyServer server(device);
-    QVERIFY(server.start());
-    CollectingSink sink;
-    ConfigImage current = ConfigImage::defaultImage();
-    SerialPort port;
-    SerialOSTC ostc(&sink, current, {}, &port);
-    const QImage image = ostc.screenDump(server.slavePath());
-    QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
-             OstcDevice::diveScreen().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(!port.isOpen());
-}
-
-void TestSerialPort::ptyFirmware()
-{
-    // A short image keeps the 20 ms per block affordable: blocks 64..576, then 0.
-    OstcDevice device;
-    OstcPtyServer server(device);
-    QVERIFY(server.start());
-    QByteArray data(640, 0);
-    for (int i = 0; i < data.size(); ++i)
-        data[i] = char(i * 5 + 1);
-    CollectingSink sink;
-    SerialPort port;
-    OstcProtocol(port, &sink).sendFirmware(server.slavePath(), data);
-    QVERIFY(!port.isOpen());
-    std::lock_guard<std::mutex> lock(server.mutex());
-    QCOMPARE(device.programMemory().left(640), data);
-    QCOMPARE(device.blockOrder(),
-             (QVector<quint32>{64, 128, 192, 256, 320, 384, 448, 512, 576, 0}));
-    QVERIFY(device.rebooted());
 }
 
 QTEST_GUILESS_MAIN(TestSerialPort)

@@ -16,9 +16,7 @@ class TestDiveProfile : public QObject
 private slots:
     void depthLookup_data();
     void depthLookup();
-    void emptyProfile();
-    void addPointKeepsOrder();
-    void addPointIgnoresNonFinite();
+    void points();
     void gasNormalisation();
     void setpointNormalisation();
     void normalisationAfterRemovePoint();
@@ -28,8 +26,6 @@ private slots:
     void ppO2ShorterThanPoints();
     void removePoint();
     void gasAt();
-    void averageDepth();
-    void description();
     void secondsKey_data();
     void secondsKey();
     void setpointMarkers_data();
@@ -72,43 +68,43 @@ void TestDiveProfile::depthLookup()
     QCOMPARE(slope.depth(30), 5.0f);
 }
 
-void TestDiveProfile::emptyProfile()
+void TestDiveProfile::points()
 {
     DiveProfile p;
-    QCOMPARE(p.points(), 0);
     QCOMPARE(p.diveTime(), 0.0f);
     QCOMPARE(p.diveDepth(), 0.0f);
+    QCOMPARE(p.lastDepth(), 0.0f);
+    QVERIFY(!p.hasRecordedPpO2());
     QCOMPARE(p.averageDepth(), 0.0f);
     QCOMPARE(p.depth(100), 0.0f);
-    QCOMPARE(p.lastDepth(), 0.0f);
     QCOMPARE(p.gasAt(5), 0);
-    QVERIFY(!p.hasRecordedPpO2());
-    QVERIFY(p.coversSecond(17));
-    QVERIFY(p.eventAt(17).isEmpty());
+    QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty());
     QCOMPARE(p.surfaceIntervalBefore(), 0.0);
-}
-
-void TestDiveProfile::addPointKeepsOrder()
-{
-    DiveProfile p;
     fill(p, {{5, 10}, {1, 3}, {5, 20}, {3, 7}});
-    QCOMPARE(p.times(), (QVector<double>{1, 3, 5, 5}));
-    // A point at an existing time goes after the points already there.
-    QCOMPARE(p.depths(), (QVector<double>{3, 7, 10, 20}));
-    QCOMPARE(p.lastDepth(), 20.0f);
-    QCOMPARE(p.diveTime(), 5.0f);
-    QCOMPARE(p.diveDepth(), 20.0f);
-}
-
-void TestDiveProfile::addPointIgnoresNonFinite()
-{
-    DiveProfile p;
-    p.addPoint(1, 5);
-    p.addPoint(qQNaN(), 5);
+    p.addPoint(qQNaN(), 5); // not finite: ignored
     p.addPoint(2, qInf());
-    p.addPoint(3, 4, qQNaN());
-    QCOMPARE(p.points(), 2);
+    p.addPoint(6, 4, qQNaN()); // kept, without a ppO2
+    QCOMPARE(p.times(), (QVector<double>{1, 3, 5, 5, 6}));
+    // A point at an existing time goes after the points already there.
+    QCOMPARE(p.depths(), (QVector<double>{3, 7, 10, 20, 4}));
     QVERIFY(p.ppO2().isEmpty());
+    QCOMPARE(p.lastDepth(), 4.0f);
+    QCOMPARE(p.diveTime(), 6.0f);
+    QCOMPARE(p.diveDepth(), 20.0f);
+    QCOMPARE(p.description(), QStringList(QStringLiteral("6' @ 20.0m")));
+
+    DiveProfile one;
+    one.addPoint(3, 12);
+    QCOMPARE(one.averageDepth(), 12.0f);
+    DiveProfile box;
+    fill(box, {{0, 0}, {2, 20}, {10, 20}, {12, 0}});
+    QCOMPARE(box.averageDepth(), static_cast<float>(200.0 / 12.0)); // (20 + 160 + 20) / 12
+    DiveProfile instant;
+    fill(instant, {{0, 0}, {0, 10}});
+    QVERIFY(std::isfinite(instant.averageDepth()));
+    DiveProfile q;
+    fill(q, {{0, 0}, {32.5, 24.69}});
+    QCOMPARE(q.description(), QStringList(QStringLiteral("32.5' @ 24.7m")));
 }
 
 void TestDiveProfile::gasNormalisation()
@@ -268,32 +264,6 @@ void TestDiveProfile::gasAt()
     QCOMPARE(p.gasAt(2.9), 2);
     QCOMPARE(p.gasAt(3), 4);
     QCOMPARE(p.gasAt(100), 4);
-}
-
-void TestDiveProfile::averageDepth()
-{
-    DiveProfile one;
-    one.addPoint(3, 12);
-    QCOMPARE(one.averageDepth(), 12.0f);
-
-    DiveProfile p;
-    fill(p, {{0, 0}, {2, 20}, {10, 20}, {12, 0}});
-    // (20 + 160 + 20) / 12
-    QCOMPARE(p.averageDepth(), static_cast<float>(200.0 / 12.0));
-
-    DiveProfile instant;
-    fill(instant, {{0, 0}, {0, 10}});
-    QVERIFY(std::isfinite(instant.averageDepth()));
-}
-
-void TestDiveProfile::description()
-{
-    DiveProfile p;
-    fill(p, {{0, 0}, {2, 30}, {45, 30}});
-    QCOMPARE(p.description(), QStringList(QStringLiteral("45' @ 30.0m")));
-    DiveProfile q;
-    fill(q, {{0, 0}, {32.5, 24.69}});
-    QCOMPARE(q.description(), QStringList(QStringLiteral("32.5' @ 24.7m")));
 }
 
 void TestDiveProfile::secondsKey_data()

@@ -1,6 +1,6 @@
-// The simulated OSTC itself: its answers to each command, the boot loader's checks, the
-// screen encoding, the fault switches, and the simulator program run as a child
-// process on a pseudo-terminal.
+// The simulated OSTC itself, where the protocol tests lean on it: which banks each firmware
+// answers, the boot loader's block checks, and the simulator program run as a child process
+// on a pseudo-terminal.
 #include "device/ostc_protocol.h"
 #include "device/serial_port.h"
 #include "tools/ostc_simulator.h"
@@ -16,14 +16,8 @@ class TestOstcSimulator : public QObject
 private slots:
     void readsBanks_data();
     void readsBanks();
-    void writeBankStoresFromByteFour();
-    void unfinishedCommandIsDropped();
-    void clockTakesSixBytes();
-    void screenEncodingRuns();
     void bootLoaderChecksBlocks_data();
     void bootLoaderChecksBlocks();
-    void bootLoaderNeedsThreeWakeups();
-    void faultsCountLineBytes();
     void program();
 };
 
@@ -50,64 +44,6 @@ void TestOstcSimulator::readsBanks()
     QCOMPARE(out.size(), answer);
     if (answer)
         QCOMPARE(out, device.image().bank(command == 'g' ? 0 : command == 'j' ? 1 : 2));
-}
-
-void TestOstcSimulator::writeBankStoresFromByteFour()
-{
-    OstcDevice device;
-    const QByteArray before = device.image().bank(1);
-    QByteArray sent("i");
-    for (int i = 4; i < 256; ++i)
-        sent.append(char(i ^ 0xA5));
-    QCOMPARE(device.receive(sent), sent); // every byte echoed
-    const QByteArray after = device.image().bank(1);
-    QCOMPARE(after.left(4), before.left(4));
-    for (int i = 4; i < 256; ++i)
-        QCOMPARE(quint8(after[i]), quint8(i ^ 0xA5));
-    QCOMPARE(device.bankWrites(1), 1);
-}
-
-void TestOstcSimulator::unfinishedCommandIsDropped()
-{
-    OstcDevice device;
-    device.receive(QByteArray("d\x01\x02", 3), 0);
-    // The host gave up; half a second later a new command is a command again.
-    QCOMPARE(device.receive(QByteArray("g"), OstcDevice::IdleResetMs + 1).size(), 256);
-    device.receive(QByteArray("d\x01", 2), 2000);
-    device.hostClosed();
-    QCOMPARE(device.receive(QByteArray("j"), 2001).size(), 256);
-    QCOMPARE(device.bankWrites(0), 0);
-}
-
-void TestOstcSimulator::clockTakesSixBytes()
-{
-    OstcDevice device;
-    QCOMPARE(device.receive(QByteArray("b")), QByteArray("b"));
-    QCOMPARE(device.receive(QByteArray("\x0E\x03\x09\x0C\x05", 5)), QByteArray());
-    QVERIFY(device.clock().size() < 6);
-    device.receive(QByteArray("\x1A", 1));
-    QCOMPARE(device.clock(), QByteArray("\x0E\x03\x09\x0C\x05\x1A", 6));
-    QCOMPARE(device.receive(QByteArray("g")).size(), 256); // back to commands
-}
-
-void TestOstcSimulator::screenEncodingRuns()
-{
-    QImage im(320, 240, QImage::Format_RGB32);
-    im.fill(qRgb(0, 0, 0));
-    for (int y = 0; y < 100; ++y)
-        im.setPixel(0, y, qRgb(255, 255, 255));
-    for (int y = 100; y < 170; ++y)
-        im.setPixel(0, y, OstcProtocol::colourFrom565(0x07E0));
-    const QByteArray s = OstcDevice::encodeScreen(im);
-    // Column 0: white 64 + 36, green 64 + 6, black 70; then 319 columns of 128 + 112 black.
-    QByteArray column0;
-    column0.append(char(0xFF)).append(char(0xC0 | 35));
-    column0.append(char(0x80 | 63)).append("\x07\xE0", 2);
-    column0.append(char(0x80 | 5)).append("\x07\xE0", 2);
-    column0.append(char(69));
-    QCOMPARE(s.left(column0.size()), column0);
-    QCOMPARE(s.size(), column0.size() + 319 * 2);
-    QCOMPARE(s.mid(column0.size(), 2), QByteArray("\x7F\x6F", 2));
 }
 
 void TestOstcSimulator::bootLoaderChecksBlocks_data()
@@ -140,42 +76,6 @@ void TestOstcSimulator::bootLoaderChecksBlocks()
     QCOMPARE(device.receive(OstcProtocol::blockBytes(data, 0)), QByteArray("K"));
     QVERIFY(device.rebooted());
     QCOMPARE(device.receive(QByteArray("g")).size(), 256);
-}
-
-void TestOstcSimulator::bootLoaderNeedsThreeWakeups()
-{
-    OstcDevice device;
-    QCOMPARE(device.receive(QByteArray("\xC1\xC1g", 3)).size(), 256); // broken sequence
-    QCOMPARE(device.receive(QByteArray("\xC1\xC1", 2)), QByteArray());
-    QCOMPARE(device.receive(QByteArray("\xC1", 1)), QByteArray("WK"));
-}
-
-void TestOstcSimulator::faultsCountLineBytes()
-{
-    OstcDevice device;
-    OstcFaults f;
-    f.silentAfter = 10;
-    device.setFaults(f);
-    QCOMPARE(device.receive(QByteArray("g")).size(), 9); // 1 in, 9 out
-    QCOMPARE(device.receive(QByteArray("g")).size(), 0);
-    QVERIFY(!device.lineClosed());
-
-    OstcDevice closing;
-    f = OstcFaults();
-    f.closeAfter = 10;
-    closing.setFaults(f);
-    QCOMPARE(closing.receive(QByteArray("g")).size(), 9);
-    QVERIFY(closing.lineClosed());
-
-    OstcDevice echoing;
-    f = OstcFaults();
-    f.wrongEchoAt = 2;
-    f.wrongEchoTimes = 1;
-    echoing.setFaults(f);
-    const QByteArray out = echoing.receive(QByteArray("d\x05\x06\x07", 4));
-    QCOMPARE(out.left(2), QByteArray("d\x05", 2));
-    QVERIFY(out[2] != '\x06');
-    QCOMPARE(out.size(), 3); // the device gave the command up
 }
 
 void TestOstcSimulator::program()
