@@ -27,10 +27,17 @@
 
 Q_DECLARE_METATYPE(QVector<DecoplanStop>)
 
-namespace {
+namespace
+{
 
-ProfileImpl* impl(Profile* p) { return static_cast<ProfileImpl*>(p); }
-const QwtPlotCurve& curve(Profile* p) { return impl(p)->plotCurve(); }
+ProfileImpl* impl(Profile* p)
+{
+    return static_cast<ProfileImpl*>(p);
+}
+const QwtPlotCurve& curve(Profile* p)
+{
+    return impl(p)->plotCurve();
+}
 
 // A plot window reading its own image and engine (gases 1 air, 2 Nx50).
 struct Plot {
@@ -41,9 +48,15 @@ struct Plot {
     explicit Plot(bool diveMode = true)
     {
         engine.in_surface_pressure_mbar = 1000;
-        image.setGasO2(1, 21), image.setGasHe(1, 0), image.setGasO2(2, 50), image.setGasHe(2, 0);
+        setGas(1, 21, 0);
+        setGas(2, 50, 0);
         window.setSources(&image, &engine);
         window.setup(diveMode, 40);
+    }
+    void setGas(int gas, int o2, int he)
+    {
+        image.setGasO2(gas, o2);
+        image.setGasHe(gas, he);
     }
     void enable(std::initializer_list<RunPlot::Slot> on)
     {
@@ -81,15 +94,10 @@ QStringList labelTexts(const ProfileImpl* p)
     return out;
 }
 
-DecoplanStop record(int kind, float runtime, float depth, float duration, int gas, float setpoint = 0)
+QString documents()
 {
-    DecoplanStop r;
-    r.kind = kind, r.runtime = runtime, r.depth = depth, r.duration = duration, r.gas = gas;
-    r.setpoint = setpoint;
-    return r;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
-
-QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 QString filterNamed(const QString& prefix)
 {
@@ -107,7 +115,8 @@ QByteArray readAll(const QString& file)
 
 } // namespace
 
-class TestPlot : public QObject {
+class TestPlot : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -131,7 +140,6 @@ private slots:
     void scriptSave_data();
     void scriptSave();
     void failedWriteThrowsItsText();
-
 
 private:
     QTemporaryDir tmp;
@@ -171,11 +179,13 @@ void TestPlot::curvesGrowRetireAndRecolour()
     d.run(2);
     d.window.setup(true, 20);
     d.run(2);
-    QCOMPARE(d.titles(d.window.curveList()), QStringList({"ceiling", "slot 0", "slot 1", "slot 0", "slot 1"}));
+    QCOMPARE(d.titles(d.window.curveList()),
+             QStringList({"ceiling", "slot 0", "slot 1", "slot 0", "slot 1"}));
     QCOMPARE(int(curve(d.window.curveList().last()).dataSize()), 61);
     // Oldest red, newest magenta, evenly along the colour map in between.
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(curve(d.window.curveList()[i]).pen().color(), d.window.colours().color(QwtInterval(0, 1), i / 4.0));
+        QCOMPARE(curve(d.window.curveList()[i]).pen().color(),
+                 d.window.colours().color(QwtInterval(0, 1), i / 4.0));
     QCOMPARE(curve(d.window.curveList().first()).pen().color(), QColor(Qt::red));
     QCOMPARE(curve(d.window.curveList().last()).pen().color(), QColor(Qt::magenta));
 
@@ -195,12 +205,15 @@ void TestPlot::rightAxisOfEachSlot_data()
     QTest::addColumn<QString>("axis");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("ppO2") << int(RunPlot::PpO2) << "ppO2" << 4.0 << "[Bar]" << QColor(Qt::blue);
-    QTest::newRow("NDL: automatic scale") << int(RunPlot::NdlStop) << "NDL/Stop" << 0.0 << "[min]" << QColor(Qt::darkRed);
+    QTest::newRow("NDL: automatic scale")
+        << int(RunPlot::NdlStop) << "NDL/Stop" << 0.0 << "[min]" << QColor(Qt::darkRed);
     QTest::newRow("CNS") << int(RunPlot::Cns) << "CNS" << 100.0 << "[%]" << QColor(Qt::red);
-    QTest::newRow("GF marks CF32 and CF33") << int(RunPlot::Gf) << "GF" << 100.0 << "[%]" << QColor(Qt::black);
-    QTest::newRow("leading tissue C5") << int(RunPlot::LeadingTissue) << "C5" << 4.0 << "[Bar]" << QColor();
-    QTest::newRow("leading tissue C16") << int(RunPlot::LeadingTissue) << "C16" << 4.0 << "[Bar]"
-                                        << QColor(Qt::magenta);
+    QTest::newRow("GF marks CF32 and CF33")
+        << int(RunPlot::Gf) << "GF" << 100.0 << "[%]" << QColor(Qt::black);
+    QTest::newRow("leading tissue C5")
+        << int(RunPlot::LeadingTissue) << "C5" << 4.0 << "[Bar]" << QColor();
+    QTest::newRow("leading tissue C16")
+        << int(RunPlot::LeadingTissue) << "C16" << 4.0 << "[Bar]" << QColor(Qt::magenta);
 }
 
 void TestPlot::rightAxisOfEachSlot()
@@ -224,7 +237,8 @@ void TestPlot::rightAxisOfEachSlot()
     QCOMPARE(d.window.plot()->axisAutoScale(QwtPlot::yRight), scale == 0);
     if (scale > 0)
         QCOMPARE(d.window.plot()->axisScaleDiv(QwtPlot::yRight).upperBound(), scale);
-    QCOMPARE(curve(p).pen().color(), colour.isValid() ? colour : d.window.colours().color(QwtInterval(1, 16), 5));
+    QCOMPARE(curve(p).pen().color(),
+             colour.isValid() ? colour : d.window.colours().color(QwtInterval(1, 16), 5));
     QStringList marks;
     for (const QwtPlotMarker* m : impl(p)->labelMarkers())
         marks << QString("%1 %2").arg(m->label().text()).arg(m->yValue());
@@ -241,17 +255,22 @@ void TestPlot::labels_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("style");
     const int diamond = QwtSymbol::Diamond, triangle = QwtSymbol::DTriangle;
-    QTest::newRow("replay setpoint") << "SP1.30" << false << 0 << 0 << "SP1.30" << QColor(Qt::green) << diamond;
-    QTest::newRow("runtime setpoint") << "SP:1.20" << true << 0 << 0 << "SP:1.20" << QColor(Qt::green) << diamond;
-    QTest::newRow("lower case is no setpoint") << "sp1.30" << false << 0 << 0 << "sp1.30" << QColor(Qt::green)
-                                               << triangle;
+    QTest::newRow("replay setpoint")
+        << "SP1.30" << false << 0 << 0 << "SP1.30" << QColor(Qt::green) << diamond;
+    QTest::newRow("runtime setpoint")
+        << "SP:1.20" << true << 0 << 0 << "SP:1.20" << QColor(Qt::green) << diamond;
+    QTest::newRow("lower case is no setpoint")
+        << "sp1.30" << false << 0 << 0 << "sp1.30" << QColor(Qt::green) << triangle;
     QTest::newRow("stop") << "3 '" << true << 0 << 0 << "3 '" << QColor(Qt::green) << triangle;
     QTest::newRow("air") << "" << false << 1 << 4 << "\tGas1:Air" << QColor(Qt::white) << triangle;
-    QTest::newRow("nitrox") << "" << false << 2 << 4 << "\tGas2:Nx50" << QColor(Qt::green) << triangle;
-    QTest::newRow("trimix") << "" << false << 3 << 4 << "\tGas3:Tx21/35" << QColor(Qt::red) << triangle;
-    QTest::newRow("heliox") << "" << false << 4 << 4 << "\tGas4:Hx10/90" << QColor(Qt::yellow) << triangle;
-    QTest::newRow("closed circuit shows the setpoint") << "" << false << 2 << 5 << "\tSetpoint:1.30"
-                                                       << QColor(Qt::green) << triangle;
+    QTest::newRow("nitrox") << "" << false << 2 << 4 << "\tGas2:Nx50" << QColor(Qt::green)
+                            << triangle;
+    QTest::newRow("trimix") << "" << false << 3 << 4 << "\tGas3:Tx21/35" << QColor(Qt::red)
+                            << triangle;
+    QTest::newRow("heliox") << "" << false << 4 << 4 << "\tGas4:Hx10/90" << QColor(Qt::yellow)
+                            << triangle;
+    QTest::newRow("closed circuit shows the setpoint")
+        << "" << false << 2 << 5 << "\tSetpoint:1.30" << QColor(Qt::green) << triangle;
 }
 
 void TestPlot::labels()
@@ -265,7 +284,8 @@ void TestPlot::labels()
     QFETCH(int, style);
     Plot d;
     d.image.setByte(ConfigImage::deco_type, decoType);
-    d.image.setGasO2(3, 21), d.image.setGasHe(3, 35), d.image.setGasO2(4, 10), d.image.setGasHe(4, 90);
+    d.setGas(3, 21, 35);
+    d.setGas(4, 10, 90);
     d.engine.in_setpoint_cbar = 130;
     d.enable({RunPlot::Depth});
     Profile* depth = d.window.profile(RunPlot::Depth);
@@ -379,21 +399,24 @@ void TestPlot::runtimeCurve_data()
     // Moving segments run from the previous record's end at their start depth; levels are
     // reached at 10 m/min from a previous level, else when the moving segment ends.
     QTest::newRow("open circuit with a switch")
-        << QVector<DecoplanStop>{record(-1, 2, 0, 2, 1), record(0, 22, 40, 20, 1), record(1, 25.1, 40, 3.1, 1),
-                                 record(0, 28.1, 9, 3, 1), record(0, 28.4, 6, 0, 2), record(0, 34.4, 6, 6, 2),
-                                 record(0, 35.7, 0, 0, 2)}
+        << QVector<DecoplanStop>{{-1, 2, 0, 2, 1},   {0, 22, 40, 20, 1}, {1, 25.1, 40, 3.1, 1},
+                                 {0, 28.1, 9, 3, 1}, {0, 28.4, 6, 0, 2}, {0, 34.4, 6, 6, 2},
+                                 {0, 35.7, 0, 0, 2}}
         << 0 << "OC, GF 30/85, 22 ' @ 40 m\n\tTTS  = 14\n\tTotal= 35.7"
-        << QVector<QPointF>{{0, 0}, {0, 0}, {2, 40}, {22, 40}, {22, 40}, {25.1, 9}, {28.1, 9}, {28.4, 6},
-                            {28.4, 6}, {28.4, 6}, {34.4, 6}, {35.0, 0}, {35.7, 0}}
+        << QVector<QPointF>{{0, 0},    {0, 0},    {2, 40},   {22, 40},  {22, 40},
+                            {25.1, 9}, {28.1, 9}, {28.4, 6}, {28.4, 6}, {28.4, 6},
+                            {34.4, 6}, {35.0, 0}, {35.7, 0}}
         << QStringList({"\tGas1:Air", "20 '", "3 '", "0 '", "\tGas2:Nx50", "6 '", "0 '"});
     QTest::newRow("after an hour's surface interval")
-        << QVector<DecoplanStop>{record(-1, 1, 0, 1, 1), record(0, 11, 10, 10, 1), record(0, 12.7, 0, 0, 1)} << 6
+        << QVector<DecoplanStop>{{-1, 1, 0, 1, 1}, {0, 11, 10, 10, 1}, {0, 12.7, 0, 0, 1}} << 6
         << "OC, GF 30/85, 11 ' @ 10 m\n\tTTS  = 14\n\tTotal= 12.7"
         << QVector<QPointF>{{0, 0}, {60, 0}, {60, 0}, {61, 10}, {71, 10}, {72, 0}}
         << QStringList({"\tGas1:Air", "10 '", "0 '"});
     QTest::newRow("closed circuit, then bail-out")
-        << QVector<DecoplanStop>{record(-1, 2, 0, 2, 1, 1.3f), record(0, 22, 40, 20, 1, 1.3f),
-                                 record(0, 28.1, 9, 3, 2), record(0, 28.9, 0, 0, 2)}
+        << QVector<DecoplanStop>{{-1, 2, 0, 2, 1, 1.3f},
+                                 {0, 22, 40, 20, 1, 1.3f},
+                                 {0, 28.1, 9, 3, 2},
+                                 {0, 28.9, 0, 0, 2}}
         << 0 << "OC, GF 30/85, 22 ' @ 40 m\n\tTTS  = 14\n\tTotal= 28.9" << QVector<QPointF>{{0, 0}}
         << QStringList({"\tGas1:Air", "SP:1.30", "20 '", "3 '", "\tGas2:Nx50 (Bail)", "0 '"});
 }
@@ -415,13 +438,15 @@ void TestPlot::runtimeCurve()
     QCOMPARE(r->plotCurve().title().text(), title);
     QCOMPARE(r->plotCurve().pen().color(), QColor(Qt::magenta));
     for (int i = 0; i < points.size(); ++i) {
-        QVERIFY2(qAbs(r->plotCurve().sample(i).x() - points[i].x()) < 1e-4, qPrintable(QString::number(i)));
+        QVERIFY2(qAbs(r->plotCurve().sample(i).x() - points[i].x()) < 1e-4,
+                 qPrintable(QString::number(i)));
         QCOMPARE(float(r->plotCurve().sample(i).y()), float(points[i].y()));
     }
     QCOMPARE(labelTexts(r), labels);
     for (const QwtPlotMarker* m : r->labelMarkers())
-        QCOMPARE(int(m->symbol()->style()),
-                 int(m->title().text().startsWith("SP") ? QwtSymbol::Diamond : QwtSymbol::DTriangle));
+        QCOMPARE(
+            int(m->symbol()->style()),
+            int(m->title().text().startsWith("SP") ? QwtSymbol::Diamond : QwtSymbol::DTriangle));
 }
 
 void TestPlot::initTestCase()
@@ -429,8 +454,9 @@ void TestPlot::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(tmp.isValid());
     QDir().mkpath(documents());
-    QCOMPARE(plotexport::imageFileFilter(), QString("Jpeg image (*.jpg;*.jpeg);;PNG image (*.png);;TIFF image "
-                                                    "(*.tif;*.tiff);;PDF file (*.pdf);;SVG file (*.svg)"));
+    QCOMPARE(plotexport::imageFileFilter(),
+             QString("Jpeg image (*.jpg;*.jpeg);;PNG image (*.png);;TIFF image "
+                     "(*.tif;*.tiff);;PDF file (*.pdf);;SVG file (*.svg)"));
 }
 
 void TestPlot::fileNameForFilter_data()
@@ -438,15 +464,33 @@ void TestPlot::fileNameForFilter_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("result");
-    QTest::newRow("png filter") << "/d/dive" << "PNG image" << "/d/dive.png";
-    QTest::newRow("jpeg filter") << "/d/dive" << "Jpeg image" << "/d/dive.jpeg";
-    QTest::newRow("tiff filter") << "/d/dive" << "TIFF image" << "/d/dive.tiff";
-    QTest::newRow("no filter") << "/d/dive" << "" << "/d/dive";
-    QTest::newRow("jpg kept with svg filter") << "/d/dive.jpg" << "SVG file" << "/d/dive.jpg";
-    QTest::newRow("tif kept") << "/d/dive.tif" << "PDF file" << "/d/dive.tif";
-    QTest::newRow("own extension kept") << "/d/dive.pdf" << "PDF file" << "/d/dive.pdf";
-    QTest::newRow("other extension gets one more") << "/d/dive.png" << "PDF file" << "/d/dive.png.pdf";
-    QTest::newRow("upper case is not the extension") << "/d/dive.PNG" << "PNG image" << "/d/dive.PNG.png";
+    QTest::newRow("png filter") << "/d/dive"
+                                << "PNG image"
+                                << "/d/dive.png";
+    QTest::newRow("jpeg filter") << "/d/dive"
+                                 << "Jpeg image"
+                                 << "/d/dive.jpeg";
+    QTest::newRow("tiff filter") << "/d/dive"
+                                 << "TIFF image"
+                                 << "/d/dive.tiff";
+    QTest::newRow("no filter") << "/d/dive"
+                               << ""
+                               << "/d/dive";
+    QTest::newRow("jpg kept with svg filter") << "/d/dive.jpg"
+                                              << "SVG file"
+                                              << "/d/dive.jpg";
+    QTest::newRow("tif kept") << "/d/dive.tif"
+                              << "PDF file"
+                              << "/d/dive.tif";
+    QTest::newRow("own extension kept") << "/d/dive.pdf"
+                                        << "PDF file"
+                                        << "/d/dive.pdf";
+    QTest::newRow("other extension gets one more") << "/d/dive.png"
+                                                   << "PDF file"
+                                                   << "/d/dive.png.pdf";
+    QTest::newRow("upper case is not the extension") << "/d/dive.PNG"
+                                                     << "PNG image"
+                                                     << "/d/dive.PNG.png";
 }
 
 void TestPlot::fileNameForFilter()
@@ -461,11 +505,16 @@ void TestPlot::documentsPath_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("inside"); // empty: refused
-    QTest::newRow("folder") << "plots/dive.pdf" << "plots/dive.pdf";
-    QTest::newRow("redundant parts") << "./plots//x/../dive.pdf" << "plots/dive.pdf";
-    QTest::newRow("absolute stays inside") << "/tmp/dive.png" << "tmp/dive.png";
-    QTest::newRow("no way up") << "../../etc/dive.png" << "etc/dive.png";
-    QTest::newRow("no way up after root") << "/../dive.png" << "dive.png";
+    QTest::newRow("folder") << "plots/dive.pdf"
+                            << "plots/dive.pdf";
+    QTest::newRow("redundant parts") << "./plots//x/../dive.pdf"
+                                     << "plots/dive.pdf";
+    QTest::newRow("absolute stays inside") << "/tmp/dive.png"
+                                           << "tmp/dive.png";
+    QTest::newRow("no way up") << "../../etc/dive.png"
+                               << "etc/dive.png";
+    QTest::newRow("no way up after root") << "/../dive.png"
+                                          << "dive.png";
     for (const char* empty : {".", "..", "/", "a/.."})
         QTest::newRow(empty) << empty << "";
 }
@@ -489,12 +538,22 @@ void TestPlot::dialogSave_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("format");
-    QTest::newRow("png, nothing remembered") << "" << "dive" << "PNG image" << "dive.png" << QByteArray("png");
-    QTest::newRow("jpeg, remembered folder gone") << "gone" << "dive" << "Jpeg image" << "dive.jpeg"
-                                                   << QByteArray("jpeg");
-    QTest::newRow("jpg kept, written as jpeg") << "out" << "dive.jpg" << "PNG image" << "dive.jpg"
-                                               << QByteArray("jpeg");
-    QTest::newRow("cancel") << "out" << "" << "PNG image" << "" << QByteArray();
+    QTest::newRow("png, nothing remembered") << ""
+                                             << "dive"
+                                             << "PNG image"
+                                             << "dive.png" << QByteArray("png");
+    QTest::newRow("jpeg, remembered folder gone") << "gone"
+                                                  << "dive"
+                                                  << "Jpeg image"
+                                                  << "dive.jpeg" << QByteArray("jpeg");
+    QTest::newRow("jpg kept, written as jpeg") << "out"
+                                               << "dive.jpg"
+                                               << "PNG image"
+                                               << "dive.jpg" << QByteArray("jpeg");
+    QTest::newRow("cancel") << "out"
+                            << ""
+                            << "PNG image"
+                            << "" << QByteArray();
 }
 
 void TestPlot::dialogSave()
@@ -526,7 +585,8 @@ void TestPlot::dialogSave()
     });
     w.window.saveImageSlot();
     QCOMPARE(startDir, remembered == "out" ? dir + "/out" : documents());
-    QCOMPARE(QDir(dir + "/out").entryList(QDir::Files), written.isEmpty() ? QStringList() : QStringList{written});
+    QCOMPARE(QDir(dir + "/out").entryList(QDir::Files),
+             written.isEmpty() ? QStringList() : QStringList{written});
     QCOMPARE(settings.value("Planner/imagePath").toString(), dir + "/out");
     if (!written.isEmpty()) {
         QImageReader reader(dir + "/out/" + written);
@@ -544,7 +604,8 @@ void TestPlot::scriptSave_data()
     QTest::newRow("jpg") << "dive.jpg" << QByteArray("jpeg") << QSize(800, 450);
     QTest::newRow("tif is the large size") << "dive.tif" << QByteArray("tiff") << QSize(1280, 720);
     QTest::newRow("tiff") << "dive.tiff" << QByteArray("tiff") << QSize(1280, 720);
-    QTest::newRow("upper case TIFF is the small size") << "dive.TIFF" << QByteArray("tiff") << QSize(800, 450);
+    QTest::newRow("upper case TIFF is the small size")
+        << "dive.TIFF" << QByteArray("tiff") << QSize(800, 450);
     QTest::newRow("pdf: A4 landscape") << "plots/dive.pdf" << QByteArray("pdf") << QSize(842, 595);
     QTest::newRow("svg") << "dive.svg" << QByteArray("svg") << QSize(798, 448);
 }
@@ -568,11 +629,13 @@ void TestPlot::scriptSave()
     const QByteArray bytes = readAll(file);
     if (format == "pdf") {
         const int at = bytes.indexOf("/MediaBox [");
-        const QList<QByteArray> box = bytes.mid(at + 11, bytes.indexOf(']', at) - at - 11).simplified().split(' ');
+        const QList<QByteArray> box =
+            bytes.mid(at + 11, bytes.indexOf(']', at) - at - 11).simplified().split(' ');
         QVERIFY(bytes.startsWith("%PDF") && box.size() == 4);
         QCOMPARE(QSize(qRound(box[2].toDouble()), qRound(box[3].toDouble())), size);
     } else if (format == "svg") {
-        QVERIFY(bytes.contains(QString("viewBox=\"0 0 %1 %2\"").arg(size.width()).arg(size.height()).toUtf8()));
+        QVERIFY(bytes.contains(
+            QString("viewBox=\"0 0 %1 %2\"").arg(size.width()).arg(size.height()).toUtf8()));
         QVERIFY(bytes.contains("Dive traces"));
         QVERIFY(bytes.contains(plotexport::programAddress().toUtf8()));
     } else {
