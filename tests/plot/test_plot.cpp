@@ -94,6 +94,21 @@ QStringList labelTexts(const ProfileImpl* p)
     return out;
 }
 
+// A plan record: kind (-1 descending, 0 level, 1 ascending), end runtime, depth, duration,
+// gas and setpoint.
+DecoplanStop record(int kind, float runtime, float depth, float duration, int gas,
+                    float setpoint = 0)
+{
+    DecoplanStop r;
+    r.kind = kind;
+    r.runtime = runtime;
+    r.depth = depth;
+    r.duration = duration;
+    r.gas = gas;
+    r.setpoint = setpoint;
+    return r;
+}
+
 QString documents()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -169,12 +184,15 @@ void TestPlot::curvesGrowRetireAndRecolour()
     ceiling->retire();
     // A retired curve stays drawn and no longer changes.
     ceiling->addPoint(5, 5);
+    ceiling->addLabel(5, 5, "SP1.30", Qt::black, false);
+    QVERIFY(impl(ceiling)->labelMarkers().isEmpty());
     ceiling->flush();
     QCOMPARE(int(curve(ceiling).dataSize()), 4);
     QCOMPARE(curve(ceiling).plot(), d.window.plot());
 
     // A curve enabled before the next run shows that run only.
     d.window.setCurveEnabled(RunPlot::Depth, true);
+    QVERIFY(d.window.curveEnabled(RunPlot::Depth) && !d.window.curveEnabled(RunPlot::Gf));
     d.window.setup(true, 20);
     d.run(2);
     d.window.setup(true, 20);
@@ -269,6 +287,8 @@ void TestPlot::labels_data()
                             << triangle;
     QTest::newRow("heliox") << "" << false << 4 << 4 << "\tGas4:Hx10/90" << QColor(Qt::yellow)
                             << triangle;
+    QTest::newRow("oxygen") << "" << false << 5 << 4 << "\tGas5:Nx100" << QColor(Qt::magenta)
+                            << triangle;
     QTest::newRow("closed circuit shows the setpoint")
         << "" << false << 2 << 5 << "\tSetpoint:1.30" << QColor(Qt::green) << triangle;
 }
@@ -286,6 +306,7 @@ void TestPlot::labels()
     d.image.setByte(ConfigImage::deco_type, decoType);
     d.setGas(3, 21, 35);
     d.setGas(4, 10, 90);
+    d.setGas(5, 100, 0);
     d.engine.in_setpoint_cbar = 130;
     d.enable({RunPlot::Depth});
     Profile* depth = d.window.profile(RunPlot::Depth);
@@ -399,24 +420,24 @@ void TestPlot::runtimeCurve_data()
     // Moving segments run from the previous record's end at their start depth; levels are
     // reached at 10 m/min from a previous level, else when the moving segment ends.
     QTest::newRow("open circuit with a switch")
-        << QVector<DecoplanStop>{{-1, 2, 0, 2, 1},   {0, 22, 40, 20, 1}, {1, 25.1, 40, 3.1, 1},
-                                 {0, 28.1, 9, 3, 1}, {0, 28.4, 6, 0, 2}, {0, 34.4, 6, 6, 2},
-                                 {0, 35.7, 0, 0, 2}}
+        << QVector<DecoplanStop>{record(-1, 2, 0, 2, 1),      record(0, 22, 40, 20, 1),
+                                 record(1, 25.1, 40, 3.1, 1), record(0, 28.1, 9, 3, 1),
+                                 record(0, 28.4, 6, 0, 2),    record(0, 34.4, 6, 6, 2),
+                                 record(0, 35.7, 0, 0, 2)}
         << 0 << "OC, GF 30/85, 22 ' @ 40 m\n\tTTS  = 14\n\tTotal= 35.7"
         << QVector<QPointF>{{0, 0},    {0, 0},    {2, 40},   {22, 40},  {22, 40},
                             {25.1, 9}, {28.1, 9}, {28.4, 6}, {28.4, 6}, {28.4, 6},
                             {34.4, 6}, {35.0, 0}, {35.7, 0}}
         << QStringList({"\tGas1:Air", "20 '", "3 '", "0 '", "\tGas2:Nx50", "6 '", "0 '"});
     QTest::newRow("after an hour's surface interval")
-        << QVector<DecoplanStop>{{-1, 1, 0, 1, 1}, {0, 11, 10, 10, 1}, {0, 12.7, 0, 0, 1}} << 6
-        << "OC, GF 30/85, 11 ' @ 10 m\n\tTTS  = 14\n\tTotal= 12.7"
+        << QVector<DecoplanStop>{record(-1, 1, 0, 1, 1), record(0, 11, 10, 10, 1),
+                                 record(0, 12.7, 0, 0, 1)}
+        << 6 << "OC, GF 30/85, 11 ' @ 10 m\n\tTTS  = 14\n\tTotal= 12.7"
         << QVector<QPointF>{{0, 0}, {60, 0}, {60, 0}, {61, 10}, {71, 10}, {72, 0}}
         << QStringList({"\tGas1:Air", "10 '", "0 '"});
     QTest::newRow("closed circuit, then bail-out")
-        << QVector<DecoplanStop>{{-1, 2, 0, 2, 1, 1.3f},
-                                 {0, 22, 40, 20, 1, 1.3f},
-                                 {0, 28.1, 9, 3, 2},
-                                 {0, 28.9, 0, 0, 2}}
+        << QVector<DecoplanStop>{record(-1, 2, 0, 2, 1, 1.3f), record(0, 22, 40, 20, 1, 1.3f),
+                                 record(0, 28.1, 9, 3, 2), record(0, 28.9, 0, 0, 2)}
         << 0 << "OC, GF 30/85, 22 ' @ 40 m\n\tTTS  = 14\n\tTotal= 28.9" << QVector<QPointF>{{0, 0}}
         << QStringList({"\tGas1:Air", "SP:1.30", "20 '", "3 '", "\tGas2:Nx50 (Bail)", "0 '"});
 }
