@@ -1,232 +1,150 @@
 // bathyra-cli end to end: whole dives through the real main window without a display,
-// checked on the console text, the per-cycle CSV trace and the console-call log.
+// checked on the console text, the per-cycle CSV trace and the console-call log; and its
+// device steps against the simulator program (bathyra-ostc-sim): a backup into a parameter
+// file and its restore, the firmware upgrade, the clock and the screen copy, and failures
+// that must leave the parameters and the settings store as they were. The protocol's own
+// pauses make some of these runs take tens of seconds.
 #include "device/config_image.h"
+#include "device/hex_image.h"
 #include "profiles/dive_profile.h"
+#include "tools/ostc_simulator.h"
 
+#include <QDateTime>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
-struct Result {
+struct CliResult {
     int code = -1;
     QString out;
     QString err;
-    QStringList trace; // CSV lines without the header
+    QStringList trace; // the CSV trace's lines without the header
     QString header;
 };
 
-// The console as plain text shows HTML's collapsed blanks: compare with runs of blanks
-// folded to one.
-QString folded(QString text) { return text.replace(QRegularExpression(" {2,}"), " "); }
-bool shows(const QString& out, const QString& text) { return folded(out).contains(folded(text)); }
-
-struct Columns {
-    QStringList f;
-    QString phase() const { return f.value(0); }
-    int time() const { return f.value(1).toInt(); }
-    int value(int i) const { return f.value(i).toInt(); }
-    QString stops() const { return f.value(20); }
-};
-
-} // namespace
-
-class TestCli : public QObject {
-    Q_OBJECT
-
-private:
-    QTemporaryDir dir;
-    Result run(QStringList args, bool withTrace = true);
-
-private slots:
-    void usageErrors_data();
-    void usageErrors();
-    void airNoDecompression();
-    void trimixWithDecoGasesAndWait();
-    void closedCircuitBailoutGasVolumes();
-    void plainTextTablesRowByRow();
-    void repetitiveDiveAfterInterval();
-    void futureTimeToSurface();
-    void replayedUddfProfile();
-    void errorTextStopsTheRun();
-    void messageLogAndSettingsStore();
-    void savesThePlot();
-};
-
-Result TestCli::run(QStringList args, bool withTrace)
+// Runs bathyra-cli; with a trace file, its lines are read into the result.
+CliResult runCli(QStringList args, const QString& traceFile = {}, int timeoutMs = 300000)
 {
-    Result r;
-    const QString trace = dir.filePath("trace.csv");
-    QFile::remove(trace);
-    if (withTrace)
-        args.prepend(trace), args.prepend("--trace");
+    CliResult r;
+    if (!traceFile.isEmpty()) {
+        QFile::remove(traceFile);
+        args = QStringList{"--trace", traceFile} + args;
+    }
     QProcess p;
     p.start(QStringLiteral(BATHYRA_CLI), args);
-    if (!p.waitForFinished(120000))
-        return r;
-    r.code = p.exitCode();
+    if (!p.waitForFinished(timeoutMs))
+        return r; // killed by QProcess's destructor
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
-    QFile f(trace);
-    if (withTrace && f.open(QIODevice::ReadOnly)) {
-        const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-        r.header = lines.value(0);
-        r.trace = lines.mid(1);
+    QFile f(traceFile);
+    if (!traceFile.isEmpty() && f.open(QIODevice::ReadOnly)) {
+        r.trace = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        r.header = r.trace.value(0);
+        r.trace.removeFirst();
     }
     return r;
 }
 
-void TestCli::usageErrors_data()
+// The console as plain text shows HTML's collapsed blanks: compare with blanks folded.
+QString folded(QString text)
 {
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("no step") << QStringList{"--verbose"};
-    QTest::newRow("unknown argument") << QStringList{"dive"};
-    QTest::newRow("set without value") << QStringList{"--set"};
-    QTest::newRow("unknown widget") << QStringList{"--set", "nonsense=1", "simulate"};
-    QTest::newRow("check box takes a boolean") << QStringList{"--set", "gas_2=1", "simulate"};
-    QTest::newRow("missing parameter file") << QStringList{"--params", "/nonexistent.div", "simulate"};
+    return text.replace(QRegularExpression("\\s+"), " ");
+}
+bool shows(const QString& out, const QString& text)
+{
+    return folded(out).contains(folded(text));
 }
 
-void TestCli::usageErrors()
-{
-    QFETCH(QStringList, args);
-    const Result r = run(args, false);
-    QCOMPARE(r.code, 2);
-    QVERIFY(r.err.contains("usage: bathyra-cli"));
-}
-
-void TestCli::airNoDecompression()
-{
-    const Result r = run({"--set", "dive_depth=18", "--set", "dive_time=30.9", "simulate"});
-    QCOMPARE(r.code, 0);
-    QCOMPARE(r.header, QStringLiteral(
-        "phase,time_s,ambient_mbar,ppo2_cbar,gas,n2_pct,he_pct,setpoint_cbar,status,ndl_min,"
-        "first_stop_m,first_stop_min,tts_min,future_tts_min,ceiling_mbar,leading,leading_mbar,"
-        "gf_pct,gf_rel_pct,cns_pct,stops"));
-    QVERIFY(shows(r.out, "Standard Bühlmann ZH-L16C-1a 2002 decompression:"));
-    QVERIFY(shows(r.out, "==== OC Runtime ===="));
-    QVERIFY(shows(r.out, "30:00 18.0m NDL = "));
-    QVERIFY(!shows(r.out, "Deco:"));
-    // 30 minutes (the integer spin box truncated 30.9) in 2-second cycles, then the plan.
-    QVERIFY(r.trace.size() >= 900);
-    for (int i = 0; i < r.trace.size(); ++i) {
-        const Columns c{r.trace[i].split(',')};
-        QCOMPARE(c.phase(), QStringLiteral("replay"));
-        QCOMPARE(c.time(), 2 * i);
-        QCOMPARE(c.value(2), 1013 + 1797); // 18 m at 99.85 mbar/m
-        QCOMPARE(c.stops(), QString());
-    }
-}
-
-void TestCli::trimixWithDecoGasesAndWait()
-{
-    const Result r = run({"--set", "gradientFactor=true", "--set", "GF_low=30", "--set", "GF_high=85",
-                          "--set", "O2_1=18", "--set", "He_1=45", "--set", "gas_2=true",
-                          "--set", "O2_2=50", "--set", "depth_2=21", "--set", "gas_3=true",
-                          "--set", "O2_3=100", "--set", "depth_3=6", "--set", "gas_switch_delay=2",
-                          "--set", "dive_depth=70", "--set", "dive_time=25", "simulate", "ascent"});
-    QCOMPARE(r.code, 0);
-    QVERIFY(shows(r.out, "*  GF_low (CF32) = 30 %"));
-    QVERIFY(shows(r.out, "Deco Gas#2 = Nx50 at 21 m"));
-    QVERIFY(shows(r.out, "Deco Gas#3 = Oxy at 6 m"));
-    QVERIFY(shows(r.out, "Deco:"));
-    QVERIFY(shows(r.out, "SWITCH Gas#1 -> Gas#2"));
-    QVERIFY(shows(r.out, "SWITCH Gas#2 -> Gas#3"));
-    QVERIFY(shows(r.out, "ASCENT DONE"));
-    // The published stops carry the switch mark: 21 m is 149 and 6 m is 134 with bit 7.
-    bool marked21 = false, marked6 = false, ascent = false;
-    for (const QString& line : r.trace) {
-        const Columns c{line.split(',')};
-        marked21 = marked21 || c.stops().startsWith("149:") || c.stops().contains(" 149:");
-        marked6 = marked6 || c.stops().contains(" 134:");
-        ascent = ascent || c.phase() == "ascent";
-    }
-    QVERIFY(marked21);
-    QVERIFY(marked6);
-    QVERIFY(ascent);
-    const Columns last{r.trace.last().split(',')};
-    QCOMPARE(last.value(2), 1013); // surfaced
-    QCOMPARE(last.value(4), 3);    // on oxygen
-}
-
-void TestCli::closedCircuitBailoutGasVolumes()
-{
-    // A setpoint of 1.3 bar reaches the engine as 130 centibar, not 129.
-    const Result r = run({"--set", "ccrMode=true", "--set", "ppo2_1=1.3", "--set", "gradientFactor=true", "--set", "gas_2=true",
-                          "--set", "O2_2=50", "--set", "depth_2=21", "--set", "dive_depth=40",
-                          "--set", "dive_time=30", "simulate", "gasvolumes"});
-    QCOMPARE(r.code, 0);
-    QVERIFY(shows(r.out, "CCR mode:"));
-    QVERIFY(shows(r.out, "Bailout Gas#2 = Nx50 at 21 m"));
-    QVERIFY(shows(r.out, "==== CCR Runtime ===="));
-    QVERIFY(shows(r.out, "==== BAIL-OUT Runtime ===="));
-    QVERIFY(shows(r.out, "BAILOUT Gas#"));
-    QVERIFY(r.out.contains(QRegularExpression("Gas#2 \\( ?50/00\\) = +\\d+")));
-    bool gasVolumes = false;
-    for (const QString& line : r.trace) {
-        const Columns c{line.split(',')};
-        if (c.phase() == "gasvolumes") {
-            gasVolumes = true;
-            QCOMPARE(c.value(7), 0); // open circuit from now on
-        } else {
-            QCOMPARE(c.value(7), 130);
+// The simulator with the given switches, serving on the pseudo-terminal `port`.
+struct SimProcess {
+    QProcess process;
+    QString port;
+    explicit SimProcess(const QStringList& switches = {})
+    {
+        process.start(QStringLiteral(BATHYRA_OSTC_SIM), switches);
+        while (process.waitForStarted(10000) && !process.canReadLine() &&
+               process.waitForReadyRead(10000)) {
         }
+        port = QString::fromLocal8Bit(process.readLine()).trimmed();
     }
-    QVERIFY(gasVolumes);
-}
-
-void TestCli::plainTextTablesRowByRow()
-{
-    const Result r = run({"--set", "dive_depth=40", "--set", "dive_time=25", "simulate"}, false);
-    QCOMPARE(r.code, 0);
-    // Each stop on one line: depth, stop time and runtime right-aligned in their columns.
-    static const QRegularExpression stop("^ *\\d+ m  +(?:----|\\d+ ')  +\\d+\\.\\d '");
-    QSet<int> depthEnds, runtimeEnds;
-    int stops = 0;
-    for (const QString& line : r.out.split('\n')) {
-        QVERIFY2(!QRegularExpression("^\\d+ m$").match(line).hasMatch(), qPrintable(line));
-        const QRegularExpressionMatch m = stop.match(line);
-        if (m.hasMatch()) {
-            ++stops;
-            depthEnds << line.indexOf(" m ");
-            runtimeEnds << m.capturedEnd();
-        }
+    // Stops the simulator; what it reported about the device.
+    QString finish()
+    {
+        process.terminate();
+        process.waitForFinished(10000);
+        return QString::fromLocal8Bit(process.readAllStandardError());
     }
-    QVERIFY2(stops >= 3, qPrintable(r.out));
-    QCOMPARE(depthEnds.size(), 1);
-    QCOMPARE(runtimeEnds.size(), 1);
-}
+};
 
-void TestCli::repetitiveDiveAfterInterval()
+QByteArray fileBytes(const QString& path)
 {
-    const Result r = run({"--set", "dive_depth=30", "--set", "dive_time=15", "simulate", "ascent",
-                          "--set", "interval=60", "simulate"});
-    QCOMPARE(r.code, 0);
-    QVERIFY(shows(r.out, "*  Interval with previous dive = 60'"));
-    // The second dive restarts the clock at 0 with the loaded tissues: a shorter NDL.
-    int restarts = 0;
-    for (const QString& line : r.trace)
-        if (line.startsWith("replay,0,"))
-            ++restarts;
-    QCOMPARE(restarts, 2);
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void TestCli::futureTimeToSurface()
+// Every key of a parameter file with its value, for comparing two files.
+QMap<QString, QString> paramKeys(const QString& path)
 {
-    const Result r = run({"--set", "gradientFactor=true", "--set", "extra_time=5",
-                          "--set", "dive_depth=45", "--set", "dive_time=25", "simulate"});
-    QCOMPARE(r.code, 0);
-    QVERIFY(shows(r.out, "Future TTS @+5' = "));
-    QVERIFY(shows(r.out, "Future RT  @+5' = "));
-    const Columns last{r.trace.last().split(',')};
-    QCOMPARE(last.phase(), QStringLiteral("future"));
-    QVERIFY(last.value(13) > 0);
+    const QSettings s(path, QSettings::IniFormat);
+    QMap<QString, QString> keys;
+    for (const QString& k : s.allKeys())
+        keys.insert(k, s.value(k).toString());
+    return keys;
 }
 
-void TestCli::replayedUddfProfile()
+// One Intel HEX record.
+QByteArray record(int type, quint16 address, const QByteArray& data)
+{
+    QByteArray bytes = QByteArray(1, char(data.size())) + char(address >> 8) +
+                       char(address & 0xFF) + char(type) + data;
+    quint8 sum = 0;
+    for (char c : bytes)
+        sum = quint8(sum + quint8(c));
+    return ':' + (bytes + char(quint8(-sum))).toHex().toUpper() + '\n';
+}
+
+QByteArray pattern(int size, int seed)
+{
+    QByteArray data;
+    for (int i = 0; i < size; ++i)
+        data.append(char((i * 7 + seed) % 255)); // never 0xFF
+    return data;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase();
+    void runs_data();
+    void runs();
+    void plainTextTablesRowByRow();
+    void messageLogSettingsStoreAndPlot();
+    void backupAndRestore();
+    void failedStepKeepsParametersAndStore_data();
+    void failedStepKeepsParametersAndStore();
+    void firmwareUpgrade();
+    void setClock();
+    void screenDump_data();
+    void screenDump();
+};
+
+void TestCli::initTestCase()
 {
     // 25 minutes at 40 m on air, up to 20 m and onto Nx50, then straight up to 1 m:
     // above the engine's first stop, so the replay breaks.
@@ -236,69 +154,407 @@ void TestCli::replayedUddfProfile()
     image.setGasO2(2, 50);
     image.setGasDepth(2, 21);
     DiveProfile profile;
-    profile.addPoint(0, 0);
-    profile.addPoint(2, 40);
-    profile.addPoint(25, 40);
-    profile.addPoint(27, 20);
-    profile.addPoint(28, 20);
-    profile.addPoint(30, 1);
-    profile.addPoint(35, 1);
+    for (const QPointF& p :
+         {QPointF(0, 0), {2, 40}, {25, 40}, {27, 20}, {28, 20}, {30, 1}, {35, 1}})
+        profile.addPoint(p.x(), p.y());
     profile.setGas(0, 1);
     profile.setGas(27.5, 2);
-    const QString file = dir.filePath("switch.uddf");
-    profile.save(file, &image);
-
-    const Result r = run({"--profile", file, "simulate"});
-    QCOMPARE(r.code, 0);
-    QVERIFY2(shows(r.out, "SWITCH Gas#1 -> Gas#2"), qPrintable(r.out));
-    QVERIFY2(shows(r.out, "BREAK ON STOP @"), qPrintable(r.out));
-    QVERIFY(r.out.indexOf("SWITCH Gas#1") < r.out.indexOf("BREAK ON STOP"));
-    // The replay ended before the end of the profile.
-    const Columns last{r.trace.last().split(',')};
-    QVERIFY(last.time() < 35 * 60);
+    profile.save(dir.filePath("switch.uddf"), &image);
 }
 
-void TestCli::errorTextStopsTheRun()
+void TestCli::runs_data()
 {
-    const Result r = run({"--set", "O2_1=10", "--set", "dive_depth=30", "simulate", "ascent"});
-    QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains("HYPOXIA"));
-    QVERIFY(shows(r.out, "Unhandled exception: HYPOXIA"));
-    QVERIFY(r.trace.isEmpty()); // stopped before the first cycle, and ascent never ran
+    // Trace columns: phase, time_s, ambient_mbar, ppo2_cbar, gas, n2_pct, he_pct,
+    // setpoint_cbar, ..., future_tts_min (13), ..., stops (20).
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<QStringList>("shown"); // "!text": not shown; "~regex": a match shown
+    QTest::addColumn<int>("dives");         // trace lines at time 0
+    QTest::addColumn<QStringList>("traceHas");
+    QTest::addColumn<QString>("traceNone");
+    QTest::addColumn<QString>("lastRow"); // empty: no trace
+    const QString usage = "usage: bathyra-cli";
+    const QStringList noText;
+    const QStringList usageErrors[] = {{"--verbose"},
+                                       {"dive"},
+                                       {"--set"},
+                                       {"--set", "nonsense=1", "simulate"},
+                                       {"--set", "gas_2=1", "simulate"},
+                                       {"--params", "/nonexistent.div", "simulate"},
+                                       {"--port", "/dev/null", "screendump"},
+                                       {"--port", "/dev/null", "firmware"},
+                                       {"download", "--save-params"},
+                                       {"download", "--port"},
+                                       {"--port", "", "download"}};
+    for (const QStringList& args : usageErrors)
+        QTest::newRow(qPrintable(args.join(' ')))
+            << args << 2 << usage << noText << 0 << noText << ""
+            << "";
+
+    // 30 minutes (the integer spin box truncates 30.9) at 18 m, 99.85 mbar/m, in 2-second cycles.
+    QTest::newRow("air within the no-stop limit")
+        << QStringList{"--set", "dive_depth=18", "--set", "dive_time=30.9", "simulate"} << 0 << ""
+        << QStringList{"Standard Bühlmann ZH-L16C-1a 2002 decompression:", "==== OC Runtime ====",
+                       "30:00 18.0m NDL = ", "!Deco:"}
+        << 1 << QStringList{"^replay,1798,2810,"} << "^(?!replay,\\d+,2810,.*,$)"
+        << "^replay,";
+    // The published stops carry the switch mark: 21 m is 149 and 6 m is 134 with bit 7.
+    QTest::newRow("trimix with deco gases and a switch delay")
+        << QStringList{"--set",    "gradientFactor=true",
+                       "--set",    "GF_low=30",
+                       "--set",    "GF_high=85",
+                       "--set",    "O2_1=18",
+                       "--set",    "He_1=45",
+                       "--set",    "gas_2=true",
+                       "--set",    "O2_2=50",
+                       "--set",    "depth_2=21",
+                       "--set",    "gas_3=true",
+                       "--set",    "O2_3=100",
+                       "--set",    "depth_3=6",
+                       "--set",    "gas_switch_delay=2",
+                       "--set",    "dive_depth=70",
+                       "--set",    "dive_time=25",
+                       "simulate", "ascent"}
+        << 0 << ""
+        << QStringList{"*  GF_low (CF32) = 30 %",
+                       "Deco Gas#2 = Nx50 at 21 m",
+                       "Deco Gas#3 = Oxy at 6 m",
+                       "Deco:",
+                       "SWITCH Gas#1 -> Gas#2",
+                       "SWITCH Gas#2 -> Gas#3",
+                       "ASCENT DONE"}
+        << 1 << QStringList{",149:", " 134:", "^ascent,"} << ""
+        << "^ascent,\\d+,1013,\\d+,3,";
+    // A setpoint of 1.3 bar reaches the engine as 130 centibar, not 129.
+    QTest::newRow("closed circuit, bail-out and gas volumes")
+        << QStringList{"--set",        "ccrMode=true",  "--set",
+                       "ppo2_1=1.3",   "--set",         "gradientFactor=true",
+                       "--set",        "gas_2=true",    "--set",
+                       "O2_2=50",      "--set",         "depth_2=21",
+                       "--set",        "dive_depth=40", "--set",
+                       "dive_time=30", "simulate",      "gasvolumes"}
+        << 0 << ""
+        << QStringList{"CCR mode:",
+                       "Bailout Gas#2 = Nx50 at 21 m",
+                       "==== CCR Runtime ====",
+                       "==== BAIL-OUT Runtime ====",
+                       "BAILOUT Gas#",
+                       "~Gas#2 \\( ?50/00\\) = \\d+"}
+        << 1 << QStringList{"^gasvolumes,(?:[^,]*,){6}0,"}
+        << "^(?!gasvolumes,)(?:[^,]*,){7}(?!130,)"
+        << ".";
+    QTest::newRow("repetitive dive after an interval")
+        << QStringList{"--set",  "dive_depth=30", "--set",       "dive_time=15", "simulate",
+                       "ascent", "--set",         "interval=60", "simulate"}
+        << 0 << "" << QStringList{"*  Interval with previous dive = 60'"} << 2 << noText << ""
+        << ".";
+    QTest::newRow("future time to surface")
+        << QStringList{"--set",   "gradientFactor=true", "--set", "extra_time=5",
+                       "--set",   "dive_depth=45",       "--set", "dive_time=25",
+                       "simulate"}
+        << 0 << "" << QStringList{"Future TTS @+5' = ", "Future RT  @+5' = "} << 1 << noText << ""
+        << "^future,(?:[^,]*,){12}[1-9]";
+    QTest::newRow("replayed UDDF profile breaks above the stop")
+        << QStringList{"--profile", "%1/switch.uddf", "simulate"} << 0 << ""
+        << QStringList{"~SWITCH Gas#1 -> Gas#2 .*BREAK ON STOP @"} << 1 << noText << "^[^,]+,2100,"
+        << ".";
+    QTest::newRow("an error text stops the run")
+        << QStringList{"--set", "O2_1=10", "--set", "dive_depth=30", "simulate", "ascent"} << 1
+        << "HYPOXIA" << QStringList{"Unhandled exception: HYPOXIA"} << 0 << noText << ""
+        << "";
 }
 
-void TestCli::messageLogAndSettingsStore()
+void TestCli::runs()
 {
-    const QString log = dir.filePath("messages.log");
-    const QString store = dir.filePath("store.ini");
-    const Result r = run({"--messages", log, "--settings", store, "--set", "dive_depth=45",
-                          "--set", "dive_time=25", "simulate"}, false);
-    QCOMPARE(r.code, 0);
-    QFile f(log);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.first(), QStringLiteral("C"));
-    QCOMPARE(lines[1], QStringLiteral("M Standard Bühlmann ZH-L16C-1a 2002 decompression:"));
-    bool table = false;
-    for (const QString& line : lines) {
-        QVERIFY(line == "C" || line.startsWith("M ") || line.startsWith("O "));
-        if (line.startsWith("M <table"))
-            table = line.contains("\\n</table>") || line.contains("</tr>\\n");
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, err);
+    QFETCH(QStringList, shown);
+    QFETCH(int, dives);
+    QFETCH(QStringList, traceHas);
+    QFETCH(QString, traceNone);
+    QFETCH(QString, lastRow);
+    args.replaceInStrings("%1", dir.path());
+    const CliResult r = runCli(args, dir.filePath("trace.csv"));
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(err), qPrintable(r.err));
+    if (code == 2)
+        QVERIFY(r.err.contains("--port NAME"));
+    for (const QString& text : shown) {
+        const bool match = text.startsWith('~')
+                               ? folded(r.out).contains(QRegularExpression(text.mid(1)))
+                               : shows(r.out, text.mid(text.startsWith('!')));
+        QVERIFY2(match != text.startsWith('!'), qPrintable(text));
     }
-    QVERIFY(table);
+    QCOMPARE(r.trace.filter(QRegularExpression("^replay,0,")).size(), dives);
+    for (const QString& pattern : traceHas)
+        QVERIFY2(!r.trace.filter(QRegularExpression(pattern)).isEmpty(), qPrintable(pattern));
+    if (!traceNone.isEmpty())
+        QCOMPARE(r.trace.filter(QRegularExpression(traceNone)).value(0), QString());
+    QCOMPARE(r.trace.isEmpty(), lastRow.isEmpty());
+    if (lastRow.isEmpty())
+        return;
+    QVERIFY2(r.trace.last().contains(QRegularExpression(lastRow)), qPrintable(r.trace.last()));
+    QCOMPARE(
+        r.header,
+        QStringLiteral("phase,time_s,ambient_mbar,ppo2_cbar,gas,n2_pct,he_pct,setpoint_cbar,status,"
+                       "ndl_min,first_stop_m,first_stop_min,tts_min,future_tts_min,ceiling_mbar,"
+                       "leading,leading_mbar,gf_pct,gf_rel_pct,cns_pct,stops"));
+}
+
+void TestCli::plainTextTablesRowByRow()
+{
+    const CliResult r = runCli({"--set", "dive_depth=40", "--set", "dive_time=25", "simulate"});
+    QCOMPARE(r.code, 0);
+    // Each stop on one line: depth, stop time and runtime right-aligned in their columns.
+    static const QRegularExpression stop("^ *\\d+ m  +(?:----|\\d+ ')  +\\d+\\.\\d '");
+    const QStringList lines = r.out.split('\n');
+    QVERIFY(lines.filter(QRegularExpression("^\\d+ m$")).isEmpty());
+    QSet<int> depthEnds, runtimeEnds;
+    for (const QString& line : lines.filter(stop)) {
+        depthEnds << line.indexOf(" m ");
+        runtimeEnds << stop.match(line).capturedEnd();
+    }
+    QVERIFY2(lines.filter(stop).size() >= 3, qPrintable(r.out));
+    QCOMPARE(depthEnds.size(), 1);
+    QCOMPARE(runtimeEnds.size(), 1);
+}
+
+void TestCli::messageLogSettingsStoreAndPlot()
+{
+    const QString log = dir.filePath("messages.log"), store = dir.filePath("store.ini");
+    const CliResult r =
+        runCli({"--messages", log, "--settings", store, "--set", "dive_depth=45", "--set",
+                "dive_time=25", "simulate", "--save-plot", dir.filePath("dive.png")});
+    QCOMPARE(r.code, 0);
+    const QStringList lines = QString::fromUtf8(fileBytes(log)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.mid(0, 2),
+             QStringList({"C", "M Standard Bühlmann ZH-L16C-1a 2002 decompression:"}));
+    QCOMPARE(lines.filter(QRegularExpression("^(C|M .*|O .*)$")), lines);
+    // A table is one message with its rows on escaped new lines.
+    QVERIFY(!lines.filter(QRegularExpression("^M <table.*(\\\\n</table>|</tr>\\\\n)")).isEmpty());
     const QSettings settings(store, QSettings::IniFormat);
     QCOMPARE(settings.value("Dive/bottom_depth").toInt(), 45);
     QCOMPARE(settings.value("Dive/bottom_time").toInt(), 25);
+    QCOMPARE(QImage(dir.filePath("dive.png")).size(), QSize(800, 450));
 }
 
-void TestCli::savesThePlot()
+void TestCli::backupAndRestore()
 {
-    const QString png = dir.filePath("dive.png");
-    const Result r = run({"--set", "dive_depth=30", "--set", "dive_time=20", "simulate",
-                          "--save-plot", png}, false);
+    SimProcess sim;
+    QVERIFY(!sim.port.isEmpty());
+    const QString store = path("download.ini"), backup = path("backup.div");
+    CliResult r =
+        runCli({"--settings", store, "--port", sim.port, "download", "--save-params", backup});
     QCOMPARE(r.code, 0);
-    const QImage image(png);
-    QCOMPARE(image.size(), QSize(800, 450));
+    const ConfigImage expected = OstcDevice().image(); // the simulator's computer as it starts
+    QVERIFY2(shows(r.out, QString("Connecting %1 Reading OSTC %2 done.")
+                              .arg(sim.port)
+                              .arg(expected.word(ConfigImage::serial))),
+             qPrintable(r.out));
+    QVERIFY(!(expected == ConfigImage::defaultImage())); // else the comparisons below prove nothing
+    // The file and the store hold the computer's settings, not the program's defaults.
+    for (const QString& file : {backup, store}) {
+        const QSettings s(file, QSettings::IniFormat);
+        QCOMPARE(s.value("OSTC/serial").toInt(), int(expected.word(ConfigImage::serial)));
+        for (int n = 1; n <= ConfigImage::GasCount; ++n) {
+            QCOMPARE(s.value(QString("Gas%1/current/O2").arg(n - 1)).toInt(),
+                     int(expected.gasO2(n)));
+            QCOMPARE(s.value(QString("Gas%1/current/He").arg(n - 1)).toInt(),
+                     int(expected.gasHe(n)));
+            QCOMPARE(s.value(QString("Gas%1/depth").arg(n - 1)).toInt(), int(expected.gasDepth(n)));
+        }
+        for (int cf : {11, 12, 32, 33, 54, 55})
+            QCOMPARE(s.value(QString("CF%1/value").arg(cf)).toInt(), int(expected.cf(cf)));
+    }
+
+    // Change the computer: a gas and a gradient factor edited on the backup's values.
+    r = runCli({"--params", backup, "--port", sim.port, "--set", "O2_2=50", "--set", "GF_low=40",
+                "upload", "download", "--save-params", path("changed.div")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(shows(r.out, "CFI... CFI done.CFII... CFII done.CFIII... CFIII done.Programming OSTC"),
+             qPrintable(r.out));
+    QMap<QString, QString> edited = paramKeys(backup);
+    QVERIFY(edited.value("Gas1/current/O2") != "50" && edited.value("CF32/value") != "40");
+    edited["Gas1/current/O2"] = "50";
+    edited["CF32/value"] = "40";
+    QCOMPARE(paramKeys(path("changed.div")), edited); // nothing else moved
+
+    // Restore: the computer holds the backup again, key for key.
+    QCOMPARE(runCli({"--params", backup, "--port", sim.port, "upload"}).code, 0);
+    QCOMPARE(runCli({"--port", sim.port, "download", "--save-params", path("restored.div")}).code,
+             0);
+    QCOMPARE(paramKeys(path("restored.div")), paramKeys(backup));
+    QVERIFY(sim.finish().contains("bank writes: 2 2 2"));
+}
+
+void TestCli::failedStepKeepsParametersAndStore_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QStringList>("step");
+    QTest::addColumn<QByteArray>("hex"); // the firmware file, none if empty
+    QTest::addColumn<QString>("text");
+    const QStringList download{"download"}, upload{"upload"},
+        firmware{"firmware", "%1/fw.hex", "setclock"};
+    QTest::newRow("download: bad serial")
+        << QStringList{"--bad-serial"} << download << QByteArray() << "FAILED: EEPROM: bad serial";
+    QTest::newRow("download: bad firmware")
+        << QStringList{"--bad-firmware"} << download << QByteArray()
+        << "FAILED: EEPROM: bad firmware version";
+    QTest::newRow("download: bad deco type")
+        << QStringList{"--bad-deco"} << download << QByteArray() << "FAILED: EEPROM: bad deco type";
+    QTest::newRow("upload: wrong echo of the write command")
+        << QStringList{"--wrong-echo", "0:-1"} << upload << QByteArray()
+        << "FAILED: Uploading OSTC configuration";
+    QTest::newRow("upload: wrong echo of a data byte")
+        << QStringList{"--wrong-echo", "10:-1"} << upload << QByteArray()
+        << "FAILED: Uploading OSTC configuration";
+    // The download before the writes is 3 commands and 768 bytes.
+    QTest::newRow("upload: line closed during the write")
+        << QStringList{"--close-after", "900"} << upload << QByteArray()
+        << "FAILED: Uploading OSTC configuration";
+    QTest::newRow("upload: bad deco type")
+        << QStringList{"--bad-deco"} << upload << QByteArray() << "FAILED: EEPROM: bad deco type";
+    const QByteArray good = ":0400000001020304F2\n:00000001FF\n";
+    QTest::newRow("firmware: block at 64 refused")
+        << QStringList{"--refuse-block", "64"} << firmware << good
+        << "UPGRADE FAILED: Bad checksum at 0x000040";
+    QTest::newRow("firmware: bad HEX checksum")
+        << QStringList() << firmware << QByteArray(":0400000001020304F3\n")
+        << "UPGRADE FAILED: Bad HEX checksum";
+    QTest::newRow("firmware: data outside the firmware area")
+        << QStringList() << firmware << QByteArray(":020000040001F9\n:01800000AAD5\n:00000001FF\n")
+        << "UPGRADE FAILED: BAD HEX address";
+    QTest::newRow("firmware: missing file")
+        << QStringList() << firmware << QByteArray() << "UPGRADE FAILED: Can't open HEX file";
+    // A folder in the way that is a file: no writing there, whoever runs the test.
+    QTest::newRow("parameters into an unwritable file")
+        << QStringList() << QStringList{"--save-params", "%1/first.div/x"} << QByteArray()
+        << "Parameters not saved";
+}
+
+void TestCli::failedStepKeepsParametersAndStore()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QStringList, step);
+    QFETCH(QByteArray, hex);
+    QFETCH(QString, text);
+    const QString store = path("failed.ini"), params = path("first.div"), after = path("after.div");
+    QFile::remove(store);
+    QCOMPARE(runCli({"--settings", store, "--set", "dive_depth=33", "--save-params", params}).code,
+             0);
+    const QByteArray storeBefore = fileBytes(store), paramsBefore = fileBytes(params);
+    QFile::remove(path("fw.hex"));
+    QFile f(path("fw.hex"));
+    QVERIFY(hex.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(hex) == hex.size()));
+    f.close();
+    SimProcess sim(faults);
+    QVERIFY(!sim.port.isEmpty());
+
+    // Steps before the failure change the parameters; the store must not take them.
+    const QStringList args =
+        QStringList{"--settings", store,   "--params",      params,  "--port",
+                    sim.port,     "--set", "dive_depth=50", "--set", "O2_2=50"} +
+        step.replaceInStrings("%1", dir.path()) + QStringList{"--save-params", after};
+    const CliResult r = runCli(args);
+    QCOMPARE(r.code, 1);
+    QVERIFY2(shows(r.out, text), qPrintable(r.out));
+    for (const char* later :
+         {"Reading OSTC", "Programming OSTC", "OSTC upgrade done", "Date and time set"})
+        QVERIFY2(!shows(r.out, later), later);
+    QCOMPARE(fileBytes(store), storeBefore);
+    QCOMPARE(fileBytes(params), paramsBefore);
+    QVERIFY(!QFile::exists(after)); // the run ended at the failed step
+    const QString report = sim.finish();
+    QVERIFY2(report.contains("bank writes: 0 0 0"),
+             qPrintable(report)); // no bank completely written
+    QVERIFY(!report.contains("rebooted") && !report.contains("clock set"));
+}
+
+void TestCli::firmwareUpgrade()
+{
+    // Block 0, a piece in the middle and one above 64 KB through a linear address.
+    const QByteArray first = pattern(64, 1), middle = pattern(200, 2), high = pattern(16, 3);
+    QByteArray hex = record(0, 0x0000, first.left(32)) + record(0, 0x0020, first.mid(32));
+    for (int i = 0; i < middle.size(); i += 16)
+        hex += record(0, quint16(0x1000 + i), middle.mid(i, 16));
+    hex += record(4, 0, QByteArray::fromHex("0001")) + record(0, 0x0100, high) + record(1, 0, {});
+    QFile f(path("small.hex"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(hex) == hex.size());
+    f.close();
+
+    SimProcess sim({"--save-program", path("program.bin")});
+    QVERIFY(!sim.port.isEmpty());
+    const CliResult r = runCli({"--port", sim.port, "firmware", path("small.hex")});
+    QCOMPARE(r.code, 0);
+    const int loaded = first.size() + middle.size() + high.size();
+    QVERIFY2(shows(r.out, QString("Loading 'small.hex' %1KB loaded (%2% of firmware area)")
+                              .arg(loaded / 1024.0, 0, 'f', 1)
+                              .arg(loaded * 100.0 / HexImage::FirmwareSize, 0, 'f', 1)),
+             qPrintable(r.out));
+    QVERIFY(shows(r.out, "Starting OSTC upgrade..."));
+    QVERIFY(shows(r.out, "100%"));
+    QVERIFY(shows(r.out, "OSTC upgrade done. rebooting..."));
+    const QString report = sim.finish();
+    QVERIFY2(report.contains(QString("firmware blocks accepted: %1, refused: 0, rebooted")
+                                 .arg(HexImage::FirmwareSize / 64)),
+             qPrintable(report));
+    const QByteArray memory = fileBytes(path("program.bin"));
+    QVERIFY(memory.size() >= int(HexImage::FirmwareSize));
+    QCOMPARE(memory.mid(0, 64), first);
+    QCOMPARE(memory.mid(0x1000, middle.size()), middle);
+    QCOMPARE(memory.mid(0x10100, high.size()), high);
+    QCOMPARE(memory.mid(64, 64), QByteArray(64, char(0xFF))); // not in the file
+}
+
+void TestCli::setClock()
+{
+    SimProcess sim;
+    QVERIFY(!sim.port.isEmpty());
+    const QDateTime start = QDateTime::currentDateTime();
+    const CliResult r = runCli({"--port", sim.port, "setclock"});
+    QCOMPARE(r.code, 0);
+    const QRegularExpressionMatch m =
+        QRegularExpression("Date and time set to (\\d\\d:\\d\\d:\\d\\d \\d\\d\\.\\d\\d\\.\\d{4})")
+            .match(r.out);
+    QVERIFY2(m.hasMatch(), qPrintable(r.out));
+    const QDateTime sent = QDateTime::fromString(m.captured(1), "hh:mm:ss dd.MM.yyyy");
+    QVERIFY(sent >= start.addSecs(-1) && sent <= QDateTime::currentDateTime());
+    // The device got the same time: hour, minute, second, month, day, year % 100.
+    const QString report = sim.finish();
+    QVERIFY2(report.contains("clock set to " + sent.toString("hh:mm:ss MM.dd.yy")),
+             qPrintable(report));
+}
+
+void TestCli::screenDump_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("no suffix") << "shot"
+                               << "shot.png" << QByteArray("png");
+    QTest::newRow("tif") << "shot.tif"
+                         << "shot.tif" << QByteArray("tiff");
+    QTest::newRow("upper-case PNG") << "shot.PNG"
+                                    << "shot.PNG.png" << QByteArray("png");
+}
+
+void TestCli::screenDump()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, saved);
+    QFETCH(QByteArray, format);
+    SimProcess sim;
+    QVERIFY(!sim.port.isEmpty());
+    const CliResult r = runCli({"--html", "--port", sim.port, "screendump", path(name)});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains("Screen dumped."), qPrintable(r.out.left(2000)));
+    QVERIFY(r.out.contains("data:image/png;base64,"));
+    QImageReader reader(path(saved));
+    QCOMPARE(reader.format(), format);
+    QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32),
+             OstcDevice::diveScreen().convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestCli)

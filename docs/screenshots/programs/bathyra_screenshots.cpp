@@ -1,6 +1,6 @@
 // Takes the documentation screenshots of the main window, the settings dialog, the
 // profile editor (also in German and Russian), the help window and the about splash. Run under a display (Xvfb):
-//   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/bathyra_screenshots docs/screenshots
+//   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/docs/screenshots/programs/bathyra_screenshots docs/screenshots
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
@@ -9,7 +9,7 @@
 #include "planner/dive_parameters.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
-#include "../profiles/editor_driver.h"
+#include "tests/profiles/editor_driver.h"
 
 #include <QCursor>
 #include <QDir>

@@ -2,7 +2,7 @@
 // the dialog's default size, in English or in the language given after the folder
 // (cf_editor_<tab>_<language>.png). Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
-//   build/tests/cfeditor/cf_editor_screenshots docs/screenshots [DE]
+//   build/docs/screenshots/programs/cf_editor_screenshots docs/screenshots [DE]
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
