@@ -40,7 +40,8 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb"
 files="$(dpkg -L bathyra)"
 for f in /usr/bin/bathyra /usr/bin/bathyra-cli /usr/bin/bathyra-ostc-sim \
          /usr/share/applications/bathyra.desktop /usr/share/icons/hicolor/128x128/apps/bathyra.png \
-         /usr/share/bathyra/help/index.html; do
+         /usr/share/bathyra/help/index.html /usr/share/bathyra/translations/bathyra_de.qm \
+         /usr/share/bathyra/Tests/utils.qs; do
   grep -qx "$f" <<<"$files" || { echo "FAILED: $f is not in the package" >&2; exit 1; }
 done
 
