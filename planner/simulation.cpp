@@ -39,14 +39,6 @@ RunState& runState()
     return state;
 }
 
-RunGuard::RunGuard() : owner_(!runState().running) { runState().running = true; }
-
-RunGuard::~RunGuard()
-{
-    if (owner_)
-        runState().running = false;
-}
-
 Simulation::Simulation(const RunEnvironment& env)
     : env_(env), image_(*env.image), s_(*env.engine)
 {

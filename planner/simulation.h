@@ -28,7 +28,6 @@ namespace planner {
 struct RunState {
     int runTime = -1;         // seconds since the start of the current dive; -1 = none yet
     int snapshotRunTime = -1; // run time of the last completed plan (save_state)
-    bool running = false;     // a run is in progress: no second run may start
 };
 RunState& runState();
 
@@ -48,20 +47,6 @@ struct RunEnvironment {
     // Called after every engine cycle of a run with the phase ("replay", "ascent",
     // "gasvolumes", "future") and the run time used for that cycle.
     std::function<void(const char* phase, int runTimeSeconds)> onCycle;
-};
-
-// Marks a run as in progress for its lifetime; a second run started while one is in
-// progress (from an event processed during the first) finds it taken and does nothing.
-class RunGuard {
-public:
-    RunGuard();
-    ~RunGuard();
-    RunGuard(const RunGuard&) = delete;
-    RunGuard& operator=(const RunGuard&) = delete;
-    explicit operator bool() const { return owner_; }
-
-private:
-    bool owner_;
 };
 
 class Simulation {

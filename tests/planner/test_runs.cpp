@@ -246,18 +246,6 @@ private slots:
         QCOMPARE(f.console.lines, QStringList{"Already surfaced: no more gas consumation"});
     }
 
-    void runsDoNotOverlap()
-    {
-        planner::runState() = planner::RunState();
-        planner::RunGuard outer;
-        QVERIFY(bool(outer));
-        {
-            planner::RunGuard inner;
-            QVERIFY(!inner);
-        }
-        QVERIFY(planner::runState().running); // the inner guard did not release the outer run
-    }
-
     // A gas change at an odd second is made in the cycle that covers it, once; a change to
     // the gas in use says nothing.
     void gasChanges()
