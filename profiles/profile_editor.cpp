@@ -563,27 +563,7 @@ void ProfileEditorInterface::undoSlot()
     if (undoStack_.isEmpty())
         return;
     const EditAction action = undoStack_.takeLast();
-    // Many points at once (a Clear undone or redone) are changed unseen and drawn once.
-    const bool bulk = action.items.size() > 2;
-    if (bulk)
-        profile_->attach(nullptr);
-    switch (action.type) {
-    case EditAction::Added:
-        for (int i = action.items.size() - 1; i >= 0; --i)
-            removeExactly(action.items[i]);
-        break;
-    case EditAction::Deleted:
-        for (const EditItem& item : action.items)
-            restore(item);
-        break;
-    case EditAction::GasChanged:
-        profile_->setGas(action.items[0].time, action.items[0].gas);
-        for (int i = 2; i < action.items.size(); ++i)
-            profile_->setGas(action.items[i].time, action.items[i].gas);
-        break;
-    }
-    if (bulk)
-        profile_->attach(plot);
+    replayAction(action, false);
     redoStack_.append(action);
     updateAxes();
 }
@@ -593,26 +573,48 @@ void ProfileEditorInterface::redoSlot()
     if (redoStack_.isEmpty())
         return;
     const EditAction action = redoStack_.takeLast();
+    replayAction(action, true);
+    undoStack_.append(action);
+    updateAxes();
+}
+
+void ProfileEditorInterface::replayAction(const EditAction& action, bool forward)
+{
     // Many points at once (a Clear undone or redone) are changed unseen and drawn once.
     const bool bulk = action.items.size() > 2;
     if (bulk)
         profile_->attach(nullptr);
     switch (action.type) {
     case EditAction::Added:
-        for (const EditItem& item : action.items)
-            profile_->addPoint(item.time, item.depth);
+        if (forward) {
+            for (const EditItem& item : action.items)
+                profile_->addPoint(item.time, item.depth);
+        } else {
+            for (int i = action.items.size() - 1; i >= 0; --i)
+                removeExactly(action.items[i]);
+        }
         break;
     case EditAction::Deleted:
-        removeAgain(action.items);
+        if (forward) {
+            removeAgain(action.items);
+        } else {
+            for (const EditItem& item : action.items)
+                restore(item);
+        }
         break;
     case EditAction::GasChanged:
-        profile_->setGas(action.items[1].time, action.items[1].gas);
+        if (forward) {
+            profile_->setGas(action.items[1].time, action.items[1].gas);
+        } else {
+            // The gas before the change, and the later changes its tidying removed.
+            profile_->setGas(action.items[0].time, action.items[0].gas);
+            for (int i = 2; i < action.items.size(); ++i)
+                profile_->setGas(action.items[i].time, action.items[i].gas);
+        }
         break;
     }
     if (bulk)
         profile_->attach(plot);
-    undoStack_.append(action);
-    updateAxes();
 }
 
 // ---------------------------------------------------------------------------------------------

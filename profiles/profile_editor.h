@@ -147,6 +147,8 @@ private:
     // removePoints at each item's time, in one pass.
     void removeAgain(const QVector<EditItem>& items);
     void restore(const EditItem& item);
+    // Undoes (forward false) or redoes an action on the profile.
+    void replayAction(const EditAction& action, bool forward);
 
     std::unique_ptr<DiveProfile> profile_;
     MyPicker* picker_ = nullptr;
