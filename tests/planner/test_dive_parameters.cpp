@@ -8,6 +8,24 @@
 using namespace planner;
 using Bytes = QVector<uint8_t>;
 
+struct MixCase {
+    int o2, he, depth;
+    double ppo2High;
+    const char *name, *text;
+    bool invalid;
+};
+Q_DECLARE_METATYPE(MixCase)
+
+// A mix at a depth: ccrMode 0 open circuit, 1 CCR with CF39 off, 2 with CF39 on; the
+// ambient pressure there (0: not checked) and ppO2 in centibar, or the refusal.
+struct DepthCase {
+    int o2, he, ccrMode;
+    float depth;
+    int ambient, ppo2;
+    const char* refusal;
+};
+Q_DECLARE_METATYPE(DepthCase)
+
 namespace
 {
 
@@ -33,65 +51,47 @@ class TestDiveParameters : public QObject
     Q_OBJECT
 
 private slots:
-    void gasNames_data()
+    // A mix's name and its MOD/EAD/END line at a depth; a depth below 0 gives the diluent
+    // line of the setpoint ppO2High instead. Empty texts are not checked.
+    void mixes_data()
     {
-        QTest::addColumn<int>("o2");
-        QTest::addColumn<int>("he");
-        QTest::addColumn<QString>("name");
-        auto row = [](const char* tag, int o2, int he, const char* name) {
-            QTest::newRow(tag) << o2 << he << QString(name);
-        };
-        row("oxygen", 100, 0, "Oxy");
-        row("trimix", 18, 45, "Tx18/45");
-        row("heliox", 10, 90, "Hx10/90");
-        row("hypoxic nitrox", 15, 0, "Err15/00");
-        row("one digit", 5, 0, "Err05/00");
-        row("trimix padded", 8, 5, "Tx08/05");
+        QTest::addColumn<MixCase>("c");
+        QTest::newRow("air") << MixCase{21, 0, 0, 1.6, "Air", "MOD:66m, EAD:---, END:---", false};
+        QTest::newRow("EAN50 at 21 m")
+            << MixCase{50, 0, 21, 1.6, "Nx50", "MOD:22m, EAD:10m, END:21m", false};
+        QTest::newRow("oxygen at 6 m")
+            << MixCase{100, 0, 6, 1.6, "Oxy", "MOD: 6m, EAD: 0m, END: 6m", false};
+        QTest::newRow("trimix at 40 m")
+            << MixCase{18, 45, 40, 1.4, "Tx18/45", "MOD:68m, EAD:13m, END:18m", false};
+        QTest::newRow("20 % is hypoxic here")
+            << MixCase{20, 0, 0, 1.6, "", "MOD:70m, EAD:---, END:---", true};
+        QTest::newRow("over 100 %")
+            << MixCase{60, 50, 0, 1.6, "", "MOD:17m, EAD:---, END:---", true};
+        QTest::newRow("no oxygen") << MixCase{0, 0, 0, 1.6, "", "MOD: 0m, EAD:---, END:---", true};
+        QTest::newRow("heliox") << MixCase{10, 90, 0, 1.6, "Hx10/90", "", false};
+        QTest::newRow("hypoxic nitrox") << MixCase{15, 0, 0, 1.6, "Err15/00", "", true};
+        QTest::newRow("one digit") << MixCase{5, 0, 0, 1.6, "Err05/00", "", true};
+        QTest::newRow("trimix padded") << MixCase{8, 5, 0, 1.6, "Tx08/05", "", true};
+        QTest::newRow("air diluent")
+            << MixCase{21, 0, -1, 1.3, "", "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m", false};
+        QTest::newRow("trimix diluent") << MixCase{
+            10, 50, -1, 1.3, "Tx10/50", "Dil:10/50, CCR max depth:120m, EAD:56m, END:55m", false};
+        QTest::newRow("no diluent")
+            << MixCase{0, 0, -1, 1.3, "", "Dil: 0/00, CCR max depth: 0m, EAD:---, END:---", false};
     }
-    void gasNames()
+    void mixes()
     {
-        QFETCH(int, o2);
-        QFETCH(int, he);
-        QFETCH(QString, name);
-        QCOMPARE(gasName(o2, he), name);
-        QCOMPARE(gasName(imageWithGases({{0, 0, 0, 0}, {0, 0, 0, 0}, {o2, he, 0, 1}}), 3), name);
-    }
-
-    // A depth below 0 is the diluent line of a setpoint (ppO2High) instead.
-    void infoLines_data()
-    {
-        QTest::addColumn<int>("o2");
-        QTest::addColumn<int>("he");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<double>("ppo2High");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("invalid");
-        auto row = [](const char* tag, int o2, int he, int depth, double pp, const char* text,
-                      bool invalid = false) {
-            QTest::newRow(tag) << o2 << he << depth << pp << QString(text) << invalid;
-        };
-        row("air at surface", 21, 0, 0, 1.6, "MOD:66m, EAD:---, END:---");
-        row("EAN50 at 21 m", 50, 0, 21, 1.6, "MOD:22m, EAD:10m, END:21m");
-        row("oxygen at 6 m", 100, 0, 6, 1.6, "MOD: 6m, EAD: 0m, END: 6m");
-        row("trimix at 40 m", 18, 45, 40, 1.4, "MOD:68m, EAD:13m, END:18m");
-        row("20 % is hypoxic here", 20, 0, 0, 1.6, "MOD:70m, EAD:---, END:---", true);
-        row("over 100 %", 60, 50, 0, 1.6, "MOD:17m, EAD:---, END:---", true);
-        row("no oxygen", 0, 0, 0, 1.6, "MOD: 0m, EAD:---, END:---", true);
-        row("air diluent", 21, 0, -1, 1.3, "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m");
-        row("trimix diluent", 10, 50, -1, 1.3, "Dil:10/50, CCR max depth:120m, EAD:56m, END:55m");
-        row("no diluent", 0, 0, -1, 1.3, "Dil: 0/00, CCR max depth: 0m, EAD:---, END:---");
-    }
-    void infoLines()
-    {
-        QFETCH(int, o2);
-        QFETCH(int, he);
-        QFETCH(int, depth);
-        QFETCH(double, ppo2High);
-        QFETCH(QString, text);
-        QFETCH(bool, invalid);
-        const GasInfo info = gasInfo(o2, he, qMax(depth, 0), ppo2High);
-        QCOMPARE(depth < 0 ? setpointInfoText(ppo2High, o2, he) : gasInfoText(info), text);
-        QCOMPARE(depth < 0 ? false : info.mixInvalid, invalid);
+        QFETCH(MixCase, c);
+        if (*c.name) {
+            QCOMPARE(gasName(c.o2, c.he), QString(c.name));
+            const ConfigImage im = imageWithGases({{0, 0, 0, 0}, {0, 0, 0, 0}, {c.o2, c.he, 0, 1}});
+            QCOMPARE(gasName(im, 3), QString(c.name));
+        }
+        const GasInfo info = gasInfo(c.o2, c.he, qMax(c.depth, 0), c.ppo2High);
+        if (*c.text)
+            QCOMPARE(c.depth < 0 ? setpointInfoText(c.ppo2High, c.o2, c.he) : gasInfoText(info),
+                     QString(c.text));
+        QCOMPARE(c.depth >= 0 && info.mixInvalid, c.invalid);
     }
 
     void engineGasesFromImage()
@@ -123,79 +123,60 @@ private slots:
         QCOMPARE(Bytes({s.in_gf_model, s.in_setpoint_cbar}), Bytes({0, 0}));
     }
 
-    void setDepthValues()
+    // ppO2 at a depth, or the refusal of the mix there. CCR modes: 1 with CF39 off (the
+    // setpoint, even above the ambient pressure), 2 with CF39 on (the diluent's ppO2 raised
+    // to the setpoint, capped by the ambient pressure).
+    void setDepth_data()
     {
-        ConfigImage im = imageWithGases({{21, 0, 0, 1}});
-        engine::engine_state s;
-        loadEngineGases(im, s);
-        s.in_surface_pressure_mbar = 1013;
-        setDepth(im, s, 0.0f);
-        QCOMPARE(int(s.in_ambient_pressure_mbar), 1013);
-        QCOMPARE(int(s.in_ppo2_cbar), 21);
-        setDepth(im, s, 30.0f);
-        QCOMPARE(int(s.in_ambient_pressure_mbar), 1013 + 2996); // 30 x 99.85 = 2995.5 -> 2996
-        QCOMPARE(int(s.in_ppo2_cbar), 84);
-        // CCR with CF39 off: the setpoint, even above the ambient pressure.
-        im.setByte(ConfigImage::deco_type, 2);
-        im.setSetpoint(1, 130);
-        im.setCf(39, 0);
-        loadEngineGases(im, s);
-        setDepth(im, s, 0.0f);
-        QCOMPARE(int(s.in_ppo2_cbar), 130);
-        // CF39 on: the diluent's ppO2, raised to the setpoint, capped by the ambient pressure.
-        im.setCf(39, 1);
-        setDepth(im, s, 0.0f);
-        QCOMPARE(int(s.in_ppo2_cbar), 101);
-        setDepth(im, s, 60.0f);
-        QCOMPARE(int(s.in_ppo2_cbar), 147);
-    }
-
-    void setDepthRefusals_data()
-    {
-        QTest::addColumn<int>("o2");
-        QTest::addColumn<int>("he");
-        QTest::addColumn<bool>("ccr");
-        QTest::addColumn<float>("depth");
-        QTest::addColumn<QString>("message");
-        auto row = [](const char* tag, int o2, int he, bool ccr, float depth, const char* text) {
-            QTest::newRow(tag) << o2 << he << ccr << depth << QString(text);
-        };
-        row("hypoxia", 12, 0, false, 0, "HYPOXIA: won't simulate with ppO2 &le; 0.15 bar");
-        row("N2 above 95", 3, 0, false, 90, "BAD MIX: N2 ration should be in 0 .. 95%");
-        row("He above 95", 2, 97, false, 90, "BAD MIX: He ration should be in 0 .. 95%");
+        QTest::addColumn<DepthCase>("c");
+        const char* none = "";
+        QTest::newRow("air at the surface") << DepthCase{21, 0, 0, 0, 1013, 21, none};
+        QTest::newRow("air at 30 m") << DepthCase{21, 0, 0, 30, 4009, 84, none}; // 2995.5 mbar up
+        QTest::newRow("setpoint above ambient") << DepthCase{21, 0, 1, 0, 0, 130, none};
+        QTest::newRow("CF39: capped by ambient") << DepthCase{21, 0, 2, 0, 0, 101, none};
+        QTest::newRow("CF39: diluent above setpoint") << DepthCase{21, 0, 2, 60, 0, 147, none};
+        QTest::newRow("hypoxia") << DepthCase{
+            12, 0, 0, 0, 0, 0, "HYPOXIA: won't simulate with ppO2 &le; 0.15 bar"};
+        QTest::newRow("N2 above 95")
+            << DepthCase{3, 0, 0, 90, 0, 0, "BAD MIX: N2 ration should be in 0 .. 95%"};
+        QTest::newRow("He above 95")
+            << DepthCase{2, 97, 0, 90, 0, 0, "BAD MIX: He ration should be in 0 .. 95%"};
         // Only a setpoint gets past the hypoxia check without oxygen in the mix.
-        row("no oxygen", 0, 50, true, 20, "BAD MIX: N2+He ratio should be less than 100%");
-        row("narcosis", 10, 0, false, 150, "NARCOSIS: won't simulate with ppN2 &ge; 14 bar");
-        row("HPNS", 5, 90, false, 160, "HPNS: won't simulate with ppHe &ge; 14 bar");
+        QTest::newRow("no oxygen")
+            << DepthCase{0, 50, 1, 20, 0, 0, "BAD MIX: N2+He ratio should be less than 100%"};
+        QTest::newRow("narcosis") << DepthCase{
+            10, 0, 0, 150, 0, 0, "NARCOSIS: won't simulate with ppN2 &ge; 14 bar"};
+        QTest::newRow("HPNS") << DepthCase{
+            5, 90, 0, 160, 0, 0, "HPNS: won't simulate with ppHe &ge; 14 bar"};
         // Beyond the 16-bit pressure range the depth is held at 65535 mbar, never wrapped
         // round to a shallow pressure that would pass.
-        row("700 m on trimix", 10, 80, false, 700, "HPNS: won't simulate with ppHe &ge; 14 bar");
+        QTest::newRow("700 m on trimix")
+            << DepthCase{10, 80, 0, 700, 65535, 0, "HPNS: won't simulate with ppHe &ge; 14 bar"};
     }
-    void setDepthRefusals()
+    void setDepth()
     {
-        QFETCH(int, o2);
-        QFETCH(int, he);
-        QFETCH(bool, ccr);
-        QFETCH(float, depth);
-        QFETCH(QString, message);
-        ConfigImage im = imageWithGases({{o2, he, 0, 1}});
-        if (ccr) {
+        QFETCH(DepthCase, c);
+        ConfigImage im = imageWithGases({{c.o2, c.he, 0, 1}});
+        if (c.ccrMode) {
             im.setByte(ConfigImage::deco_type, 2);
             im.setSetpoint(1, 130);
+            im.setCf(39, quint16(c.ccrMode - 1));
         }
         engine::engine_state s;
         loadEngineGases(im, s);
         s.in_surface_pressure_mbar = 1013;
         QString thrown;
         try {
-            setDepth(im, s, depth);
+            planner::setDepth(im, s, c.depth);
         } catch (const QString& e) {
             thrown = e;
         }
-        QCOMPARE(thrown, message);
-        // The ambient pressure was set before the check refused the mix.
+        QCOMPARE(thrown, QString(c.refusal));
+        // The ambient pressure is set before the mix is checked.
         QVERIFY(s.in_ambient_pressure_mbar > 1000);
-        QVERIFY(depth < 650 || s.in_ambient_pressure_mbar == 65535);
+        QVERIFY(!c.ambient || s.in_ambient_pressure_mbar == c.ambient);
+        if (thrown.isEmpty())
+            QCOMPARE(int(s.in_ppo2_cbar), c.ppo2);
     }
 
     // Gas 1 first (not a deco gas); a gas without a change depth is none either.

@@ -1,5 +1,5 @@
 // Simulation runs without a window: trace-line formats, headers and summaries, new,
-// continued and repetitive dives, the automatic ascent, gas volumes, the replay's gas and
+// continued and repetitive dives, the automatic ascent, the replay's gas and
 // setpoint changes and breaks, and the plan object with its HTML table. The validation
 // suite (Tests/*.qs) checks stops, future TTS and bail-out gas volumes end to end.
 #include "device/config_image.h"
@@ -85,16 +85,17 @@ struct RunFixture {
         return -1;
     }
     // A plan of the profile over stops published as the engine would (depth with bit 7).
-    std::unique_ptr<Decoplan> plan(std::initializer_list<std::pair<int, int>> stops, bool ccr)
+    std::unique_ptr<Decoplan> plan(const QVector<QPoint>& stops, bool ccr, int gas = 1)
     {
         planner::loadEngineGases(image, s);
+        s.in_current_gas = uint8_t(gas);
         engine::save_state(s);
         std::fill(s.out_stop_depth_m, s.out_stop_depth_m + engine::stop_count, 0);
         std::fill(s.out_stop_time_min, s.out_stop_time_min + engine::stop_count, 0);
         int i = 0;
-        for (const auto& stop : stops) {
-            s.out_stop_depth_m[i] = uint8_t(stop.first);
-            s.out_stop_time_min[i++] = uint8_t(stop.second);
+        for (const QPoint& stop : stops) {
+            s.out_stop_depth_m[i] = uint8_t(stop.x());
+            s.out_stop_time_min[i++] = uint8_t(stop.y());
         }
         s.out_first_stop_depth_m = i ? (s.out_stop_depth_m[0] & 0x7F) : 0;
         auto p = std::make_unique<Decoplan>(s, image, profile.get());
@@ -104,6 +105,16 @@ struct RunFixture {
 };
 
 } // namespace
+
+// A plan: mode, CF54, CF55, bottom depth, gas 2 (Nx50 at 21 m) on, published stops (depth,
+// minutes), 0 open circuit, 1 on the loop, 2 bailed out onto gas 2.
+struct PlanCase {
+    int decoType, cf54, cf55, depth;
+    bool gas2;
+    QVector<QPoint> stops;
+    int mode;
+};
+Q_DECLARE_METATYPE(PlanCase)
 
 class TestRuns : public QObject
 {
@@ -155,30 +166,10 @@ private slots:
     }
 
     // The model, the common settings, then the gases: gas 3 is active without a switch
-    // depth and gas 4 inactive, so neither is listed.
-    void headerListsGases_data()
-    {
-        QTest::addColumn<int>("decoType");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("gases");
-        QTest::newRow("OC GF")
-            << 4
-            << "Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:|"
-               "*  GF_low (CF32) = 30 %|*  GF_high (CF33) = 85 %"
-            << "OC gas list:|*  First Gas#1 = Tx18/45|*  Deco Gas#2 = Nx50 at 21 m";
-        QTest::newRow("CCR plain")
-            << 2
-            << "Standard Bühlmann ZH-L16C-1a 2002 decompression:|*  saturation "
-               "factor (CF11) = 110 %|*  desaturation factor (CF12) = 90 %"
-            << "CCR mode:|*  Setpoint1: 1.3|*  Diluant Gas#1 = Tx18/45|*  "
-               "Bailout Gas#2 = Nx50 at 21 m";
-    }
+    // depth and gas 4 inactive, so neither is listed (bathyra-cli checks the CCR lines).
     void headerListsGases()
     {
-        QFETCH(int, decoType);
-        QFETCH(QString, model);
-        QFETCH(QString, gases);
-        RunFixture f(decoType);
+        RunFixture f;
         f.setGas(1, 18, 45, 0);
         f.setGas(2, 50, 0, 21);
         f.setGas(3, 100, 0, 0);
@@ -186,10 +177,11 @@ private slots:
         planner::loadEngineGases(f.image, f.s);
         Simulation(f.environment()).writeHeader(-1);
         QCOMPARE(f.console.lines.join('|'),
-                 model +
-                     "|*  deco offset (CF16) = 1.0 m|*  last stop (CF29) = 3 m|*  dive started "
-                     "at Pamb = 1013 mbar|*  Gas switch delay (CF55) = 0 min|" +
-                     gases);
+                 QString("Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:|*  GF_low "
+                         "(CF32) = 30 %|*  GF_high (CF33) = 85 %|*  deco offset (CF16) = 1.0 m|*  "
+                         "last stop (CF29) = 3 m|*  dive started at Pamb = 1013 mbar|*  Gas switch "
+                         "delay (CF55) = 0 min|OC gas list:|*  First Gas#1 = Tx18/45|*  Deco "
+                         "Gas#2 = Nx50 at 21 m"));
     }
 
     // A decompression dive ends on the table, TTS and CNS (bathyra-cli checks a no-stop one).
@@ -232,7 +224,7 @@ private slots:
     }
 
     // 30 m to the surface at 10 m/min without stops, switching to the deco gas at 21 m; then
-    // again from the surface.
+    // again from the surface. The gas volumes (checked by the validation suite) need a dive.
     void ascent()
     {
         RunFixture f;
@@ -253,26 +245,7 @@ private slots:
         Simulation(f.environment()).ascendTo(0, 10);
         QVERIFY(f.indexOf("DESCENT DONE") >= 0);
         QVERIFY(f.indexOf("Desat") > f.indexOf("NoFly") && f.indexOf("NoFly") > 0);
-    }
-
-    void gasVolumes()
-    {
-        // EAN36 20 minutes at 30 m needs no stop: bottom (3 + 1) x 20 x 20 = 1600 litres,
-        // direct ascent from 30 m (30 x 0.05 + 1) x 30 x 0.1 x 20 = 150 litres.
-        RunFixture f;
-        f.setGas(1, 36, 0, 0);
-        f.simulate(-1, 30.0f, 20.0f);
-        f.console.lines.clear();
-        Simulation(f.environment()).runGasVolumes(f.profile.get());
-        QCOMPARE(int(f.s.out_gas_volume_l[0]), 1750);
-        QCOMPARE(f.console.lines.first(), QString("==== OC Runtime ===="));
-        for (const char* line :
-             {"Max depth                     = 30 m", "Time before ascent            = 20 min",
-              "Bottom gas consumption (CF56) =    20 l/min", "Gas#1 ( 36/00) =   1750"})
-            QVERIFY2(f.indexOf(line) > 0, line);
-        QVERIFY(f.indexOf("Average before ascent") < 0 && f.indexOf("Gas#2") < 0);
         // Surfaced: nothing more to breathe.
-        Simulation(f.environment()).ascendTo(0, 10);
         f.console.lines.clear();
         Simulation(f.environment()).runGasVolumes(f.profile.get());
         QCOMPARE(f.console.lines, QStringList{"Already surfaced: no more gas consumation"});
@@ -396,8 +369,7 @@ private slots:
     {
         RunFixture f;
         f.profileOf({{0, 0}, {1, 10}, {11, 10}});
-        auto plan = f.plan({}, false);
-        QCOMPARE(plan->stops(), 3);
+        const auto plan = f.plan({}, false); // descent, bottom, surface
         QCOMPARE(plan->stop(-1), 0.0f);
         QCOMPARE(plan->stop(-3), plan->stop(0));
         QCOMPARE(QVector<float>({plan->depth(-1), plan->depth(5), plan->depth(-4), plan->runtime(7),
@@ -408,14 +380,6 @@ private slots:
         QCOMPARE(plan->diveDepth(), 10.0f);
         QCOMPARE(plan->diveTime(), 11.0f); // runtime of the first record at the greatest depth
         QCOMPARE(plan->gasName(1) + "|" + plan->gasName(2), QString("Air|"));
-        QCOMPARE(plan->model(), QString("OC, GF 30/85"));
-        // An instant descent gives no record.
-        f.profileOf({{0, 0}, {0, 18}, {30, 18}});
-        plan = f.plan({}, false);
-        QCOMPARE(plan->stops(), 2);
-        QCOMPARE(plan->records()[0].label, QString("Gas#1"));
-        QCOMPARE(plan->records()[1].label, QString()); // same gas at the surface
-        QCOMPARE(plan->runtime(-1), 30.0f + 1.8f + 0.7f);
         f.profileOf({{0, 0}, {1, 10}, {12.01, 10}});
         const QString html = f.plan({}, false)->toHtml();
         QVERIFY(html.startsWith("<table border='0' cellspacing='0' cellpadding='5'>\n"));
@@ -430,67 +394,67 @@ private slots:
         Decoplan::setTableBorder(false);
     }
 
-    // CF55 = 0 adds the switch as a record of its own; with CF54 the engine publishes
-    // shallowest first and the records stay deepest first.
-    void planStopOrderAndSwitch_data()
+    // Whole plans as "kind depth duration runtime gas setpoint label" per record, over the
+    // stops the engine would publish (depth with bit 7). CF55 = 0 adds a switch record of its
+    // own; with CF54 the engine publishes shallowest first and the records stay deepest first;
+    // bailed out from the loop, the first open-circuit stop is breathed deeper than gas 2's
+    // change depth.
+    void plans_data()
     {
-        QTest::addColumn<int>("cf54");
-        QTest::addColumn<int>("cf55");
-        QTest::addColumn<int>("records");
-        QTest::newRow("CF55=0 adds the switch") << 0 << 0 << 6;
-        QTest::newRow("CF55=2 lists none of its own") << 0 << 2 << 5;
-        QTest::newRow("CF54 shallowest first") << 1 << 0 << 6;
+        QTest::addColumn<PlanCase>("c");
+        QTest::addColumn<QString>("records");
+        auto row = [](const char* tag, PlanCase c, const char* records) {
+            QTest::newRow(tag) << c << QString(records);
+        };
+        row("no stop", {4, 0, 0, 10, false, {}, 0},
+            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 10 10 11 1 0 | 0 0 0 12.7 1 0");
+        row("instant descent", {4, 0, 0, 18, false, {}, 0},
+            "OC, GF 30/85 | 0 18 30 30 1 0 Gas#1 | 0 0 0 32.5 1 0");
+        row("CF55=0 adds the switch", {4, 0, 0, 40, true, {{12, 2}, {6, 5}}, 0},
+            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 21 0 22.9 2 0 SWITCH Gas#1 -> "
+            "Gas#2 | 0 12 2 25.8 2 0 | 0 6 5 31.4 2 0 | 0 0 0 32.7 2 0");
+        row("CF55=2 lists none of its own", {4, 0, 2, 40, true, {{12, 2}, {6, 5}}, 0},
+            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 12 2 25.8 2 0 SWITCH Gas#1 -> "
+            "Gas#2 | 0 6 5 31.4 2 0 | 0 0 0 32.7 2 0");
+        row("CF54 shallowest first", {4, 1, 0, 40, false, {{3, 9}, {6, 4}, {9, 2}}, 0},
+            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 9 2 26.1 1 0 | 0 6 4 30.4 1 0 "
+            "| 0 3 9 39.7 1 0 | 0 0 0 40.7 1 0");
+        row("loop", {5, 0, 0, 40, true, {{24, 1}, {21, 2}, {6, 5}}, 1},
+            "CCR, GF 30/85 | -1 0 1 1 0 1.3 SP 1.30 | 0 40 20 21 0 1.3 | 0 24 1 23.6 0 1.3 | 0 21 "
+            "2 25.9 0 1.3 | 0 6 5 32.4 0 1.3 | 0 0 0 33.7 0 1.3");
+        row("bailout", {5, 0, 0, 40, true, {{24, 1}, {21, 2}, {6, 5}}, 2},
+            "Bailout, GF 30/85 | -1 0 1 1 0 1.3 SP 1.30 | 0 40 20 21 0 1.3 | 0 24 1 23.6 2 0 <font "
+            "color='red'><b>DEEP BAILOUT Gas#2 at 21m</b></font> | 0 21 2 25.9 2 0 | 0 6 5 32.4 2 "
+            "0 | 0 0 0 33.7 2 0");
     }
-    void planStopOrderAndSwitch()
+    void plans()
     {
-        QFETCH(int, cf54);
-        QFETCH(int, cf55);
-        QFETCH(int, records);
-        RunFixture f;
-        f.image.setCf(54, quint16(cf54));
-        f.image.setCf(55, quint16(cf55));
-        f.profileOf({{0, 0}, {1, 40}, {21, 40}});
-        if (cf54) {
-            const auto plan = f.plan({{3, 9}, {6, 4}, {9, 2}}, false);
-            QCOMPARE(plan->stops(), records);
-            QCOMPARE(QVector<float>({plan->depth(2), plan->depth(4)}), QVector<float>({9, 3}));
-            // Level to level at 10 m/min: 21 + (40 - 9) x 0.1 + 2 = 26.1 at the 9 m stop.
-            QVERIFY(qAbs(plan->runtime(2) - 26.1f) < 1e-4f);
-            return;
-        }
-        f.setGas(2, 50, 0, 21);
-        f.s.in_bottom_depth_m = 40;
-        const auto plan = f.plan({{12, 2}, {6, 5}}, false);
-        QCOMPARE(plan->stops(), records);
-        const DecoplanStop& sw = plan->records()[2];
-        QVERIFY(cf55 || (sw.depth == 21.0f && sw.duration == 0.0f && sw.gas == 2 &&
-                         sw.label == "SWITCH Gas#1 -> Gas#2"));
-        QCOMPARE(QVector<int>({plan->gas(-2), plan->gas(-3)}), QVector<int>({2, 2}));
+        QFETCH(PlanCase, c);
+        QFETCH(QString, records);
+        RunFixture f(c.decoType);
+        f.image.setCf(54, quint16(c.cf54));
+        f.image.setCf(55, quint16(c.cf55));
+        if (c.gas2)
+            f.setGas(2, 50, 0, 21);
+        if (c.depth == 18)
+            f.profileOf({{0, 0}, {0, 18}, {30, 18}});
+        else
+            f.profileOf({{0, 0}, {1, double(c.depth)}, {c.depth == 10 ? 11 : 21, double(c.depth)}},
+                        c.decoType == 4);
+        f.s.in_bottom_depth_m = uint8_t(c.depth);
+        const auto plan = f.plan(c.stops, c.mode == 1, c.mode == 2 ? 2 : 1);
+        QStringList actual{plan->model()};
+        for (const DecoplanStop& r : plan->records())
+            actual << QString::asprintf("%d %g %g %g %d %g %s", r.kind, double(r.depth),
+                                        double(r.duration), double(r.runtime), r.gas,
+                                        double(r.setpoint), qPrintable(r.label))
+                          .trimmed();
+        QCOMPARE(actual.join(" | "), records);
     }
 
-    // Bailed out on gas 2 from the loop, and the same dive planned on the loop; creating a
-    // plan leaves the engine as the run left it.
-    void planBailoutLoopAndSnapshot()
+    // Creating a plan leaves the engine as the run left it.
+    void planRestoresSnapshot()
     {
-        RunFixture f(5);
-        f.setGas(2, 50, 0, 21);
-        f.profileOf({{0, 0}, {1, 40}, {21, 40}}, 0);
-        const auto loop = f.plan({{24, 1}, {21, 2}, {6, 5}}, true);
-        QCOMPARE(loop->model(), QString("CCR, GF 30/85"));
-        for (const DecoplanStop& stop : loop->records())
-            QVERIFY(stop.gas == 0 && stop.setpoint == 1.3f);
-        f.s.in_current_gas = 2;
-        engine::save_state(f.s);
-        Decoplan plan(f.s, f.image, f.profile.get());
-        plan.create(false);
-        QCOMPARE(plan.model(), QString("Bailout, GF 30/85"));
-        const QVector<DecoplanStop>& r = plan.records();
-        QCOMPARE(r[0].label, QString("SP 1.30"));
-        QCOMPARE(r[0].gas, 0);
-        // The first open-circuit stop is breathed deeper than gas 2's change depth.
-        QCOMPARE(r[2].depth, 24.0f);
-        QCOMPARE(r[2].label, QString("<font color='red'><b>DEEP BAILOUT Gas#2 at 21m</b></font>"));
-
         RunFixture g;
         g.simulate(-1, 45.0f, 25.0f);
         engine::save_state(g.s);
