@@ -128,6 +128,19 @@ class TestCli : public QObject
 private:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
+    // Arguments from one string: words NAME=VALUE are --set steps, %d is the temporary
+    // folder and %e an empty argument.
+    QStringList arguments(const QString& line) const
+    {
+        QStringList args;
+        for (QString word : line.split(' ', Qt::SkipEmptyParts)) {
+            word.replace("%d", dir.path()).replace("%e", QString());
+            if (!word.startsWith('-') && word.contains('=') && !word.startsWith('='))
+                args << "--set";
+            args << word;
+        }
+        return args;
+    }
 
 private slots:
     void initTestCase();
@@ -174,95 +187,84 @@ void TestCli::runs_data()
     QTest::addColumn<QStringList>("traceHas");
     QTest::addColumn<QString>("traceNone");
     QTest::addColumn<QString>("lastRow"); // empty: no trace
-    const QString usage = "usage: bathyra-cli";
-    const QStringList noText;
-    const QStringList usageErrors[] = {{"--verbose"},
-                                       {"dive"},
-                                       {"--set"},
-                                       {"--set", "nonsense=1", "simulate"},
-                                       {"--set", "gas_2=1", "simulate"},
-                                       {"--params", "/nonexistent.div", "simulate"},
-                                       {"--port", "/dev/null", "screendump"},
-                                       {"--port", "/dev/null", "firmware"},
-                                       {"download", "--save-params"},
-                                       {"download", "--port"},
-                                       {"--port", "", "download"}};
-    for (const QStringList& args : usageErrors)
-        QTest::newRow(qPrintable(args.join(' ')))
-            << args << 2 << usage << noText << 0 << noText << ""
-            << "";
+    auto row = [this](const char* args, int code, const char* err, QStringList shown = {},
+                      int dives = 0, QStringList traceHas = {}, const char* traceNone = "",
+                      const char* lastRow = "") {
+        QTest::newRow(args) << arguments(args) << code << QString(err) << shown << dives << traceHas
+                            << QString(traceNone) << QString(lastRow);
+    };
+    // Usage errors, found before anything runs or when a --set step comes to it.
+    const char* usageErrors[][2] = {
+        {"--verbose", "no step given"},
+        {"dive", "unknown argument \"dive\""},
+        {"--set", "--set needs NAME=VALUE"},
+        {"--set =1 simulate", "--set needs NAME=VALUE"},
+        {"--set dive_depth simulate", "--set needs NAME=VALUE"},
+        {"--params", "--params needs a file name"},
+        {"--messages", "--messages needs a file name"},
+        {"--profile", "--profile needs a file name"},
+        {"download --save-params", "--save-params needs a file name"},
+        {"--port /dev/null screendump", "screendump needs a file name"},
+        {"--port /dev/null firmware", "firmware needs a file name"},
+        {"download --port", "--port needs a port name"},
+        {"--port %e download", "--port needs a port name"},
+        {"--params /nonexistent.div simulate", "no parameter file /nonexistent.div"},
+        {"--script %d/none.qs", "no script file"},
+        {"--tests %d/none", "no test folder"},
+        {"nonsense=1 simulate", "no widget named \"nonsense\""},
+        {"gas_2=1 simulate", "gas_2 takes true or false"},
+        {"loadButton=true", "loadButton takes true or false"}, // not a check box
+        {"dive_depth=deep", "dive_depth takes a number"},
+        {"dive_depth=inf", "dive_depth takes a number"},
+        {"satLabel=1", "widget \"satLabel\" cannot be set"}};
+    for (const auto& e : usageErrors)
+        row(e[0], 2, e[1]);
+    // Output files that cannot be opened end the run before its steps.
+    row("--messages %d/none/x.log simulate", 2, "cannot write");
+    row("--trace %d/none/x.csv simulate", 2, "cannot write");
 
     // 30 minutes (the integer spin box truncates 30.9) at 18 m, 99.85 mbar/m, in 2-second cycles.
-    QTest::newRow("air within the no-stop limit")
-        << QStringList{"--set", "dive_depth=18", "--set", "dive_time=30.9", "simulate"} << 0 << ""
-        << QStringList{"Standard Bühlmann ZH-L16C-1a 2002 decompression:", "==== OC Runtime ====",
-                       "30:00 18.0m NDL = ", "!Deco:"}
-        << 1 << QStringList{"^replay,1798,2810,"} << "^(?!replay,\\d+,2810,.*,$)"
-        << "^replay,";
+    row("dive_depth=18 dive_time=30.9 simulate", 0, "",
+        {"Standard Bühlmann ZH-L16C-1a 2002 decompression:", "==== OC Runtime ====",
+         "30:00 18.0m NDL = ", "!Deco:", "..."},
+        1, {"^replay,1798,2810,"}, "^(?!replay,\\d+,2810,.*,$)", "^replay,");
+    row("--verbose dive_depth=18 dive_time=10 simulate", 0, "", {"0:04 18.0m NDL = ", "!..."}, 1,
+        {}, "", ".");
+    // Numbers beyond a spin box's range are held at its ends.
+    row("dive_depth=-3e9 dive_time=20 simulate", 0, "", {"20:00 0.0m NDL = "}, 1, {}, "", ".");
+    row("dive_depth=3e9 dive_time=20 simulate", 0, "", {"Deco:"}, 1, {}, "", ".");
     // The published stops carry the switch mark: 21 m is 149 and 6 m is 134 with bit 7.
-    QTest::newRow("trimix with deco gases and a switch delay")
-        << QStringList{"--set",    "gradientFactor=true",
-                       "--set",    "GF_low=30",
-                       "--set",    "GF_high=85",
-                       "--set",    "O2_1=18",
-                       "--set",    "He_1=45",
-                       "--set",    "gas_2=true",
-                       "--set",    "O2_2=50",
-                       "--set",    "depth_2=21",
-                       "--set",    "gas_3=true",
-                       "--set",    "O2_3=100",
-                       "--set",    "depth_3=6",
-                       "--set",    "gas_switch_delay=2",
-                       "--set",    "dive_depth=70",
-                       "--set",    "dive_time=25",
-                       "simulate", "ascent"}
-        << 0 << ""
-        << QStringList{"*  GF_low (CF32) = 30 %",
-                       "Deco Gas#2 = Nx50 at 21 m",
-                       "Deco Gas#3 = Oxy at 6 m",
-                       "Deco:",
-                       "SWITCH Gas#1 -> Gas#2",
-                       "SWITCH Gas#2 -> Gas#3",
-                       "ASCENT DONE"}
-        << 1 << QStringList{",149:", " 134:", "^ascent,"} << ""
-        << "^ascent,\\d+,1013,\\d+,3,";
+    row("gradientFactor=true GF_low=30 GF_high=85 O2_1=18 He_1=45 gas_2=true O2_2=50 depth_2=21 "
+        "gas_3=true O2_3=100 depth_3=6 gas_switch_delay=2 dive_depth=70 dive_time=25 "
+        "simulate ascent",
+        0, "",
+        {"*  GF_low (CF32) = 30 %", "Deco Gas#2 = Nx50 at 21 m", "Deco Gas#3 = Oxy at 6 m",
+         "Deco:", "SWITCH Gas#1 -> Gas#2", "SWITCH Gas#2 -> Gas#3", "ASCENT DONE"},
+        1, {",149:", " 134:", "^ascent,"}, "", "^ascent,\\d+,1013,\\d+,3,");
     // A setpoint of 1.3 bar reaches the engine as 130 centibar, not 129.
-    QTest::newRow("closed circuit, bail-out and gas volumes")
-        << QStringList{"--set",        "ccrMode=true",  "--set",
-                       "ppo2_1=1.3",   "--set",         "gradientFactor=true",
-                       "--set",        "gas_2=true",    "--set",
-                       "O2_2=50",      "--set",         "depth_2=21",
-                       "--set",        "dive_depth=40", "--set",
-                       "dive_time=30", "simulate",      "gasvolumes"}
-        << 0 << ""
-        << QStringList{"CCR mode:",
-                       "Bailout Gas#2 = Nx50 at 21 m",
-                       "==== CCR Runtime ====",
-                       "==== BAIL-OUT Runtime ====",
-                       "BAILOUT Gas#",
-                       "~Gas#2 \\( ?50/00\\) = \\d+"}
-        << 1 << QStringList{"^gasvolumes,(?:[^,]*,){6}0,"}
-        << "^(?!gasvolumes,)(?:[^,]*,){7}(?!130,)"
-        << ".";
-    QTest::newRow("repetitive dive after an interval")
-        << QStringList{"--set",  "dive_depth=30", "--set",       "dive_time=15", "simulate",
-                       "ascent", "--set",         "interval=60", "simulate"}
-        << 0 << "" << QStringList{"*  Interval with previous dive = 60'"} << 2 << noText << ""
-        << ".";
-    QTest::newRow("future time to surface")
-        << QStringList{"--set",   "gradientFactor=true", "--set", "extra_time=5",
-                       "--set",   "dive_depth=45",       "--set", "dive_time=25",
-                       "simulate"}
-        << 0 << "" << QStringList{"Future TTS @+5' = ", "Future RT  @+5' = "} << 1 << noText << ""
-        << "^future,(?:[^,]*,){12}[1-9]";
-    QTest::newRow("replayed UDDF profile breaks above the stop")
-        << QStringList{"--profile", "%1/switch.uddf", "simulate"} << 0 << ""
-        << QStringList{"~SWITCH Gas#1 -> Gas#2 .*BREAK ON STOP @"} << 1 << noText << "^[^,]+,2100,"
-        << ".";
-    QTest::newRow("an error text stops the run")
-        << QStringList{"--set", "O2_1=10", "--set", "dive_depth=30", "simulate", "ascent"} << 1
-        << "HYPOXIA" << QStringList{"Unhandled exception: HYPOXIA"} << 0 << noText << ""
-        << "";
+    row("ccrMode=true ppo2_1=1.3 gradientFactor=true gas_2=true O2_2=50 depth_2=21 "
+        "dive_depth=40 dive_time=30 simulate gasvolumes",
+        0, "",
+        {"CCR mode:", "Bailout Gas#2 = Nx50 at 21 m", "==== CCR Runtime ====",
+         "==== BAIL-OUT Runtime ====", "BAILOUT Gas#", "~Gas#2 \\( ?50/00\\) = \\d+"},
+        1, {"^gasvolumes,(?:[^,]*,){6}0,"}, "^(?!gasvolumes,)(?:[^,]*,){7}(?!130,)", ".");
+    row("dive_depth=30 dive_time=15 simulate ascent interval=60 simulate", 0, "",
+        {"*  Interval with previous dive = 60'"}, 2, {}, "", ".");
+    // "Reset", the special text of the interval box, starts a new dive.
+    row("dive_depth=30 dive_time=15 simulate interval=Reset simulate", 0, "",
+        {"!Interval with previous dive"}, 2, {}, "", ".");
+    row("gradientFactor=true extra_time=5 dive_depth=45 dive_time=25 simulate", 0, "",
+        {"Future TTS @+5' = ", "Future RT  @+5' = "}, 1, {}, "", "^future,(?:[^,]*,){12}[1-9]");
+    row("--profile %d/switch.uddf simulate", 0, "", {"~SWITCH Gas#1 -> Gas#2 .*BREAK ON STOP @"}, 1,
+        {}, "^[^,]+,2100,", ".");
+    // A failure of the program is an error text on the console, exit code 1.
+    row("O2_1=10 dive_depth=30 simulate ascent", 1, "HYPOXIA", {"Unhandled exception: HYPOXIA"});
+    row("--profile %d/none.uddf simulate", 1, "Cannot open profile.",
+        {"Unhandled exception: Cannot open profile."});
+    row("dive_depth=20 dive_time=10 simulate --save-plot %d/none/dive.png", 1, "Cannot open",
+        {"NDL = ", "~Unhandled exception: Cannot open .*No such file"}, 1, {}, "", ".");
+    // A device step without a port fails like any device step.
+    row("download", 1, "", {"FAILED: Downloading OSTC configuration"});
 }
 
 void TestCli::runs()
@@ -275,12 +277,11 @@ void TestCli::runs()
     QFETCH(QStringList, traceHas);
     QFETCH(QString, traceNone);
     QFETCH(QString, lastRow);
-    args.replaceInStrings("%1", dir.path());
     const CliResult r = runCli(args, dir.filePath("trace.csv"));
     QCOMPARE(r.code, code);
     QVERIFY2(r.err.contains(err), qPrintable(r.err));
-    if (code == 2)
-        QVERIFY(r.err.contains("--port NAME"));
+    // A usage error writes the usage text; an output file that cannot be opened does not.
+    QCOMPARE(r.err.contains("--port NAME"), code == 2 && !err.startsWith("cannot write"));
     for (const QString& text : shown) {
         const bool match = text.startsWith('~')
                                ? folded(r.out).contains(QRegularExpression(text.mid(1)))
@@ -428,6 +429,9 @@ void TestCli::failedStepKeepsParametersAndStore_data()
         << "UPGRADE FAILED: BAD HEX address";
     QTest::newRow("firmware: missing file")
         << QStringList() << firmware << QByteArray() << "UPGRADE FAILED: Can't open HEX file";
+    QTest::newRow("screen copy into a missing folder")
+        << QStringList() << QStringList{"screendump", "%1/none/shot"} << QByteArray()
+        << "FAILED: Unable to write";
     // A folder in the way that is a file: no writing there, whoever runs the test.
     QTest::newRow("parameters into an unwritable file")
         << QStringList() << QStringList{"--save-params", "%1/first.div/x"} << QByteArray()
