@@ -233,13 +233,18 @@ void TestCli::runs_data()
     // Numbers beyond a spin box's range are held at its ends.
     row("dive_depth=-3e9 dive_time=20 simulate", 0, "", {"20:00 0.0m NDL = "}, 1, {}, "", ".");
     row("dive_depth=3e9 dive_time=20 simulate", 0, "", {"Deco:"}, 1, {}, "", ".");
-    // The published stops carry the switch mark: 21 m is 149 and 6 m is 134 with bit 7.
+    // Gas 4 has no change depth and gas 5 is off: neither is listed. The published stops
+    // carry the switch mark: 21 m is 149 and 6 m is 134 with bit 7.
     row("gradientFactor=true GF_low=30 GF_high=85 O2_1=18 He_1=45 gas_2=true O2_2=50 depth_2=21 "
-        "gas_3=true O2_3=100 depth_3=6 gas_switch_delay=2 dive_depth=70 dive_time=25 "
-        "simulate ascent",
+        "gas_3=true O2_3=100 depth_3=6 gas_4=true O2_4=32 depth_4=0 gas_5=false depth_5=30 "
+        "gas_switch_delay=2 dive_depth=70 dive_time=25 simulate ascent",
         0, "",
-        {"*  GF_low (CF32) = 30 %", "Deco Gas#2 = Nx50 at 21 m", "Deco Gas#3 = Oxy at 6 m",
-         "Deco:", "SWITCH Gas#1 -> Gas#2", "SWITCH Gas#2 -> Gas#3", "ASCENT DONE"},
+        {"Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression: *  GF_low (CF32) = 30 % *  "
+         "GF_high (CF33) = 85 %",
+         "OC gas list: *  First Gas#1 = Tx18/45 *  Deco Gas#2 = Nx50 at 21 m *  Deco Gas#3 = Oxy "
+         "at 6 m",
+         "!Gas#4", "!Gas#5", "~Deco:.* TTS = \\d+ ' CNS = \\d+%", "SWITCH Gas#1 -> Gas#2",
+         "SWITCH Gas#2 -> Gas#3", "ASCENT DONE"},
         1, {",149:", " 134:", "^ascent,"}, "", "^ascent,\\d+,1013,\\d+,3,");
     // A setpoint of 1.3 bar reaches the engine as 130 centibar, not 129.
     row("ccrMode=true ppo2_1=1.3 gradientFactor=true gas_2=true O2_2=50 depth_2=21 "
@@ -392,50 +397,40 @@ void TestCli::backupAndRestore()
 
 void TestCli::failedStepKeepsParametersAndStore_data()
 {
-    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QStringList>("faults"); // the simulator's switches
     QTest::addColumn<QStringList>("step");
     QTest::addColumn<QByteArray>("hex"); // the firmware file, none if empty
     QTest::addColumn<QString>("text");
-    const QStringList download{"download"}, upload{"upload"},
-        firmware{"firmware", "%1/fw.hex", "setclock"};
-    QTest::newRow("download: bad serial")
-        << QStringList{"--bad-serial"} << download << QByteArray() << "FAILED: EEPROM: bad serial";
-    QTest::newRow("download: bad firmware")
-        << QStringList{"--bad-firmware"} << download << QByteArray()
-        << "FAILED: EEPROM: bad firmware version";
-    QTest::newRow("download: bad deco type")
-        << QStringList{"--bad-deco"} << download << QByteArray() << "FAILED: EEPROM: bad deco type";
-    QTest::newRow("upload: wrong echo of the write command")
-        << QStringList{"--wrong-echo", "0:-1"} << upload << QByteArray()
-        << "FAILED: Uploading OSTC configuration";
-    QTest::newRow("upload: wrong echo of a data byte")
-        << QStringList{"--wrong-echo", "10:-1"} << upload << QByteArray()
-        << "FAILED: Uploading OSTC configuration";
+    auto row = [this](const char* tag, const char* faults, const char* step, QByteArray hex,
+                      const char* text) {
+        QTest::newRow(tag) << QString(faults).split(' ', Qt::SkipEmptyParts) << arguments(step)
+                           << hex << QString(text);
+    };
+    const char* firmware = "firmware %d/fw.hex setclock";
+    row("download: bad serial", "--bad-serial", "download", {}, "FAILED: EEPROM: bad serial");
+    row("download: bad firmware", "--bad-firmware", "download", {},
+        "FAILED: EEPROM: bad firmware version");
+    row("download: bad deco type", "--bad-deco", "download", {}, "FAILED: EEPROM: bad deco type");
+    row("upload: wrong echo of the write command", "--wrong-echo 0:-1", "upload", {},
+        "FAILED: Uploading OSTC configuration");
+    row("upload: wrong echo of a data byte", "--wrong-echo 10:-1", "upload", {},
+        "FAILED: Uploading OSTC configuration");
     // The download before the writes is 3 commands and 768 bytes.
-    QTest::newRow("upload: line closed during the write")
-        << QStringList{"--close-after", "900"} << upload << QByteArray()
-        << "FAILED: Uploading OSTC configuration";
-    QTest::newRow("upload: bad deco type")
-        << QStringList{"--bad-deco"} << upload << QByteArray() << "FAILED: EEPROM: bad deco type";
-    const QByteArray good = ":0400000001020304F2\n:00000001FF\n";
-    QTest::newRow("firmware: block at 64 refused")
-        << QStringList{"--refuse-block", "64"} << firmware << good
-        << "UPGRADE FAILED: Bad checksum at 0x000040";
-    QTest::newRow("firmware: bad HEX checksum")
-        << QStringList() << firmware << QByteArray(":0400000001020304F3\n")
-        << "UPGRADE FAILED: Bad HEX checksum";
-    QTest::newRow("firmware: data outside the firmware area")
-        << QStringList() << firmware << QByteArray(":020000040001F9\n:01800000AAD5\n:00000001FF\n")
-        << "UPGRADE FAILED: BAD HEX address";
-    QTest::newRow("firmware: missing file")
-        << QStringList() << firmware << QByteArray() << "UPGRADE FAILED: Can't open HEX file";
-    QTest::newRow("screen copy into a missing folder")
-        << QStringList() << QStringList{"screendump", "%1/none/shot"} << QByteArray()
-        << "FAILED: Unable to write";
+    row("upload: line closed during the write", "--close-after 900", "upload", {},
+        "FAILED: Uploading OSTC configuration");
+    row("upload: bad deco type", "--bad-deco", "upload", {}, "FAILED: EEPROM: bad deco type");
+    row("firmware: block at 64 refused", "--refuse-block 64", firmware,
+        ":0400000001020304F2\n:00000001FF\n", "UPGRADE FAILED: Bad checksum at 0x000040");
+    row("firmware: bad HEX checksum", "", firmware, ":0400000001020304F3\n",
+        "UPGRADE FAILED: Bad HEX checksum");
+    row("firmware: data outside the firmware area", "", firmware,
+        ":020000040001F9\n:01800000AAD5\n:00000001FF\n", "UPGRADE FAILED: BAD HEX address");
+    row("firmware: missing file", "", firmware, {}, "UPGRADE FAILED: Can't open HEX file");
+    row("screen copy into a missing folder", "", "screendump %d/none/shot", {},
+        "FAILED: Unable to write");
     // A folder in the way that is a file: no writing there, whoever runs the test.
-    QTest::newRow("parameters into an unwritable file")
-        << QStringList() << QStringList{"--save-params", "%1/first.div/x"} << QByteArray()
-        << "Parameters not saved";
+    row("parameters into an unwritable file", "", "--save-params %d/first.div/x", {},
+        "Parameters not saved");
 }
 
 void TestCli::failedStepKeepsParametersAndStore()
@@ -460,7 +455,7 @@ void TestCli::failedStepKeepsParametersAndStore()
     const QStringList args =
         QStringList{"--settings", store,   "--params",      params,  "--port",
                     sim.port,     "--set", "dive_depth=50", "--set", "O2_2=50"} +
-        step.replaceInStrings("%1", dir.path()) + QStringList{"--save-params", after};
+        step + QStringList{"--save-params", after};
     const CliResult r = runCli(args);
     QCOMPARE(r.code, 1);
     QVERIFY2(shows(r.out, text), qPrintable(r.out));
