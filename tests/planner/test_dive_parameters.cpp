@@ -118,9 +118,24 @@ private slots:
         QCOMPARE(Bytes({s.in_first_gas, s.in_current_gas, s.in_n2_percent, s.in_he_percent}),
                  Bytes({1, 1, 37, 45}));
         QCOMPARE(s.config_image, im.data());
+        // Open circuit: no GF model, no setpoint; a first gas outside 1..5 breathes nothing.
         im.setByte(ConfigImage::deco_type, 0);
+        im.setByte(ConfigImage::first_gas, 6);
         loadEngineGases(im, s);
-        QCOMPARE(Bytes({s.in_gf_model, s.in_setpoint_cbar}), Bytes({0, 0}));
+        QCOMPARE(Bytes({s.in_gf_model, s.in_setpoint_cbar, s.in_n2_percent, s.in_he_percent}),
+                 Bytes({0, 0, 0, 0}));
+    }
+
+    // Setpoints in centibar, depths in decimetres: rounded, or truncated without losing a unit
+    // to the binary fraction.
+    void scaled()
+    {
+        QCOMPARE(
+            QVector<int>({roundScaled(1.3, 100), roundScaled(1.299, 100), roundScaled(2.5, 10)}),
+            QVector<int>({130, 130, 25}));
+        QCOMPARE(QVector<int>({truncScaled(1.3, 100), truncScaled(1.299, 100),
+                               truncScaled(0.7, 100), truncScaled(-1.15, 100)}),
+                 QVector<int>({130, 129, 70, -115}));
     }
 
     // ppO2 at a depth, or the refusal of the mix there. CCR modes: 1 with CF39 off (the

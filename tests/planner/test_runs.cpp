@@ -392,6 +392,11 @@ private slots:
             "Bailout, GF 30/85 | -1 0 1 1 0 1.3 SP 1.30 | 0 40 20 21 0 1.3 | 0 24 1 23.6 2 0 <font "
             "color='red'><b>DEEP BAILOUT Gas#2 at 21m</b></font> | 0 21 2 25.9 2 0 | 0 6 5 32.4 2 "
             "0 | 0 0 0 33.7 2 0");
+        row("open circuit, switched deeper", {4, 0, 0, 40, true, {{24, 1}, {6, 5}}, 2},
+            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 24 1 23.6 2 0 SWITCH Gas#1 -> "
+            "Gas#2 at 21m | 0 6 5 30.4 2 0 | 0 0 0 31.7 2 0");
+        row("nothing on the loop", {5, 0, 0, 0, false, {}, 1},
+            "CCR, GF 30/85 | 0 0 0 0.7 0 1.3 SP 1.30");
     }
     void plans()
     {
@@ -402,11 +407,15 @@ private slots:
         f.image.setCf(55, quint16(c.cf55));
         if (c.gas2)
             f.setGas(2, 50, 0, 21);
-        if (c.depth == 18)
-            f.profileOf({{0, 0}, {0, 18}, {30, 18}});
+        // A profile without gases breathes the first gas, or the loop.
+        const int gas = c.decoType == 4 && c.mode != 2 ? 1 : 0;
+        if (c.depth == 0)
+            f.profileOf({{0, 0}}, gas);
+        else if (c.depth == 18)
+            f.profileOf({{0, 0}, {0, 18}, {30, 18}}, gas);
         else
             f.profileOf({{0, 0}, {1, double(c.depth)}, {c.depth == 10 ? 11 : 21, double(c.depth)}},
-                        c.decoType == 4);
+                        gas);
         f.s.in_bottom_depth_m = uint8_t(c.depth);
         const auto plan = f.plan(c.stops, c.mode == 1, c.mode == 2 ? 2 : 1);
         QStringList actual{plan->model()};
