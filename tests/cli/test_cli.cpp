@@ -331,8 +331,8 @@ void TestCli::messageLogSettingsStoreAndPlot()
 {
     const QString log = dir.filePath("messages.log"), store = dir.filePath("store.ini");
     const CliResult r =
-        runCli({"--messages", log, "--settings", store, "--set", "dive_depth=45", "--set",
-                "dive_time=25", "simulate", "--save-plot", dir.filePath("dive.png")});
+        runCli(arguments("--messages %d/messages.log --settings %d/store.ini "
+                         "dive_depth=45 dive_time=25 simulate --save-plot %d/dive.png"));
     QCOMPARE(r.code, 0);
     const QStringList lines = QString::fromUtf8(fileBytes(log)).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.mid(0, 2),
@@ -351,8 +351,8 @@ void TestCli::backupAndRestore()
     SimProcess sim;
     QVERIFY(!sim.port.isEmpty());
     const QString store = path("download.ini"), backup = path("backup.div");
-    CliResult r =
-        runCli({"--settings", store, "--port", sim.port, "download", "--save-params", backup});
+    CliResult r = runCli(arguments(
+        "--settings %d/download.ini download --save-params %d/backup.div --port " + sim.port));
     QCOMPARE(r.code, 0);
     const ConfigImage expected = OstcDevice().image(); // the simulator's computer as it starts
     QVERIFY2(shows(r.out, QString("Connecting %1 Reading OSTC %2 done.")
@@ -376,8 +376,9 @@ void TestCli::backupAndRestore()
     }
 
     // Change the computer: a gas and a gradient factor edited on the backup's values.
-    r = runCli({"--params", backup, "--port", sim.port, "--set", "O2_2=50", "--set", "GF_low=40",
-                "upload", "download", "--save-params", path("changed.div")});
+    r = runCli(arguments("--params %d/backup.div O2_2=50 GF_low=40 upload download --save-params "
+                         "%d/changed.div --port " +
+                         sim.port));
     QCOMPARE(r.code, 0);
     QVERIFY2(shows(r.out, "CFI... CFI done.CFII... CFII done.CFIII... CFIII done.Programming OSTC"),
              qPrintable(r.out));
@@ -388,8 +389,8 @@ void TestCli::backupAndRestore()
     QCOMPARE(paramKeys(path("changed.div")), edited); // nothing else moved
 
     // Restore: the computer holds the backup again, key for key.
-    QCOMPARE(runCli({"--params", backup, "--port", sim.port, "upload"}).code, 0);
-    QCOMPARE(runCli({"--port", sim.port, "download", "--save-params", path("restored.div")}).code,
+    QCOMPARE(runCli(arguments("--params %d/backup.div upload --port " + sim.port)).code, 0);
+    QCOMPARE(runCli(arguments("download --save-params %d/restored.div --port " + sim.port)).code,
              0);
     QCOMPARE(paramKeys(path("restored.div")), paramKeys(backup));
     QVERIFY(sim.finish().contains("bank writes: 2 2 2"));
@@ -441,8 +442,9 @@ void TestCli::failedStepKeepsParametersAndStore()
     QFETCH(QString, text);
     const QString store = path("failed.ini"), params = path("first.div"), after = path("after.div");
     QFile::remove(store);
-    QCOMPARE(runCli({"--settings", store, "--set", "dive_depth=33", "--save-params", params}).code,
-             0);
+    QCOMPARE(
+        runCli(arguments("--settings %d/failed.ini dive_depth=33 --save-params %d/first.div")).code,
+        0);
     const QByteArray storeBefore = fileBytes(store), paramsBefore = fileBytes(params);
     QFile::remove(path("fw.hex"));
     QFile f(path("fw.hex"));
@@ -452,11 +454,10 @@ void TestCli::failedStepKeepsParametersAndStore()
     QVERIFY(!sim.port.isEmpty());
 
     // Steps before the failure change the parameters; the store must not take them.
-    const QStringList args =
-        QStringList{"--settings", store,   "--params",      params,  "--port",
-                    sim.port,     "--set", "dive_depth=50", "--set", "O2_2=50"} +
-        step + QStringList{"--save-params", after};
-    const CliResult r = runCli(args);
+    const CliResult r = runCli(arguments("--settings %d/failed.ini --params %d/first.div "
+                                         "dive_depth=50 O2_2=50 --port " +
+                                         sim.port) +
+                               step + QStringList{"--save-params", after});
     QCOMPARE(r.code, 1);
     QVERIFY2(shows(r.out, text), qPrintable(r.out));
     for (const char* later :
@@ -466,8 +467,7 @@ void TestCli::failedStepKeepsParametersAndStore()
     QCOMPARE(fileBytes(params), paramsBefore);
     QVERIFY(!QFile::exists(after)); // the run ended at the failed step
     const QString report = sim.finish();
-    QVERIFY2(report.contains("bank writes: 0 0 0"),
-             qPrintable(report)); // no bank completely written
+    QVERIFY2(report.contains("bank writes: 0 0 0"), qPrintable(report)); // no bank fully written
     QVERIFY(!report.contains("rebooted") && !report.contains("clock set"));
 }
 
