@@ -1,9 +1,9 @@
-// bathyra-cli end to end: whole dives through the real main window without a display,
-// checked on the console text, the per-cycle CSV trace and the console-call log; and its
-// device steps against the simulator program (bathyra-ostc-sim): a backup into a parameter
-// file and its restore, the firmware upgrade, the clock and the screen copy, and failures
-// that must leave the parameters and the settings store as they were. The protocol's own
-// pauses make some of these runs take tens of seconds.
+// bathyra-cli end to end: every usage error, and whole dives through the real main window
+// without a display, checked on the exit code, the console text, the per-cycle CSV trace
+// and the console-call log; and its device steps against the simulator program
+// (bathyra-ostc-sim): a backup into a parameter file and its restore, the firmware
+// upgrade, the clock and the screen copy, and failures that must leave the parameters and
+// the settings store as they were. The protocol's own pauses make some runs take seconds.
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "profiles/dive_profile.h"

@@ -1,5 +1,6 @@
-// Dive parameters without a window: gas names, MOD/EAD/END lines, the diluent line,
-// engine inputs from the image, the mix checks of setDepth and the deco gas choice.
+// Dive parameters without a window: gas names, MOD/EAD/END lines, the diluent line, the
+// scaled roundings, engine inputs from the image, the ppO2 and mix checks of setDepth and
+// the deco gas choice.
 #include "planner/dive_parameters.h"
 
 #include <QtTest>
