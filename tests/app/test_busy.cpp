@@ -1,7 +1,7 @@
 // One busy state for runs, device commands and scripts: a command reached from an event
-// processed during a Simulate, a device command (setting the clock) or a script changes nothing (no console
-// line, image, profile, engine, plot or dialog), and meanwhile the window greys out its
-// commands under a busy cursor.
+// processed during a Simulate, a device command (setting the clock) or a script changes
+// nothing (no console line, image, profile, engine, plot or dialog), and meanwhile the
+// window greys out its commands under a busy cursor.
 #include "app/bathyra_script.h"
 #include "app/settings_dialog.h"
 #include "plot/plot_interface.h"
@@ -12,53 +12,49 @@
 #include <map>
 #include <memory>
 
-namespace {
+namespace
+{
 
-using Command = std::function<void(Bathyra_Interface*)>;
 using B = Bathyra_Interface;
 
 // Everything a command could change.
-QStringList snapshot(Bathyra_Interface* w)
+QStringList snapshot(B* w)
 {
     const auto hex = [](const void* p, int n) { return QByteArray(static_cast<const char*>(p), n).toHex(); };
     const PlotInterface* plot = w->divePlot();
+    const DiveProfile* profile = w->currentProfile();
     return {w->textEdit->toPlainText(), hex(planner::currentImage().data(), ConfigImage::Size),
-            hex(&planner::plannerEngine(), sizeof(engine::engine_state)),
-            QString::number(quintptr(w->currentProfile())),
-            QString::number(w->currentProfile() ? w->currentProfile()->points() : -1),
-            QString::number(planner::runState().runTime),
+            hex(&planner::plannerEngine(), sizeof(engine::engine_state)), QString::number(quintptr(profile)),
+            QString::number(profile ? profile->points() : -1), QString::number(planner::runState().runTime),
             QString::number(plot ? plot->curveList().size() + plot->itemList().size() : -1),
             QString::number(w->tissuePlot() != nullptr), QString::number(w->isVisible())};
 }
 
-const std::map<QString, Command> commands = {
-    {"simulate", &B::simulateSlot},      {"ascent", &B::ascentSlot},       {"gas volumes", &B::gasVolumesSlot},
+const std::map<QString, std::function<void(B*)>> commands = {
+    {"simulate", &B::simulateSlot}, {"ascent", &B::ascentSlot}, {"gas volumes", &B::gasVolumesSlot},
     {"add runtime", &B::addRuntimeSlot}, {"clear profile", &B::clearProfileSlot},
     {"pressure diagram", &B::pressureDiagramSlot}, {"download", &B::downloadOSTCSlot},
-    {"upload", &B::uploadOSTCSlot},      {"set clock", &B::setDateTimeSlot}, {"screen dump", &B::screenDumpSlot},
-    {"firmware", &B::upgradeFWSlot},     {"load", &B::loadDiveSlot},       {"save", &B::saveDiveSlot},
-    {"settings", &B::settingsSlot},      {"exit", &B::closeAllWindows},
-    {"reset all settings", [](B* w) { Settings(w).resetSettingsSlot(); }},
-    {"edit CF", &B::editCFSlot},         {"edit profile", &B::editProfileSlot},
-    {"run tests", &B::runAllTestsSlot},
-    // A script holds the state and lends it to the run it starts.
+    {"upload", &B::uploadOSTCSlot}, {"set clock", &B::setDateTimeSlot}, {"screen dump", &B::screenDumpSlot},
+    {"firmware", &B::upgradeFWSlot}, {"load", &B::loadDiveSlot}, {"save", &B::saveDiveSlot},
+    {"settings", &B::settingsSlot}, {"exit", &B::closeAllWindows},
+    {"reset all settings", [](B* w) { Settings(w).resetSettingsSlot(); }}, {"edit CF", &B::editCFSlot},
+    {"edit profile", &B::editProfileSlot}, {"run tests", &B::runAllTestsSlot},
+    // A script holds the state and lends it to the run it starts; in the test's own home,
+    // since /tmp is shared with other runs.
     {"script", [](B* w) {
-         // In the test's own home: /tmp is shared with other runs.
-         const QString file = QDir::home().filePath("busy.qs");
-         QFile f(file);
-         f.open(QIODevice::WriteOnly);
-         f.write("mainWindow.simulateSlot();\n");
-         f.close();
-         runScriptFile(w, file);
+         QFile f(QDir::home().filePath("busy.qs"));
+         if (f.open(QIODevice::WriteOnly) && f.write("mainWindow.simulateSlot();\n") > 0 && f.flush())
+             runScriptFile(w, f.fileName());
      }}};
 
 } // namespace
 
-class TestBusy : public QObject {
+class TestBusy : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<SimulatedOstc> ostc;
-    Bathyra_Interface* w = nullptr;
+    B* w = nullptr;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -84,7 +80,6 @@ private slots:
             for (const auto& inner : commands)
                 QTest::newRow(qPrintable(inner.first + " during " + outer)) << outer << inner.first;
     }
-
     void commandDuringCommand()
     {
         QFETCH(QString, outer);
@@ -101,8 +96,8 @@ private slots:
         QTimer::singleShot(0, [&] {
             const QCursor* cursor = QApplication::overrideCursor();
             busy = w->busy() && cursor && cursor->shape() == Qt::BusyCursor;
-            greyed = !w->simulateButton->isEnabled() && !w->actionDownload->isEnabled()
-                     && !w->loadButton->isEnabled() && !w->actionSettings->isEnabled();
+            greyed = !w->simulateButton->isEnabled() && !w->actionDownload->isEnabled() &&
+                     !w->loadButton->isEnabled() && !w->actionSettings->isEnabled();
             closer.start(200);
             before = snapshot(w);
             commands.at(inner)(w);
