@@ -103,7 +103,8 @@ private slots:
         QCOMPARE(programOptions().language, QString("FR"));
         accept ? dialog.accept() : dialog.reject();
         const ProgramOptions& o = programOptions();
-        QCOMPARE(QStringList({o.language, o.port}), (accept ? QStringList{"FR", "/dev/pts/9"} : QStringList{"DE", ""}));
+        const QStringList chosen = accept ? QStringList{"FR", "/dev/pts/9"} : QStringList{"DE", ""};
+        QCOMPARE(QStringList({o.language, o.port}), chosen);
         QVERIFY(o.verbose == accept && o.autoSetDateTime == accept && o.betaFeatures == accept && !o.decoBorder);
         closeAppSettings();
         const QSettings file(appSettingsPath(), QSettings::IniFormat);

@@ -209,7 +209,8 @@ private slots:
         QCOMPARE(w->currentProfile()->depths(), QVector<double>({0, 40, 40, 21, 21}));
         w->runProfilePB->click();
         const QStringList drawn = lines;
-        for (const char* text : {"SWITCH Gas#1 -> Gas#2", "==== OC Runtime ====", "<td align='right'>3 m</td>", "TTS = "})
+        for (const char* text :
+             {"SWITCH Gas#1 -> Gas#2", "==== OC Runtime ====", "<td align='right'>3 m</td>", "TTS = "})
             QVERIFY2(drawn.join('\n').contains(text), text);
         // The same dive built point by point replays to the same lines.
         auto built = std::make_unique<DiveProfile>();

@@ -216,7 +216,8 @@ private slots:
         const auto edit = [&](CF_Editor_Interface* e) {
             before = currentImage();
             type(e->cfWidget(16), "1.5");
-            QTest::mouseClick(e->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
+            auto* buttons = e->findChild<QDialogButtonBox*>();
+            QTest::mouseClick(buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
             bold = 0;
             for (int n = 0; n < ConfigImage::CfCount; ++n)
                 bold += !e->cfLabel(n)->styleSheet().isEmpty();

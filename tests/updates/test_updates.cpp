@@ -131,9 +131,10 @@ private slots:
 
     void firmwareVersionAndMistypedServer()
     {
-        QCOMPARE((QStringList{updates::firmwareVersion("New: Firmware 2.15 for OSTC"), updates::firmwareVersion("Firmware 2.5"),
-                              updates::firmwareVersion("firmware   10.05"), updates::firmwareVersion("FIRMWARE 2.15")}),
-                 (QStringList{"2.15", "", "10.05", ""}));
+        QStringList versions;
+        for (const char* text : {"New: Firmware 2.15 for OSTC", "Firmware 2.5", "firmware   10.05", "FIRMWARE 2.15"})
+            versions << updates::firmwareVersion(text);
+        QCOMPARE(versions, (QStringList{"2.15", "", "10.05", ""}));
         settings->setValue("Updates/firmwareServer", "updates.example.org");
         planner->check();
         QVERIFY(planner->findChildren<Updates*>().isEmpty());
