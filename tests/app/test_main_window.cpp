@@ -1,14 +1,18 @@
-// The real main window, started and shut down as the program does: first start,
+// The real main window, started and shut down as the program does: first start, keys,
 // remembered groups and edits, parameter transfer to the image, gas information, .div
-// files through the dialogs, refused saves, help and about windows, and the shut-down
-// after ten unhandled exceptions.
+// files through the dialogs, refused saves, help and about windows, the shut-down after
+// ten unhandled exceptions, update checks at start-up and from the menu (never from
+// bathyra-cli), and the message console.
+#include "../updates/loopback_server.h"
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "app/options.h"
+#include "modal_dialog.h"
 #include "planner/dive_parameters.h"
 
-#include "modal_dialog.h"
+#include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -18,17 +22,12 @@ using planner::currentImage;
 
 namespace
 {
-
 QByteArray readAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-bool isRed(const QWidget* w) { return w->styleSheet().contains("color: red"); }
-
 QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -37,9 +36,9 @@ class TestMainWindow : public QObject
 
     Bathyra_Interface* w = nullptr;
 
-    void start()
+    void start(bool checkUpdates = false)
     {
-        w = startUp();
+        w = startUp(checkUpdates);
         static_cast<BathyraApplication*>(qApp)->setConsole(w);
     }
     void stop()
@@ -49,11 +48,6 @@ class TestMainWindow : public QObject
         delete w;
         w = nullptr;
         closeAppSettings();
-    }
-    void restart()
-    {
-        stop();
-        start();
     }
 
 private slots:
@@ -74,22 +68,22 @@ private slots:
             stop();
     }
 
-    void firstStartShowsDefaults()
+    void firstStartAndKeys()
     {
         const int available = QGuiApplication::primaryScreen()->availableGeometry().height();
         QCOMPARE(w->size(), QSize(955, qMin(757, available)));
         for (ClosingGroupBox* box : w->findChildren<ClosingGroupBox*>())
             QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
-        QCOMPARE(w->interval->text(), QString("Reset"));
+        QCOMPARE(QStringList({w->interval->text(), w->mod_1->text(), w->windowTitle()}),
+                 QStringList({"Reset", "MOD:66m, EAD:---, END:---", "Bathyra"}));
         QCOMPARE(w->saturation->value(), int(ConfigImage::defaultImage().cf(11)));
-        QCOMPARE(w->mod_1->text(), QString("MOD:66m, EAD:---, END:---"));
-        // Beta features off: no replay controls.
-        QVERIFY(w->replayMode->isHidden() && w->replayGB->isHidden());
-        QCOMPARE(w->windowTitle(), QString("Bathyra"));
-    }
-
-    void shortcutsReachTheirActions()
-    {
+        QVERIFY(w->replayMode->isHidden() && w->replayGB->isHidden()); // beta features off
+        // A language change keeps the computed texts.
+        w->O2_2->setValue(50);
+        const QString line = w->mod_2->text();
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(w, &change);
+        QVERIFY(w->mod_2->text() == line && w->gasGB->title() == "Gas List:");
         // Each key has one owner; a key bound twice in one window would do nothing.
         QStringList seen;
         whenModal([&seen](QWidget* d) { seen = pickFile(d); });
@@ -104,24 +98,15 @@ private slots:
         QTRY_VERIFY(w->helpWindow() && w->helpWindow()->isVisible());
     }
 
-    void languageChangeKeepsComputedTexts()
-    {
-        w->O2_2->setValue(50);
-        const QString line = w->mod_2->text();
-        QEvent change(QEvent::LanguageChange);
-        QApplication::sendEvent(w, &change);
-        QCOMPARE(w->mod_2->text(), line);
-        QCOMPARE(w->gasGB->title(), QString("Gas List:"));
-    }
-
-    // What the form enables and colours as it is edited.
+    // What the form enables and colours as it is edited ("!name": not red), and a gas
+    // row's information ("label text").
     void formFollowsEdits_data()
     {
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<QString>("disabled");
         QTest::addColumn<QString>("red");
-        QTest::addColumn<QString>("line"); // a gas row's information: "label text"
+        QTest::addColumn<QString>("line");
         // clang-format off
         QTest::newRow("GF model") << "gradientFactor=1" << "GF_low" << "saturation" << "" << "";
         QTest::newRow("replay") << "replayMode=1" << "replayGB" << "dive_time dive_depth replayBreakOnSetpoint" << "" << "";
@@ -138,44 +123,58 @@ private slots:
     void formFollowsEdits()
     {
         QFETCH(QString, edits);
-        QFETCH(QString, line);
-        set(w, edits);
-        const auto widgets = [this](const QString& names) {
-            QList<QWidget*> list;
-            for (const QString& n : names.split(' ', Qt::SkipEmptyParts))
-                list << w->findChild<QWidget*>(n);
-            return list;
-        };
         QFETCH(QString, enabled);
         QFETCH(QString, disabled);
         QFETCH(QString, red);
-        for (QWidget* x : widgets(enabled))
-            QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
-        for (QWidget* x : widgets(disabled))
-            QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
-        for (const QString& name : red.split(' ', Qt::SkipEmptyParts)) // "!name": not red
-            QVERIFY2(isRed(w->findChild<QWidget*>(QString(name).remove('!'))) != name.startsWith('!'), qPrintable(name));
+        QFETCH(QString, line);
+        set(w, edits);
+        // Each named widget is in the state, or not when its name starts with '!'.
+        const auto check = [this](const QString& names, bool (*state)(const QWidget*)) {
+            for (const QString& n : names.split(' ', Qt::SkipEmptyParts))
+                QVERIFY2(state(w->findChild<QWidget*>(QString(n).remove('!'))) != n.startsWith('!'), qPrintable(n));
+        };
+        check(enabled, [](const QWidget* x) { return x->isEnabled(); });
+        check(disabled, [](const QWidget* x) { return !x->isEnabled(); });
+        check(red, [](const QWidget* x) { return x->styleSheet().contains("color: red"); });
         if (!line.isEmpty())
             QCOMPARE(w->findChild<QLabel*>(line.section(' ', 0, 0))->text(), line.section(' ', 1));
     }
 
-    void closedGroupsStayClosed()
+    // Closed groups, and edits closed with the title bar (never applied), come back at the
+    // next start with the options; legacy keys go.
+    void settingsSurviveRestart()
     {
         w->gasGB->setChecked(false);
         emit w->gasGB->clicked(false);
         QVERIFY(w->gasGB->maximumHeight() < 40);
+        const QString edits = "O2_2=32 gas_2=1 depth_2=30 ccrMode=1 ppo2_1=1.3 dive_depth=62";
+        set(w, edits);
         // A closed group stays closed when it is disabled.
-        w->ccrMode->setChecked(true);
         w->setpointGroup->setChecked(false);
         emit w->setpointGroup->clicked(false);
         w->ocrMode->setChecked(true);
         QVERIFY(!w->setpointGroup->isEnabled() && !w->setpointGroup->isChecked());
-        restart();
+        w->ccrMode->setChecked(true);
+        appSettings().setValue("Dive/verbose", true);
+        appSettings().setValue("Dive/ppO2High", 1.4);
+        w->close();
+        stop();
+        const QSettings file(appSettingsPath(), QSettings::IniFormat);
+        QVERIFY(file.value("Dive/verbose").toBool() && !file.contains("Dive/ppO2High"));
+        QVERIFY(file.contains("Interface/splitter") && file.value("Interface/width").toInt() == 955);
+        QVERIFY(file.value("Dive/bottom_depth").toInt() == 62 && !file.value("Interface/setpointGroup").toBool());
+        start();
+        for (const QString& e : edits.split(' ')) {
+            QObject* x = w->findChild<QObject*>(e.section('=', 0, 0));
+            QCOMPARE(x->property(qobject_cast<QAbstractButton*>(x) ? "checked" : "value").toDouble(),
+                     e.section('=', 1).toDouble());
+        }
+        QVERIFY(currentImage().setpoint(1) == 130 && programOptions().verbose);
         QVERIFY(!w->gasGB->isChecked() && w->gasGB->maximumHeight() < 40 && w->decoGB->isChecked());
-        QCOMPARE(appSettings().value("Interface/setpointGroup").toBool(), false);
         // An open group shrinks to its title while disabled, and grows back.
         w->setpointGroup->setChecked(true);
         w->setpointGroup->clickSlot();
+        w->ocrMode->setChecked(true);
         QVERIFY(w->setpointGroup->maximumHeight() < 40);
         w->ccrMode->setChecked(true);
         QCOMPARE(w->setpointGroup->maximumHeight(), QWIDGETSIZE_MAX);
@@ -193,6 +192,7 @@ private slots:
     void applyParametersRoundsAndMaps()
     {
         QFETCH(QString, model);
+        QFETCH(int, decoType);
         set(w, model + " ppo2_1=1.3 ppo2_2=0.7 ppO2High=1.15 deco_offset=2.5 first_5=1 gas_2=1 gas_4=1"
                        " O2_2=50 He_3=35 depth_2=21 adjustSP=1 shallow_first=1 gas_switch_delay=2"
                        " extra_time=5 GF_low=35 bottomGasUsage=25 press_surface=900 replayBreakOnStop=0");
@@ -202,10 +202,8 @@ private slots:
                              im.byte(ConfigImage::first_gas), im.byte(ConfigImage::active_gases), im.gasO2(2),
                              im.gasHe(3), im.gasDepth(2), im.cf(39), im.cf(54), im.cf(55), im.cf(58), im.cf(32),
                              im.cf(56), planner::plannerEngine().in_surface_pressure_mbar};
-        QFETCH(int, decoType);
         QCOMPARE(got, (QList<int>{decoType, 130, 70, 115, 25, 5, 0x0A, 50, 35, 21, 1, 1, 2, 5, 35, 25, 900}));
         QCOMPARE(planner::replayFlags().breakOnStop, false);
-
         // And back: the widgets show what the image holds.
         set(w, "ppo2_1=0.5 first_2=1");
         w->showParameters();
@@ -213,21 +211,17 @@ private slots:
         QCOMPARE(w->deco_offset->value(), 2.5);
     }
 
-    void noFirstRadioStoresFive()
+    void mainWindowHelpers()
     {
+        // No first gas chosen: 5 is stored.
         w->firstGroup->setExclusive(false);
         w->first_1->setChecked(false);
         w->applyParameters(true);
         QCOMPARE(int(currentImage().byte(ConfigImage::first_gas)), 5);
         QCOMPARE(w->mod_sp1->text(), QString("Dil: 0/00, CCR max depth: 0m, EAD:---, END:---"));
-    }
-
-    void mainWindowHelpers()
-    {
-        set(w, "O2_2=18 He_2=45 gas_2=1 depth_2=30");
+        set(w, "first_1=1 O2_2=18 He_2=45 gas_2=1 depth_2=30");
         w->applyParameters(true);
-        QCOMPARE(w->gasName(2), QString("Tx18/45"));
-        QCOMPARE(w->bestGasForDepth(29.0f), 2);
+        QVERIFY(w->gasName(2) == "Tx18/45" && w->bestGasForDepth(29.0f) == 2);
         w->loadEngineGases();
         w->setDepth(0.0f);
         QCOMPARE(int(planner::plannerEngine().in_ppo2_cbar), 21);
@@ -235,30 +229,6 @@ private slots:
         w->applyParameters(true);
         w->loadEngineGases();
         QVERIFY_EXCEPTION_THROWN(w->setDepth(0.0f), QString);
-    }
-
-    // Edits closed with the title bar (never applied) and options come back at the next
-    // start; legacy keys go.
-    void settingsSurviveRestart()
-    {
-        const QString edits = "O2_2=32 gas_2=1 depth_2=30 ccrMode=1 ppo2_1=1.3 dive_depth=62";
-        set(w, edits);
-        appSettings().setValue("Dive/verbose", true);
-        appSettings().setValue("Dive/ppO2High", 1.4);
-        w->close();
-        restart();
-        for (const QString& e : edits.split(' ')) {
-            QObject* x = w->findChild<QObject*>(e.section('=', 0, 0));
-            const QVariant v = x->property(qobject_cast<QAbstractButton*>(x) ? "checked" : "value");
-            QCOMPARE(v.toDouble(), e.section('=', 1).toDouble());
-        }
-        QCOMPARE(int(currentImage().setpoint(1)), 130);
-        QVERIFY(programOptions().verbose);
-        stop();
-        const QSettings file(appSettingsPath(), QSettings::IniFormat);
-        QVERIFY(file.value("Dive/verbose").toBool() && !file.contains("Dive/ppO2High"));
-        QVERIFY(file.contains("Interface/splitter") && file.value("Interface/width").toInt() == 955);
-        QCOMPARE(file.value("Dive/bottom_depth").toInt(), 62);
     }
 
     void refusedSaveLeavesFileAlone()
@@ -294,8 +264,7 @@ private slots:
         const QString file = dir.filePath("plan.div");
         whenModal([&](QWidget* d) { seen = pickFile(d, file); });
         w->saveDiveSlot();
-        QCOMPARE(seen.value(0), QString("Save all parameters..."));
-        QVERIFY(QFile::exists(file));
+        QVERIFY(seen.value(0) == "Save all parameters..." && QFile::exists(file));
         QCOMPARE(appSettings().value("Planner/divePath").toString(), dir.path());
         // Change everything, then load the file back; the dialog opens where it was saved.
         set(w, "O2_3=21 gas_3=0 dive_time=10 replayBreakOnStop=1");
@@ -316,13 +285,11 @@ private slots:
         QVERIFY(help->toPlainText().contains("Planning a dive") && help->toPlainText().contains("Gradient Factor"));
         w->helpSlot(); // the same window again
         QCOMPARE(w->helpWindow(), help);
-
         w->aboutButton->click();
         QSplashScreen* splash = w->splash();
         QVERIFY(splash && splash->isVisible() && (splash->windowFlags() & Qt::WindowStaysOnTopHint));
         QTest::mouseClick(splash, Qt::LeftButton);
         QTRY_VERIFY(!splash->isVisible());
-
         // Quit applies the form and closes every window.
         w->O2_4->setValue(80);
         w->exitButton->click();
@@ -342,10 +309,97 @@ private slots:
         QCOMPARE(app->exec(), -666);
         QCOMPARE(app->unhandledCount(), 10);
         const QString text = w->textEdit->toPlainText();
-        QCOMPARE(text.count("Unhandled exception: BAD MIX"), 10);
-        QVERIFY(text.contains("Unhandled exception: BAD MIX 10"));
+        QVERIFY(text.count("Unhandled exception: BAD MIX") == 10 && text.contains("Unhandled exception: BAD MIX 10"));
         QVERIFY(w->getMessages().contains("color:#ff0000"));
         app->resetUnhandledCount();
+    }
+
+    // Start-up asks both servers and goes on; the menu action asks again, and a newer
+    // firmware is announced in a box over the window. bathyra-cli never asks.
+    void updateChecks()
+    {
+        LoopbackServer server;
+        server.silent = true;
+        stop();
+        for (const char* key : {"Updates/programServer", "Updates/firmwareServer"})
+            appSettings().setValue(key, server.base());
+        start(true);
+        QVERIFY(w->isVisible());
+        QTRY_COMPARE(server.requests.size(), 2); // both asked, neither will ever answer
+        server.silent = false;
+        server.answers["/autofirmware/firmware.txt"] = {200, QDate(2020, 5, 1), "Firmware 2.15"};
+        server.answers["/autofirmware/ostc2.hex"] = {200, QDate(2020, 5, 2), ":04000000DEADBEEFC4\n:00000001FF\n"};
+        QString title;
+        whenModal([&title](QWidget* box) {
+            title = box->windowTitle();
+            static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+        });
+        w->checkUpdatesAction->trigger();
+        QTRY_COMPARE(title, QString("Firmware 2.15 available..."));
+
+        server.requests.clear();
+        appSettings().sync();
+        QProcess cli;
+        cli.start(BATHYRA_CLI, {"--settings", appSettingsPath(), "--set", "dive_time=30", "simulate"});
+        QVERIFY(cli.waitForFinished(120000));
+        QCOMPARE(cli.exitCode(), 0);
+        QTest::qWait(300); // a request sent before the exit would be read by now
+        QCOMPARE(server.requests, QStringList());
+    }
+
+    // The console: lines written ("~" first: rewrites the last line), the text the user
+    // sees, the number of line breaks written.
+    void console_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<int>("lineBreaks");
+        // clang-format off
+        QTest::newRow("two plain lines") << QStringList{"one", "two"} << "one\ntwo\n" << 2;
+        QTest::newRow("red warning") << QStringList{"<font color='red'><b>HYPOXIA</b></font>"} << "HYPOXIA\n" << 1;
+        QTest::newRow("table gets no break") << QStringList{"<table border='0'><tr><td>3m</td><td>4'</td></tr></table>"} << "3m\n4'" << 0;
+        QTest::newRow("complete heading gets a break") << QStringList{"<h2>Runtime</h2>"} << "Runtime\n" << 1;
+        QTest::newRow("bare heading opening") << QStringList{"<h3"} << "" << 0;
+        QTest::newRow("rewritten progress") << QStringList{"Reading bank 0", "~Progress 10%", "~Progress 20%"} << "Reading bank 0\nProgress 20%" << 1;
+        QTest::newRow("line after progress") << QStringList{"Reading", "~Progress 20%", "done"} << "Reading\nProgress 20%done\n" << 2;
+        QTest::newRow("rewrite on an empty console") << QStringList{"~a", "~b"} << "b" << 0;
+        // clang-format on
+    }
+    void console()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, plain);
+        InterfaceBase c;
+        for (const QString& l : lines)
+            c.message(l.mid(l.startsWith('~')), l.startsWith('~'));
+        QTEST(c.textEdit->document()->toRawText().count(QChar::LineSeparator), "lineBreaks");
+        QCOMPARE(c.textEdit->toPlainText().replace(QChar::Nbsp, ' ').trimmed(), plain.trimmed());
+    }
+
+    // Output keeps the diver's selection; a long trace is written in short paragraphs (each
+    // is laid out again at every line added to it) and reads the same; clearing empties it.
+    void consoleSelectionAndLongTrace()
+    {
+        InterfaceBase c;
+        QString expected = "* desaturation factor (CF12) = 90 %\n";
+        c.message(expected.trimmed());
+        QTextCursor selection(c.textEdit->document());
+        selection.setPosition(2);
+        selection.setPosition(15, QTextCursor::KeepAnchor);
+        c.textEdit->setTextCursor(selection);
+        for (int i = 0; i < 2000; ++i) {
+            c.message(QString("%1 SWITCH").arg(i));
+            expected += QString("%1 SWITCH\n").arg(i);
+        }
+        c.message("Reading 10%", true);
+        c.message("Reading 20%", true);
+        QCOMPARE(c.textEdit->toPlainText(), expected + "Reading 20%");
+        QCOMPARE(c.textEdit->textCursor().selectedText(), QString("desaturation "));
+        QVERIFY(c.textEdit->document()->blockCount() > 10);
+        c.textEdit->setTabStopDistance(40);
+        c.clearMessages();
+        QVERIFY(c.textEdit->document()->isEmpty() && !c.getMessages().contains("SWITCH"));
+        QCOMPARE(c.textEdit->tabStopDistance(), 12.0);
     }
 };
 

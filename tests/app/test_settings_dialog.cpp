@@ -1,15 +1,40 @@
-// The settings dialog: stored options, accept and cancel, the port list with typed
-// device paths, languages, and the reset of all settings.
+// The settings dialog: stored options, accept and cancel, the port list with typed device
+// paths, the reset of all settings; and the program's translations as the program loads
+// them (the .qm files beside the executable): a menu, a console message, dialog titles and
+// the CF labels (within the editor's 15 characters) in every language, and a language
+// switched in the dialog changing the open windows at once.
 #include "app/app_settings.h"
 #include "app/bathyra_interface.h"
 #include "app/options.h"
 #include "app/settings_dialog.h"
+#include "cfeditor/cf_editor.h"
 #include "planner/dive_parameters.h"
+#include "plot/plot_interface.h"
+#include "profiles/profile_editor.h"
 
+#include <QDialogButtonBox>
 #include <QLocale>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
+#include <qwt_plot.h>
+
+namespace
+{
+
+QString translated(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source);
+}
+
+void useLanguage(const QString& code)
+{
+    programOptions().language = code;
+    Settings::loadTranslations();
+}
+
+} // namespace
 
 class TestSettingsDialog : public QObject
 {
@@ -23,6 +48,7 @@ private slots:
         QFile::remove(appSettingsPath());
         programOptions() = ProgramOptions();
     }
+    void cleanup() { useLanguage("EN"); }
 
     // Stored language and port; an unknown language leaves the menu on its first entry, a
     // stored port the system does not list stays selectable.
@@ -48,13 +74,10 @@ private slots:
         Settings dialog(nullptr);
         const ProgramOptions& o = programOptions();
         QCOMPARE(o.language, language.isEmpty() ? QLocale::system().name().right(2) : language);
-        QCOMPARE(o.verbose, !language.isEmpty());
+        QVERIFY(o.verbose == !language.isEmpty() && dialog.verboseSimulationCB->isChecked() == o.verbose);
         QVERIFY(!o.autoSetDateTime && !o.decoBorder && !o.betaFeatures);
-        QCOMPARE(dialog.verboseSimulationCB->isChecked(), o.verbose);
-        if (index >= 0)
-            QCOMPARE(dialog.languageMenu->currentIndex(), index);
-        if (!port.isEmpty())
-            QCOMPARE(dialog.portMenu->currentText(), port);
+        QVERIFY(index < 0 || dialog.languageMenu->currentIndex() == index);
+        QVERIFY(port.isEmpty() || dialog.portMenu->currentText() == port);
         QVERIFY(!dialog.languageMenu->itemIcon(5).isNull());
     }
 
@@ -63,8 +86,9 @@ private slots:
     void acceptOrCancel_data()
     {
         QTest::addColumn<bool>("accept");
-        QTest::newRow("accept") << true;
-        QTest::newRow("cancel") << false;
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("accept") << true << QStringList{"/dev/pts/9", "FR", "true", "true", "false", "true"};
+        QTest::newRow("cancel") << false << QStringList{"", "DE", "", "", "", ""};
     }
     void acceptOrCancel()
     {
@@ -88,9 +112,7 @@ private slots:
         for (const char* key : {"OSTC/port", "Interface/lang", "Dive/verbose", "OSTC/autoSetDateTime",
                                 "Decoplan/border", "Interface/betaFeatures"})
             stored << file.value(key).toString();
-        const QStringList expected = accept ? QStringList{"/dev/pts/9", "FR", "true", "true", "false", "true"}
-                                            : QStringList{"", "DE", "", "", "", ""};
-        QCOMPARE(stored, expected);
+        QTEST(stored, "stored");
     }
 
     void resetEmptiesSettingsAndImage()
@@ -109,11 +131,88 @@ private slots:
             d->accept();
         });
         window.settingsSlot();
-        QCOMPARE(int(planner::currentImage().gasO2(1)), 21);
-        QCOMPARE(window.O2_1->value(), 21);
+        QVERIFY(planner::currentImage().gasO2(1) == 21 && window.O2_1->value() == 21);
         QVERIFY(!appSettings().contains("Interface/width") && !appSettings().contains("Interface/decoGB"));
         // Accepting after the reset stores only the dialog's own options.
         QCOMPARE(appSettings().value("Dive/verbose").toBool(), false);
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("texts"); // as listed in texts()
+        // clang-format off
+        QTest::newRow("de") << "DE" << QStringList{"&Datei", "OSTC 7 gelesen.", "Bathyra-Einstellungen", "Firmware 3.10 verfügbar...", "Keine Custom Function CF96", "Custom Functions bearbeiten", "Profil-Editor"};
+        QTest::newRow("es") << "ES" << QStringList{"&Archivo", "Lectura del OSTC 7 terminada.", "Ajustes de Bathyra", "Firmware 3.10 disponible...", "No existe la función personalizada CF96", "Editar funciones personalizadas", "Editor de perfiles"};
+        QTest::newRow("fr") << "FR" << QStringList{"&Fichier", "Lecture de l'OSTC 7 terminée.", "Paramètres de Bathyra", "Firmware 3.10 disponible...", "Pas de fonction personnalisée CF96", "Éditer les fonctions personnalisées", "Éditeur de profil"};
+        QTest::newRow("it") << "IT" << QStringList{"&File", "Lettura dell'OSTC 7 completata.", "Impostazioni di Bathyra", "Firmware 3.10 disponibile...", "Nessuna funzione personalizzata CF96", "Modifica funzioni personalizzate", "Editor di profili"};
+        QTest::newRow("ru") << "RU" << QStringList{"&Файл", "Чтение OSTC 7 завершено.", "Настройки Bathyra", "Доступна прошивка 3.10...", "Нет пользовательской функции CF96", "Изменение пользовательских функций", "Редактор профиля"};
+        QTest::newRow("en") << "EN" << QStringList{"&File", "Reading OSTC 7 done.", "Bathyra settings", "Firmware 3.10 available...", "No custom function CF96", "Edit Custom Functions", "Profile Editor"};
+        // clang-format on
+    }
+    void texts()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        // A message text thrown by the device code, in the code's own context.
+        QString thrown;
+        try {
+            (void)ConfigImage::cfDefinition(ConfigImage::CfCount);
+        } catch (const QString& text) {
+            thrown = text;
+        }
+        QTEST((QStringList{translated("Bathyra", "&File"), translated("SerialOSTC", "Reading OSTC %1 done.").arg(7),
+                           translated("Settings", "Bathyra settings"),
+                           translated("UpdatesPlanner", "Firmware %1 available...").arg("3.10"), thrown,
+                           CF_Editor_Interface().windowTitle(), ProfileEditorInterface().windowTitle()}),
+              "texts");
+        // Custom function labels fit the editor's 15 characters, and most are translated.
+        int changed = 0;
+        for (int n = 0; n < ConfigImage::CfCount; ++n) {
+            const char* label = ConfigImage::cfDefinition(n).label;
+            const QString text = translated("CF menu (15 char max)", label);
+            QVERIFY2(!text.isEmpty() && text.size() <= 15, qPrintable(text));
+            changed += text != QLatin1String(label);
+        }
+        QVERIFY(language == "EN" ? changed == 0 : changed > ConfigImage::CfCount / 2);
+    }
+
+    void languageSwitchesTheOpenWindows()
+    {
+        Bathyra_Interface window;
+        window.show();
+        PlotInterface plot;
+        plot.setup(true, 30);
+        plot.show();
+        window.helpSlot();
+        ProfileEditorInterface* editor = window.profileEditor();
+        CF_Editor_Interface cfEditor;
+        cfEditor.show();
+        Settings dialog(&window);
+        const QString english = window.simulateButton->text();
+
+        // The change reaches the windows with the next events, as the user sees it.
+        dialog.languageSlot(5);
+        QTRY_COMPARE(window.menuFile->title(), QString::fromUtf8("&Файл"));
+        QTRY_COMPARE(window.simulateButton->text(), QString::fromUtf8("Симуляция"));
+        QTRY_COMPARE(dialog.windowTitle(), QString::fromUtf8("Настройки Bathyra"));
+        QTRY_COMPARE(plot.plot()->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("Глубина [м]"));
+        QCOMPARE(plot.windowTitle(), QString::fromUtf8("Профиль погружения"));
+        QCOMPARE(window.helpWindow()->windowTitle(), QString::fromUtf8("Справка Bathyra"));
+        QCOMPARE(editor->windowTitle(), QString::fromUtf8("Редактор профиля"));
+        QCOMPARE(editor->plot->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("глубина [м]"));
+        QCOMPARE(cfEditor.windowTitle(), QString::fromUtf8("Изменение пользовательских функций"));
+        QCOMPARE(cfEditor.cfLabel(16)->text(), translated("CF menu (15 char max)", "Deco Offset [m]") + " (CF16)");
+        QVERIFY(!cfEditor.cfLabel(16)->text().startsWith("Deco"));
+        dialog.languageSlot(0);
+        QTRY_COMPARE(window.menuFile->title(), QString("&Datei"));
+        // Qt's own texts come from its installed translations.
+        QTRY_COMPARE(dialog.buttonBox->button(QDialogButtonBox::Cancel)->text(), QString("Abbrechen"));
+        // English has no file: the source texts come back.
+        dialog.languageSlot(1);
+        QTRY_COMPARE(window.simulateButton->text(), english);
+        QTRY_COMPARE(dialog.windowTitle(), QString("Bathyra settings"));
+        QCOMPARE(cfEditor.cfLabel(16)->text(), QString("Deco Offset [m] (CF16)"));
     }
 };
 

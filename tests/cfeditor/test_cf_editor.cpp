@@ -17,14 +17,11 @@ using planner::currentImage;
 namespace
 {
 
-using Edit = std::function<void(CF_Editor_Interface*)>;
-
 // Types text, Latin-1 letters included, into a widget.
 void typeText(QWidget* w, const QString& text)
 {
     for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
 
 // Replaces the value of a spin box by typing; a time editor's hours are cleared first.
@@ -38,11 +35,6 @@ void type(QWidget* w, const QString& text)
         qobject_cast<QAbstractSpinBox*>(w)->selectAll();
     }
     typeText(w, text);
-}
-
-void press(QWidget* dialog, QDialogButtonBox::StandardButton which)
-{
-    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
 }
 
 ConfigImage imageWith(int cf, int raw)
@@ -60,7 +52,7 @@ class TestCfEditor : public QObject
     Bathyra_Interface* w = nullptr;
 
     // Opens the editor from the main window on im, runs edit on it, then presses answer.
-    void runEditor(const ConfigImage& im, const Edit& edit,
+    void runEditor(const ConfigImage& im, const std::function<void(CF_Editor_Interface*)>& edit,
                    QDialogButtonBox::StandardButton answer = QDialogButtonBox::Ok)
     {
         currentImage() = im;
@@ -69,7 +61,7 @@ class TestCfEditor : public QObject
         whenModal([&](QWidget* d) {
             if (auto* e = qobject_cast<CF_Editor_Interface*>(d))
                 edit(e), ran = true;
-            press(d, answer);
+            QTest::mouseClick(d->findChild<QDialogButtonBox*>()->button(answer), Qt::LeftButton);
         });
         QTest::mouseClick(w->editCFButton, Qt::LeftButton);
         QVERIFY(ran);
@@ -84,57 +76,52 @@ private slots:
     }
     void cleanup() { delete w; }
 
-    // clang-format off
+    // The widget, its place in the tabs' grids, label and text for each kind of function.
     void widgetPerType_data()
     {
         QTest::addColumn<int>("cf");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("int16") << 6 << "QSpinBox" << "CF06" << "Wake-up  [mbar] (CF06)" << "1160";
-        QTest::newRow("int8") << 20 << "QSpinBox" << "CF20" << "sampling rate (CF20)" << "10";
-        QTest::newRow("percent") << 8 << "QSpinBox" << "CF08" << "GF display [%] (CF08)" << "20 %";
-        QTest::newRow("tenths") << 16 << "QDoubleSpinBox" << "CF16" << "Deco Offset [m] (CF16)" << "1.0";
-        QTest::newRow("hundredths") << 46 << "QDoubleSpinBox" << "CF46" << "ppO2 warn [bar] (CF46)" << "1.61";
-        QTest::newRow("time") << 2 << "QTimeEdit" << "CF02" << "End Delay [sec] (CF02)" << "04:00";
-        QTest::newRow("signed time") << 48 << "QTimeEdit" << "CF48" << "Time offset/day (CF48)" << "00:00";
-        QTest::newRow("colour") << 34 << "ColorPicker" << "CF color" << "Color# Battery  (CF34)" << "";
-        QTest::newRow("on/off") << 51 << "QComboBox" << "CF bool" << "Show Stopwatch (CF51)" << "ON";
-        QTest::newRow("unused") << 95 << "QSpinBox" << "CF95" << "unused (CF95)" << "0";
+        QTest::addColumn<QStringList>("shown"); // class, object name, label, text
+        // clang-format off
+        QTest::newRow("int16") << 6 << QStringList{"QSpinBox", "CF06", "Wake-up  [mbar] (CF06)", "1160"};
+        QTest::newRow("int8") << 20 << QStringList{"QSpinBox", "CF20", "sampling rate (CF20)", "10"};
+        QTest::newRow("percent") << 8 << QStringList{"QSpinBox", "CF08", "GF display [%] (CF08)", "20 %"};
+        QTest::newRow("tenths") << 16 << QStringList{"QDoubleSpinBox", "CF16", "Deco Offset [m] (CF16)", "1.0"};
+        QTest::newRow("hundredths") << 46 << QStringList{"QDoubleSpinBox", "CF46", "ppO2 warn [bar] (CF46)", "1.61"};
+        QTest::newRow("time") << 2 << QStringList{"QTimeEdit", "CF02", "End Delay [sec] (CF02)", "04:00"};
+        QTest::newRow("signed time") << 48 << QStringList{"QTimeEdit", "CF48", "Time offset/day (CF48)", "00:00"};
+        QTest::newRow("colour") << 34 << QStringList{"ColorPicker", "CF color", "Color# Battery  (CF34)", ""};
+        QTest::newRow("on/off") << 51 << QStringList{"QComboBox", "CF bool", "Show Stopwatch (CF51)", "ON"};
+        QTest::newRow("unused") << 95 << QStringList{"QSpinBox", "CF95", "unused (CF95)", "0"};
+        // clang-format on
     }
-    // clang-format on
     void widgetPerType()
     {
         QFETCH(int, cf);
-        QFETCH(QString, kind);
         CF_Editor_Interface e;
-        QCOMPARE(e.findChild<QLabel*>("header")->text(), QString("OSTC <i>serial not loaded</i>"));
+        const auto header = [&e] { return e.findChild<QLabel*>("header")->text(); };
+        QCOMPARE(header(), QString("OSTC <i>serial not loaded</i>"));
         ConfigImage im = ConfigImage::defaultImage();
         im.setWord(ConfigImage::serial, 1234);
         im.setByte(ConfigImage::firmware_minor, 5);
         im.setCustomText("Deep}"); // shown up to the first '}'
         e.loadFromImage(im);
-        QCOMPARE(e.findChild<QLabel*>("header")->text(), QString("OSTC 1234 V2.05"));
-        QCOMPARE(e.findChild<QLineEdit*>("customText")->text(), QString("Deep"));
+        QVERIFY(header() == "OSTC 1234 V2.05" && e.findChild<QLineEdit*>("customText")->text() == "Deep");
         QWidget* v = e.cfWidget(cf);
         auto* tabs = e.findChild<QTabWidget*>();
         const auto* grid = qobject_cast<QGridLayout*>(tabs->widget(cf / 32)->layout());
         const int k = cf % 32, column = k < 16 ? 0 : 2;
         QCOMPARE(grid->itemAtPosition(k % 16, column)->widget(), e.cfLabel(cf));
         QCOMPARE(grid->itemAtPosition(k % 16, column + 1)->widget(), v);
-        QCOMPARE(v->metaObject()->className(), kind.toLatin1().constData());
-        QTEST(v->objectName(), "name");
-        QTEST(e.cfLabel(cf)->text(), "label");
         auto* box = qobject_cast<QAbstractSpinBox*>(v);
         auto* list = qobject_cast<QComboBox*>(v);
-        QTEST(box ? box->text() : list ? list->currentText() : QString(), "text");
+        QTEST((QStringList{v->metaObject()->className(), v->objectName(), e.cfLabel(cf)->text(),
+                           box ? box->text() : list ? list->currentText() : QString()}),
+              "shown");
         QCOMPARE(tabs->currentIndex(), 0);
     }
 
     // Typed values are marked as typed, loaded ones as loaded; a value its widget cannot show
     // is kept unless the diver changes it. The tip is the check's message or the note.
-    // clang-format off
     void markedValues_data()
     {
         QTest::addColumn<int>("cf");
@@ -145,6 +132,7 @@ private slots:
         QTest::addColumn<QString>("style");
         QTest::addColumn<bool>("bold");
         const QString typed = "* { color: red; font: bold}", loaded = "* {color: red; font: bold}";
+        // clang-format off
         QTest::newRow("CF16 over max") << 16 << 10 << "2.5" << 25 << "value 2.5, max 2.0" << typed << true;
         QTest::newRow("CF02 time") << 2 << 240 << "1000" << 600 << "" << "" << true;
         QTest::newRow("CF00 under min") << 0 << 100 << "0.29" << 29 << "value 0.29, min 0.50" << typed << true;
@@ -157,8 +145,8 @@ private slots:
         QTest::newRow("CF48 -120") << 48 << 0xFF88 << "" << 0xFF88 << "value -120 is kept: it cannot be shown here" << "" << true;
         QTest::newRow("CF06 over 32767") << 6 << 40000 << "" << 40000 << "value 40000 is kept: it cannot be shown here" << "" << true;
         QTest::newRow("CF31 on/off 5") << 31 << 5 << "" << 5 << "value 5 is kept: it cannot be shown here" << "" << true;
+        // clang-format on
     }
-    // clang-format on
     void markedValues()
     {
         QFETCH(int, cf);
@@ -215,57 +203,50 @@ private slots:
             QCOMPARE(int(ColorPicker::colorToRaw(ColorPicker::rawToColor(quint8(v)))), v);
     }
 
-    // Restore Defaults resets every function and the text; Cancel still changes nothing.
-    void restoreDefaults_data()
-    {
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("OK") << true;
-        QTest::newRow("Cancel") << false;
-    }
+    // Restore Defaults resets every function and the text, unmarked; Cancel still changes
+    // nothing.
     void restoreDefaults()
     {
-        QFETCH(bool, ok);
         ConfigImage im = ConfigImage::defaultImage();
         for (int n = 0; n < ConfigImage::CfCount; ++n)
             im.setCf(n, quint16(ConfigImage::cfDefinition(n).def ^ 1));
         im.setCustomText("Old text");
-        QByteArray before;
         int bold = -1;
+        ConfigImage before; // as the editor opened on it
         const auto edit = [&](CF_Editor_Interface* e) {
-            before = currentImage().toByteArray();
+            before = currentImage();
             type(e->cfWidget(16), "1.5");
-            press(e, QDialogButtonBox::RestoreDefaults);
+            auto* buttons = e->findChild<QDialogButtonBox*>();
+            QTest::mouseClick(buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
             bold = 0;
             for (int n = 0; n < ConfigImage::CfCount; ++n)
                 bold += !e->cfLabel(n)->styleSheet().isEmpty();
         };
-        runEditor(im, edit, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        runEditor(im, edit, QDialogButtonBox::Cancel);
+        QVERIFY(bold == 0 && currentImage() == before);
+        runEditor(im, edit);
         QCOMPARE(bold, 0);
-        if (!ok)
-            QCOMPARE(currentImage().toByteArray(), before);
-        for (int n = 0; ok && n < ConfigImage::CfCount; ++n)
+        for (int n = 0; n < ConfigImage::CfCount; ++n)
             QCOMPARE(currentImage().cf(n), ConfigImage::cfDefinition(n).def);
-        if (ok) // no custom text
-            QVERIFY(currentImage().byte(ConfigImage::text_on) == 0 && currentImage().byte(ConfigImage::text) == 0);
+        QVERIFY(currentImage().byte(ConfigImage::text_on) == 0 && currentImage().byte(ConfigImage::text) == 0);
     }
 
-    // clang-format off
     void customText_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("stored");
+        // clang-format off
         QTest::newRow("30 characters") << "ABCDEFGHIJKLMNOPQRSTUVWXYZabcd" << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXY");
         QTest::newRow("3 characters") << "abc" << QByteArray("abc}}}}}}}}}}}}}}}}}}}}}}");
         QTest::newRow("Latin-1") << QString::fromUtf8("Tiefe ä") << QByteArray("Tiefe \xE4}}}}}}}}}}}}}}}}}}");
         QTest::newRow("no braces") << "a}b" << QByteArray("ab}}}}}}}}}}}}}}}}}}}}}}}");
+        // clang-format on
     }
-    // clang-format on
     void customText()
     {
         QFETCH(QString, typed);
-        runEditor(ConfigImage::defaultImage(), [&](CF_Editor_Interface* e) {
-            typeText(e->findChild<QLineEdit*>("customText"), typed);
-        });
+        runEditor(ConfigImage::defaultImage(),
+                  [&](CF_Editor_Interface* e) { typeText(e->findChild<QLineEdit*>("customText"), typed); });
         const char* text = reinterpret_cast<const char*>(currentImage().data() + ConfigImage::text);
         QCOMPARE(int(currentImage().byte(ConfigImage::text_on)), 1);
         QTEST(QByteArray(text, ConfigImage::TextLength), "stored");

@@ -45,13 +45,9 @@ private:
         const Answer a = answers.value(requests.last().section('?', 0, 0));
         const QString date = QLocale::c().toString(QDateTime(a.lastModified, QTime(12, 0), Qt::UTC),
                                                    "ddd, dd MMM yyyy hh:mm:ss 'GMT'");
-        s->write(
-            QStringLiteral("HTTP/1.1 %1 X\r\nConnection: close\r\nContent-Length: %2\r\n%3\r\n")
-                .arg(a.status)
-                .arg(a.body.size())
-                .arg(a.lastModified.isValid() ? "Last-Modified: " + date + "\r\n" : "")
-                .toLatin1() +
-            a.body);
+        const QString modified = a.lastModified.isValid() ? "Last-Modified: " + date + "\r\n" : "";
+        s->write(QStringLiteral("HTTP/1.1 %1 X\r\nConnection: close\r\nContent-Length: %2\r\n%3\r\n")
+                     .arg(a.status).arg(a.body.size()).arg(modified).toLatin1() + a.body);
         s->disconnectFromHost();
     }
 };
