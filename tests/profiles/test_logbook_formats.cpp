@@ -1,5 +1,6 @@
 // The logbook readers and writers: what each format yields, the readings of real exports that
-// differ from the formats' letter, round trips, broken files and the safety of writes.
+// differ from the formats' letter (and every export of the shared samples folder against its
+// README figures), broken files and the fuzzing corpus, round trips and the safety of writes.
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
@@ -14,13 +15,7 @@
 namespace
 {
 
-ConfigImage testConfig()
-{
-    ConfigImage c = ConfigImage::defaultImage(QDate(2024, 1, 1));
-    c.setSetpoint(1, 70);
-    c.setSetpoint(2, 130);
-    return c;
-}
+const char* const unsupported = "Unsupported XML format (neither DivingLog or Shearwater)";
 
 QByteArray fileBytes(const QString& path)
 {
@@ -28,14 +23,17 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing " + path.toUtf8());
 }
 
-QByteArray fixture(const char* name)
+QByteArray source(const char* path)
 {
-    return fileBytes(QStringLiteral(BATHYRA_TEST_DATA "/") + QLatin1String(name));
+    return fileBytes(QStringLiteral(BATHYRA_SOURCE_DIR "/") + QLatin1String(path));
 }
 
-QByteArray corpus(const char* name)
+// The shared samples folder, empty when it is not beside this checkout.
+QString samplesDir()
 {
-    return fileBytes(QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/") + QLatin1String(name));
+    const QString dir = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles";
+    return qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFileInfo(dir).isDir() ? ""
+                                                                                        : dir;
 }
 
 QByteArray uddf(const QByteArray& waypoints, const QByteArray& mixes = QByteArray())
@@ -45,10 +43,22 @@ QByteArray uddf(const QByteArray& waypoints, const QByteArray& mixes = QByteArra
            "</samples></dive></repetitiongroup></profiledata></uddf>";
 }
 
+QByteArray waypoint(const char* time, const char* depth, const QByteArray& more = QByteArray())
+{
+    return QByteArray("<waypoint><divetime>") + time + "</divetime><depth>" + depth + "</depth>" +
+           more + "</waypoint>";
+}
+
 QByteArray udcf(const QByteArray& samples, const QByteArray& gases = QByteArray())
 {
     return "<profile><repgroup><dive>" + gases + "<samples>" + samples +
            "</samples></dive></repgroup></profile>";
+}
+
+QByteArray divingLog(const QByteArray& root, const QByteArray& points)
+{
+    return "<" + root + "><Logbook><Dive><Profile>" + points + "</Profile></Dive></Logbook></" +
+           root + ">";
 }
 
 QByteArray shearwater(const QByteArray& records, const QByteArray& root = "dive")
@@ -65,32 +75,45 @@ QByteArray record(const char* time, const char* depth, const char* ppO2 = nullpt
            "</diveLogRecord>";
 }
 
-// What a load gave, as "key=value;" parts: points (second:depth), gas switches, setpoints,
-// the active gases (n:O2/He, @depth, * first), the mode, recorded ppO2 and the console.
+// Setpoints 0.70 and 1.30, no gas active, open circuit.
+ConfigImage testConfig()
+{
+    ConfigImage c = ConfigImage::defaultImage(QDate(2024, 1, 1));
+    c.setSetpoint(1, 70);
+    c.setSetpoint(2, 130);
+    c.setByte(ConfigImage::deco_type, 0);
+    c.setByte(ConfigImage::active_gases, 0);
+    return c;
+}
+
+// What a load gave, as "key=value;" parts: the number of points, seconds, maximum depth, the
+// points (second:depth), gas switches, setpoints, the active gases (n:O2/He, @depth, * first),
+// the mode, recorded ppO2 and the console.
 QString summary(const DiveProfile& p, const ConfigImage& c, const CollectingSink& sink)
 {
     QStringList points, switches, setpoints, gases;
     for (int i = 0; i < p.points(); ++i)
-        points << QStringLiteral("%1:%2")
-                      .arg(DiveProfile::secondsKey(p.times()[i]))
-                      .arg(p.depths()[i]);
+        points << QString("%1:%2").arg(DiveProfile::secondsKey(p.times()[i])).arg(p.depths()[i]);
     for (auto it = p.gasChanges().begin(); it != p.gasChanges().end(); ++it)
-        switches << QStringLiteral("%1:%2").arg(it.key()).arg(it.value());
+        switches << QString("%1:%2").arg(it.key()).arg(it.value());
     for (auto it = p.setpointChanges().begin(); it != p.setpointChanges().end(); ++it)
-        setpoints << QStringLiteral("%1:%2").arg(it.key()).arg(double(it.value()));
+        setpoints << QString("%1:%2").arg(it.key()).arg(double(it.value()), 0, 'f', 2);
     for (int n = 1; n <= ConfigImage::GasCount; ++n)
         if (c.gasActive(n))
-            gases << QStringLiteral("%1:%2/%3@%4%5")
+            gases << QString("%1:%2/%3@%4%5")
                          .arg(n)
                          .arg(c.gasO2(n))
                          .arg(c.gasHe(n))
                          .arg(c.gasDepth(n))
                          .arg(c.byte(ConfigImage::first_gas) == n ? "*" : "");
-    return QStringLiteral("points=%1;switches=%2;setpoints=%3;gases=%4;mode=%5;ppO2=%6;console=%7;")
+    return QString("n=%1;time=%2;max=%3;points=%4;switches=%5;setpoints=%6;gases=%7;mode=%8;"
+                   "ppO2=%9;console=%10;")
+        .arg(p.points())
+        .arg(qRound(p.diveTime() * 60))
+        .arg(double(p.diveDepth()), 0, 'f', 2)
         .arg(points.join(','), switches.join(','), setpoints.join(','), gases.join(','))
         .arg(c.byte(ConfigImage::deco_type))
-        .arg(p.hasRecordedPpO2() ? "yes" : "no")
-        .arg(sink.lines.join('|'));
+        .arg(p.hasRecordedPpO2() ? "yes" : "no", sink.lines.join('|'));
 }
 
 } // namespace
@@ -99,494 +122,462 @@ class TestLogbookFormats : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { QVERIFY(dir_.isValid()); }
-    void loads_data();
-    void loads();
-    void shearwaterSetpoints();
-    void uddfMode_data();
-    void uddfMode();
-    void divingLogInterval_data();
-    void divingLogInterval();
-    void divingLogTimeTruncation();
-    void uddfRoundTrip_data();
-    void uddfRoundTrip();
-    void uddfGasNames_data();
-    void uddfGasNames();
-    void writeFailureKeepsOldFile();
-
-private:
-    QString write(const QString& name, const QByteArray& bytes);
     QTemporaryDir dir_;
-};
 
-QString TestLogbookFormats::write(const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir_.filePath(name);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-void TestLogbookFormats::loads_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("error");        // empty: loads into a sane profile
-    QTest::addColumn<QStringList>("expected"); // parts of the summary
-
-    const QByteArray unsupported = "Unsupported XML format (neither DivingLog or Shearwater)";
-    auto loads = [](const char* row, const char* name, const QByteArray& content,
-                    const QStringList& expected) {
-        QTest::newRow(row) << name << content << QString() << expected;
-    };
-    auto fails = [](const char* row, const char* name, const QByteArray& content,
-                    const QString& error) {
-        QTest::newRow(row) << name << content << error << QStringList();
-    };
-    const QByteArray wp0 = "<waypoint><divetime>0</divetime><depth>0</depth></waypoint>";
-    const QByteArray wp60 = "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>";
-    auto divingLog = [](const QByteArray& root, const QByteArray& points) {
-        return "<" + root + "><Logbook><Dive><Profile>" + points + "</Profile></Dive></Logbook></" +
-               root + ">";
-    };
-
-    // DivingLog
-    loads("DivingLog: first dive only", "two.xml", fixture("divinglog_two_dives.xml"),
-          {"points=0:0,60:20,120:20,180:0;", "console=Reading DivingLog XML format;"});
-    loads("DivingLog: root as Diving Log 5 and 6 export", "root.xml",
-          divingLog("Divinglog", "<P Time=\"60\"><Depth>5</Depth></P>"), {"points=60:5;"});
-    fails("DivingLog: upper-case root", "root.xml",
-          divingLog("DIVINGLOG", "<P Time=\"60\"><Depth>5</Depth></P>"), unsupported);
-    fails("DivingLog: lower-case root", "root.xml",
-          divingLog("divinglog", "<P Time=\"60\"><Depth>5</Depth></P>"), unsupported);
-    loads("DivingLog: feet warned, read as they stand", "feet.xml",
-          "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile><P Time=\"30\"><Depth>40</Depth>"
-          "</P><P Time=\"60\"><Depth>81.0</Depth></P></Profile></Dive></Logbook></Divinglog>",
-          {"points=30:40,60:81;", "|<font color='red'><b>", "may be in feet"});
-    loads("DivingLog: decimal Time", "dec.xml",
-          divingLog("DivingLog", "<P Time=\"0\"><Depth>0</Depth></P><P Time=\"605.5\">"
-                                 "<Depth>9</Depth></P>"),
-          {"points=0:0,605:9;"});
-    loads("DivingLog: no profile", "np.xml", "<Divinglog><Logbook><Dive/></Logbook></Divinglog>",
-          {});
-    fails("DivingLog: negative time", "n.xml",
-          divingLog("DivingLog", "<P Time=\"-60\"><Depth>3</Depth></P>"), "Cannot load profile.");
-
-    // Shearwater
-    loads("Shearwater: version 3 counts milliseconds", "sw.xml",
-          shearwater(record("0", "0") + record("120000", "3.5"), "dive version=\"3\""),
-          {"points=0:0,120:3.5;"});
-    loads("Shearwater: declared utf-16, 8-bit text", "sw.xml",
-          "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" +
-              shearwater(record("0", "0") + record("120000", "3.5"), "dive version=\"3\""),
-          {"points=0:0,120:3.5;"});
-    loads("Shearwater: no version counts seconds", "sw.xml",
-          shearwater(record("0", "0") + record("120000", "3.5")), {"points=0:0,120000:3.5;"});
-    loads("Shearwater: decimal seconds", "dec-sw.xml",
-          shearwater(record("0", "0") + record("605.5", "9")), {"points=0:0,605:9;"});
-    loads("Shearwater: zero ppO2 is none", "zero.xml",
-          shearwater(record("0", "0", "0") + record("10", "5", "0") + record("20", "0", "-1")),
-          {"points=0:0,10:5,20:0;", "ppO2=no;"});
-    fails("Shearwater: no dive log", "nolog.xml", "<dive><other/></dive>", "Cannot load profile.");
-    fails("Shearwater: pressure as depth", "p.xml", shearwater(record("0", "1093")),
-          "Cannot load profile.");
-    fails("Shearwater: huge ppO2", "pp.xml", shearwater(record("0", "3", "1e9")),
-          "Cannot load profile.");
-
-    // UDDF
-    loads("UDDF: gases by first use, placeholder dive passed over", "g.uddf",
-          fixture("uddf_gases.uddf"),
-          {"points=0:0,140:30,1139:29,1140:30,1800:6,2400:0;", "switches=0:1,1800:2;",
-           "setpoints=0:0.7,140:1.3;", "gases=1:18/45@0*,2:100/0@6;", "mode=2;",
-           "console=This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
-           "Gas#1: 18/45 o2=18%, he=45%, first gas\n;"});
-    const QByteArray mix = "<waypoint><divetime>0</divetime><depth>0</depth><switchmix "
-                           "ref=\"m\"/></waypoint>" +
-                           wp60;
-    loads("UDDF: fraction", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.32</o2><he>0</he></mix>"),
-          {"gases=1:32/0@0*;"});
-    loads("UDDF: percent", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>32</o2><he>0</he></mix>"),
-          {"gases=1:32/0@0*;"});
-    loads("UDDF: trimix fractions", "m.uddf",
-          uddf(mix, "<mix id=\"m\"><o2>0.21</o2><he>0.35</he></mix>"), {"gases=1:21/35@0*;"});
-    loads("UDDF: rounded", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.325</o2><he></he></mix>"),
-          {"gases=1:33/0@0*;"});
-    loads("UDDF: single mix without switch", "s.uddf",
-          uddf(wp0 + wp60, "<mix id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix>"),
-          {"switches=0:1;", "gases=1:32/0@0*;"});
-    // A switch naming no gas is a change to 0: the change at that second is removed.
-    loads("UDDF: empty switch removes the change", "e.uddf",
-          uddf("<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"a\"/></waypoint>"
-               "<waypoint><divetime>60</divetime><depth>20</depth><switchmix ref=\"b\"/>"
-               "</waypoint><waypoint><divetime>60</divetime><depth>21</depth><switchmix ref=\"\"/>"
-               "</waypoint><waypoint><divetime>120</divetime><depth>10</depth></waypoint>",
-               "<mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"),
-          {"points=0:0,60:20,60:21,120:10;", "switches=0:1;", "gases=1:21/0@0*,2:50/0@0;"});
-    // Mixes 21, 32, 50, 100 and 18/45 are gases 1 to 5; the sixth (30 %) is closest to 32 %.
-    loads("UDDF: sixth mix takes the closest gas", "six.uddf", corpus("uddf/six_mixes.uddf"),
-          {"switches=0:1,10:2,20:3,30:4,40:5,50:2;", "Gas#6:  o2=30%"});
-    loads("UDDF: decimal divetime", "dec.uddf",
-          uddf("<waypoint><divetime>0.0</divetime><depth>0</depth></waypoint><waypoint><divetime>"
-               "605.5</divetime><depth>9</depth></waypoint>"),
-          {"points=0:0,605:9;"});
-    loads("UDDF: non-numeric text", "nn.uddf",
-          uddf("<waypoint><divetime>abc</divetime><depth>deep</depth></waypoint>" + wp60), {});
-    loads("UDDF: missing elements", "me.uddf",
-          uddf("<waypoint/><waypoint><depth>4</depth></waypoint>"), {});
-    fails("UDDF: truncated", "t.uddf", uddf(wp0).left(60), "Cannot open profile.");
-    fails("UDDF: wrong root", "w.uddf", "<profile/>", "Cannot open profile.");
-    fails("UDDF: deeply nested", "d.uddf",
-          "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) +
-              "</uddf>",
-          "Cannot open profile.");
-    fails("UDDF: no dive", "nd.uddf", "<uddf><profiledata/></uddf>", "Cannot load profile.");
-    fails("UDDF: huge depth", "h.uddf",
-          uddf("<waypoint><divetime>0</divetime><depth>1e308</depth></waypoint>"),
-          "Cannot load profile.");
-    fails("UDDF: infinite depth", "i.uddf",
-          uddf("<waypoint><divetime>0</divetime><depth>inf</depth></waypoint>"),
-          "Cannot load profile.");
-    fails("UDDF: huge setpoint", "sp.uddf",
-          uddf("<waypoint><divetime>0</divetime><depth>1</depth><setpo2>1e20</setpo2></waypoint>"),
-          "Cannot load profile.");
-    fails("UDDF: impossible mix", "m.uddf",
-          uddf("<waypoint><divetime>0</divetime><depth>1</depth><switchmix ref=\"x\"/></waypoint>",
-               "<mix id=\"x\"><o2>80</o2><he>80</he></mix>"),
-          "Cannot load profile.");
-
-    // UDCF
-    // The sixth mix is listed but changes neither the configuration nor the profile.
-    loads("UDCF: six mixes", "six.udcf", fixture("udcf_six_mixes.udcf"),
-          {"points=0:0,60:", ",360:", "switches=0:1,60:2,120:3,180:4,240:5;", "3:50/0@21",
-           "5:18/45@0*;", "Gas#6: F o2=28%, he=0%\n", "Gas#3: C o2=50%, he=0%, depth=21\n"});
-    loads("UDCF: a switch applies once", "once.udcf",
-          udcf("<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d>"
-               "<switch>A</switch><t>180</t><d>10</d>",
-               "<gases><mix><mixname>A</mixname><o2>21</o2></mix><mix><mixname>B</mixname><o2>50"
-               "</o2></mix></gases>"),
-          {"switches=60:1,180:2;"});
-    // Gas 1 by being the only mix, not by a firstGas of the file: no "first gas" said. The first
-    // dive has no samples; the second is spaced by its delta and given in feet.
-    loads("UDCF: upper-case delta in feet", "upper.udcf", corpus("udcf/upper_delta.udcf"),
-          {QStringLiteral("points=0:0,30:%1,60:%2,90:%3;")
-               .arg(33 * 0.3048)
-               .arg(66 * 0.3048)
-               .arg(10 * 0.3048),
-           "switches=0:1;", "gases=1:32/0@0*;", "console=Gas#1:  o2=32%, he=0%\n;"});
-    loads("UDCF: mix by position", "index.udcf",
-          "\n" + udcf("<switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d><t>40.00</t>"
-                      "<d>6.10</d><switch>2</switch><t>60</t><d>3</d>",
-                      "<gases><mix><mixname>Air</mixname><o2>0.32</o2></mix><mix><mixname>Deco"
-                      "</mixname><o2>0.80</o2></mix></gases>"),
-          {"switches=20:1,60:2;", "gases=1:32/0@0*,2:80/0@0;"});
-    loads("UDCF: placeholder dive", "p.udcf",
-          "<profile><repgroup><dive><samples/></dive></repgroup>"
-          "<repgroup><dive><samples><t>0</t><d>0</d><t>30</t><d>5</d></samples></dive></repgroup>"
-          "</profile>",
-          {"points=0:0,30:5;"});
-    loads("UDCF: decimal t", "dec.udcf", udcf("<t>0.000000</t><d>0</d><t>605.999</t><d>9</d>"),
-          {"points=0:0,605:9;"});
-    loads("UDCF: out of order", "o.udcf",
-          udcf("<t>60</t><d>5</d><t>0</t><d>0</d><t>30</t><d>9</d>"), {});
-    loads("UDCF: t without d", "td.udcf", udcf("<t>60</t><t>0</t>"), {});
-    fails("UDCF: not well-formed", "n.udcf", "<profile><device></profile>", "Cannot open profile.");
-    fails("UDCF: no dive", "nd.udcf", "<profile><repgroup/></profile>", "Cannot load profile.");
-    fails("UDCF: huge time", "ht.udcf", udcf("<t>1e30</t><d>3</d>"), "Cannot load profile.");
-    fails("UDCF: huge delta time", "hd.udcf",
-          udcf("<delta>80000</delta>" + QByteArray("<d>1</d>").repeated(10)),
-          "Cannot load profile.");
-
-    // Neither
-    fails("empty xml", "e.xml", QByteArray(), unsupported);
-    fails("binary", "b.xml", QByteArray("\x00\xff\xfe<\x01", 5), unsupported);
-}
-
-void TestLogbookFormats::loads()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, error);
-    QFETCH(QStringList, expected);
-    const QString path = write(name, content);
-
-    // A refused file leaves a profile as it was; a good one is loaded into an empty profile.
-    DiveProfile p;
-    if (!error.isEmpty()) {
-        p.addPoint(0, 0);
-        p.addPoint(7, 7);
-        p.setGas(0, 3);
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir_.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
     }
-    ConfigImage config = testConfig();
-    const ConfigImage before = config;
-    CollectingSink sink;
-    QString thrown;
-    try {
-        p.load(path, &config, &sink);
-    } catch (const QString& e) {
-        thrown = e;
-    }
-    QCOMPARE(thrown, error);
-    if (!error.isEmpty()) {
-        // Nothing changed.
-        QCOMPARE(p.times(), (QVector<double>{0, 7}));
-        QCOMPARE(p.depths(), (QVector<double>{0, 7}));
-        QCOMPARE(p.gasChanges(), (QMap<int, int>{{0, 3}}));
-        QVERIFY(config == before);
-        return;
-    }
-    // A sane profile: ordered finite times and depths.
-    for (int i = 0; i < p.points(); ++i) {
-        QVERIFY(std::isfinite(p.times()[i]) && std::isfinite(p.depths()[i]));
-        if (i > 0)
-            QVERIFY(p.times()[i - 1] <= p.times()[i]);
-    }
-    const QString got = summary(p, config, sink);
-    for (const QString& part : expected)
-        QVERIFY2(got.contains(part), qPrintable(part + " not in " + got));
-}
 
-void TestLogbookFormats::shearwaterSetpoints()
-{
+    // Loads a file into an empty profile; a refused file leaves a drawing and the configuration
+    // as they were, a good one gives ordered finite points. The thrown text.
+    QString load(const QString& path, DiveProfile& p, ConfigImage& config, CollectingSink& sink)
+    {
+        const ConfigImage before = config;
+        try {
+            p.load(path, &config, &sink);
+        } catch (const QString& e) {
+            DiveProfile drawn;
+            drawn.addPoint(7, 7);
+            drawn.setGas(0, 3);
+            try {
+                drawn.load(path, &config);
+            } catch (const QString&) {
+            }
+            if (p.points() || drawn.points() != 1 || drawn.gasChanges().size() != 1 ||
+                !(config == before))
+                return "changed by a refused load: " + e;
+            return e;
+        }
+        for (int i = 0; i < p.points(); ++i)
+            if (!std::isfinite(p.times()[i]) || !std::isfinite(p.depths()[i]) ||
+                (i > 0 && p.times()[i - 1] > p.times()[i]))
+                return QString("point %1 is not finite or out of order").arg(i);
+        return QString();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void loads_data()
+    {
+        QTest::addColumn<QString>("name"); // "shared/..." a file of the samples folder
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("error");        // empty: loads into a sane profile
+        QTest::addColumn<QStringList>("expected"); // parts of the summary
+        auto loads = [](const char* row, const char* name, const QByteArray& content,
+                        const QStringList& expected) {
+            QTest::newRow(row) << name << content << QString() << expected;
+        };
+        auto fails = [](const char* row, const char* name, const QByteArray& content,
+                        const QString& error) {
+            QTest::newRow(row) << name << content << error << QStringList();
+        };
+        const QByteArray wp60 = waypoint("60", "10");
+        const QByteArray point = "<P Time=\"60\"><Depth>5</Depth></P>";
+        // clang-format off
+        loads("DivingLog: first dive only", "two.xml", source("tests/data/profiles/divinglog_two_dives.xml"),
+              {"points=0:0,60:20,120:20,180:0;", "console=Reading DivingLog XML format;"});
+        loads("DivingLog: root as Diving Log 5 and 6 export", "r.xml", divingLog("Divinglog", point), {"points=60:5;"});
+        fails("DivingLog: upper-case root", "r.xml", divingLog("DIVINGLOG", point), unsupported);
+        fails("DivingLog: lower-case root", "r.xml", divingLog("divinglog", point), unsupported);
+        loads("DivingLog: feet warned, read as they stand", "feet.xml",
+              "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile><P Time=\"30\"><Depth>40</Depth>"
+              "</P><P Time=\"60\"><Depth>81.0</Depth></P></Profile></Dive></Logbook></Divinglog>",
+              {"points=30:40,60:81;", "|<font color='red'><b>", "may be in feet"});
+        loads("DivingLog: decimal Time", "dec.xml",
+              divingLog("DivingLog", "<P Time=\"0\"><Depth>0</Depth></P><P Time=\"605.5\"><Depth>9</Depth></P>"),
+              {"points=0:0,605:9;"});
+        loads("DivingLog: no profile", "np.xml", "<Divinglog><Logbook><Dive/></Logbook></Divinglog>", {"n=0;"});
+        fails("DivingLog: negative time", "n.xml", divingLog("DivingLog", "<P Time=\"-60\"><Depth>3</Depth></P>"),
+              "Cannot load profile.");
+
+        const QByteArray v3 = "dive version=\"3\"";
+        loads("Shearwater: version 3 counts milliseconds", "sw.xml",
+              shearwater(record("0", "0") + record("120000", "3.5"), v3), {"points=0:0,120:3.5;"});
+        loads("Shearwater: declared utf-16, 8-bit text", "sw.xml",
+              "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" + shearwater(record("0", "0") + record("120000", "3.5"), v3),
+              {"points=0:0,120:3.5;"});
+        loads("Shearwater: no version counts seconds", "sw.xml",
+              shearwater(record("0", "0") + record("120000", "3.5")), {"points=0:0,120000:3.5;"});
+        loads("Shearwater: decimal seconds", "sw.xml", shearwater(record("0", "0") + record("605.5", "9")),
+              {"points=0:0,605:9;"});
+        loads("Shearwater: zero ppO2 is none", "sw.xml",
+              shearwater(record("0", "0", "0") + record("10", "5", "0") + record("20", "0", "-1")),
+              {"points=0:0,10:5,20:0;", "ppO2=no;"});
+        fails("Shearwater: no dive log", "sw.xml", "<dive><other/></dive>", "Cannot load profile.");
+        fails("Shearwater: pressure as depth", "sw.xml", shearwater(record("0", "1093")), "Cannot load profile.");
+        fails("Shearwater: huge ppO2", "sw.xml", shearwater(record("0", "3", "1e9")), "Cannot load profile.");
+
+        loads("UDDF: gases by first use, placeholder dive passed over", "g.uddf", source("tests/data/profiles/uddf_gases.uddf"),
+              {"points=0:0,140:30,1139:29,1140:30,1800:6,2400:0;", "switches=0:1,1800:2;",
+               "setpoints=0:0.70,140:1.30;", "gases=1:18/45@0*,2:100/0@6;", "mode=2;",
+               "console=This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
+               "Gas#1: 18/45 o2=18%, he=45%, first gas\n;"});
+        const QByteArray mix = waypoint("0", "0", "<switchmix ref=\"m\"/>") + wp60;
+        loads("UDDF: fraction", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
+        loads("UDDF: percent", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
+        loads("UDDF: trimix fractions", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.21</o2><he>0.35</he></mix>"),
+              {"gases=1:21/35@0*;"});
+        loads("UDDF: rounded", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.325</o2><he></he></mix>"), {"gases=1:33/0@0*;"});
+        loads("UDDF: single mix without switch", "s.uddf",
+              uddf(waypoint("0", "0") + wp60, "<mix id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix>"),
+              {"switches=0:1;", "gases=1:32/0@0*;"});
+        // A switch naming no gas is a change to 0: the change at that second is removed.
+        loads("UDDF: empty switch removes the change", "e.uddf",
+              uddf(waypoint("0", "0", "<switchmix ref=\"a\"/>") + waypoint("60", "20", "<switchmix ref=\"b\"/>") +
+                   waypoint("60", "21", "<switchmix ref=\"\"/>") + waypoint("120", "10"),
+                   "<mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"),
+              {"points=0:0,60:20,60:21,120:10;", "switches=0:1;", "gases=1:21/0@0*,2:50/0@0;"});
+        // Mixes 21, 32, 50, 100 and 18/45 are gases 1 to 5; the sixth (30 %) is closest to 32 %.
+        loads("UDDF: sixth mix takes the closest gas", "six.uddf", source("fuzz/corpus/uddf/six_mixes.uddf"),
+              {"switches=0:1,10:2,20:3,30:4,40:5,50:2;", "Gas#6:  o2=30%"});
+        loads("UDDF: decimal divetime", "dec.uddf", uddf(waypoint("0.0", "0") + waypoint("605.5", "9")),
+              {"points=0:0,605:9;"});
+        loads("UDDF: non-numeric text", "nn.uddf", uddf(waypoint("abc", "deep") + wp60), {});
+        loads("UDDF: missing elements", "me.uddf", uddf("<waypoint/><waypoint><depth>4</depth></waypoint>"), {});
+        fails("UDDF: truncated", "t.uddf", uddf(waypoint("0", "0")).left(60), "Cannot open profile.");
+        fails("UDDF: wrong root", "w.uddf", "<profile/>", "Cannot open profile.");
+        fails("UDDF: deeply nested", "d.uddf",
+              "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</uddf>",
+              "Cannot open profile.");
+        fails("UDDF: no dive", "nd.uddf", "<uddf><profiledata/></uddf>", "Cannot load profile.");
+        fails("UDDF: huge depth", "h.uddf", uddf(waypoint("0", "1e308")), "Cannot load profile.");
+        fails("UDDF: infinite depth", "i.uddf", uddf(waypoint("0", "inf")), "Cannot load profile.");
+        fails("UDDF: huge setpoint", "sp.uddf", uddf(waypoint("0", "1", "<setpo2>1e20</setpo2>")), "Cannot load profile.");
+        fails("UDDF: impossible mix", "m.uddf",
+              uddf(waypoint("0", "1", "<switchmix ref=\"x\"/>"), "<mix id=\"x\"><o2>80</o2><he>80</he></mix>"),
+              "Cannot load profile.");
+
+        // The sixth mix is listed but changes neither the configuration nor the profile.
+        loads("UDCF: six mixes", "six.udcf", source("tests/data/profiles/udcf_six_mixes.udcf"),
+              {"points=0:0,60:", ",360:", "switches=0:1,60:2,120:3,180:4,240:5;", "3:50/0@21", "5:18/45@0*;",
+               "Gas#6: F o2=28%, he=0%\n", "Gas#3: C o2=50%, he=0%, depth=21\n"});
+        loads("UDCF: a switch applies once", "once.udcf",
+              udcf("<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d><switch>A</switch><t>180</t><d>10</d>",
+                   "<gases><mix><mixname>A</mixname><o2>21</o2></mix><mix><mixname>B</mixname><o2>50</o2></mix></gases>"),
+              {"switches=60:1,180:2;"});
+        // Gas 1 by being the only mix, not by a firstGas of the file: no "first gas" said. The
+        // first dive has no samples; the second is spaced by its delta and given in feet.
+        loads("UDCF: upper-case delta in feet", "upper.udcf", source("fuzz/corpus/udcf/upper_delta.udcf"),
+              {QString("points=0:0,30:%1,60:%2,90:%3;").arg(33 * 0.3048).arg(66 * 0.3048).arg(10 * 0.3048),
+               "switches=0:1;", "gases=1:32/0@0*;", "console=Gas#1:  o2=32%, he=0%\n;"});
+        loads("UDCF: mix by position", "index.udcf",
+              "\n" + udcf("<switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d><t>40.00</t><d>6.10</d>"
+                          "<switch>2</switch><t>60</t><d>3</d>",
+                          "<gases><mix><mixname>Air</mixname><o2>0.32</o2></mix><mix><mixname>Deco</mixname>"
+                          "<o2>0.80</o2></mix></gases>"),
+              {"switches=20:1,60:2;", "gases=1:32/0@0*,2:80/0@0;"});
+        loads("UDCF: placeholder dive", "p.udcf",
+              "<profile><repgroup><dive><samples/></dive></repgroup><repgroup><dive><samples><t>0</t><d>0</d>"
+              "<t>30</t><d>5</d></samples></dive></repgroup></profile>",
+              {"points=0:0,30:5;"});
+        loads("UDCF: decimal t", "dec.udcf", udcf("<t>0.000000</t><d>0</d><t>605.999</t><d>9</d>"), {"points=0:0,605:9;"});
+        loads("UDCF: out of order", "o.udcf", udcf("<t>60</t><d>5</d><t>0</t><d>0</d><t>30</t><d>9</d>"), {});
+        loads("UDCF: t without d", "td.udcf", udcf("<t>60</t><t>0</t>"), {});
+        fails("UDCF: not well-formed", "n.udcf", "<profile><device></profile>", "Cannot open profile.");
+        fails("UDCF: no dive", "nd.udcf", "<profile><repgroup/></profile>", "Cannot load profile.");
+        fails("UDCF: huge time", "ht.udcf", udcf("<t>1e30</t><d>3</d>"), "Cannot load profile.");
+        fails("UDCF: huge delta time", "hd.udcf", udcf("<delta>80000</delta>" + QByteArray("<d>1</d>").repeated(10)),
+              "Cannot load profile.");
+
+        fails("empty xml", "e.xml", QByteArray(), unsupported);
+        fails("binary", "b.xml", QByteArray("\x00\xff\xfe<\x01", 5), unsupported);
+
+        // Every export of the shared samples folder; SP_low and SP_high come from setpoints 1 and 2.
+        const auto sample = [&](const char* file, QStringList expected) {
+            loads(file, qPrintable("shared/" + QString(file)), QByteArray(), expected);
+        };
+        sample("divinglog/TestDiveDivingLog5.08allmetric.xml", {"n=65;time=1950;max=24.69;", "gases=;", "mode=0;"});
+        // In feet without a unit mark: read as it stands, with a console warning.
+        sample("divinglog/TestDiveDivingLog5.08allimperial.xml", {"n=65;time=1950;max=81.00;", "may be in feet"});
+        sample("divinglog/DivingLog.xml", {"n=0;"});
+        sample("shearwater/cc-shearwater.xml", {"n=619;time=6180;max=58.40;", "switches=;", "ppO2=yes;",
+               "setpoints=0:0.70,1150:1.30,1580:0.70,2170:1.30,2390:0.70,2940:1.30,4080:0.70;"});
+        sample("shearwater/shearwater--date-ddmmyyy.xml",
+               {"n=330;time=3290;max=35.30;", "setpoints=0:0.70,1060:1.30,2710:0.70;", "ppO2=yes;"});
+        sample("shearwater/valid_depth_data_oc_tec_trimmed.xml", {"n=5;time=40;max=5.60;", "setpoints=0:0.70;"});
+        // Freediving log: its depth field holds pressure in mbar, refused.
+        fails("shearwater/valid_depth_data_trimmed.xml", "shared/shearwater/valid_depth_data_trimmed.xml",
+              QByteArray(), "Cannot load profile.");
+        sample("uddf/TestDiveDivingLog5.08.uddf", {"n=65;time=1920;max=24.69;", "switches=0:1;", "gases=1:21/0@0*;"});
+        sample("uddf/test42.uddf", {"n=2485;time=4970;max=38.97;", "switches=2:1;", "gases=1:16/45@0*;", "mode=0;"});
+        sample("uddf/test-apd-inspiration.uddf", {"n=695;time=6240;max=60.20;", "switches=10:1,1560:2,1680:1;",
+               "setpoints=0:0.70,140:1.30,1140:0.70,1668:1.30,5890:0.70;", "gases=1:16/48@0*,2:48/0@0;",
+               "mode=2;ppO2=no;"});
+        sample("uddf/dive105.uddf", {"n=381;time=3800;max=28.08;", "switches=0:1,3320:2;", "gases=1:21/0@0*,2:32/0@0;",
+               "mode=2;"});
+        sample("uddf/BaMQZdEhp3djeDxQ5HyCreOntBm1-1753908953.uddf", {"n=2;time=605;max=0.57;", "gases=1:21/0@0*;"});
+        sample("udcf/TestDiveDivingLog5.08.udcf", {"n=65;time=1920;max=24.69;", "switches=0:1;", "gases=1:21/0@0*;"});
+        sample("udcf/TestDiveDivelogsDE.udcf", {"n=65;time=1920;max=24.69;", "switches=0:1;", "gases=1:32/0@0*;"});
+        sample("udcf/MacDive_UDCF_41_dives_1.udcf", {"n=32;time=640;max=33.90;", "switches=20:1;", "gases=1:32/0@0*;"});
+        sample("udcf/macdive_UDCF_9dives_1.udcf", {"n=154;time=3060;max=17.68;", "switches=0:1;", "gases=1:21/0@0*;"});
+        // Feet: 41 ft is 12.4968 m. The first dive's mix is unnamed with no oxygen: no gas.
+        sample("udcf/MacDive_UDCF_Imperial.udcf", {"n=72;time=2070;max=12.50;", "switches=;", "gases=;"});
+        sample("udcf/DB_UDCF_1_1.udcf", {"n=199;time=3960;max=28.65;", "switches=0:1;", "gases=1:21/0@0*;"});
+        // Not well-formed: <device> is never closed.
+        fails("udcf/DB_UDCF_41_1.udcf", "shared/udcf/DB_UDCF_41_1.udcf", QByteArray(), "Cannot open profile.");
+        // clang-format on
+    }
+    void loads()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, expected);
+        QString path = name.startsWith("shared/") ? samplesDir() + name.mid(6) : write(name, content);
+        if (path.startsWith('/') && !QFile::exists(path))
+            QSKIP("the shared samples folder is not beside this checkout");
+        DiveProfile p;
+        ConfigImage config = testConfig();
+        CollectingSink sink;
+        QTEST(load(path, p, config, sink), "error");
+        const QString got = summary(p, config, sink);
+        for (const QString& part : expected)
+            QVERIFY2(got.contains(part), qPrintable(part + " not in " + got));
+    }
+
+    // Every file of the fuzzing corpus loads into a sane profile or is refused with one of the
+    // readers' texts, leaving the profile as it was.
+    void fuzzCorpus()
+    {
+        const QStringList texts = {"", "Cannot open profile.", "Cannot load profile.", unsupported};
+        const QMap<QString, QString> endings = {
+            {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
+        int files = 0;
+        for (auto it = endings.begin(); it != endings.end(); ++it) {
+            QDirIterator entries(QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/") + it.key(),
+                                 QDir::Files);
+            while (entries.hasNext()) {
+                const QString path = write("corpus" + it.value(), fileBytes(entries.next()));
+                DiveProfile p;
+                ConfigImage config = testConfig();
+                CollectingSink sink;
+                QVERIFY2(texts.contains(load(path, p, config, sink)), qPrintable(entries.filePath()));
+                ++files;
+            }
+        }
+        QVERIFY(files > 100);
+    }
+
     // Types 0, 0, 1, 1, 0, 2: low, high, low (2 is no setpoint type), from SP#1 and SP#2 of the
     // configuration, or 0.7 and 1.3 without one.
-    const QString path = write("sw.xml", fixture("shearwater_setpoints.xml"));
-    ConfigImage config = testConfig();
-    config.setSetpoint(1, 60);
-    config.setSetpoint(2, 120);
-    for (ConfigImage* c : {&config, static_cast<ConfigImage*>(nullptr)}) {
+    void shearwaterSetpoints()
+    {
+        const QString path = write("sw.xml", source("tests/data/profiles/shearwater_setpoints.xml"));
+        ConfigImage config = testConfig();
+        config.setSetpoint(1, 60);
+        config.setSetpoint(2, 120);
+        for (ConfigImage* c : {&config, static_cast<ConfigImage*>(nullptr)}) {
+            CollectingSink sink;
+            DiveProfile p;
+            p.load(path, c, &sink);
+            const float low = c ? 0.6f : 0.7f, high = c ? 1.2f : 1.3f;
+            QCOMPARE(p.setpointChanges(), (QMap<int, float>{{0, low}, {20, high}, {40, low}}));
+            QCOMPARE(p.recordedPpO2(25), 1.3f);
+            QCOMPARE(sink.lines.mid(0, 2),
+                     (QStringList{"Reading Shearwater XML format",
+                                  "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46"}));
+            QCOMPARE(sink.lines.last(), "&nbsp;&nbsp;&nbsp;Setpoints not recorded. Using " +
+                                            QString(c ? "SP#1 as SP_low=0.6, SP#2 as SP_high=1.2"
+                                                      : "SP_low=0.7, SP_high=1.3"));
+        }
+    }
+
+    void uddfMode_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("CCR from OC") << "closedcircuit" << 0 << 2 << "This is a CCR dive.";
+        QTest::newRow("CCR from gauge-like 4") << "closedcircuit" << 4 << 5 << "This is a CCR dive.";
+        QTest::newRow("CCR from 5") << "closedcircuit" << 5 << 5 << "This is a CCR dive.";
+        QTest::newRow("OC from CCR") << "opencircuit" << 2 << 0 << "This is an OC dive.";
+        QTest::newRow("OC from 5") << "opencircuit" << 5 << 4 << "This is an OC dive.";
+        QTest::newRow("apnoe") << "apnoe" << 3 << 3 << "Unknown OC/CCR mode.";
+        QTest::newRow("missing") << "" << 2 << 2 << "Unknown OC/CCR mode.";
+    }
+    void uddfMode()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, before);
+        QFETCH(QString, line);
+        const QByteArray divemode =
+            mode.isEmpty() ? QByteArray() : "<divemode type=\"" + mode.toUtf8() + "\"/>";
+        ConfigImage config = testConfig();
+        config.setByte(ConfigImage::deco_type, static_cast<quint8>(before));
         CollectingSink sink;
         DiveProfile p;
-        p.load(path, c, &sink);
-        const float low = c ? 0.6f : 0.7f, high = c ? 1.2f : 1.3f;
-        QCOMPARE(p.setpointChanges(), (QMap<int, float>{{0, low}, {20, high}, {40, low}}));
-        QCOMPARE(p.diveTime(), static_cast<float>(50 / 60.0));
-        QCOMPARE(p.recordedPpO2(25), 1.3f);
-        QCOMPARE(sink.lines.mid(0, 2),
-                 (QStringList{"Reading Shearwater XML format",
-                              "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46"}));
-        QCOMPARE(sink.lines.last(),
-                 c ? QStringLiteral("&nbsp;&nbsp;&nbsp;Setpoints not recorded. "
-                                    "Using SP#1 as SP_low=0.6, SP#2 as SP_high=1.2")
-                   : QStringLiteral("&nbsp;&nbsp;&nbsp;Setpoints not recorded. "
-                                    "Using SP_low=0.7, SP_high=1.3"));
+        p.load(write("mode.uddf", uddf(waypoint("0", "0", divemode))), &config, &sink);
+        QTEST(int(config.byte(ConfigImage::deco_type)), "after");
+        QCOMPARE(sink.lines, QStringList(line + "\n"));
     }
-}
 
-void TestLogbookFormats::uddfMode_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("after");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("CCR from OC") << "closedcircuit" << 0 << 2 << "This is a CCR dive.";
-    QTest::newRow("CCR from gauge-like 4") << "closedcircuit" << 4 << 5 << "This is a CCR dive.";
-    QTest::newRow("CCR from 5") << "closedcircuit" << 5 << 5 << "This is a CCR dive.";
-    QTest::newRow("OC from CCR") << "opencircuit" << 2 << 0 << "This is an OC dive.";
-    QTest::newRow("OC from 5") << "opencircuit" << 5 << 4 << "This is an OC dive.";
-    QTest::newRow("apnoe") << "apnoe" << 3 << 3 << "Unknown OC/CCR mode.";
-    QTest::newRow("missing") << "" << 2 << 2 << "Unknown OC/CCR mode.";
-}
-
-void TestLogbookFormats::uddfMode()
-{
-    QFETCH(QString, mode);
-    QFETCH(int, before);
-    QFETCH(int, after);
-    QFETCH(QString, line);
-    const QByteArray divemode =
-        mode.isEmpty() ? QByteArray() : "<divemode type=\"" + mode.toUtf8() + "\"/>";
-    ConfigImage config = testConfig();
-    config.setByte(ConfigImage::deco_type, static_cast<quint8>(before));
-    CollectingSink sink;
-    DiveProfile p;
-    p.load(write("mode.uddf", uddf("<waypoint><divetime>0</divetime><depth>0</depth>" + divemode +
-                                   "</waypoint>")),
-           &config, &sink);
-    QCOMPARE(int(config.byte(ConfigImage::deco_type)), after);
-    QCOMPARE(sink.lines, QStringList(line + "\n"));
-}
-
-void TestLogbookFormats::divingLogInterval_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("interval");
-    QTest::newRow("10 s sampling") << 10 << 20 << "10";
-    QTest::newRow("60 s sampling is capped") << 60 << 20 << "30";
-    QTest::newRow("one point") << 10 << 1 << "0";
-    QTest::newRow("no point") << 10 << 0 << "0";
-}
-
-void TestLogbookFormats::divingLogInterval()
-{
-    QFETCH(int, step);
-    QFETCH(int, count);
-    QFETCH(QString, interval);
-    DiveProfile p;
-    for (int i = 0; i < count; ++i)
-        p.addPoint(i * step / 60.0, i % 5);
-    const QString path = write("interval.xml", "old"); // a save replaces the file
-    p.save(path, nullptr);
-    QDomDocument doc;
-    QVERIFY(doc.setContent(fileBytes(path)));
-    QCOMPARE(doc.doctype().name(), QStringLiteral("DivingLog"));
-    const QDomElement dive =
-        doc.documentElement().firstChildElement("Logbook").firstChildElement("Dive");
-    QCOMPARE(dive.firstChildElement("ProfileInt").text(), interval);
-    QCOMPARE(dive.firstChildElement("Profile").elementsByTagName("P").size(), count);
-}
-
-void TestLogbookFormats::divingLogTimeTruncation()
-{
-    DiveProfile p;
-    p.addPoint(0, 0);
-    p.addPoint(0.99, 12.3456789);
-    const QString path = dir_.filePath("trunc.xml");
-    p.save(path, nullptr);
-    const QByteArray text = fileBytes(path);
-    QVERIFY(text.contains("Time=\"59\""));
-    QVERIFY(text.contains("<Depth>12.3457</Depth>"));
-
-    // Written and read again, the second stays the same for every whole second.
-    for (int s = 0; s<7200; s += s> 40 ? 98 : 1) {
-        DiveProfile one;
-        one.addPoint(s / 60.0, 1);
-        one.save(path, nullptr);
-        DiveProfile again;
-        again.load(path, nullptr);
-        if (DiveProfile::secondsKey(again.times().first()) != s)
-            QFAIL(qPrintable(QString("second %1 drifted").arg(s)));
+    // The interval is the sampling step, at most 30 s; a save replaces the file. Times are
+    // truncated to the second and read back the same for every whole second.
+    void divingLogWrites_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("interval");
+        QTest::newRow("10 s sampling") << 10 << 20 << "10";
+        QTest::newRow("60 s sampling is capped") << 60 << 20 << "30";
+        QTest::newRow("one point") << 10 << 1 << "0";
+        QTest::newRow("no point") << 10 << 0 << "0";
     }
-}
+    void divingLogWrites()
+    {
+        QFETCH(int, step);
+        QFETCH(int, count);
+        DiveProfile p;
+        for (int i = 0; i < count; ++i)
+            p.addPoint(i * step / 60.0, i % 5);
+        const QString path = write("interval.xml", "old");
+        p.save(path, nullptr);
+        QDomDocument doc;
+        QVERIFY(doc.setContent(fileBytes(path)));
+        QCOMPARE(doc.doctype().name(), QStringLiteral("DivingLog"));
+        const QDomElement dive =
+            doc.documentElement().firstChildElement("Logbook").firstChildElement("Dive");
+        QTEST(dive.firstChildElement("ProfileInt").text(), "interval");
+        QCOMPARE(dive.firstChildElement("Profile").elementsByTagName("P").size(), count);
 
-void TestLogbookFormats::uddfRoundTrip_data()
-{
-    QTest::addColumn<int>("decoType");
-    QTest::addColumn<int>("readBack"); // the mode read into a configuration in mode 0
-    QTest::newRow("open circuit") << 0 << 0;
-    QTest::newRow("closed circuit") << 5 << 2;
-}
-
-void TestLogbookFormats::uddfRoundTrip()
-{
-    QFETCH(int, decoType);
-    QFETCH(int, readBack);
-    const bool cc = decoType != 0;
-    ConfigImage config = testConfig();
-    config.setByte(ConfigImage::active_gases, 0);
-    const quint8 gases[3][3] = {{18, 45, 0}, {50, 0, 21}, {100, 0, 6}};
-    for (int n = 1; n <= 3; ++n) {
-        config.setGasActive(n, true);
-        config.setGasO2(n, gases[n - 1][0]);
-        config.setGasHe(n, gases[n - 1][1]);
-        config.setGasDepth(n, gases[n - 1][2]);
+        if (count != 1)
+            return;
+        DiveProfile first;
+        first.addPoint(0.99, 12.3456789);
+        first.save(path, nullptr);
+        const QByteArray text = fileBytes(path);
+        QVERIFY(text.contains("Time=\"59\"") && text.contains("<Depth>12.3457</Depth>"));
+        for (int s = 0; s < 7200; s += s > 40 ? 98 : 1) {
+            DiveProfile one, again;
+            one.addPoint(s / 60.0, 1);
+            one.save(path, nullptr);
+            again.load(path, nullptr);
+            if (DiveProfile::secondsKey(again.times().first()) != s)
+                QFAIL(qPrintable(QString("second %1 drifted").arg(s)));
+        }
     }
-    config.setByte(ConfigImage::first_gas, 1);
-    config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
 
-    DiveProfile p;
-    for (int s = 0; s <= 3600; s += 30)
-        p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
-    p.setGas(0, 1);
-    p.setGas(1.5, 2);
-    p.setGas(50, 3);
-    if (cc) {
-        p.setSetpoint(0, 0.7f);
-        p.setSetpoint(1, 1.3f);
+    // UDDF keeps points, gas changes and setpoints, writes the same file twice whatever the
+    // shared cursors held, and reads the mode back; DivingLog XML carries the points only.
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("decoType");
+        QTest::addColumn<int>("readBack"); // the mode read into a configuration in mode 0
+        QTest::newRow("open circuit") << 0 << 0;
+        QTest::newRow("closed circuit") << 5 << 2;
     }
-    // Leave the shared cursors at the end of the changes, as a finished replay does: writing
-    // twice gives the same file whatever they held.
-    for (int s = 0; s < 4000; ++s) {
-        p.setpointChange(s);
-        p.gasChange(s);
+    void roundTrip()
+    {
+        QFETCH(int, decoType);
+        QFETCH(int, readBack);
+        const bool cc = decoType != 0;
+        ConfigImage config = testConfig();
+        const quint8 gases[3][3] = {{18, 45, 0}, {50, 0, 21}, {100, 0, 6}};
+        for (int n = 1; n <= 3; ++n) {
+            config.setGasActive(n, true);
+            config.setGasO2(n, gases[n - 1][0]);
+            config.setGasHe(n, gases[n - 1][1]);
+            config.setGasDepth(n, gases[n - 1][2]);
+        }
+        config.setByte(ConfigImage::first_gas, 1);
+        config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
+        DiveProfile p;
+        for (int s = 0; s <= 3600; s += 30)
+            p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
+        p.setGas(0, 1);
+        p.setGas(1.5, 2);
+        p.setGas(50, 3);
+        if (cc) {
+            p.setSetpoint(0, 0.7f);
+            p.setSetpoint(1, 1.3f);
+        }
+        for (int s = 0; s < 4000; ++s) { // the cursors at the end, as after a finished replay
+            p.setpointChange(s);
+            p.gasChange(s);
+        }
+        const QString path = dir_.filePath("round.uddf");
+        p.save(path, &config);
+        const QByteArray text = fileBytes(path);
+        p.save(path, &config);
+        QCOMPARE(fileBytes(path), text);
+        QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
+        QCOMPARE(text.contains("<setpo2>130000</setpo2>") && text.contains("<setpo2>70000</setpo2>"),
+                 cc);
+        QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
+        QCOMPARE(text.count("<switchmix"), 3);
+
+        ConfigImage readConfig = testConfig();
+        readConfig.setByte(ConfigImage::active_gases, 0x1f);
+        DiveProfile back;
+        back.load(path, &readConfig);
+        CollectingSink none;
+        QCOMPARE(back.times(), p.times());
+        QCOMPARE(summary(back, readConfig, none),
+                 summary(p, config, none)
+                     .replace(QString("mode=%1").arg(decoType), QString("mode=%1").arg(readBack)));
+
+        const QString xml = dir_.filePath("round.xml");
+        p.save(xml, &config);
+        DiveProfile points;
+        points.load(xml, nullptr);
+        QCOMPARE(points.times(), p.times());
+        QCOMPARE(points.depths(), p.depths());
+        QVERIFY(points.gasChanges().isEmpty());
     }
-    const QString path = dir_.filePath("round.uddf");
-    p.save(path, &config);
-    const QByteArray text = fileBytes(path);
-    p.save(path, &config);
-    QCOMPARE(fileBytes(path), text);
-    QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
-    QCOMPARE(text.contains("<setpo2>130000</setpo2>") && text.contains("<setpo2>70000</setpo2>"),
-             cc);
-    QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
-    QCOMPARE(text.count("<switchmix"), 3);
 
-    ConfigImage readConfig = testConfig();
-    readConfig.setByte(ConfigImage::active_gases, 0x1f);
-    DiveProfile back;
-    back.load(path, &readConfig);
-    QCOMPARE(back.times(), p.times());
-    QCOMPARE(back.depths(), p.depths());
-    QCOMPARE(back.gasChanges(), p.gasChanges());
-    QCOMPARE(back.setpointChanges(), p.setpointChanges());
-    CollectingSink none;
-    QCOMPARE(summary(back, readConfig, none),
-             summary(back, config, none)
-                 .replace(QStringLiteral("mode=%1").arg(decoType),
-                          QStringLiteral("mode=%1").arg(readBack)));
-
-    // The DivingLog form carries the points only.
-    const QString xml = dir_.filePath("round.xml");
-    p.save(xml, &config);
-    DiveProfile points;
-    points.load(xml, nullptr);
-    QCOMPARE(points.times(), p.times());
-    QCOMPARE(points.depths(), p.depths());
-    QVERIFY(points.gasChanges().isEmpty());
-}
-
-void TestLogbookFormats::uddfGasNames_data()
-{
-    QTest::addColumn<int>("o2");
-    QTest::addColumn<int>("he");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("air") << 21 << 0 << "Air";
-    QTest::newRow("oxygen") << 100 << 0 << "O2";
-    QTest::newRow("nitrox") << 32 << 0 << "Nx32";
-    QTest::newRow("low nitrox padded") << 8 << 0 << "Nx08";
-    QTest::newRow("trimix") << 18 << 45 << "Tx18/45";
-    QTest::newRow("trimix padded") << 10 << 5 << "Tx10/05";
-    QTest::newRow("air with helium") << 21 << 35 << "Tx21/35";
-}
-
-void TestLogbookFormats::uddfGasNames()
-{
-    QFETCH(int, o2);
-    QFETCH(int, he);
-    QFETCH(QString, name);
-    QCOMPARE(DiveProfileUDDFWriter::gasName(o2, he), name);
-}
-
-void TestLogbookFormats::writeFailureKeepsOldFile()
-{
-    const QString path = write("keep.uddf", "precious old logbook");
-    DiveProfile big;
-    for (int s = 0; s < 5000; ++s)
-        big.addPoint(s / 60.0, 10);
-
-    // Let the file system refuse anything beyond 4 KiB, as a full disk would.
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit old {
-    };
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    struct rlimit small = old;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QString thrown;
-    try {
-        big.save(path, nullptr);
-    } catch (const QString& e) {
-        thrown = e;
+    void uddfGasNames_data()
+    {
+        QTest::addColumn<int>("o2");
+        QTest::addColumn<int>("he");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("air") << 21 << 0 << "Air";
+        QTest::newRow("oxygen") << 100 << 0 << "O2";
+        QTest::newRow("nitrox") << 32 << 0 << "Nx32";
+        QTest::newRow("low nitrox padded") << 8 << 0 << "Nx08";
+        QTest::newRow("trimix") << 18 << 45 << "Tx18/45";
+        QTest::newRow("trimix padded") << 10 << 5 << "Tx10/05";
+        QTest::newRow("air with helium") << 21 << 35 << "Tx21/35";
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    QCOMPARE(thrown, QStringLiteral("Cannot save profile."));
-    QCOMPARE(fileBytes(path), QByteArray("precious old logbook"));
-    // No temporary file is left behind.
-    QCOMPARE(QDir(dir_.path()).entryList(QStringList{"keep*"}, QDir::Files | QDir::Hidden),
-             QStringList{"keep.uddf"});
-}
+    void uddfGasNames()
+    {
+        QFETCH(int, o2);
+        QFETCH(int, he);
+        QTEST(DiveProfileUDDFWriter::gasName(o2, he), "name");
+    }
+
+    // A full disk: the save fails with its text, the old file stays and no temporary is left.
+    void writeFailureKeepsOldFile()
+    {
+        const QString path = write("keep.uddf", "precious old logbook");
+        DiveProfile big;
+        for (int s = 0; s < 5000; ++s)
+            big.addPoint(s / 60.0, 10);
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit old {
+        };
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        struct rlimit small = old;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString thrown;
+        try {
+            big.save(path, nullptr);
+        } catch (const QString& e) {
+            thrown = e;
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(thrown, QStringLiteral("Cannot save profile."));
+        QCOMPARE(fileBytes(path), QByteArray("precious old logbook"));
+        QCOMPARE(QDir(dir_.path()).entryList(QStringList{"keep*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"keep.uddf"});
+    }
+};
 
 QTEST_MAIN(TestLogbookFormats)
 #include "test_logbook_formats.moc"
