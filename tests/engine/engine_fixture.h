@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -100,15 +101,10 @@ struct EngineDive {
     {
         newDive();
         s.in_step_mode = 1;
-        int minutes = 0;
-        for (float d = 0.0f; d < depth; ++minutes) {
-            d = d + 20.0f < depth ? d + 20.0f : depth;
-            setDepth(d);
+        for (int minute = 0; minute < bottom_minutes || 20.0f * minute < depth; ++minute) {
+            setDepth(std::min(depth, 20.0f * (minute + 1)));
             cycle();
         }
-        setDepth(depth);
-        for (; minutes < bottom_minutes; ++minutes)
-            cycle();
         s.in_step_mode = 0;
     }
 

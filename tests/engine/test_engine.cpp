@@ -42,13 +42,8 @@ QString randomDive(EngineDive& d, std::mt19937& rng)
     d.setCf(55, static_cast<uint16_t>(pick(0, 3)));
     d.s.in_deco_distance_cbar = static_cast<uint8_t>(pick(0, 20));
     d.descend(depth, minutes);
-    return QString::asprintf("%d m %d min mix %d (%d/%d sp %d) gf %d %d/%d sat %d/%d last %d "
-                             "cf54 %d cf55 %d dist %d: ",
-                             depth, minutes, mix, o2, he, d.s.in_setpoint_cbar, gf,
-                             d.s.in_gf_low_percent, d.s.in_gf_high_percent,
-                             d.s.in_sat_factor_percent, d.s.in_desat_factor_percent,
-                             d.s.in_last_stop_m, config_cf(d.s, 54), config_cf(d.s, 55),
-                             d.s.in_deco_distance_cbar);
+    return QString::asprintf("%d m %d min mix %d (%d/%d) model %d: ", depth, minutes, mix, o2, he,
+                             gf);
 }
 
 // What is wrong with the published plan of a completed search, if anything.
@@ -83,14 +78,12 @@ QString planFault(const EngineDive& d)
     return QString();
 }
 
-bool sameOutputs(const engine_state& a, const engine_state& b)
+bool sameOutputs(const EngineDive& a, const EngineDive& b)
 {
-    auto same = [](const auto& x, const auto& y) { return std::equal(x, x + std::size(x), y); };
-    return same(a.tissue_n2_bar, b.tissue_n2_bar) && same(a.tissue_he_bar, b.tissue_he_bar) &&
-           same(a.out_stop_depth_m, b.out_stop_depth_m) &&
-           same(a.out_stop_time_min, b.out_stop_time_min) && a.out_ndl_min == b.out_ndl_min &&
-           a.out_tts_min == b.out_tts_min && a.cns_fraction == b.cns_fraction &&
-           a.out_ceiling_mbar == b.out_ceiling_mbar && a.gf_anchor_depth_m == b.gf_anchor_depth_m;
+    const float* n2 = a.s.tissue_n2_bar;
+    return a.plan() == b.plan() && a.s.out_tts_min == b.s.out_tts_min &&
+           a.s.cns_fraction == b.s.cns_fraction && a.s.gf_anchor_depth_m == b.s.gf_anchor_depth_m &&
+           std::equal(n2, n2 + compartment_count, b.s.tissue_n2_bar);
 }
 
 } // namespace
@@ -217,8 +210,7 @@ private slots:
         surface_interval(d.s);
         QCOMPARE(d.s.in_gf_model, uint8_t(gf));
         compute_desaturation(d.s);
-        QTEST(QString("%1 %2").arg(d.s.out_cns_percent).arg(d.s.out_desat_time_min),
-              "afterAnHour");
+        QTEST(QString("%1 %2").arg(d.s.out_cns_percent).arg(d.s.out_desat_time_min), "afterAnHour");
     }
 
     // EAD, END and the diluent of a closed-circuit loop; a setpoint above the ambient pressure
@@ -263,9 +255,20 @@ private slots:
     }
 
     // Statuses 0 -> 2 -> 1 ... 1 -> 0; the previous results stay readable until a search ends;
-    // a full list of 32 stops ends the search; empty compartments never lead.
+    // a full list of 32 stops ends the search; empty compartments never lead. Statuses no
+    // routine defines act as 0: a new NDL, and a new search where one is due.
     void statusMachine()
     {
+        for (int status : {4, 7, 200}) {
+            EngineDive idle, unused;
+            const int minutes = status == 7 ? 40 : 0;
+            QVERIFY(idle.dive(45.0f, minutes) && unused.dive(45.0f, minutes));
+            unused.s.io_deco_status = static_cast<uint8_t>(status);
+            idle.cycle();
+            unused.cycle();
+            QCOMPARE(unused.s.io_deco_status, uint8_t(minutes > 0 ? 2 : 0));
+            QCOMPARE(unused.plan(), idle.plan());
+        }
         EngineDive d;
         d.newDive();
         d.cycle();
@@ -297,8 +300,8 @@ private slots:
         QVERIFY(d.s.out_stop_depth_m[stop_count - 1] != 0);
         QCOMPARE(int(d.s.out_tts_min), d.ascentAllowance() + d.minutes());
 
-        // At the surface: a compartment far above its tolerance leaves no NDL; empty ones (a
-        // pure oxygen loop for a long time) never lead.
+        // At the surface: a compartment far above its tolerance leaves no NDL; empty ones (after
+        // pure oxygen for a long time) never lead.
         d.newDive();
         d.cycle();
         d.s.tissue_n2_bar[2] = 3.5f;
@@ -306,36 +309,14 @@ private slots:
         QCOMPARE(d.s.out_ndl_min, uint8_t(0));
         QCOMPARE(d.s.io_deco_status, uint8_t(2));
         std::fill(d.s.tissue_n2_bar, d.s.tissue_n2_bar + compartment_count, 0.0f);
-        compute_ceiling(d.s);
+        d.setGas(1, 100, 0, 0);
+        d.useGas(1);
+        read_inputs(d.s);
+        update_real_tissues(d.s);
         compute_gf_outputs(d.s);
         QCOMPARE(d.s.out_leading_tissue, uint8_t(255));
         QCOMPARE(d.s.ceiling_bar, 0.0f);
         QCOMPARE(d.s.out_gf_percent + d.s.out_gf_relative_percent, 0);
-    }
-
-    // Statuses no routine defines act as 0: a new NDL, and a new search where one is due.
-    void unusedStatusesActAsIdle_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<float>("depth");
-        QTest::addColumn<int>("minutes");
-        QTest::newRow("4 at the surface") << 4 << 0.0f << 0;
-        QTest::newRow("7 in decompression") << 7 << 45.0f << 40;
-        QTest::newRow("200 at the surface") << 200 << 0.0f << 0;
-    }
-    void unusedStatusesActAsIdle()
-    {
-        QFETCH(int, status);
-        QFETCH(float, depth);
-        QFETCH(int, minutes);
-        EngineDive a, b;
-        QVERIFY(a.dive(depth, minutes) && b.dive(depth, minutes));
-        b.s.io_deco_status = static_cast<uint8_t>(status);
-        a.cycle();
-        b.cycle();
-        QCOMPARE(b.s.io_deco_status, a.s.io_deco_status);
-        QCOMPARE(b.s.io_deco_status, uint8_t(minutes > 0 ? 2 : 0));
-        QCOMPARE(b.s.out_ndl_min, a.s.out_ndl_min);
     }
 
     void cnsIncrementBands_data()
@@ -430,7 +411,7 @@ private slots:
             if (n % 10 == 0) { // the same dive, the same figures
                 randomDive(again, same_dive);
                 QVERIFY(again.completePlan());
-                QVERIFY2(sameOutputs(first.s, again.s), qPrintable(dive + "differs"));
+                QVERIFY2(sameOutputs(first, again), qPrintable(dive + "differs"));
             }
         }
         QVERIFY(with_stops > count / 10 && without > count / 10); // both kinds of dive
@@ -446,14 +427,15 @@ private slots:
             d.s.in_surface_pressure_mbar = static_cast<uint16_t>(rng());
             for (uint8_t* in :
                  {&d.s.in_gf_low_percent, &d.s.in_gf_high_percent, &d.s.in_sat_factor_percent,
-                  &d.s.in_desat_factor_percent, &d.s.in_deco_distance_cbar, &d.s.in_last_stop_m,
-                  &d.s.in_first_gas, &d.s.in_bottom_depth_m, &d.s.in_bottom_time_min})
+                  &d.s.in_desat_factor_percent, &d.s.in_deco_distance_cbar, &d.s.in_last_stop_m})
                 *in = byte();
             d.s.in_setpoint_cbar = (n % 3 == 0) ? byte() : 0;
             for (int g = 0; g < gas_count; ++g)
                 for (uint8_t* in : {&d.s.in_gas_switch_depth_m[g], &d.s.in_gas_n2_percent[g],
                                     &d.s.in_gas_he_percent[g]})
                     *in = byte();
+            for (uint8_t* in : {&d.s.in_first_gas, &d.s.in_bottom_depth_m, &d.s.in_bottom_time_min})
+                *in = byte();
             d.newDive();
             for (int c = 0; c < 200; ++c) {
                 d.s.in_ambient_pressure_mbar = static_cast<uint16_t>(rng());

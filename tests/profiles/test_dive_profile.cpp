@@ -1,5 +1,5 @@
 // The profile model: points and changes with their normalisation, the lookups, the shared change
-// cursors, the markers and curves on a plot, and the file-ending dispatch of load and save.
+// cursors, the markers and curves on a plot.
 #include "profiles/dive_profile.h"
 
 #include <QtTest>
@@ -128,8 +128,9 @@ private slots:
             f[2] << QString::number(p.recordedPpO2(s));
         for (int s : {-60, 0, 30, 60, 600})
             f[3] << QString::number(p.depth(s));
-        QTEST(QStringList({f[0].join(' '), f[1].join(' '), f[2].join(' '), f[3].join(' ')}).join('|'),
-              "expected");
+        QTEST(
+            QStringList({f[0].join(' '), f[1].join(' '), f[2].join(' '), f[3].join(' ')}).join('|'),
+            "expected");
         QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty() && !p.surfaceIntervalBefore());
     }
 
@@ -234,42 +235,6 @@ private slots:
         QCOMPARE(p.description(), QStringList("1' @ 12.0m"));
         p.attach(nullptr);
         QCOMPARE(plot.itemList().size(), 0);
-    }
-
-    // Unknown endings and missing files are refused with their text; the profile stays.
-    void endings_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("saving");
-        QTest::addColumn<QString>("error");
-        const char* unsupported = "Unsupported XML format (neither DivingLog or Shearwater)";
-        QTest::newRow("upper-case XML") << "dive.XML" << false << "Unknown file format.";
-        QTest::newRow("no ending") << "dive" << false << "Unknown file format.";
-        QTest::newRow("missing uddf") << "/nonexistent/dive.uddf" << false << "Cannot open profile.";
-        QTest::newRow("missing udcf") << "/nonexistent/dive.udcf" << false << "Cannot open profile.";
-        QTest::newRow("missing xml") << "/nonexistent/dive.xml" << false << unsupported;
-        QTest::newRow("save udcf") << "dive.udcf" << true << "Unknown save file format";
-        QTest::newRow("save upper-case") << "dive.UDDF" << true << "Unknown save file format";
-        QTest::newRow("save into a missing folder")
-            << "/nonexistent/dive.uddf" << true << "Cannot open profile.";
-    }
-    void endings()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, saving);
-        DiveProfile p;
-        apply(p, "p 0 0;p 1 5");
-        QString thrown;
-        try {
-            if (saving)
-                p.save(name, nullptr);
-            else
-                p.load(name, nullptr);
-        } catch (const QString& e) {
-            thrown = e;
-        }
-        QTEST(thrown, "error");
-        QCOMPARE(p.points(), 2);
     }
 };
 

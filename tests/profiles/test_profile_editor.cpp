@@ -179,7 +179,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // empty: saved from the drawing
         QTest::addColumn<QString>("expected");   // the error, or the gases read back
-        QFile uddf(qEnvironmentVariable("BATHYRA_SOURCE_DIR") + "/tests/data/profiles/uddf_gases.uddf");
+        QFile uddf(qEnvironmentVariable("BATHYRA_SOURCE_DIR") +
+                   "/tests/data/profiles/uddf_gases.uddf");
         QVERIFY(uddf.open(QIODevice::ReadOnly));
         // clang-format off
         QTest::newRow("load: unknown ending") << "dive.txt" << QByteArray("x") << "Unknown file format.";
@@ -218,7 +219,8 @@ private slots:
         e->loadB->click();
         QCOMPARE(settings.value("Planner/profilePath").toString(), QFileInfo(path).absolutePath());
         if (!expected.contains(':')) {
-            QCOMPARE(console.lines, QStringList("<font color='red'><b>" + expected + "</b></font>"));
+            QCOMPARE(console.lines,
+                     QStringList("<font color='red'><b>" + expected + "</b></font>"));
             QCOMPARE(state(*e->profile()), drawn);
             QCOMPARE(e->undoStack().size(), 3);
             return;
@@ -260,8 +262,10 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("start");
-        QTest::newRow("ties and a vertical segment") << "" << "0/0,1/10,1/20,2/20,3/30,3/35,5/0";
-        QTest::newRow("one point") << "" << "4/10";
+        QTest::newRow("ties and a vertical segment") << ""
+                                                     << "0/0,1/10,1/20,2/20,3/30,3/35,5/0";
+        QTest::newRow("one point") << ""
+                                   << "4/10";
         for (const char* f : {"uddf/test42.uddf", "shearwater/cc-shearwater.xml"})
             QTest::newRow(f) << QString(f) << "";
     }
@@ -272,7 +276,8 @@ private slots:
         DiveProfile p;
         fill(p, start);
         if (!file.isEmpty()) {
-            const QString path = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles/" + file;
+            const QString path =
+                qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles/" + file;
             if (qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFile::exists(path))
                 QSKIP("shared samples absent");
             p.load(path, nullptr);
