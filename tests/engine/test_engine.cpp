@@ -173,6 +173,12 @@ private slots:
         QTEST(plan, "plan");
         QTEST(tts, "tts");
         QCOMPARE(d.s.sim_gas, uint8_t(1)); // the search restores the gas it started with
+        // The shallow-first copy of the minutes, whatever the published order.
+        const int n = int(std::count_if(d.s.out_stop_depth_m, d.s.out_stop_depth_m + stop_count,
+                                        [](uint8_t depth) { return depth != 0; }));
+        for (int k = 0; k < n; ++k)
+            QCOMPARE(d.s.out_stop_time_shallow_first[k],
+                     d.s.out_stop_time_min[config_cf(d.s, 54) ? k : n - 1 - k]);
 
         // Status 6: the TTS after CF58 more minutes at depth, the plan left as it was.
         d.s.io_deco_status = 6;
