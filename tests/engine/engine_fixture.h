@@ -1,15 +1,20 @@
-// A small driver around the engine for the tests: a configuration image of our own for the
-// CFs the engine reads itself, gas set-up, depth changes and "cycle until the plan is done".
+// A small driver around the engine for the tests and the engine benchmark: a configuration
+// image of our own for the CFs the engine reads itself, gas set-up, depth changes and "cycle
+// until the plan is done".
 #pragma once
 
 #include "engine/engine.h"
 
-#include <vector>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
 
 struct EngineDive {
     engine::engine_state s;
     uint8_t image[engine::config_image_size] = {};
     uint32_t seconds = 0;
+    std::function<void()> afterCycle; // called after every cycle, e.g. to check invariants
 
     explicit EngineDive(bool gf_model = true)
     {
@@ -26,6 +31,17 @@ struct EngineDive {
         setGas(1, 21, 0, 0);
         s.in_first_gas = 1;
         useGas(1);
+    }
+    // A copy reads its own configuration image, never the one it was copied from.
+    EngineDive(const EngineDive& other) { *this = other; }
+    EngineDive& operator=(const EngineDive& other)
+    {
+        s = other.s;
+        std::memcpy(image, other.image, sizeof image);
+        s.config_image = image;
+        seconds = other.seconds;
+        afterCycle = other.afterCycle;
+        return *this;
     }
 
     void setCf(int cf, uint16_t value)
@@ -47,15 +63,6 @@ struct EngineDive {
         s.in_current_gas = static_cast<uint8_t>(n);
         s.in_n2_percent = s.in_gas_n2_percent[n - 1];
         s.in_he_percent = s.in_gas_he_percent[n - 1];
-    }
-
-    // Trimix 18/45 with 50 % from 21 m and oxygen from 6 m.
-    void trimixWithDecoGases()
-    {
-        setGas(1, 18, 45, 0);
-        setGas(2, 50, 0, 21);
-        setGas(3, 100, 0, 6);
-        useGas(1);
     }
 
     // A new dive at the surface, as callers start one.
@@ -85,40 +92,32 @@ struct EngineDive {
         engine::run_cycle(s);
         engine::cns_step(s);
         seconds += s.in_step_mode == 0 ? 2 : 60;
+        if (afterCycle)
+            afterCycle();
     }
 
-    void stay(float depth, int minutes)
-    {
-        setDepth(depth);
-        for (int i = 0; i < minutes * 30; ++i)
-            cycle();
-    }
-
-    // Descends at 20 m/min and stays, in 1-minute steps; then 2-second cycles at that depth
-    // until a plan is complete (the status has gone through a stop search back to 0, or stayed
-    // 0 with a non-zero NDL). Returns false on no result.
-    bool dive(float depth, int bottom_minutes, int max_cycles = 5000)
+    // A new dive: down at 20 m/min and at depth until bottom_minutes, in 1-minute steps.
+    void descend(float depth, int bottom_minutes)
     {
         newDive();
         s.in_step_mode = 1;
-        int minutes = 0;
-        for (float d = 0.0f; d < depth; ++minutes) {
-            d = d + 20.0f < depth ? d + 20.0f : depth;
-            setDepth(d);
+        for (int minute = 0; minute < bottom_minutes || 20.0f * minute < depth; ++minute) {
+            setDepth(std::min(depth, 20.0f * (minute + 1)));
             cycle();
         }
-        setDepth(depth);
-        for (; minutes < bottom_minutes; ++minutes)
-            cycle();
         s.in_step_mode = 0;
-        return completePlan(max_cycles);
     }
 
-    bool completePlan(int max_cycles = 5000)
+    // 2-second cycles at depth until a plan is complete: the status has gone through a stop
+    // search back to 0, or stayed 0 with a non-zero NDL. A search already running (begun in
+    // minute steps, on older tissues) is finished first and does not count. False on no result.
+    bool completePlan(int max_cycles = 20000)
     {
-        bool searched = false;
+        bool searched = false, stale = s.io_deco_status == 1;
         for (int i = 0; i < max_cycles; ++i) {
             cycle();
+            if (stale && (stale = s.io_deco_status == 1))
+                continue;
             searched = searched || s.io_deco_status == 1;
             if (s.io_deco_status == 0 && (searched || s.out_ndl_min > 0))
                 return true;
@@ -126,14 +125,26 @@ struct EngineDive {
         return false;
     }
 
-    // The published stop depths (with bit 7 unless masked) and their minutes in total.
-    std::vector<int> depths(bool mask = true) const
+    bool dive(float depth, int bottom_minutes)
     {
-        std::vector<int> v;
-        for (int i = 0; i < engine::stop_count && s.out_stop_depth_m[i] != 0; ++i)
-            v.push_back(mask ? s.out_stop_depth_m[i] & 0x7F : s.out_stop_depth_m[i]);
-        return v;
+        descend(depth, bottom_minutes);
+        return completePlan();
     }
+
+    // The published plan: "NDL n" without stops, else "depth:minutes" deepest first (as
+    // published), a '*' after a depth carrying bit 7.
+    std::string plan() const
+    {
+        if (s.out_stop_depth_m[0] == 0)
+            return "NDL " + std::to_string(s.out_ndl_min);
+        std::string out;
+        for (int i = 0; i < engine::stop_count && s.out_stop_depth_m[i] != 0; ++i)
+            out += (i ? "," : "") + std::to_string(s.out_stop_depth_m[i] & 0x7F) +
+                   (s.out_stop_depth_m[i] & 0x80 ? "*:" : ":") +
+                   std::to_string(s.out_stop_time_min[i]);
+        return out;
+    }
+
     int minutes() const
     {
         int sum = 0;

@@ -1,436 +1,763 @@
-// The profile model: depth lookup, changes and their normalisation, the shared change cursors,
-// recorded ppO2, markers, averages and the file-ending dispatch of load and save.
+// The profile model and the logbook files. The model: points and changes with their
+// normalisation, the lookups, the shared change cursors, the markers and curves on a plot. The
+// files: what each format yields, the readings of real exports that differ from the formats'
+// letter (and every export of the shared samples folder against its README figures), broken
+// files and the fuzzing corpus, round trips and the safety of writes.
 #include "device/config_image.h"
+#include "device/message_sink.h"
 #include "profiles/dive_profile.h"
+#include "profiles/profile_readers.h"
+#include "profiles/uddf_formats.h"
 
 #include <QtTest>
+#include <csignal>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
 #include <qwt_symbol.h>
+#include <sys/resource.h>
+
+namespace
+{
+
+// Edits as "p minutes metres [ppO2]" (point), "g minutes gas", "s minutes bar", "r minutes"
+// (remove), separated by ';'.
+void apply(DiveProfile& p, const QString& script)
+{
+    for (const QString& step : script.split(';', Qt::SkipEmptyParts)) {
+        const QStringList w = step.split(' ', Qt::SkipEmptyParts);
+        const double a = w.value(1).toDouble(), b = w.value(2).toDouble();
+        if (w[0] == "p")
+            p.addPoint(a, b, w.size() > 3 ? w[3].toDouble() : -1);
+        else if (w[0] == "g")
+            p.setGas(a, int(b));
+        else if (w[0] == "s")
+            p.setSetpoint(a, float(b));
+        else
+            p.removePoint(a);
+    }
+}
+
+template <typename Map> QString changes(const Map& map)
+{
+    QStringList out;
+    for (auto it = map.begin(); it != map.end(); ++it)
+        out << QString("%1:%2").arg(it.key()).arg(double(it.value()));
+    return out.join(',');
+}
+
+QString numbers(const QVector<double>& v)
+{
+    QStringList out;
+    for (double x : v)
+        out << QString::number(x);
+    return out.join(',');
+}
+
+// Times; depths; ppO2; gas changes; setpoint changes.
+QString state(const DiveProfile& p)
+{
+    return QStringList({numbers(p.times()), numbers(p.depths()), numbers(p.ppO2()),
+                        changes(p.gasChanges()), changes(p.setpointChanges())})
+        .join(';');
+}
+
+const char* const unsupported = "Unsupported XML format (neither DivingLog or Shearwater)";
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing " + path.toUtf8());
+}
+
+QByteArray source(const char* path)
+{
+    return fileBytes(QStringLiteral(BATHYRA_SOURCE_DIR "/") + QLatin1String(path));
+}
+
+// The shared samples folder, empty when it is not beside this checkout.
+QString samplesDir()
+{
+    const QString dir = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles";
+    return qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFileInfo(dir).isDir() ? "" : dir;
+}
+
+// Inner text wrapped in nested elements, "a/b c=\"1\"/d" outermost first.
+QByteArray wrap(const QByteArray& path, const QByteArray& inner)
+{
+    QByteArray out = inner;
+    const QList<QByteArray> tags = path.split('/');
+    for (auto tag = tags.rbegin(); tag != tags.rend(); ++tag)
+        out = "<" + *tag + ">" + out + "</" + tag->split(' ').first() + ">";
+    return out;
+}
+
+QByteArray uddf(const QByteArray& waypoints, const QByteArray& mixes = QByteArray())
+{
+    return wrap("uddf", (mixes.isEmpty() ? mixes : wrap("gasdefinitions", mixes)) +
+                            wrap("profiledata/repetitiongroup/dive/samples", waypoints));
+}
+
+QByteArray waypoint(const char* time, const char* depth, const QByteArray& more = QByteArray())
+{
+    return wrap("waypoint", wrap("divetime", time) + wrap("depth", depth) + more);
+}
+
+QByteArray udcf(const QByteArray& samples, const QByteArray& gases = QByteArray())
+{
+    return wrap("profile/repgroup/dive", gases + wrap("samples", samples));
+}
+
+QByteArray shearwater(const QByteArray& records, const QByteArray& root = "dive")
+{
+    return wrap(root + "/diveLog/diveLogRecords", records);
+}
+
+QByteArray record(const char* time, const char* depth, const char* ppO2 = nullptr)
+{
+    return wrap("diveLogRecord", wrap("currentTime", time) + wrap("currentDepth", depth) +
+                                     (ppO2 ? wrap("averagePPO2", ppO2) : QByteArray()));
+}
+
+// Setpoints 0.70 and 1.30, no gas active, open circuit.
+ConfigImage testConfig()
+{
+    ConfigImage c = ConfigImage::defaultImage(QDate(2024, 1, 1));
+    c.setSetpoint(1, 70);
+    c.setSetpoint(2, 130);
+    c.setByte(ConfigImage::deco_type, 0);
+    c.setByte(ConfigImage::active_gases, 0);
+    return c;
+}
+
+// What a load gave, as "key=value;" parts: the number of points, seconds, maximum depth, the
+// points (second:depth), gas switches, setpoints, the active gases (n:O2/He, @depth, * first),
+// the mode, recorded ppO2 and the console.
+QString summary(const DiveProfile& p, const ConfigImage& c, const CollectingSink& sink)
+{
+    QStringList points, gases;
+    for (int i = 0; i < p.points(); ++i)
+        points << QString("%1:%2").arg(DiveProfile::secondsKey(p.times()[i])).arg(p.depths()[i]);
+    for (int n = 1; n <= ConfigImage::GasCount; ++n)
+        if (c.gasActive(n))
+            gases << QString("%1:%2/%3@%4%5")
+                         .arg(n)
+                         .arg(c.gasO2(n))
+                         .arg(c.gasHe(n))
+                         .arg(c.gasDepth(n))
+                         .arg(c.byte(ConfigImage::first_gas) == n ? "*" : "");
+    return QString("n=%1;time=%2;max=%3;points=%4;switches=%5;setpoints=%6;gases=%7;mode=%8;"
+                   "ppO2=%9;console=%10;")
+        .arg(p.points())
+        .arg(qRound(p.diveTime() * 60))
+        .arg(double(p.diveDepth()), 0, 'f', 2)
+        .arg(points.join(','), changes(p.gasChanges()), changes(p.setpointChanges()),
+             gases.join(','))
+        .arg(c.byte(ConfigImage::deco_type))
+        .arg(p.hasRecordedPpO2() ? "yes" : "no", sink.lines.join('|'));
+}
+
+} // namespace
 
 class TestDiveProfile : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void depthLookup_data();
-    void depthLookup();
-    void points();
-    void gasNormalisation();
-    void setpointNormalisation();
-    void normalisationAfterRemovePoint();
-    void cursorsHandOutEachChangeOnce();
-    void cursorsSurviveChangedMaps();
-    void recordedPpO2();
-    void ppO2ShorterThanPoints();
-    void removePoint();
-    void gasAt();
-    void secondsKey_data();
-    void secondsKey();
-    void setpointMarkers_data();
-    void setpointMarkers();
-    void gasMarkers();
-    void markersOnPlot();
-    void assignCopiesEverything();
-    void curveFollowsPoints();
-    void unknownEndings_data();
-    void unknownEndings();
-};
+    QTemporaryDir dir_;
 
-static void fill(DiveProfile& p, std::initializer_list<std::pair<double, double>> points)
-{
-    for (const auto& pt : points)
-        p.addPoint(pt.first, pt.second);
-}
-
-void TestDiveProfile::depthLookup_data()
-{
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<float>("expected");
-    QTest::newRow("vertical start takes the later point") << 0 << 30.0f;
-    QTest::newRow("flat bottom") << 600 << 30.0f;
-    QTest::newRow("after the end") << 1500 << 30.0f;
-    QTest::newRow("before the start") << -60 << 0.0f;
-}
-
-void TestDiveProfile::depthLookup()
-{
-    QFETCH(int, seconds);
-    QFETCH(float, expected);
-    DiveProfile p;
-    fill(p, {{0, 0}, {0, 30}, {20, 30}});
-    QCOMPARE(p.depth(seconds), expected);
-
-    DiveProfile slope;
-    fill(slope, {{0, 0}, {2, 20}});
-    QCOMPARE(slope.depth(60), 10.0f);
-    QCOMPARE(slope.depth(30), 5.0f);
-}
-
-void TestDiveProfile::points()
-{
-    DiveProfile p;
-    QCOMPARE(p.diveTime(), 0.0f);
-    QCOMPARE(p.diveDepth(), 0.0f);
-    QCOMPARE(p.lastDepth(), 0.0f);
-    QVERIFY(!p.hasRecordedPpO2());
-    QCOMPARE(p.averageDepth(), 0.0f);
-    QCOMPARE(p.depth(100), 0.0f);
-    QCOMPARE(p.gasAt(5), 0);
-    QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty());
-    QCOMPARE(p.surfaceIntervalBefore(), 0.0);
-    fill(p, {{5, 10}, {1, 3}, {5, 20}, {3, 7}});
-    p.addPoint(qQNaN(), 5); // not finite: ignored
-    p.addPoint(2, qInf());
-    p.addPoint(6, 4, qQNaN()); // kept, without a ppO2
-    QCOMPARE(p.times(), (QVector<double>{1, 3, 5, 5, 6}));
-    // A point at an existing time goes after the points already there.
-    QCOMPARE(p.depths(), (QVector<double>{3, 7, 10, 20, 4}));
-    QVERIFY(p.ppO2().isEmpty());
-    QCOMPARE(p.lastDepth(), 4.0f);
-    QCOMPARE(p.diveTime(), 6.0f);
-    QCOMPARE(p.diveDepth(), 20.0f);
-    QCOMPARE(p.description(), QStringList(QStringLiteral("6' @ 20.0m")));
-
-    DiveProfile one;
-    one.addPoint(3, 12);
-    QCOMPARE(one.averageDepth(), 12.0f);
-    DiveProfile box;
-    fill(box, {{0, 0}, {2, 20}, {10, 20}, {12, 0}});
-    QCOMPARE(box.averageDepth(), static_cast<float>(200.0 / 12.0)); // (20 + 160 + 20) / 12
-    DiveProfile instant;
-    fill(instant, {{0, 0}, {0, 10}});
-    QVERIFY(std::isfinite(instant.averageDepth()));
-    DiveProfile q;
-    fill(q, {{0, 0}, {32.5, 24.69}});
-    QCOMPARE(q.description(), QStringList(QStringLiteral("32.5' @ 24.7m")));
-}
-
-void TestDiveProfile::gasNormalisation()
-{
-    DiveProfile p;
-    p.setGas(5, 2);
-    p.setGas(10, 2);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{300, 2}}));
-    p.setGas(5, 0);
-    QVERIFY(p.gasChanges().isEmpty());
-
-    // Removing the middle change of 1, 2, 1 joins two equal neighbours.
-    p.setGas(1, 1);
-    p.setGas(2, 2);
-    p.setGas(3, 1);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{60, 1}, {120, 2}, {180, 1}}));
-    p.setGas(2, 0);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{60, 1}}));
-
-    // Replacing a change by its predecessor's value drops it and an equal follower.
-    p.setGas(2, 2);
-    p.setGas(3, 1);
-    p.setGas(2, 1);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{60, 1}}));
-
-    // A new change equal to the next one makes the next one redundant.
-    p.setGas(4, 3);
-    p.setGas(3, 3);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{60, 1}, {180, 3}}));
-}
-
-void TestDiveProfile::setpointNormalisation()
-{
-    DiveProfile p;
-    p.setSetpoint(0, 0.7f);
-    p.setSetpoint(1, 0.7f);
-    p.setSetpoint(2, 1.3f);
-    p.setSetpoint(3, 1.3f);
-    QCOMPARE(p.setpointChanges(), (QMap<int, float>{{0, 0.7f}, {120, 1.3f}}));
-    p.setSetpoint(2, 0.0f);
-    QCOMPARE(p.setpointChanges(), (QMap<int, float>{{0, 0.7f}}));
-    p.setSetpoint(4, qQNaN());
-    QCOMPARE(p.setpointChanges().size(), 1);
-}
-
-void TestDiveProfile::normalisationAfterRemovePoint()
-{
-    // removePoint drops the change at its second without joining neighbours; the next change
-    // normalises the whole map.
-    DiveProfile p;
-    fill(p, {{0, 0}, {1, 10}, {2, 10}, {3, 10}, {9, 0}});
-    p.setGas(1, 1);
-    p.setGas(2, 2);
-    p.setGas(3, 1);
-    p.removePoint(2);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{60, 1}, {180, 1}}));
-    p.setGas(8, 4);
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{60, 1}, {480, 4}}));
-}
-
-void TestDiveProfile::cursorsHandOutEachChangeOnce()
-{
-    DiveProfile p;
-    fill(p, {{0, 0}, {5, 20}});
-    p.setGas(1.0, 2);
-    p.setGas(61.0 / 60.0, 3);
-    p.setSetpoint(0, 1.2f);
-    QCOMPARE(p.gasChange(0), 0);
-    QCOMPARE(p.gasChange(59), 0);
-    QCOMPARE(p.gasChange(60), 2);
-    QCOMPARE(p.gasChange(62), 3);
-    QCOMPARE(p.gasChange(64), 0);
-    QCOMPARE(p.setpointChange(0), 1.2f);
-    QCOMPARE(p.setpointChange(2), 0.0f);
-    // A later start again hands out everything once more.
-    QCOMPARE(p.gasChange(0), 0);
-    QCOMPARE(p.gasChange(1000), 2);
-    QCOMPARE(p.gasChange(1000), 3);
-    QCOMPARE(p.gasChange(1000), 0);
-}
-
-void TestDiveProfile::cursorsSurviveChangedMaps()
-{
-    // The cursors are shared by all profiles; a profile deleted or changed under them must not
-    // leave them pointing into freed memory.
-    auto* first = new DiveProfile;
-    first->setGas(1, 2);
-    first->setGas(2, 3);
-    QCOMPARE(first->gasChange(0), 0);
-    QCOMPARE(first->gasChange(60), 2);
-    delete first;
-    DiveProfile second;
-    second.setGas(5, 4);
-    // setGas moved the cursor to the start of this profile's changes.
-    QCOMPARE(second.gasChange(1000), 4);
-    QCOMPARE(second.gasChange(1000), 0);
-    QCOMPARE(second.gasChange(0), 0);
-    QCOMPARE(second.gasChange(300), 4);
-}
-
-void TestDiveProfile::recordedPpO2()
-{
-    DiveProfile p;
-    p.addPoint(0, 0, 0.7);
-    QVERIFY(!p.hasRecordedPpO2());
-    QCOMPARE(p.recordedPpO2(0), 0.0f);
-    p.addPoint(1, 10, 1.2);
-    p.addPoint(2, 10, 1.3);
-    QVERIFY(p.hasRecordedPpO2());
-    QCOMPARE(p.recordedPpO2(0), 0.7f);
-    QCOMPARE(p.recordedPpO2(30), 0.7f); // a step, not interpolated
-    QCOMPARE(p.recordedPpO2(60), 0.7f); // (60 - 0.5) s is still before the second point
-    QCOMPARE(p.recordedPpO2(61), 1.2f);
-    QCOMPARE(p.recordedPpO2(119), 1.2f);
-    QCOMPARE(p.recordedPpO2(121), 0.0f); // after the last point
-    p.addPoint(3, 5, 0.0);               // no ppO2 recorded for this point
-    QCOMPARE(p.ppO2().size(), 3);
-}
-
-void TestDiveProfile::ppO2ShorterThanPoints()
-{
-    // The editor starts with (0, 0, 0.21) and adds points without ppO2.
-    DiveProfile p;
-    p.addPoint(0, 0, 0.21);
-    p.addPoint(1, 10);
-    p.addPoint(2, 10);
-    p.addPoint(0.5, 5, 0.9);
-    p.addPoint(3, 0, 1.0); // beyond the recorded values: appended after them
-    QCOMPARE(p.ppO2(), (QVector<double>{0.21, 0.9, 1.0}));
-    QCOMPARE(p.recordedPpO2(100), 1.0f);
-    QCOMPARE(p.recordedPpO2(150), 0.0f); // point 3 (at 2 min) has no entry
-    p.removePoint(0.5);
-    QCOMPARE(p.ppO2(), (QVector<double>{0.21, 1.0}));
-    QCOMPARE(p.points(), 4);
-}
-
-void TestDiveProfile::removePoint()
-{
-    DiveProfile p;
-    fill(p, {{9.95, 1}, {10, 2}, {10, 3}, {10.05, 4}, {10.2, 5}, {9.85, 6}});
-    p.setGas(10, 2);
-    p.setSetpoint(10, 1.3f);
-    p.setGas(10.2, 3);
-    p.removePoint(10);
-    QCOMPARE(p.depths(), (QVector<double>{6, 5}));
-    QCOMPARE(p.gasChanges(), (QMap<int, int>{{612, 3}}));
-    QVERIFY(p.setpointChanges().isEmpty());
-}
-
-void TestDiveProfile::gasAt()
-{
-    DiveProfile p;
-    p.setGas(1, 2);
-    p.setGas(3, 4);
-    QCOMPARE(p.gasAt(0.5), 0);
-    QCOMPARE(p.gasAt(59.6 / 60.0), 2); // rounded to the nearest second
-    QCOMPARE(p.gasAt(2.9), 2);
-    QCOMPARE(p.gasAt(3), 4);
-    QCOMPARE(p.gasAt(100), 4);
-}
-
-void TestDiveProfile::secondsKey_data()
-{
-    QTest::addColumn<double>("minutes");
-    QTest::addColumn<int>("key");
-    QTest::newRow("whole") << 1.5 << 90;
-    QTest::newRow("rounds up") << 59.6 / 60.0 << 60;
-    QTest::newRow("rounds down") << 59.4 / 60.0 << 59;
-    QTest::newRow("not a number") << qQNaN() << 0;
-    QTest::newRow("huge") << 1e300 << std::numeric_limits<int>::max();
-    QTest::newRow("huge negative") << -1e300 << std::numeric_limits<int>::min();
-}
-
-void TestDiveProfile::secondsKey()
-{
-    QFETCH(double, minutes);
-    QFETCH(int, key);
-    QCOMPARE(DiveProfile::secondsKey(minutes), key);
-}
-
-void TestDiveProfile::setpointMarkers_data()
-{
-    QTest::addColumn<float>("bar");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("high") << 1.3f << QColor(Qt::red) << "SP:1.30";
-    QTest::newRow("low") << 0.7f << QColor(Qt::green) << "SP:0.70";
-    QTest::newRow("middle") << 1.0f << QColor(Qt::yellow) << "SP:1.00";
-    QTest::newRow("edge 0.9") << 0.9f << QColor(Qt::yellow) << "SP:0.90";
-    QTest::newRow("edge 1.1") << 1.1f << QColor(Qt::red) << "SP:1.10";
-}
-
-void TestDiveProfile::setpointMarkers()
-{
-    QFETCH(float, bar);
-    QFETCH(QColor, colour);
-    QFETCH(QString, label);
-    DiveProfile p;
-    fill(p, {{0, 5}, {10, 5}});
-    p.setSetpoint(0, bar);
-    QCOMPARE(p.markers().size(), 1);
-    const QwtPlotMarker* m = p.markers().first();
-    QCOMPARE(m->symbol()->style(), QwtSymbol::Diamond);
-    QCOMPARE(m->symbol()->brush().color(), colour);
-    QCOMPARE(m->symbol()->size(), QSize(10, 10));
-    QCOMPARE(m->label().text(), label);
-    QCOMPARE(m->labelAlignment(), Qt::AlignRight | Qt::AlignTop);
-    QCOMPARE(m->yAxis(), static_cast<int>(QwtPlot::yLeft));
-    QCOMPARE(m->yValue(), 5.0);
-}
-
-void TestDiveProfile::gasMarkers()
-{
-    DiveProfile p;
-    fill(p, {{0, 0}, {2, 20}});
-    p.setGas(1, 2);
-    p.setGas(1.5, 9); // outside the colour table
-    QCOMPARE(p.markers().size(), 2);
-    const QwtPlotMarker* m = p.markers().first();
-    QCOMPARE(m->symbol()->style(), QwtSymbol::DTriangle);
-    QCOMPARE(m->symbol()->brush().color(), QColor(Qt::red));
-    QCOMPARE(m->label().text(), QStringLiteral("Gas#2"));
-    QCOMPARE(m->labelAlignment(), Qt::AlignRight | Qt::AlignVCenter);
-    QCOMPARE(m->xValue(), 1.0);
-    QCOMPARE(m->yValue(), 10.0);
-    QCOMPARE(p.markers().at(1)->symbol()->brush().color(), QColor(Qt::black));
-
-    // With recorded ppO2, setpoint markers sit on the ppO2 axis.
-    DiveProfile cc;
-    cc.addPoint(0, 0, 0.7);
-    cc.addPoint(1, 10, 1.25);
-    cc.addPoint(2, 10, 1.3);
-    cc.setSetpoint(1.5, 1.3f);
-    QCOMPARE(cc.markers().first()->yAxis(), static_cast<int>(QwtPlot::yRight));
-    QCOMPARE(cc.markers().first()->yValue(), 1.25);
-    QCOMPARE(cc.ppO2Curve()->yAxis(), static_cast<int>(QwtPlot::yRight));
-}
-
-void TestDiveProfile::markersOnPlot()
-{
-    QwtPlot plot;
-    DiveProfile p;
-    fill(p, {{0, 0}, {2, 20}});
-    p.setGas(1, 2);
-    p.attach(&plot);
-    QCOMPARE(p.depthCurve()->plot(), &plot);
-    QCOMPARE(p.markers().first()->plot(), &plot);
-    p.setSetpoint(1, 1.2f); // rebuilt at once while attached
-    QCOMPARE(p.markers().size(), 2);
-    for (QwtPlotMarker* m : p.markers())
-        QCOMPARE(m->plot(), &plot);
-    QCOMPARE(plot.itemList(QwtPlotItem::Rtti_PlotMarker).size(), 2);
-    p.attach(nullptr);
-    QCOMPARE(plot.itemList().size(), 0);
-}
-
-void TestDiveProfile::assignCopiesEverything()
-{
-    DiveProfile a;
-    a.addPoint(0, 0, 0.7);
-    a.addPoint(1, 10, 1.2);
-    a.setGas(0, 1);
-    a.setSetpoint(1, 1.2f);
-    DiveProfile b;
-    b.addPoint(7, 7);
-    b.assign(a);
-    QCOMPARE(b.times(), a.times());
-    QCOMPARE(b.depths(), a.depths());
-    QCOMPARE(b.ppO2(), a.ppO2());
-    QCOMPARE(b.gasChanges(), a.gasChanges());
-    QCOMPARE(b.setpointChanges(), a.setpointChanges());
-    QCOMPARE(b.markers().size(), 2);
-    QCOMPARE(b.depthCurve()->dataSize(), size_t(2));
-}
-
-void TestDiveProfile::curveFollowsPoints()
-{
-    DiveProfile p;
-    fill(p, {{0, 0}, {1, 12}});
-    QCOMPARE(p.depthCurve()->dataSize(), size_t(2));
-    QCOMPARE(p.depthCurve()->sample(1), QPointF(1, 12));
-    QCOMPARE(p.depthCurve()->boundingRect(), QRectF(0, 0, 1, 12));
-    p.addPoint(3, 30);
-    QCOMPARE(p.depthCurve()->dataSize(), size_t(3));
-    QCOMPARE(p.depthCurve()->boundingRect(), QRectF(0, 0, 3, 30));
-    p.removePoint(3);
-    QCOMPARE(p.depthCurve()->boundingRect(), QRectF(0, 0, 1, 12));
-}
-
-void TestDiveProfile::unknownEndings_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("saving");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("upper-case XML") << "dive.XML" << false << "Unknown file format.";
-    QTest::newRow("no ending") << "dive" << false << "Unknown file format.";
-    QTest::newRow("missing uddf") << "/nonexistent/dive.uddf" << false << "Cannot open profile.";
-    QTest::newRow("missing udcf") << "/nonexistent/dive.udcf" << false << "Cannot open profile.";
-    QTest::newRow("missing xml") << "/nonexistent/dive.xml" << false
-                                 << "Unsupported XML format (neither DivingLog or Shearwater)";
-    QTest::newRow("save udcf") << "dive.udcf" << true << "Unknown save file format";
-    QTest::newRow("save upper-case") << "dive.UDDF" << true << "Unknown save file format";
-    QTest::newRow("save into missing folder")
-        << "/nonexistent/dive.uddf" << true << "Cannot open profile.";
-}
-
-void TestDiveProfile::unknownEndings()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, saving);
-    QFETCH(QString, error);
-    DiveProfile p;
-    p.addPoint(0, 0);
-    p.addPoint(1, 5);
-    QString thrown;
-    try {
-        if (saving)
-            p.save(name, nullptr);
-        else
-            p.load(name, nullptr);
-    } catch (const QString& e) {
-        thrown = e;
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir_.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
     }
-    QCOMPARE(thrown, error);
-    QCOMPARE(p.points(), 2);
-}
+
+    // Loads a file into an empty profile; a refused file leaves a drawing and the configuration
+    // as they were, a good one gives ordered finite points. The thrown text.
+    QString load(const QString& path, DiveProfile& p, ConfigImage& config, CollectingSink& sink)
+    {
+        const ConfigImage before = config;
+        try {
+            p.load(path, &config, &sink);
+        } catch (const QString& e) {
+            DiveProfile drawn;
+            drawn.addPoint(7, 7);
+            drawn.setGas(0, 3);
+            try {
+                drawn.load(path, &config);
+            } catch (const QString&) {
+            }
+            if (p.points() || drawn.points() != 1 || drawn.gasChanges().size() != 1 ||
+                !(config == before))
+                return "changed by a refused load: " + e;
+            return e;
+        }
+        for (int i = 0; i < p.points(); ++i)
+            if (!std::isfinite(p.times()[i]) || !std::isfinite(p.depths()[i]) ||
+                (i > 0 && p.times()[i - 1] > p.times()[i]))
+                return QString("point %1 is not finite or out of order").arg(i);
+        return QString();
+    }
+
+private slots:
+    // Points in time order (a point at an existing time after those there, not finite ones
+    // ignored); changes keyed by the rounded second, equal neighbours joined, 0 removing one.
+    void edits_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected"); // times; depths; ppO2; gases; setpoints
+        // clang-format off
+        QTest::newRow("points in order") << "p 5 10;p 1 3;p 5 20;p 3 7;p nan 5;p 2 inf;p 6 4 nan"
+                                         << "1,3,5,5,6;3,7,10,20,4;;;";
+        QTest::newRow("gas repeated") << "g 5 2;g 10 2" << ";;;300:2;";
+        QTest::newRow("gas 0 removes") << "g 5 2;g 5 0" << ";;;;";
+        QTest::newRow("middle change removed joins") << "g 1 1;g 2 2;g 3 1;g 2 0" << ";;;60:1;";
+        QTest::newRow("predecessor's value drops follower") << "g 1 1;g 2 2;g 3 1;g 2 1" << ";;;60:1;";
+        QTest::newRow("new change equal to next") << "g 1 1;g 4 3;g 3 3" << ";;;60:1,180:3;";
+        QTest::newRow("setpoints") << "s 0 0.7;s 1 0.7;s 2 1.3;s 3 1.3;s 4 nan" << ";;;;0:0.7,120:1.3";
+        QTest::newRow("setpoint 0 removes") << "s 0 0.7;s 2 1.3;s 2 0" << ";;;;0:0.7";
+        // Removing a point drops the change at its second without joining; the next change
+        // normalises the whole map.
+        QTest::newRow("remove, no join") << "p 0 0;p 1 10;p 2 10;p 3 10;g 1 1;g 2 2;g 3 1;r 2"
+                                         << "0,1,3;0,10,10;;60:1,180:1;";
+        QTest::newRow("remove, then change") << "p 0 0;p 2 10;g 1 1;g 2 2;g 3 1;r 2;g 8 4"
+                                             << "0;0;;60:1,480:4;";
+        QTest::newRow("remove within 0.1 min") << "p 9.95 1;p 10 2;p 10 3;p 10.05 4;p 10.2 5;p 9.85 6;g 10 2;s 10 1.3;g 10.2 3;r 10"
+                                               << "9.85,10.2;6,5;;612:3;";
+        // The editor starts with (0, 0, 0.21) and adds points without ppO2.
+        QTest::newRow("ppO2 shorter than points") << "p 0 0 0.21;p 1 10;p 2 10;p 0.5 5 0.9;p 3 0 1.0;r 0.5"
+                                                  << "0,1,2,3;0,10,10,0;0.21,1;;";
+        // clang-format on
+    }
+    void edits()
+    {
+        QFETCH(QString, script);
+        DiveProfile p;
+        apply(p, script);
+        QTEST(state(p), "expected");
+    }
+
+    void lookups_data()
+    {
+        QTest::addColumn<QString>("script");
+        // Time, maximum, last and average depth | gas at 0.5, 0.9933, 2.9 and 3 min | recorded
+        // ppO2 (yes or no) at 0, 30, 60, 61 and 121 s | depth at -60, 0, 30, 60 and 600 s.
+        QTest::addColumn<QString>("expected");
+        const QString box = "p 0 0;p 2 20;p 10 20;p 12 0";
+        // clang-format off
+        QTest::newRow("empty") << "" << "0 0 0 0|0 0 0 0|no 0 0 0 0 0|0 0 0 0 0";
+        // (20 + 160 + 20) / 12 min on average; gas 2 from 59.6 s (rounded to the second).
+        QTest::newRow("box") << box + ";g 1 2;g 3 4" << "12 20 0 16.6667|0 2 2 4|no 0 0 0 0 0|0 0 5 10 20";
+        QTest::newRow("vertical start") << "p 0 0;p 0 30;p 20 30" << "20 30 30 30|0 0 0 0|no 0 0 0 0 0|0 30 30 30 30";
+        QTest::newRow("no time at all") << "p 0 0;p 0 10" << "0 10 10 10|0 0 0 0|no 0 0 0 0 0|0 10 10 10 10";
+        QTest::newRow("one point") << "p 3 12" << "3 12 12 12|0 0 0 0|no 0 0 0 0 0|12 12 12 12 12";
+        // A step, not interpolated: (60 - 0.5) s is still before the second point; none after
+        // the last point. One recorded value is none.
+        QTest::newRow("recorded ppO2") << "p 0 0 0.7;p 1 10 1.2;p 2 10 1.3"
+                                       << "2 10 10 7.5|0 0 0 0|yes 0.7 0.7 0.7 1.2 0|0 0 5 10 10";
+        QTest::newRow("one recorded ppO2") << "p 0 0 0.7" << "0 0 0 0|0 0 0 0|no 0 0 0 0 0|0 0 0 0 0";
+        // clang-format on
+    }
+    void lookups()
+    {
+        QFETCH(QString, script);
+        DiveProfile p;
+        apply(p, script);
+        QStringList f[4];
+        for (float x : {p.diveTime(), p.diveDepth(), p.lastDepth(), p.averageDepth()})
+            f[0] << QString::number(x);
+        for (double m : {0.5, 59.6 / 60.0, 2.9, 3.0})
+            f[1] << QString::number(p.gasAt(m));
+        f[2] << (p.hasRecordedPpO2() ? "yes" : "no");
+        for (int s : {0, 30, 60, 61, 121})
+            f[2] << QString::number(p.recordedPpO2(s));
+        for (int s : {-60, 0, 30, 60, 600})
+            f[3] << QString::number(p.depth(s));
+        QTEST(
+            QStringList({f[0].join(' '), f[1].join(' '), f[2].join(' '), f[3].join(' ')}).join('|'),
+            "expected");
+        QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty() && !p.surfaceIntervalBefore());
+    }
+
+    void secondsKey_data()
+    {
+        QTest::addColumn<double>("minutes");
+        QTest::addColumn<int>("key");
+        QTest::newRow("whole") << 1.5 << 90;
+        QTest::newRow("rounds up") << 59.6 / 60.0 << 60;
+        QTest::newRow("rounds down") << 59.4 / 60.0 << 59;
+        QTest::newRow("not a number") << qQNaN() << 0;
+        QTest::newRow("huge") << 1e300 << std::numeric_limits<int>::max();
+        QTest::newRow("huge negative") << -1e300 << std::numeric_limits<int>::min();
+    }
+    void secondsKey()
+    {
+        QFETCH(double, minutes);
+        QTEST(DiveProfile::secondsKey(minutes), "key");
+    }
+
+    // Each change once from a cursor shared by all profiles; a later start hands everything out
+    // again; a profile deleted under the cursors never leaves them pointing into freed memory.
+    void changeCursors()
+    {
+        auto* first = new DiveProfile;
+        apply(*first, "p 0 0;p 5 20;g 1 2;g 1.0167 3;s 0 1.2");
+        QList<int> gases;
+        for (int s : {0, 59, 60, 62, 64, 0, 1000, 1000, 1000})
+            gases << first->gasChange(s);
+        QCOMPARE(gases, (QList<int>{0, 0, 2, 3, 0, 0, 2, 3, 0}));
+        QCOMPARE(first->setpointChange(0), 1.2f);
+        QCOMPARE(first->setpointChange(2), 0.0f);
+        QCOMPARE(first->gasChange(0), 0);
+        QCOMPARE(first->gasChange(60), 2);
+        delete first;
+        DiveProfile second;
+        second.setGas(5, 4); // moves the cursor to the start of this profile's changes
+        QCOMPARE(second.gasChange(1000), 4);
+        QCOMPARE(second.gasChange(1000), 0);
+    }
+
+    void markers_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected"); // style colour label alignment axis x y, each
+        const QString flat = "p 0 5;p 10 5;";
+        // clang-format off
+        QTest::newRow("setpoint high") << flat + "s 0 1.3" << "2 #ff0000 SP:1.30 34 0 0 5";
+        QTest::newRow("setpoint low") << flat + "s 0 0.7" << "2 #00ff00 SP:0.70 34 0 0 5";
+        QTest::newRow("setpoint middle") << flat + "s 0 1.0" << "2 #ffff00 SP:1.00 34 0 0 5";
+        QTest::newRow("setpoint edge 0.9") << flat + "s 0 0.9" << "2 #ffff00 SP:0.90 34 0 0 5";
+        QTest::newRow("setpoint edge 1.1") << flat + "s 0 1.1" << "2 #ff0000 SP:1.10 34 0 0 5";
+        QTest::newRow("gases, one outside the colours") << "p 0 0;p 2 20;g 1 2;g 1.5 9"
+            << "4 #ff0000 Gas#2 130 0 1 10|4 #000000 Gas#9 130 0 1.5 15";
+        // With recorded ppO2, setpoint markers sit on the ppO2 axis.
+        QTest::newRow("setpoint on the ppO2 axis") << "p 0 0 0.7;p 1 10 1.25;p 2 10 1.3;s 1.5 1.3"
+            << "2 #ff0000 SP:1.30 34 1 1.5 1.25";
+        // clang-format on
+    }
+    void markers()
+    {
+        QFETCH(QString, script);
+        DiveProfile p;
+        apply(p, script);
+        QStringList got;
+        for (const QwtPlotMarker* m : p.markers())
+            got << QString("%1 %2 %3 %4 %5 %6 %7")
+                       .arg(m->symbol()->style())
+                       .arg(m->symbol()->brush().color().name(), m->label().text())
+                       .arg(int(m->labelAlignment()))
+                       .arg(m->yAxis() == QwtPlot::yRight)
+                       .arg(m->xValue())
+                       .arg(m->yValue());
+        QTEST(got.join('|'), "expected");
+        QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
+    }
+
+    // Curves follow the points, markers are rebuilt at once while attached, assign copies
+    // everything, detaching leaves the plot empty.
+    void onAPlot()
+    {
+        QwtPlot plot;
+        DiveProfile p;
+        apply(p, "p 0 0;p 1 12 0.7;g 1 2");
+        p.attach(&plot);
+        QCOMPARE(p.depthCurve()->boundingRect(), QRectF(0, 0, 1, 12));
+        apply(p, "p 3 30;s 1 1.2");
+        QCOMPARE(p.depthCurve()->boundingRect(), QRectF(0, 0, 3, 30));
+        QCOMPARE(plot.itemList(QwtPlotItem::Rtti_PlotMarker).size(), 2);
+        DiveProfile b;
+        apply(b, "p 7 7");
+        b.assign(p);
+        QCOMPARE(state(b), state(p));
+        QCOMPARE(b.markers().size(), 2);
+        QCOMPARE(b.depthCurve()->dataSize(), size_t(3));
+        p.removePoint(3);
+        QCOMPARE(p.depthCurve()->boundingRect(), QRectF(0, 0, 1, 12));
+        QCOMPARE(p.description(), QStringList("1' @ 12.0m"));
+        p.attach(nullptr);
+        QCOMPARE(plot.itemList().size(), 0);
+    }
+
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void loads_data()
+    {
+        QTest::addColumn<QString>("name"); // "shared/..." a file of the samples folder
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("error");        // empty: loads into a sane profile
+        QTest::addColumn<QStringList>("expected"); // parts of the summary
+        QTest::addColumn<int>("mode");             // deco_type before the load
+        auto loads = [](const char* row, const char* name, const QByteArray& content,
+                        const QStringList& expected, int mode = 0) {
+            QTest::newRow(row) << name << content << QString() << expected << mode;
+        };
+        auto fails = [](const char* row, const char* name, const QByteArray& content,
+                        const QString& error) {
+            QTest::newRow(row) << name << content << error << QStringList() << 0;
+        };
+        const QByteArray wp60 = waypoint("60", "10");
+        const QByteArray point = "<P Time=\"60\"><Depth>5</Depth></P>";
+        // clang-format off
+        loads("DivingLog: first dive only", "two.xml", source("tests/data/profiles/divinglog_two_dives.xml"),
+              {"points=0:0,60:20,120:20,180:0;", "console=Reading DivingLog XML format;"});
+        loads("DivingLog: root as Diving Log 5 and 6 export", "r.xml", wrap("Divinglog/Logbook/Dive/Profile", point), {"points=60:5;"});
+        fails("DivingLog: upper-case root", "r.xml", wrap("DIVINGLOG/Logbook/Dive/Profile", point), unsupported);
+        fails("DivingLog: lower-case root", "r.xml", wrap("divinglog/Logbook/Dive/Profile", point), unsupported);
+        loads("DivingLog: feet warned, read as they stand", "feet.xml",
+              "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile><P Time=\"30\"><Depth>40</Depth>"
+              "</P><P Time=\"60\"><Depth>81.0</Depth></P></Profile></Dive></Logbook></Divinglog>",
+              {"points=30:40,60:81;", "|<font color='red'><b>", "may be in feet"});
+        loads("DivingLog: decimal Time", "dec.xml",
+              wrap("DivingLog/Logbook/Dive/Profile", "<P Time=\"0\"><Depth>0</Depth></P><P Time=\"605.5\"><Depth>9</Depth></P>"),
+              {"points=0:0,605:9;"});
+        loads("DivingLog: no profile", "np.xml", "<Divinglog><Logbook><Dive/></Logbook></Divinglog>", {"n=0;"});
+        fails("DivingLog: negative time", "n.xml", wrap("DivingLog/Logbook/Dive/Profile", "<P Time=\"-60\"><Depth>3</Depth></P>"),
+              "Cannot load profile.");
+
+        const QByteArray v3 = "dive version=\"3\"";
+        loads("Shearwater: version 3 counts milliseconds", "sw.xml",
+              shearwater(record("0", "0") + record("120000", "3.5"), v3), {"points=0:0,120:3.5;"});
+        loads("Shearwater: declared utf-16, 8-bit text", "sw.xml",
+              "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" + shearwater(record("0", "0") + record("120000", "3.5"), v3),
+              {"points=0:0,120:3.5;"});
+        loads("Shearwater: no version counts seconds", "sw.xml",
+              shearwater(record("0", "0") + record("120000", "3.5")), {"points=0:0,120000:3.5;"});
+        loads("Shearwater: decimal seconds", "sw.xml", shearwater(record("0", "0") + record("605.5", "9")),
+              {"points=0:0,605:9;"});
+        loads("Shearwater: zero ppO2 is none", "sw.xml",
+              shearwater(record("0", "0", "0") + record("10", "5", "0") + record("20", "0", "-1")),
+              {"points=0:0,10:5,20:0;", "ppO2=no;"});
+        fails("Shearwater: no dive log", "sw.xml", "<dive><other/></dive>", "Cannot load profile.");
+        fails("Shearwater: pressure as depth", "sw.xml", shearwater(record("0", "1093")), "Cannot load profile.");
+        fails("Shearwater: huge ppO2", "sw.xml", shearwater(record("0", "3", "1e9")), "Cannot load profile.");
+        // Types 0, 0, 1, 1, 0, 2: low, high, low (2 is no setpoint type), from SP#1 and SP#2.
+        loads("Shearwater: setpoints not recorded", "sp.xml", source("tests/data/profiles/shearwater_setpoints.xml"),
+              {"setpoints=0:0.7,20:1.3,40:0.7;", "ppO2=yes;", "console=Reading Shearwater XML format|"
+               "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46|&nbsp;&nbsp;&nbsp;Setpoints not recorded. "
+               "Using SP#1 as SP_low=0.7, SP#2 as SP_high=1.3;"});
+
+        loads("UDDF: gases by first use, placeholder dive passed over", "g.uddf", source("tests/data/profiles/uddf_gases.uddf"),
+              {"points=0:0,140:30,1139:29,1140:30,1800:6,2400:0;", "switches=0:1,1800:2;",
+               "setpoints=0:0.7,140:1.3;", "gases=1:18/45@0*,2:100/0@6;", "mode=2;",
+               "console=This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
+               "Gas#1: 18/45 o2=18%, he=45%, first gas\n;"});
+        const QByteArray mix = waypoint("0", "0", "<switchmix ref=\"m\"/>") + wp60;
+        loads("UDDF: fraction", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
+        loads("UDDF: percent", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
+        loads("UDDF: trimix fractions", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.21</o2><he>0.35</he></mix>"),
+              {"gases=1:21/35@0*;"});
+        loads("UDDF: rounded", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.325</o2><he></he></mix>"), {"gases=1:33/0@0*;"});
+        loads("UDDF: single mix without switch", "s.uddf",
+              uddf(waypoint("0", "0") + wp60, "<mix id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix>"),
+              {"switches=0:1;", "gases=1:32/0@0*;"});
+        // A switch naming no gas is a change to 0: the change at that second is removed.
+        loads("UDDF: empty switch removes the change", "e.uddf",
+              uddf(waypoint("0", "0", "<switchmix ref=\"a\"/>") + waypoint("60", "20", "<switchmix ref=\"b\"/>") +
+                   waypoint("60", "21", "<switchmix ref=\"\"/>") + waypoint("120", "10"),
+                   "<mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"),
+              {"points=0:0,60:20,60:21,120:10;", "switches=0:1;", "gases=1:21/0@0*,2:50/0@0;"});
+        // Mixes 21, 32, 50, 100 and 18/45 are gases 1 to 5; the sixth (30 %) is closest to 32 %.
+        loads("UDDF: sixth mix takes the closest gas", "six.uddf", source("fuzz/corpus/uddf/six_mixes.uddf"),
+              {"switches=0:1,10:2,20:3,30:4,40:5,50:2;", "Gas#6:  o2=30%"});
+        loads("UDDF: decimal divetime", "dec.uddf", uddf(waypoint("0.0", "0") + waypoint("605.5", "9")),
+              {"points=0:0,605:9;"});
+        loads("UDDF: non-numeric text", "nn.uddf", uddf(waypoint("abc", "deep") + wp60), {});
+        loads("UDDF: missing elements", "me.uddf", uddf("<waypoint/><waypoint><depth>4</depth></waypoint>"), {});
+        // The dive mode: 2 and 5 are closed circuit, 0 and 4 open.
+        const auto mode = [](const char* type) { return uddf(waypoint("0", "0", "<divemode type=\"" + QByteArray(type) + "\"/>")); };
+        loads("UDDF: CCR from OC", "m.uddf", mode("closedcircuit"), {"mode=2;", "console=This is a CCR dive.\n;"});
+        loads("UDDF: CCR from 4", "m.uddf", mode("closedcircuit"), {"mode=5;", "console=This is a CCR dive.\n;"}, 4);
+        loads("UDDF: CCR from 5", "m.uddf", mode("closedcircuit"), {"mode=5;", "console=This is a CCR dive.\n;"}, 5);
+        loads("UDDF: OC from CCR", "m.uddf", mode("opencircuit"), {"mode=0;", "console=This is an OC dive.\n;"}, 2);
+        loads("UDDF: OC from 5", "m.uddf", mode("opencircuit"), {"mode=4;", "console=This is an OC dive.\n;"}, 5);
+        loads("UDDF: apnoe", "m.uddf", mode("apnoe"), {"mode=3;", "console=Unknown OC/CCR mode.\n;"}, 3);
+        loads("UDDF: mode missing", "m.uddf", uddf(waypoint("0", "0")), {"mode=2;", "console=Unknown OC/CCR mode.\n;"}, 2);
+        fails("UDDF: truncated", "t.uddf", uddf(waypoint("0", "0")).left(60), "Cannot open profile.");
+        fails("UDDF: wrong root", "w.uddf", "<profile/>", "Cannot open profile.");
+        fails("UDDF: deeply nested", "d.uddf",
+              "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</uddf>",
+              "Cannot open profile.");
+        fails("UDDF: no dive", "nd.uddf", "<uddf><profiledata/></uddf>", "Cannot load profile.");
+        fails("UDDF: huge depth", "h.uddf", uddf(waypoint("0", "1e308")), "Cannot load profile.");
+        fails("UDDF: infinite depth", "i.uddf", uddf(waypoint("0", "inf")), "Cannot load profile.");
+        fails("UDDF: huge setpoint", "sp.uddf", uddf(waypoint("0", "1", "<setpo2>1e20</setpo2>")), "Cannot load profile.");
+        fails("UDDF: impossible mix", "m.uddf",
+              uddf(waypoint("0", "1", "<switchmix ref=\"x\"/>"), "<mix id=\"x\"><o2>80</o2><he>80</he></mix>"),
+              "Cannot load profile.");
+
+        // The sixth mix is listed but changes neither the configuration nor the profile.
+        loads("UDCF: six mixes", "six.udcf", source("tests/data/profiles/udcf_six_mixes.udcf"),
+              {"points=0:0,60:", ",360:", "switches=0:1,60:2,120:3,180:4,240:5;", "3:50/0@21", "5:18/45@0*;",
+               "Gas#6: F o2=28%, he=0%\n", "Gas#3: C o2=50%, he=0%, depth=21\n"});
+        loads("UDCF: a switch applies once", "once.udcf",
+              udcf("<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d><switch>A</switch><t>180</t><d>10</d>",
+                   "<gases><mix><mixname>A</mixname><o2>21</o2></mix><mix><mixname>B</mixname><o2>50</o2></mix></gases>"),
+              {"switches=60:1,180:2;"});
+        // Gas 1 by being the only mix, not by a firstGas of the file: no "first gas" said. The
+        // first dive has no samples; the second is spaced by its delta and given in feet.
+        loads("UDCF: upper-case delta in feet", "upper.udcf", source("fuzz/corpus/udcf/upper_delta.udcf"),
+              {QString("points=0:0,30:%1,60:%2,90:%3;").arg(33 * 0.3048).arg(66 * 0.3048).arg(10 * 0.3048),
+               "switches=0:1;", "gases=1:32/0@0*;", "console=Gas#1:  o2=32%, he=0%\n;"});
+        loads("UDCF: mix by position", "index.udcf",
+              "\n" + udcf("<switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d><t>40.00</t><d>6.10</d>"
+                          "<switch>2</switch><t>60</t><d>3</d>",
+                          "<gases><mix><mixname>Air</mixname><o2>0.32</o2></mix><mix><mixname>Deco</mixname>"
+                          "<o2>0.80</o2></mix></gases>"),
+              {"switches=20:1,60:2;", "gases=1:32/0@0*,2:80/0@0;"});
+        loads("UDCF: placeholder dive", "p.udcf",
+              "<profile><repgroup><dive><samples/></dive></repgroup><repgroup><dive><samples><t>0</t><d>0</d>"
+              "<t>30</t><d>5</d></samples></dive></repgroup></profile>",
+              {"points=0:0,30:5;"});
+        loads("UDCF: decimal t", "dec.udcf", udcf("<t>0.000000</t><d>0</d><t>605.999</t><d>9</d>"), {"points=0:0,605:9;"});
+        loads("UDCF: out of order", "o.udcf", udcf("<t>60</t><d>5</d><t>0</t><d>0</d><t>30</t><d>9</d>"), {});
+        loads("UDCF: t without d", "td.udcf", udcf("<t>60</t><t>0</t>"), {});
+        fails("UDCF: not well-formed", "n.udcf", "<profile><device></profile>", "Cannot open profile.");
+        fails("UDCF: no dive", "nd.udcf", "<profile><repgroup/></profile>", "Cannot load profile.");
+        fails("UDCF: huge time", "ht.udcf", udcf("<t>1e30</t><d>3</d>"), "Cannot load profile.");
+        fails("UDCF: huge delta time", "hd.udcf", udcf("<delta>80000</delta>" + QByteArray("<d>1</d>").repeated(10)),
+              "Cannot load profile.");
+
+        fails("upper-case ending", "dive.XML", "<uddf/>", "Unknown file format.");
+        fails("no ending", "dive", "<uddf/>", "Unknown file format.");
+        fails("missing UDDF", "/nonexistent/dive.uddf", QByteArray(), "Cannot open profile.");
+        fails("missing UDCF", "/nonexistent/dive.udcf", QByteArray(), "Cannot open profile.");
+        fails("missing XML", "/nonexistent/dive.xml", QByteArray(), unsupported);
+        fails("empty xml", "e.xml", QByteArray(), unsupported);
+        fails("binary", "b.xml", QByteArray("\x00\xff\xfe<\x01", 5), unsupported);
+
+        // Every export of the shared samples folder; SP_low and SP_high come from setpoints 1 and 2.
+        const auto sample = [&](const char* file, QStringList expected) {
+            loads(file, qPrintable("shared/" + QString(file)), QByteArray(), expected);
+        };
+        sample("divinglog/TestDiveDivingLog5.08allmetric.xml", {"n=65;time=1950;max=24.69;", "gases=;", "mode=0;"});
+        // In feet without a unit mark: read as it stands, with a console warning.
+        sample("divinglog/TestDiveDivingLog5.08allimperial.xml", {"n=65;time=1950;max=81.00;", "may be in feet"});
+        sample("divinglog/DivingLog.xml", {"n=0;"});
+        sample("shearwater/cc-shearwater.xml", {"n=619;time=6180;max=58.40;", "switches=;", "ppO2=yes;",
+               "setpoints=0:0.7,1150:1.3,1580:0.7,2170:1.3,2390:0.7,2940:1.3,4080:0.7;"});
+        sample("shearwater/shearwater--date-ddmmyyy.xml",
+               {"n=330;time=3290;max=35.30;", "setpoints=0:0.7,1060:1.3,2710:0.7;", "ppO2=yes;"});
+        sample("shearwater/valid_depth_data_oc_tec_trimmed.xml", {"n=5;time=40;max=5.60;", "setpoints=0:0.7;"});
+        // Freediving log: its depth field holds pressure in mbar, refused.
+        fails("shearwater/valid_depth_data_trimmed.xml", "shared/shearwater/valid_depth_data_trimmed.xml",
+              QByteArray(), "Cannot load profile.");
+        sample("uddf/TestDiveDivingLog5.08.uddf", {"n=65;time=1920;max=24.69;", "switches=0:1;", "gases=1:21/0@0*;"});
+        sample("uddf/test42.uddf", {"n=2485;time=4970;max=38.97;", "switches=2:1;", "gases=1:16/45@0*;", "mode=0;"});
+        sample("uddf/test-apd-inspiration.uddf", {"n=695;time=6240;max=60.20;", "switches=10:1,1560:2,1680:1;",
+               "setpoints=0:0.7,140:1.3,1140:0.7,1668:1.3,5890:0.7;", "gases=1:16/48@0*,2:48/0@0;",
+               "mode=2;ppO2=no;"});
+        sample("uddf/dive105.uddf", {"n=381;time=3800;max=28.08;", "switches=0:1,3320:2;", "gases=1:21/0@0*,2:32/0@0;",
+               "mode=2;"});
+        sample("uddf/BaMQZdEhp3djeDxQ5HyCreOntBm1-1753908953.uddf", {"n=2;time=605;max=0.57;", "gases=1:21/0@0*;"});
+        sample("udcf/TestDiveDivingLog5.08.udcf", {"n=65;time=1920;max=24.69;", "switches=0:1;", "gases=1:21/0@0*;"});
+        sample("udcf/TestDiveDivelogsDE.udcf", {"n=65;time=1920;max=24.69;", "switches=0:1;", "gases=1:32/0@0*;"});
+        sample("udcf/MacDive_UDCF_41_dives_1.udcf", {"n=32;time=640;max=33.90;", "switches=20:1;", "gases=1:32/0@0*;"});
+        sample("udcf/macdive_UDCF_9dives_1.udcf", {"n=154;time=3060;max=17.68;", "switches=0:1;", "gases=1:21/0@0*;"});
+        // Feet: 41 ft is 12.4968 m. The first dive's mix is unnamed with no oxygen: no gas.
+        sample("udcf/MacDive_UDCF_Imperial.udcf", {"n=72;time=2070;max=12.50;", "switches=;", "gases=;"});
+        sample("udcf/DB_UDCF_1_1.udcf", {"n=199;time=3960;max=28.65;", "switches=0:1;", "gases=1:21/0@0*;"});
+        // Not well-formed: <device> is never closed.
+        fails("udcf/DB_UDCF_41_1.udcf", "shared/udcf/DB_UDCF_41_1.udcf", QByteArray(), "Cannot open profile.");
+        // clang-format on
+    }
+    void loads()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, expected);
+        const bool shared = name.startsWith("shared/");
+        if (shared && samplesDir().isEmpty())
+            QSKIP("the shared samples folder is not beside this checkout");
+        const QString path = shared                 ? samplesDir() + name.mid(6)
+                             : name.startsWith('/') ? name
+                                                    : write(name, content);
+        DiveProfile p;
+        ConfigImage config = testConfig();
+        QFETCH(int, mode);
+        config.setByte(ConfigImage::deco_type, static_cast<quint8>(mode));
+        CollectingSink sink;
+        QTEST(load(path, p, config, sink), "error");
+        const QString got = summary(p, config, sink);
+        for (const QString& part : expected)
+            QVERIFY2(got.contains(part), qPrintable(part + " not in " + got));
+    }
+
+    // Every file of the fuzzing corpus loads into a sane profile or is refused with one of the
+    // readers' texts, leaving the profile as it was.
+    void fuzzCorpus()
+    {
+        const QStringList texts = {"", "Cannot open profile.", "Cannot load profile.", unsupported};
+        const QMap<QString, QString> endings = {
+            {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
+        int files = 0;
+        for (auto it = endings.begin(); it != endings.end(); ++it) {
+            QDirIterator entries(QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/") + it.key(),
+                                 QDir::Files);
+            while (entries.hasNext()) {
+                const QString path = write("corpus" + it.value(), fileBytes(entries.next()));
+                DiveProfile p;
+                ConfigImage config = testConfig();
+                CollectingSink sink;
+                QVERIFY2(texts.contains(load(path, p, config, sink)),
+                         qPrintable(entries.filePath()));
+                ++files;
+            }
+        }
+        QVERIFY(files > 100);
+    }
+
+    // The interval is the sampling step, at most 30 s; a save replaces the file. Times are
+    // truncated to the second and read back the same for every whole second.
+    void divingLogWrites_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("interval");
+        QTest::newRow("10 s sampling") << 10 << 20 << "10";
+        QTest::newRow("60 s sampling is capped") << 60 << 20 << "30";
+        QTest::newRow("one point") << 10 << 1 << "0";
+        QTest::newRow("no point") << 10 << 0 << "0";
+    }
+    void divingLogWrites()
+    {
+        QFETCH(int, step);
+        QFETCH(int, count);
+        QFETCH(QString, interval);
+        DiveProfile p;
+        for (int i = 0; i < count; ++i)
+            p.addPoint(i * step / 60.0, i % 5);
+        const QString path = write("interval.xml", "old");
+        p.save(path, nullptr);
+        QByteArray text = fileBytes(path);
+        QVERIFY(text.startsWith("<!DOCTYPE DivingLog>"));
+        QVERIFY(text.contains("<ProfileInt>" + interval.toUtf8() + "</ProfileInt>"));
+        QCOMPARE(text.count("<P "), count);
+        if (count != 1)
+            return;
+        DiveProfile first;
+        first.addPoint(0.99, 12.3456789);
+        first.save(path, nullptr);
+        text = fileBytes(path);
+        QVERIFY(text.contains("Time=\"59\"") && text.contains("<Depth>12.3457</Depth>"));
+        for (int s = 0; s < 7200; s += (s > 40 ? 98 : 1)) {
+            DiveProfile one, again;
+            one.addPoint(s / 60.0, 1);
+            one.save(path, nullptr);
+            again.load(path, nullptr);
+            if (DiveProfile::secondsKey(again.times().first()) != s)
+                QFAIL(qPrintable(QString("second %1 drifted").arg(s)));
+        }
+    }
+
+    // UDDF keeps points, gas changes and setpoints, names the gases, writes the same file twice
+    // whatever the shared cursors held, and reads the mode back.
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("decoType");
+        QTest::addColumn<int>("readBack"); // the mode read into a configuration in mode 0
+        QTest::newRow("open circuit") << 0 << 0;
+        QTest::newRow("closed circuit") << 5 << 2;
+    }
+    void roundTrip()
+    {
+        QFETCH(int, decoType);
+        QFETCH(int, readBack);
+        const bool cc = decoType != 0;
+        ConfigImage config = testConfig();
+        const quint8 gases[3][3] = {{10, 5, 0}, {32, 0, 21}, {100, 0, 6}};
+        for (int n = 1; n <= 3; ++n) {
+            config.setGasActive(n, true);
+            config.setGasO2(n, gases[n - 1][0]);
+            config.setGasHe(n, gases[n - 1][1]);
+            config.setGasDepth(n, gases[n - 1][2]);
+        }
+        config.setByte(ConfigImage::first_gas, 1);
+        config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
+        DiveProfile p;
+        for (int s = 0; s <= 3600; s += 30)
+            p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
+        p.setGas(0, 1);
+        p.setGas(1.5, 2);
+        p.setGas(50, 3);
+        if (cc) {
+            p.setSetpoint(0, 0.7f);
+            p.setSetpoint(1, 1.3f);
+        }
+        for (int s = 0; s < 4000; ++s) { // the cursors at the end, as after a finished replay
+            p.setpointChange(s);
+            p.gasChange(s);
+        }
+        const QString path = dir_.filePath("round.uddf");
+        p.save(path, &config);
+        const QByteArray text = fileBytes(path);
+        p.save(path, &config);
+        QCOMPARE(fileBytes(path), text);
+        QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
+        QCOMPARE(text.contains("<setpo2>130000</setpo2>") &&
+                     text.contains("<setpo2>70000</setpo2>"),
+                 cc);
+        QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
+        QCOMPARE(text.count("<switchmix"), 3);
+        for (const char* name : {">Tx10/05<", ">Nx32<", ">O2<"})
+            QVERIFY2(text.contains(name), name);
+
+        ConfigImage readConfig = testConfig();
+        readConfig.setByte(ConfigImage::active_gases, 0x1f);
+        DiveProfile back;
+        back.load(path, &readConfig);
+        CollectingSink none;
+        QCOMPARE(back.times(), p.times());
+        QCOMPARE(summary(back, readConfig, none),
+                 summary(p, config, none)
+                     .replace(QString("mode=%1").arg(decoType), QString("mode=%1").arg(readBack)));
+    }
+
+    // A refused save fails with its text, leaving the old file and no temporary file: by its
+    // ending, a missing folder, a full disk.
+    void saveFailures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("UDCF") << "keep.udcf" << false << "Unknown save file format";
+        QTest::newRow("upper-case ending") << "keep.UDDF" << false << "Unknown save file format";
+        QTest::newRow("missing folder")
+            << "/nonexistent/keep.uddf" << false << "Cannot open profile.";
+        QTest::newRow("full disk") << "full.uddf" << true << "Cannot save profile.";
+    }
+    void saveFailures()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, fullDisk);
+        const QString path = name.startsWith('/') ? name : write(name, "precious old logbook");
+        DiveProfile big;
+        for (int s = 0; s < 5000; ++s)
+            big.addPoint(s / 60.0, 10);
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit old {
+        };
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        struct rlimit small = old;
+        small.rlim_cur = fullDisk ? 4096 : old.rlim_cur;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString thrown;
+        try {
+            big.save(path, nullptr);
+        } catch (const QString& e) {
+            thrown = e;
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QTEST(thrown, "error");
+        QCOMPARE(big.points(), 5000);
+        if (name.startsWith('/'))
+            return;
+        QCOMPARE(fileBytes(path), QByteArray("precious old logbook"));
+        QCOMPARE(QDir(dir_.path()).entryList({name + "*"}, QDir::Files | QDir::Hidden),
+                 QStringList{name});
+    }
+};
 
 QTEST_MAIN(TestDiveProfile)
 #include "test_dive_profile.moc"
