@@ -1,9 +1,8 @@
 // The serial port: failure texts and transfer pieces over a scripted transport, and the
-// real QSerialPort transport on a pseudo-terminal served by the OSTC simulator
-// (open failures, all byte values, a silent line, a dropped line, an upload with readback).
+// real QSerialPort transport on a pseudo-terminal served by the OSTC simulator (open
+// failures, all byte values, a silent line, an upload with readback, a dropped line).
 #include "device/config_image.h"
 #include "device/message_sink.h"
-#include "device/ostc_protocol.h"
 #include "device/serial_ostc.h"
 #include "device/serial_port.h"
 #include "tools/ostc_simulator.h"
@@ -13,10 +12,8 @@
 namespace
 {
 
-// A transport that records every call and can be told to fail.
-class ScriptedTransport : public SerialTransport
-{
-public:
+// A transport that records every call and fails where told ("read", "write", "flush").
+struct ScriptedTransport : SerialTransport {
     void open(const QString&) override
     {
         if (!openError.isEmpty())
@@ -30,33 +27,27 @@ public:
     int read(quint8* buffer, int max, int) override
     {
         reads.append(max);
-        if (failRead)
-            return -1;
-        const int n = std::min({max, int(input.size()), perRead});
+        const int n = std::min({max, int(input.size()), perCall});
         std::copy(input.constData(), input.constData() + n, buffer);
         input.remove(0, n);
-        return n;
+        return fail == "read" ? -1 : n;
     }
     int write(const quint8* buffer, int count) override
     {
         writes.append(count);
-        if (failWrite)
-            return -1;
         output.append(reinterpret_cast<const char*>(buffer), count);
-        return std::min(count, perWrite);
+        return fail == "write" ? -1 : std::min(count, perCall);
     }
     bool flush() override
     {
         ++flushes;
-        return !failFlush;
+        return fail != "flush";
     }
     void sleepMs(int) override {}
 
-    QString openError;
+    QString openError, fail;
     bool opened = false;
-    int opens = 0, purges = 0, flushes = 0;
-    int perRead = 1 << 30, perWrite = 1 << 30;
-    bool failRead = false, failWrite = false, failFlush = false;
+    int opens = 0, purges = 0, flushes = 0, perCall = 1 << 30;
     QByteArray input, output;
     QVector<int> reads, writes;
 };
@@ -83,76 +74,60 @@ private slots:
     void openAndClose();
     void pieces_data();
     void pieces();
-    void ptyOpenErrors();
-    void ptyCarriesAllByteValues();
-    void ptySilentLine();
-    void ptyDroppedLine();
-    void ptyUploadAndReadback();
+    void ptyLine();
+    void ptyDeviceCommands();
 };
-
-enum Op { ReadByte, ReadBlock, WriteByte, WriteBlock };
 
 void TestSerialPort::failures_data()
 {
-    QTest::addColumn<bool>("open");
-    QTest::addColumn<QString>("fail"); // "read", "write" or "flush"
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<int>("op");
+    QTest::addColumn<QString>("fail"); // "closed" or the transport's failing call
+    QTest::addColumn<int>("input");    // bytes waiting
+    QTest::addColumn<char>("op");      // readByte, Read block, writeByte, Write block
     QTest::addColumn<QString>("error");
-    QTest::newRow("readByte closed") << false << "" << QByteArray() << +ReadByte << "Port not open";
-    QTest::newRow("readBlock closed")
-        << false << "" << QByteArray() << +ReadBlock << "Port not open";
-    QTest::newRow("writeByte closed")
-        << false << "" << QByteArray() << +WriteByte << "Port not open";
-    QTest::newRow("writeBlock closed")
-        << false << "" << QByteArray() << +WriteBlock << "Port not open";
-    QTest::newRow("readByte fails")
-        << true << "read" << QByteArray() << +ReadByte << "readByte error";
+    auto row = [](const char* name, const char* fail, int input, char op, const char* error) {
+        QTest::newRow(name) << QString(fail) << input << op << QString(error);
+    };
+    row("readByte closed", "closed", 0, 'r', "Port not open");
+    row("readBlock closed", "closed", 0, 'R', "Port not open");
+    row("writeByte closed", "closed", 0, 'w', "Port not open");
+    row("writeBlock closed", "closed", 0, 'W', "Port not open");
+    row("readByte fails", "read", 0, 'r', "readByte error");
     // A silent line must not read as a zero byte, nor hold readBlock for ever.
-    QTest::newRow("readByte silent") << true << "" << QByteArray() << +ReadByte << "readByte error";
-    QTest::newRow("readBlock fails")
-        << true << "read" << QByteArray() << +ReadBlock << "readBlock error";
-    QTest::newRow("readBlock silent")
-        << true << "" << QByteArray() << +ReadBlock << "readBlock error";
-    QTest::newRow("readBlock short")
-        << true << "" << QByteArray(10, 'x') << +ReadBlock << "readBlock error";
-    QTest::newRow("writeByte flush fails")
-        << true << "flush" << QByteArray() << +WriteByte << "writeByte error";
-    QTest::newRow("writeByte fails")
-        << true << "write" << QByteArray() << +WriteByte << "writeByte error";
-    QTest::newRow("writeBlock fails")
-        << true << "write" << QByteArray() << +WriteBlock << "writeBlock error";
+    row("readByte silent", "", 0, 'r', "readByte error");
+    row("readBlock fails", "read", 0, 'R', "readBlock error");
+    row("readBlock silent", "", 0, 'R', "readBlock error");
+    row("readBlock short", "", 10, 'R', "readBlock error");
+    row("writeByte flush fails", "flush", 0, 'w', "writeByte error");
+    row("writeByte fails", "write", 0, 'w', "writeByte error");
+    row("writeBlock fails", "write", 0, 'W', "writeBlock error");
 }
 
 void TestSerialPort::failures()
 {
-    QFETCH(bool, open);
     QFETCH(QString, fail);
-    QFETCH(QByteArray, input);
-    QFETCH(int, op);
+    QFETCH(int, input);
+    QFETCH(char, op);
     QFETCH(QString, error);
     ScriptedTransport t;
-    t.failRead = fail == "read";
-    t.failWrite = fail == "write";
-    t.failFlush = fail == "flush";
-    t.input = input;
+    t.fail = fail;
+    t.input = QByteArray(input, 'x');
     SerialPort port(&t);
-    if (open)
+    if (fail != "closed")
         port.open("A");
     quint8 buf[256] = {};
     QCOMPARE(errorOf([&] {
-                 if (op == ReadByte)
+                 if (op == 'r')
                      port.readByte();
-                 else if (op == ReadBlock)
+                 else if (op == 'R')
                      port.readBlock(buf, 256);
-                 else if (op == WriteByte)
+                 else if (op == 'w')
                      port.writeByte(1);
                  else
                      port.writeBlock(buf, 8);
              }),
              error);
     QVERIFY(t.reads.size() <= 2);
-    if (!open)
+    if (fail == "closed")
         QVERIFY(t.reads.isEmpty() && t.writes.isEmpty());
 }
 
@@ -175,8 +150,11 @@ void TestSerialPort::openAndClose()
     port.writeByte(0x42);
     QCOMPARE(t.output, QByteArray("B"));
     QCOMPARE(t.flushes, 1); // a single byte is flushed
-    port.close();
-    QVERIFY(!port.isOpen() && !t.opened);
+    // A transport that lost its device fails the next step, and the close.
+    t.opened = false;
+    QCOMPARE(errorOf([&] { port.writeByte(1); }), QStringLiteral("Port not open"));
+    QCOMPARE(errorOf([&] { port.close(); }), QStringLiteral("Port not open"));
+    QVERIFY(!port.isOpen());
 }
 
 void TestSerialPort::pieces_data()
@@ -195,8 +173,7 @@ void TestSerialPort::pieces()
     QFETCH(int, perCall);
     QFETCH(QVector<int>, calls);
     ScriptedTransport t;
-    t.perRead = perCall;
-    t.perWrite = perCall;
+    t.perCall = perCall;
     SerialPort port(&t);
     port.open("A");
     QByteArray data(count, 0);
@@ -205,7 +182,6 @@ void TestSerialPort::pieces()
     port.writeBlock(reinterpret_cast<const quint8*>(data.constData()), count);
     QCOMPARE(t.writes, calls);
     QCOMPARE(t.flushes, 0); // a block is not flushed
-
     t.input = data;
     QByteArray back(count, 0);
     port.readBlock(reinterpret_cast<quint8*>(back.data()), count);
@@ -215,14 +191,18 @@ void TestSerialPort::pieces()
 
 // ---- on a pseudo-terminal ------------------------------------------------------------
 
-void TestSerialPort::ptyOpenErrors()
+void TestSerialPort::ptyLine()
 {
     QtSerialTransport t;
     QCOMPARE(errorOf([&] { t.open(QStringLiteral("/dev/pts/bathyra-none")); }),
              QStringLiteral("Unknown port"));
-    QVERIFY(!t.isOpen());
-
+    // Bank 1 holds every byte value; after it (257 bytes on the line) the device is silent.
     OstcDevice device;
+    for (int i = 0; i < 256; ++i)
+        device.image().setByte(256 + i, quint8(255 - i));
+    OstcFaults f;
+    f.silentAfter = 257;
+    device.setFaults(f);
     OstcPtyServer server(device);
     QString why;
     QVERIFY2(server.start(&why), qPrintable(why));
@@ -231,66 +211,19 @@ void TestSerialPort::ptyOpenErrors()
     // The port is held exclusively.
     QCOMPARE(errorOf([&] { second.open(server.slavePath()); }),
              QStringLiteral("Unable to open port"));
+    first.writeByte('j');
+    quint8 bank[256];
+    first.readBlock(bank, 256);
+    for (int i = 0; i < 256; ++i)
+        QCOMPARE(bank[i], quint8(255 - i));
+    first.writeByte('b');
+    QCOMPARE(errorOf([&] { first.readByte(); }), QStringLiteral("readByte error"));
     first.close();
     second.open(server.slavePath());
     QVERIFY(second.isOpen());
-    second.close();
 }
 
-void TestSerialPort::ptyCarriesAllByteValues()
-{
-    OstcDevice device;
-    for (int i = 0; i < 256; ++i)
-        device.image().setByte(256 + i, quint8(255 - i));
-    OstcPtyServer server(device);
-    QVERIFY(server.start());
-    SerialPort port;
-    port.open(server.slavePath());
-    port.writeByte('j');
-    quint8 bank[256];
-    port.readBlock(bank, 256);
-    port.close();
-    for (int i = 0; i < 256; ++i)
-        QCOMPARE(bank[i], quint8(255 - i));
-}
-
-void TestSerialPort::ptySilentLine()
-{
-    OstcDevice device;
-    OstcFaults f;
-    f.silentAfter = 0;
-    device.setFaults(f);
-    OstcPtyServer server(device);
-    QVERIFY(server.start());
-    SerialPort port;
-    port.open(server.slavePath());
-    port.writeByte('b');
-    QCOMPARE(errorOf([&] { port.readByte(); }), QStringLiteral("readByte error"));
-    port.close();
-}
-
-void TestSerialPort::ptyDroppedLine()
-{
-    // The line goes away in the middle of bank 0: every attempt after it fails to open.
-    OstcDevice device;
-    OstcFaults f;
-    f.closeAfter = 100;
-    device.setFaults(f);
-    OstcPtyServer server(device);
-    QVERIFY(server.start());
-    CollectingSink sink;
-    ConfigImage current = ConfigImage::defaultImage();
-    const ConfigImage before = current;
-    SerialPort port;
-    SerialOSTC ostc(&sink, current, {}, &port);
-    QVERIFY(!ostc.readConfiguration(server.slavePath()));
-    QCOMPARE(sink.lines.last(), QStringLiteral("<font color='red'>FAILED: </font> "
-                                               "Downloading OSTC configuration"));
-    QVERIFY(current == before);
-    QVERIFY(!port.isOpen());
-}
-
-void TestSerialPort::ptyUploadAndReadback()
+void TestSerialPort::ptyDeviceCommands()
 {
     // An older device (two banks) written and read back over the real port.
     OstcDevice device(2, 21);
@@ -299,21 +232,28 @@ void TestSerialPort::ptyUploadAndReadback()
     CollectingSink sink;
     ConfigImage current = ConfigImage::defaultImage();
     SerialPort port;
-    int refreshed = 0;
-    SerialOSTC ostc(
-        &sink, current, [&] { ++refreshed; }, &port);
+    SerialOSTC ostc(&sink, current, {}, &port);
     QVERIFY2(ostc.readConfiguration(server.slavePath()), qPrintable(sink.lines.join('\n')));
     current.setCf(32, 40);
-    current.setCf(70, 5); // a function this firmware does not have
     current.setCustomText(QStringLiteral("over the pty"));
     QVERIFY2(ostc.writeConfiguration(server.slavePath()), qPrintable(sink.lines.join('\n')));
     QCOMPARE(sink.lines.last(), QStringLiteral("Programming OSTC 4321 done."));
-    QCOMPARE(refreshed, 2);
-    std::lock_guard<std::mutex> lock(server.mutex());
-    QCOMPARE(device.image().cf(32), quint16(40));
-    QCOMPARE(device.image().customText(), QStringLiteral("over the pty"));
-    QCOMPARE(device.bankWrites(2), 0);
-    QCOMPARE(current.bank(0), device.image().bank(0));
+    {
+        std::lock_guard<std::mutex> lock(server.mutex());
+        QCOMPARE(device.image().cf(32), quint16(40));
+        QCOMPARE(device.image().customText(), QStringLiteral("over the pty"));
+        QCOMPARE(device.bankWrites(2), 0);
+        QCOMPARE(current.bank(0), device.image().bank(0));
+        // Then the line goes away in the middle of bank 0, and no reopen finds the device.
+        OstcFaults f;
+        f.closeAfter = device.lineBytes() + 100;
+        device.setFaults(f);
+    }
+    const ConfigImage before = current;
+    QVERIFY(!ostc.readConfiguration(server.slavePath()));
+    QCOMPARE(sink.lines.last(), QStringLiteral("<font color='red'>FAILED: </font> "
+                                               "Downloading OSTC configuration"));
+    QVERIFY(current == before);
     QVERIFY(!port.isOpen());
 }
 
