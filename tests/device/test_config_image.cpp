@@ -48,17 +48,12 @@ class TestConfigImage : public QObject
 
 private slots:
     void cfTable();
-    void cfRows_data();
-    void cfRows();
     void checkCf_data();
     void checkCf();
     void rawAccess();
     void defaultImageLayout();
-    void customText_data();
-    void customText();
     void validate_data();
     void validate();
-    void takeUserSettings_data();
     void takeUserSettings();
     void equalForReadback_data();
     void equalForReadback();
@@ -93,33 +88,6 @@ void TestConfigImage::cfTable()
     QVERIFY_EXCEPTION_THROWN(ConfigImage::checkCf(96, 0), QString);
 }
 
-void TestConfigImage::cfRows_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("row"); // label|type|default|min|max
-    QTest::newRow("CF00") << 0 << "Start Dive [m]|4|100|50|250";
-    QTest::newRow("CF06 double space") << 6 << "Wake-up  [mbar]|1|1160|950|0";
-    QTest::newRow("CF16") << 16 << "Deco Offset [m]|3|10|0|20";
-    QTest::newRow("CF32") << 32 << "GF Low [%]|5|30|5|90";
-    QTest::newRow("CF33") << 33 << "GF High [%]|5|85|30|95";
-    QTest::newRow("CF34 trailing space") << 34 << "Color# Battery |7|199|0|0";
-    QTest::newRow("CF38 trailing space") << 38 << "Divemode secs. |8|0|0|0";
-    QTest::newRow("CF48 signed") << 48 << "Time offset/day|134|0|65416|120";
-    QTest::newRow("CF64") << 64 << "Color# inactive|7|74|0|0";
-    QTest::newRow("CF69") << 69 << "Allow GF change|8|0|0|0";
-}
-
-void TestConfigImage::cfRows()
-{
-    QFETCH(int, n);
-    QFETCH(QString, row);
-    const CfDefinition& d = ConfigImage::cfDefinition(n);
-    QCOMPARE(QStringList({d.label, QString::number(d.type), QString::number(d.def),
-                          QString::number(d.min), QString::number(d.max)})
-                 .join('|'),
-             row);
-}
-
 void TestConfigImage::checkCf_data()
 {
     QTest::addColumn<int>("n");
@@ -132,8 +100,6 @@ void TestConfigImage::checkCf_data()
     QTest::newRow("CF05 0x8000") << 5 << 0x8000 << "value 32768, max 18";
     // Tenths and hundredths are printed scaled.
     QTest::newRow("CF16 tenths above max") << 16 << 25 << "value 2.5, max 2.0";
-    QTest::newRow("CF16 zero min means none") << 16 << 0 << "";
-    QTest::newRow("CF46 hundredths below min") << 46 << 99 << "value 0.99, min 1.00";
     QTest::newRow("CF46 hundredths above max") << 46 << 162 << "value 1.62, max 1.61";
     QTest::newRow("CF56 16-bit below min") << 56 << 4 << "value 4, min 5";
     QTest::newRow("CF08 percent below min") << 8 << 0 << "value 0 %, min 1 %";
@@ -145,7 +111,6 @@ void TestConfigImage::checkCf_data()
     // The signed row compares and prints signed numbers.
     QTest::newRow("CF48 at min") << 48 << 0xFF88 << "";
     QTest::newRow("CF48 below min") << 48 << 0xFF87 << "value -121, min -120";
-    QTest::newRow("CF48 far below") << 48 << 0x8000 << "value -32768, min -120";
     QTest::newRow("CF48 above 120 has no max") << 48 << 121 << "";
 }
 
@@ -174,6 +139,16 @@ void TestConfigImage::rawAccess()
     im.setGasActive(4, true);
     im.setGasActive(1, false);
     QCOMPARE(im.byte(27), quint8(0x08));
+    // The custom text: at most 25 Latin-1 characters padded with '}', its flag set when not
+    // empty; the byte after it is not touched.
+    im.setByte(90, 'z');
+    im.setCustomText(QString(26, QChar(0xE4)));
+    QCOMPARE(im.toByteArray().mid(64, 27), '\x01' + QByteArray(25, '\xE4') + 'z');
+    im.setCustomText("Tauchgänge");
+    QCOMPARE(im.customText(), QStringLiteral("Tauchgänge"));
+    QCOMPARE(im.toByteArray().mid(65, 25), "Tauchg\xE4nge" + QByteArray(15, '}'));
+    im.setCustomText("");
+    QCOMPARE(im.toByteArray().mid(64, 26), QByteArray(1, 0) + QByteArray(25, '}'));
     // Each CF entry: default then current value, each low byte first.
     for (const auto& [n, at] : {std::pair{0, 128}, {31, 252}, {32, 384}, {63, 508}, {95, 764}}) {
         im.setCfDefault(n, 0x1234);
@@ -189,18 +164,10 @@ void TestConfigImage::rawAccess()
     QVERIFY_EXCEPTION_THROWN(im.setBank(-1, QByteArray(256, 'x')), QString);
     QVERIFY_EXCEPTION_THROWN(im.bank(3), QString);
     QVERIFY(im == before);
-    QByteArray pattern(768, '\0');
-    for (int i = 0; i < 768; ++i)
-        pattern[i] = char((i * 7 + i / 256) & 0xFF);
-    im.fromByteArray(pattern);
     ConfigImage other;
-    other.setBank(2, pattern.mid(512));
-    QCOMPARE(other.toByteArray(), QByteArray(512, '\0') + pattern.mid(512));
-    other.setBank(0, pattern.left(256));
-    other.setBank(1, im.bank(1));
-    QVERIFY(other == im && !(other != im));
-    other.setByte(300, other.byte(300) ^ 1);
-    QVERIFY(other != im);
+    other.setBank(2, QByteArray(256, 'x'));
+    QCOMPARE(other.toByteArray(), QByteArray(512, '\0') + QByteArray(256, 'x'));
+    QVERIFY(other != im && other.bank(2) == QByteArray(256, 'x'));
 }
 
 void TestConfigImage::defaultImageLayout()
@@ -237,41 +204,6 @@ void TestConfigImage::defaultImageLayout()
         QVERIFY2(actual.at(i) == e.at(i), qPrintable(QString("byte %1").arg(i)));
 }
 
-void TestConfigImage::customText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<int>("flag");
-    QTest::addColumn<QString>("readBack");
-    QTest::newRow("short") << "Hello" << QByteArray("Hello") + QByteArray(20, '}') << 1 << "Hello";
-    QTest::newRow("empty") << "" << QByteArray(25, '}') << 0 << "";
-    QTest::newRow("exactly 25") << QString(25, 'A') << QByteArray(25, 'A') << 1 << QString(25, 'A');
-    QTest::newRow("too long is cut")
-        << QString(30, 'B') << QByteArray(25, 'B') << 1 << QString(25, 'B');
-    QTest::newRow("flag cleared") << "Dive safe" << QByteArray("Dive safe") + QByteArray(16, '}')
-                                  << 0 << "";
-    QTest::newRow("latin-1") << "Tauchgänge" << QByteArray("Tauchg\xE4nge") + QByteArray(15, '}')
-                             << 1 << "Tauchgänge";
-}
-
-void TestConfigImage::customText()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, stored);
-    QFETCH(int, flag);
-    QFETCH(QString, readBack);
-    ConfigImage im;
-    for (int i = 65; i <= 90; ++i)
-        im.setByte(i, 'z');
-    im.setCustomText(text);
-    if (readBack.isEmpty() && !text.isEmpty())
-        im.setByte(ConfigImage::text_on, 0); // the text stays, unshown
-    QCOMPARE(int(im.byte(64)), flag);
-    QCOMPARE(im.toByteArray().mid(65, 25), stored);
-    QCOMPARE(im.byte(90), quint8('z')); // the byte after the text is not touched
-    QCOMPARE(im.customText(), readBack);
-}
-
 // ---- validation ----------------------------------------------------------------------
 
 void TestConfigImage::validate_data()
@@ -289,19 +221,23 @@ void TestConfigImage::validate_data()
         "Bad CF settings:|&nbsp;&nbsp;<b>CF05: <font color='red'>value 2, min 3</font></b>");
     row("serial 0", "serial=0 cf5=2", serial, "");
     row("serial 99", "serial=99", serial, "");
-    row("serial 100", "serial=100", "ok", "");
-    row("serial 10000", "serial=10000", "ok", "");
     row("serial 10001", "serial=10001", serial, "");
     row("serial 0xFFFE", "serial=65534", serial, "");
     row("firmware 0.50", "major=0 minor=50", firmware, "");
     row("firmware 4.0", "major=4 minor=0", firmware, "");
-    row("firmware 1.0", "major=1 minor=0", "ok", "");
-    row("firmware 3.99", "major=3 minor=99", "ok", "");
     row("firmware 2.100", "minor=100", firmware, "");
-    row("deco 6", "deco=6", "ok", "");
     row("deco 7", "deco=7", "EEPROM: bad deco type", "");
     row("serial before firmware", "serial=5 major=9 deco=9 cf5=2", serial, "");
     row("firmware before deco", "major=9 deco=9", firmware, "");
+    // Every limit just inside, low and high.
+    row("low limits",
+        "serial=100 major=1 minor=0 min=-300 max=-50 low=3000 cycles=0 total=0 "
+        "charge=12.31.9 a=1.1.9 b=12.31.9 c=6.30.26",
+        "ok", "");
+    row("high limits",
+        "serial=10000 major=3 minor=99 deco=6 min=300 max=290 low=7000 "
+        "cycles=1000 total=1000 c=12.31.26",
+        "ok", "");
     // Custom functions out of range are findings only.
     row("CF findings", "cf5=2 cf16=25 cf48=65280", "ok",
         "Bad CF settings:|&nbsp;&nbsp;<b>CF05: <font color='red'>value 2, min 3</font></b>|"
@@ -310,35 +246,20 @@ void TestConfigImage::validate_data()
     // The battery block: every finding written, any but a missing charge date makes it bad.
     row("hot minimum", "min=400", "bad",
         "Battery: bad min tp 40.0°C|Battery: bad min/max tp 40.0°C 10.0°C");
-    row("max 295 min 300", "min=300 max=295", "ok", "");
-    row("max 290 min 300", "min=300 max=290", "ok", "");
     row("max 289 min 300", "min=300 max=289", "bad", "Battery: bad min/max tp 30.0°C 28.9°C");
-    row("min -300", "min=-300", "ok", "");
-    row("min -301", "min=-301", "bad", "Battery: bad min tp -30.1°C");
-    row("max 500", "max=500", "ok", "");
-    row("max 501", "max=501", "bad", "Battery: bad max tp 50.1°C");
-    row("max -51", "min=-100 max=-51", "bad", "Battery: bad max tp -5.1°C");
-    row("low 3000", "low=3000", "ok", "");
-    row("low 2999", "low=2999", "bad", "Battery: bad low 2.999 volt");
-    row("low 7001", "low=7001", "bad", "Battery: bad low 7.001 volt");
-    row("low negative", "low=-5", "bad", "Battery: bad low -0.005 volt");
-    row("cycles 0 and 1000", "cycles=0 total=1000", "ok", "");
-    row("cycles -1", "cycles=-1", "bad", "Battery: bad cycle count -1");
-    row("total 1001", "total=1001", "bad", "Battery: bad total cycle count 1001");
     row("no last charge", "charge=0.0.0", "ok", "Battery: no last charge date");
-    row("bad last charge", "charge=13.1.20", "bad", "Battery: bad last charge date");
-    row("charge day 0", "charge=3.0.26", "bad", "Battery: bad last charge date");
-    row("date A year 8", "a=1.1.8", "bad", "Battery: bad date");
-    row("date B month 13", "b=13.1.20", "bad", "Battery: bad date");
-    row("date C day 0", "c=1.0.20", "bad", "Battery: bad date");
     row("date C day 32", "c=1.32.20", "bad", "Battery: bad date");
-    row("date A next year", "a=1.1.27", "bad", "Battery: bad date");
-    row("oldest dates", "charge=12.31.9 a=1.1.9 b=12.31.9 c=6.30.26", "ok", "");
-    row("two bad dates, one line", "a=0.1.20 b=1.1.99", "bad", "Battery: bad date");
-    row("everything wrong, in order",
-        "min=400 max=600 low=8000 cycles=2000 total=-2 charge=1.1.1 a=0.0.0", "bad",
-        "Battery: bad min tp 40.0°C|Battery: bad max tp 60.0°C|Battery: bad low 8.000 volt|"
-        "Battery: bad cycle count 2000|Battery: bad total cycle count -2|"
+    // Every field just outside its limits, in the order of the findings; the first bad date
+    // is the only one reported.
+    row("just below", "min=-301 max=-51 low=2999 cycles=-1 total=-1 charge=3.0.26 a=1.1.8 b=0.1.20",
+        "bad",
+        "Battery: bad min tp -30.1°C|Battery: bad max tp -5.1°C|Battery: bad low 2.999 volt|"
+        "Battery: bad cycle count -1|Battery: bad total cycle count -1|"
+        "Battery: bad last charge date|Battery: bad date");
+    row("just above", "min=301 max=501 low=7001 cycles=1001 total=1001 charge=13.1.20 a=1.1.27",
+        "bad",
+        "Battery: bad min tp 30.1°C|Battery: bad max tp 50.1°C|Battery: bad low 7.001 volt|"
+        "Battery: bad cycle count 1001|Battery: bad total cycle count 1001|"
         "Battery: bad last charge date|Battery: bad date");
 }
 
@@ -371,29 +292,12 @@ void TestConfigImage::validate()
 
 // ---- merge and readback --------------------------------------------------------------
 
-void TestConfigImage::takeUserSettings_data()
-{
-    QTest::addColumn<bool>("textOn");
-    QTest::newRow("text switched on") << true;
-    QTest::newRow("text switched off") << false;
-}
-
 void TestConfigImage::takeUserSettings()
 {
-    QFETCH(bool, textOn);
-    // The image as read from the device: its own serial, firmware, battery, CF defaults.
+    // The image as read from the device, and the edited settings: every byte that must not
+    // be copied differs between them.
     ConfigImage device = ConfigImage::defaultImage(QDate(2024, 7, 2));
-    device.setWord(ConfigImage::serial, 1234);
-    device.setByte(ConfigImage::firmware_minor, 5);
-    device.setByte(35, 0x35);
-    for (int n = 1; n <= 5; ++n)
-        device.setGasDefaultO2(n, quint8(30 + n));
-    for (int n = 0; n < 96; ++n)
-        device.setCfDefault(n, quint16(0x4000 + n));
     device.setCustomText("Old text on device");
-
-    // The edited settings; every other byte is a marker, so that anything copied by
-    // mistake shows up.
     ConfigImage edited;
     for (int i = 0; i < 768; ++i)
         edited.setByte(i, i >= 6 && i <= 38 ? quint8(i) : 0xEE);
@@ -402,31 +306,29 @@ void TestConfigImage::takeUserSettings()
         edited.setCf(n, ConfigImage::cfDefinition(n).def);
     edited.setCf(5, 2); // a finding, reported
     edited.setCustomText("New text");
-    if (!textOn)
-        edited.setByte(ConfigImage::text_on, 0);
 
-    // Copied: current gas mixes, gas 6, salinity to deco mode, setpoints, CF values.
+    // Copied: current gas mixes, gas 6, salinity to deco mode, setpoints, CF values, text.
     QSet<int> copied;
     for (int at : {6, 10, 14, 18, 22})
         copied << at << at + 1;
     for (int at = 24; at <= 38; ++at)
         if (at != 35)
             copied << at;
+    for (int at = ConfigImage::text_on; at < ConfigImage::text + ConfigImage::TextLength; ++at)
+        copied << at;
     for (int n = 0; n < 96; ++n)
         copied << ConfigImage::cfOffset(n) + 2 << ConfigImage::cfOffset(n) + 3;
-
     const ConfigImage original = device;
     CollectingSink sink;
     QVERIFY(device.takeUserSettings(edited, &sink, today));
     QCOMPARE(sink.lines.size(), 2);
-    for (int i = 0; i < 768; ++i) {
-        const quint8 want = copied.contains(i) ? edited.byte(i) : original.byte(i);
-        if (i < 64 || i > 89)
-            QVERIFY2(device.byte(i) == want, qPrintable(QString("byte %1").arg(i)));
-    }
-    QCOMPARE(device.byte(ConfigImage::text_on), quint8(textOn));
-    QCOMPARE(device.toByteArray().mid(65, 25),
-             textOn ? QByteArray("New text") + QByteArray(17, '}') : QByteArray(25, '}'));
+    for (int i = 0; i < 768; ++i)
+        QVERIFY2(device.byte(i) == (copied.contains(i) ? edited : original).byte(i),
+                 qPrintable(QString("byte %1").arg(i)));
+    // A text the user switched off is not carried over.
+    edited.setByte(ConfigImage::text_on, 0);
+    QVERIFY(device.takeUserSettings(edited, nullptr, today));
+    QCOMPARE(device.toByteArray().mid(64, 26), QByteArray(1, 0) + QByteArray(25, '}'));
 }
 
 void TestConfigImage::equalForReadback_data()
@@ -436,11 +338,9 @@ void TestConfigImage::equalForReadback_data()
     QTest::newRow("identical") << QList<int>{} << true;
     QTest::newRow("first battery byte") << QList<int>{40} << true;
     QTest::newRow("last battery byte") << QList<int>{63} << true;
-    QTest::newRow("whole battery block") << QList<int>{40, 45, 50, 54, 59, 63} << true;
     QTest::newRow("byte before the block") << QList<int>{39} << false;
     QTest::newRow("byte after the block") << QList<int>{64} << false;
     QTest::newRow("serial") << QList<int>{0} << false;
-    QTest::newRow("last CF") << QList<int>{767} << false;
     QTest::newRow("battery and a CF") << QList<int>{50, 130} << false;
 }
 
