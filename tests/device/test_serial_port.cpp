@@ -1,9 +1,6 @@
 // The serial port: failure texts and transfer pieces over a scripted transport, and the
 // real QSerialPort transport on a pseudo-terminal served by the OSTC simulator (open
 // failures, all byte values, a silent line, a dropped line).
-#include "device/config_image.h"
-#include "device/message_sink.h"
-#include "device/serial_ostc.h"
 #include "device/serial_port.h"
 #include "tools/ostc_simulator.h"
 
@@ -73,8 +70,7 @@ private slots:
     void failures();
     void openAndClose();
     void pieces();
-    void ptyLine();
-    void ptyDroppedLine();
+    void pty();
 };
 
 void TestSerialPort::failures_data()
@@ -87,8 +83,6 @@ void TestSerialPort::failures_data()
         QTest::newRow(name) << QString(fail) << input << op << QString(error);
     };
     row("readByte closed", "closed", 0, 'r', "Port not open");
-    row("readBlock closed", "closed", 0, 'R', "Port not open");
-    row("writeByte closed", "closed", 0, 'w', "Port not open");
     row("writeBlock closed", "closed", 0, 'W', "Port not open");
     row("readByte fails", "read", 0, 'r', "readByte error");
     // A silent line must not read as a zero byte, nor hold readBlock for ever.
@@ -179,21 +173,25 @@ void TestSerialPort::pieces()
 
 // ---- on a pseudo-terminal ------------------------------------------------------------
 
-void TestSerialPort::ptyLine()
+void TestSerialPort::pty()
 {
     QtSerialTransport t;
     QCOMPARE(errorOf([&] { t.open(QStringLiteral("/dev/pts/bathyra-none")); }),
              QStringLiteral("Unknown port"));
-    // Bank 1 holds every byte value; after it (257 bytes on the line) the device is silent.
-    OstcDevice device;
+    // One device holds every byte value in bank 1 and is silent after it (257 bytes on the
+    // line); another drops the line after 100 bytes.
+    OstcDevice device, dropping;
     for (int i = 0; i < 256; ++i)
         device.image().setByte(256 + i, quint8(255 - i));
     OstcFaults f;
     f.silentAfter = 257;
     device.setFaults(f);
-    OstcPtyServer server(device);
+    f.silentAfter = -1;
+    f.closeAfter = 100;
+    dropping.setFaults(f);
+    OstcPtyServer server(device), dropped(dropping);
     QString why;
-    QVERIFY2(server.start(&why), qPrintable(why));
+    QVERIFY2(server.start(&why) && dropped.start(&why), qPrintable(why));
     SerialPort first, second;
     first.open(server.slavePath());
     // The port is held exclusively.
@@ -206,30 +204,9 @@ void TestSerialPort::ptyLine()
         QCOMPARE(bank[i], quint8(255 - i));
     first.writeByte('b');
     QCOMPARE(errorOf([&] { first.readByte(); }), QStringLiteral("readByte error"));
-    first.close();
-    second.open(server.slavePath());
-    QVERIFY(second.isOpen());
-}
-
-void TestSerialPort::ptyDroppedLine()
-{
-    // The line goes away in the middle of bank 0: every attempt after it fails to open.
-    OstcDevice device;
-    OstcFaults f;
-    f.closeAfter = 100;
-    device.setFaults(f);
-    OstcPtyServer server(device);
-    QVERIFY(server.start());
-    CollectingSink sink;
-    ConfigImage current = ConfigImage::defaultImage();
-    const ConfigImage before = current;
-    SerialPort port;
-    SerialOSTC ostc(&sink, current, {}, &port);
-    QVERIFY(!ostc.readConfiguration(server.slavePath()));
-    QCOMPARE(sink.lines.last(), QStringLiteral("<font color='red'>FAILED: </font> "
-                                               "Downloading OSTC configuration"));
-    QVERIFY(current == before);
-    QVERIFY(!port.isOpen());
+    second.open(dropped.slavePath());
+    second.writeByte('g');
+    QCOMPARE(errorOf([&] { second.readBlock(bank, 256); }), QStringLiteral("readBlock error"));
 }
 
 QTEST_GUILESS_MAIN(TestSerialPort)
