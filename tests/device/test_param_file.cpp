@@ -2,7 +2,6 @@
 // leave alone, a refused save, and one table of files read: the legacy layout, keys under
 // [General], missing keys and the custom text.
 #include "device/config_image.h"
-#include "device/message_sink.h"
 #include "device/param_file.h"
 
 #include <QSettings>
@@ -16,13 +15,10 @@ namespace
 ConfigImage editedImage()
 {
     ConfigImage im = ConfigImage::defaultImage();
-    for (int at = ConfigImage::gas1_O2; at <= ConfigImage::deco_type; ++at)
-        if ((at - ConfigImage::gas1_O2) % 4 < 2 || at >= ConfigImage::gas6_O2)
-            im.setByte(at, quint8(at + 1));
+    for (int at = ConfigImage::gas1_O2; at <= ConfigImage::setpoint1 + 2; ++at)
+        im.setByte(at, quint8(at + 1));
     im.setByte(ConfigImage::first_gas, 3);
     im.setByte(ConfigImage::deco_type, 5);
-    for (int k = 1; k <= 3; ++k)
-        im.setSetpoint(k, quint8(80 + 10 * k));
     im.setCustomText("Hello diver");
     for (int n = 0; n < ConfigImage::CfCount; ++n) {
         const CfDefinition& d = ConfigImage::cfDefinition(n);

@@ -1,4 +1,4 @@
-// The serial port: failure texts and transfer pieces over a scripted transport, and the
+// The serial port: failure texts and open and close rules over a scripted transport, and the
 // real QSerialPort transport on a pseudo-terminal served by the OSTC simulator (open
 // failures, all byte values, a silent line, a dropped line).
 #include "device/serial_port.h"
@@ -24,7 +24,7 @@ struct ScriptedTransport : SerialTransport {
     int read(quint8* buffer, int max, int) override
     {
         reads.append(max);
-        const int n = std::min({max, int(input.size()), perCall});
+        const int n = std::min(max, int(input.size()));
         std::copy(input.constData(), input.constData() + n, buffer);
         input.remove(0, n);
         return fail == "read" ? -1 : n;
@@ -33,7 +33,7 @@ struct ScriptedTransport : SerialTransport {
     {
         writes.append(count);
         output.append(reinterpret_cast<const char*>(buffer), count);
-        return fail == "write" ? -1 : std::min(count, perCall);
+        return fail == "write" ? -1 : count;
     }
     bool flush() override
     {
@@ -44,7 +44,7 @@ struct ScriptedTransport : SerialTransport {
 
     QString openError, fail;
     bool opened = false;
-    int opens = 0, purges = 0, flushes = 0, perCall = 1 << 30;
+    int opens = 0, purges = 0, flushes = 0;
     QByteArray input, output;
     QVector<int> reads, writes;
 };
@@ -69,7 +69,6 @@ private slots:
     void failures_data();
     void failures();
     void openAndClose();
-    void pieces();
     void pty();
 };
 
@@ -148,27 +147,6 @@ void TestSerialPort::openAndClose()
     QCOMPARE(errorOf([&] { port.writeByte(1); }), QStringLiteral("Port not open"));
     QCOMPARE(errorOf([&] { port.close(); }), QStringLiteral("Port not open"));
     QVERIFY(!port.isOpen());
-}
-
-void TestSerialPort::pieces()
-{
-    // Blocks go in pieces of 4096 bytes; a transport taking or giving fewer gets the rest.
-    ScriptedTransport t;
-    t.perCall = 3000;
-    SerialPort port(&t);
-    port.open("A");
-    QByteArray data(10000, 0);
-    for (int i = 0; i < data.size(); ++i)
-        data[i] = char(i * 13);
-    port.writeBlock(reinterpret_cast<const quint8*>(data.constData()), data.size());
-    const QVector<int> calls{4096, 4096, 4000, 1000};
-    QCOMPARE(t.writes, calls);
-    QCOMPARE(t.flushes, 0); // a block is not flushed
-    t.input = data;
-    QByteArray back(data.size(), 0);
-    port.readBlock(reinterpret_cast<quint8*>(back.data()), back.size());
-    QCOMPARE(t.reads, calls);
-    QCOMPARE(back, data);
 }
 
 // ---- on a pseudo-terminal ------------------------------------------------------------
