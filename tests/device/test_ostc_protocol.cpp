@@ -1,7 +1,8 @@
-// The device commands against the simulated OSTC on an in-memory line (virtual clock):
-// what download, upload, screen dump and firmware upgrade put on the device and in the
-// console, and in one table every failure and retry rule of every command: its text, the
-// time it costs, and after it an unchanged current image and a released port.
+// The device commands against the simulated OSTC on an in-memory line (virtual clock). One
+// table holds every command's result and every failure and retry rule: the console text,
+// the time on the line, what the device and the program hold afterwards (an unchanged
+// current image after a failure) and a released port. The screen dump, its file and the
+// firmware transfer are checked in detail on their own.
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/message_sink.h"
