@@ -1,11 +1,12 @@
 // The simulated OSTC itself, where the protocol tests lean on it: which banks each firmware
 // answers, the boot loader's block checks, and the simulator program run as a child process
-// on a pseudo-terminal.
+// on a pseudo-terminal with its options.
 #include "device/ostc_protocol.h"
 #include "device/serial_port.h"
 #include "tools/ostc_simulator.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
@@ -66,8 +67,11 @@ void TestOstcSimulator::program()
         QCoreApplication::applicationDirPath() + QStringLiteral("/../../tools/bathyra-ostc-sim");
     if (!QFile::exists(exe))
         QSKIP("simulator program not built");
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program.bin");
     QProcess sim;
-    sim.start(exe, {"--firmware", "2.21", "--refuse-block", "0x40"});
+    sim.start(exe, {"--firmware", "2.21", "--refuse-block", "0x40", "--silent-after", "100000",
+                    "--wrong-echo", "5:2", "--save-program", program});
     QVERIFY(sim.waitForStarted() && sim.waitForReadyRead(5000));
     const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
     QVERIFY(path.startsWith(QStringLiteral("/dev/")));
@@ -86,6 +90,7 @@ void TestOstcSimulator::program()
     const QString summary = QString::fromLocal8Bit(sim.readAllStandardError());
     QVERIFY2(summary.contains(QStringLiteral("firmware 2.21")), qPrintable(summary));
     QVERIFY2(summary.contains(QStringLiteral("bank writes: 0 0 0")), qPrintable(summary));
+    QCOMPARE(QFileInfo(program).size(), qint64(OstcDevice::ProgramMemorySize));
 }
 
 QTEST_GUILESS_MAIN(TestOstcSimulator)
