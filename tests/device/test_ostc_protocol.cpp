@@ -146,221 +146,218 @@ class TestOstcProtocol : public QObject
     Q_OBJECT
 
 private slots:
-    void failuresAndRetries_data();
-    void failuresAndRetries();
-    void screenDump();
-    void screenStreams();
-    void saveScreenDump();
-    void firmwareUpgrade();
-};
-
-void TestOstcProtocol::failuresAndRetries_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("spec");  // the device's faults, see Bench
-    QTest::addColumn<QString>("error"); // empty: the command succeeds
-    QTest::addColumn<qint64>("ms");     // time the line took, -1 not checked
-    QTest::addColumn<QString>("seen");  // a line the console also shows
-    auto row = [](const char* name, Command command, const char* spec, const char* error,
-                  qint64 ms = -1, const char* seen = "") {
-        QTest::newRow(name) << int(command) << QString(spec) << QString(error) << ms
-                            << QString(seen);
-    };
-    const char* download = "Downloading OSTC configuration";
-    const char* upload = "Uploading OSTC configuration";
-    // The banks a device has are read: bank 2 from firmware 2.22 on.
-    row("read: 2.22", Read, "", "", 0, "Reading OSTC 4321 done.");
-    row("read: 2.21", Read, "minor=21", "", 0, "Reading OSTC 4321 done.");
-    // The banks are written and read back with a pause of 2 s after each bank and of 1 ms
-    // after each command; a device before 2.22 has no bank 2 and keeps its own CF64..CF95.
-    row("write: 2.22", Write, "", "", 3 * 2001, "CFIII...\nCFIII done.\nProgramming OSTC 4321");
-    row("write: 2.21", Write, "minor=21", "", 2 * 2001, "CFII done.\nProgramming OSTC 4321");
-    row("write: 3.0", Write, "major=3 minor=0", "", 3 * 2001, "CFIII done.");
-    // Stopping errors of the image read, before anything is written.
-    row("read: bad serial", Read, "badSerial", "EEPROM: bad serial");
-    row("write: bad deco type", Write, "badDeco", "EEPROM: bad deco type");
-    // Ten attempts at a read; a silent device costs a read time-out and a pause before each
-    // new attempt, a dropped line fails at once and the reopen finds no device.
-    row("read: 9 refused opens", Read, "opens=9", "", 0);
-    row("read: 10 refused opens", Read, "opens=10", download, 0);
-    row("read: silent device", Read, "silent=0", download, 10 * (SerialPort::ReadTimeoutMs + 200));
-    row("read: silent in bank 1", Read, "silent=300", download, 2 * 2000 + 200 + 9 * 2200);
-    row("read: line closed in bank 0", Read, "close=100", download, 200);
-    // Two attempts at the write sequence, each from bank 0.
-    row("write: command echo once", Write, "echo=0", "");
-    row("write: command echo twice", Write, "echo=0 times=2", upload);
-    row("write: byte 100 twice", Write, "echo=100 times=2", upload);
-    row("write: last byte always", Write, "echo=252 times=-1", upload);
-    // The readback compares everything but the battery block, which is repaired when bad.
-    row("write: CF32 not stored", Write, "ignore=386", "Readback differ");
-    row("write: bad battery repaired", Write, "badBattery", "", -1,
-        "Battery: bad cycle count 5000");
-    row("write: battery block not stored", Write, "badBattery ignore=50", "");
-    // Custom functions outside their limits are never sent (CF64.. where the device has them).
-    row("write: CF05 over max", Write, "cf5=19", "CF05: value 19, max 18");
-    row("write: CF67 in bank 2", Write, "cf67=4", "CF67: value 4 %, min 5 %");
-    row("write: CF67 without bank 2", Write, "minor=21 cf67=4", "");
-    // Ten attempts at the clock; before a write its failure is reported and the write goes on.
-    row("clock: first try", Clock, "", "", 101, "Date and time set to 14:03:09 05.12.2026");
-    row("clock: 9 wrong echoes", Clock, "echo=0 times=9", "");
-    row("clock: 10 wrong echoes", Clock, "echo=0 times=10", "Sync failed");
-    row("clock: silent", Clock, "silent=0", "Sync failed");
-    row("clock: port will not open", Clock, "opens=1", "Unable to open port");
-    row("write: clock set first", WriteWithClock, "", "", -1, "Date and time set to ");
-    row("write: clock fails first", WriteWithClock, "echo=0 times=10", "", -1,
-        "<font color='red'>SYNC FAILED</font>: Sync failed");
-    // Two attempts at a screen dump.
-    row("dump: wrong echo once", Dump, "echo=0", "");
-    row("dump: wrong echo twice", Dump, "echo=0 times=2", "Dump screen failed");
-    row("dump: line closed mid-stream", Dump, "close=500", "Dump screen failed");
-    // One attempt at a firmware upgrade; a missing or broken file never reaches the device.
-    row("firmware: block 64 refused", Firmware, "refuse=64", "Bad checksum at 0x000040");
-    row("firmware: last block refused", Firmware, "refuse=0x17F00", "Bad checksum at 0x017F00");
-    row("firmware: silent boot loader", Firmware, "silent=0", "Cannot sync firmware upgrade");
-    row("firmware: silent mid-transfer", Firmware, "silent=5000", "readByte error");
-    row("firmware: line closed at start", Firmware, "close=0", "Cannot start firmware upgrade");
-    row("firmware: line closed mid-transfer", Firmware, "close=5000", "Write failed");
-    row("firmware: no file", Firmware, "nofile", "Can't open HEX file");
-    row("firmware: broken file", Firmware, "badfile", "Bad HEX checksum");
-}
-
-void TestOstcProtocol::failuresAndRetries()
-{
-    QFETCH(int, command);
-    QFETCH(QString, spec);
-    QFETCH(QString, error);
-    QFETCH(qint64, ms);
-    QFETCH(QString, seen);
-    QTemporaryDir dir;
-    QString hex = dir.filePath("missing.hex");
-    if (command == Firmware && spec != "nofile")
-        hex = firmwareFile(dir, spec == "badfile");
-    Bench b(spec);
-    const ConfigImage before = b.current;
-    QCOMPARE(b.run(command, hex), error.isEmpty());
-    QVERIFY(!b.serial.isOpen());
-    if (ms >= 0)
-        QCOMPARE(b.transport.virtualMs(), ms);
-    QVERIFY2(b.sink.lines.join('\n').contains(seen), qPrintable(b.sink.lines.join('\n')));
-    if (error.isEmpty()) {
-        // The program holds what the device holds, its battery block (and a bank 2 it does
-        // not have) aside.
-        ConfigImage held = b.current;
-        if (!OstcProtocol::hasBank2(b.device.image()))
-            held.setBank(2, b.device.image().bank(2));
-        if (command <= WriteWithClock)
-            QVERIFY(held.equalForReadback(b.device.image()));
-        QCOMPARE(b.refreshes, command <= WriteWithClock ? 1 : 0);
-        // A write leaves the device its own image with the settings laid over it (the merge
-        // has its own test), without the functions a device without bank 2 does not have.
-        ConfigImage settings = before, merged = b.initial;
-        for (int n = 64; n < ConfigImage::CfCount && !OstcProtocol::hasBank2(merged); ++n)
-            settings.setCf(n, merged.cf(n));
-        merged.takeUserSettings(settings, nullptr);
-        if (command == Write)
-            QVERIFY(merged.equalForReadback(b.device.image()));
-        if (command == Clock)
-            QCOMPARE(b.device.clock(), QByteArray("\x0E\x03\x09\x0C\x05\x1A"));
-        return;
+    void failuresAndRetries_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("spec");  // the device's faults, see Bench
+        QTest::addColumn<QString>("error"); // empty: the command succeeds
+        QTest::addColumn<qint64>("ms");     // time the line took, -1 not checked
+        QTest::addColumn<QString>("seen");  // a line the console also shows
+        auto row = [](const char* name, Command command, const char* spec, const char* error,
+                      qint64 ms = -1, const char* seen = "") {
+            QTest::newRow(name) << int(command) << QString(spec) << QString(error) << ms
+                                << QString(seen);
+        };
+        const char* download = "Downloading OSTC configuration";
+        const char* upload = "Uploading OSTC configuration";
+        // The banks a device has are read: bank 2 from firmware 2.22 on.
+        row("read: 2.22", Read, "", "", 0, "Reading OSTC 4321 done.");
+        row("read: 2.21", Read, "minor=21", "", 0, "Reading OSTC 4321 done.");
+        // The banks are written and read back with a pause of 2 s after each bank and of 1 ms
+        // after each command; a device before 2.22 has no bank 2 and keeps its own CF64..CF95.
+        row("write: 2.22", Write, "", "", 3 * 2001, "CFIII...\nCFIII done.\nProgramming OSTC 4321");
+        row("write: 2.21", Write, "minor=21", "", 2 * 2001, "CFII done.\nProgramming OSTC 4321");
+        row("write: 3.0", Write, "major=3 minor=0", "", 3 * 2001, "CFIII done.");
+        // Stopping errors of the image read, before anything is written.
+        row("read: bad serial", Read, "badSerial", "EEPROM: bad serial");
+        row("write: bad deco type", Write, "badDeco", "EEPROM: bad deco type");
+        // Ten attempts at a read; a silent device costs a read time-out and a pause before each
+        // new attempt, a dropped line fails at once and the reopen finds no device.
+        row("read: 9 refused opens", Read, "opens=9", "", 0);
+        row("read: 10 refused opens", Read, "opens=10", download, 0);
+        row("read: silent device", Read, "silent=0", download,
+            10 * (SerialPort::ReadTimeoutMs + 200));
+        row("read: silent in bank 1", Read, "silent=300", download, 2 * 2000 + 200 + 9 * 2200);
+        row("read: line closed in bank 0", Read, "close=100", download, 200);
+        // Two attempts at the write sequence, each from bank 0.
+        row("write: command echo once", Write, "echo=0", "");
+        row("write: command echo twice", Write, "echo=0 times=2", upload);
+        row("write: byte 100 twice", Write, "echo=100 times=2", upload);
+        row("write: last byte always", Write, "echo=252 times=-1", upload);
+        // The readback compares everything but the battery block, which is repaired when bad.
+        row("write: CF32 not stored", Write, "ignore=386", "Readback differ");
+        row("write: bad battery repaired", Write, "badBattery", "", -1,
+            "Battery: bad cycle count 5000");
+        row("write: battery block not stored", Write, "badBattery ignore=50", "");
+        // Custom functions outside their limits are never sent (CF64.. where the device has them).
+        row("write: CF05 over max", Write, "cf5=19", "CF05: value 19, max 18");
+        row("write: CF67 in bank 2", Write, "cf67=4", "CF67: value 4 %, min 5 %");
+        row("write: CF67 without bank 2", Write, "minor=21 cf67=4", "");
+        // Ten attempts at the clock; before a write its failure is reported and the write goes on.
+        row("clock: first try", Clock, "", "", 101, "Date and time set to 14:03:09 05.12.2026");
+        row("clock: 9 wrong echoes", Clock, "echo=0 times=9", "");
+        row("clock: 10 wrong echoes", Clock, "echo=0 times=10", "Sync failed");
+        row("clock: silent", Clock, "silent=0", "Sync failed");
+        row("clock: port will not open", Clock, "opens=1", "Unable to open port");
+        row("write: clock set first", WriteWithClock, "", "", -1, "Date and time set to ");
+        row("write: clock fails first", WriteWithClock, "echo=0 times=10", "", -1,
+            "<font color='red'>SYNC FAILED</font>: Sync failed");
+        // Two attempts at a screen dump.
+        row("dump: wrong echo once", Dump, "echo=0", "");
+        row("dump: wrong echo twice", Dump, "echo=0 times=2", "Dump screen failed");
+        row("dump: line closed mid-stream", Dump, "close=500", "Dump screen failed");
+        // One attempt at a firmware upgrade; a missing or broken file never reaches the device.
+        row("firmware: block 64 refused", Firmware, "refuse=64", "Bad checksum at 0x000040");
+        row("firmware: last block refused", Firmware, "refuse=0x17F00", "Bad checksum at 0x017F00");
+        row("firmware: silent boot loader", Firmware, "silent=0", "Cannot sync firmware upgrade");
+        row("firmware: silent mid-transfer", Firmware, "silent=5000", "readByte error");
+        row("firmware: line closed at start", Firmware, "close=0", "Cannot start firmware upgrade");
+        row("firmware: line closed mid-transfer", Firmware, "close=5000", "Write failed");
+        row("firmware: no file", Firmware, "nofile", "Can't open HEX file");
+        row("firmware: broken file", Firmware, "badfile", "Bad HEX checksum");
     }
-    const char* failed[] = {"FAILED: </font> ",     "FAILED: </font> ", "",
-                            "SYNC FAILED</font>: ", "FAILED</font>: ",  "UPGRADE FAILED</font>: "};
-    QCOMPARE(b.sink.lines.last(), "<font color='red'>" + QString(failed[command]) + error);
-    QVERIFY(b.current == before);
-    QCOMPARE(b.refreshes, 0);
-    QVERIFY(b.device.clock().size() < 6 && !b.device.rebooted());
-    QVERIFY(!b.device.blockOrder().contains(0));
-    if (command == Write && !error.startsWith("Upload") && !error.startsWith("Readback"))
-        QCOMPARE(b.device.bankWrites(0), 0);
-    if (error.contains("HEX"))
-        QCOMPARE(b.device.lineBytes(), qint64(0));
-}
 
-void TestOstcProtocol::screenDump()
-{
-    Bench b;
-    const QImage image = b.ostc.screenDump(port);
-    QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
-             b.device.screen().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(b.sink.progress == zeroToHundred);
-    // Console: connecting, the finished progress line, the break, the thumbnail.
-    QCOMPARE(b.sink.lines.mid(0, 3), QStringList({"Connecting SIM", "Screen dumped.", "<br>"}));
-    QCOMPARE(b.sink.lines.size(), 4);
-    const QString img = b.sink.lines[3];
-    QVERIFY(img.startsWith(QStringLiteral("<img src='data:image/png;base64,")));
-    QImage thumb;
-    QVERIFY(thumb.loadFromData(QByteArray::fromBase64(img.mid(32).chopped(2).toLatin1()), "PNG"));
-    QCOMPARE(thumb.size(), QSize(200, 150));
-}
+    void failuresAndRetries()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, spec);
+        QFETCH(QString, error);
+        QFETCH(qint64, ms);
+        QFETCH(QString, seen);
+        QTemporaryDir dir;
+        QString hex = dir.filePath("missing.hex");
+        if (command == Firmware && spec != "nofile")
+            hex = firmwareFile(dir, spec == "badfile");
+        Bench b(spec);
+        const ConfigImage before = b.current;
+        QCOMPARE(b.run(command, hex), error.isEmpty());
+        QVERIFY(!b.serial.isOpen());
+        if (ms >= 0)
+            QCOMPARE(b.transport.virtualMs(), ms);
+        QVERIFY2(b.sink.lines.join('\n').contains(seen), qPrintable(b.sink.lines.join('\n')));
+        if (error.isEmpty()) {
+            // The program holds what the device holds, its battery block (and a bank 2 it does
+            // not have) aside.
+            ConfigImage held = b.current;
+            if (!OstcProtocol::hasBank2(b.device.image()))
+                held.setBank(2, b.device.image().bank(2));
+            if (command <= WriteWithClock)
+                QVERIFY(held.equalForReadback(b.device.image()));
+            QCOMPARE(b.refreshes, command <= WriteWithClock ? 1 : 0);
+            // A write leaves the device its own image with the settings laid over it (the merge
+            // has its own test), without the functions a device without bank 2 does not have.
+            ConfigImage settings = before, merged = b.initial;
+            for (int n = 64; n < ConfigImage::CfCount && !OstcProtocol::hasBank2(merged); ++n)
+                settings.setCf(n, merged.cf(n));
+            merged.takeUserSettings(settings, nullptr);
+            if (command == Write)
+                QVERIFY(merged.equalForReadback(b.device.image()));
+            if (command == Clock)
+                QCOMPARE(b.device.clock(), QByteArray("\x0E\x03\x09\x0C\x05\x1A"));
+            return;
+        }
+        const char* failed[] = {
+            "FAILED: </font> ",     "FAILED: </font> ", "",
+            "SYNC FAILED</font>: ", "FAILED</font>: ",  "UPGRADE FAILED</font>: "};
+        QCOMPARE(b.sink.lines.last(), "<font color='red'>" + QString(failed[command]) + error);
+        QVERIFY(b.current == before);
+        QCOMPARE(b.refreshes, 0);
+        QVERIFY(b.device.clock().size() < 6 && !b.device.rebooted());
+        QVERIFY(!b.device.blockOrder().contains(0));
+        if (command == Write && !error.startsWith("Upload") && !error.startsWith("Readback"))
+            QCOMPARE(b.device.bankWrites(0), 0);
+        if (error.contains("HEX"))
+            QCOMPARE(b.device.lineBytes(), qint64(0));
+    }
 
-void TestOstcProtocol::screenStreams()
-{
-    // Per column: 10 white, 20 of a colour, then black runs of 128 of which the second is
-    // cut at the column's end: the stream is used up exactly, so no read runs past it.
-    OstcFaults f;
-    for (int x = 0; x < 320; ++x)
-        f.screenStream += QByteArray("\xC9\x93\xF8\x1F\x7F\x7F", 6);
-    Bench b;
-    b.device.setFaults(f);
-    const QImage image = b.ostc.screenDump(port);
-    QCOMPARE(image.pixel(5, 9), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(5, 10), qRgb(255, 0, 255)); // 0xF81F
-    QCOMPARE(image.pixel(319, 29), qRgb(255, 0, 255));
-    QCOMPARE(image.pixel(319, 30), qRgb(0, 0, 0));
-    QCOMPARE(image.pixel(200, 239), qRgb(0, 0, 0));
-    QCOMPARE(b.device.lineBytes(), qint64(2 + 320 * 6));
-}
+    void screenDump()
+    {
+        Bench b;
+        const QImage image = b.ostc.screenDump(port);
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
+                 b.device.screen().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(b.sink.progress == zeroToHundred);
+        // Console: connecting, the finished progress line, the break, the thumbnail.
+        QCOMPARE(b.sink.lines.mid(0, 3), QStringList({"Connecting SIM", "Screen dumped.", "<br>"}));
+        QCOMPARE(b.sink.lines.size(), 4);
+        const QString img = b.sink.lines[3];
+        QVERIFY(img.startsWith(QStringLiteral("<img src='data:image/png;base64,")));
+        QImage thumb;
+        QVERIFY(
+            thumb.loadFromData(QByteArray::fromBase64(img.mid(32).chopped(2).toLatin1()), "PNG"));
+        QCOMPARE(thumb.size(), QSize(200, 150));
+    }
 
-void TestOstcProtocol::saveScreenDump()
-{
-    // ".png" is added unless the name ends in one of five suffixes (case-sensitive).
-    for (const QString& kept : QStringList{"d.tif", "d.tiff", "d.jpg", "d.jpeg", "d.png"})
-        QCOMPARE(SerialOSTC::screenDumpFileName(kept), kept);
-    for (const QString& other : QStringList{"d", "d.PNG", "d.bmp"})
-        QCOMPARE(SerialOSTC::screenDumpFileName(other), other + ".png");
-    // Saved in the format of the suffix; a name that cannot be written gives none.
-    QTemporaryDir dir;
-    const QImage screen = OstcDevice::diveScreen();
-    const QString png = SerialOSTC::saveScreenDump(screen, dir.filePath("a"));
-    QCOMPARE(png, dir.filePath("a.png"));
-    QCOMPARE(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32),
-             screen.convertToFormat(QImage::Format_RGB32));
-    QCOMPARE(QImageReader(SerialOSTC::saveScreenDump(screen, dir.filePath("b.jpg"))).format(),
-             QByteArray("jpeg"));
-    QCOMPARE(SerialOSTC::saveScreenDump(screen, dir.filePath("gone/c.png")), QString());
-    // The dump folder falls back to the documents when the last one is gone.
-    QStandardPaths::setTestModeEnabled(true);
-    QCOMPARE(SerialOSTC::screenDumpFolder(dir.filePath("gone")),
-             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-}
+    void screenStreams()
+    {
+        // Per column: 10 white, 20 of a colour, then black runs of 128 of which the second is
+        // cut at the column's end: the stream is used up exactly, so no read runs past it.
+        OstcFaults f;
+        for (int x = 0; x < 320; ++x)
+            f.screenStream += QByteArray("\xC9\x93\xF8\x1F\x7F\x7F", 6);
+        Bench b;
+        b.device.setFaults(f);
+        const QImage image = b.ostc.screenDump(port);
+        QCOMPARE(image.pixel(5, 9), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(5, 10), qRgb(255, 0, 255)); // 0xF81F
+        QCOMPARE(image.pixel(319, 29), qRgb(255, 0, 255));
+        QCOMPARE(image.pixel(319, 30), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(200, 239), qRgb(0, 0, 0));
+        QCOMPARE(b.device.lineBytes(), qint64(2 + 320 * 6));
+    }
 
-void TestOstcProtocol::firmwareUpgrade()
-{
-    QTemporaryDir dir;
-    const QByteArray data = firmware();
-    Bench b;
-    QVERIFY2(b.run(Firmware, firmwareFile(dir)), qPrintable(b.sink.lines.join('\n')));
-    QCOMPARE(b.device.programMemory().left(data.size()), data);
-    QVERIFY(b.device.rebooted());
-    // Blocks 64, 128, ..., 98048, then 0.
-    QVector<quint32> order;
-    for (quint32 at = 64; at < HexImage::FirmwareSize; at += 64)
-        order << at;
-    QCOMPARE(b.device.blockOrder(), order << 0);
-    QCOMPARE(
-        b.sink.lines.mid(0, 4),
-        QStringList({"Loading 'ostc.hex'", "95.8KB loaded (100.0% of firmware area)",
-                     "Connecting SIM", "<font color='orange'>Starting OSTC upgrade...</font>"}));
-    QCOMPARE(b.sink.lines.last(),
-             QStringLiteral("<font color='green'>OSTC upgrade done. rebooting...</font>"));
-    QVERIFY(b.sink.progress == zeroToHundred);
-    // The boot loader's pauses: 500 + 10 + 100, 20 per block, 500 at the end.
-    QCOMPARE(b.transport.virtualMs(), qint64(500 + 10 + 100 + 1533 * 20 + 500));
-    QVERIFY(!b.serial.isOpen());
+    void saveScreenDump()
+    {
+        // ".png" is added unless the name ends in one of five suffixes (case-sensitive).
+        for (const QString& kept : QStringList{"d.tif", "d.tiff", "d.jpg", "d.jpeg", "d.png"})
+            QCOMPARE(SerialOSTC::screenDumpFileName(kept), kept);
+        for (const QString& other : QStringList{"d", "d.PNG", "d.bmp"})
+            QCOMPARE(SerialOSTC::screenDumpFileName(other), other + ".png");
+        // Saved in the format of the suffix; a name that cannot be written gives none.
+        QTemporaryDir dir;
+        const QImage screen = OstcDevice::diveScreen();
+        const QString png = SerialOSTC::saveScreenDump(screen, dir.filePath("a"));
+        QCOMPARE(png, dir.filePath("a.png"));
+        QCOMPARE(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32),
+                 screen.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QImageReader(SerialOSTC::saveScreenDump(screen, dir.filePath("b.jpg"))).format(),
+                 QByteArray("jpeg"));
+        QCOMPARE(SerialOSTC::saveScreenDump(screen, dir.filePath("gone/c.png")), QString());
+        // The dump folder falls back to the documents when the last one is gone.
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(SerialOSTC::screenDumpFolder(dir.filePath("gone")),
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    }
 
-    // Past the end of the data a block is unprogrammed flash.
-    QCOMPARE(OstcProtocol::blockBytes(data.left(65), 64).mid(4, 3), data.mid(64, 1) + "\xFF\xFF");
-}
+    void firmwareUpgrade()
+    {
+        QTemporaryDir dir;
+        const QByteArray data = firmware();
+        Bench b;
+        QVERIFY2(b.run(Firmware, firmwareFile(dir)), qPrintable(b.sink.lines.join('\n')));
+        QCOMPARE(b.device.programMemory().left(data.size()), data);
+        QVERIFY(b.device.rebooted());
+        // Blocks 64, 128, ..., 98048, then 0.
+        QVector<quint32> order;
+        for (quint32 at = 64; at < HexImage::FirmwareSize; at += 64)
+            order << at;
+        QCOMPARE(b.device.blockOrder(), order << 0);
+        QCOMPARE(b.sink.lines.mid(0, 4),
+                 QStringList({"Loading 'ostc.hex'", "95.8KB loaded (100.0% of firmware area)",
+                              "Connecting SIM",
+                              "<font color='orange'>Starting OSTC upgrade...</font>"}));
+        QCOMPARE(b.sink.lines.last(),
+                 QStringLiteral("<font color='green'>OSTC upgrade done. rebooting...</font>"));
+        QVERIFY(b.sink.progress == zeroToHundred);
+        // The boot loader's pauses: 500 + 10 + 100, 20 per block, 500 at the end.
+        QCOMPARE(b.transport.virtualMs(), qint64(500 + 10 + 100 + 1533 * 20 + 500));
+        QVERIFY(!b.serial.isOpen());
+
+        // Past the end of the data a block is unprogrammed flash.
+        QCOMPARE(OstcProtocol::blockBytes(data.left(65), 64).mid(4, 3),
+                 data.mid(64, 1) + "\xFF\xFF");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestOstcProtocol)
 #include "test_ostc_protocol.moc"
