@@ -1,5 +1,7 @@
-// The configuration image: byte layout of the default image, raw access, custom text,
-// validation messages, the merge of user settings and the readback comparison.
+// The configuration image and its custom-function table: every row and the per-value
+// check, the byte layout of the default image, raw access, custom text, validation
+// (stopping errors, CF findings, battery block), the merge of user settings and the
+// readback comparison.
 #include "device/config_image.h"
 #include "device/message_sink.h"
 
@@ -10,19 +12,32 @@ namespace
 
 // A fixed "today" keeps the date checks independent of the clock: 15 March 2026.
 const QDate today(2026, 3, 15);
-const QChar deg(0xB0);
 
-void setDate(ConfigImage& im, int at, const QByteArray& mdy)
+// Applies changes such as "serial=99 deco=7 cf5=2 min=-301 charge=3.0.26" to an image:
+// words and bytes by name, custom functions by number, dates as month.day.year.
+void change(ConfigImage& im, const QString& changes)
 {
-    for (int i = 0; i < 3; ++i)
-        im.setByte(at + i, quint8(mdy.at(i)));
-}
-
-QByteArray mdy(int m, int d, int y)
-{
-    QByteArray b;
-    b.append(char(m)).append(char(d)).append(char(y));
-    return b;
+    using C = ConfigImage;
+    static const QMap<QString, int> words{
+        {"serial", C::serial},      {"min", C::min_temperature}, {"max", C::max_temperature},
+        {"low", C::battery_low_mv}, {"cycles", C::cycle_count},  {"total", C::total_cycle_count}};
+    static const QMap<QString, int> bytes{
+        {"major", C::firmware_major}, {"minor", C::firmware_minor}, {"deco", C::deco_type}};
+    static const QMap<QString, int> dates{
+        {"charge", C::last_charge_date}, {"a", C::date_a}, {"b", C::date_b}, {"c", C::date_c}};
+    for (const QString& c : changes.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = c.section('=', 0, 0);
+        const QString value = c.section('=', 1);
+        if (words.contains(key))
+            im.setWord(words[key], quint16(value.toInt()));
+        else if (bytes.contains(key))
+            im.setByte(bytes[key], quint8(value.toInt()));
+        else if (key.startsWith("cf"))
+            im.setCf(key.mid(2).toInt(), quint16(value.toInt()));
+        else
+            for (int i = 0; i < 3; ++i)
+                im.setByte(dates.value(key) + i, quint8(value.section('.', i, i).toInt()));
+    }
 }
 
 } // namespace
@@ -32,528 +47,289 @@ class TestConfigImage : public QObject
     Q_OBJECT
 
 private slots:
-    void rawAccess();
-    void cfOffsets_data();
-    void cfOffsets();
-    void defaultImageLayout();
-    void resetBatteryWritesWholeBlock();
-    void wrongSizesThrow_data();
-    void wrongSizesThrow();
-    void customText_data();
-    void customText();
-    void stoppingErrors_data();
-    void stoppingErrors();
-    void cfFindingsAreReportedOnly();
-    void battery_data();
-    void battery();
-    void takeUserSettings_data();
-    void takeUserSettings();
-    void equalForReadback_data();
-    void equalForReadback();
-};
+    // ---- custom-function table -----------------------------------------------------------
 
-void TestConfigImage::rawAccess()
-{
-    ConfigImage im;
-    QCOMPARE(im.toByteArray(), QByteArray(768, '\0'));
-    im.setWord(54, 0xFF88); // little-endian words, signed when asked
-    QCOMPARE(im.toByteArray().mid(54, 2), QByteArray("\x88\xFF", 2));
-    QCOMPARE(im.signedWord(54), qint16(-120));
-    im.setWord(766, 0x1234);
-    QCOMPARE(im.word(766), quint16(0x1234));
-    QVERIFY_EXCEPTION_THROWN(im.word(767), QString);
-    QVERIFY_EXCEPTION_THROWN(im.setWord(-1, 0), QString);
-    im.setGasO2(3, 32);
-    im.setGasHe(3, 10);
-    im.setGasDepth(5, 6);
-    im.setGasActive(1, true);
-    im.setGasActive(4, true);
-    im.setGasActive(1, false);
-    QCOMPARE(im.toByteArray().mid(14, 2), QByteArray("\x20\x0A", 2));
-    QCOMPARE(im.byte(32), quint8(6));
-    QCOMPARE(im.byte(27), quint8(0x08));
-
-    QByteArray pattern(768, '\0');
-    for (int i = 0; i < 768; ++i)
-        pattern[i] = char((i * 7 + i / 256) & 0xFF);
-    im.fromByteArray(pattern);
-    ConfigImage other;
-    other.setBank(2, pattern.mid(512, 256));
-    QCOMPARE(other.toByteArray(), QByteArray(512, '\0') + pattern.mid(512));
-    other.setBank(0, pattern.left(256));
-    other.setBank(1, im.bank(1));
-    QVERIFY(other == im && !(other != im));
-    other.setByte(300, other.byte(300) ^ 1);
-    QVERIFY(other != im);
-}
-
-void TestConfigImage::cfOffsets_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("CF00") << 0 << 128;
-    QTest::newRow("CF06") << 6 << 152;
-    QTest::newRow("CF31") << 31 << 252;
-    QTest::newRow("CF32") << 32 << 384;
-    QTest::newRow("CF43") << 43 << 428;
-    QTest::newRow("CF48") << 48 << 448;
-    QTest::newRow("CF63") << 63 << 508;
-    QTest::newRow("CF64") << 64 << 640;
-    QTest::newRow("CF95") << 95 << 764;
-}
-
-void TestConfigImage::cfOffsets()
-{
-    QFETCH(int, n);
-    QFETCH(int, offset);
-    QCOMPARE(ConfigImage::cfOffset(n), offset);
-    // Default then current value, each low byte first.
-    ConfigImage raw;
-    raw.setCf(n, 0xBEEF);
-    raw.setCfDefault(n, 0x1234);
-    QCOMPARE(raw.byte(offset), quint8(0x34));
-    QCOMPARE(raw.byte(offset + 1), quint8(0x12));
-    QCOMPARE(raw.byte(offset + 2), quint8(0xEF));
-    QCOMPARE(raw.byte(offset + 3), quint8(0xBE));
-    QCOMPARE(raw.cf(n), quint16(0xBEEF));
-    QCOMPARE(raw.cfDefault(n), quint16(0x1234));
-}
-
-void TestConfigImage::defaultImageLayout()
-{
-    // Build the expected bytes independently of the accessors.
-    QByteArray e(768, '\0');
-    auto put16 = [&e](int at, int v) {
-        e[at] = char(v & 0xFF);
-        e[at + 1] = char((v >> 8) & 0xFF);
-    };
-    put16(0, 0xFFFF);
-    for (int at = 4; at <= 24; at += 2)
-        e[at] = 21; // default and current O2 of gases 1..5, gas 6 O2; He stays 0
-    e[26] = 100;
-    e[33] = 1;
-    e[36] = e[37] = e[38] = 100;
-    put16(40, 5000);
-    for (int at : {42, 47, 56, 61}) {
-        e[at] = 3;
-        e[at + 1] = 15;
-        e[at + 2] = 26;
-    }
-    put16(45, 200);
-    put16(50, 1);
-    put16(52, 1);
-    put16(54, 100);
-    put16(59, 100);
-    e[92] = 71;
-    e[256] = 21;
-    e[257] = 2;
-    e[258] = 20;
-    for (int n = 0; n < 96; ++n) {
-        const int at = 256 * (n / 32) + 128 + 4 * (n % 32);
-        put16(at, ConfigImage::cfDefinition(n).def);
-        put16(at + 2, ConfigImage::cfDefinition(n).def);
+    void cfTable()
+    {
+        const QSet<quint32> types{1, 2, 3, 4, 5, 6, 134, 7, 8};
+        // Every colour, on/off and unused row, plus five numeric rows, has no upper limit.
+        const QSet<int> numericWithoutMax{6, 7, 28, 48, 59};
+        for (int n = 0; n < ConfigImage::CfCount; ++n) {
+            const CfDefinition& row = ConfigImage::cfDefinition(n);
+            const QString name = ConfigImage::cfName(n);
+            QCOMPARE(name, QStringLiteral("CF%1").arg(n, 2, 10, QLatin1Char('0')));
+            QVERIFY2(qstrlen(row.label) > 0 && qstrlen(row.label) <= 17, qPrintable(name));
+            QVERIFY2(types.contains(row.type), qPrintable(name));
+            QCOMPARE(bool(row.type & ConfigImage::SignedType), n == 48);
+            QVERIFY2(ConfigImage::checkCf(n, row.def).isEmpty(), qPrintable(name));
+            const bool anything = row.type == 7 || row.type == 8 || n >= 70;
+            QCOMPARE(row.max <= row.min, anything || numericWithoutMax.contains(n));
+            if (n >= 70)
+                QVERIFY(QByteArray(row.label) == "unused" && row.type == 1 && row.def == 0 &&
+                        row.min == 0 && row.max == 0);
+            for (quint16 v : {0, 1, 0xFF, 0x100, 0x7FFF, 0x8000, 0xFFFF})
+                if (anything)
+                    QVERIFY2(ConfigImage::checkCf(n, v).isEmpty(), qPrintable(name));
+        }
+        QVERIFY_EXCEPTION_THROWN(ConfigImage::cfDefinition(96), QString);
+        QVERIFY_EXCEPTION_THROWN(ConfigImage::cfDefinition(-1), QString);
+        QVERIFY_EXCEPTION_THROWN(ConfigImage::checkCf(96, 0), QString);
     }
 
-    const QByteArray actual = ConfigImage::defaultImage(today).toByteArray();
-    QCOMPARE(actual.size(), 768);
-    for (int i = 0; i < 768; ++i)
-        QVERIFY2(actual.at(i) == e.at(i), qPrintable(QString("byte %1").arg(i)));
-
-    const ConfigImage im = ConfigImage::defaultImage(today);
-    QCOMPARE(im.byte(ConfigImage::active_gases), quint8(0));
-    QCOMPARE(im.byte(ConfigImage::deco_type), quint8(0));
-    QCOMPARE(im.byte(ConfigImage::text_on), quint8(0));
-    QCOMPARE(im.customText(), QString());
-}
-
-void TestConfigImage::resetBatteryWritesWholeBlock()
-{
-    ConfigImage im;
-    for (int i = 0; i < 768; ++i)
-        im.setByte(i, 0xA5);
-    im.resetBattery(QDate(2031, 12, 1));
-    const quint8 expect[24] = {0x88, 0x13, 12,  1, 31, 200, 0,  12,  1, 31, 1, 0,
-                               1,    0,    100, 0, 12, 1,   31, 100, 0, 12, 1, 31};
-    for (int i = 0; i < 24; ++i)
-        QCOMPARE(im.byte(40 + i), expect[i]);
-    QCOMPARE(im.byte(39), quint8(0xA5));
-    QCOMPARE(im.byte(64), quint8(0xA5));
-}
-
-void TestConfigImage::wrongSizesThrow_data()
-{
-    QTest::addColumn<int>("bank"); // -2: whole image
-    QTest::addColumn<int>("size");
-    QTest::newRow("image empty") << -2 << 0;
-    QTest::newRow("image short") << -2 << 767;
-    QTest::newRow("image long") << -2 << 769;
-    QTest::newRow("bank short") << 1 << 255;
-    QTest::newRow("bank long") << 0 << 257;
-    QTest::newRow("bank 3") << 3 << 256;
-    QTest::newRow("bank -1") << -1 << 256;
-}
-
-void TestConfigImage::wrongSizesThrow()
-{
-    QFETCH(int, bank);
-    QFETCH(int, size);
-    ConfigImage im = ConfigImage::defaultImage(today);
-    const ConfigImage before = im;
-    QString error;
-    try {
-        if (bank == -2)
-            im.fromByteArray(QByteArray(size, 'x'));
-        else
-            im.setBank(bank, QByteArray(size, 'x'));
-    } catch (const QString& e) {
-        error = e;
+    void checkCf_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<QString>("message");
+        // 8-bit integer, 3..18; unsigned rows compare unsigned: 0x8000 is large, not negative.
+        QTest::newRow("CF05 below min") << 5 << 2 << "value 2, min 3";
+        QTest::newRow("CF05 at min") << 5 << 3 << "";
+        QTest::newRow("CF05 above max") << 5 << 19 << "value 19, max 18";
+        QTest::newRow("CF05 0x8000") << 5 << 0x8000 << "value 32768, max 18";
+        // Tenths and hundredths are printed scaled.
+        QTest::newRow("CF16 tenths above max") << 16 << 25 << "value 2.5, max 2.0";
+        QTest::newRow("CF46 hundredths above max") << 46 << 162 << "value 1.62, max 1.61";
+        QTest::newRow("CF56 16-bit below min") << 56 << 4 << "value 4, min 5";
+        QTest::newRow("CF08 percent below min") << 8 << 0 << "value 0 %, min 1 %";
+        QTest::newRow("CF08 percent above max") << 8 << 100 << "value 100, max 99 %";
+        // No upper limit when the maximum is not above the minimum.
+        QTest::newRow("CF06 below min") << 6 << 949 << "value 949, min 950";
+        QTest::newRow("CF06 huge") << 6 << 0xFFFF << "";
+        QTest::newRow("CF43 above max") << 43 << 13001 << "value 13001, max 13000";
+        // The signed row compares and prints signed numbers.
+        QTest::newRow("CF48 at min") << 48 << 0xFF88 << "";
+        QTest::newRow("CF48 below min") << 48 << 0xFF87 << "value -121, min -120";
+        QTest::newRow("CF48 above 120 has no max") << 48 << 121 << "";
     }
-    QVERIFY(!error.isEmpty());
-    if (bank == -2)
-        QVERIFY2(error.contains("768") && error.contains(QString::number(size)), qPrintable(error));
-    QVERIFY(im == before);
-    if (bank == 3 || bank == -1)
-        QVERIFY_EXCEPTION_THROWN(im.bank(bank), QString);
-}
 
-void TestConfigImage::customText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<int>("flag");
-    QTest::addColumn<QString>("readBack");
-    QTest::newRow("short") << "Hello" << QByteArray("Hello") + QByteArray(20, '}') << 1 << "Hello";
-    QTest::newRow("empty") << "" << QByteArray(25, '}') << 0 << "";
-    QTest::newRow("exactly 25") << QString(25, 'A') << QByteArray(25, 'A') << 1 << QString(25, 'A');
-    QTest::newRow("too long is cut")
-        << QString(30, 'B') << QByteArray(25, 'B') << 1 << QString(25, 'B');
-    QTest::newRow("flag cleared") << "Dive safe" << QByteArray("Dive safe") + QByteArray(16, '}')
-                                  << 0 << "";
-    QTest::newRow("latin-1") << QString::fromUtf8("Tauchg\xC3\xA4nge")
-                             << QByteArray("Tauchg\xE4nge") + QByteArray(15, '}') << 1
-                             << QString::fromUtf8("Tauchg\xC3\xA4nge");
-}
-
-void TestConfigImage::customText()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, stored);
-    QFETCH(int, flag);
-    QFETCH(QString, readBack);
-    ConfigImage im;
-    for (int i = 65; i < 90; ++i)
-        im.setByte(i, 'z');
-    im.setByte(90, 0x5A);
-    im.setCustomText(text);
-    if (readBack.isEmpty() && !text.isEmpty())
-        im.setByte(ConfigImage::text_on, 0); // the text stays, unshown
-    QCOMPARE(int(im.byte(64)), flag);
-    QCOMPARE(im.toByteArray().mid(65, 25), stored);
-    QCOMPARE(im.byte(90), quint8(0x5A)); // the byte after the text is not touched
-    QCOMPARE(im.customText(), readBack);
-}
-
-void TestConfigImage::stoppingErrors_data()
-{
-    QTest::addColumn<int>("serialNo");
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<int>("deco");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("blank serial") << 0xFFFF << 2 << 20 << 0 << "";
-    QTest::newRow("serial 0") << 0 << 2 << 20 << 0 << "EEPROM: bad serial";
-    QTest::newRow("serial 99") << 99 << 2 << 20 << 0 << "EEPROM: bad serial";
-    QTest::newRow("serial 100") << 100 << 2 << 20 << 0 << "";
-    QTest::newRow("serial 10000") << 10000 << 2 << 20 << 0 << "";
-    QTest::newRow("serial 10001") << 10001 << 2 << 20 << 0 << "EEPROM: bad serial";
-    QTest::newRow("serial 0xFFFE") << 0xFFFE << 2 << 20 << 0 << "EEPROM: bad serial";
-    QTest::newRow("firmware 0.x") << 0xFFFF << 0 << 50 << 0 << "EEPROM: bad firmware version";
-    QTest::newRow("firmware 4.x") << 0xFFFF << 4 << 0 << 0 << "EEPROM: bad firmware version";
-    QTest::newRow("firmware 1.0") << 0xFFFF << 1 << 0 << 0 << "";
-    QTest::newRow("firmware 3.99") << 0xFFFF << 3 << 99 << 0 << "";
-    QTest::newRow("firmware 2.100") << 0xFFFF << 2 << 100 << 0 << "EEPROM: bad firmware version";
-    QTest::newRow("deco 6") << 0xFFFF << 2 << 20 << 6 << "";
-    QTest::newRow("deco 7") << 0xFFFF << 2 << 20 << 7 << "EEPROM: bad deco type";
-    QTest::newRow("serial before firmware") << 5 << 9 << 20 << 9 << "EEPROM: bad serial";
-    QTest::newRow("firmware before deco")
-        << 0xFFFF << 9 << 20 << 9 << "EEPROM: bad firmware version";
-}
-
-void TestConfigImage::stoppingErrors()
-{
-    QFETCH(int, serialNo);
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(int, deco);
-    QFETCH(QString, error);
-    ConfigImage im = ConfigImage::defaultImage(today);
-    im.setWord(ConfigImage::serial, quint16(serialNo));
-    im.setByte(ConfigImage::firmware_major, quint8(major));
-    im.setByte(ConfigImage::firmware_minor, quint8(minor));
-    im.setByte(ConfigImage::deco_type, quint8(deco));
-    im.setCf(5, 2); // a CF finding, which must not be written before a stopping error
-
-    CollectingSink sink;
-    QString thrown;
-    bool result = false;
-    try {
-        result = im.validate(&sink, today);
-    } catch (const QString& e) {
-        thrown = e;
+    void checkCf()
+    {
+        QFETCH(int, n);
+        QFETCH(int, raw);
+        QFETCH(QString, message);
+        QCOMPARE(ConfigImage::checkCf(n, quint16(raw)), message);
     }
-    QCOMPARE(thrown, error);
-    if (error.isEmpty()) {
-        QVERIFY(result);
+
+    // ---- bytes ---------------------------------------------------------------------------
+
+    void rawAccess()
+    {
+        ConfigImage im;
+        QCOMPARE(im.toByteArray(), QByteArray(768, '\0'));
+        im.setWord(54, 0xFF88); // little-endian words, signed when asked
+        QCOMPARE(im.toByteArray().mid(54, 2), QByteArray("\x88\xFF", 2));
+        QCOMPARE(im.signedWord(54), qint16(-120));
+        QVERIFY_EXCEPTION_THROWN(im.word(767), QString); // 766 is the last word
+        QVERIFY_EXCEPTION_THROWN(im.setWord(-1, 0), QString);
+        // The custom text: at most 25 Latin-1 characters padded with '}', its flag set when not
+        // empty; the byte after it is not touched.
+        im.setByte(90, 'z');
+        im.setCustomText(QString(26, QChar(0xE4)));
+        QCOMPARE(im.toByteArray().mid(64, 27), '\x01' + QByteArray(25, '\xE4') + 'z');
+        im.setCustomText("Tauchgänge");
+        QCOMPARE(im.customText(), QStringLiteral("Tauchgänge"));
+        QCOMPARE(im.toByteArray().mid(65, 25), "Tauchg\xE4nge" + QByteArray(15, '}'));
+        im.setCustomText("");
+        QCOMPARE(im.toByteArray().mid(64, 26), QByteArray(1, 0) + QByteArray(25, '}'));
+        // Whole images and banks of the wrong size or number are refused, the image unchanged.
+        const ConfigImage before = im;
+        QVERIFY_EXCEPTION_THROWN(im.fromByteArray(QByteArray(767, 'x')), QString);
+        QVERIFY_EXCEPTION_THROWN(im.fromByteArray(QByteArray(769, 'x')), QString);
+        QVERIFY_EXCEPTION_THROWN(im.setBank(1, QByteArray(255, 'x')), QString);
+        QVERIFY_EXCEPTION_THROWN(im.setBank(3, QByteArray(256, 'x')), QString);
+        QVERIFY_EXCEPTION_THROWN(im.setBank(-1, QByteArray(256, 'x')), QString);
+        QVERIFY_EXCEPTION_THROWN(im.bank(3), QString);
+        QVERIFY(im == before);
+        ConfigImage other;
+        other.setBank(2, QByteArray(256, 'x'));
+        QCOMPARE(other.toByteArray(), QByteArray(512, '\0') + QByteArray(256, 'x'));
+        QVERIFY(other != im && other.bank(2) == QByteArray(256, 'x'));
+    }
+
+    void defaultImageLayout()
+    {
+        // The expected bytes, built without the accessors.
+        QByteArray e(768, '\0');
+        auto put16 = [&e](int at, int v) {
+            e[at] = char(v & 0xFF);
+            e[at + 1] = char((v >> 8) & 0xFF);
+        };
+        put16(0, 0xFFFF);
+        for (int at = 4; at <= 24; at += 2)
+            e[at] = 21; // default and current O2 of gases 1..5, gas 6 O2; He stays 0
+        const int bytes[] = {26,  100, 33, 1,   36, 100, 37, 100, 38,
+                             100, 92,  71, 256, 21, 257, 2,  258, 20};
+        for (int i = 0; i < int(std::size(bytes)); i += 2)
+            e[bytes[i]] = char(bytes[i + 1]);
+        // The battery block reset to today: four dates, 5.000 V, 200, 1 and 1 cycles, 10 degrees.
+        for (int at : {42, 47, 56, 61}) {
+            e[at] = 3;
+            e[at + 1] = 15;
+            e[at + 2] = 26;
+        }
+        for (const auto& [at, v] :
+             {std::pair{40, 5000}, {45, 200}, {50, 1}, {52, 1}, {54, 100}, {59, 100}})
+            put16(at, v);
+        for (int n = 0; n < 96; ++n) {
+            const int at = 256 * (n / 32) + 128 + 4 * (n % 32);
+            put16(at, ConfigImage::cfDefinition(n).def);
+            put16(at + 2, ConfigImage::cfDefinition(n).def);
+        }
+        const QByteArray actual = ConfigImage::defaultImage(today).toByteArray();
+        for (int i = 0; i < 768; ++i)
+            QVERIFY2(actual.at(i) == e.at(i), qPrintable(QString("byte %1").arg(i)));
+    }
+
+    // ---- validation ----------------------------------------------------------------------
+
+    void validate_data()
+    {
+        QTest::addColumn<QString>("changes"); // over the default image, see change()
+        QTest::addColumn<QString>("result");  // "ok", "bad" or the stopping error thrown
+        QTest::addColumn<QString>("lines");   // the findings written, '|' between lines
+        auto row = [](const char* name, const char* changes, const char* result,
+                      const char* lines) {
+            QTest::newRow(name) << QString(changes) << QString(result) << QString(lines);
+        };
+        const char* serial = "EEPROM: bad serial";
+        const char* firmware = "EEPROM: bad firmware version";
+        // Stopping errors, in their order, before anything is written (CF05 is out of range).
+        row("blank serial", "cf5=2", "ok",
+            "Bad CF settings:|&nbsp;&nbsp;<b>CF05: <font color='red'>value 2, min 3</font></b>");
+        row("serial 0", "serial=0 cf5=2", serial, "");
+        row("serial 99", "serial=99", serial, "");
+        row("serial 10001", "serial=10001", serial, "");
+        row("serial 0xFFFE", "serial=65534", serial, "");
+        row("firmware 0.50", "major=0 minor=50", firmware, "");
+        row("firmware 4.0", "major=4 minor=0", firmware, "");
+        row("firmware 2.100", "minor=100", firmware, "");
+        row("deco 7", "deco=7", "EEPROM: bad deco type", "");
+        row("serial before firmware", "serial=5 major=9 deco=9 cf5=2", serial, "");
+        row("firmware before deco", "major=9 deco=9", firmware, "");
+        // Every limit just inside, low and high.
+        row("low limits",
+            "serial=100 major=1 minor=0 min=-300 max=-50 low=3000 cycles=0 total=0 "
+            "charge=12.31.9 a=1.1.9 b=12.31.9 c=6.30.26",
+            "ok", "");
+        row("high limits",
+            "serial=10000 major=3 minor=99 deco=6 min=300 max=290 low=7000 "
+            "cycles=1000 total=1000 c=12.31.26",
+            "ok", "");
+        // Custom functions out of range are findings only.
+        row("CF findings", "cf5=2 cf16=25 cf48=65280", "ok",
+            "Bad CF settings:|&nbsp;&nbsp;<b>CF05: <font color='red'>value 2, min 3</font></b>|"
+            "&nbsp;&nbsp;<b>CF16: <font color='red'>value 2.5, max 2.0</font></b>|"
+            "&nbsp;&nbsp;<b>CF48: <font color='red'>value -256, min -120</font></b>");
+        // The battery block: every finding written, any but a missing charge date makes it bad.
+        row("hot minimum", "min=400", "bad",
+            "Battery: bad min tp 40.0°C|Battery: bad min/max tp 40.0°C 10.0°C");
+        row("max 289 min 300", "min=300 max=289", "bad", "Battery: bad min/max tp 30.0°C 28.9°C");
+        row("no last charge", "charge=0.0.0", "ok", "Battery: no last charge date");
+        row("date C day 32", "c=1.32.20", "bad", "Battery: bad date");
+        // Every field just outside its limits, in the order of the findings; the first bad date
+        // is the only one reported.
+        row("just below",
+            "min=-301 max=-51 low=2999 cycles=-1 total=-1 charge=3.0.26 a=1.1.8 b=0.1.20", "bad",
+            "Battery: bad min tp -30.1°C|Battery: bad max tp -5.1°C|Battery: bad low 2.999 volt|"
+            "Battery: bad cycle count -1|Battery: bad total cycle count -1|"
+            "Battery: bad last charge date|Battery: bad date");
+        row("just above", "min=301 max=501 low=7001 cycles=1001 total=1001 charge=13.1.20 a=1.1.27",
+            "bad",
+            "Battery: bad min tp 30.1°C|Battery: bad max tp 50.1°C|Battery: bad low 7.001 volt|"
+            "Battery: bad cycle count 1001|Battery: bad total cycle count 1001|"
+            "Battery: bad last charge date|Battery: bad date");
+    }
+
+    void validate()
+    {
+        QFETCH(QString, changes);
+        QFETCH(QString, result);
+        QFETCH(QString, lines);
+        ConfigImage im = ConfigImage::defaultImage(today);
+        change(im, changes);
+        CollectingSink sink;
+        QString thrown;
+        bool ok = false;
+        try {
+            ok = im.validate(&sink, today);
+            QCOMPARE(im.validate(nullptr, today), ok); // no sink: the same result
+        } catch (const QString& e) {
+            thrown = e;
+        }
+        QCOMPARE(thrown.isEmpty() ? QString(ok ? "ok" : "bad") : thrown, result);
+        QCOMPARE(sink.lines.join('|'), lines);
+    }
+
+    // ---- merge and readback --------------------------------------------------------------
+
+    void takeUserSettings()
+    {
+        // The image as read from the device, and the edited settings: every byte that must not
+        // be copied differs between them.
+        ConfigImage device = ConfigImage::defaultImage(QDate(2024, 7, 2));
+        device.setCustomText("Old text on device");
+        ConfigImage edited;
+        for (int i = 0; i < 768; ++i)
+            edited.setByte(i, i >= 6 && i <= 38 ? quint8(i) : 0xEE);
+        edited.setByte(ConfigImage::deco_type, 4);
+        for (int n = 0; n < 96; ++n)
+            edited.setCf(n, ConfigImage::cfDefinition(n).def);
+        edited.setCf(5, 2); // a finding, reported
+        edited.setCustomText("New text");
+
+        // Copied: current gas mixes, gas 6, salinity to deco mode, setpoints, CF values, text.
+        QSet<int> copied;
+        for (int at : {6, 10, 14, 18, 22})
+            copied << at << at + 1;
+        for (int at = 24; at <= 38; ++at)
+            if (at != 35)
+                copied << at;
+        for (int at = ConfigImage::text_on; at < ConfigImage::text + ConfigImage::TextLength; ++at)
+            copied << at;
+        for (int n = 0; n < 96; ++n)
+            copied << ConfigImage::cfOffset(n) + 2 << ConfigImage::cfOffset(n) + 3;
+        const ConfigImage original = device;
+        CollectingSink sink;
+        QVERIFY(device.takeUserSettings(edited, &sink, today));
         QCOMPARE(sink.lines.size(), 2);
-    } else {
-        QVERIFY(sink.lines.isEmpty());
-    }
-}
-
-void TestConfigImage::cfFindingsAreReportedOnly()
-{
-    ConfigImage im = ConfigImage::defaultImage(today);
-    im.setCf(5, 2);
-    im.setCf(16, 25);
-    im.setCf(48, 0xFF00);
-    CollectingSink sink;
-    QVERIFY(im.validate(&sink, today));
-    const QStringList expected{
-        "Bad CF settings:",
-        "&nbsp;&nbsp;<b>CF05: <font color='red'>value 2, min 3</font></b>",
-        "&nbsp;&nbsp;<b>CF16: <font color='red'>value 2.5, max 2.0</font></b>",
-        "&nbsp;&nbsp;<b>CF48: <font color='red'>value -256, min -120</font></b>",
-    };
-    QCOMPARE(sink.lines, expected);
-    QVERIFY(im.validate(nullptr, today)); // no sink: the same result, nothing written
-}
-
-void TestConfigImage::battery_data()
-{
-    QTest::addColumn<int>("minT");
-    QTest::addColumn<int>("maxT");
-    QTest::addColumn<int>("lowMv");
-    QTest::addColumn<int>("cycles");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<QByteArray>("charge");
-    QTest::addColumn<QByteArray>("dateA");
-    QTest::addColumn<QByteArray>("dateB");
-    QTest::addColumn<QByteArray>("dateC");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<bool>("ok");
-
-    const QByteArray d = mdy(3, 15, 26);
-    auto row = [&](const char* name, int minT, int maxT, int low, int cyc, int tot,
-                   QByteArray charge, QByteArray a, QByteArray b, QByteArray c, QStringList lines,
-                   bool ok) {
-        QTest::newRow(name) << minT << maxT << low << cyc << tot << charge << a << b << c << lines
-                            << ok;
-    };
-    row("reset values", 100, 100, 5000, 1, 1, d, d, d, d, {}, true);
-    row("hot minimum", 400, 100, 5000, 1, 1, d, d, d, d,
-        {"Battery: bad min tp 40.0" + QString(deg) + "C",
-         "Battery: bad min/max tp 40.0" + QString(deg) + "C 10.0" + QString(deg) + "C"},
-        false);
-    row("max 295 min 300", 300, 295, 5000, 1, 1, d, d, d, d, {}, true);
-    row("max 290 min 300", 300, 290, 5000, 1, 1, d, d, d, d, {}, true);
-    row("max 289 min 300", 300, 289, 5000, 1, 1, d, d, d, d,
-        {"Battery: bad min/max tp 30.0" + QString(deg) + "C 28.9" + QString(deg) + "C"}, false);
-    row("min -300", -300, 100, 5000, 1, 1, d, d, d, d, {}, true);
-    row("min -301", -301, 100, 5000, 1, 1, d, d, d, d,
-        {"Battery: bad min tp -30.1" + QString(deg) + "C"}, false);
-    row("max 500", 100, 500, 5000, 1, 1, d, d, d, d, {}, true);
-    row("max 501", 100, 501, 5000, 1, 1, d, d, d, d,
-        {"Battery: bad max tp 50.1" + QString(deg) + "C"}, false);
-    row("max -51", -100, -51, 5000, 1, 1, d, d, d, d,
-        {"Battery: bad max tp -5.1" + QString(deg) + "C"}, false);
-    row("low 3000", 100, 100, 3000, 1, 1, d, d, d, d, {}, true);
-    row("low 2999", 100, 100, 2999, 1, 1, d, d, d, d, {"Battery: bad low 2.999 volt"}, false);
-    row("low 7001", 100, 100, 7001, 1, 1, d, d, d, d, {"Battery: bad low 7.001 volt"}, false);
-    row("low negative", 100, 100, -5, 1, 1, d, d, d, d, {"Battery: bad low -0.005 volt"}, false);
-    row("cycles 0 and 1000", 100, 100, 5000, 0, 1000, d, d, d, d, {}, true);
-    row("cycles -1", 100, 100, 5000, -1, 1, d, d, d, d, {"Battery: bad cycle count -1"}, false);
-    row("total 1001", 100, 100, 5000, 1, 1001, d, d, d, d, {"Battery: bad total cycle count 1001"},
-        false);
-    row("no last charge", 100, 100, 5000, 1, 1, mdy(0, 0, 0), d, d, d,
-        {"Battery: no last charge date"}, true);
-    row("bad last charge", 100, 100, 5000, 1, 1, mdy(13, 1, 20), d, d, d,
-        {"Battery: bad last charge date"}, false);
-    row("charge day 0 only", 100, 100, 5000, 1, 1, mdy(3, 0, 26), d, d, d,
-        {"Battery: bad last charge date"}, false);
-    row("date A year 8", 100, 100, 5000, 1, 1, d, mdy(1, 1, 8), d, d, {"Battery: bad date"}, false);
-    row("date B month 13", 100, 100, 5000, 1, 1, d, d, mdy(13, 1, 20), d, {"Battery: bad date"},
-        false);
-    row("date C day 0", 100, 100, 5000, 1, 1, d, d, d, mdy(1, 0, 20), {"Battery: bad date"}, false);
-    row("date C day 32", 100, 100, 5000, 1, 1, d, d, d, mdy(1, 32, 20), {"Battery: bad date"},
-        false);
-    row("date A next year", 100, 100, 5000, 1, 1, d, mdy(1, 1, 27), d, d, {"Battery: bad date"},
-        false);
-    row("oldest dates", 100, 100, 5000, 1, 1, mdy(12, 31, 9), mdy(1, 1, 9), mdy(12, 31, 9),
-        mdy(6, 30, 26), {}, true);
-    row("two bad dates, one line", 100, 100, 5000, 1, 1, d, mdy(0, 1, 20), mdy(1, 1, 99), d,
-        {"Battery: bad date"}, false);
-    row("everything wrong, in order", 400, 600, 8000, 2000, -2, mdy(1, 1, 1), mdy(0, 0, 0), d, d,
-        {"Battery: bad min tp 40.0" + QString(deg) + "C",
-         "Battery: bad max tp 60.0" + QString(deg) + "C", "Battery: bad low 8.000 volt",
-         "Battery: bad cycle count 2000", "Battery: bad total cycle count -2",
-         "Battery: bad last charge date", "Battery: bad date"},
-        false);
-}
-
-void TestConfigImage::battery()
-{
-    QFETCH(int, minT);
-    QFETCH(int, maxT);
-    QFETCH(int, lowMv);
-    QFETCH(int, cycles);
-    QFETCH(int, total);
-    QFETCH(QByteArray, charge);
-    QFETCH(QByteArray, dateA);
-    QFETCH(QByteArray, dateB);
-    QFETCH(QByteArray, dateC);
-    QFETCH(QStringList, lines);
-    QFETCH(bool, ok);
-
-    ConfigImage im = ConfigImage::defaultImage(today);
-    im.setWord(ConfigImage::min_temperature, quint16(qint16(minT)));
-    im.setWord(ConfigImage::max_temperature, quint16(qint16(maxT)));
-    im.setWord(ConfigImage::battery_low_mv, quint16(qint16(lowMv)));
-    im.setWord(ConfigImage::cycle_count, quint16(qint16(cycles)));
-    im.setWord(ConfigImage::total_cycle_count, quint16(qint16(total)));
-    setDate(im, ConfigImage::last_charge_date, charge);
-    setDate(im, ConfigImage::date_a, dateA);
-    setDate(im, ConfigImage::date_b, dateB);
-    setDate(im, ConfigImage::date_c, dateC);
-
-    const ConfigImage before = im;
-    CollectingSink sink;
-    QCOMPARE(im.validate(&sink, today), ok);
-    QCOMPARE(sink.lines, lines);
-    QCOMPARE(im.validate(nullptr, today), ok);
-    QVERIFY(im == before);
-    // A reset battery block repairs any of them.
-    im.resetBattery(today);
-    QVERIFY(im.validate(&sink, today));
-    QCOMPARE(sink.lines, lines);
-}
-
-void TestConfigImage::takeUserSettings_data()
-{
-    QTest::addColumn<bool>("textOn");
-    QTest::newRow("text switched on") << true;
-    QTest::newRow("text switched off") << false;
-}
-
-void TestConfigImage::takeUserSettings()
-{
-    QFETCH(bool, textOn);
-
-    // The image as read from the device: its own serial, firmware, battery, CF defaults.
-    ConfigImage device = ConfigImage::defaultImage(QDate(2024, 7, 2));
-    device.setWord(ConfigImage::serial, 1234);
-    device.setByte(ConfigImage::firmware_major, 3);
-    device.setByte(ConfigImage::firmware_minor, 5);
-    device.setByte(ConfigImage::cf_count, 64);
-    device.setByte(35, 0x35);
-    device.setByte(39, 0x39);
-    for (int n = 1; n <= 5; ++n) {
-        device.setGasDefaultO2(n, quint8(30 + n));
-        device.setGasDefaultHe(n, quint8(n));
-    }
-    for (int n = 0; n < 96; ++n)
-        device.setCfDefault(n, quint16(0x4000 + n));
-    device.setCustomText("Old text on device");
-
-    // The settings edited in the program, every other byte filled with a marker so that
-    // anything copied by mistake shows up.
-    ConfigImage edited;
-    for (int i = 0; i < 768; ++i)
-        edited.setByte(i, 0xEE);
-    for (int n = 1; n <= 5; ++n) {
-        edited.setGasO2(n, quint8(10 * n + 1));
-        edited.setGasHe(n, quint8(n + 2));
-        edited.setGasDepth(n, quint8(3 * n));
-    }
-    edited.setByte(ConfigImage::gas6_O2, 50);
-    edited.setByte(ConfigImage::gas6_He, 20);
-    edited.setByte(ConfigImage::salinity, 103);
-    edited.setByte(ConfigImage::active_gases, 0x15);
-    edited.setByte(ConfigImage::first_gas, 2);
-    edited.setByte(ConfigImage::deco_type, 4);
-    for (int k = 1; k <= 3; ++k)
-        edited.setSetpoint(k, quint8(100 + 10 * k));
-    for (int n = 0; n < 96; ++n)
-        edited.setCf(n, ConfigImage::cfDefinition(n).def);
-    edited.setCf(32, 40);
-    edited.setCf(5, 2);
-    edited.setCustomText("New text");
-    if (!textOn)
+        for (int i = 0; i < 768; ++i)
+            QVERIFY2(device.byte(i) == (copied.contains(i) ? edited : original).byte(i),
+                     qPrintable(QString("byte %1").arg(i)));
+        // A text the user switched off is not carried over.
         edited.setByte(ConfigImage::text_on, 0);
-
-    // The bytes that must come from the edited image.
-    QSet<int> copied{6,  7,  10, 11, 14, 15, 18, 19, 22, 23, 24, 25,
-                     26, 27, 28, 29, 30, 31, 32, 33, 34, 36, 37, 38};
-    for (int n = 0; n < 96; ++n) {
-        copied.insert(ConfigImage::cfOffset(n) + 2);
-        copied.insert(ConfigImage::cfOffset(n) + 3);
+        QVERIFY(device.takeUserSettings(edited, nullptr, today));
+        QCOMPARE(device.toByteArray().mid(64, 26), QByteArray(1, 0) + QByteArray(25, '}'));
     }
 
-    const ConfigImage original = device;
-    CollectingSink sink;
-    QVERIFY(device.takeUserSettings(edited, &sink, today));
-    QCOMPARE(sink.lines,
-             QStringList({"Bad CF settings:",
-                          "&nbsp;&nbsp;<b>CF05: <font color='red'>value 2, min 3</font></b>"}));
-
-    for (int i = 0; i < 768; ++i) {
-        if (i >= 64 && i <= 89)
-            continue;
-        const quint8 want = copied.contains(i) ? edited.byte(i) : original.byte(i);
-        QVERIFY2(device.byte(i) == want, qPrintable(QString("byte %1").arg(i)));
+    void equalForReadback_data()
+    {
+        QTest::addColumn<QList<int>>("changed");
+        QTest::addColumn<bool>("equal");
+        QTest::newRow("identical") << QList<int>{} << true;
+        QTest::newRow("first battery byte") << QList<int>{40} << true;
+        QTest::newRow("last battery byte") << QList<int>{63} << true;
+        QTest::newRow("byte before the block") << QList<int>{39} << false;
+        QTest::newRow("byte after the block") << QList<int>{64} << false;
+        QTest::newRow("serial") << QList<int>{0} << false;
+        QTest::newRow("battery and a CF") << QList<int>{50, 130} << false;
     }
-    if (textOn) {
-        QCOMPARE(device.byte(ConfigImage::text_on), quint8(1));
-        QCOMPARE(device.customText(), QString("New text"));
-        QCOMPARE(device.toByteArray().mid(65, 25), edited.toByteArray().mid(65, 25));
-    } else {
-        QCOMPARE(device.byte(ConfigImage::text_on), quint8(0));
-        QCOMPARE(device.toByteArray().mid(65, 25), QByteArray(25, '}'));
+
+    void equalForReadback()
+    {
+        QFETCH(QList<int>, changed);
+        QFETCH(bool, equal);
+        const ConfigImage original = ConfigImage::defaultImage(today);
+        ConfigImage sent = original;
+        ConfigImage read = sent;
+        for (int at : changed)
+            read.setByte(at, read.byte(at) ^ 0x5A);
+        QCOMPARE(sent.equalForReadback(read), equal);
+        // The block is taken from the image read back; nothing else changes.
+        QByteArray expected = original.toByteArray();
+        expected.replace(40, 24, read.toByteArray().mid(40, 24));
+        QCOMPARE(sent.toByteArray(), expected);
     }
-    for (int n = 0; n < 96; ++n)
-        QCOMPARE(device.cfDefault(n), quint16(0x4000 + n));
-    QCOMPARE(device.word(ConfigImage::serial), quint16(1234));
-}
-
-void TestConfigImage::equalForReadback_data()
-{
-    QTest::addColumn<QList<int>>("changed");
-    QTest::addColumn<bool>("equal");
-    QTest::newRow("identical") << QList<int>{} << true;
-    QTest::newRow("first battery byte") << QList<int>{40} << true;
-    QTest::newRow("last battery byte") << QList<int>{63} << true;
-    QTest::newRow("whole battery block") << QList<int>{40, 45, 50, 54, 59, 63} << true;
-    QTest::newRow("byte before the block") << QList<int>{39} << false;
-    QTest::newRow("byte after the block") << QList<int>{64} << false;
-    QTest::newRow("serial") << QList<int>{0} << false;
-    QTest::newRow("last CF") << QList<int>{767} << false;
-    QTest::newRow("battery and a CF") << QList<int>{50, 130} << false;
-}
-
-void TestConfigImage::equalForReadback()
-{
-    QFETCH(QList<int>, changed);
-    QFETCH(bool, equal);
-    ConfigImage sent = ConfigImage::defaultImage(today);
-    ConfigImage read = sent;
-    for (int at : changed)
-        read.setByte(at, read.byte(at) ^ 0x5A);
-    QCOMPARE(sent.equalForReadback(read), equal);
-    // The block is taken from the image read back; nothing else changes.
-    QCOMPARE(sent.toByteArray().mid(40, 24), read.toByteArray().mid(40, 24));
-    const ConfigImage original = ConfigImage::defaultImage(today);
-    QCOMPARE(sent.toByteArray().left(40), original.toByteArray().left(40));
-    QCOMPARE(sent.toByteArray().mid(64), original.toByteArray().mid(64));
-}
+};
 
 QTEST_GUILESS_MAIN(TestConfigImage)
 #include "test_config_image.moc"

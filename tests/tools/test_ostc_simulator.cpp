@@ -1,11 +1,12 @@
 // The simulated OSTC itself, where the protocol tests lean on it: which banks each firmware
 // answers, the boot loader's block checks, and the simulator program run as a child process
-// on a pseudo-terminal.
+// on a pseudo-terminal with its options.
 #include "device/ostc_protocol.h"
 #include "device/serial_port.h"
 #include "tools/ostc_simulator.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
@@ -14,102 +15,79 @@ class TestOstcSimulator : public QObject
     Q_OBJECT
 
 private slots:
-    void readsBanks_data();
-    void readsBanks();
-    void bootLoaderChecksBlocks_data();
-    void bootLoaderChecksBlocks();
-    void program();
+    void commands_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QByteArray>("in");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("2.21 has no bank 2 to read") << 21 << QByteArray("m") << QByteArray();
+        QTest::newRow("2.21 has no bank 2 to write") << 21 << QByteArray("n") << QByteArray();
+        QTest::newRow("unknown command") << 22 << QByteArray("z") << QByteArray();
+        // The boot loader, woken by three bytes, checks every block.
+        const QByteArray data(0x200000, char(0x3C));
+        const QByteArray wake(3, char(OstcProtocol::BootWake));
+        const QByteArray good = OstcProtocol::blockBytes(data, 64);
+        QTest::newRow("good block") << 22 << wake + good << QByteArray("WKK");
+        for (int at : {10, 68}) {
+            QByteArray bad = good;
+            bad[at] = char(bad[at] ^ 1);
+            QTest::newRow(at == 10 ? "bad data" : "bad checksum")
+                << 22 << wake + bad << QByteArray("WKE");
+        }
+        QTest::newRow("beyond program memory")
+            << 22 << wake + OstcProtocol::blockBytes(data, 0x1FFFF0) << QByteArray("WKE");
+    }
+
+    void commands()
+    {
+        QFETCH(int, minor);
+        QFETCH(QByteArray, in);
+        QFETCH(QByteArray, out);
+        OstcDevice device(2, minor);
+        QCOMPARE(device.receive(in), out);
+        if (!out.startsWith("WK"))
+            return;
+        const bool taken = out.endsWith('K');
+        QCOMPARE(device.blockOrder().size(), taken ? 1 : 0);
+        QCOMPARE(device.programMemory().mid(64, 64) == QByteArray(64, char(0x3C)), taken);
+        // Block 0 ends the upgrade; the device is itself again.
+        QCOMPARE(device.receive(OstcProtocol::blockBytes(QByteArray(64, 0), 0)), QByteArray("K"));
+        QVERIFY(device.rebooted());
+        QCOMPARE(device.receive(QByteArray("g")).size(), 256);
+    }
+
+    void program()
+    {
+        const QString exe = QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/../../tools/bathyra-ostc-sim");
+        if (!QFile::exists(exe))
+            QSKIP("simulator program not built");
+        QTemporaryDir dir;
+        const QString program = dir.filePath("program.bin");
+        QProcess sim;
+        sim.start(exe, {"--firmware", "2.21", "--refuse-block", "0x40", "--silent-after", "100000",
+                        "--wrong-echo", "5:2", "--save-program", program});
+        QVERIFY(sim.waitForStarted() && sim.waitForReadyRead(5000));
+        const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        QVERIFY(path.startsWith(QStringLiteral("/dev/")));
+        SerialPort port;
+        port.open(path);
+        port.writeByte('j');
+        quint8 bank[256];
+        port.readBlock(bank, 256);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(bank) + 1, 2), QByteArray("\x02\x15"));
+        port.writeByte('m'); // no bank 2 on this firmware
+        QVERIFY_EXCEPTION_THROWN(port.readByte(), QString);
+        port.close();
+        ::kill(pid_t(sim.processId()), SIGTERM);
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 0);
+        const QString summary = QString::fromLocal8Bit(sim.readAllStandardError());
+        QVERIFY2(summary.contains(QStringLiteral("firmware 2.21")), qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("bank writes: 0 0 0")), qPrintable(summary));
+        QCOMPARE(QFileInfo(program).size(), qint64(OstcDevice::ProgramMemorySize));
+    }
 };
-
-void TestOstcSimulator::readsBanks_data()
-{
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<char>("command");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("2.22 g") << 22 << 'g' << 256;
-    QTest::newRow("2.22 m") << 22 << 'm' << 256;
-    QTest::newRow("2.21 j") << 21 << 'j' << 256;
-    QTest::newRow("2.21 m") << 21 << 'm' << 0;
-    QTest::newRow("2.21 n") << 21 << 'n' << 0;
-    QTest::newRow("unknown command") << 22 << 'z' << 0;
-}
-
-void TestOstcSimulator::readsBanks()
-{
-    QFETCH(int, minor);
-    QFETCH(char, command);
-    QFETCH(int, answer);
-    OstcDevice device(2, minor);
-    const QByteArray out = device.receive(QByteArray(1, command));
-    QCOMPARE(out.size(), answer);
-    if (answer)
-        QCOMPARE(out, device.image().bank(command == 'g' ? 0 : command == 'j' ? 1 : 2));
-}
-
-void TestOstcSimulator::bootLoaderChecksBlocks_data()
-{
-    QTest::addColumn<int>("corrupt"); // byte of the block changed, -1 none
-    QTest::addColumn<quint32>("address");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("good") << -1 << quint32(64) << true;
-    QTest::newRow("bad checksum") << 68 << quint32(64) << false;
-    QTest::newRow("bad data") << 10 << quint32(64) << false;
-    QTest::newRow("beyond program memory") << -1 << quint32(0x1FFFF0) << false;
-}
-
-void TestOstcSimulator::bootLoaderChecksBlocks()
-{
-    QFETCH(int, corrupt);
-    QFETCH(quint32, address);
-    QFETCH(bool, accepted);
-    OstcDevice device;
-    QCOMPARE(device.receive(QByteArray(3, char(0xC1))), QByteArray("WK"));
-    QByteArray data(0x200000, char(0x3C));
-    QByteArray block = OstcProtocol::blockBytes(data, address);
-    if (corrupt >= 0)
-        block[corrupt] = char(block[corrupt] ^ 1);
-    QCOMPARE(device.receive(block), QByteArray(1, accepted ? 'K' : 'E'));
-    QCOMPARE(device.blockOrder().size(), accepted ? 1 : 0);
-    if (accepted)
-        QCOMPARE(device.programMemory().mid(int(address), 64), QByteArray(64, char(0x3C)));
-    // Block 0 ends the upgrade.
-    QCOMPARE(device.receive(OstcProtocol::blockBytes(data, 0)), QByteArray("K"));
-    QVERIFY(device.rebooted());
-    QCOMPARE(device.receive(QByteArray("g")).size(), 256);
-}
-
-void TestOstcSimulator::program()
-{
-    const QString exe =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../../tools/bathyra-ostc-sim");
-    if (!QFile::exists(exe))
-        QSKIP("simulator program not built");
-    QProcess sim;
-    sim.start(exe, {QStringLiteral("--firmware"), QStringLiteral("2.21"),
-                    QStringLiteral("--refuse-block"), QStringLiteral("0x40")});
-    QVERIFY(sim.waitForStarted());
-    QVERIFY(sim.waitForReadyRead(5000));
-    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    QVERIFY(path.startsWith(QStringLiteral("/dev/")));
-
-    SerialPort port;
-    port.open(path);
-    port.writeByte('j');
-    quint8 bank[256];
-    port.readBlock(bank, 256);
-    QCOMPARE(int(bank[1]), 2);
-    QCOMPARE(int(bank[2]), 21);
-    port.writeByte('m'); // no bank 2 on this firmware
-    QVERIFY_EXCEPTION_THROWN(port.readByte(), QString);
-    port.close();
-
-    ::kill(pid_t(sim.processId()), SIGTERM);
-    QVERIFY(sim.waitForFinished(5000));
-    QCOMPARE(sim.exitCode(), 0);
-    const QString summary = QString::fromLocal8Bit(sim.readAllStandardError());
-    QVERIFY2(summary.contains(QStringLiteral("firmware 2.21")), qPrintable(summary));
-    QVERIFY2(summary.contains(QStringLiteral("bank writes: 0 0 0")), qPrintable(summary));
-}
 
 QTEST_GUILESS_MAIN(TestOstcSimulator)
 #include "test_ostc_simulator.moc"
