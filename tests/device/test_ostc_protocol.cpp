@@ -83,7 +83,6 @@ struct Bench {
         f.ignoreWriteAt = int(spec("ignore"));
         f.refuseBlockAt = spec("refuse");
         f.badSerial = spec.contains("badSerial");
-        f.badFirmware = spec.contains("badFirmware");
         f.badDecoType = spec.contains("badDeco");
         f.badBattery = spec.contains("badBattery");
         device.setFaults(f);

@@ -23,7 +23,7 @@ struct ScriptedTransport : SerialTransport {
     void purge() override { ++purges; }
     int read(quint8* buffer, int max, int) override
     {
-        reads.append(max);
+        ++calls;
         const int n = std::min(max, int(input.size()));
         std::copy(input.constData(), input.constData() + n, buffer);
         input.remove(0, n);
@@ -31,7 +31,7 @@ struct ScriptedTransport : SerialTransport {
     }
     int write(const quint8* buffer, int count) override
     {
-        writes.append(count);
+        ++calls;
         output.append(reinterpret_cast<const char*>(buffer), count);
         return fail == "write" ? -1 : count;
     }
@@ -44,9 +44,8 @@ struct ScriptedTransport : SerialTransport {
 
     QString openError, fail;
     bool opened = false;
-    int opens = 0, purges = 0, flushes = 0;
+    int opens = 0, purges = 0, flushes = 0, calls = 0;
     QByteArray input, output;
-    QVector<int> reads, writes;
 };
 
 QString errorOf(const std::function<void()>& f)
@@ -109,9 +108,7 @@ private slots:
                          port.writeBlock(buf, 8);
                  }),
                  error);
-        QVERIFY(t.reads.size() <= 2);
-        if (fail == "closed")
-            QVERIFY(t.reads.isEmpty() && t.writes.isEmpty());
+        QVERIFY(t.calls <= (fail == "closed" ? 0 : 2));
     }
 
     void openAndClose()
@@ -129,7 +126,7 @@ private slots:
         QCOMPARE(t.purges, 1);
         port.readBlock(nullptr, 0); // zero counts do not touch the port
         port.writeBlock(nullptr, 0);
-        QVERIFY(t.reads.isEmpty() && t.writes.isEmpty());
+        QCOMPARE(t.calls, 0);
         port.writeByte(0x42);
         QCOMPARE(t.output, QByteArray("B"));
         QCOMPARE(t.flushes, 1); // a single byte is flushed
