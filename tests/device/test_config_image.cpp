@@ -173,7 +173,6 @@ private slots:
         row("firmware 2.100", "minor=100", firmware, "");
         row("deco 7", "deco=7", "EEPROM: bad deco type", "");
         row("serial before firmware", "serial=5 major=9 deco=9 cf5=2", serial, "");
-        row("firmware before deco", "major=9 deco=9", firmware, "");
         // Every limit just inside, low and high.
         row("low limits",
             "serial=100 major=1 minor=0 min=-300 max=-50 low=3000 cycles=0 total=0 "

@@ -20,7 +20,6 @@ private slots:
         QTest::addColumn<int>("minor");
         QTest::addColumn<QByteArray>("in");
         QTest::addColumn<QByteArray>("out");
-        QTest::newRow("2.21 has no bank 2 to read") << 21 << QByteArray("m") << QByteArray();
         QTest::newRow("2.21 has no bank 2 to write") << 21 << QByteArray("n") << QByteArray();
         QTest::newRow("unknown command") << 22 << QByteArray("z") << QByteArray();
         // The boot loader, woken by three bytes, checks every block.
