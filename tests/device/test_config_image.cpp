@@ -116,6 +116,8 @@ private slots:
         other.setBank(2, QByteArray(256, 'x'));
         QCOMPARE(other.toByteArray(), QByteArray(512, '\0') + QByteArray(256, 'x'));
         QVERIFY(other != im && other.bank(2) == QByteArray(256, 'x'));
+        other.fromByteArray(im.toByteArray());
+        QVERIFY(other == im);
     }
 
     void defaultImageLayout()

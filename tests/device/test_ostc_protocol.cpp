@@ -172,12 +172,14 @@ private slots:
         // Ten attempts at a read; a silent device costs a read time-out and a pause before each
         // new attempt, a dropped line fails at once and the reopen finds no device.
         row("read: 9 refused opens", Read, "opens=9", "", 0);
+        row("read: 10 refused opens", Read, "opens=10", download, 0);
         row("read: silent device", Read, "silent=0", download,
             10 * (SerialPort::ReadTimeoutMs + 200));
         row("read: silent in bank 1", Read, "silent=300", download, 2 * 2000 + 200 + 9 * 2200);
         row("read: line closed in bank 0", Read, "close=100", download, 200);
         // Two attempts at the write sequence, each from bank 0.
         row("write: command echo once", Write, "echo=0", "");
+        row("write: command echo twice", Write, "echo=0 times=2", upload);
         row("write: byte 100 twice", Write, "echo=100 times=2", upload);
         row("write: last byte always", Write, "echo=252 times=-1", upload);
         // The readback compares everything but the battery block, which is repaired when bad.
@@ -192,6 +194,7 @@ private slots:
         // Ten attempts at the clock; before a write its failure is reported and the write goes on.
         row("clock: first try", Clock, "", "", 101, "Date and time set to 14:03:09 05.12.2026");
         row("clock: 10 wrong echoes", Clock, "echo=0 times=10", "Sync failed");
+        row("clock: silent", Clock, "silent=0", "Sync failed");
         row("clock: port will not open", Clock, "opens=1", "Unable to open port");
         row("write: clock set first", WriteWithClock, "", "", -1, "Date and time set to ");
         row("write: clock fails first", WriteWithClock, "echo=0 times=10", "", -1,
@@ -199,6 +202,7 @@ private slots:
         // Two attempts at a screen dump.
         row("dump: wrong echo once", Dump, "echo=0", "");
         row("dump: wrong echo twice", Dump, "echo=0 times=2", "Dump screen failed");
+        row("dump: line closed mid-stream", Dump, "close=500", "Dump screen failed");
         // One attempt at a firmware upgrade; a missing or broken file never reaches the device.
         // The boot loader's pauses: 500 + 10 + 100, 20 per block, 500 at the end.
         row("firmware: whole image", Firmware, "", "", 500 + 10 + 100 + 1533 * 20 + 500,
