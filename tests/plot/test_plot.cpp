@@ -182,7 +182,6 @@ private slots:
         ceiling->flush();
         QVERIFY(impl(ceiling)->labelMarkers().isEmpty());
         QCOMPARE(int(curve(ceiling).dataSize()), 4);
-        QCOMPARE(curve(ceiling).plot(), d.window.plot());
         // A curve enabled before the next run shows that run only.
         d.window.setCurveEnabled(RunPlot::Depth, true);
         QVERIFY(d.window.curveEnabled(RunPlot::Depth) && !d.window.curveEnabled(RunPlot::Gf));
@@ -404,10 +403,6 @@ private slots:
             QCOMPARE(float(r->plotCurve().sample(i).y()), float(points[i].y()));
         }
         QCOMPARE(labelTexts(r), labels);
-        for (const QwtPlotMarker* m : r->labelMarkers())
-            QCOMPARE(int(m->symbol()->style()),
-                     int(m->title().text().startsWith("SP") ? QwtSymbol::Diamond
-                                                            : QwtSymbol::DTriangle));
     }
 
     // The extension the save dialog's filter adds; a known image ending of its own is kept.
