@@ -5,6 +5,7 @@
 
 #include <QtTest>
 #include <array>
+#include <limits>
 
 using namespace planner;
 using Bytes = QVector<uint8_t>;
@@ -144,6 +145,11 @@ private slots:
     {
         QTest::addColumn<DepthCase>("c");
         const char* none = "";
+        // Depths no widget could give: no undefined float-to-int conversion.
+        QTest::newRow("infinite depth: the surface")
+            << DepthCase{21, 0, 0, std::numeric_limits<float>::infinity(), 1013, 21, none};
+        QTest::newRow("air at 10^9 m") << DepthCase{
+            21, 0, 0, 1e9f, 65535, 0, "NARCOSIS: won't simulate with ppN2 &ge; 14 bar"};
         QTest::newRow("air at 30 m") << DepthCase{21, 0, 0, 30, 4009, 84, none}; // 2995.5 mbar up
         QTest::newRow("setpoint above ambient") << DepthCase{21, 0, 1, 0, 0, 130, none};
         QTest::newRow("CF39: capped by ambient") << DepthCase{21, 0, 2, 0, 0, 101, none};
