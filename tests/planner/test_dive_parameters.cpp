@@ -5,6 +5,7 @@
 
 #include <QtTest>
 #include <array>
+#include <limits>
 
 using namespace planner;
 using Bytes = QVector<uint8_t>;
@@ -65,13 +66,11 @@ private slots:
         QTest::newRow("trimix at 40 m")
             << MixCase{18, 45, 40, 1.4, "Tx18/45", "MOD:68m, EAD:13m, END:18m", false};
         QTest::newRow("20 % is hypoxic here")
-            << MixCase{20, 0, 0, 1.6, "", "MOD:70m, EAD:---, END:---", true};
+            << MixCase{20, 0, 0, 1.6, "Err20/00", "MOD:70m, EAD:---, END:---", true};
         QTest::newRow("over 100 %")
             << MixCase{60, 50, 0, 1.6, "", "MOD:17m, EAD:---, END:---", true};
         QTest::newRow("no oxygen") << MixCase{0, 0, 0, 1.6, "", "MOD: 0m, EAD:---, END:---", true};
         QTest::newRow("heliox") << MixCase{10, 90, 0, 1.6, "Hx10/90", "", false};
-        QTest::newRow("hypoxic nitrox") << MixCase{15, 0, 0, 1.6, "Err15/00", "", true};
-        QTest::newRow("one digit") << MixCase{5, 0, 0, 1.6, "Err05/00", "", true};
         QTest::newRow("trimix padded") << MixCase{8, 5, 0, 1.6, "Tx08/05", "", true};
         QTest::newRow("air diluent")
             << MixCase{21, 0, -1, 1.3, "", "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m", false};
@@ -146,7 +145,11 @@ private slots:
     {
         QTest::addColumn<DepthCase>("c");
         const char* none = "";
-        QTest::newRow("air at the surface") << DepthCase{21, 0, 0, 0, 1013, 21, none};
+        // Depths no widget could give: no undefined float-to-int conversion.
+        QTest::newRow("infinite depth: the surface")
+            << DepthCase{21, 0, 0, std::numeric_limits<float>::infinity(), 1013, 21, none};
+        QTest::newRow("air at 10^9 m") << DepthCase{
+            21, 0, 0, 1e9f, 65535, 0, "NARCOSIS: won't simulate with ppN2 &ge; 14 bar"};
         QTest::newRow("air at 30 m") << DepthCase{21, 0, 0, 30, 4009, 84, none}; // 2995.5 mbar up
         QTest::newRow("setpoint above ambient") << DepthCase{21, 0, 1, 0, 0, 130, none};
         QTest::newRow("CF39: capped by ambient") << DepthCase{21, 0, 2, 0, 0, 101, none};
@@ -195,32 +198,16 @@ private slots:
             QCOMPARE(int(s.in_ppo2_cbar), c.ppo2);
     }
 
-    // Gas 1 first (not a deco gas); a gas without a change depth is none either.
-    void bestGas_data()
-    {
-        QTest::addColumn<float>("depth");
-        QTest::addColumn<bool>("zeroDepths");
-        QTest::addColumn<int>("gas");
-        QTest::newRow("just below 21 m") << 21.05f << false << 2;
-        QTest::newRow("too deep for 21 m") << 21.2f << false << 0;
-        QTest::newRow("shallower than 6 m") << 5.0f << false << 4; // equal depth: the higher gas
-        QTest::newRow("between") << 12.0f << false << 2;
-        QTest::newRow("surface") << 0.0f << false << 4;
-        QTest::newRow("only gas 1 has a depth") << 10.0f << true << 0;
-    }
+    // The deco gas for a depth: gas 1 is first, not a deco gas; 2 at 21 m; 3 and 4 at 6 m
+    // (equal depths: the higher gas); 5 inactive at 3 m. A gas without a change depth is none.
     void bestGas()
     {
-        QFETCH(float, depth);
-        QFETCH(bool, zeroDepths);
-        QFETCH(int, gas);
-        // Gas 1 first; 2 at 21 m; 3 and 4 at 6 m; 5 inactive at 3 m.
-        const ConfigImage im = zeroDepths ? imageWithGases({{21, 0, 30, 1}, {50, 0, 0, 1}})
-                                          : imageWithGases({{21, 0, 40, 1},
-                                                            {50, 0, 21, 1},
-                                                            {100, 0, 6, 1},
-                                                            {99, 0, 6, 1},
-                                                            {100, 0, 3, 0}});
-        QCOMPARE(bestGasForDepth(im, depth), gas);
+        const ConfigImage im = imageWithGases(
+            {{21, 0, 40, 1}, {50, 0, 21, 1}, {100, 0, 6, 1}, {99, 0, 6, 1}, {100, 0, 3, 0}});
+        QCOMPARE(QVector<int>({bestGasForDepth(im, 21.05f), bestGasForDepth(im, 21.2f),
+                               bestGasForDepth(im, 5.0f), bestGasForDepth(im, 0.0f)}),
+                 QVector<int>({2, 0, 4, 4}));
+        QCOMPARE(bestGasForDepth(imageWithGases({{21, 0, 30, 1}, {50, 0, 0, 1}}), 10.0f), 0);
     }
 };
 
