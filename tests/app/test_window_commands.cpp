@@ -78,20 +78,10 @@ class TestWindowCommands : public QObject
     std::unique_ptr<SimulatedOstc> ostc;
     B* w = nullptr;
     QTemporaryDir dir;
-    QStringList lines; // console lines since the last clear
+    QStringList lines; // console lines since the last clear, in headless runs
 
     QString console() const { return w->textEdit->toPlainText(); }
     template <typename F> auto onDevice(F f) { return ostc->locked(f); }
-    // For the profile editor: headless runs whose lines are collected, air and EAN50 from
-    // 21 m; the edit command lives in the replay group.
-    void editorSetUp()
-    {
-        w->setHeadless(true);
-        w->consoleLog = [this](char kind, const QString& text) {
-            kind == 'C' ? lines.clear() : (void)(lines << text);
-        };
-        set(w, "gas_2=1 O2_2=50 depth_2=21 replayMode=1");
-    }
 
 private slots:
     void initTestCase()
@@ -112,8 +102,8 @@ private slots:
     }
 
     // Download refreshes the widgets; upload sends what they show with the clock; a failed
-    // download keeps the image.
-    void downloadAndUpload()
+    // download keeps the image; the screen-dump and firmware dialogs.
+    void deviceCommands()
     {
         const ConfigImage onComputer = onDevice([](OstcDevice& d) { return d.image(); });
         QVERIFY(!(onComputer == currentImage()));
@@ -146,10 +136,9 @@ private slots:
         w->actionDownload->trigger();
         QVERIFY2(console().contains("FAILED:") && console().contains("EEPROM: bad serial"), qPrintable(console()));
         QVERIFY(currentImage() == before && w->O2_2->value() == o2 + 1);
-    }
+        ostc->setFaults(OstcFaults());
 
-    void screenDumpAndUpgradeDialogs()
-    {
+        // The screen dump is saved where chosen.
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QStringList seen;
         whenModal([&](QWidget* d) { seen = pickFile(d, dir.filePath("dump")); });
@@ -168,16 +157,16 @@ private slots:
         // Firmware: a cancelled dialog does nothing; a refused block fails the upgrade.
         QDir().mkpath(SerialOSTC::firmwareFolder());
         whenModal([&](QWidget* d) { seen = pickFile(d); });
-        const QString before = console();
+        const QString shown = console();
         w->upgradeFWButton->click();
         QCOMPARE(seen, (QStringList{"Firmware...", SerialOSTC::firmwareFolder()}));
-        QCOMPARE(console(), before); // cancelled: nothing happened
+        QCOMPARE(console(), shown); // cancelled: nothing happened
 
         QFile hex(dir.filePath("fw.hex"));
         QVERIFY(hex.open(QIODevice::WriteOnly) && hex.write(":0400000001020304F2\n:00000001FF\n") > 0);
         hex.close();
-        OstcFaults faults;
         faults.refuseBlockAt = 64;
+        faults.badSerial = false;
         ostc->setFaults(faults);
         whenModal([&](QWidget* d) { pickFile(d, hex.fileName()); });
         w->upgradeFWSlot();
@@ -188,7 +177,13 @@ private slots:
 
     void editProfile()
     {
-        editorSetUp();
+        // Headless runs whose lines are collected, air and EAN50 from 21 m; the edit
+        // command lives in the replay group.
+        w->setHeadless(true);
+        w->consoleLog = [this](char kind, const QString& text) {
+            kind == 'C' ? lines.clear() : (void)(lines << text);
+        };
+        set(w, "gas_2=1 O2_2=50 depth_2=21 replayMode=1");
         edit(w, "25x40,10x21", 27, 2, true);
         QVERIFY(w->replayMode->isChecked());
         QCOMPARE(w->currentProfile()->depths(), QVector<double>({0, 40, 40, 21, 21}));
