@@ -221,41 +221,8 @@ private slots:
         QCOMPARE(w->deco_offset->value(), 2.5);
     }
 
-    // No first gas chosen: 5 is stored; gas names, the best gas, a hypoxic gas at the
-    // surface; a save refused for a bad image.
-    void helpersAndRefusedSave()
-    {
-        w->firstGroup->setExclusive(false);
-        w->first_1->setChecked(false);
-        w->applyParameters(true);
-        QCOMPARE(int(currentImage().byte(ConfigImage::first_gas)), 5);
-        QCOMPARE(w->mod_sp1->text(), QString("Dil: 0/00, CCR max depth: 0m, EAD:---, END:---"));
-        set(w, "first_1=1 O2_2=18 He_2=45 gas_2=1 depth_2=30");
-        w->applyParameters(true);
-        QVERIFY(w->gasName(2) == "Tx18/45" && w->bestGasForDepth(29.0f) == 2);
-        w->loadEngineGases();
-        w->setDepth(0.0f);
-        QCOMPARE(int(planner::plannerEngine().in_ppo2_cbar), 21);
-        w->O2_1->setValue(12);
-        w->applyParameters(true);
-        w->loadEngineGases();
-        QVERIFY_EXCEPTION_THROWN(w->setDepth(0.0f), QString);
-
-        // A refused save leaves the file alone.
-        QTemporaryDir dir;
-        QSettings(dir.filePath("nomodel.div"), QSettings::IniFormat).setValue("Gas0/active", "yes");
-        w->load(std::make_unique<QSettings>(dir.filePath("nomodel.div"), QSettings::IniFormat).get());
-        QCOMPARE(int(currentImage().byte(ConfigImage::deco_type)), 255);
-        const QString target = dir.filePath("target.div");
-        QSettings(target, QSettings::IniFormat).setValue("Dive/pressure", 950);
-        const QByteArray before = readAll(target);
-        w->save(std::make_unique<QSettings>(target, QSettings::IniFormat).get()); // as a script calls it
-        QCOMPARE(readAll(target), before);
-        QVERIFY(w->textEdit->toPlainText().contains("EEPROM: bad deco type"));
-        QVERIFY(w->getMessages().contains("color:#ff0000"));
-    }
-
-    void saveAndLoadThroughTheDialogs()
+    // .div files through the dialogs and refused for a bad image; the window's gas helpers.
+    void divFilesAndGasHelpers()
     {
         // Cancelled dialogs change nothing; a missing folder falls back to the documents.
         appSettings().setValue("Planner/divePath", "/nonexistent/folder");
@@ -283,6 +250,35 @@ private slots:
         QCOMPARE(seen, (QStringList{"Load dive parameters...", dir.path()}));
         QVERIFY(w->gas_3->isChecked() && !w->replayBreakOnStop->isChecked());
         QCOMPARE(QList<int>({w->O2_3->value(), w->depth_3->value(), w->dive_time->value()}), QList<int>({50, 21, 33}));
+
+        // No first gas chosen: 5 is stored; gas names, the best gas, a hypoxic gas at the
+        // surface.
+        w->firstGroup->setExclusive(false);
+        w->first_1->setChecked(false);
+        w->applyParameters(true);
+        QCOMPARE(int(currentImage().byte(ConfigImage::first_gas)), 5);
+        QCOMPARE(w->mod_sp1->text(), QString("Dil: 0/00, CCR max depth: 0m, EAD:---, END:---"));
+        set(w, "first_1=1 O2_2=18 He_2=45 gas_2=1 depth_2=30");
+        w->applyParameters(true);
+        QVERIFY(w->gasName(2) == "Tx18/45" && w->bestGasForDepth(29.0f) == 2);
+        w->loadEngineGases();
+        w->setDepth(0.0f);
+        QCOMPARE(int(planner::plannerEngine().in_ppo2_cbar), 21);
+        w->O2_1->setValue(12);
+        w->applyParameters(true);
+        w->loadEngineGases();
+        QVERIFY_EXCEPTION_THROWN(w->setDepth(0.0f), QString);
+
+        // A refused save leaves the file alone.
+        QSettings(dir.filePath("nomodel.div"), QSettings::IniFormat).setValue("Gas0/active", "yes");
+        w->load(std::make_unique<QSettings>(dir.filePath("nomodel.div"), QSettings::IniFormat).get());
+        QCOMPARE(int(currentImage().byte(ConfigImage::deco_type)), 255);
+        const QString target = dir.filePath("target.div");
+        QSettings(target, QSettings::IniFormat).setValue("Dive/pressure", 950);
+        const QByteArray before = readAll(target);
+        w->save(std::make_unique<QSettings>(target, QSettings::IniFormat).get()); // as a script calls it
+        QCOMPARE(readAll(target), before);
+        QVERIFY(w->textEdit->toPlainText().contains("EEPROM: bad deco type"));
     }
 
     void tenExceptionsEndTheProgram()

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(settings->value("Updates/x/asked").toDate(), QDate::currentDate());
     }
 
-    void firmwareVersionAndMistypedServer()
+    void firmwareVersionsAndTwoChecks()
     {
         QStringList versions;
         for (const char* text : {"New: Firmware 2.15 for OSTC", "Firmware 2.5", "firmware   10.05", "FIRMWARE 2.15"})
@@ -137,10 +137,9 @@ private slots:
         planner->check();
         QVERIFY(planner->findChildren<Updates*>().isEmpty());
         QVERIFY(console.lines.size() == 1 && console.lines[0].contains("'updates.example.org' is not a valid"));
-    }
+        console.lines.clear();
 
-    void twoChecksReportOnce()
-    {
+        // Two checks against good servers report once.
         serveFirmware(validHex);
         server->answers["/updates/Updates.pc.txt"] = {200, QDate(2020, 1, 1), "v"};
         settings->setValue("Updates/programServer", server->base() + "/");
