@@ -151,8 +151,9 @@ private slots:
     }
 
     // Closed groups, and edits closed with the title bar (never applied), come back at the
-    // next start with the options; legacy keys go.
-    void settingsSurviveRestart()
+    // next start with the options; legacy keys go. The update checks at start-up, from the
+    // menu, and never from bathyra-cli.
+    void restartAndUpdateChecks()
     {
         w->gasGB->setChecked(false);
         emit w->gasGB->clicked(false);
@@ -167,13 +168,19 @@ private slots:
         w->ccrMode->setChecked(true);
         appSettings().setValue("Dive/verbose", true);
         appSettings().setValue("Dive/ppO2High", 1.4);
+        // Start-up asks both update servers and goes on.
+        LoopbackServer server;
+        server.silent = true;
+        for (const char* key : {"Updates/programServer", "Updates/firmwareServer"})
+            appSettings().setValue(key, server.base());
         w->close();
         stop();
         const QSettings file(appSettingsPath(), QSettings::IniFormat);
         QVERIFY(file.value("Dive/verbose").toBool() && !file.contains("Dive/ppO2High"));
         QVERIFY(file.contains("Interface/splitter") && file.value("Dive/bottom_depth").toInt() == 62);
         QVERIFY(!file.value("Interface/setpointGroup").toBool());
-        start();
+        start(true);
+        QTRY_COMPARE(server.requests.size(), 2); // both asked, neither will ever answer
         for (const QString& e : edits.split(' ')) {
             QObject* x = w->findChild<QObject*>(e.section('=', 0, 0));
             QCOMPARE(x->property(qobject_cast<QAbstractButton*>(x) ? "checked" : "value").toDouble(),
@@ -188,6 +195,28 @@ private slots:
         QVERIFY(w->setpointGroup->maximumHeight() < 40);
         w->ccrMode->setChecked(true);
         QCOMPARE(w->setpointGroup->maximumHeight(), QWIDGETSIZE_MAX);
+
+        // The menu action asks again, and a newer firmware is announced in a box over the
+        // window. bathyra-cli never asks.
+        server.silent = false;
+        server.answers["/autofirmware/firmware.txt"] = {200, QDate(2020, 5, 1), "Firmware 2.15"};
+        server.answers["/autofirmware/ostc2.hex"] = {200, QDate(2020, 5, 2), ":04000000DEADBEEFC4\n:00000001FF\n"};
+        QString title;
+        whenModal([&title](QWidget* box) {
+            title = box->windowTitle();
+            static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+        });
+        w->checkUpdatesAction->trigger();
+        QTRY_COMPARE(title, QString("Firmware 2.15 available..."));
+
+        server.requests.clear();
+        appSettings().sync();
+        QProcess cli;
+        cli.start(BATHYRA_CLI, {"--settings", appSettingsPath(), "--set", "dive_time=30", "simulate"});
+        QVERIFY(cli.waitForFinished(120000));
+        QCOMPARE(cli.exitCode(), 0);
+        QTest::qWait(300); // a request sent before the exit would be read by now
+        QCOMPARE(server.requests, QStringList());
     }
 
     void applyParametersRoundsAndMaps_data()
@@ -295,39 +324,6 @@ private slots:
         QVERIFY(text.count("Unhandled exception: BAD MIX") == 10 && text.contains("Unhandled exception: BAD MIX 10"));
         QVERIFY(w->getMessages().contains("color:#ff0000"));
         app->resetUnhandledCount();
-    }
-
-    // Start-up asks both servers and goes on; the menu action asks again, and a newer
-    // firmware is announced in a box over the window. bathyra-cli never asks.
-    void updateChecks()
-    {
-        LoopbackServer server;
-        server.silent = true;
-        stop();
-        for (const char* key : {"Updates/programServer", "Updates/firmwareServer"})
-            appSettings().setValue(key, server.base());
-        start(true);
-        QVERIFY(w->isVisible());
-        QTRY_COMPARE(server.requests.size(), 2); // both asked, neither will ever answer
-        server.silent = false;
-        server.answers["/autofirmware/firmware.txt"] = {200, QDate(2020, 5, 1), "Firmware 2.15"};
-        server.answers["/autofirmware/ostc2.hex"] = {200, QDate(2020, 5, 2), ":04000000DEADBEEFC4\n:00000001FF\n"};
-        QString title;
-        whenModal([&title](QWidget* box) {
-            title = box->windowTitle();
-            static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-        });
-        w->checkUpdatesAction->trigger();
-        QTRY_COMPARE(title, QString("Firmware 2.15 available..."));
-
-        server.requests.clear();
-        appSettings().sync();
-        QProcess cli;
-        cli.start(BATHYRA_CLI, {"--settings", appSettingsPath(), "--set", "dive_time=30", "simulate"});
-        QVERIFY(cli.waitForFinished(120000));
-        QCOMPARE(cli.exitCode(), 0);
-        QTest::qWait(300); // a request sent before the exit would be read by now
-        QCOMPARE(server.requests, QStringList());
     }
 
     // The console: lines written ("~" first: rewrites the last line), the text the user
