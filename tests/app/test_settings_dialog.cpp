@@ -84,7 +84,8 @@ private slots:
         QTEST(stored, "stored");
     }
 
-    void resetEmptiesSettingsAndImage()
+    // The reset empties the settings and the image; then the language switch.
+    void resetAndLanguageSwitch()
     {
         Bathyra_Interface window;
         window.load(&appSettings());
@@ -104,11 +105,8 @@ private slots:
         QVERIFY(!appSettings().contains("Interface/width") && !appSettings().contains("Interface/decoGB"));
         // Accepting after the reset stores only the dialog's own options.
         QCOMPARE(appSettings().value("Dive/verbose").toBool(), false);
-    }
 
-    void languageSwitchesTheOpenWindows()
-    {
-        Bathyra_Interface window;
+        // A language switched in the dialog changes the open windows at once.
         window.show();
         PlotInterface plot;
         plot.setup(true, 30);
