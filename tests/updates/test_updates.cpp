@@ -167,6 +167,10 @@ private slots:
         check({"Bathyra", "firmware"});
         QCOMPARE(snapshot(*settings), first);
         QCOMPARE(boxes.size(), 1);
+        // A newer program without an updater: nothing is said.
+        server->answers["/updates/Updates.pc.txt"].lastModified = QDate(2021, 1, 1);
+        QVERIFY(updater.remove());
+        check({"Bathyra", "firmware"});
         QCOMPARE(console.lines, QStringList());
     }
 
