@@ -1,8 +1,7 @@
 // The settings dialog: stored options, accept and cancel, the port list with typed device
 // paths, the reset of all settings; and the program's translations as the program loads
-// them (the .qm files beside the executable): a menu, a console message, dialog titles and
-// the CF labels (within the editor's 15 characters) in every language, and a language
-// switched in the dialog changing the open windows at once.
+// them (the .qm files beside the executable): a language switched in the dialog changes
+// the open windows at once, and texts of the device code and the CF labels with them.
 #include "app/app_settings.h"
 #include "app/bathyra_interface.h"
 #include "app/options.h"
@@ -13,7 +12,6 @@
 #include "profiles/profile_editor.h"
 
 #include <QDialogButtonBox>
-#include <QLocale>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -26,12 +24,6 @@ namespace
 QString translated(const char* context, const char* source)
 {
     return QCoreApplication::translate(context, source);
-}
-
-void useLanguage(const QString& code)
-{
-    programOptions().language = code;
-    Settings::loadTranslations();
 }
 
 } // namespace
@@ -48,53 +40,30 @@ private slots:
         QFile::remove(appSettingsPath());
         programOptions() = ProgramOptions();
     }
-    void cleanup() { useLanguage("EN"); }
-
-    // Stored language and port; an unknown language leaves the menu on its first entry, a
-    // stored port the system does not list stays selectable.
-    void dialogShowsStoredOptions_data()
+    void cleanup()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<int>("index");
-        QTest::newRow("nothing stored") << "" << "" << -1;
-        QTest::newRow("Italian, typed port") << "IT" << "/dev/pts/42" << 4;
-        QTest::newRow("unknown language") << "US" << "" << 0;
-    }
-    void dialogShowsStoredOptions()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, port);
-        QFETCH(int, index);
-        if (!language.isEmpty()) {
-            appSettings().setValue("Interface/lang", language);
-            appSettings().setValue("OSTC/port", port);
-            appSettings().setValue("Dive/verbose", true);
-        }
-        Settings dialog(nullptr);
-        const ProgramOptions& o = programOptions();
-        QCOMPARE(o.language, language.isEmpty() ? QLocale::system().name().right(2) : language);
-        QVERIFY(o.verbose == !language.isEmpty() && dialog.verboseSimulationCB->isChecked() == o.verbose);
-        QVERIFY(!o.autoSetDateTime && !o.decoBorder && !o.betaFeatures);
-        QVERIFY(index < 0 || dialog.languageMenu->currentIndex() == index);
-        QVERIFY(port.isEmpty() || dialog.portMenu->currentText() == port);
-        QVERIFY(!dialog.languageMenu->itemIcon(5).isNull());
+        programOptions().language = "EN";
+        Settings::loadTranslations();
     }
 
-    // A language is tried at once; Accept stores it with the typed port and the options,
-    // Cancel goes back to the stored ones.
+    // A stored port the system does not list stays selectable, an unknown language leaves
+    // the menu on its first entry; a language is tried at once; Accept stores it with the
+    // typed port and the options, Cancel goes back to the stored ones.
     void acceptOrCancel_data()
     {
         QTest::addColumn<bool>("accept");
         QTest::addColumn<QStringList>("stored");
         QTest::newRow("accept") << true << QStringList{"/dev/pts/9", "FR", "true", "true", "false", "true"};
-        QTest::newRow("cancel") << false << QStringList{"", "DE", "", "", "", ""};
+        QTest::newRow("cancel") << false << QStringList{"/dev/pts/42", "US", "", "", "", ""};
     }
     void acceptOrCancel()
     {
         QFETCH(bool, accept);
-        appSettings().setValue("Interface/lang", "DE");
+        appSettings().setValue("Interface/lang", "US");
+        appSettings().setValue("OSTC/port", "/dev/pts/42");
         Settings dialog(nullptr);
+        QVERIFY(dialog.languageMenu->currentIndex() == 0 && dialog.portMenu->currentText() == "/dev/pts/42");
+        QVERIFY(!dialog.languageMenu->itemIcon(5).isNull());
         dialog.portMenu->setEditText("/dev/pts/9");
         for (QCheckBox* box : {dialog.verboseSimulationCB, dialog.autoSetDateTimeCB, dialog.betaCB})
             box->setChecked(true);
@@ -103,7 +72,7 @@ private slots:
         QCOMPARE(programOptions().language, QString("FR"));
         accept ? dialog.accept() : dialog.reject();
         const ProgramOptions& o = programOptions();
-        const QStringList chosen = accept ? QStringList{"FR", "/dev/pts/9"} : QStringList{"DE", ""};
+        const QStringList chosen = accept ? QStringList{"FR", "/dev/pts/9"} : QStringList{"US", "/dev/pts/42"};
         QCOMPARE(QStringList({o.language, o.port}), chosen);
         QVERIFY(o.verbose == accept && o.autoSetDateTime == accept && o.betaFeatures == accept && !o.decoBorder);
         closeAppSettings();
@@ -115,7 +84,8 @@ private slots:
         QTEST(stored, "stored");
     }
 
-    void resetEmptiesSettingsAndImage()
+    // The reset empties the settings and the image; then the language switch.
+    void resetAndLanguageSwitch()
     {
         Bathyra_Interface window;
         window.load(&appSettings());
@@ -135,51 +105,8 @@ private slots:
         QVERIFY(!appSettings().contains("Interface/width") && !appSettings().contains("Interface/decoGB"));
         // Accepting after the reset stores only the dialog's own options.
         QCOMPARE(appSettings().value("Dive/verbose").toBool(), false);
-    }
 
-    void texts_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("texts"); // as listed in texts()
-        // clang-format off
-        QTest::newRow("de") << "DE" << QStringList{"&Datei", "OSTC 7 gelesen.", "Bathyra-Einstellungen", "Firmware 3.10 verfügbar...", "Keine Custom Function CF96", "Custom Functions bearbeiten", "Profil-Editor"};
-        QTest::newRow("es") << "ES" << QStringList{"&Archivo", "Lectura del OSTC 7 terminada.", "Ajustes de Bathyra", "Firmware 3.10 disponible...", "No existe la función personalizada CF96", "Editar funciones personalizadas", "Editor de perfiles"};
-        QTest::newRow("fr") << "FR" << QStringList{"&Fichier", "Lecture de l'OSTC 7 terminée.", "Paramètres de Bathyra", "Firmware 3.10 disponible...", "Pas de fonction personnalisée CF96", "Éditer les fonctions personnalisées", "Éditeur de profil"};
-        QTest::newRow("it") << "IT" << QStringList{"&File", "Lettura dell'OSTC 7 completata.", "Impostazioni di Bathyra", "Firmware 3.10 disponibile...", "Nessuna funzione personalizzata CF96", "Modifica funzioni personalizzate", "Editor di profili"};
-        QTest::newRow("ru") << "RU" << QStringList{"&Файл", "Чтение OSTC 7 завершено.", "Настройки Bathyra", "Доступна прошивка 3.10...", "Нет пользовательской функции CF96", "Изменение пользовательских функций", "Редактор профиля"};
-        QTest::newRow("en") << "EN" << QStringList{"&File", "Reading OSTC 7 done.", "Bathyra settings", "Firmware 3.10 available...", "No custom function CF96", "Edit Custom Functions", "Profile Editor"};
-        // clang-format on
-    }
-    void texts()
-    {
-        QFETCH(QString, language);
-        useLanguage(language);
-        // A message text thrown by the device code, in the code's own context.
-        QString thrown;
-        try {
-            (void)ConfigImage::cfDefinition(ConfigImage::CfCount);
-        } catch (const QString& text) {
-            thrown = text;
-        }
-        QTEST((QStringList{translated("Bathyra", "&File"), translated("SerialOSTC", "Reading OSTC %1 done.").arg(7),
-                           translated("Settings", "Bathyra settings"),
-                           translated("UpdatesPlanner", "Firmware %1 available...").arg("3.10"), thrown,
-                           CF_Editor_Interface().windowTitle(), ProfileEditorInterface().windowTitle()}),
-              "texts");
-        // Custom function labels fit the editor's 15 characters, and most are translated.
-        int changed = 0;
-        for (int n = 0; n < ConfigImage::CfCount; ++n) {
-            const char* label = ConfigImage::cfDefinition(n).label;
-            const QString text = translated("CF menu (15 char max)", label);
-            QVERIFY2(!text.isEmpty() && text.size() <= 15, qPrintable(text));
-            changed += text != QLatin1String(label);
-        }
-        QVERIFY(language == "EN" ? changed == 0 : changed > ConfigImage::CfCount / 2);
-    }
-
-    void languageSwitchesTheOpenWindows()
-    {
-        Bathyra_Interface window;
+        // A language switched in the dialog changes the open windows at once.
         window.show();
         PlotInterface plot;
         plot.setup(true, 30);
@@ -204,6 +131,19 @@ private slots:
         QCOMPARE(cfEditor.windowTitle(), QString::fromUtf8("Изменение пользовательских функций"));
         QCOMPARE(cfEditor.cfLabel(16)->text(), translated("CF menu (15 char max)", "Deco Offset [m]") + " (CF16)");
         QVERIFY(!cfEditor.cfLabel(16)->text().startsWith("Deco"));
+        // A text of the device code, translated where it is thrown.
+        QString thrown;
+        try {
+            (void)ConfigImage::cfDefinition(ConfigImage::CfCount);
+        } catch (const QString& text) {
+            thrown = text;
+        }
+        QCOMPARE(thrown, QString::fromUtf8("Нет пользовательской функции CF96"));
+        // Custom function labels fit the editor's 15 characters.
+        for (int n = 0; n < ConfigImage::CfCount; ++n) {
+            const QString text = translated("CF menu (15 char max)", ConfigImage::cfDefinition(n).label);
+            QVERIFY2(!text.isEmpty() && text.size() <= 15, qPrintable(text));
+        }
         dialog.languageSlot(0);
         QTRY_COMPARE(window.menuFile->title(), QString("&Datei"));
         // Qt's own texts come from its installed translations.

@@ -1,13 +1,8 @@
-// The main window's commands on a fresh window, with a simulated computer on a
-// pseudo-terminal: download and its failure, the widgets' values going into an upload with
-// the clock, the screen-dump and firmware dialogs answered by a timer; Edit profile: a dive
-// drawn in the editor (legs and a gas change clicked on the plot) replays to its stops
-// exactly as the same dive built point by point, the editor is made once and kept, closing
-// it changes nothing, profiles handed back and forth stay valid (run under AddressSanitizer);
-// and the one busy state for runs, device commands and scripts: a command reached from an
-// event processed during a Simulate, a device command (setting the clock) or a script
-// changes nothing (no console line, image, profile, engine, plot or dialog), and meanwhile
-// the window greys out its commands under a busy cursor.
+// The main window's commands on a fresh window with a simulated computer: download, upload
+// and their failures, the screen-dump and firmware dialogs; Edit profile (a drawn dive
+// replays as the same dive built in code; the kept editor hands profiles back and forth);
+// and the one busy state: a command reached during a run, a device command or a script
+// changes nothing, while the window greys out its commands under a busy cursor.
 #include "../profiles/editor_driver.h"
 #include "app/bathyra_script.h"
 #include "app/settings_dialog.h"
@@ -83,20 +78,10 @@ class TestWindowCommands : public QObject
     std::unique_ptr<SimulatedOstc> ostc;
     B* w = nullptr;
     QTemporaryDir dir;
-    QStringList lines; // console lines since the last clear
+    QStringList lines; // console lines since the last clear, in headless runs
 
     QString console() const { return w->textEdit->toPlainText(); }
     template <typename F> auto onDevice(F f) { return ostc->locked(f); }
-    // For the profile editor: headless runs whose lines are collected, air and EAN50 from
-    // 21 m; the edit command lives in the replay group.
-    void editorSetUp()
-    {
-        w->setHeadless(true);
-        w->consoleLog = [this](char kind, const QString& text) {
-            kind == 'C' ? lines.clear() : (void)(lines << text);
-        };
-        set(w, "gas_2=1 O2_2=50 depth_2=21 replayMode=1");
-    }
 
 private slots:
     void initTestCase()
@@ -116,7 +101,9 @@ private slots:
         ostc.reset();
     }
 
-    void downloadRefreshesTheWidgets()
+    // Download refreshes the widgets; upload sends what they show with the clock; a failed
+    // download keeps the image; the screen-dump and firmware dialogs.
+    void deviceCommands()
     {
         const ConfigImage onComputer = onDevice([](OstcDevice& d) { return d.image(); });
         QVERIFY(!(onComputer == currentImage()));
@@ -124,26 +111,8 @@ private slots:
         QVERIFY2(console().contains(QString("Reading OSTC %1 done.").arg(onComputer.word(ConfigImage::serial))),
                  qPrintable(console()));
         QVERIFY(currentImage() == onComputer);
-        for (int n = 1; n <= ConfigImage::GasCount; ++n)
-            QCOMPARE(w->findChild<QSpinBox*>(QString("O2_%1").arg(n))->value(), int(onComputer.gasO2(n)));
-        QCOMPARE(w->GF_low->value(), int(onComputer.cf(32)));
-    }
-
-    void failedDownloadKeepsTheImage()
-    {
-        OstcFaults faults;
-        faults.badSerial = true;
-        ostc->setFaults(faults);
-        const ConfigImage before = currentImage();
-        const int o2 = w->O2_2->value();
-        w->actionDownload->trigger();
-        QVERIFY2(console().contains("FAILED:") && console().contains("EEPROM: bad serial"), qPrintable(console()));
-        QVERIFY(currentImage() == before && w->O2_2->value() == o2);
-    }
-
-    void uploadSendsWhatTheWidgetsShow()
-    {
-        w->downloadCFButton->click();
+        QCOMPARE(QList<int>({w->O2_5->value(), w->GF_low->value()}),
+                 QList<int>({onComputer.gasO2(5), onComputer.cf(32)}));
         // Edited in the window, never applied by a run.
         const int o2 = w->O2_2->value() == 50 ? 51 : 50, gfHigh = w->GF_high->value() - 5;
         w->O2_2->setValue(o2);
@@ -158,10 +127,18 @@ private slots:
         QVERIFY(clock.size() == 6 && int(clock[5]) == QDate::currentDate().year() % 100);
         // The refresh after the write shows the edits, not the values before them.
         QCOMPARE(QList<int>({w->O2_2->value(), w->GF_high->value()}), QList<int>({o2, gfHigh}));
-    }
 
-    void screenDumpSavesWhereChosen()
-    {
+        OstcFaults faults;
+        faults.badSerial = true;
+        ostc->setFaults(faults);
+        const ConfigImage before = currentImage();
+        w->O2_2->setValue(o2 + 1);
+        w->actionDownload->trigger();
+        QVERIFY2(console().contains("FAILED:") && console().contains("EEPROM: bad serial"), qPrintable(console()));
+        QVERIFY(currentImage() == before && w->O2_2->value() == o2 + 1);
+        ostc->setFaults(OstcFaults());
+
+        // The screen dump is saved where chosen.
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QStringList seen;
         whenModal([&](QWidget* d) { seen = pickFile(d, dir.filePath("dump")); });
@@ -176,23 +153,20 @@ private slots:
         QCOMPARE(seen.value(1), dir.path());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"dump.png"});
         QCOMPARE(appSettings().value("Planner/dumpPath").toString(), dir.path());
-    }
 
-    void upgradeDialogAndFailure()
-    {
+        // Firmware: a cancelled dialog does nothing; a refused block fails the upgrade.
         QDir().mkpath(SerialOSTC::firmwareFolder());
-        QStringList seen;
         whenModal([&](QWidget* d) { seen = pickFile(d); });
-        const QString before = console();
+        const QString shown = console();
         w->upgradeFWButton->click();
         QCOMPARE(seen, (QStringList{"Firmware...", SerialOSTC::firmwareFolder()}));
-        QCOMPARE(console(), before); // cancelled: nothing happened
+        QCOMPARE(console(), shown); // cancelled: nothing happened
 
         QFile hex(dir.filePath("fw.hex"));
         QVERIFY(hex.open(QIODevice::WriteOnly) && hex.write(":0400000001020304F2\n:00000001FF\n") > 0);
         hex.close();
-        OstcFaults faults;
         faults.refuseBlockAt = 64;
+        faults.badSerial = false;
         ostc->setFaults(faults);
         whenModal([&](QWidget* d) { pickFile(d, hex.fileName()); });
         w->upgradeFWSlot();
@@ -201,9 +175,15 @@ private slots:
         QCOMPARE(onDevice([](OstcDevice& d) { return d.refusedBlocks(); }), 1);
     }
 
-    void drawnDiveReplaysToItsStops()
+    void editProfile()
     {
-        editorSetUp();
+        // Headless runs whose lines are collected, air and EAN50 from 21 m; the edit
+        // command lives in the replay group.
+        w->setHeadless(true);
+        w->consoleLog = [this](char kind, const QString& text) {
+            kind == 'C' ? lines.clear() : (void)(lines << text);
+        };
+        set(w, "gas_2=1 O2_2=50 depth_2=21 replayMode=1");
         edit(w, "25x40,10x21", 27, 2, true);
         QVERIFY(w->replayMode->isChecked());
         QCOMPARE(w->currentProfile()->depths(), QVector<double>({0, 40, 40, 21, 21}));
@@ -221,23 +201,21 @@ private slots:
         w->setCurrentProfile(std::move(built));
         w->runProfilePB->click();
         QCOMPARE(lines, drawn);
-    }
 
-    void editorIsKeptAndHandsProfilesBackAndForth()
-    {
-        editorSetUp();
+        // The editor is kept; each edit starts from the last profile and hands a new one back.
         ProfileEditorInterface* editor = w->profileEditor();
-        for (int round = 1; round <= 3; ++round) {
+        for (int round = 1; round <= 2; ++round) {
             const DiveProfile* before = w->currentProfile();
+            const int points = before->points();
             QCOMPARE(edit(w, QString("5x%1").arg(10 * round), -1, 0, true), editor);
             QVERIFY(w->currentProfile() != before);
-            QCOMPARE(w->currentProfile()->points(), 1 + 2 * round); // edited from the last one
+            QCOMPARE(w->currentProfile()->points(), points + 2);
             QCOMPARE(w->currentProfile()->depthCurve()->plot(), nullptr);
         }
         // Closing the editor leaves the current profile as it was.
         const DiveProfile* kept = w->currentProfile();
         edit(w, "5x45", -1, 0, false);
-        QVERIFY(w->currentProfile() == kept && kept->diveDepth() == 30.0f);
+        QVERIFY(w->currentProfile() == kept && kept->diveDepth() == 40.0f);
         w->runProfilePB->click();
         QVERIFY(lines.join('\n').contains("Runtime"));
         // The settings object reopened between two uses: the editor reads the new one.

@@ -19,7 +19,7 @@ class TestScriptHost : public QObject
     Q_OBJECT
 
     Bathyra_Interface* w = nullptr;
-    QTemporaryDir scripts;
+    QTemporaryDir scripts, outside;
 
     QString documents() const
     {
@@ -35,6 +35,21 @@ class TestScriptHost : public QObject
     ScriptRunResult runText(const QString& text) { return runScriptFile(w, write(text)); }
 
 private slots:
+    // Links out of the documents folder: to a folder, and to a file not there yet.
+    void initTestCase()
+    {
+        QDir().mkpath(documents());
+        for (const char* name : {"/outside", "/dangling"})
+            QFile::remove(documents() + name); // left by an earlier run that failed
+        QVERIFY(QFile::link(outside.path(), documents() + "/outside"));
+        QVERIFY(QFile::link(outside.filePath("new.txt"), documents() + "/dangling"));
+    }
+    void cleanupTestCase()
+    {
+        QVERIFY(QDir(outside.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        QFile::remove(documents() + "/outside");
+        QFile::remove(documents() + "/dangling");
+    }
     void init()
     {
         closeAppSettings();
@@ -62,13 +77,10 @@ private slots:
         QTest::newRow("set applies") << "ostc.set('GF_high', 70); ostc.set('gradientFactor', true); test.compare(ostc.cf.get(33), 70, '');" << "";
         QTest::newRow("radio and decimal") << "ostc.set('ccrMode', true); ostc.set('ppO2High', 1.4); test.compare([ostc.get('ccrMode'), ostc.get('ocrMode'), ostc.get('ppO2High')], [true, false, 1.4], '');" << "";
         QTest::newRow("check box number") << "ostc.set('gas_2', 1);" << "TypeError: QCheckBox::set argument should be a bool";
-        QTest::newRow("spin box text") << "ostc.set('dive_time', 'long');" << "TypeError: QSpinBox::set argument should be a number";
         QTest::newRow("spin box NaN") << "ostc.set('dive_time', NaN);" << "TypeError: QSpinBox::set argument should be a number";
         QTest::newRow("decimal text") << "ostc.set('ppO2High', 'high');" << "TypeError: QDoubleSpinBox::set argument should be a number";
         QTest::newRow("get textEdit") << "ostc.get('textEdit');" << "TypeError: Unsupported widget type textEdit";
         QTest::newRow("set textEdit") << "ostc.set('textEdit', 1);" << "TypeError: Unsupported widget type textEdit";
-        QTest::newRow("set unknown widget") << "ostc.set('nothing', 1);" << "ReferenceError: Unknown widget nothing";
-        QTest::newRow("get unknown widget") << "ostc.get('nothing');" << "ReferenceError: Unknown widget nothing";
         // Custom functions in the units a diver reads.
         QTest::newRow("CF kinds") << "var c = ostc.cf; test.compare([c.get(6), c.get(20), c.get(8), c.get(16), c.get(51), c.name(16)], [1160, 10, 20, 1.0, true, 'Deco Offset [m]'], '');" << "";
         QTest::newRow("CF index 200") << "ostc.cf.set(200, 1);" << "RangeError: Bas CF index";
@@ -82,18 +94,18 @@ private slots:
         QTest::newRow("CF out of 16 bits") << "ostc.cf.set(6, 70000);" << "RangeError: value 70000 out of range";
         QTest::newRow("CF signed out of 16 bits") << "ostc.cf.set(48, -40000);" << "RangeError: value -40000 out of range";
         // Gases, settings and files.
-        QTest::newRow("gas 0") << "ostc.gas.volume(0);" << "RangeError: Bas gas index";
         QTest::newRow("gas 6") << "ostc.gas.volume(6);" << "RangeError: Bas gas index";
         QTest::newRow("settings group") << "var k = ostc.settings.list('Interface'); test.verify(k.indexOf('decoGB') >= 0 && k.join().indexOf('/') < 0, '');" << "";
         QTest::newRow("settings types") << "var s = ostc.settings; s.set('T/n', 5); s.set('T/b', true); s.set('T/s', 'x'); s.set('T/f', false);"
                                            "test.compare([s.get('T/n'), s.get('T/b'), s.get('T/s'), s.get('T/f'), s.get('T/none'), s.list(undefined).indexOf('T/s') >= 0], [5, true, 'x', false, undefined, true], '');" << "";
         QTest::newRow("settings of the program") << "test.compare(typeof ostc.settings.get('Interface/decoGB'), 'boolean', '');" << "";
         QTest::newRow("file ../") << "ostc.File('../x');" << "URIError: Invalid file name '../x'";
-        QTest::newRow("file ./../") << "ostc.File('./a/../../x');" << "URIError: Invalid file name '../x'";
         QTest::newRow("file absolute") << "ostc.File('/tmp/x');" << "URIError: Invalid file name '/tmp/x'";
         QTest::newRow("file the folder itself") << "['', '.', '..', 'a/..'].forEach(function (n) { test.expectThrow(function () { ostc.File(n); }, 'Invalid file name', n); });" << "";
         QTest::newRow("file in a new folder") << "var f = ostc.File('out/a.txt'); f.write('abc'); test.compare(f.read(), 'abc', '');" << "";
         QTest::newRow("file read missing") << "ostc.File('missing.txt').read();" << "URIError: unable to read '";
+        QTest::newRow("file through a link outside") << "ostc.File('outside/x.txt');" << "URIError: Invalid file name";
+        QTest::newRow("file on a dangling link") << "ostc.File('dangling').write('x');" << "URIError: ";
         QTest::newRow("file write a folder") << "ostc.File('out/a.txt').write('abc'); ostc.File('out').write('x');" << "URIError: unable to write '";
         // Profiles and plans.
         QTest::newRow("no profile") << "['points', 'lastDepth', 'diveTime', 'diveDepth', 'depth', 'gasAt', 'gasChange', 'setpointChange', 'save'].forEach("
@@ -157,38 +169,17 @@ private slots:
         QCOMPARE(QList<int>({host.passedChecks(), host.failedChecks()}), QList<int>({4, 0}));
     }
 
-    void shownWindowOffscreenNeverWaits()
+    // The suite, and a script picked in the Help menu's file dialog (whose filter shows it).
+    // A shown window on the offscreen platform has nobody to continue the debugger: the
+    // script ends with its report, the backtrace kept.
+    void helpMenu()
     {
-        // A shown window on the offscreen platform has nobody to continue the debugger:
-        // the script ends with its report, the backtrace kept.
         w->setHeadless(false);
         w->show();
         const ScriptRunResult result = runText("function f() {\n  debugger;\n}\nf();");
         QCOMPARE(result.errors.size(), 1);
         QVERIFY2(result.errors[0].contains("From here:\nf() at"), qPrintable(result.errors[0]));
-    }
-
-    void linksLeadingOutsideAreRefused()
-    {
-        QTemporaryDir outside;
-        QDir().mkpath(documents());
-        for (const char* name : {"/outside", "/dangling"})
-            QFile::remove(documents() + name); // left by an earlier run that failed
-        QVERIFY(QFile::link(outside.path(), documents() + "/outside"));
-        QVERIFY(QFile::link(outside.filePath("new.txt"), documents() + "/dangling"));
-        const ScriptRunResult result =
-            runText("test.expectThrow(function () { ostc.File('outside/x.txt'); }, 'URIError', '');"
-                    "test.expectThrow(function () { ostc.File('dangling').write('x'); }, 'URIError', '');");
-        QVERIFY(result.ok());
-        QCOMPARE(result.passed, 2);
-        QVERIFY(QDir(outside.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-        QFile::remove(documents() + "/outside");
-        QFile::remove(documents() + "/dangling");
-    }
-
-    // The suite, and a script picked in the Help menu's file dialog (whose filter shows it).
-    void helpMenu()
-    {
+        w->setHeadless(true);
         QVERIFY(w->actionRun_tests->isEnabled());
         w->actionRun_tests->trigger();
         const QString console = w->textEdit->toPlainText();

@@ -95,11 +95,9 @@ private slots:
         QTest::newRow("first run, before 2011") << "" << 200 << QDate(2010, 12, 31) << false;
         QTest::newRow("newer server") << "2015-03-01" << 200 << QDate(2016, 5, 2) << true;
         QTest::newRow("unchanged server") << "2015-03-01" << 200 << QDate(2015, 3, 1) << false;
-        QTest::newRow("older server") << "2016-01-01" << 200 << QDate(2015, 3, 1) << false;
         QTest::newRow("no Last-Modified") << "" << 200 << QDate() << false;
         QTest::newRow("unparsable stored date") << "1st of May" << 200 << QDate(2012, 1, 1) << true;
         QTest::newRow("not found") << "" << 404 << QDate(2015, 3, 1) << false;
-        QTest::newRow("server error") << "" << 500 << QDate(2015, 3, 1) << false;
         QTest::newRow("connection refused") << "" << 0 << QDate(2015, 3, 1) << false;
     }
     void conditionalDownload()
@@ -129,7 +127,7 @@ private slots:
         QCOMPARE(settings->value("Updates/x/asked").toDate(), QDate::currentDate());
     }
 
-    void firmwareVersionAndMistypedServer()
+    void firmwareVersionsAndTwoChecks()
     {
         QStringList versions;
         for (const char* text : {"New: Firmware 2.15 for OSTC", "Firmware 2.5", "firmware   10.05", "FIRMWARE 2.15"})
@@ -139,10 +137,16 @@ private slots:
         planner->check();
         QVERIFY(planner->findChildren<Updates*>().isEmpty());
         QVERIFY(console.lines.size() == 1 && console.lines[0].contains("'updates.example.org' is not a valid"));
-    }
+        console.lines.clear();
 
-    void twoChecksReportOnce()
-    {
+        // Two checks against good servers report once; the newer program starts the updater
+        // beside the executable with its check arguments.
+        QDir bin(planner->programDir);
+        QFile updater(bin.filePath("updater.exe"));
+        QVERIFY(bin.mkpath(".") && updater.open(QIODevice::WriteOnly));
+        updater.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/launched\"\n");
+        updater.close();
+        updater.setPermissions(updater.permissions() | QFile::ExeOwner);
         serveFirmware(validHex);
         server->answers["/updates/Updates.pc.txt"] = {200, QDate(2020, 1, 1), "v"};
         settings->setValue("Updates/programServer", server->base() + "/");
@@ -157,11 +161,16 @@ private slots:
         QCOMPARE(boxes, QStringList{"Firmware 2.15 available..."});
         QCOMPARE(settings->value("Updates/firmware/version").toString(), QString("2.15"));
         QCOMPARE(contents(firmwareFile()), validHex);
+        QTRY_COMPARE(contents(bin.filePath("launched")), QByteArray("/checknow -minuseractions\n"));
 
         const auto first = snapshot(*settings);
         check({"Bathyra", "firmware"});
         QCOMPARE(snapshot(*settings), first);
         QCOMPARE(boxes.size(), 1);
+        // A newer program without an updater: nothing is said.
+        server->answers["/updates/Updates.pc.txt"].lastModified = QDate(2021, 1, 1);
+        QVERIFY(updater.remove());
+        check({"Bathyra", "firmware"});
         QCOMPARE(console.lines, QStringList());
     }
 
@@ -172,7 +181,6 @@ private slots:
         QTest::addColumn<QString>("red");
         const QString invalid = "Downloaded firmware 2.15 is not a valid HEX file: ";
         QTest::newRow("valid image") << validHex << false << "";
-        QTest::newRow("web page") << QByteArray("<html/>") << false << invalid + "Bad HEX format";
         QTest::newRow("bad checksum")
             << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
         QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid;
@@ -214,31 +222,6 @@ private slots:
         QCOMPARE(boxes, QStringList{"Firmware 2.16 available..."});
         QCOMPARE(contents(firmwareFile("2.16")), validHex);
         QVERIFY(!QFile::exists(firmwareFile()));
-    }
-
-    // The updater beside the executable is started with its check arguments; without one
-    // nothing is said.
-    void updater_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("updater") << "updater";
-        QTest::newRow("updater.exe") << "updater.exe";
-        QTest::newRow("none") << "";
-    }
-    void updater()
-    {
-        QFETCH(QString, name);
-        QDir bin(planner->programDir);
-        QVERIFY(bin.removeRecursively() && bin.mkpath("."));
-        QFile script(bin.filePath(name.isEmpty() ? "other" : name));
-        QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/launched\"\n") > 0);
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-        server->answers["/updates/Updates.pc.txt"] = {200, QDate(2020, 1, 1), "v"};
-        settings->setValue("Updates/programServer", server->base());
-        check({"Bathyra"});
-        QTRY_COMPARE(contents(bin.filePath("launched")), name.isEmpty() ? QByteArray() : QByteArray("/checknow -minuseractions\n"));
-        QCOMPARE(console.lines, QStringList());
     }
 };
 
