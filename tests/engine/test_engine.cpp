@@ -245,11 +245,8 @@ private slots:
         read_inputs(d.s);
         update_real_tissues(d.s);
         const engine_state& s = d.s;
-        QTEST(QString("%1,%2,%3,%4")
-                  .arg(s.out_ead_m)
-                  .arg(s.out_end_m)
-                  .arg(s.out_diluent_ppo2_cbar)
-                  .arg(s.out_diluent_percent),
+        QTEST(QString::asprintf("%d,%d,%d,%d", s.out_ead_m, s.out_end_m, s.out_diluent_ppo2_cbar,
+                                s.out_diluent_percent),
               "expected");
     }
 
@@ -321,21 +318,16 @@ private slots:
     // The increment per step at the edges of every ppO2 band (centibar).
     void cnsIncrementBands()
     {
-        const std::pair<int, double> bands[] = {
-            {49, 0.0},
-            {50, 1.0 / 27000.0},
-            {59, 1.0 / (54000.0 - 540.0 * 59)},
-            {60, 1.0 / (48600.0 - 450.0 * 60)},
-            {75, 1.0 / (42300.0 - 360.0 * 75)},
-            {89, 1.0 / (35100.0 - 270.0 * 89)},
-            {100, 1.0 / (27000.0 - 180.0 * 100)},
-            {140, 1.0 / (17100.0 - 90.0 * 140)},
-            {155, 1.0 / (37350.0 - 225.0 * 155)},
-            {160, 0.000755}, {169, 0.00102}, {174, 0.00136}, {175, 0.0018}, {184, 0.00237},
-            {185, 0.0031}, {190, 0.00401}, {199, 0.00517}, {200, 0.0209}, {255, 0.0482}};
-        for (const auto& [ppo2, expected] : bands) {
-            const double got = cns_increment(static_cast<uint8_t>(ppo2));
-            QVERIFY2(std::fabs(got - expected) <= 1e-6 * expected, qPrintable(QString::number(ppo2)));
+        const int ppo2[] = {49,  50,  59,  60,  75,  89,  100, 140, 155, 160,
+                            169, 174, 175, 184, 185, 190, 199, 200, 255};
+        const double expected[] = {0.0,         1 / 27000.0, 1 / 22140.0, 1 / 21600.0, 1 / 15300.0,
+                                   1 / 11070.0, 1 / 9000.0,  1 / 4500.0,  1 / 2475.0,  0.000755,
+                                   0.00102,     0.00136,     0.0018,      0.00237,     0.0031,
+                                   0.00401,     0.00517,     0.0209,      0.0482};
+        for (int i = 0; i < 19; ++i) {
+            const double got = cns_increment(static_cast<uint8_t>(ppo2[i]));
+            QVERIFY2(std::fabs(got - expected[i]) <= 1e-6 * expected[i],
+                     qPrintable(QString::number(ppo2[i])));
         }
     }
 

@@ -140,12 +140,8 @@ QString summary(const DiveProfile& p, const ConfigImage& c, const CollectingSink
         points << QString("%1:%2").arg(DiveProfile::secondsKey(p.times()[i])).arg(p.depths()[i]);
     for (int n = 1; n <= ConfigImage::GasCount; ++n)
         if (c.gasActive(n))
-            gases << QString("%1:%2/%3@%4%5")
-                         .arg(n)
-                         .arg(c.gasO2(n))
-                         .arg(c.gasHe(n))
-                         .arg(c.gasDepth(n))
-                         .arg(c.byte(ConfigImage::first_gas) == n ? "*" : "");
+            gases << QString::asprintf("%d:%d/%d@%d%s", n, c.gasO2(n), c.gasHe(n), c.gasDepth(n),
+                                       c.byte(ConfigImage::first_gas) == n ? "*" : "");
     return QString("n=%1;time=%2;max=%3;points=%4;switches=%5;setpoints=%6;gases=%7;mode=%8;"
                    "ppO2=%9;console=%10;")
         .arg(p.points())
@@ -326,13 +322,10 @@ private slots:
         apply(p, script);
         QStringList got;
         for (const QwtPlotMarker* m : p.markers())
-            got << QString("%1 %2 %3 %4 %5 %6 %7")
-                       .arg(m->symbol()->style())
-                       .arg(m->symbol()->brush().color().name(), m->label().text())
-                       .arg(int(m->labelAlignment()))
-                       .arg(m->yAxis() == QwtPlot::yRight)
-                       .arg(m->xValue())
-                       .arg(m->yValue());
+            got << QString::asprintf("%d %s %s %d %d %g %g", m->symbol()->style(),
+                                     qPrintable(m->symbol()->brush().color().name()),
+                                     qPrintable(m->label().text()), int(m->labelAlignment()),
+                                     m->yAxis() == QwtPlot::yRight, m->xValue(), m->yValue());
         QTEST(got.join('|'), "expected");
         QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
     }
