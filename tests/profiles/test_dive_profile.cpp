@@ -391,9 +391,7 @@ private slots:
               "Cannot load profile.");
 
         const QByteArray v3 = "dive version=\"3\"";
-        loads("Shearwater: version 3 counts milliseconds", "sw.xml",
-              shearwater(record("0", "0") + record("120000", "3.5"), v3), {"points=0:0,120:3.5;"});
-        loads("Shearwater: declared utf-16, 8-bit text", "sw.xml",
+        loads("Shearwater: version 3 counts ms; utf-16 declared, 8-bit text", "sw.xml",
               "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" + shearwater(record("0", "0") + record("120000", "3.5"), v3),
               {"points=0:0,120:3.5;"});
         loads("Shearwater: no version counts seconds", "sw.xml",
@@ -418,7 +416,6 @@ private slots:
                "console=This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
                "Gas#1: 18/45 o2=18%, he=45%, first gas\n;"});
         const QByteArray mix = waypoint("0", "0", "<switchmix ref=\"m\"/>") + wp60;
-        loads("UDDF: fraction", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
         loads("UDDF: percent", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
         loads("UDDF: rounded", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.325</o2><he></he></mix>"), {"gases=1:33/0@0*;"});
         loads("UDDF: single mix without switch", "s.uddf",

@@ -180,8 +180,6 @@ private slots:
         QVERIFY(uddf.open(QIODevice::ReadOnly));
         // clang-format off
         QTest::newRow("load: unknown ending") << "dive.txt" << QByteArray("x") << "Unknown file format.";
-        QTest::newRow("load: not well-formed UDCF") << "dive.udcf" << QByteArray("<profile><device>") << "Cannot open profile.";
-        QTest::newRow("load: neither XML format") << "dive.xml" << QByteArray("<other/>") << "Unsupported XML format (neither DivingLog or Shearwater)";
         QTest::newRow("load: UDDF") << "dive.uddf" << uddf.readAll() << "0:1,1800:2";
         QTest::newRow("save: DivingLog XML") << "dive.xml" << QByteArray() << "0:1";
         QTest::newRow("save: UDDF") << "dive.uddf" << QByteArray() << "0:1,1320:2";
