@@ -175,12 +175,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // empty: saved from the drawing
         QTest::addColumn<QString>("expected");   // the error, or the gases read back
-        QFile uddf(qEnvironmentVariable("BATHYRA_SOURCE_DIR") +
-                   "/tests/data/profiles/uddf_gases.uddf");
-        QVERIFY(uddf.open(QIODevice::ReadOnly));
         // clang-format off
         QTest::newRow("load: unknown ending") << "dive.txt" << QByteArray("x") << "Unknown file format.";
-        QTest::newRow("load: UDDF") << "dive.uddf" << uddf.readAll() << "0:1,1800:2";
         QTest::newRow("save: DivingLog XML") << "dive.xml" << QByteArray() << "0:1";
         QTest::newRow("save: UDDF") << "dive.uddf" << QByteArray() << "0:1,1320:2";
         QTest::newRow("save: no ending") << "dive" << QByteArray() << "0:1";
