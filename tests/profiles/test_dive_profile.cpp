@@ -512,6 +512,7 @@ private slots:
         const QMap<QString, QString> endings = {
             {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
         const QString corpus = QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/");
+        QVERIFY2(QDir(corpus + "uddf").count() > 10, qPrintable(corpus));
         for (auto it = endings.begin(); it != endings.end(); ++it)
             for (const QFileInfo& f : QDir(corpus + it.key()).entryInfoList(QDir::Files))
                 QTest::newRow(qPrintable(it.key() + "/" + f.fileName()))
