@@ -198,7 +198,8 @@ void TestCli::runs_data()
 
     // 30 minutes (the integer spin box truncates 30.9) at 18 m, 99.85 mbar/m, in 2-second cycles.
     row("dive_depth=18 dive_time=30.9 simulate", 0, "",
-        {"Standard Bühlmann ZH-L16C-1a 2002 decompression:", "==== OC Runtime ====",
+        {"Standard Bühlmann ZH-L16C-1a 2002 decompression:", "* saturation factor (CF11) = 110 %",
+         "* desaturation factor (CF12) = 90 %", "==== OC Runtime ====",
          "30:00 18.0m NDL = ", "!Deco:", "..."},
         1, {"^replay,1798,2810,"}, "^(?!replay,\\d+,2810,.*,$)", "^replay,");
     row("--verbose dive_depth=18 dive_time=10 simulate", 0, "", {"0:04 18.0m NDL = ", "!..."}, 1,
