@@ -123,6 +123,12 @@ private:
 
 private slots:
     void initTestCase();
+    // The slow device steps also run as CTest entries of their own, beside the rest.
+    void init()
+    {
+        if (qEnvironmentVariable("BATHYRA_TEST_SKIP").split(',').contains(QTest::currentTestFunction()))
+            QSKIP("run as a test of its own");
+    }
     void runs_data();
     void runs();
     void messageLogSettingsStoreAndPlot();
