@@ -7,9 +7,15 @@
 # unreachable code (--exclude-throw-branches --exclude-unreachable-branches).
 # Tests, benchmarks, fuzz targets and generated files are not counted.
 #
-#   scripts/coverage.sh            build, test, report
-#   scripts/coverage.sh --report   report on the last run only
+#   scripts/coverage.sh              build, test, report
+#   scripts/coverage.sh -R <regex>   the same with only the CTest entries matching <regex>
+#   scripts/coverage.sh --report     report on the last run only
 set -euo pipefail
+mode=run; select=()
+case "${1:-}" in
+  --report) mode=report ;;
+  -R) select=(-R "$2") ;;
+esac
 cd "$(dirname "$0")/.."
 root="$PWD"
 build="$root/build-coverage"
@@ -22,7 +28,7 @@ if ! command -v gcovr >/dev/null; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends gcovr
 fi
 
-if [ "${1:-}" != "--report" ]; then
+if [ "$mode" = run ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="--coverage -O0" -DCMAKE_C_FLAGS="--coverage -O0" \
     -DCMAKE_EXE_LINKER_FLAGS="--coverage" >/dev/null
@@ -37,7 +43,7 @@ if [ "${1:-}" != "--report" ]; then
       src=${src%.gcno}
       [ -e "$src" ] || rm -f "$note"
     done
-  (cd "$build" && ctest -j"$(nproc)" --output-on-failure) || true
+  (cd "$build" && ctest -j"$(nproc)" --output-on-failure "${select[@]}") || true
 fi
 
 filter=()
@@ -67,13 +73,14 @@ def sums(report, prefix):
 def pct(c, t):
     return f"{100.0 * c / t:6.1f} %" if t else "     -  "
 
-print(f"{'folder':<10} {'lines':>8} {'line cov':>9} {'branches':>9} {'all br.':>9} {'no-throw':>9}")
+print(f"{'folder':<10} {'lines':>8} {'line cov':>9} {'branches':>9} {'all br.':>9} {'no-throw':>9}"
+      f"  {'covered lines / no-throw branches':>33}")
 for name in folders + [""]:
     a, n = sums(all_, name), sums(nothrow, name)
     if a["lt"] == 0:
         continue
     print(f"{name or 'overall':<10} {a['lt']:>8} {pct(a['lc'], a['lt']):>9} {n['bt']:>9} "
-          f"{pct(a['bc'], a['bt']):>9} {pct(n['bc'], n['bt']):>9}")
+          f"{pct(a['bc'], a['bt']):>9} {pct(n['bc'], n['bt']):>9}  {a['lc']:>16} / {n['bc']:<16}")
 EOF
 
 # Size of the suite against the code it tests (non-blank lines of C++ sources and headers).
