@@ -1,34 +1,22 @@
-// Intel HEX text for the tests: single records with their checksum, and a whole
-// firmware image with an extended linear address record every 64 KiB.
+// A firmware image as Intel HEX text: data records of recordSize bytes from address 0, an
+// extended linear address record every 64 KiB, then the end record.
 #pragma once
 
 #include <QByteArray>
 
-inline QByteArray hexRecord(int type, quint16 address, const QByteArray& data, bool lower = false)
-{
-    QByteArray r;
-    r.append(char(data.size())).append(char(address >> 8)).append(char(address & 0xFF));
-    r.append(char(type)).append(data);
-    quint8 sum = 0;
-    for (char c : r)
-        sum = quint8(sum + quint8(c));
-    r.append(char(quint8(-sum)));
-    return ":" + (lower ? r.toHex() : r.toHex().toUpper()) + "\r\n";
-}
-
-inline QByteArray hexLinear(quint16 upper)
-{
-    return hexRecord(4, 0, QByteArray(1, char(upper >> 8)) + char(upper & 0xFF));
-}
-
-// Data records of recordSize bytes from address 0, then the end record.
 inline QByteArray hexFile(const QByteArray& data, int recordSize = 16)
 {
+    auto record = [](int type, int address, const QByteArray& bytes) {
+        QByteArray r = QByteArray(1, char(bytes.size())) + char(address >> 8) + char(address) +
+                       char(type) + bytes;
+        quint8 sum = 0;
+        for (char c : r)
+            sum = quint8(sum - quint8(c));
+        return ":" + (r + char(sum)).toHex().toUpper() + "\r\n";
+    };
     QByteArray text;
-    for (int at = 0; at < data.size(); at += recordSize) {
-        if (at % 65536 == 0)
-            text += hexLinear(quint16(at >> 16));
-        text += hexRecord(0, quint16(at & 0xFFFF), data.mid(at, recordSize));
-    }
-    return text + hexRecord(1, 0, QByteArray());
+    for (int at = 0; at < data.size(); at += recordSize)
+        text += (at % 65536 ? QByteArray() : record(4, 0, QByteArray(1, 0) + char(at >> 16))) +
+                record(0, at & 0xFFFF, data.mid(at, recordSize));
+    return text + record(1, 0, QByteArray());
 }
