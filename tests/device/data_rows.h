@@ -2,10 +2,7 @@
 // and trimmed; blank lines and lines starting with '#' (the column header, notes) are skipped.
 #pragma once
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QStringList>
-#include <QVector>
+#include <QtCore>
 
 inline QVector<QStringList> dataRows(const char* name)
 {

@@ -45,8 +45,9 @@ private slots:
     void saveAndLoad()
     {
         const QString path = dir.filePath("trip.div");
-        const QByteArray legacy =
-            readAll(qEnvironmentVariable("BATHYRA_SOURCE_DIR") + "/tests/device/data/legacy.div");
+        const QString legacyPath =
+            qEnvironmentVariable("BATHYRA_SOURCE_DIR") + "/tests/device/data/legacy.div";
+        const QByteArray legacy = readAll(legacyPath);
         QFile f(path);
         QVERIFY(!legacy.isEmpty() && f.open(QIODevice::WriteOnly) && f.write(legacy) > 0);
         f.close();
@@ -66,20 +67,18 @@ private slots:
             QCOMPARE(error, deco == 255 ? QStringLiteral("EEPROM: bad deco type") : QString());
             QCOMPARE(readAll(path) == legacy, deco == 255);
         }
-        // Kept, written, and (stale keys of the file's own layout would load back as something
-        // not saved) gone.
+        // Other parts' keys stay; the legacy layout's keys go (they would load back as something
+        // not saved), and so does the first-gas key of a gas no longer first.
         const QSettings s(path, QSettings::IniFormat);
+        for (const QString& key : QSettings(legacyPath, QSettings::IniFormat).allKeys())
+            QVERIFY2(s.contains(key) == key.contains(QRegularExpression("verbose|decoGB|OSTC")),
+                     qPrintable(key));
+        QVERIFY(!s.contains("Gas0/first"));
         for (const QString& kv :
-             QStringList{"Dive/verbose=true", "Interface/decoGB=false", "OSTC/port=/dev/pts/7",
-                         "Gas2/first=yes", "OSTC/text=Hello diver", "OSTC/firmware=2.20",
-                         "OSTC/serial=65535", "Gas0/default/O2=21"})
+             QStringList{"Dive/verbose=true", "Gas2/first=yes", "OSTC/text=Hello diver",
+                         "OSTC/firmware=2.20", "OSTC/serial=65535", "Gas0/default/O2=21",
+                         QString("CF64/default=%1").arg(saved.cfDefault(64))})
             QCOMPARE(kv.section('=', 0, 0) + '=' + s.value(kv.section('=', 0, 0)).toString(), kv);
-        QCOMPARE(s.value("CF64/default").toInt(), int(saved.cfDefault(64)));
-        for (const char* gone :
-             {"Mode", "Dive/ppO2High", "Dive/shallow_first", "Dive/bottom_usage",
-              "Dive/ascent_usage", "Dive/extra_time", "Gas/0/O2", "SetPoint/1/ppO2", "Buhlmann/sat",
-              "GradientFactor/on", "Gas3/first", "Gas0/first"})
-            QVERIFY2(!s.contains(gone), gone);
         QVERIFY(readAll(path).contains("default\\O2=")); // the INI form of the group's key
         ConfigImage loaded;
         DiveInputs dive2;
