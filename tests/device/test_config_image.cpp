@@ -1,9 +1,9 @@
 // The configuration image and its custom-function table: every row and the per-value check,
 // raw access and custom text, the default image byte by byte (data/default_image.txt),
 // validation (data/config_validate.txt), the merge of user settings and the readback comparison.
-#include "data_rows.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
+#include "device_fixtures.h"
 
 #include <QtTest>
 
@@ -142,14 +142,12 @@ private slots:
         ConfigImage im = ConfigImage::defaultImage(today);
         change(im, changes);
         CollectingSink sink;
-        QString thrown;
-        bool ok = false;
-        try {
+        bool ok = false, again = false;
+        const QString thrown = errorOf([&] {
             ok = im.validate(&sink, today);
-            QCOMPARE(im.validate(nullptr, today), ok); // no sink: the same result
-        } catch (const QString& e) {
-            thrown = e;
-        }
+            again = im.validate(nullptr, today);
+        });
+        QCOMPARE(again, ok); // no sink: the same result
         QCOMPARE(thrown.isEmpty() ? QString(ok ? "ok" : "bad") : thrown, result);
         QCOMPARE(sink.lines.join('|'), lines);
     }

@@ -1,10 +1,9 @@
 // Intel HEX loading into the firmware image: a table of records (data/hex_records.txt) with the
 // error of every broken one, data records and the skipped areas, address arithmetic at the ends
 // of the area, and the fuzzing corpus replayed; file loading with its progress and summary line.
-#include "data_rows.h"
 #include "device/hex_image.h"
 #include "device/message_sink.h"
-#include "hex_records.h"
+#include "device_fixtures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -63,12 +62,7 @@ private slots:
         CollectingSink sink;
         QBuffer buffer(&lines);
         buffer.open(QIODevice::ReadOnly);
-        QString thrown;
-        try {
-            hex.load(buffer, &sink);
-        } catch (const QString& e) {
-            thrown = e;
-        }
+        const QString thrown = errorOf([&] { hex.load(buffer, &sink); });
         QCOMPARE(hex.data().size(), int(HexImage::FirmwareSize));
         if (error == "*") { // the loader's own texts only, and no more bytes than it counted
             QVERIFY2(thrown.isEmpty() || errors.contains(thrown), qPrintable(thrown));

@@ -3,14 +3,13 @@
 // rule: the console text, the time on the line, what the device and the program hold afterwards
 // (the firmware block by block, an unchanged current image after a failure) and a released
 // port. The screen dump's decoding and its file are checked in detail on their own.
-#include "data_rows.h"
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/message_sink.h"
 #include "device/ostc_protocol.h"
 #include "device/serial_ostc.h"
 #include "device/serial_port.h"
-#include "hex_records.h"
+#include "device_fixtures.h"
 #include "tools/ostc_simulator.h"
 
 #include <QImageReader>

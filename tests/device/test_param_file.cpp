@@ -1,9 +1,9 @@
 // Dive parameter files: a refused save, a save over a legacy file that also holds other parts'
 // keys (data/legacy.div: the keys it writes, keeps and drops) read back whole, and a table of
 // files read (data/param_files.txt): the legacy layout, keys under [General], missing keys, text.
-#include "data_rows.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
+#include "device_fixtures.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -58,12 +58,8 @@ private slots:
             // An image without a deco model (read from a file without one) is not saved at all.
             QSettings s(path, QSettings::IniFormat);
             saved.setByte(ConfigImage::deco_type, quint8(deco));
-            QString error;
-            try {
-                ParamFile::save(s, saved, dive, replay, nullptr);
-            } catch (const QString& e) {
-                error = e;
-            }
+            const QString error =
+                errorOf([&] { ParamFile::save(s, saved, dive, replay, nullptr); });
             QCOMPARE(error, deco == 255 ? QStringLiteral("EEPROM: bad deco type") : QString());
             QCOMPARE(readAll(path) == legacy, deco == 255);
         }

@@ -2,24 +2,10 @@
 // in-memory line (virtual clock), and the real QSerialPort transport on a pseudo-terminal served
 // by the simulator (open failures, all byte values, a silent line, a dropped line).
 #include "device/serial_port.h"
+#include "device_fixtures.h"
 #include "tools/ostc_simulator.h"
 
 #include <QtTest>
-
-namespace
-{
-
-QString errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const QString& e) {
-        return e;
-    }
-    return QString();
-}
-
-} // namespace
 
 class TestSerialPort : public QObject
 {
