@@ -1,6 +1,7 @@
-// The configuration image and its custom-function table: every row and the per-value check,
-// raw access and custom text, the default image byte by byte (data/default_image.txt),
-// validation (data/config_validate.txt), the merge of user settings and the readback comparison.
+// The configuration image and its custom-function table: every row and the per-value check
+// (data/cf_checks.txt), raw access and custom text, the default image byte by byte
+// (data/default_image.txt), validation (data/config_validate.txt), the merge of user settings
+// and the readback comparison.
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "device_fixtures.h"
@@ -56,16 +57,8 @@ private slots:
             if (row.type == 7 || row.type == 8 || n >= 70)
                 QTest::addRow("CF%02d any value", n) << n << 0x8000 << "";
         }
-        // 8-bit integer, 3..18; unsigned rows compare unsigned: 0x8000 is large, not negative.
-        QTest::newRow("CF05 0x8000") << 5 << 0x8000 << "value 32768, max 18";
-        // Hundredths are printed scaled (tenths in the validation table).
-        QTest::newRow("CF46 hundredths above max") << 46 << 162 << "value 1.62, max 1.61";
-        QTest::newRow("CF56 16-bit below min") << 56 << 4 << "value 4, min 5";
-        QTest::newRow("CF08 percent above max") << 8 << 100 << "value 100, max 99 %";
-        // No upper limit when the maximum is not above the minimum.
-        QTest::newRow("CF06 below min") << 6 << 949 << "value 949, min 950";
-        // The signed row compares signed numbers.
-        QTest::newRow("CF48 above 120 has no max") << 48 << 121 << "";
+        for (const QStringList& r : dataRows("cf_checks.txt"))
+            QTest::newRow(qPrintable(r[0])) << r[1].toInt() << r[2].toInt(nullptr, 0) << r[3];
     }
 
     void checkCf()
@@ -114,12 +107,10 @@ private slots:
             const QByteArray bytes = QByteArray::fromHex(r[1].toLatin1());
             expected.replace(r[0].toInt(), bytes.size(), bytes);
         }
-        for (int n = 0; n < ConfigImage::CfCount; ++n) {
-            const quint16 def = ConfigImage::cfDefinition(n).def;
-            const char word[] = {char(def & 0xFF), char(def >> 8), char(def & 0xFF),
-                                 char(def >> 8)};
-            expected.replace(256 * (n / 32) + 128 + 4 * (n % 32), 4, word, 4);
-        }
+        for (int n = 0; n < ConfigImage::CfCount; ++n) // default and current, little-endian
+            for (int k = 0; k < 4; ++k)
+                expected[256 * (n / 32) + 128 + 4 * (n % 32) + k] =
+                    char(ConfigImage::cfDefinition(n).def >> (k % 2 * 8));
         const QByteArray actual = ConfigImage::defaultImage(today).toByteArray();
         for (int i = 0; i < 768; ++i)
             QVERIFY2(actual.at(i) == expected.at(i), qPrintable(QString("byte %1").arg(i)));

@@ -58,9 +58,8 @@ private slots:
             // An image without a deco model (read from a file without one) is not saved at all.
             QSettings s(path, QSettings::IniFormat);
             saved.setByte(ConfigImage::deco_type, quint8(deco));
-            const QString error =
-                errorOf([&] { ParamFile::save(s, saved, dive, replay, nullptr); });
-            QCOMPARE(error, deco == 255 ? QStringLiteral("EEPROM: bad deco type") : QString());
+            QCOMPARE(errorOf([&] { ParamFile::save(s, saved, dive, replay, nullptr); }),
+                     deco == 255 ? QStringLiteral("EEPROM: bad deco type") : QString());
             QCOMPARE(readAll(path) == legacy, deco == 255);
         }
         // Other parts' keys stay; the legacy layout's keys go (they would load back as something
