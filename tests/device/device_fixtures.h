@@ -5,11 +5,18 @@
 #include <QtCore>
 #include <functional>
 
+// A file of the source tree: from CTest's environment, else above the build folder.
+inline QString sourcePath(const QString& path)
+{
+    const QString build = QCoreApplication::applicationDirPath() + "/../../..";
+    return qEnvironmentVariable("BATHYRA_SOURCE_DIR", build) + '/' + path;
+}
+
 // The cases of a data file in tests/device/data/: one a line, its columns split at '|' and
 // trimmed; blank lines and lines starting with '#' (the column header, notes) are skipped.
 inline QVector<QStringList> dataRows(const char* name)
 {
-    QFile f(qEnvironmentVariable("BATHYRA_SOURCE_DIR") + "/tests/device/data/" + name);
+    QFile f(sourcePath("tests/device/data/") + name);
     if (!f.open(QIODevice::ReadOnly))
         qFatal("test data %s not found", qPrintable(f.fileName()));
     QVector<QStringList> rows;

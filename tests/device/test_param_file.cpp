@@ -45,8 +45,7 @@ private slots:
     void saveAndLoad()
     {
         const QString path = dir.filePath("trip.div");
-        const QString legacyPath =
-            qEnvironmentVariable("BATHYRA_SOURCE_DIR") + "/tests/device/data/legacy.div";
+        const QString legacyPath = sourcePath("tests/device/data/legacy.div");
         const QByteArray legacy = readAll(legacyPath);
         QFile f(path);
         QVERIFY(!legacy.isEmpty() && f.open(QIODevice::WriteOnly) && f.write(legacy) > 0);
