@@ -38,7 +38,7 @@ private slots:
                 << QByteArray::fromHex(r[4].toLatin1()) << r[5].toInt();
             errors << r[2];
         }
-        // The fuzzing corpus.
+        // The fuzzing corpus: every file loads cleanly or fails with one of the texts above.
         const QDir corpus(sourcePath("fuzz/hex/corpus"));
         const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
         if (files.size() < 10)
@@ -64,7 +64,7 @@ private slots:
         buffer.open(QIODevice::ReadOnly);
         const QString thrown = errorOf([&] { hex.load(buffer, error == "*" ? nullptr : &sink); });
         QCOMPARE(hex.data().size(), int(HexImage::FirmwareSize));
-        if (error == "*") { // the loader's own texts only, and no more bytes than it counted
+        if (error == "*") { // and the image holds no more bytes than the loader counted
             QVERIFY2(thrown.isEmpty() || errors.contains(thrown), qPrintable(thrown));
             QVERIFY(quint32(programmed(hex)) <= hex.loaded());
             return;
