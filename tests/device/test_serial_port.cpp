@@ -79,10 +79,9 @@ private slots:
     {
         QtSerialTransport t;
         // A name of its own: the port's lock file is shared by every process opening that name.
-        QCOMPARE(errorOf([&] {
-                     t.open(QString("/dev/pts/bathyra-none-%1").arg(qApp->applicationPid()));
-                 }),
-                 QStringLiteral("Unknown port"));
+        const QString none =
+            QString("/dev/pts/bathyra-none-%1").arg(QCoreApplication::applicationPid());
+        QCOMPARE(errorOf([&] { t.open(none); }), QStringLiteral("Unknown port"));
         // The device holds every byte value in bank 1, is silent after it (257 bytes on the line)
         // and drops the line at the next byte but one.
         OstcDevice device;
