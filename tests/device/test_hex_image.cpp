@@ -1,9 +1,9 @@
-// Intel HEX loading into the firmware image: one table of records, the error of every broken
-// one, data records and the skipped configuration areas, address arithmetic at the ends of the
-// area, file loading with its progress and summary line, and the fuzzing corpus replayed.
+// Intel HEX loading into the firmware image: a table of records (data/hex_records.txt) with the
+// error of every broken one, data records and the skipped areas, address arithmetic at the ends
+// of the area, and the fuzzing corpus replayed; file loading with its progress and summary line.
 #include "device/hex_image.h"
 #include "device/message_sink.h"
-#include "hex_records.h"
+#include "device_fixtures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,19 +12,6 @@
 
 namespace
 {
-
-// Loads the text into a fresh image; the error raised, if any.
-QString load(HexImage& hex, QByteArray text, MessageSink* sink = nullptr)
-{
-    QBuffer buffer(&text);
-    buffer.open(QIODevice::ReadOnly);
-    try {
-        hex.load(buffer, sink);
-    } catch (const QString& e) {
-        return e;
-    }
-    return QString();
-}
 
 int programmed(const HexImage& hex)
 {
@@ -41,51 +28,27 @@ private slots:
     void records_data()
     {
         QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QString>("error"); // the error raised, or empty
+        QTest::addColumn<QString>("error"); // the error raised, or empty; "*" clean or any of them
         QTest::addColumn<int>("at");        // where the loaded bytes lie
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("loaded");
-        auto bad = [](const char* name, const QByteArray& lines, const char* error) {
-            QTest::newRow(name) << lines << QString(error) << 0 << QByteArray() << 0;
-        };
-        auto good = [](const char* name, const QByteArray& lines, int at, const QByteArray& bytes,
-                       int loaded) {
-            QTest::newRow(name) << lines << QString() << at << bytes << loaded;
-        };
-        const QByteArray two("\x12\x34", 2), abc("\xAB\xCD\xEF", 3), ones(16, char(0x11));
-        bad("no colon", "020000040000FA\n", "Bad HEX format");
-        bad("checksum", ":0200000012340B\n", "Bad HEX checksum");
-        bad("type 3", hexRecord(3, 0, QByteArray(4, 0)), "Bad HEX subtype");
-        bad("segment count", hexRecord(2, 0, QByteArray(3, 0)), "Bad HEX Segment Address record");
-        bad("segment address", hexRecord(2, 4, two), "Bad HEX Segment Address record");
-        bad("linear count", hexRecord(4, 0, QByteArray(1, 0)),
-            "Bad HEX Extended Linear Address Record");
-        bad("linear address", hexRecord(4, 2, two), "Bad HEX Extended Linear Address Record");
-        // The record's second byte lands on 98112, one past the end; bytes loaded before an
-        // error stay.
-        QTest::newRow("past the area") << hexLinear(1) + hexRecord(0, 0x7F3F, two)
-                                       << "BAD HEX address" << 98111 << two.left(1) << 1;
-        // The sum of base and address must not wrap round into the image.
-        bad("base near 4 GiB", hexLinear(0xFFFF) + hexRecord(0, 0xFFFF, two), "BAD HEX address");
-        // Bases next to the skipped areas are not skipped: their data lies outside the area.
-        bad("base 0x310000", hexLinear(0x31) + hexRecord(0, 0, two), "BAD HEX address");
-        QTest::newRow("double write")
-            << hexRecord(0, 0, two) + hexRecord(0, 1, two) << "Double write" << 0 << two << 2;
-        good("plain", hexRecord(0, 0x0123, abc), 0x123, abc, 3);
-        good("lower case", hexRecord(0, 0x0123, abc, true), 0x123, abc, 3);
-        good("no line end", hexRecord(0, 0x10, abc).trimmed(), 0x10, abc, 3);
-        good("segment base", hexRecord(2, 0, QByteArray("\x10\x00", 2)) + hexRecord(0, 4, abc),
-             0x10004, abc, 3);
-        // 0xFF is stored but looks unloaded, so the same byte may be loaded again.
-        good("0xFF written twice",
-             hexRecord(0, 0x20, QByteArray(1, char(0xFF))) +
-                 hexRecord(0, 0x20, QByteArray(1, char(0x42))),
-             0x20, QByteArray(1, char(0x42)), 2);
-        good("last byte", hexLinear(1) + hexRecord(0, 0x7F3F, QByteArray(1, char(0x5A))), 98111,
-             QByteArray(1, char(0x5A)), 1);
-        // The configuration and EEPROM areas are skipped.
-        good("configuration 0x300000", hexLinear(0x30) + hexRecord(0, 0, ones), 0, {}, 0);
-        good("EEPROM 0xF00000", hexLinear(0xF0) + hexRecord(0, 0, ones), 0, {}, 0);
+        for (const QStringList& r : dataRows("hex_records.txt")) {
+            QTest::newRow(qPrintable(r[0]))
+                << r[1].toLatin1().replace(' ', "\r\n") << r[2] << r[3].toInt(nullptr, 0)
+                << QByteArray::fromHex(r[4].toLatin1()) << r[5].toInt();
+            errors << r[2];
+        }
+        // The fuzzing corpus: every file loads cleanly or fails with one of the texts above.
+        const QDir corpus(sourcePath("fuzz/hex/corpus"));
+        const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
+        if (files.size() < 10)
+            qFatal("%s not found", qPrintable(corpus.path()));
+        for (const QFileInfo& file : files) {
+            QFile f(file.filePath());
+            QTest::newRow(qPrintable("corpus " + file.fileName()))
+                << (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()) << "*" << 0
+                << QByteArray() << 0;
+        }
     }
 
     void records()
@@ -97,11 +60,19 @@ private slots:
         QFETCH(int, loaded);
         HexImage hex;
         CollectingSink sink;
-        QCOMPARE(load(hex, lines, &sink), error);
+        QBuffer buffer(&lines);
+        buffer.open(QIODevice::ReadOnly);
+        const QString thrown = errorOf([&] { hex.load(buffer, error == "*" ? nullptr : &sink); });
+        QCOMPARE(hex.data().size(), int(HexImage::FirmwareSize));
+        if (error == "*") { // and the image holds no more bytes than the loader counted
+            QVERIFY2(thrown.isEmpty() || errors.contains(thrown), qPrintable(thrown));
+            QVERIFY(quint32(programmed(hex)) <= hex.loaded());
+            return;
+        }
+        QCOMPARE(thrown, error);
         QCOMPARE(hex.data().mid(at, bytes.size()), bytes);
         QCOMPARE(programmed(hex), bytes.size()); // nothing else was touched
-        if (error.isEmpty())
-            QCOMPARE(sink.lines, QStringList(hex.loadedMessage()));
+        QCOMPARE(sink.lines, error.isEmpty() ? QStringList(hex.loadedMessage()) : QStringList());
         QCOMPARE(hex.loaded(), quint32(loaded));
     }
 
@@ -109,12 +80,11 @@ private slots:
     {
         QTemporaryDir dir;
         QFile f(dir.filePath("fw.hex"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
         const QByteArray lines = hexFile(QByteArray(49056, 0x33), 32);
-        f.write(lines);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(lines) == lines.size());
         f.close();
         HexImage hex;
-        hex.parseLine(hexRecord(0, 0xC000, QByteArray("\x99", 1))); // loaded restarts at 0 ...
+        hex.parseLine(":01C0000099A6"); // loaded restarts at 0 ...
         QVector<qint64> positions;
         CollectingSink sink;
         hex.load(f.fileName(), &sink, [&](qint64 pos, qint64 total) {
@@ -129,33 +99,8 @@ private slots:
         QVERIFY_EXCEPTION_THROWN(hex.load(dir.filePath("none.hex"), nullptr), QString);
     }
 
-    // The fuzzing corpus: every file ends in a clean load or one of the loader's own message
-    // texts, and the image stays consistent.
-    void fuzzCorpus()
-    {
-        const QString source = qEnvironmentVariable("BATHYRA_SOURCE_DIR");
-        const QDir corpus(source + QStringLiteral("/fuzz/hex/corpus"));
-        if (source.isEmpty() || !corpus.exists())
-            QSKIP("fuzz/hex/corpus not found");
-        const QRegularExpression known(
-            "^(Bad HEX (format|checksum|subtype|Segment Address record|"
-            "Extended Linear Address Record)|BAD HEX address|Double write)$");
-        const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
-        QVERIFY(files.size() >= 10);
-        int clean = 0;
-        for (const QFileInfo& file : files) {
-            HexImage hex;
-            try {
-                hex.load(file.filePath(), nullptr);
-                ++clean;
-            } catch (const QString& e) {
-                QVERIFY2(known.match(e).hasMatch(), qPrintable(file.fileName() + ": " + e));
-            }
-            QCOMPARE(hex.data().size(), int(HexImage::FirmwareSize));
-            QVERIFY2(quint32(programmed(hex)) <= hex.loaded(), qPrintable(file.fileName()));
-        }
-        QVERIFY(clean > 0);
-    }
+private:
+    QStringList errors; // every text of the table above
 };
 
 QTEST_GUILESS_MAIN(TestHexImage)

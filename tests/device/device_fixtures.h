@@ -1,0 +1,57 @@
+// Fixtures of the device tests: test cases kept as data, the error a call throws, and a
+// firmware image as Intel HEX text.
+#pragma once
+
+#include <QtCore>
+#include <functional>
+
+// A file of the source tree: from CTest's environment, else above the build folder.
+inline QString sourcePath(const QString& path)
+{
+    const QString build = QCoreApplication::applicationDirPath() + "/../../..";
+    return qEnvironmentVariable("BATHYRA_SOURCE_DIR", build) + '/' + path;
+}
+
+// The cases of a data file in tests/device/data/: one a line, its columns split at '|' and
+// trimmed; blank lines and lines starting with '#' (the column header, notes) are skipped.
+inline QVector<QStringList> dataRows(const char* name)
+{
+    QFile f(sourcePath("tests/device/data/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("test data %s not found", qPrintable(f.fileName()));
+    QVector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts))
+        if (!line.startsWith('#'))
+            rows << line.trimmed().split(QRegularExpression("\\s*\\|\\s*"));
+    return rows;
+}
+
+// The message text f throws, empty when it returns.
+inline QString errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const QString& e) {
+        return e;
+    }
+    return QString();
+}
+
+// Data records of recordSize bytes from address 0, an extended linear address record every
+// 64 KiB, then the end record.
+inline QByteArray hexFile(const QByteArray& data, int recordSize = 16)
+{
+    auto record = [](int type, int address, const QByteArray& bytes) {
+        QByteArray r = QByteArray(1, char(bytes.size())) + char(address >> 8) + char(address) +
+                       char(type) + bytes;
+        quint8 sum = 0;
+        for (char c : r)
+            sum = quint8(sum - quint8(c));
+        return ":" + (r + char(sum)).toHex().toUpper() + "\r\n";
+    };
+    QByteArray text;
+    for (int at = 0; at < data.size(); at += recordSize)
+        text += (at % 65536 ? QByteArray() : record(4, 0, QByteArray(1, 0) + char(at >> 16))) +
+                record(0, at & 0xFFFF, data.mid(at, recordSize));
+    return text + record(1, 0, QByteArray());
+}
