@@ -50,14 +50,12 @@ struct EngineDive {
         image[offset + 2] = value & 0xFF;
         image[offset + 3] = value >> 8;
     }
-
     void setGas(int n, int o2, int he, int switch_depth)
     {
         s.in_gas_n2_percent[n - 1] = static_cast<uint8_t>(o2 + he > 100 ? 0 : 100 - o2 - he);
         s.in_gas_he_percent[n - 1] = static_cast<uint8_t>(he);
         s.in_gas_switch_depth_m[n - 1] = static_cast<uint8_t>(switch_depth);
     }
-
     void useGas(int n)
     {
         s.in_current_gas = static_cast<uint8_t>(n);
@@ -131,8 +129,8 @@ struct EngineDive {
         return completePlan();
     }
 
-    // The published plan: "NDL n" without stops, else "depth:minutes" deepest first (as
-    // published), a '*' after a depth carrying bit 7.
+    // The published plan: "NDL n" without stops, else "depth:minutes" as published, a '*' after
+    // a depth carrying bit 7.
     std::string plan() const
     {
         if (s.out_stop_depth_m[0] == 0)
@@ -145,18 +143,13 @@ struct EngineDive {
         return out;
     }
 
-    int minutes() const
+    // The stop minutes and the ascent from the present depth: the TTS of a plan with stops.
+    int stopsTts() const
     {
-        int sum = 0;
+        const float x = (s.ambient_bar - s.surface_bar) + 0.7f;
+        int sum = int((x > 0.0f ? x : 0.0f) + 0.99f);
         for (int i = 0; i < engine::stop_count; ++i)
             sum += s.out_stop_time_min[i];
         return sum;
-    }
-
-    // Minutes allowed for the ascent from the present depth, part of every TTS.
-    int ascentAllowance() const
-    {
-        const float x = (s.ambient_bar - s.surface_bar) + 0.7f;
-        return int((x > 0.0f ? x : 0.0f) + 0.99f);
     }
 };

@@ -70,9 +70,9 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing " + path.toUtf8());
 }
 
-QByteArray source(const char* path)
+QByteArray source(const QString& path)
 {
-    return fileBytes(QStringLiteral(BATHYRA_SOURCE_DIR "/") + QLatin1String(path));
+    return fileBytes(QStringLiteral(BATHYRA_SOURCE_DIR "/") + path);
 }
 
 // The shared samples folder, empty when it is not beside this checkout.
@@ -80,43 +80,6 @@ QString samplesDir()
 {
     const QString dir = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles";
     return qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFileInfo(dir).isDir() ? "" : dir;
-}
-
-// Inner text wrapped in nested elements, "a/b c=\"1\"/d" outermost first.
-QByteArray wrap(const QByteArray& path, const QByteArray& inner)
-{
-    QByteArray out = inner;
-    const QList<QByteArray> tags = path.split('/');
-    for (auto tag = tags.rbegin(); tag != tags.rend(); ++tag)
-        out = "<" + *tag + ">" + out + "</" + tag->split(' ').first() + ">";
-    return out;
-}
-
-QByteArray uddf(const QByteArray& waypoints, const QByteArray& mixes = QByteArray())
-{
-    return wrap("uddf", (mixes.isEmpty() ? mixes : wrap("gasdefinitions", mixes)) +
-                            wrap("profiledata/repetitiongroup/dive/samples", waypoints));
-}
-
-QByteArray waypoint(const char* time, const char* depth, const QByteArray& more = QByteArray())
-{
-    return wrap("waypoint", wrap("divetime", time) + wrap("depth", depth) + more);
-}
-
-QByteArray udcf(const QByteArray& samples, const QByteArray& gases = QByteArray())
-{
-    return wrap("profile/repgroup/dive", gases + wrap("samples", samples));
-}
-
-QByteArray shearwater(const QByteArray& records, const QByteArray& root = "dive")
-{
-    return wrap(root + "/diveLog/diveLogRecords", records);
-}
-
-QByteArray record(const char* time, const char* depth, const char* ppO2 = nullptr)
-{
-    return wrap("diveLogRecord", wrap("currentTime", time) + wrap("currentDepth", depth) +
-                                     (ppO2 ? wrap("averagePPO2", ppO2) : QByteArray()));
 }
 
 // Setpoints 0.70 and 1.30, no gas active, open circuit.
@@ -357,157 +320,28 @@ private slots:
 
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
+    // The cases of data/loads.txt, a document nested too deeply and the fuzzing corpus.
     void loads_data()
     {
         QTest::addColumn<QString>("name"); // "shared/..." a file of the samples folder
+        QTest::addColumn<int>("mode");     // deco_type before the load
+        QTest::addColumn<QString>("error"); // empty: loads into a sane profile
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("error");        // empty: loads into a sane profile
         QTest::addColumn<QStringList>("expected"); // parts of the summary
-        QTest::addColumn<int>("mode");             // deco_type before the load
-        auto loads = [](const char* row, const char* name, const QByteArray& content,
-                        const QStringList& expected, int mode = 0) {
-            QTest::newRow(row) << name << content << QString() << expected << mode;
-        };
-        auto fails = [](const char* row, const char* name, const QByteArray& content,
-                        const QString& error) {
-            QTest::newRow(row) << name << content << error << QStringList() << 0;
-        };
-        const QByteArray wp60 = waypoint("60", "10");
-        const QByteArray point = "<P Time=\"60\"><Depth>5</Depth></P>";
-        // clang-format off
-        loads("DivingLog: first dive only", "two.xml", source("tests/data/profiles/divinglog_two_dives.xml"),
-              {"points=0:0,60:20,120:20,180:0;", "console=Reading DivingLog XML format;"});
-        loads("DivingLog: root as Diving Log 5 and 6 export", "r.xml", wrap("Divinglog/Logbook/Dive/Profile", point), {"points=60:5;"});
-        fails("DivingLog: lower-case root", "r.xml", wrap("divinglog/Logbook/Dive/Profile", point), unsupported);
-        loads("DivingLog: feet warned, read as they stand", "feet.xml",
-              "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile><P Time=\"30\"><Depth>40</Depth>"
-              "</P><P Time=\"60\"><Depth>81.0</Depth></P></Profile></Dive></Logbook></Divinglog>",
-              {"points=30:40,60:81;", "|<font color='red'><b>", "may be in feet"});
-        loads("DivingLog: decimal Time", "dec.xml",
-              wrap("DivingLog/Logbook/Dive/Profile", "<P Time=\"0\"><Depth>0</Depth></P><P Time=\"605.5\"><Depth>9</Depth></P>"),
-              {"points=0:0,605:9;"});
-        loads("DivingLog: no profile", "np.xml", "<Divinglog><Logbook><Dive/></Logbook></Divinglog>", {"n=0;"});
-        fails("DivingLog: negative time", "n.xml", wrap("DivingLog/Logbook/Dive/Profile", "<P Time=\"-60\"><Depth>3</Depth></P>"),
-              "Cannot load profile.");
-
-        const QByteArray v3 = "dive version=\"3\"";
-        loads("Shearwater: version 3 counts ms; utf-16 declared, 8-bit text", "sw.xml",
-              "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" + shearwater(record("0", "0") + record("120000", "3.5"), v3),
-              {"points=0:0,120:3.5;"});
-        loads("Shearwater: no version counts seconds", "sw.xml",
-              shearwater(record("0", "0") + record("120000", "3.5")), {"points=0:0,120000:3.5;"});
-        loads("Shearwater: decimal seconds", "sw.xml", shearwater(record("0", "0") + record("605.5", "9")),
-              {"points=0:0,605:9;"});
-        loads("Shearwater: zero ppO2 is none", "sw.xml",
-              shearwater(record("0", "0", "0") + record("10", "5", "0") + record("20", "0", "-1")),
-              {"points=0:0,10:5,20:0;", "ppO2=no;"});
-        fails("Shearwater: no dive log", "sw.xml", "<dive><other/></dive>", "Cannot load profile.");
-        fails("Shearwater: pressure as depth", "sw.xml", shearwater(record("0", "1093")), "Cannot load profile.");
-        fails("Shearwater: huge ppO2", "sw.xml", shearwater(record("0", "3", "1e9")), "Cannot load profile.");
-        // Types 0, 0, 1, 1, 0, 2: low, high, low (2 is no setpoint type), from SP#1 and SP#2.
-        loads("Shearwater: setpoints not recorded", "sp.xml", source("tests/data/profiles/shearwater_setpoints.xml"),
-              {"setpoints=0:0.7,20:1.3,40:0.7;", "ppO2=yes;", "console=Reading Shearwater XML format|"
-               "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46|&nbsp;&nbsp;&nbsp;Setpoints not recorded. "
-               "Using SP#1 as SP_low=0.7, SP#2 as SP_high=1.3;"});
-
-        loads("UDDF: gases by first use, placeholder dive passed over", "g.uddf", source("tests/data/profiles/uddf_gases.uddf"),
-              {"points=0:0,140:30,1139:29,1140:30,1800:6,2400:0;", "switches=0:1,1800:2;",
-               "setpoints=0:0.7,140:1.3;", "gases=1:18/45@0*,2:100/0@6;", "mode=2;",
-               "console=This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
-               "Gas#1: 18/45 o2=18%, he=45%, first gas\n;"});
-        const QByteArray mix = waypoint("0", "0", "<switchmix ref=\"m\"/>") + wp60;
-        loads("UDDF: percent", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
-        loads("UDDF: rounded", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.325</o2><he></he></mix>"), {"gases=1:33/0@0*;"});
-        loads("UDDF: single mix without switch", "s.uddf",
-              uddf(waypoint("0", "0") + wp60, "<mix id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix>"),
-              {"switches=0:1;", "gases=1:32/0@0*;"});
-        // A switch naming no gas is a change to 0: the change at that second is removed.
-        loads("UDDF: empty switch removes the change", "e.uddf",
-              uddf(waypoint("0", "0", "<switchmix ref=\"a\"/>") + waypoint("60", "20", "<switchmix ref=\"b\"/>") +
-                   waypoint("60", "21", "<switchmix ref=\"\"/>") + waypoint("120", "10"),
-                   "<mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"),
-              {"points=0:0,60:20,60:21,120:10;", "switches=0:1;", "gases=1:21/0@0*,2:50/0@0;"});
-        // Mixes 21, 32, 50, 100 and 18/45 are gases 1 to 5; the sixth (30 %) is closest to 32 %.
-        loads("UDDF: sixth mix takes the closest gas", "six.uddf", source("fuzz/corpus/uddf/six_mixes.uddf"),
-              {"switches=0:1,10:2,20:3,30:4,40:5,50:2;", "Gas#6:  o2=30%"});
-        loads("UDDF: decimal divetime", "dec.uddf", uddf(waypoint("0.0", "0") + waypoint("605.5", "9")),
-              {"points=0:0,605:9;"});
-        loads("UDDF: non-numeric text", "nn.uddf", uddf(waypoint("abc", "deep") + wp60), {});
-        loads("UDDF: missing elements", "me.uddf", uddf("<waypoint/><waypoint><depth>4</depth></waypoint>"), {});
-        // The dive mode: 2 and 5 are closed circuit, 0 and 4 open.
-        const auto mode = [](const char* type) { return uddf(waypoint("0", "0", "<divemode type=\"" + QByteArray(type) + "\"/>")); };
-        loads("UDDF: CCR from OC", "m.uddf", mode("closedcircuit"), {"mode=2;", "console=This is a CCR dive.\n;"});
-        loads("UDDF: CCR from 4", "m.uddf", mode("closedcircuit"), {"mode=5;", "console=This is a CCR dive.\n;"}, 4);
-        loads("UDDF: OC from CCR", "m.uddf", mode("opencircuit"), {"mode=0;", "console=This is an OC dive.\n;"}, 2);
-        loads("UDDF: OC from 5", "m.uddf", mode("opencircuit"), {"mode=4;", "console=This is an OC dive.\n;"}, 5);
-        loads("UDDF: apnoe", "m.uddf", mode("apnoe"), {"mode=3;", "console=Unknown OC/CCR mode.\n;"}, 3);
-        loads("UDDF: mode missing", "m.uddf", uddf(waypoint("0", "0")), {"mode=2;", "console=Unknown OC/CCR mode.\n;"}, 2);
-        fails("UDDF: truncated", "t.uddf", uddf(waypoint("0", "0")).left(60), "Cannot open profile.");
-        fails("UDDF: wrong root", "w.uddf", "<profile/>", "Cannot open profile.");
-        fails("UDDF: deeply nested", "d.uddf",
-              "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</uddf>",
-              "Cannot open profile.");
-        fails("UDDF: no dive", "nd.uddf", "<uddf><profiledata/></uddf>", "Cannot load profile.");
-        fails("UDDF: huge depth", "h.uddf", uddf(waypoint("0", "1e308")), "Cannot load profile.");
-        fails("UDDF: huge setpoint", "sp.uddf", uddf(waypoint("0", "1", "<setpo2>1e20</setpo2>")), "Cannot load profile.");
-        fails("UDDF: impossible mix", "m.uddf",
-              uddf(waypoint("0", "1", "<switchmix ref=\"x\"/>"), "<mix id=\"x\"><o2>80</o2><he>80</he></mix>"),
-              "Cannot load profile.");
-
-        // The sixth mix is listed but changes neither the configuration nor the profile.
-        loads("UDCF: six mixes", "six.udcf", source("tests/data/profiles/udcf_six_mixes.udcf"),
-              {"points=0:0,60:", ",360:", "switches=0:1,60:2,120:3,180:4,240:5;", "3:50/0@21", "5:18/45@0*;",
-               "Gas#6: F o2=28%, he=0%\n", "Gas#3: C o2=50%, he=0%, depth=21\n"});
-        loads("UDCF: a switch applies once", "once.udcf",
-              udcf("<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d><switch>A</switch><t>180</t><d>10</d>",
-                   "<gases><mix><mixname>A</mixname><o2>21</o2></mix><mix><mixname>B</mixname><o2>50</o2></mix></gases>"),
-              {"switches=60:1,180:2;"});
-        // Gas 1 by being the only mix, not by a firstGas of the file: no "first gas" said. The
-        // first dive has no samples; the second is spaced by its delta and given in feet.
-        loads("UDCF: upper-case delta in feet", "upper.udcf", source("fuzz/corpus/udcf/upper_delta.udcf"),
-              {QString("points=0:0,30:%1,60:%2,90:%3;").arg(33 * 0.3048).arg(66 * 0.3048).arg(10 * 0.3048),
-               "switches=0:1;", "gases=1:32/0@0*;", "console=Gas#1:  o2=32%, he=0%\n;"});
-        loads("UDCF: mix by position", "index.udcf",
-              "\n" + udcf("<switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d><t>40.00</t><d>6.10</d>"
-                          "<switch>2</switch><t>60</t><d>3</d>",
-                          "<gases><mix><mixname>Air</mixname><o2>0.32</o2></mix><mix><mixname>Deco</mixname>"
-                          "<o2>0.80</o2></mix></gases>"),
-              {"switches=20:1,60:2;", "gases=1:32/0@0*,2:80/0@0;"});
-        loads("UDCF: placeholder dive", "p.udcf",
-              "<profile><repgroup><dive><samples/></dive></repgroup><repgroup><dive><samples><t>0</t><d>0</d>"
-              "<t>30</t><d>5</d></samples></dive></repgroup></profile>",
-              {"points=0:0,30:5;"});
-        loads("UDCF: decimal t", "dec.udcf", udcf("<t>0.000000</t><d>0</d><t>605.999</t><d>9</d>"), {"points=0:0,605:9;"});
-        loads("UDCF: out of order", "o.udcf", udcf("<t>60</t><d>5</d><t>0</t><d>0</d><t>30</t><d>9</d>"), {});
-        loads("UDCF: t without d", "td.udcf", udcf("<t>60</t><t>0</t>"), {});
-        fails("UDCF: not well-formed", "n.udcf", "<profile><device></profile>", "Cannot open profile.");
-        fails("UDCF: no dive", "nd.udcf", "<profile><repgroup/></profile>", "Cannot load profile.");
-        fails("UDCF: huge time", "ht.udcf", udcf("<t>1e30</t><d>3</d>"), "Cannot load profile.");
-        fails("UDCF: huge delta time", "hd.udcf", udcf("<delta>80000</delta>" + QByteArray("<d>1</d>").repeated(10)),
-              "Cannot load profile.");
-
-        fails("upper-case ending", "dive.XML", "<uddf/>", "Unknown file format.");
-        fails("missing UDDF", "/nonexistent/dive.uddf", QByteArray(), "Cannot open profile.");
-        fails("missing UDCF", "/nonexistent/dive.udcf", QByteArray(), "Cannot open profile.");
-        fails("missing XML", "/nonexistent/dive.xml", QByteArray(), unsupported);
-        fails("empty xml", "e.xml", QByteArray(), unsupported);
-
-        // Real exports (the validation suite checks the sizes of more): SP_low and SP_high come
-        // from setpoints 1 and 2.
-        const auto sample = [&](const char* file, QStringList expected) {
-            loads(file, qPrintable("shared/" + QString(file)), QByteArray(), expected);
-        };
-        sample("shearwater/cc-shearwater.xml", {"n=619;time=6180;max=58.40;", "switches=;", "ppO2=yes;",
-               "setpoints=0:0.7,1150:1.3,1580:0.7,2170:1.3,2390:0.7,2940:1.3,4080:0.7;"});
-        sample("shearwater/valid_depth_data_oc_tec_trimmed.xml", {"n=5;time=40;max=5.60;", "setpoints=0:0.7;"});
-        sample("uddf/test42.uddf", {"switches=2:1;", "gases=1:16/45@0*;", "mode=0;"});
-        sample("uddf/test-apd-inspiration.uddf", {"switches=10:1,1560:2,1680:1;",
-               "setpoints=0:0.7,140:1.3,1140:0.7,1668:1.3,5890:0.7;", "gases=1:16/48@0*,2:48/0@0;",
-               "mode=2;ppO2=no;"});
-        sample("udcf/MacDive_UDCF_41_dives_1.udcf", {"n=32;time=640;max=33.90;", "switches=20:1;", "gases=1:32/0@0*;"});
-        // Feet: 41 ft is 12.4968 m. The first dive's mix is unnamed with no oxygen: no gas.
-        sample("udcf/MacDive_UDCF_Imperial.udcf", {"n=72;time=2070;max=12.50;", "switches=;", "gases=;"});
-        // clang-format on
+        const QString table = source("tests/profiles/data/loads.txt");
+        QVERIFY2(table.startsWith('#'), qPrintable(table));
+        for (const QString& line : table.split('\n', Qt::SkipEmptyParts)) {
+            QStringList f = line.split(" | ").replaceInStrings("\\n", "\n");
+            f.replaceInStrings(QRegularExpression("^-$"), "");
+            if (!line.startsWith('#'))
+                QTest::newRow(qPrintable(f[0]))
+                    << f[1] << f[2].toInt() << f[3]
+                    << (f[4].startsWith('@') ? source(f[4].mid(1)) : f[4].toUtf8()) << QStringList(f.mid(5));
+        }
+        QTest::newRow("UDDF: deeply nested")
+            << "d.uddf" << 0 << "Cannot open profile."
+            << "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</uddf>"
+            << QStringList();
         // Every file of the fuzzing corpus loads or is refused with one of the readers' texts.
         const QMap<QString, QString> endings = {
             {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
@@ -516,8 +350,8 @@ private slots:
         for (auto it = endings.begin(); it != endings.end(); ++it)
             for (const QFileInfo& f : QDir(corpus + it.key()).entryInfoList(QDir::Files))
                 QTest::newRow(qPrintable(it.key() + "/" + f.fileName()))
-                    << "corpus" + it.value() << fileBytes(f.filePath()) << "any" << QStringList()
-                    << 0;
+                    << "corpus" + it.value() << 0 << "any" << fileBytes(f.filePath())
+                    << QStringList();
     }
     void loads()
     {
