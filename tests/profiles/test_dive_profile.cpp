@@ -284,8 +284,8 @@ private slots:
     // The cases of data/loads.txt, a document nested too deeply and the fuzzing corpus.
     void loads_data()
     {
-        QTest::addColumn<QString>("name"); // "shared/..." a file of the samples folder
-        QTest::addColumn<int>("mode");     // deco_type before the load
+        QTest::addColumn<QString>("name");  // "shared/..." a file of the samples folder
+        QTest::addColumn<int>("mode");      // deco_type before the load
         QTest::addColumn<QString>("error"); // empty: loads into a sane profile
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("expected"); // parts of the summary
@@ -297,12 +297,13 @@ private slots:
             if (!line.startsWith('#'))
                 QTest::newRow(qPrintable(f[0]))
                     << f[1] << f[2].toInt() << f[3]
-                    << (f[4].startsWith('@') ? source(f[4].mid(1)) : f[4].toUtf8()) << QStringList(f.mid(5));
+                    << (f[4].startsWith('@') ? source(f[4].mid(1)) : f[4].toUtf8())
+                    << QStringList(f.mid(5));
         }
-        QTest::newRow("UDDF: deeply nested")
-            << "d.uddf" << 0 << "Cannot open profile."
-            << "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</uddf>"
-            << QStringList();
+        QTest::newRow("UDDF: deeply nested") << "d.uddf" << 0 << "Cannot open profile."
+                                             << "<uddf>" + QByteArray("<a>").repeated(5000) +
+                                                    QByteArray("</a>").repeated(5000) + "</uddf>"
+                                             << QStringList();
         // Every file of the fuzzing corpus loads or is refused with one of the readers' texts.
         const QMap<QString, QString> endings = {
             {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
@@ -321,9 +322,12 @@ private slots:
         QFETCH(int, mode);
         const QString samples = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles";
         const bool shared = name.startsWith("shared/");
-        if (shared && (qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QDir(samples).exists()))
+        if (shared &&
+            (qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QDir(samples).exists()))
             QSKIP("the shared samples folder is not beside this checkout");
-        const QString path = shared ? samples + name.mid(6) : name.startsWith('/') ? name : write(name, content);
+        const QString path = shared                 ? samples + name.mid(6)
+                             : name.startsWith('/') ? name
+                                                    : write(name, content);
         DiveProfile p;
         ConfigImage config = testConfig();
         config.setByte(ConfigImage::deco_type, static_cast<quint8>(mode));
@@ -445,9 +449,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("error");
-        QTest::newRow("upper-case ending") << "keep.UDDF" << "Unknown save file format";
-        QTest::newRow("missing folder") << "/nonexistent/keep.uddf" << "Cannot open profile.";
-        QTest::newRow("full disk") << "full.uddf" << "Cannot save profile.";
+        QTest::newRow("upper-case ending") << "keep.UDDF"
+                                           << "Unknown save file format";
+        QTest::newRow("missing folder") << "/nonexistent/keep.uddf"
+                                        << "Cannot open profile.";
+        QTest::newRow("full disk") << "full.uddf"
+                                   << "Cannot save profile.";
     }
     void saveFailures()
     {

@@ -1,6 +1,5 @@
-// The profile editor driven as a diver drives it: legs from the spin boxes, clicks on the plot
-// canvas, the gas dialog answered, undo and redo, the axis rules, files through the dialogs,
-// the nearest-point lookup on real logs, and profiles handed in and out.
+// The profile editor driven as a diver drives it: legs, clicks on the plot canvas, the gas
+// dialog, undo and redo, the axes, files through the dialogs, the nearest point on real logs.
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "editor_driver.h"
@@ -143,12 +142,15 @@ private slots:
     void axes_data()
     {
         QTest::addColumn<QString>("start");
-        QTest::addColumn<bool>("depthAuto");
-        QTest::addColumn<bool>("timeAuto");
-        QTest::newRow("40 m, 40 min: fixed") << "0/0,2/40,40/40" << false << false;
-        QTest::newRow("deeper than 40 m") << "0/0,3/45,20/45" << true << false;
-        QTest::newRow("longer than 40 min") << "0/0,2/30,41/30" << false << true;
-        QTest::newRow("recorded ppO2") << "0/0/0.7,2/30/1.2,20/30/1.3" << false << false;
+        QTest::addColumn<QString>("automatic"); // the depth and the time axis
+        QTest::newRow("40 m, 40 min: fixed") << "0/0,2/40,40/40"
+                                             << "00";
+        QTest::newRow("deeper than 40 m") << "0/0,3/45,20/45"
+                                          << "10";
+        QTest::newRow("longer than 40 min") << "0/0,2/30,41/30"
+                                            << "01";
+        QTest::newRow("recorded ppO2") << "0/0/0.7,2/30/1.2,20/30/1.3"
+                                       << "00";
     }
     void axes()
     {
@@ -156,11 +158,11 @@ private slots:
         DiveProfile given;
         fill(given, start);
         e->setProfile(&given);
-        QTEST(e->plot->axisAutoScale(QwtPlot::yLeft), "depthAuto");
-        QTEST(e->plot->axisAutoScale(QwtPlot::xBottom), "timeAuto");
         const QwtScaleDiv depth = e->plot->axisScaleDiv(QwtPlot::yLeft);
-        QVERIFY(e->plot->axisAutoScale(QwtPlot::yLeft) ||
-                (depth.lowerBound() == 40 && depth.upperBound() == 0));
+        const bool depthAuto = e->plot->axisAutoScale(QwtPlot::yLeft);
+        QTEST(QString("%1%2").arg(depthAuto).arg(e->plot->axisAutoScale(QwtPlot::xBottom)),
+              "automatic");
+        QVERIFY(depthAuto || (depth.lowerBound() == 40 && depth.upperBound() == 0));
         QCOMPARE(e->plot->axisEnabled(QwtPlot::yRight), given.hasRecordedPpO2());
         QVERIFY(!given.hasRecordedPpO2() ||
                 e->plot->axisScaleDiv(QwtPlot::yRight).upperBound() == 5);
@@ -250,28 +252,22 @@ private slots:
     // points), on hand-made ties and on real logs, including times that repeat and run back.
     void nearestPoint_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("start");
-        QTest::newRow("ties and a vertical segment") << ""
-                                                     << "0/0,1/10,1/20,2/20,3/30,3/35,5/0";
-        QTest::newRow("one point") << ""
-                                   << "4/10";
-        for (const char* f : {"uddf/test42.uddf", "shearwater/cc-shearwater.xml"})
-            QTest::newRow(f) << QString(f) << "";
+        QTest::addColumn<QString>("start"); // points, or a file of the shared samples folder
+        QTest::newRow("ties and a vertical segment") << "0/0,1/10,1/20,2/20,3/30,3/35,5/0";
+        QTest::newRow("one point") << "4/10";
+        QTest::newRow("UDDF") << "uddf/test42.uddf";
+        QTest::newRow("Shearwater") << "shearwater/cc-shearwater.xml";
     }
     void nearestPoint()
     {
-        QFETCH(QString, file);
         QFETCH(QString, start);
         DiveProfile p;
-        fill(p, start);
-        if (!file.isEmpty()) {
-            const QString path =
-                qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles/" + file;
-            if (qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFile::exists(path))
-                QSKIP("shared samples absent");
-            p.load(path, nullptr);
-        }
+        const QString path =
+            qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles/" + start;
+        if (start.contains('.') &&
+            (qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFile::exists(path)))
+            QSKIP("shared samples absent");
+        start.contains('.') ? p.load(path, nullptr) : fill(p, start);
         const QVector<double>& t = p.times();
         for (double m = -1; m < p.diveTime() + 1; m += 1 / 120.0) {
             int best = 0;
@@ -323,28 +319,20 @@ private slots:
 
     // The starting gas and setpoint follow the configuration; a closed-circuit setpoint in bar
     // is exactly the engine's centibars over 100, as a run compares it.
-    void startFollowsConfiguration_data()
-    {
-        QTest::addColumn<int>("decoType");
-        QTest::addColumn<int>("cbar");
-        QTest::newRow("OC") << 0 << 0;
-        for (int cbar : {60, 70, 80, 130, 145})
-            QTest::newRow(qPrintable(QString("CCR %1").arg(cbar))) << 2 << cbar;
-    }
     void startFollowsConfiguration()
     {
-        QFETCH(int, decoType);
-        QFETCH(int, cbar);
-        ConfigImage image;
-        image.setByte(ConfigImage::first_gas, 3);
-        image.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
-        image.setSetpoint(1, static_cast<quint8>(cbar));
-        e->setConfiguration(&image);
-        e->setProfile(nullptr);
-        QCOMPARE(state(*e->profile()), QString("0/0 0:3"));
-        const float engineBar = static_cast<quint8>(cbar) / 100.0f;
-        QCOMPARE(e->profile()->setpointChanges().value(0, 0.0f), engineBar);
-        QCOMPARE(e->profile()->setpointChanges().size(), cbar ? 1 : 0);
+        for (int cbar : {0, 60, 70, 80, 130, 145}) {
+            ConfigImage image;
+            image.setByte(ConfigImage::first_gas, 3);
+            image.setByte(ConfigImage::deco_type, cbar ? 2 : 0);
+            image.setSetpoint(1, static_cast<quint8>(cbar));
+            e->setConfiguration(&image);
+            e->setProfile(nullptr);
+            QCOMPARE(state(*e->profile()), QString("0/0 0:3"));
+            QCOMPARE(e->profile()->setpointChanges().value(0, 0.0f),
+                     static_cast<quint8>(cbar) / 100.0f);
+            QCOMPARE(e->profile()->setpointChanges().size(), cbar ? 1 : 0);
+        }
     }
 };
 
