@@ -1,6 +1,5 @@
-// A small driver around the engine for the tests and the engine benchmark: a configuration
-// image of our own for the CFs the engine reads itself, gas set-up, depth changes and "cycle
-// until the plan is done".
+// A driver around the engine for its tests and benchmark: a configuration image of its own for
+// the CFs the engine reads, gases, depths and "cycle until the plan is done".
 #pragma once
 
 #include "engine/engine.h"
@@ -63,7 +62,6 @@ struct EngineDive {
         s.in_he_percent = s.in_gas_he_percent[n - 1];
     }
 
-    // A new dive at the surface, as callers start one.
     void newDive()
     {
         s.in_ambient_pressure_mbar = s.in_surface_pressure_mbar;
@@ -78,8 +76,8 @@ struct EngineDive {
         s.in_ambient_pressure_mbar =
             static_cast<uint16_t>(s.in_surface_pressure_mbar + depth * 1000.0f / 10.015f + 0.5f);
         const float o2 = 1.0f - (s.in_n2_percent + s.in_he_percent) * 0.01f;
-        float ppo2 = s.in_setpoint_cbar ? s.in_setpoint_cbar * 0.01f
-                                        : o2 * s.in_ambient_pressure_mbar * 0.001f;
+        const float ppo2 = s.in_setpoint_cbar ? s.in_setpoint_cbar * 0.01f
+                                              : o2 * s.in_ambient_pressure_mbar * 0.001f;
         s.in_ppo2_cbar = static_cast<uint8_t>((ppo2 > 2.55f ? 2.55f : ppo2) * 100.0f + 0.5f);
     }
 
@@ -106,9 +104,8 @@ struct EngineDive {
         s.in_step_mode = 0;
     }
 
-    // 2-second cycles at depth until a plan is complete: the status has gone through a stop
-    // search back to 0, or stayed 0 with a non-zero NDL. A search already running (begun in
-    // minute steps, on older tissues) is finished first and does not count. False on no result.
+    // 2-second cycles at depth until a plan is complete (a stop search ended, or status 0 with
+    // an NDL); a search begun in minute steps, on older tissues, does not count. False on none.
     bool completePlan(int max_cycles = 20000)
     {
         bool searched = false, stale = s.io_deco_status == 1;
@@ -129,8 +126,7 @@ struct EngineDive {
         return completePlan();
     }
 
-    // The published plan: "NDL n" without stops, else "depth:minutes" as published, a '*' after
-    // a depth carrying bit 7.
+    // "NDL n", or the stops as published: "depth:minutes", '*' after a depth with bit 7.
     std::string plan() const
     {
         if (s.out_stop_depth_m[0] == 0)
