@@ -1,6 +1,6 @@
 // The profile model: points and changes with their normalisation, the lookups, the shared change
 // cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
-// exports, the fuzzing corpus, broken files, round trips and the safety of writes.
+// exports, broken files, round trips and the safety of writes.
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
@@ -57,7 +57,6 @@ QString state(const DiveProfile& p)
     return (out << changes(p.gasChanges()) << changes(p.setpointChanges())).join(';');
 }
 
-const char* const unsupported = "Unsupported XML format (neither DivingLog or Shearwater)";
 
 QByteArray fileBytes(const QString& path)
 {
@@ -281,7 +280,7 @@ private slots:
 
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
-    // The cases of data/loads.txt, a document nested too deeply and the fuzzing corpus.
+    // The cases of data/loads.txt and a document nested too deeply.
     void loads_data()
     {
         QTest::addColumn<QString>("name");  // "shared/..." a file of the samples folder
@@ -304,16 +303,6 @@ private slots:
                                              << "<uddf>" + QByteArray("<a>").repeated(5000) +
                                                     QByteArray("</a>").repeated(5000) + "</uddf>"
                                              << QStringList();
-        // Every file of the fuzzing corpus loads or is refused with one of the readers' texts.
-        const QMap<QString, QString> endings = {
-            {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
-        const QString corpus = QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/");
-        QVERIFY2(QDir(corpus + "uddf").count() > 10, qPrintable(corpus));
-        for (auto it = endings.begin(); it != endings.end(); ++it)
-            for (const QFileInfo& f : QDir(corpus + it.key()).entryInfoList(QDir::Files))
-                QTest::newRow(qPrintable(it.key() + "/" + f.fileName()))
-                    << "corpus" + it.value() << 0 << "any" << fileBytes(f.filePath())
-                    << QStringList();
     }
     void loads()
     {
@@ -347,8 +336,7 @@ private slots:
             QVERIFY(p.points() == 0 && state(drawn) == "7;7;;0:3;" && config == before);
         }
         QFETCH(QString, error);
-        const QStringList texts = {"", "Cannot open profile.", "Cannot load profile.", unsupported};
-        QVERIFY2(error == "any" ? texts.contains(thrown) : thrown == error, qPrintable(thrown));
+        QVERIFY2(thrown == error, qPrintable(thrown));
         for (int i = 0; i < p.points(); ++i) // finite, in time order
             QVERIFY(std::isfinite(p.times()[i]) && std::isfinite(p.depths()[i]) &&
                     (i == 0 || p.times()[i - 1] <= p.times()[i]));
@@ -389,58 +377,50 @@ private slots:
     }
 
     // UDDF keeps points, gas changes and setpoints, names the gases, writes the same file twice
-    // whatever the shared cursors held, and reads the mode back.
-    void roundTrip_data()
-    {
-        QTest::addColumn<int>("decoType");
-        QTest::addColumn<int>("readBack"); // the mode read into a configuration in mode 0
-        QTest::newRow("open circuit") << 0 << 0;
-        QTest::newRow("closed circuit") << 5 << 2;
-    }
+    // whatever the shared cursors held, and reads the mode back into a configuration in mode 0.
     void roundTrip()
     {
-        QFETCH(int, decoType);
-        QFETCH(int, readBack);
-        const bool cc = decoType != 0;
-        ConfigImage config = testConfig();
-        const quint8 gases[3][3] = {{10, 5, 0}, {32, 0, 21}, {100, 0, 6}};
-        for (int n = 1; n <= 3; ++n) {
-            config.setGasActive(n, true);
-            config.setGasO2(n, gases[n - 1][0]);
-            config.setGasHe(n, gases[n - 1][1]);
-            config.setGasDepth(n, gases[n - 1][2]);
-        }
-        config.setByte(ConfigImage::first_gas, 1);
-        config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
-        DiveProfile p;
-        for (int s = 0; s <= 3600; s += 30)
-            p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
-        apply(p, cc ? "g 0 1;g 1.5 2;g 50 3;s 0 0.7;s 1 1.3" : "g 0 1;g 1.5 2;g 50 3");
-        for (int s = 0; s < 4000; ++s) { // the cursors at the end, as after a finished replay
-            p.setpointChange(s);
-            p.gasChange(s);
-        }
-        const QString path = dir_.filePath("round.uddf");
-        p.save(path, &config);
-        const QByteArray text = fileBytes(path);
-        p.save(path, &config);
-        QCOMPARE(fileBytes(path), text);
-        QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
-        QCOMPARE(text.count("<setpo2>130000</setpo2>") + text.count("<setpo2>70000</setpo2>"),
-                 cc ? 2 : 0);
-        QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
-        QCOMPARE(text.count("<switchmix"), 3);
-        QVERIFY(text.contains(">Tx10/05<") && text.contains(">Nx32<") && text.contains(">O2<"));
+        for (int decoType : {0, 5}) {
+            const bool cc = decoType != 0;
+            ConfigImage config = testConfig();
+            const quint8 gases[3][3] = {{10, 5, 0}, {32, 0, 21}, {100, 0, 6}};
+            for (int n = 1; n <= 3; ++n) {
+                config.setGasActive(n, true);
+                config.setGasO2(n, gases[n - 1][0]);
+                config.setGasHe(n, gases[n - 1][1]);
+                config.setGasDepth(n, gases[n - 1][2]);
+            }
+            config.setByte(ConfigImage::first_gas, 1);
+            config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
+            DiveProfile p;
+            for (int s = 0; s <= 3600; s += 30)
+                p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
+            apply(p, cc ? "g 0 1;g 1.5 2;g 50 3;s 0 0.7;s 1 1.3" : "g 0 1;g 1.5 2;g 50 3");
+            for (int s = 0; s < 4000; ++s) { // the cursors at the end, as after a finished replay
+                p.setpointChange(s);
+                p.gasChange(s);
+            }
+            const QString path = dir_.filePath("round.uddf");
+            p.save(path, &config);
+            const QByteArray text = fileBytes(path);
+            p.save(path, &config);
+            QCOMPARE(fileBytes(path), text);
+            QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
+            QCOMPARE(text.count("<setpo2>130000</setpo2>") + text.count("<setpo2>70000</setpo2>"),
+                     cc ? 2 : 0);
+            QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
+            QCOMPARE(text.count("<switchmix"), 3);
+            QVERIFY(text.contains(">Tx10/05<") && text.contains(">Nx32<") && text.contains(">O2<"));
 
-        ConfigImage readConfig = testConfig();
-        readConfig.setByte(ConfigImage::active_gases, 0x1f);
-        DiveProfile back;
-        back.load(path, &readConfig);
-        CollectingSink none;
-        QCOMPARE(back.times(), p.times());
-        QCOMPARE(summary(back, readConfig, none),
-                 summary(p, config, none)
-                     .replace(QString("mode=%1").arg(decoType), QString("mode=%1").arg(readBack)));
+            ConfigImage readConfig = testConfig();
+            readConfig.setByte(ConfigImage::active_gases, 0x1f);
+            DiveProfile back;
+            back.load(path, &readConfig);
+            CollectingSink none;
+            QCOMPARE(back.times(), p.times());
+            QCOMPARE(summary(back, readConfig, none),
+                     summary(p, config, none).replace("mode=5", "mode=2"));
+        }
     }
 
     // A refused save fails with its text, leaving the old file and no temporary file: by its
