@@ -1,6 +1,7 @@
 // The profile model: points and changes with their normalisation, the lookups, the shared change
 // cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
 // exports, broken files, round trips and the safety of writes.
+#include "data_lines.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
@@ -56,7 +57,6 @@ QString state(const DiveProfile& p)
     }
     return (out << changes(p.gasChanges()) << changes(p.setpointChanges())).join(';');
 }
-
 
 QByteArray fileBytes(const QString& path)
 {
@@ -121,36 +121,17 @@ class TestDiveProfile : public QObject
     }
 
 private slots:
-    // Points in time order (a point at an existing time after those there, not finite ones
-    // ignored); changes keyed by the rounded second (held in an int's range, 0 for no number),
-    // equal neighbours joined, 0 removing one.
-    void edits_data()
+    // The tables of data/model.txt.
+    void table(const char* test)
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("expected"); // times; depths; ppO2; gases; setpoints
-        // clang-format off
-        QTest::newRow("points in order") << "p 5 10;p 1 3;p 5 20;p 3 7;p nan 5;p 2 inf;p 6 4 nan"
-                                         << "1,3,5,5,6;3,7,10,20,4;;;";
-        QTest::newRow("gas 0 removes") << "g 5 2;g 5 0" << ";;;;";
-        QTest::newRow("times beyond a second's range") << "g 1e300 2;g -1e300 3;g nan 4"
-                                                       << ";;;-2147483648:3,0:4,2147483647:2;";
-        QTest::newRow("middle change removed joins") << "g 1 1;g 2 2;g 3 1;g 2 0" << ";;;60:1;";
-        QTest::newRow("predecessor's value drops follower") << "g 1 1;g 2 2;g 3 1;g 2 1" << ";;;60:1;";
-        QTest::newRow("new change equal to next") << "g 1 1;g 4 3;g 3 3" << ";;;60:1,180:3;";
-        QTest::newRow("setpoints") << "s 0 0.7;s 1 0.7;s 2 1.3;s 3 1.3;s 4 nan" << ";;;;0:0.7,120:1.3";
-        // Removing a point drops the change at its second without joining; the next change
-        // normalises the whole map.
-        QTest::newRow("remove, no join") << "p 0 0;p 1 10;p 2 10;p 3 10;g 1 1;g 2 2;g 3 1;r 2"
-                                         << "0,1,3;0,10,10;;60:1,180:1;";
-        QTest::newRow("remove, then change") << "p 0 0;p 2 10;g 1 1;g 2 2;g 3 1;r 2;g 8 4"
-                                             << "0;0;;60:1,480:4;";
-        QTest::newRow("remove within 0.1 min") << "p 9.95 1;p 10 2;p 10 3;p 10.05 4;p 10.2 5;p 9.85 6;g 10 2;s 10 1.3;g 10.2 3;r 10"
-                                               << "9.85,10.2;6,5;;612:3;";
-        // The editor starts with (0, 0, 0.21) and adds points without ppO2.
-        QTest::newRow("ppO2 shorter than points") << "p 0 0 0.21;p 1 10;p 2 10;p 0.5 5 0.9;p 3 0 1.0;r 0.5"
-                                                  << "0,1,2,3;0,10,10,0;0.21,1;;";
-        // clang-format on
+        QTest::addColumn<QString>("expected");
+        for (const QStringList& f : dataLines("model.txt"))
+            if (f[0] == test)
+                QTest::newRow(qPrintable(f[1])) << f[2] << f[3];
     }
+
+    void edits_data() { table("edits"); }
     void edits()
     {
         QFETCH(QString, script);
@@ -159,27 +140,7 @@ private slots:
         QTEST(state(p), "expected");
     }
 
-    void lookups_data()
-    {
-        QTest::addColumn<QString>("script");
-        // Time, maximum, last and average depth | gas at 0.5, 0.9933, 2.9 and 3 min | recorded
-        // ppO2 (yes or no) at 0, 30, 60, 61 and 121 s | depth at -60, 0, 30, 60 and 600 s.
-        QTest::addColumn<QString>("expected");
-        const QString box = "p 0 0;p 2 20;p 10 20;p 12 0";
-        // clang-format off
-        QTest::newRow("empty") << "" << "0 0 0 0|0 0 0 0|no 0 0 0 0 0|0 0 0 0 0";
-        // (20 + 160 + 20) / 12 min on average; gas 2 from 59.6 s (rounded to the second).
-        QTest::newRow("box") << box + ";g 1 2;g 3 4" << "12 20 0 16.6667|0 2 2 4|no 0 0 0 0 0|0 0 5 10 20";
-        QTest::newRow("vertical start") << "p 0 0;p 0 30;p 20 30" << "20 30 30 30|0 0 0 0|no 0 0 0 0 0|0 30 30 30 30";
-        QTest::newRow("no time at all") << "p 0 0;p 0 10" << "0 10 10 10|0 0 0 0|no 0 0 0 0 0|0 10 10 10 10";
-        QTest::newRow("one point") << "p 3 12" << "3 12 12 12|0 0 0 0|no 0 0 0 0 0|12 12 12 12 12";
-        // A step, not interpolated: (60 - 0.5) s is still before the second point; none after
-        // the last point. One recorded value is none.
-        QTest::newRow("recorded ppO2") << "p 0 0 0.7;p 1 10 1.2;p 2 10 1.3"
-                                       << "2 10 10 7.5|0 0 0 0|yes 0.7 0.7 0.7 1.2 0|0 0 5 10 10";
-        QTest::newRow("one recorded ppO2") << "p 0 0 0.7" << "0 0 0 0|0 0 0 0|no 0 0 0 0 0|0 0 0 0 0";
-        // clang-format on
-    }
+    void lookups_data() { table("lookups"); }
     void lookups()
     {
         QFETCH(QString, script);
@@ -222,22 +183,7 @@ private slots:
         QCOMPARE(second.gasChange(1000), 0);
     }
 
-    void markers_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("expected"); // style colour label alignment axis x y, each
-        const QString flat = "p 0 5;p 10 5;";
-        // clang-format off
-        QTest::newRow("setpoint low") << flat + "s 0 0.7" << "2 #00ff00 SP:0.70 34 0 0 5";
-        QTest::newRow("setpoint edge 0.9") << flat + "s 0 0.9" << "2 #ffff00 SP:0.90 34 0 0 5";
-        QTest::newRow("setpoint edge 1.1") << flat + "s 0 1.1" << "2 #ff0000 SP:1.10 34 0 0 5";
-        QTest::newRow("gases, one outside the colours") << "p 0 0;p 2 20;g 1 2;g 1.5 9"
-            << "4 #ff0000 Gas#2 130 0 1 10|4 #000000 Gas#9 130 0 1.5 15";
-        // With recorded ppO2, setpoint markers sit on the ppO2 axis.
-        QTest::newRow("setpoint on the ppO2 axis") << "p 0 0 0.7;p 1 10 1.25;p 2 10 1.3;s 1.5 1.3"
-            << "2 #ff0000 SP:1.30 34 1 1.5 1.25";
-        // clang-format on
-    }
+    void markers_data() { table("markers"); }
     void markers()
     {
         QFETCH(QString, script);
@@ -288,17 +234,11 @@ private slots:
         QTest::addColumn<QString>("error"); // empty: loads into a sane profile
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("expected"); // parts of the summary
-        const QString table = source("tests/profiles/data/loads.txt");
-        QVERIFY2(table.startsWith('#'), qPrintable(table));
-        for (const QString& line : table.split('\n', Qt::SkipEmptyParts)) {
-            QStringList f = line.split(" | ").replaceInStrings("\\n", "\n");
-            f.replaceInStrings(QRegularExpression("^-$"), "");
-            if (!line.startsWith('#'))
-                QTest::newRow(qPrintable(f[0]))
-                    << f[1] << f[2].toInt() << f[3]
-                    << (f[4].startsWith('@') ? source(f[4].mid(1)) : f[4].toUtf8())
-                    << QStringList(f.mid(5));
-        }
+        for (const QStringList& f : dataLines("loads.txt"))
+            QTest::newRow(qPrintable(f[0]))
+                << f[1] << f[2].toInt() << f[3]
+                << (f[4].startsWith('@') ? source(f[4].mid(1)) : f[4].toUtf8())
+                << QStringList(f.mid(5));
         QTest::newRow("UDDF: deeply nested") << "d.uddf" << 0 << "Cannot open profile."
                                              << "<uddf>" + QByteArray("<a>").repeated(5000) +
                                                     QByteArray("</a>").repeated(5000) + "</uddf>"
