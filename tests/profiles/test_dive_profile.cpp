@@ -5,8 +5,6 @@
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
-#include "profiles/profile_readers.h"
-#include "profiles/uddf_formats.h"
 
 #include <QtTest>
 #include <csignal>
@@ -121,45 +119,45 @@ class TestDiveProfile : public QObject
     }
 
 private slots:
-    // The tables of data/model.txt.
-    void table(const char* test)
+    // The cases of data/model.txt: the state after edits, the lookups and the markers.
+    void model_data()
     {
+        QTest::addColumn<QString>("test");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
         for (const QStringList& f : dataLines("model.txt"))
-            if (f[0] == test)
-                QTest::newRow(qPrintable(f[1])) << f[2] << f[3];
+            QTest::newRow(qPrintable(f[0] + ": " + f[1])) << f[0] << f[2] << f[3];
     }
-
-    void edits_data() { table("edits"); }
-    void edits()
+    void model()
     {
+        QFETCH(QString, test);
         QFETCH(QString, script);
         DiveProfile p;
         apply(p, script);
-        QTEST(state(p), "expected");
-    }
-
-    void lookups_data() { table("lookups"); }
-    void lookups()
-    {
-        QFETCH(QString, script);
-        DiveProfile p;
-        apply(p, script);
-        QStringList f[4];
-        for (float x : {p.diveTime(), p.diveDepth(), p.lastDepth(), p.averageDepth()})
-            f[0] << QString::number(x);
-        for (double m : {0.5, 59.6 / 60.0, 2.9, 3.0})
-            f[1] << QString::number(p.gasAt(m));
-        f[2] << (p.hasRecordedPpO2() ? "yes" : "no");
-        for (int s : {0, 30, 60, 61, 121})
-            f[2] << QString::number(p.recordedPpO2(s));
-        for (int s : {-60, 0, 30, 60, 600})
-            f[3] << QString::number(p.depth(s));
-        QTEST(
-            QStringList({f[0].join(' '), f[1].join(' '), f[2].join(' '), f[3].join(' ')}).join('|'),
-            "expected");
-        QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty() && !p.surfaceIntervalBefore());
+        QStringList got, f[4];
+        if (test == "edits") {
+            got << state(p);
+        } else if (test == "lookups") {
+            for (float x : {p.diveTime(), p.diveDepth(), p.lastDepth(), p.averageDepth()})
+                f[0] << QString::number(x);
+            for (double m : {0.5, 59.6 / 60.0, 2.9, 3.0})
+                f[1] << QString::number(p.gasAt(m));
+            f[2] << (p.hasRecordedPpO2() ? "yes" : "no");
+            for (int s : {0, 30, 60, 61, 121})
+                f[2] << QString::number(p.recordedPpO2(s));
+            for (int s : {-60, 0, 30, 60, 600})
+                f[3] << QString::number(p.depth(s));
+            got << f[0].join(' ') << f[1].join(' ') << f[2].join(' ') << f[3].join(' ');
+            QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty() && !p.surfaceIntervalBefore());
+        } else {
+            for (const QwtPlotMarker* m : p.markers())
+                got << QString::asprintf("%d %s %s %d %d %g %g", m->symbol()->style(),
+                                         qPrintable(m->symbol()->brush().color().name()),
+                                         qPrintable(m->label().text()), int(m->labelAlignment()),
+                                         m->yAxis() == QwtPlot::yRight, m->xValue(), m->yValue());
+            QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
+        }
+        QTEST(got.join('|'), "expected");
     }
 
     // Each change once from a cursor shared by all profiles; a later start hands everything out
@@ -169,34 +167,15 @@ private slots:
         auto* first = new DiveProfile;
         apply(*first, "p 0 0;p 5 20;g 1 2;g 1.0167 3;s 0 1.2");
         QList<int> gases;
-        for (int s : {0, 59, 60, 62, 64, 0, 1000, 1000, 1000})
+        for (int s : {0, 59, 60, 62, 64, 0, 1000, 1000, 1000, 0, 60})
             gases << first->gasChange(s);
-        QCOMPARE(gases, (QList<int>{0, 0, 2, 3, 0, 0, 2, 3, 0}));
-        QCOMPARE(first->setpointChange(0), 1.2f);
-        QCOMPARE(first->setpointChange(2), 0.0f);
-        QCOMPARE(first->gasChange(0), 0);
-        QCOMPARE(first->gasChange(60), 2);
+        QCOMPARE(gases, (QList<int>{0, 0, 2, 3, 0, 0, 2, 3, 0, 0, 2}));
+        QVERIFY(first->setpointChange(0) == 1.2f && first->setpointChange(2) == 0.0f);
         delete first;
         DiveProfile second;
         second.setGas(5, 4); // moves the cursor to the start of this profile's changes
         QCOMPARE(second.gasChange(1000), 4);
         QCOMPARE(second.gasChange(1000), 0);
-    }
-
-    void markers_data() { table("markers"); }
-    void markers()
-    {
-        QFETCH(QString, script);
-        DiveProfile p;
-        apply(p, script);
-        QStringList got;
-        for (const QwtPlotMarker* m : p.markers())
-            got << QString::asprintf("%d %s %s %d %d %g %g", m->symbol()->style(),
-                                     qPrintable(m->symbol()->brush().color().name()),
-                                     qPrintable(m->label().text()), int(m->labelAlignment()),
-                                     m->yAxis() == QwtPlot::yRight, m->xValue(), m->yValue());
-        QTEST(got.join('|'), "expected");
-        QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
     }
 
     // Curves follow the points, markers are rebuilt at once while attached, assign copies
