@@ -1,5 +1,5 @@
 // The profile editor driven as a diver drives it: legs, clicks on the plot canvas, the gas
-// dialog, undo and redo, the axes, files through the dialogs, the nearest point on real logs.
+// dialog, undo and redo with the axes, files through the dialogs, the nearest point on real logs.
 #include "data_lines.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
@@ -116,38 +116,18 @@ private slots:
         }
         for (const QString& command : script.split(';'))
             step(command);
-        QTEST(state(*e->profile()), "expected");
+        const DiveProfile& p = *e->profile();
+        QTEST(state(p), "expected");
         if (script.contains("gas"))
             QCOMPARE(gasRange, std::make_pair(1, 5));
-    }
-
-    // Depth 40 m down to 0 and time up to 40 min unless the dive is longer; a ppO2 axis of
-    // 0 to 5 bar with recorded ppO2.
-    void axes_data()
-    {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("automatic"); // the depth and the time axis
-        // clang-format off
-        QTest::newRow("40 m, 40 min: fixed") << "0/0,2/40,40/40" << "00";
-        QTest::newRow("deeper than 40 m") << "0/0,3/45,20/45" << "10";
-        QTest::newRow("longer than 40 min") << "0/0,2/30,41/30" << "01";
-        QTest::newRow("recorded ppO2") << "0/0/0.7,2/30/1.2,20/30/1.3" << "00";
-        // clang-format on
-    }
-    void axes()
-    {
-        QFETCH(QString, start);
-        DiveProfile given;
-        fill(given, start);
-        e->setProfile(&given);
+        // Depth 40 m down to 0 and time up to 40 min unless the dive is longer; a ppO2 axis of
+        // 0 to 5 bar with recorded ppO2.
         const QwtScaleDiv depth = e->plot->axisScaleDiv(QwtPlot::yLeft);
-        const bool depthAuto = e->plot->axisAutoScale(QwtPlot::yLeft);
-        QTEST(QString("%1%2").arg(depthAuto).arg(e->plot->axisAutoScale(QwtPlot::xBottom)),
-              "automatic");
-        QVERIFY(depthAuto || (depth.lowerBound() == 40 && depth.upperBound() == 0));
-        QCOMPARE(e->plot->axisEnabled(QwtPlot::yRight), given.hasRecordedPpO2());
-        QVERIFY(!given.hasRecordedPpO2() ||
-                e->plot->axisScaleDiv(QwtPlot::yRight).upperBound() == 5);
+        QCOMPARE(e->plot->axisAutoScale(QwtPlot::yLeft), p.diveDepth() > 40);
+        QCOMPARE(e->plot->axisAutoScale(QwtPlot::xBottom), p.diveTime() > 40);
+        QVERIFY(p.diveDepth() > 40 || (depth.lowerBound() == 40 && depth.upperBound() == 0));
+        QCOMPARE(e->plot->axisEnabled(QwtPlot::yRight), p.hasRecordedPpO2());
+        QVERIFY(!p.hasRecordedPpO2() || e->plot->axisScaleDiv(QwtPlot::yRight).upperBound() == 5);
     }
 
     // Loads and saves through the dialogs, both remembering the folder. A bad file is shown in
