@@ -120,12 +120,6 @@ struct EngineDive {
         return false;
     }
 
-    bool dive(float depth, int bottom_minutes)
-    {
-        descend(depth, bottom_minutes);
-        return completePlan();
-    }
-
     // "NDL n", or the stops as published: "depth:minutes", '*' after a depth with bit 7.
     std::string plan() const
     {

@@ -220,10 +220,9 @@ private slots:
     {
         QFETCH(QString, start);
         DiveProfile p;
-        const QString path =
-            qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles/" + start;
-        if (start.contains('.') &&
-            (qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFile::exists(path)))
+        const QString path = qEnvironmentVariable("BATHYRA_SHARED_DIR", "/nonexistent") +
+                             "/samples/profiles/" + start;
+        if (start.contains('.') && !QFile::exists(path))
             QSKIP("shared samples absent");
         start.contains('.') ? p.load(path, nullptr) : fill(p, start);
         const QVector<double>& t = p.times();
@@ -261,14 +260,12 @@ private slots:
             step("leg 10 " + QString::number(10 * round));
             step("gas " + QString::number(e->profile()->diveTime()) + " 2");
             held = e->takeProfile();
-            QCOMPARE(held->depthCurve()->plot(), nullptr);
+            QVERIFY(!held->depthCurve()->plot() && e->profile()->points() == 1);
             QCOMPARE(held->points(), 1 + 2 * round);
-            QCOMPARE(e->profile()->points(), 1);
         }
         delete e;
         e = nullptr;
-        QCOMPARE(held->markers().size(), 2);
-        QCOMPARE(held->diveDepth(), 40.0f);
+        QVERIFY(held->markers().size() == 2 && held->diveDepth() == 40.0f);
         QwtPlot other;
         held->attach(&other);
         other.replot();
