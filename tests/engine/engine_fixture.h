@@ -1,6 +1,5 @@
-// A small driver around the engine for the tests and the engine benchmark: a configuration
-// image of our own for the CFs the engine reads itself, gas set-up, depth changes and "cycle
-// until the plan is done".
+// A driver around the engine for its tests and benchmark: a configuration image of its own for
+// the CFs the engine reads, gases, depths and "cycle until the plan is done".
 #pragma once
 
 #include "engine/engine.h"
@@ -50,14 +49,12 @@ struct EngineDive {
         image[offset + 2] = value & 0xFF;
         image[offset + 3] = value >> 8;
     }
-
     void setGas(int n, int o2, int he, int switch_depth)
     {
         s.in_gas_n2_percent[n - 1] = static_cast<uint8_t>(o2 + he > 100 ? 0 : 100 - o2 - he);
         s.in_gas_he_percent[n - 1] = static_cast<uint8_t>(he);
         s.in_gas_switch_depth_m[n - 1] = static_cast<uint8_t>(switch_depth);
     }
-
     void useGas(int n)
     {
         s.in_current_gas = static_cast<uint8_t>(n);
@@ -65,7 +62,6 @@ struct EngineDive {
         s.in_he_percent = s.in_gas_he_percent[n - 1];
     }
 
-    // A new dive at the surface, as callers start one.
     void newDive()
     {
         s.in_ambient_pressure_mbar = s.in_surface_pressure_mbar;
@@ -80,8 +76,8 @@ struct EngineDive {
         s.in_ambient_pressure_mbar =
             static_cast<uint16_t>(s.in_surface_pressure_mbar + depth * 1000.0f / 10.015f + 0.5f);
         const float o2 = 1.0f - (s.in_n2_percent + s.in_he_percent) * 0.01f;
-        float ppo2 = s.in_setpoint_cbar ? s.in_setpoint_cbar * 0.01f
-                                        : o2 * s.in_ambient_pressure_mbar * 0.001f;
+        const float ppo2 = s.in_setpoint_cbar ? s.in_setpoint_cbar * 0.01f
+                                              : o2 * s.in_ambient_pressure_mbar * 0.001f;
         s.in_ppo2_cbar = static_cast<uint8_t>((ppo2 > 2.55f ? 2.55f : ppo2) * 100.0f + 0.5f);
     }
 
@@ -108,9 +104,8 @@ struct EngineDive {
         s.in_step_mode = 0;
     }
 
-    // 2-second cycles at depth until a plan is complete: the status has gone through a stop
-    // search back to 0, or stayed 0 with a non-zero NDL. A search already running (begun in
-    // minute steps, on older tissues) is finished first and does not count. False on no result.
+    // 2-second cycles at depth until a plan is complete (a stop search ended, or status 0 with
+    // an NDL); a search begun in minute steps, on older tissues, does not count. False on none.
     bool completePlan(int max_cycles = 20000)
     {
         bool searched = false, stale = s.io_deco_status == 1;
@@ -125,14 +120,7 @@ struct EngineDive {
         return false;
     }
 
-    bool dive(float depth, int bottom_minutes)
-    {
-        descend(depth, bottom_minutes);
-        return completePlan();
-    }
-
-    // The published plan: "NDL n" without stops, else "depth:minutes" deepest first (as
-    // published), a '*' after a depth carrying bit 7.
+    // "NDL n", or the stops as published: "depth:minutes", '*' after a depth with bit 7.
     std::string plan() const
     {
         if (s.out_stop_depth_m[0] == 0)
@@ -145,18 +133,13 @@ struct EngineDive {
         return out;
     }
 
-    int minutes() const
+    // The stop minutes and the ascent from the present depth: the TTS of a plan with stops.
+    int stopsTts() const
     {
-        int sum = 0;
+        const float x = (s.ambient_bar - s.surface_bar) + 0.7f;
+        int sum = int((x > 0.0f ? x : 0.0f) + 0.99f);
         for (int i = 0; i < engine::stop_count; ++i)
             sum += s.out_stop_time_min[i];
         return sum;
-    }
-
-    // Minutes allowed for the ascent from the present depth, part of every TTS.
-    int ascentAllowance() const
-    {
-        const float x = (s.ambient_bar - s.surface_bar) + 0.7f;
-        return int((x > 0.0f ? x : 0.0f) + 0.99f);
     }
 };

@@ -1,13 +1,10 @@
-// The profile model and the logbook files. The model: points and changes with their
-// normalisation, the lookups, the shared change cursors, the markers and curves on a plot. The
-// files: what each format yields, the readings of real exports that differ from the formats'
-// letter (and real exports of the shared samples folder), broken
-// files and the fuzzing corpus, round trips and the safety of writes.
+// The profile model: points and changes with their normalisation, the lookups, the shared change
+// cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
+// exports, broken files, round trips and the safety of writes.
+#include "data_lines.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
-#include "profiles/profile_readers.h"
-#include "profiles/uddf_formats.h"
 
 #include <QtTest>
 #include <csignal>
@@ -46,77 +43,23 @@ template <typename Map> QString changes(const Map& map)
     return out.join(',');
 }
 
-QString numbers(const QVector<double>& v)
-{
-    QStringList out;
-    for (double x : v)
-        out << QString::number(x);
-    return out.join(',');
-}
-
 // Times; depths; ppO2; gas changes; setpoint changes.
 QString state(const DiveProfile& p)
 {
-    return QStringList({numbers(p.times()), numbers(p.depths()), numbers(p.ppO2()),
-                        changes(p.gasChanges()), changes(p.setpointChanges())})
-        .join(';');
+    QStringList out;
+    for (const QVector<double>* v : {&p.times(), &p.depths(), &p.ppO2()}) {
+        QStringList numbers;
+        for (double x : *v)
+            numbers << QString::number(x);
+        out << numbers.join(',');
+    }
+    return (out << changes(p.gasChanges()) << changes(p.setpointChanges())).join(';');
 }
-
-const char* const unsupported = "Unsupported XML format (neither DivingLog or Shearwater)";
 
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing " + path.toUtf8());
-}
-
-QByteArray source(const char* path)
-{
-    return fileBytes(QStringLiteral(BATHYRA_SOURCE_DIR "/") + QLatin1String(path));
-}
-
-// The shared samples folder, empty when it is not beside this checkout.
-QString samplesDir()
-{
-    const QString dir = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples/profiles";
-    return qEnvironmentVariableIsEmpty("BATHYRA_SHARED_DIR") || !QFileInfo(dir).isDir() ? "" : dir;
-}
-
-// Inner text wrapped in nested elements, "a/b c=\"1\"/d" outermost first.
-QByteArray wrap(const QByteArray& path, const QByteArray& inner)
-{
-    QByteArray out = inner;
-    const QList<QByteArray> tags = path.split('/');
-    for (auto tag = tags.rbegin(); tag != tags.rend(); ++tag)
-        out = "<" + *tag + ">" + out + "</" + tag->split(' ').first() + ">";
-    return out;
-}
-
-QByteArray uddf(const QByteArray& waypoints, const QByteArray& mixes = QByteArray())
-{
-    return wrap("uddf", (mixes.isEmpty() ? mixes : wrap("gasdefinitions", mixes)) +
-                            wrap("profiledata/repetitiongroup/dive/samples", waypoints));
-}
-
-QByteArray waypoint(const char* time, const char* depth, const QByteArray& more = QByteArray())
-{
-    return wrap("waypoint", wrap("divetime", time) + wrap("depth", depth) + more);
-}
-
-QByteArray udcf(const QByteArray& samples, const QByteArray& gases = QByteArray())
-{
-    return wrap("profile/repgroup/dive", gases + wrap("samples", samples));
-}
-
-QByteArray shearwater(const QByteArray& records, const QByteArray& root = "dive")
-{
-    return wrap(root + "/diveLog/diveLogRecords", records);
-}
-
-QByteArray record(const char* time, const char* depth, const char* ppO2 = nullptr)
-{
-    return wrap("diveLogRecord", wrap("currentTime", time) + wrap("currentDepth", depth) +
-                                     (ppO2 ? wrap("averagePPO2", ppO2) : QByteArray()));
 }
 
 // Setpoints 0.70 and 1.30, no gas active, open circuit.
@@ -125,8 +68,6 @@ ConfigImage testConfig()
     ConfigImage c = ConfigImage::defaultImage(QDate(2024, 1, 1));
     c.setSetpoint(1, 70);
     c.setSetpoint(2, 130);
-    c.setByte(ConfigImage::deco_type, 0);
-    c.setByte(ConfigImage::active_gases, 0);
     return c;
 }
 
@@ -170,112 +111,46 @@ class TestDiveProfile : public QObject
         return path;
     }
 
-    // Loads a file into an empty profile; a refused file leaves a drawing and the configuration
-    // as they were, a good one gives ordered finite points. The thrown text.
-    QString load(const QString& path, DiveProfile& p, ConfigImage& config, CollectingSink& sink)
-    {
-        const ConfigImage before = config;
-        try {
-            p.load(path, &config, &sink);
-        } catch (const QString& e) {
-            DiveProfile drawn;
-            drawn.addPoint(7, 7);
-            drawn.setGas(0, 3);
-            try {
-                drawn.load(path, &config);
-            } catch (const QString&) {
-            }
-            if (p.points() || drawn.points() != 1 || drawn.gasChanges().size() != 1 ||
-                !(config == before))
-                return "changed by a refused load: " + e;
-            return e;
-        }
-        for (int i = 0; i < p.points(); ++i)
-            if (!std::isfinite(p.times()[i]) || !std::isfinite(p.depths()[i]) ||
-                (i > 0 && p.times()[i - 1] > p.times()[i]))
-                return QString("point %1 is not finite or out of order").arg(i);
-        return QString();
-    }
-
 private slots:
-    // Points in time order (a point at an existing time after those there, not finite ones
-    // ignored); changes keyed by the rounded second (held in an int's range, 0 for no number),
-    // equal neighbours joined, 0 removing one.
-    void edits_data()
+    // The cases of data/model.txt: the state after edits, the lookups and the markers.
+    void model_data()
     {
+        QTest::addColumn<QString>("test");
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("expected"); // times; depths; ppO2; gases; setpoints
-        // clang-format off
-        QTest::newRow("points in order") << "p 5 10;p 1 3;p 5 20;p 3 7;p nan 5;p 2 inf;p 6 4 nan"
-                                         << "1,3,5,5,6;3,7,10,20,4;;;";
-        QTest::newRow("gas 0 removes") << "g 5 2;g 5 0" << ";;;;";
-        QTest::newRow("times beyond a second's range") << "g 1e300 2;g -1e300 3;g nan 4"
-                                                       << ";;;-2147483648:3,0:4,2147483647:2;";
-        QTest::newRow("middle change removed joins") << "g 1 1;g 2 2;g 3 1;g 2 0" << ";;;60:1;";
-        QTest::newRow("predecessor's value drops follower") << "g 1 1;g 2 2;g 3 1;g 2 1" << ";;;60:1;";
-        QTest::newRow("new change equal to next") << "g 1 1;g 4 3;g 3 3" << ";;;60:1,180:3;";
-        QTest::newRow("setpoints") << "s 0 0.7;s 1 0.7;s 2 1.3;s 3 1.3;s 4 nan" << ";;;;0:0.7,120:1.3";
-        // Removing a point drops the change at its second without joining; the next change
-        // normalises the whole map.
-        QTest::newRow("remove, no join") << "p 0 0;p 1 10;p 2 10;p 3 10;g 1 1;g 2 2;g 3 1;r 2"
-                                         << "0,1,3;0,10,10;;60:1,180:1;";
-        QTest::newRow("remove, then change") << "p 0 0;p 2 10;g 1 1;g 2 2;g 3 1;r 2;g 8 4"
-                                             << "0;0;;60:1,480:4;";
-        QTest::newRow("remove within 0.1 min") << "p 9.95 1;p 10 2;p 10 3;p 10.05 4;p 10.2 5;p 9.85 6;g 10 2;s 10 1.3;g 10.2 3;r 10"
-                                               << "9.85,10.2;6,5;;612:3;";
-        // The editor starts with (0, 0, 0.21) and adds points without ppO2.
-        QTest::newRow("ppO2 shorter than points") << "p 0 0 0.21;p 1 10;p 2 10;p 0.5 5 0.9;p 3 0 1.0;r 0.5"
-                                                  << "0,1,2,3;0,10,10,0;0.21,1;;";
-        // clang-format on
-    }
-    void edits()
-    {
-        QFETCH(QString, script);
-        DiveProfile p;
-        apply(p, script);
-        QTEST(state(p), "expected");
-    }
-
-    void lookups_data()
-    {
-        QTest::addColumn<QString>("script");
-        // Time, maximum, last and average depth | gas at 0.5, 0.9933, 2.9 and 3 min | recorded
-        // ppO2 (yes or no) at 0, 30, 60, 61 and 121 s | depth at -60, 0, 30, 60 and 600 s.
         QTest::addColumn<QString>("expected");
-        const QString box = "p 0 0;p 2 20;p 10 20;p 12 0";
-        // clang-format off
-        QTest::newRow("empty") << "" << "0 0 0 0|0 0 0 0|no 0 0 0 0 0|0 0 0 0 0";
-        // (20 + 160 + 20) / 12 min on average; gas 2 from 59.6 s (rounded to the second).
-        QTest::newRow("box") << box + ";g 1 2;g 3 4" << "12 20 0 16.6667|0 2 2 4|no 0 0 0 0 0|0 0 5 10 20";
-        QTest::newRow("vertical start") << "p 0 0;p 0 30;p 20 30" << "20 30 30 30|0 0 0 0|no 0 0 0 0 0|0 30 30 30 30";
-        QTest::newRow("no time at all") << "p 0 0;p 0 10" << "0 10 10 10|0 0 0 0|no 0 0 0 0 0|0 10 10 10 10";
-        QTest::newRow("one point") << "p 3 12" << "3 12 12 12|0 0 0 0|no 0 0 0 0 0|12 12 12 12 12";
-        // A step, not interpolated: (60 - 0.5) s is still before the second point; none after
-        // the last point. One recorded value is none.
-        QTest::newRow("recorded ppO2") << "p 0 0 0.7;p 1 10 1.2;p 2 10 1.3"
-                                       << "2 10 10 7.5|0 0 0 0|yes 0.7 0.7 0.7 1.2 0|0 0 5 10 10";
-        QTest::newRow("one recorded ppO2") << "p 0 0 0.7" << "0 0 0 0|0 0 0 0|no 0 0 0 0 0|0 0 0 0 0";
-        // clang-format on
+        for (const QStringList& f : dataLines("model.txt"))
+            QTest::newRow(qPrintable(f[0] + ": " + f[1])) << f[0] << f[2] << f[3];
     }
-    void lookups()
+    void model()
     {
+        QFETCH(QString, test);
         QFETCH(QString, script);
         DiveProfile p;
         apply(p, script);
-        QStringList f[4];
-        for (float x : {p.diveTime(), p.diveDepth(), p.lastDepth(), p.averageDepth()})
-            f[0] << QString::number(x);
-        for (double m : {0.5, 59.6 / 60.0, 2.9, 3.0})
-            f[1] << QString::number(p.gasAt(m));
-        f[2] << (p.hasRecordedPpO2() ? "yes" : "no");
-        for (int s : {0, 30, 60, 61, 121})
-            f[2] << QString::number(p.recordedPpO2(s));
-        for (int s : {-60, 0, 30, 60, 600})
-            f[3] << QString::number(p.depth(s));
-        QTEST(
-            QStringList({f[0].join(' '), f[1].join(' '), f[2].join(' '), f[3].join(' ')}).join('|'),
-            "expected");
-        QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty() && !p.surfaceIntervalBefore());
+        QStringList got, f[4];
+        if (test == "edits") {
+            got << state(p);
+        } else if (test == "lookups") {
+            for (float x : {p.diveTime(), p.diveDepth(), p.lastDepth(), p.averageDepth()})
+                f[0] << QString::number(x);
+            for (double m : {0.5, 59.6 / 60.0, 2.9, 3.0})
+                f[1] << QString::number(p.gasAt(m));
+            f[2] << (p.hasRecordedPpO2() ? "yes" : "no");
+            for (int s : {0, 30, 60, 61, 121})
+                f[2] << QString::number(p.recordedPpO2(s));
+            for (int s : {-60, 0, 30, 60, 600})
+                f[3] << QString::number(p.depth(s));
+            got << f[0].join(' ') << f[1].join(' ') << f[2].join(' ') << f[3].join(' ');
+            QVERIFY(p.coversSecond(17) && p.eventAt(17).isEmpty() && !p.surfaceIntervalBefore());
+        } else {
+            for (const QwtPlotMarker* m : p.markers())
+                got << QString::asprintf("%d %s %s %d %d %g %g", m->symbol()->style(),
+                                         qPrintable(m->symbol()->brush().color().name()),
+                                         qPrintable(m->label().text()), int(m->labelAlignment()),
+                                         m->yAxis() == QwtPlot::yRight, m->xValue(), m->yValue());
+            QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
+        }
+        QTEST(got.join('|'), "expected");
     }
 
     // Each change once from a cursor shared by all profiles; a later start hands everything out
@@ -285,49 +160,15 @@ private slots:
         auto* first = new DiveProfile;
         apply(*first, "p 0 0;p 5 20;g 1 2;g 1.0167 3;s 0 1.2");
         QList<int> gases;
-        for (int s : {0, 59, 60, 62, 64, 0, 1000, 1000, 1000})
+        for (int s : {0, 59, 60, 62, 64, 0, 1000, 1000, 1000, 0, 60})
             gases << first->gasChange(s);
-        QCOMPARE(gases, (QList<int>{0, 0, 2, 3, 0, 0, 2, 3, 0}));
-        QCOMPARE(first->setpointChange(0), 1.2f);
-        QCOMPARE(first->setpointChange(2), 0.0f);
-        QCOMPARE(first->gasChange(0), 0);
-        QCOMPARE(first->gasChange(60), 2);
+        QCOMPARE(gases, (QList<int>{0, 0, 2, 3, 0, 0, 2, 3, 0, 0, 2}));
+        QVERIFY(first->setpointChange(0) == 1.2f && first->setpointChange(2) == 0.0f);
         delete first;
         DiveProfile second;
         second.setGas(5, 4); // moves the cursor to the start of this profile's changes
         QCOMPARE(second.gasChange(1000), 4);
         QCOMPARE(second.gasChange(1000), 0);
-    }
-
-    void markers_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("expected"); // style colour label alignment axis x y, each
-        const QString flat = "p 0 5;p 10 5;";
-        // clang-format off
-        QTest::newRow("setpoint low") << flat + "s 0 0.7" << "2 #00ff00 SP:0.70 34 0 0 5";
-        QTest::newRow("setpoint edge 0.9") << flat + "s 0 0.9" << "2 #ffff00 SP:0.90 34 0 0 5";
-        QTest::newRow("setpoint edge 1.1") << flat + "s 0 1.1" << "2 #ff0000 SP:1.10 34 0 0 5";
-        QTest::newRow("gases, one outside the colours") << "p 0 0;p 2 20;g 1 2;g 1.5 9"
-            << "4 #ff0000 Gas#2 130 0 1 10|4 #000000 Gas#9 130 0 1.5 15";
-        // With recorded ppO2, setpoint markers sit on the ppO2 axis.
-        QTest::newRow("setpoint on the ppO2 axis") << "p 0 0 0.7;p 1 10 1.25;p 2 10 1.3;s 1.5 1.3"
-            << "2 #ff0000 SP:1.30 34 1 1.5 1.25";
-        // clang-format on
-    }
-    void markers()
-    {
-        QFETCH(QString, script);
-        DiveProfile p;
-        apply(p, script);
-        QStringList got;
-        for (const QwtPlotMarker* m : p.markers())
-            got << QString::asprintf("%d %s %s %d %d %g %g", m->symbol()->style(),
-                                     qPrintable(m->symbol()->brush().color().name()),
-                                     qPrintable(m->label().text()), int(m->labelAlignment()),
-                                     m->yAxis() == QwtPlot::yRight, m->xValue(), m->yValue());
-        QTEST(got.join('|'), "expected");
-        QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
     }
 
     // Curves follow the points, markers are rebuilt at once while attached, assign copies
@@ -357,188 +198,62 @@ private slots:
 
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
+    // The cases of data/loads.txt and a document nested too deeply.
     void loads_data()
     {
-        QTest::addColumn<QString>("name"); // "shared/..." a file of the samples folder
+        QTest::addColumn<QString>("name");  // "shared/..." a file of the samples folder
+        QTest::addColumn<int>("mode");      // deco_type before the load
+        QTest::addColumn<QString>("error"); // empty: loads into a sane profile
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("error");        // empty: loads into a sane profile
         QTest::addColumn<QStringList>("expected"); // parts of the summary
-        QTest::addColumn<int>("mode");             // deco_type before the load
-        auto loads = [](const char* row, const char* name, const QByteArray& content,
-                        const QStringList& expected, int mode = 0) {
-            QTest::newRow(row) << name << content << QString() << expected << mode;
-        };
-        auto fails = [](const char* row, const char* name, const QByteArray& content,
-                        const QString& error) {
-            QTest::newRow(row) << name << content << error << QStringList() << 0;
-        };
-        const QByteArray wp60 = waypoint("60", "10");
-        const QByteArray point = "<P Time=\"60\"><Depth>5</Depth></P>";
-        // clang-format off
-        loads("DivingLog: first dive only", "two.xml", source("tests/data/profiles/divinglog_two_dives.xml"),
-              {"points=0:0,60:20,120:20,180:0;", "console=Reading DivingLog XML format;"});
-        loads("DivingLog: root as Diving Log 5 and 6 export", "r.xml", wrap("Divinglog/Logbook/Dive/Profile", point), {"points=60:5;"});
-        fails("DivingLog: lower-case root", "r.xml", wrap("divinglog/Logbook/Dive/Profile", point), unsupported);
-        loads("DivingLog: feet warned, read as they stand", "feet.xml",
-              "<Divinglog><Logbook><Dive><Depth>24.69</Depth><Profile><P Time=\"30\"><Depth>40</Depth>"
-              "</P><P Time=\"60\"><Depth>81.0</Depth></P></Profile></Dive></Logbook></Divinglog>",
-              {"points=30:40,60:81;", "|<font color='red'><b>", "may be in feet"});
-        loads("DivingLog: decimal Time", "dec.xml",
-              wrap("DivingLog/Logbook/Dive/Profile", "<P Time=\"0\"><Depth>0</Depth></P><P Time=\"605.5\"><Depth>9</Depth></P>"),
-              {"points=0:0,605:9;"});
-        loads("DivingLog: no profile", "np.xml", "<Divinglog><Logbook><Dive/></Logbook></Divinglog>", {"n=0;"});
-        fails("DivingLog: negative time", "n.xml", wrap("DivingLog/Logbook/Dive/Profile", "<P Time=\"-60\"><Depth>3</Depth></P>"),
-              "Cannot load profile.");
-
-        const QByteArray v3 = "dive version=\"3\"";
-        loads("Shearwater: version 3 counts ms; utf-16 declared, 8-bit text", "sw.xml",
-              "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n" + shearwater(record("0", "0") + record("120000", "3.5"), v3),
-              {"points=0:0,120:3.5;"});
-        loads("Shearwater: no version counts seconds", "sw.xml",
-              shearwater(record("0", "0") + record("120000", "3.5")), {"points=0:0,120000:3.5;"});
-        loads("Shearwater: decimal seconds", "sw.xml", shearwater(record("0", "0") + record("605.5", "9")),
-              {"points=0:0,605:9;"});
-        loads("Shearwater: zero ppO2 is none", "sw.xml",
-              shearwater(record("0", "0", "0") + record("10", "5", "0") + record("20", "0", "-1")),
-              {"points=0:0,10:5,20:0;", "ppO2=no;"});
-        fails("Shearwater: no dive log", "sw.xml", "<dive><other/></dive>", "Cannot load profile.");
-        fails("Shearwater: pressure as depth", "sw.xml", shearwater(record("0", "1093")), "Cannot load profile.");
-        fails("Shearwater: huge ppO2", "sw.xml", shearwater(record("0", "3", "1e9")), "Cannot load profile.");
-        // Types 0, 0, 1, 1, 0, 2: low, high, low (2 is no setpoint type), from SP#1 and SP#2.
-        loads("Shearwater: setpoints not recorded", "sp.xml", source("tests/data/profiles/shearwater_setpoints.xml"),
-              {"setpoints=0:0.7,20:1.3,40:0.7;", "ppO2=yes;", "console=Reading Shearwater XML format|"
-               "&nbsp;&nbsp;&nbsp;Dive starting: 17/11/2025 11:18:46|&nbsp;&nbsp;&nbsp;Setpoints not recorded. "
-               "Using SP#1 as SP_low=0.7, SP#2 as SP_high=1.3;"});
-
-        loads("UDDF: gases by first use, placeholder dive passed over", "g.uddf", source("tests/data/profiles/uddf_gases.uddf"),
-              {"points=0:0,140:30,1139:29,1140:30,1800:6,2400:0;", "switches=0:1,1800:2;",
-               "setpoints=0:0.7,140:1.3;", "gases=1:18/45@0*,2:100/0@6;", "mode=2;",
-               "console=This is a CCR dive.\nGas#2: oxygen o2=100%, he=0%, depth=6\n"
-               "Gas#1: 18/45 o2=18%, he=45%, first gas\n;"});
-        const QByteArray mix = waypoint("0", "0", "<switchmix ref=\"m\"/>") + wp60;
-        loads("UDDF: percent", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>32</o2><he>0</he></mix>"), {"gases=1:32/0@0*;"});
-        loads("UDDF: rounded", "m.uddf", uddf(mix, "<mix id=\"m\"><o2>0.325</o2><he></he></mix>"), {"gases=1:33/0@0*;"});
-        loads("UDDF: single mix without switch", "s.uddf",
-              uddf(waypoint("0", "0") + wp60, "<mix id=\"ean\"><name>EAN32</name><o2>0.32</o2></mix>"),
-              {"switches=0:1;", "gases=1:32/0@0*;"});
-        // A switch naming no gas is a change to 0: the change at that second is removed.
-        loads("UDDF: empty switch removes the change", "e.uddf",
-              uddf(waypoint("0", "0", "<switchmix ref=\"a\"/>") + waypoint("60", "20", "<switchmix ref=\"b\"/>") +
-                   waypoint("60", "21", "<switchmix ref=\"\"/>") + waypoint("120", "10"),
-                   "<mix id=\"a\"><o2>21</o2></mix><mix id=\"b\"><o2>50</o2></mix>"),
-              {"points=0:0,60:20,60:21,120:10;", "switches=0:1;", "gases=1:21/0@0*,2:50/0@0;"});
-        // Mixes 21, 32, 50, 100 and 18/45 are gases 1 to 5; the sixth (30 %) is closest to 32 %.
-        loads("UDDF: sixth mix takes the closest gas", "six.uddf", source("fuzz/corpus/uddf/six_mixes.uddf"),
-              {"switches=0:1,10:2,20:3,30:4,40:5,50:2;", "Gas#6:  o2=30%"});
-        loads("UDDF: decimal divetime", "dec.uddf", uddf(waypoint("0.0", "0") + waypoint("605.5", "9")),
-              {"points=0:0,605:9;"});
-        loads("UDDF: non-numeric text", "nn.uddf", uddf(waypoint("abc", "deep") + wp60), {});
-        loads("UDDF: missing elements", "me.uddf", uddf("<waypoint/><waypoint><depth>4</depth></waypoint>"), {});
-        // The dive mode: 2 and 5 are closed circuit, 0 and 4 open.
-        const auto mode = [](const char* type) { return uddf(waypoint("0", "0", "<divemode type=\"" + QByteArray(type) + "\"/>")); };
-        loads("UDDF: CCR from OC", "m.uddf", mode("closedcircuit"), {"mode=2;", "console=This is a CCR dive.\n;"});
-        loads("UDDF: CCR from 4", "m.uddf", mode("closedcircuit"), {"mode=5;", "console=This is a CCR dive.\n;"}, 4);
-        loads("UDDF: OC from CCR", "m.uddf", mode("opencircuit"), {"mode=0;", "console=This is an OC dive.\n;"}, 2);
-        loads("UDDF: OC from 5", "m.uddf", mode("opencircuit"), {"mode=4;", "console=This is an OC dive.\n;"}, 5);
-        loads("UDDF: apnoe", "m.uddf", mode("apnoe"), {"mode=3;", "console=Unknown OC/CCR mode.\n;"}, 3);
-        loads("UDDF: mode missing", "m.uddf", uddf(waypoint("0", "0")), {"mode=2;", "console=Unknown OC/CCR mode.\n;"}, 2);
-        fails("UDDF: truncated", "t.uddf", uddf(waypoint("0", "0")).left(60), "Cannot open profile.");
-        fails("UDDF: wrong root", "w.uddf", "<profile/>", "Cannot open profile.");
-        fails("UDDF: deeply nested", "d.uddf",
-              "<uddf>" + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</uddf>",
-              "Cannot open profile.");
-        fails("UDDF: no dive", "nd.uddf", "<uddf><profiledata/></uddf>", "Cannot load profile.");
-        fails("UDDF: huge depth", "h.uddf", uddf(waypoint("0", "1e308")), "Cannot load profile.");
-        fails("UDDF: huge setpoint", "sp.uddf", uddf(waypoint("0", "1", "<setpo2>1e20</setpo2>")), "Cannot load profile.");
-        fails("UDDF: impossible mix", "m.uddf",
-              uddf(waypoint("0", "1", "<switchmix ref=\"x\"/>"), "<mix id=\"x\"><o2>80</o2><he>80</he></mix>"),
-              "Cannot load profile.");
-
-        // The sixth mix is listed but changes neither the configuration nor the profile.
-        loads("UDCF: six mixes", "six.udcf", source("tests/data/profiles/udcf_six_mixes.udcf"),
-              {"points=0:0,60:", ",360:", "switches=0:1,60:2,120:3,180:4,240:5;", "3:50/0@21", "5:18/45@0*;",
-               "Gas#6: F o2=28%, he=0%\n", "Gas#3: C o2=50%, he=0%, depth=21\n"});
-        loads("UDCF: a switch applies once", "once.udcf",
-              udcf("<t>0</t><d>0</d><switch>B</switch><t>60</t><d>10</d><t>120</t><d>20</d><switch>A</switch><t>180</t><d>10</d>",
-                   "<gases><mix><mixname>A</mixname><o2>21</o2></mix><mix><mixname>B</mixname><o2>50</o2></mix></gases>"),
-              {"switches=60:1,180:2;"});
-        // Gas 1 by being the only mix, not by a firstGas of the file: no "first gas" said. The
-        // first dive has no samples; the second is spaced by its delta and given in feet.
-        loads("UDCF: upper-case delta in feet", "upper.udcf", source("fuzz/corpus/udcf/upper_delta.udcf"),
-              {QString("points=0:0,30:%1,60:%2,90:%3;").arg(33 * 0.3048).arg(66 * 0.3048).arg(10 * 0.3048),
-               "switches=0:1;", "gases=1:32/0@0*;", "console=Gas#1:  o2=32%, he=0%\n;"});
-        loads("UDCF: mix by position", "index.udcf",
-              "\n" + udcf("<switch>1</switch><delta>20</delta><t>20.00</t><d>6.00</d><t>40.00</t><d>6.10</d>"
-                          "<switch>2</switch><t>60</t><d>3</d>",
-                          "<gases><mix><mixname>Air</mixname><o2>0.32</o2></mix><mix><mixname>Deco</mixname>"
-                          "<o2>0.80</o2></mix></gases>"),
-              {"switches=20:1,60:2;", "gases=1:32/0@0*,2:80/0@0;"});
-        loads("UDCF: placeholder dive", "p.udcf",
-              "<profile><repgroup><dive><samples/></dive></repgroup><repgroup><dive><samples><t>0</t><d>0</d>"
-              "<t>30</t><d>5</d></samples></dive></repgroup></profile>",
-              {"points=0:0,30:5;"});
-        loads("UDCF: decimal t", "dec.udcf", udcf("<t>0.000000</t><d>0</d><t>605.999</t><d>9</d>"), {"points=0:0,605:9;"});
-        loads("UDCF: out of order", "o.udcf", udcf("<t>60</t><d>5</d><t>0</t><d>0</d><t>30</t><d>9</d>"), {});
-        loads("UDCF: t without d", "td.udcf", udcf("<t>60</t><t>0</t>"), {});
-        fails("UDCF: not well-formed", "n.udcf", "<profile><device></profile>", "Cannot open profile.");
-        fails("UDCF: no dive", "nd.udcf", "<profile><repgroup/></profile>", "Cannot load profile.");
-        fails("UDCF: huge time", "ht.udcf", udcf("<t>1e30</t><d>3</d>"), "Cannot load profile.");
-        fails("UDCF: huge delta time", "hd.udcf", udcf("<delta>80000</delta>" + QByteArray("<d>1</d>").repeated(10)),
-              "Cannot load profile.");
-
-        fails("upper-case ending", "dive.XML", "<uddf/>", "Unknown file format.");
-        fails("missing UDDF", "/nonexistent/dive.uddf", QByteArray(), "Cannot open profile.");
-        fails("missing UDCF", "/nonexistent/dive.udcf", QByteArray(), "Cannot open profile.");
-        fails("missing XML", "/nonexistent/dive.xml", QByteArray(), unsupported);
-        fails("empty xml", "e.xml", QByteArray(), unsupported);
-
-        // Real exports (the validation suite checks the sizes of more): SP_low and SP_high come
-        // from setpoints 1 and 2.
-        const auto sample = [&](const char* file, QStringList expected) {
-            loads(file, qPrintable("shared/" + QString(file)), QByteArray(), expected);
-        };
-        sample("shearwater/cc-shearwater.xml", {"n=619;time=6180;max=58.40;", "switches=;", "ppO2=yes;",
-               "setpoints=0:0.7,1150:1.3,1580:0.7,2170:1.3,2390:0.7,2940:1.3,4080:0.7;"});
-        sample("shearwater/valid_depth_data_oc_tec_trimmed.xml", {"n=5;time=40;max=5.60;", "setpoints=0:0.7;"});
-        sample("uddf/test42.uddf", {"switches=2:1;", "gases=1:16/45@0*;", "mode=0;"});
-        sample("uddf/test-apd-inspiration.uddf", {"switches=10:1,1560:2,1680:1;",
-               "setpoints=0:0.7,140:1.3,1140:0.7,1668:1.3,5890:0.7;", "gases=1:16/48@0*,2:48/0@0;",
-               "mode=2;ppO2=no;"});
-        sample("udcf/MacDive_UDCF_41_dives_1.udcf", {"n=32;time=640;max=33.90;", "switches=20:1;", "gases=1:32/0@0*;"});
-        // Feet: 41 ft is 12.4968 m. The first dive's mix is unnamed with no oxygen: no gas.
-        sample("udcf/MacDive_UDCF_Imperial.udcf", {"n=72;time=2070;max=12.50;", "switches=;", "gases=;"});
-        // clang-format on
-        // Every file of the fuzzing corpus loads or is refused with one of the readers' texts.
-        const QMap<QString, QString> endings = {
-            {"uddf", ".uddf"}, {"udcf", ".udcf"}, {"divinglog", ".xml"}, {"shearwater", ".xml"}};
-        const QString corpus = QStringLiteral(BATHYRA_SOURCE_DIR "/fuzz/corpus/");
-        QVERIFY2(QDir(corpus + "uddf").count() > 10, qPrintable(corpus));
-        for (auto it = endings.begin(); it != endings.end(); ++it)
-            for (const QFileInfo& f : QDir(corpus + it.key()).entryInfoList(QDir::Files))
-                QTest::newRow(qPrintable(it.key() + "/" + f.fileName()))
-                    << "corpus" + it.value() << fileBytes(f.filePath()) << "any" << QStringList()
-                    << 0;
+        for (const QStringList& f : dataLines("loads.txt"))
+            QTest::newRow(qPrintable(f[0]))
+                << f[1] << f[2].toInt() << f[3]
+                << (f[4].startsWith('@') ? fileBytes(BATHYRA_SOURCE_DIR "/" + f[4].mid(1))
+                                         : f[4].toUtf8())
+                << QStringList(f.mid(5));
+        QTest::newRow("UDDF: deeply nested") << "d.uddf" << 0 << "Cannot open profile."
+                                             << "<uddf>" + QByteArray("<a>").repeated(5000) +
+                                                    QByteArray("</a>").repeated(5000) + "</uddf>"
+                                             << QStringList();
     }
     void loads()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
-        QFETCH(QStringList, expected);
+        QFETCH(int, mode);
+        const QString samples =
+            qEnvironmentVariable("BATHYRA_SHARED_DIR", "/nonexistent") + "/samples/profiles";
         const bool shared = name.startsWith("shared/");
-        if (shared && samplesDir().isEmpty())
+        if (shared && !QDir(samples).exists())
             QSKIP("the shared samples folder is not beside this checkout");
-        const QString path = shared                 ? samplesDir() + name.mid(6)
+        const QString path = shared                 ? samples + name.mid(6)
                              : name.startsWith('/') ? name
                                                     : write(name, content);
         DiveProfile p;
         ConfigImage config = testConfig();
-        QFETCH(int, mode);
         config.setByte(ConfigImage::deco_type, static_cast<quint8>(mode));
+        const ConfigImage before = config;
         CollectingSink sink;
+        QString thrown;
+        try {
+            p.load(path, &config, &sink);
+        } catch (const QString& e) {
+            thrown = e; // a refused file leaves a drawing and the configuration as they were
+            DiveProfile drawn;
+            apply(drawn, "p 7 7;g 0 3");
+            try {
+                drawn.load(path, &config);
+            } catch (const QString&) {
+            }
+            QVERIFY(p.points() == 0 && state(drawn) == "7;7;;0:3;" && config == before);
+        }
         QFETCH(QString, error);
-        const QString thrown = load(path, p, config, sink);
-        const QStringList texts = {"", "Cannot open profile.", "Cannot load profile.", unsupported};
-        QVERIFY2(error == "any" ? texts.contains(thrown) : thrown == error, qPrintable(thrown));
+        QVERIFY2(thrown == error, qPrintable(thrown));
+        for (int i = 0; i < p.points(); ++i) // finite, in time order
+            QVERIFY(std::isfinite(p.times()[i]) && std::isfinite(p.depths()[i]) &&
+                    (i == 0 || p.times()[i - 1] <= p.times()[i]));
+        QFETCH(QStringList, expected);
         const QString got = summary(p, config, sink);
         for (const QString& part : expected)
             QVERIFY2(got.contains(part), qPrintable(part + " not in " + got));
@@ -546,36 +261,24 @@ private slots:
 
     // The interval is the sampling step, at most 30 s; a save replaces the file. Times are
     // truncated to the second and read back the same for every whole second.
-    void divingLogWrites_data()
-    {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("interval");
-        QTest::newRow("10 s sampling") << 10 << 20 << "10";
-        QTest::newRow("60 s sampling is capped") << 60 << 20 << "30";
-        QTest::newRow("one point") << 10 << 1 << "0";
-    }
     void divingLogWrites()
     {
-        QFETCH(int, step);
-        QFETCH(int, count);
-        QFETCH(QString, interval);
-        DiveProfile p;
-        for (int i = 0; i < count; ++i)
-            p.addPoint(i * step / 60.0, i % 5);
         const QString path = write("interval.xml", "old");
-        p.save(path, nullptr);
-        QByteArray text = fileBytes(path);
-        QVERIFY(text.startsWith("<!DOCTYPE DivingLog>"));
-        QVERIFY(text.contains("<ProfileInt>" + interval.toUtf8() + "</ProfileInt>"));
-        QCOMPARE(text.count("<P "), count);
-        if (count != 1)
-            return;
+        for (int step : {10, 60}) {
+            DiveProfile p;
+            for (int i = 0; i < 20; ++i)
+                p.addPoint(i * step / 60.0, i % 5);
+            p.save(path, nullptr);
+            const QByteArray text = fileBytes(path);
+            QVERIFY(text.startsWith("<!DOCTYPE DivingLog>") && text.count("<P ") == 20);
+            QVERIFY(text.contains(step == 10 ? "<ProfileInt>10<" : "<ProfileInt>30<"));
+        }
         DiveProfile first;
         first.addPoint(0.99, 12.3456789);
         first.save(path, nullptr);
-        text = fileBytes(path);
-        QVERIFY(text.contains("Time=\"59\"") && text.contains("<Depth>12.3457</Depth>"));
+        const QByteArray text = fileBytes(path);
+        QVERIFY(text.contains("<ProfileInt>0<") && text.contains("Time=\"59\"") &&
+                text.contains("<Depth>12.3457</Depth>"));
         for (int s = 0; s < 7200; s += (s > 40 ? 98 : 1)) {
             DiveProfile one, again;
             one.addPoint(s / 60.0, 1);
@@ -587,58 +290,50 @@ private slots:
     }
 
     // UDDF keeps points, gas changes and setpoints, names the gases, writes the same file twice
-    // whatever the shared cursors held, and reads the mode back.
-    void roundTrip_data()
-    {
-        QTest::addColumn<int>("decoType");
-        QTest::addColumn<int>("readBack"); // the mode read into a configuration in mode 0
-        QTest::newRow("open circuit") << 0 << 0;
-        QTest::newRow("closed circuit") << 5 << 2;
-    }
+    // whatever the shared cursors held, and reads the mode back into a configuration in mode 0.
     void roundTrip()
     {
-        QFETCH(int, decoType);
-        QFETCH(int, readBack);
-        const bool cc = decoType != 0;
-        ConfigImage config = testConfig();
-        const quint8 gases[3][3] = {{10, 5, 0}, {32, 0, 21}, {100, 0, 6}};
-        for (int n = 1; n <= 3; ++n) {
-            config.setGasActive(n, true);
-            config.setGasO2(n, gases[n - 1][0]);
-            config.setGasHe(n, gases[n - 1][1]);
-            config.setGasDepth(n, gases[n - 1][2]);
-        }
-        config.setByte(ConfigImage::first_gas, 1);
-        config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
-        DiveProfile p;
-        for (int s = 0; s <= 3600; s += 30)
-            p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
-        apply(p, cc ? "g 0 1;g 1.5 2;g 50 3;s 0 0.7;s 1 1.3" : "g 0 1;g 1.5 2;g 50 3");
-        for (int s = 0; s < 4000; ++s) { // the cursors at the end, as after a finished replay
-            p.setpointChange(s);
-            p.gasChange(s);
-        }
-        const QString path = dir_.filePath("round.uddf");
-        p.save(path, &config);
-        const QByteArray text = fileBytes(path);
-        p.save(path, &config);
-        QCOMPARE(fileBytes(path), text);
-        QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
-        QCOMPARE(text.count("<setpo2>130000</setpo2>") + text.count("<setpo2>70000</setpo2>"),
-                 cc ? 2 : 0);
-        QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
-        QCOMPARE(text.count("<switchmix"), 3);
-        QVERIFY(text.contains(">Tx10/05<") && text.contains(">Nx32<") && text.contains(">O2<"));
+        for (int decoType : {0, 5}) {
+            const bool cc = decoType != 0;
+            ConfigImage config = testConfig();
+            const quint8 gases[3][3] = {{10, 5, 0}, {32, 0, 21}, {100, 0, 6}};
+            for (int n = 1; n <= 3; ++n) {
+                config.setGasActive(n, true);
+                config.setGasO2(n, gases[n - 1][0]);
+                config.setGasHe(n, gases[n - 1][1]);
+                config.setGasDepth(n, gases[n - 1][2]);
+            }
+            config.setByte(ConfigImage::first_gas, 1);
+            config.setByte(ConfigImage::deco_type, static_cast<quint8>(decoType));
+            DiveProfile p;
+            for (int s = 0; s <= 3600; s += 30)
+                p.addPoint(s / 60.0, s < 1800 ? s / 60.0 : (3600 - s) / 60.0);
+            apply(p, cc ? "g 0 1;g 1.5 2;g 50 3;s 0 0.7;s 1 1.3" : "g 0 1;g 1.5 2;g 50 3");
+            for (int s = 0; s < 4000; ++s) { // the cursors at the end, as after a finished replay
+                p.setpointChange(s);
+                p.gasChange(s);
+            }
+            const QString path = dir_.filePath("round.uddf");
+            p.save(path, &config);
+            const QByteArray text = fileBytes(path);
+            p.save(path, &config);
+            QCOMPARE(fileBytes(path), text);
+            QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
+            QCOMPARE(text.count("<setpo2>130000</setpo2>") + text.count("<setpo2>70000</setpo2>"),
+                     cc ? 2 : 0);
+            QCOMPARE(text.contains("<divemode type=\"closedcircuit\"/>"), cc);
+            QCOMPARE(text.count("<switchmix"), 3);
+            QVERIFY(text.contains(">Tx10/05<") && text.contains(">Nx32<") && text.contains(">O2<"));
 
-        ConfigImage readConfig = testConfig();
-        readConfig.setByte(ConfigImage::active_gases, 0x1f);
-        DiveProfile back;
-        back.load(path, &readConfig);
-        CollectingSink none;
-        QCOMPARE(back.times(), p.times());
-        QCOMPARE(summary(back, readConfig, none),
-                 summary(p, config, none)
-                     .replace(QString("mode=%1").arg(decoType), QString("mode=%1").arg(readBack)));
+            ConfigImage readConfig = testConfig();
+            readConfig.setByte(ConfigImage::active_gases, 0x1f);
+            DiveProfile back;
+            back.load(path, &readConfig);
+            CollectingSink none;
+            QCOMPARE(back.times(), p.times());
+            QCOMPARE(summary(back, readConfig, none),
+                     summary(p, config, none).replace("mode=5", "mode=2"));
+        }
     }
 
     // A refused save fails with its text, leaving the old file and no temporary file: by its
@@ -646,27 +341,26 @@ private slots:
     void saveFailures_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("fullDisk");
         QTest::addColumn<QString>("error");
-        QTest::newRow("upper-case ending") << "keep.UDDF" << false << "Unknown save file format";
-        QTest::newRow("missing folder")
-            << "/nonexistent/keep.uddf" << false << "Cannot open profile.";
-        QTest::newRow("full disk") << "full.uddf" << true << "Cannot save profile.";
+        QTest::newRow("upper-case ending") << "keep.UDDF"
+                                           << "Unknown save file format";
+        QTest::newRow("missing folder") << "/nonexistent/keep.uddf"
+                                        << "Cannot open profile.";
+        QTest::newRow("full disk") << "full.uddf"
+                                   << "Cannot save profile.";
     }
     void saveFailures()
     {
         QFETCH(QString, name);
-        QFETCH(bool, fullDisk);
         const QString path = name.startsWith('/') ? name : write(name, "precious old logbook");
         DiveProfile big;
         for (int s = 0; s < 5000; ++s)
             big.addPoint(s / 60.0, 10);
         std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit old {
-        };
+        rlimit old{}, small{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        struct rlimit small = old;
-        small.rlim_cur = fullDisk ? 4096 : old.rlim_cur;
+        small = old;
+        small.rlim_cur = name == "full.uddf" ? 4096 : old.rlim_cur;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         QString thrown;
         try {
@@ -677,11 +371,11 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &old);
         QTEST(thrown, "error");
         QCOMPARE(big.points(), 5000);
-        if (name.startsWith('/'))
-            return;
-        QCOMPARE(fileBytes(path), QByteArray("precious old logbook"));
-        QCOMPARE(QDir(dir_.path()).entryList({name + "*"}, QDir::Files | QDir::Hidden),
-                 QStringList{name});
+        if (!name.startsWith('/')) {
+            QCOMPARE(fileBytes(path), QByteArray("precious old logbook"));
+            QCOMPARE(QDir(dir_.path()).entryList({name + "*"}, QDir::Files | QDir::Hidden),
+                     QStringList{name});
+        }
     }
 };
 
