@@ -131,11 +131,11 @@ private slots:
         if (qEnvironmentVariable("BATHYRA_TEST_SKIP").split(',').contains(function))
             QSKIP("run as a test of its own");
     }
-    void runs_data();
+    void runs_data() { dataRows("runs.txt"); }
     void runs();
     void messageLogSettingsStoreAndPlot();
     void backupAndRestore();
-    void failedStepKeepsParametersAndStore_data();
+    void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
     void failedStepKeepsParametersAndStore();
     void firmwareUpgrade();
     void clockAndScreenDump_data();
@@ -158,13 +158,6 @@ void TestCli::initTestCase()
     profile.setGas(0, 1);
     profile.setGas(27.5, 2);
     profile.save(dir.filePath("switch.uddf"), &image);
-}
-
-void TestCli::runs_data()
-{
-    QTest::addColumn<QStringList>("c"); // the columns of data/runs.txt
-    for (const QStringList& c : dataTable("runs.txt"))
-        QTest::newRow(qPrintable(c[0])) << c;
 }
 
 void TestCli::runs()
@@ -270,13 +263,6 @@ void TestCli::backupAndRestore()
              0);
     QCOMPARE(paramKeys(path("restored.div")), paramKeys(backup));
     QVERIFY(sim.finish().contains("bank writes: 2 2 2"));
-}
-
-void TestCli::failedStepKeepsParametersAndStore_data()
-{
-    QTest::addColumn<QStringList>("c"); // the columns of data/failed_steps.txt
-    for (const QStringList& c : dataTable("failed_steps.txt"))
-        QTest::newRow(qPrintable(c[0])) << c;
 }
 
 void TestCli::failedStepKeepsParametersAndStore()

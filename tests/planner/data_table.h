@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
 #include <QVector>
 
 inline QVector<QStringList> dataTable(const char* name)
@@ -27,4 +28,12 @@ inline QVector<double> numbers(const QString& column)
     for (const QString& n : column.split(' ', Qt::SkipEmptyParts))
         out << n.toDouble();
     return out;
+}
+
+// A QtTest table of one column "c": the columns of each row of the file, tagged by the first.
+inline void dataRows(const char* name)
+{
+    QTest::addColumn<QStringList>("c");
+    for (const QStringList& c : dataTable(name))
+        QTest::newRow(qPrintable(c[0])) << c;
 }

@@ -124,29 +124,20 @@ class TestPlanner : public QObject
     Q_OBJECT
 
 private slots:
-    void mixes_data()
-    {
-        QTest::addColumn<QVector<double>>("mix"); // O2, He, depth (below 0: diluent), ppO2 max
-        QTest::addColumn<bool>("invalid");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        for (const QStringList& c : dataTable("mixes.txt"))
-            QTest::newRow(qPrintable(c[0])) << numbers(c[1]) << (c[2] == "1") << c[3] << c[4];
-    }
+    void mixes_data() { dataRows("mixes.txt"); }
     void mixes()
     {
-        QFETCH(QVector<double>, mix);
-        QFETCH(QString, name);
-        QFETCH(QString, text);
+        QFETCH(QStringList, c);
+        const QVector<double> mix = numbers(c[1]);
         const int o2 = int(mix[0]), he = int(mix[1]), depth = int(mix[2]);
-        if (!name.isEmpty()) {
-            QCOMPARE(gasName(o2, he), name);
-            QCOMPARE(gasName(imageWithGases({{0, 0, 0, 0}, {o2, he, 0, 1}}), 2), name);
+        if (!c[3].isEmpty()) {
+            QCOMPARE(gasName(o2, he), c[3]);
+            QCOMPARE(gasName(imageWithGases({{0, 0, 0, 0}, {o2, he, 0, 1}}), 2), c[3]);
         }
         const GasInfo info = gasInfo(o2, he, qMax(depth, 0), mix[3]);
-        if (!text.isEmpty())
-            QCOMPARE(depth < 0 ? setpointInfoText(mix[3], o2, he) : gasInfoText(info), text);
-        QTEST(depth >= 0 && info.mixInvalid, "invalid");
+        if (!c[4].isEmpty())
+            QCOMPARE(depth < 0 ? setpointInfoText(mix[3], o2, he) : gasInfoText(info), c[4]);
+        QCOMPARE(depth >= 0 && info.mixInvalid, c[2] == "1");
     }
 
     void engineGasesFromImage()
@@ -193,41 +184,32 @@ private slots:
                  QVector<int>({130, 129, 70, -115}));
     }
 
-    void setDepth_data()
-    {
-        QTest::addColumn<QVector<double>>("c"); // O2, He, mode, depth
-        QTest::addColumn<int>("ambient");
-        QTest::addColumn<int>("ppo2");
-        QTest::addColumn<QString>("refusal");
-        for (const QStringList& c : dataTable("set_depth.txt"))
-            QTest::newRow(qPrintable(c[0]))
-                << numbers(c[1]) << c[2].toInt() << c[3].toInt() << c[4];
-    }
+    void setDepth_data() { dataRows("set_depth.txt"); }
     void setDepth()
     {
-        QFETCH(QVector<double>, c);
-        QFETCH(int, ambient);
-        ConfigImage im = imageWithGases({{int(c[0]), int(c[1]), 0, 1}});
-        if (c[2] > 0) {
+        QFETCH(QStringList, c);
+        const QVector<double> v = numbers(c[1]); // O2, He, mode, depth
+        const int ambient = c[2].toInt();
+        ConfigImage im = imageWithGases({{int(v[0]), int(v[1]), 0, 1}});
+        if (v[2] > 0) {
             im.setByte(ConfigImage::deco_type, 2);
             im.setSetpoint(1, 130);
-            im.setCf(39, quint16(c[2] - 1));
+            im.setCf(39, quint16(v[2] - 1));
         }
         engine::engine_state s;
         loadEngineGases(im, s);
         s.in_surface_pressure_mbar = 1013;
         QString thrown;
         try {
-            planner::setDepth(im, s, float(c[3]));
+            planner::setDepth(im, s, float(v[3]));
         } catch (const QString& e) {
             thrown = e;
         }
-        QTEST(thrown, "refusal");
+        QCOMPARE(thrown, c[4]);
         // The ambient pressure is set before the mix is checked.
         QVERIFY(s.in_ambient_pressure_mbar > 1000);
         QVERIFY(!ambient || s.in_ambient_pressure_mbar == ambient);
-        if (thrown.isEmpty())
-            QTEST(int(s.in_ppo2_cbar), "ppo2");
+        QVERIFY(!thrown.isEmpty() || s.in_ppo2_cbar == c[3].toInt());
     }
 
     // The deco gas for a depth: gas 1 is first, not a deco gas; 2 at 21 m; 3 and 4 at 6 m
@@ -241,25 +223,21 @@ private slots:
                  QVector<int>({2, 0, 4, 4}));
         QCOMPARE(bestGasForDepth(imageWithGases({{21, 0, 30, 1}, {50, 0, 0, 1}}), 10.0f), 0);
     }
-    void traceLine_data()
-    {
-        QTest::addColumn<QVector<double>>("c"); // depth, minutes, ppO2, GF, CNS, ambient, N2
-        QTest::addColumn<QString>("expected");
-        for (const QStringList& c : dataTable("trace_lines.txt"))
-            QTest::newRow(qPrintable(c[0])) << numbers(c[1]) << c[2];
-    }
+
+    void traceLine_data() { dataRows("trace_lines.txt"); }
     void traceLine()
     {
-        QFETCH(QVector<double>, c);
+        QFETCH(QStringList, c);
+        const QVector<double> v = numbers(c[1]); // depth, minutes, ppO2, GF, CNS, ambient, N2
         RunFixture f;
         runState().runTime = 754;
-        f.s.in_ppo2_cbar = uint8_t(c[2]);
-        f.s.out_gf_percent = uint8_t(c[3]);
-        f.s.out_cns_percent = uint8_t(c[4]);
-        f.s.in_ambient_pressure_mbar = uint16_t(c[5]);
-        f.s.in_n2_percent = uint8_t(c[6]);
-        const QString label = c[1] < 0 ? QString() : QString("STOP");
-        QTEST(f.run().traceLine(float(c[0]), label, qAbs(int(c[1]))).trimmed(), "expected");
+        f.s.in_ppo2_cbar = uint8_t(v[2]);
+        f.s.out_gf_percent = uint8_t(v[3]);
+        f.s.out_cns_percent = uint8_t(v[4]);
+        f.s.in_ambient_pressure_mbar = uint16_t(v[5]);
+        f.s.in_n2_percent = uint8_t(v[6]);
+        const QString label = v[1] < 0 ? QString() : QString("STOP");
+        QCOMPARE(f.run().traceLine(float(v[0]), label, qAbs(int(v[1]))).trimmed(), c[2]);
     }
 
     // The first run resets the dive whatever the interval; a later one with interval 0
@@ -455,27 +433,19 @@ private slots:
         Decoplan::setTableBorder(false);
     }
 
-    void plans_data()
-    {
-        QTest::addColumn<QVector<double>>("c"); // deco type, CF54, CF55, depth, gas 2, plan
-        QTest::addColumn<QVector<QPoint>>("stops");
-        QTest::addColumn<QStringList>("records"); // the model first
-        for (const QStringList& c : dataTable("plans.txt")) {
-            QVector<QPoint> stops;
-            for (const QString& s : c[2].split(' ', Qt::SkipEmptyParts))
-                stops << QPoint(s.section(':', 0, 0).toInt(), s.section(':', 1).toInt());
-            QTest::newRow(qPrintable(c[0])) << numbers(c[1]) << stops << QStringList(c.mid(3));
-        }
-    }
+    void plans_data() { dataRows("plans.txt"); }
     void plans()
     {
-        QFETCH(QVector<double>, c);
-        QFETCH(QVector<QPoint>, stops);
-        const int decoType = int(c[0]), depth = int(c[3]), mode = int(c[5]);
+        QFETCH(QStringList, c);
+        const QVector<double> v = numbers(c[1]);
+        const int decoType = int(v[0]), depth = int(v[3]), mode = int(v[5]);
+        QVector<QPoint> stops;
+        for (const QString& s : c[2].split(' ', Qt::SkipEmptyParts))
+            stops << QPoint(s.section(':', 0, 0).toInt(), s.section(':', 1).toInt());
         RunFixture f(decoType);
-        f.image.setCf(54, quint16(c[1]));
-        f.image.setCf(55, quint16(c[2]));
-        if (c[4])
+        f.image.setCf(54, quint16(v[1]));
+        f.image.setCf(55, quint16(v[2]));
+        if (v[4])
             f.nitrox50();
         // A profile without gases breathes the first gas, or the loop.
         const int gas = decoType == 4 && mode != 2 ? 1 : 0;
@@ -493,7 +463,7 @@ private slots:
                                         double(r.duration), double(r.runtime), r.gas,
                                         double(r.setpoint), qPrintable(r.label))
                           .trimmed();
-        QTEST(actual, "records");
+        QCOMPARE(actual, c.mid(3));
     }
 };
 

@@ -294,16 +294,11 @@ private slots:
         }
     }
 
-    void runtimeCurve_data()
-    {
-        QTest::addColumn<QStringList>("c"); // the columns of data/runtime_curves.txt
-        for (const QStringList& c : dataTable("runtime_curves.txt"))
-            QTest::newRow(qPrintable(c[0]))
-                << QStringList(c).replaceInStrings("\\n", "\n").replaceInStrings("\\t", "\t");
-    }
+    void runtimeCurve_data() { dataRows("runtime_curves.txt"); }
     void runtimeCurve()
     {
         QFETCH(QStringList, c);
+        c.replaceInStrings("\\n", "\n").replaceInStrings("\\t", "\t");
         QVector<DecoplanStop> plan;
         for (const QString& record : c[2].split("; ")) {
             const QVector<double> v = numbers(record);
