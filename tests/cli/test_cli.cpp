@@ -5,16 +5,9 @@
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/param_file.h"
-#include "profiles/dive_profile.h"
 #include "tools/ostc_simulator.h"
 
-#include <QDateTime>
-#include <QImage>
-#include <QImageReader>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QtGui>
 #include <QtTest>
 
 namespace
@@ -109,12 +102,12 @@ private:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
     // Arguments from one string: words NAME=VALUE are --set steps, %d is the temporary
-    // folder and %e an empty argument.
+    // folder, %s the data folder and %e an empty argument.
     QStringList arguments(const QString& line) const
     {
         QStringList args;
         for (QString word : line.split(' ', Qt::SkipEmptyParts)) {
-            word.replace("%d", dir.path()).replace("%e", QString());
+            word.replace("%d", dir.path()).replace("%s/", BATHYRA_TEST_DATA).replace("%e", "");
             if (!word.startsWith('-') && word.contains('=') && !word.startsWith('='))
                 args << "--set";
             args << word;
@@ -123,7 +116,6 @@ private:
     }
 
 private slots:
-    void initTestCase();
     // The slow device steps also run as CTest entries of their own, beside the rest.
     void init()
     {
@@ -141,24 +133,6 @@ private slots:
     void clockAndScreenDump_data();
     void clockAndScreenDump();
 };
-
-void TestCli::initTestCase()
-{
-    // 25 minutes at 40 m on air, up to 20 m and onto Nx50, then straight up to 1 m:
-    // above the engine's first stop, so the replay breaks.
-    ConfigImage image = ConfigImage::defaultImage();
-    image.setGasActive(1, true);
-    image.setGasActive(2, true);
-    image.setGasO2(2, 50);
-    image.setGasDepth(2, 21);
-    DiveProfile profile;
-    for (const QPointF& p :
-         {QPointF(0, 0), {2, 40}, {25, 40}, {27, 20}, {28, 20}, {30, 1}, {35, 1}})
-        profile.addPoint(p.x(), p.y());
-    profile.setGas(0, 1);
-    profile.setGas(27.5, 2);
-    profile.save(dir.filePath("switch.uddf"), &image);
-}
 
 void TestCli::runs()
 {
@@ -268,17 +242,12 @@ void TestCli::backupAndRestore()
 void TestCli::failedStepKeepsParametersAndStore()
 {
     QFETCH(QStringList, c);
-    const QByteArray hex = c[3].replace("\\n", "\n").toUtf8();
     const QString store = path("failed.ini"), params = path("first.div"), after = path("after.div");
     QFile::remove(store);
     QCOMPARE(
         runCli(arguments("--settings %d/failed.ini dive_depth=33 --save-params %d/first.div")).code,
         0);
     const QByteArray storeBefore = fileBytes(store), paramsBefore = fileBytes(params);
-    QFile::remove(path("fw.hex"));
-    QFile f(path("fw.hex"));
-    QVERIFY(hex.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(hex) == hex.size()));
-    f.close();
     SimProcess sim(c[1].split(' ', Qt::SkipEmptyParts));
     QVERIFY(!sim.port.isEmpty());
 
@@ -288,7 +257,7 @@ void TestCli::failedStepKeepsParametersAndStore()
                                          sim.port) +
                                arguments(c[2]) + QStringList{"--save-params", after});
     QCOMPARE(r.code, 1);
-    QVERIFY2(shows(r.out, c[4]), qPrintable(r.out));
+    QVERIFY2(shows(r.out, c[3]), qPrintable(r.out));
     for (const char* later :
          {"Reading OSTC", "Programming OSTC", "OSTC upgrade done", "Date and time set"})
         QVERIFY2(!shows(r.out, later), later);
@@ -303,12 +272,9 @@ void TestCli::failedStepKeepsParametersAndStore()
 void TestCli::firmwareUpgrade()
 {
     // Four bytes at 0; the rest of the firmware area is sent blank.
-    QFile f(path("small.hex"));
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(":0400000001020304F2\n:00000001FF\n") > 0);
-    f.close();
     SimProcess sim({"--save-program", path("program.bin")});
     QVERIFY(!sim.port.isEmpty());
-    const CliResult r = runCli({"--port", sim.port, "firmware", path("small.hex")});
+    const CliResult r = runCli(arguments("firmware %s/small.hex --port " + sim.port));
     QCOMPARE(r.code, 0);
     for (const char* text : {"Loading 'small.hex' 0.0KB loaded (0.0% of firmware area)",
                              "Starting OSTC upgrade...", "100%", "OSTC upgrade done. rebooting..."})
