@@ -87,16 +87,6 @@ struct Plot {
 
 } // namespace
 
-// A slot's right axis: title, scale (0 automatic), axis title, pen (invalid: the colour map's).
-struct AxisCase {
-    int slot;
-    const char* title;
-    double scale;
-    const char* axis;
-    QColor colour;
-};
-Q_DECLARE_METATYPE(AxisCase)
-
 class TestPlot : public QObject
 {
     Q_OBJECT
@@ -170,38 +160,29 @@ private slots:
         QCOMPARE(d.window.curveList().size(), 2);
     }
 
-    // The scale's upper bound (0: automatic), the axis title and the pen; GF marks CF32/33.
-    void rightAxisOfEachSlot_data()
-    {
-        QTest::addColumn<AxisCase>("c");
-        QTest::newRow("ppO2") << AxisCase{RunPlot::PpO2, "ppO2", 4, "[Bar]", Qt::blue};
-        QTest::newRow("NDL") << AxisCase{RunPlot::NdlStop, "NDL/Stop", 0, "[min]", Qt::darkRed};
-        QTest::newRow("GF") << AxisCase{RunPlot::Gf, "GF", 100, "[%]", Qt::black};
-        QTest::newRow("CNS") << AxisCase{RunPlot::Cns, "CNS", 100, "[%]", Qt::red};
-        QTest::newRow("C5") << AxisCase{RunPlot::LeadingTissue, "C5", 4, "[Bar]", QColor()};
-    }
+    void rightAxisOfEachSlot_data() { dataRows("axes.txt"); }
     void rightAxisOfEachSlot()
     {
-        QFETCH(AxisCase, c);
+        QFETCH(QStringList, c);
+        const double scale = c[3].toDouble();
         Plot d;
         d.image.setCf(32, 35);
         d.image.setCf(33, 80);
-        Profile* p = d.enable({RunPlot::Slot(c.slot)});
+        Profile* p = d.enable({RunPlot::Slot(c[1].toInt())});
         QwtPlot* plot = d.window.plot();
         QVERIFY(!plot->axisEnabled(QwtPlot::yRight));
-        p->setup(c.title, c.scale);
+        p->setup(c[2], scale);
         plot->updateAxes();
         QVERIFY(plot->axisEnabled(QwtPlot::yRight) && curve(p).yAxis() == QwtPlot::yRight);
-        QCOMPARE(plot->axisTitle(QwtPlot::yRight).text(), QString(c.axis));
-        QCOMPARE(plot->axisAutoScale(QwtPlot::yRight), c.scale == 0);
-        QVERIFY(c.scale == 0 || plot->axisScaleDiv(QwtPlot::yRight).upperBound() == c.scale);
+        QCOMPARE(plot->axisTitle(QwtPlot::yRight).text(), c[4]);
+        QCOMPARE(plot->axisAutoScale(QwtPlot::yRight), scale == 0);
+        QVERIFY(scale == 0 || plot->axisScaleDiv(QwtPlot::yRight).upperBound() == scale);
         QCOMPARE(curve(p).pen().color(),
-                 c.colour.isValid() ? c.colour : d.window.colours().color(QwtInterval(1, 16), 5));
+                 c[5].isEmpty() ? d.window.colours().color(QwtInterval(1, 16), 5) : QColor(c[5]));
         QStringList marks;
         for (const QwtPlotMarker* m : impl(p)->labelMarkers())
             marks << QString("%1 %2").arg(m->label().text()).arg(m->yValue());
-        QCOMPARE(marks,
-                 c.slot == RunPlot::Gf ? QStringList({"GF_low 35", "GF_high 80"}) : QStringList());
+        QCOMPARE(marks, c[2] == "GF" ? QStringList({"GF_low 35", "GF_high 80"}) : QStringList());
     }
 
     // Labels on one curve (data/labels.txt); a text repeated 200 times has one legend entry.
@@ -323,80 +304,30 @@ private slots:
         QCOMPARE(labelTexts(impl(d.window.curveList().last())), c[5].split("; "));
     }
 
-    // The extension the save dialog's filter adds; a known image ending of its own is kept.
-    void fileNameForFilter_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("result");
-        auto row = [](const char* tag, const char* name, const char* filter, const char* result) {
-            QTest::newRow(tag) << QString(name) << QString(filter) << QString(result);
-        };
-        row("jpeg", "/d/dive", "Jpeg image", "/d/dive.jpeg");
-        row("no filter", "/d/dive", "", "/d/dive");
-        row("own extension kept", "/d/dive.pdf", "PDF file", "/d/dive.pdf");
-        row("upper case is not the extension", "/d/dive.PNG", "PNG image", "/d/dive.PNG.png");
-    }
+    void fileNameForFilter_data() { dataRows("file_names.txt"); }
     void fileNameForFilter()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, filter);
-        QTEST(plotexport::fileNameForFilter(name, filterNamed(filter)), "result");
+        QFETCH(QStringList, c);
+        QCOMPARE(plotexport::fileNameForFilter(c[1], filterNamed(c[2])), c[3]);
     }
 
-    // A script's file name stays inside the documents folder; nothing left of it: refused.
-    void documentsPath_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("inside");
-        auto row = [](const char* name, const char* inside) {
-            QTest::newRow(name) << QString(name) << QString(inside);
-        };
-        row("./plots//x/../dive.pdf", "plots/dive.pdf");
-        row("/tmp/dive.png", "tmp/dive.png"); // absolute: inside all the same
-        row("../../etc/dive.png", "etc/dive.png");
-        row("/../dive.png", "dive.png");
-        for (const char* empty : {".", "..", "/"})
-            row(empty, "");
-    }
+    void documentsPath_data() { dataRows("documents_paths.txt"); }
     void documentsPath()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, inside);
+        QFETCH(QStringList, c);
         QString path;
         try {
-            path = plotexport::documentsImagePath(name);
+            path = plotexport::documentsImagePath(c[1]);
         } catch (const QString&) {
         }
-        QCOMPARE(path, inside.isEmpty() ? QString() : documents() + "/" + inside);
+        QCOMPARE(path, c[2].isEmpty() ? QString() : documents() + "/" + c[2]);
     }
 
-    // Saves through the dialog: it opens in the remembered folder if that still exists, else
-    // in the documents; the folder saved into is remembered; the ending picks the format.
-    void dialogSave_data()
-    {
-        QTest::addColumn<QString>("remembered");
-        QTest::addColumn<QString>("typed"); // empty: cancel
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QByteArray>("format");
-        auto row = [](const char* tag, const char* remembered, const char* typed,
-                      const char* filter, const char* written, const char* format) {
-            QTest::newRow(tag) << QString(remembered) << QString(typed) << QString(filter)
-                               << QString(written) << QByteArray(format);
-        };
-        row("png, nothing remembered", "", "dive", "PNG image", "dive.png", "png");
-        row("jpeg, remembered folder gone", "gone", "dive", "Jpeg image", "dive.jpeg", "jpeg");
-        row("jpg kept, written as jpeg", "out", "dive.jpg", "PNG image", "dive.jpg", "jpeg");
-        row("cancel", "out", "", "PNG image", "", "");
-    }
+    void dialogSave_data() { dataRows("dialog_saves.txt"); }
     void dialogSave()
     {
-        QFETCH(QString, remembered);
-        QFETCH(QString, typed);
-        QFETCH(QString, filter);
-        QFETCH(QString, written);
-        QFETCH(QByteArray, format);
+        QFETCH(QStringList, c);
+        const QString remembered = c[1], typed = c[2], filter = c[3], written = c[4];
         const QString dir = tmp.filePath(QString(QTest::currentDataTag()).replace(' ', '_'));
         QVERIFY(QDir().mkpath(dir + "/out"));
         QSettings settings(dir + "/settings.ini", QSettings::IniFormat);
@@ -423,27 +354,16 @@ private slots:
         QCOMPARE(settings.value("Planner/imagePath").toString(), dir + "/out");
         QImageReader reader(dir + "/out/" + written);
         QVERIFY(written.isEmpty() ||
-                (reader.format() == format && reader.size() == QSize(800, 450)));
+                (reader.format() == c[5].toUtf8() && reader.size() == QSize(800, 450)));
     }
 
-    // Saves by a script under the documents folder: TIFF ending .tif or .tiff is the large size,
-    // PDF an A4 landscape page.
-    void scriptSave_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("png") << "plots/dive.png" << QByteArray("png") << QSize(800, 450);
-        QTest::newRow("tif") << "dive.tif" << QByteArray("tiff") << QSize(1280, 720);
-        QTest::newRow("upper case TIFF") << "dive.TIFF" << QByteArray("tiff") << QSize(800, 450);
-        QTest::newRow("pdf") << "plots/dive.pdf" << QByteArray("pdf") << QSize(842, 595);
-        QTest::newRow("svg") << "dive.svg" << QByteArray("svg") << QSize(798, 448);
-    }
+    void scriptSave_data() { dataRows("script_saves.txt"); }
     void scriptSave()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, format);
-        QFETCH(QSize, size);
+        QFETCH(QStringList, c);
+        const QString name = c[1];
+        const QByteArray format = c[2].toUtf8();
+        const QSize size(c[3].section(' ', 0, 0).toInt(), c[3].section(' ', 1).toInt());
         if (format == "tiff" && !QImageWriter::supportedImageFormats().contains("tiff"))
             QSKIP("no TIFF image plugin (Debian package qt5-image-formats-plugins)");
         CollectingSink sink;
