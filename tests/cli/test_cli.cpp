@@ -5,6 +5,7 @@
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/param_file.h"
+#include "profiles/dive_profile.h"
 #include "tools/ostc_simulator.h"
 
 #include <QtGui>
@@ -15,10 +16,8 @@ namespace
 
 struct CliResult {
     int code = -1;
-    QString out;
-    QString err;
+    QString out, err, header;
     QStringList trace; // the CSV trace's lines without the header
-    QString header;
 };
 
 // Runs bathyra-cli; with a trace file, its lines are read into the result.
@@ -116,6 +115,7 @@ private:
     }
 
 private slots:
+    void initTestCase();
     // The slow device steps also run as CTest entries of their own, beside the rest.
     void init()
     {
@@ -133,6 +133,24 @@ private slots:
     void clockAndScreenDump_data();
     void clockAndScreenDump();
 };
+
+void TestCli::initTestCase()
+{
+    // 25 minutes at 40 m on air, up to 20 m and onto Nx50, then straight up to 1 m:
+    // above the engine's first stop, so the replay breaks.
+    ConfigImage image = ConfigImage::defaultImage();
+    image.setGasActive(1, true);
+    image.setGasActive(2, true);
+    image.setGasO2(2, 50);
+    image.setGasDepth(2, 21);
+    DiveProfile profile;
+    for (const QPointF& p :
+         {QPointF(0, 0), {2, 40}, {25, 40}, {27, 20}, {28, 20}, {30, 1}, {35, 1}})
+        profile.addPoint(p.x(), p.y());
+    profile.setGas(0, 1);
+    profile.setGas(27.5, 2);
+    profile.save(dir.filePath("switch.uddf"), &image);
+}
 
 void TestCli::runs()
 {
