@@ -1,5 +1,8 @@
-// Simulation runs without a window: trace-line formats, new, continued and repetitive
-// dives, the automatic ascent, the replay's changes and breaks, and the plan object.
+// The planner without a window: gas names, MOD/EAD/END and diluent lines, engine inputs from
+// the image, roundings, the ppO2 and mix checks of setDepth and the deco gas choice; runs
+// with their trace lines, new, continued and repetitive dives, the automatic ascent, the
+// replay's changes and breaks, and the plan object.
+#include "data_table.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "engine/engine.h"
@@ -9,13 +12,30 @@
 #include "profiles/dive_profile.h"
 
 #include <QtTest>
+#include <array>
 #include <memory>
 
-using planner::Simulation;
+using namespace planner;
+using Bytes = QVector<uint8_t>;
 using Points = std::initializer_list<std::pair<double, double>>;
 
 namespace
 {
+
+// Gases 1, 2, ... as {O2, He, depth, active}.
+ConfigImage imageWithGases(std::initializer_list<std::array<int, 4>> gases)
+{
+    ConfigImage im = ConfigImage::defaultImage();
+    int n = 1;
+    for (const auto& g : gases) {
+        im.setGasO2(n, quint8(g[0]));
+        im.setGasHe(n, quint8(g[1]));
+        im.setGasDepth(n, quint8(g[2]));
+        im.setGasActive(n++, g[3] != 0);
+    }
+    im.setByte(ConfigImage::first_gas, 1);
+    return im;
+}
 
 // A run environment without a window: an image (open circuit GF, gas 1 active), an
 // engine at 1013 mbar, a console that keeps its lines, a profile and the trace of cycles.
@@ -30,37 +50,35 @@ struct RunFixture {
     {
         s.in_surface_pressure_mbar = s.in_ambient_pressure_mbar = 1013;
         s.config_image = image.data();
-        planner::runState() = planner::RunState();
+        runState() = RunState();
         image.setByte(ConfigImage::deco_type, quint8(decoType));
         image.setSetpoint(1, 130);
         image.setGasActive(1, true);
     }
-    planner::RunEnvironment environment(ReplayFlags flags = ReplayFlags())
+    Simulation run(ReplayFlags flags = ReplayFlags())
     {
-        planner::RunEnvironment env;
+        RunEnvironment env;
         env.image = &image;
         env.engine = &s;
         env.console = &console;
         env.clearMessages = [this]() { console.lines.clear(); };
         env.profile = profile.get();
         env.flags = flags;
-        env.onCycle = [this](const char* phase, int t) {
-            trace << QString("%1,%2").arg(phase).arg(t);
-        };
-        return env;
+        env.onCycle = [this](const char* ph, int t) { trace << QString("%1,%2").arg(ph).arg(t); };
+        return Simulation(env);
     }
-    void setGas(int n, int o2, int he, int depth, bool active = true)
+    // Gas 2 is Nx50 from 21 m.
+    void nitrox50()
     {
-        image.setGasO2(n, quint8(o2));
-        image.setGasHe(n, quint8(he));
-        image.setGasDepth(n, quint8(depth));
-        image.setGasActive(n, active);
+        image.setGasO2(2, 50);
+        image.setGasDepth(2, 21);
+        image.setGasActive(2, true);
     }
     // Simulate of the main window: the planned segment, then the run.
     void simulate(int interval, float depth, float minutes)
     {
         Simulation::appendPlannedSegment(profile, false, interval, depth, minutes, image);
-        Simulation(environment()).runSimulation(interval, profile.get());
+        run().runSimulation(interval, profile.get());
     }
     // A profile of points (minutes, metres), on gas 1 from the start unless gas is 0.
     void profileOf(Points points, int gas = 1)
@@ -71,10 +89,7 @@ struct RunFixture {
         if (gas)
             profile->setGas(0, gas);
     }
-    void replay(ReplayFlags flags = ReplayFlags())
-    {
-        Simulation(environment(flags)).runSimulation(-1, profile.get());
-    }
+    void replay(ReplayFlags flags = ReplayFlags()) { run(flags).runSimulation(-1, profile.get()); }
     int indexOf(const QString& text) const
     {
         for (int i = 0; i < console.lines.size(); ++i)
@@ -82,10 +97,10 @@ struct RunFixture {
                 return i;
         return -1;
     }
-    // A plan of the profile over stops published as the engine would (depth with bit 7).
+    // A plan of the profile over stops published as the engine would.
     std::unique_ptr<Decoplan> plan(const QVector<QPoint>& stops, bool ccr, int gas = 1)
     {
-        planner::loadEngineGases(image, s);
+        loadEngineGases(image, s);
         s.in_current_gas = uint8_t(gas);
         engine::save_state(s);
         std::fill(s.out_stop_depth_m, s.out_stop_depth_m + engine::stop_count, 0);
@@ -104,60 +119,125 @@ struct RunFixture {
 
 } // namespace
 
-// A plan: mode, CF54, CF55, bottom depth, gas 2 (Nx50 at 21 m) on, published stops (depth,
-// minutes), 0 open circuit, 1 on the loop, 2 bailed out onto gas 2.
-struct PlanCase {
-    int decoType, cf54, cf55, depth;
-    bool gas2;
-    QVector<QPoint> stops;
-    int mode;
-};
-Q_DECLARE_METATYPE(PlanCase)
-
-class TestRuns : public QObject
+class TestPlanner : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void traceLine_data()
+    void mixes_data() { dataRows("mixes.txt"); }
+    void mixes()
     {
-        QTest::addColumn<float>("depth");
-        QTest::addColumn<int>("minutes");         // below 0: no label
-        QTest::addColumn<QVector<int>>("engine"); // ppO2, GF, CNS, ambient, N2
-        QTest::addColumn<QString>("expected");
-        auto row = [](const char* tag, float depth, int min, QVector<int> e, QString text) {
-            QTest::newRow(tag) << depth << min << e << " 12:34 " + text;
-        };
-        const QString red = "<font color=\"red\"><b>%1</b></font>";
-        row("75 min", 30, 75, {0, 0, 0, 0, 0}, " 30.0m STOP =  1:15");
-        row("60 min", 30, 60, {0, 0, 0, 0, 0}, " 30.0m STOP = 60 '");
-        row("no label, no time", 4.25f, -9, {0, 0, 0, 0, 0}, "  4.2m");
-        row("ppO2 1.45", 10, -1, {145, 0, 0, 0, 0}, " 10.0m ppO2=1.45");
-        row("ppO2 1.62 red", 10, -1, {162, 0, 0, 0, 0}, " 10.0m " + red.arg("ppO2=1.62"));
-        row("ppO2 0.18 red", 10, -1, {18, 0, 0, 0, 0}, " 10.0m " + red.arg("ppO2=0.18"));
-        row("GF 19 quiet", 1, -1, {0, 19, 0, 0, 0}, "  1.0m");
-        row("GF 20", 1, -1, {0, 20, 0, 0, 0}, "  1.0m GF=20%");
-        row("GF 120 red", 1, -1, {0, 120, 0, 0, 0}, "  1.0m " + red.arg("GF=120%"));
-        row("CNS 25", 1, -1, {0, 0, 25, 0, 0}, "  1.0m CNS=25%");
-        row("CNS 101 red", 1, -1, {0, 0, 101, 0, 0}, "  1.0m " + red.arg("CNS=101%"));
-        row("ppN2 5.69 red", 62, -1, {0, 0, 0, 7204, 79},
-            " 62.0m <font color='red'><b>ppN2=5.69</b></font>");
+        QFETCH(QStringList, c);
+        const QVector<double> mix = numbers(c[1]);
+        const int o2 = int(mix[0]), he = int(mix[1]), depth = int(mix[2]);
+        if (!c[3].isEmpty()) {
+            QCOMPARE(gasName(o2, he), c[3]);
+            QCOMPARE(gasName(imageWithGases({{0, 0, 0, 0}, {o2, he, 0, 1}}), 2), c[3]);
+        }
+        const GasInfo info = gasInfo(o2, he, qMax(depth, 0), mix[3]);
+        if (!c[4].isEmpty())
+            QCOMPARE(depth < 0 ? setpointInfoText(mix[3], o2, he) : gasInfoText(info), c[4]);
+        QCOMPARE(depth >= 0 && info.mixInvalid, c[2] == "1");
     }
+
+    void engineGasesFromImage()
+    {
+        ConfigImage im = imageWithGases(
+            {{18, 45, 0, 1}, {50, 0, 21, 1}, {100, 0, 6, 0}, {60, 50, 9, 1}, {21, 0, 0, 1}});
+        im.setByte(ConfigImage::deco_type, 5);
+        im.setSetpoint(1, 130);
+        for (const auto& cf :
+             {std::array<int, 2>{11, 110}, {12, 90}, {16, 25}, {29, 6}, {32, 30}, {33, 85}})
+            im.setCf(cf[0], quint16(cf[1]));
+        engine::engine_state s;
+        s.in_surface_interval_10min = 7;
+        loadEngineGases(im, s);
+        QCOMPARE(Bytes({s.in_sat_factor_percent, s.in_desat_factor_percent, s.in_deco_distance_cbar,
+                        s.in_last_stop_m, s.in_gf_low_percent, s.in_gf_high_percent, s.in_gf_model,
+                        s.in_setpoint_cbar, s.in_surface_interval_10min}),
+                 Bytes({110, 90, 25, 6, 30, 85, 1, 130, 0}));
+        // Gas 3 inactive, gases 1 and 5 at depth 0: no switch depth.
+        QCOMPARE(Bytes(s.in_gas_n2_percent, s.in_gas_n2_percent + 5), Bytes({37, 50, 0, 0, 79}));
+        QCOMPARE(Bytes(s.in_gas_he_percent, s.in_gas_he_percent + 5), Bytes({45, 0, 0, 50, 0}));
+        QCOMPARE(Bytes(s.in_gas_switch_depth_m, s.in_gas_switch_depth_m + 5),
+                 Bytes({0, 21, 0, 9, 0}));
+        QCOMPARE(Bytes({s.in_first_gas, s.in_current_gas, s.in_n2_percent, s.in_he_percent}),
+                 Bytes({1, 1, 37, 45}));
+        QCOMPARE(s.config_image, im.data());
+        // Open circuit: no GF model, no setpoint; a first gas outside 1..5 breathes nothing.
+        im.setByte(ConfigImage::deco_type, 0);
+        im.setByte(ConfigImage::first_gas, 6);
+        loadEngineGases(im, s);
+        QCOMPARE(Bytes({s.in_gf_model, s.in_setpoint_cbar, s.in_n2_percent, s.in_he_percent}),
+                 Bytes({0, 0, 0, 0}));
+    }
+
+    // Setpoints in centibar, depths in decimetres: rounded, or truncated without losing a unit
+    // to the binary fraction.
+    void scaled()
+    {
+        QCOMPARE(
+            QVector<int>({roundScaled(1.3, 100), roundScaled(1.299, 100), roundScaled(2.5, 10)}),
+            QVector<int>({130, 130, 25}));
+        QCOMPARE(QVector<int>({truncScaled(1.3, 100), truncScaled(1.299, 100),
+                               truncScaled(0.7, 100), truncScaled(-1.15, 100)}),
+                 QVector<int>({130, 129, 70, -115}));
+    }
+
+    void setDepth_data() { dataRows("set_depth.txt"); }
+    void setDepth()
+    {
+        QFETCH(QStringList, c);
+        const QVector<double> v = numbers(c[1]); // O2, He, mode, depth
+        const int ambient = c[2].toInt();
+        ConfigImage im = imageWithGases({{int(v[0]), int(v[1]), 0, 1}});
+        if (v[2] > 0) {
+            im.setByte(ConfigImage::deco_type, 2);
+            im.setSetpoint(1, 130);
+            im.setCf(39, quint16(v[2] - 1));
+        }
+        engine::engine_state s;
+        loadEngineGases(im, s);
+        s.in_surface_pressure_mbar = 1013;
+        QString thrown;
+        try {
+            planner::setDepth(im, s, float(v[3]));
+        } catch (const QString& e) {
+            thrown = e;
+        }
+        QCOMPARE(thrown, c[4]);
+        // The ambient pressure is set before the mix is checked.
+        QVERIFY(s.in_ambient_pressure_mbar > 1000);
+        QVERIFY(!ambient || s.in_ambient_pressure_mbar == ambient);
+        QVERIFY(!thrown.isEmpty() || s.in_ppo2_cbar == c[3].toInt());
+    }
+
+    // The deco gas for a depth: gas 1 is first, not a deco gas; 2 at 21 m; 3 and 4 at 6 m
+    // (equal depths: the higher gas); 5 inactive at 3 m. A gas without a change depth is none.
+    void bestGas()
+    {
+        const ConfigImage im = imageWithGases(
+            {{21, 0, 40, 1}, {50, 0, 21, 1}, {100, 0, 6, 1}, {99, 0, 6, 1}, {100, 0, 3, 0}});
+        QCOMPARE(QVector<int>({bestGasForDepth(im, 21.05f), bestGasForDepth(im, 21.2f),
+                               bestGasForDepth(im, 5.0f), bestGasForDepth(im, 0.0f)}),
+                 QVector<int>({2, 0, 4, 4}));
+        QCOMPARE(bestGasForDepth(imageWithGases({{21, 0, 30, 1}, {50, 0, 0, 1}}), 10.0f), 0);
+    }
+
+    void traceLine_data() { dataRows("trace_lines.txt"); }
     void traceLine()
     {
-        QFETCH(float, depth);
-        QFETCH(int, minutes);
-        QFETCH(QVector<int>, engine);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, c);
+        const QVector<double> v = numbers(c[1]); // depth, minutes, ppO2, GF, CNS, ambient, N2
         RunFixture f;
-        planner::runState().runTime = 754;
-        f.s.in_ppo2_cbar = uint8_t(engine[0]);
-        f.s.out_gf_percent = uint8_t(engine[1]);
-        f.s.out_cns_percent = uint8_t(engine[2]);
-        f.s.in_ambient_pressure_mbar = uint16_t(engine[3]);
-        f.s.in_n2_percent = uint8_t(engine[4]);
-        const QString label = minutes < 0 ? QString() : QString("STOP");
-        QCOMPARE(Simulation(f.environment()).traceLine(depth, label, qAbs(minutes)), expected);
+        runState().runTime = 754;
+        f.s.in_ppo2_cbar = uint8_t(v[2]);
+        f.s.out_gf_percent = uint8_t(v[3]);
+        f.s.out_cns_percent = uint8_t(v[4]);
+        f.s.in_ambient_pressure_mbar = uint16_t(v[5]);
+        f.s.in_n2_percent = uint8_t(v[6]);
+        const QString label = v[1] < 0 ? QString() : QString("STOP");
+        QCOMPARE(f.run().traceLine(float(v[0]), label, qAbs(int(v[1]))).trimmed(), c[2]);
     }
 
     // The first run resets the dive whatever the interval; a later one with interval 0
@@ -169,14 +249,13 @@ private slots:
         f.simulate(0, 18.0f, 5.0f);
         QVERIFY(f.indexOf("*  dive continued at depth = 0 m") > 0);
         QCOMPARE(f.indexOf("==================================="), -1);
-        const int end = planner::runState().runTime;
+        const int end = runState().runTime;
         f.trace.clear();
         f.console.lines.clear();
         f.simulate(0, 15.0f, 5.0f);
         QCOMPARE(f.console.lines.first(), QString("==================================="));
         QCOMPARE(f.profile->points(), 5);
-        QCOMPARE(f.profile->depths().last(), 15.0);
-        QCOMPARE(f.profile->times().last(), 10.0);
+        QCOMPARE(QPointF(f.profile->times().last(), f.profile->depths().last()), QPointF(10, 15));
         QCOMPARE(f.trace.first(), QString("replay,%1").arg(end));
         f.trace.clear();
         f.simulate(60, 30.0f, 10.0f);
@@ -189,7 +268,7 @@ private slots:
     void ascent()
     {
         RunFixture f;
-        f.setGas(2, 50, 0, 21);
+        f.nitrox50();
         f.simulate(-1, 30.0f, 5.0f);
         // Creating a plan leaves the engine as the run left it.
         engine::save_state(f.s);
@@ -204,50 +283,42 @@ private slots:
         QCOMPARE(f.s.in_step_mode, uint8_t(0));
         f.trace.clear();
         f.console.lines.clear();
-        Simulation(f.environment()).ascendTo(0, 10);
-        QCOMPARE(f.trace.size(), 90);
-        QVERIFY(f.trace.first().startsWith("ascent,"));
+        f.run().ascendTo(0, 10);
+        QVERIFY(f.trace.size() == 90 && f.trace.first().startsWith("ascent,"));
         QVERIFY(f.indexOf("  21.0m SWITCH Gas#1 -> Gas#2") >= 0);
         const int done = f.indexOf("   0.0m ASCENT DONE");
-        QVERIFY(done > 0);
-        QVERIFY(f.console.lines[done + 1].contains("   0.0m NoFly = "));
-        QVERIFY(f.console.lines[done + 2].contains("   0.0m Desat = "));
+        QVERIFY(done > 0 && f.console.lines.value(done + 1).contains("   0.0m NoFly = "));
+        QVERIFY(f.console.lines.value(done + 2).contains("   0.0m Desat = "));
         QCOMPARE(f.s.in_ambient_pressure_mbar, f.s.in_surface_pressure_mbar);
         f.console.lines.clear();
-        Simulation(f.environment()).ascendTo(0, 10);
+        f.run().ascendTo(0, 10);
         QVERIFY(f.indexOf("DESCENT DONE") >= 0);
         QVERIFY(f.indexOf("Desat") > f.indexOf("NoFly") && f.indexOf("NoFly") > 0);
         // Surfaced: nothing more to breathe.
         f.console.lines.clear();
-        Simulation(f.environment()).runGasVolumes(f.profile.get());
+        f.run().runGasVolumes(f.profile.get());
         QCOMPARE(f.console.lines, QStringList{"Already surfaced: no more gas consumation"});
     }
 
     // A gas change at an odd second is made in the cycle that covers it, once; a change to
-    // the gas in use says nothing.
+    // the gas in use says nothing. Gas switches off: the first gas throughout; with break on
+    // switch the replay stops once gas 2 may be breathed (no deeper than 21.1 m).
     void gasChanges()
     {
         RunFixture f;
-        f.setGas(2, 50, 0, 21);
+        f.nitrox50();
         f.profileOf({{0, 0}, {0, 15}, {10, 15}});
         f.profile->setGas(61 / 60.0, 2);
         f.profile->setGas(4, 2);
         f.replay();
-        QVERIFY(
-            f.console.lines.value(f.indexOf("SWITCH Gas#1 -> Gas#2")).startsWith("  1:02  15.0m"));
-        QCOMPARE(f.console.lines.filter("SWITCH").size(), 1);
+        const QStringList switches = f.console.lines.filter("SWITCH");
+        QVERIFY(switches.size() == 1 && switches[0].startsWith("  1:02  15.0m SWITCH Gas#1 -> "));
         QCOMPARE(f.s.in_current_gas, uint8_t(2));
-    }
-
-    // Gas switches off: the first gas throughout; with break on switch the replay stops once
-    // gas 2 may be breathed (no deeper than 21.1 m).
-    void switchesOffThenBreakOnBetterGas()
-    {
         ReplayFlags flags;
         flags.gasSwitch = flags.breakOnStop = false;
         for (bool breaks : {false, true}) {
             RunFixture f;
-            f.setGas(2, 50, 0, 21);
+            f.nitrox50();
             f.profileOf({{0, 0}, {0, 30}, {10, 30}, {13, 0}});
             f.profile->setGas(11, 2);
             flags.breakOnSwitch = breaks;
@@ -256,10 +327,8 @@ private slots:
             QCOMPARE(f.s.in_current_gas, uint8_t(1));
             const int i = f.indexOf("BREAK ON BETTER Gas#2");
             QCOMPARE(i > 0, breaks);
-            if (breaks) {
-                const float depth = f.console.lines[i].mid(7, 6).trimmed().chopped(1).toFloat();
-                QVERIFY(depth <= 21.1f && depth > 20.0f);
-            }
+            const float depth = f.console.lines.value(i).mid(7, 6).remove('m').toFloat();
+            QVERIFY(!breaks || (depth <= 21.1f && depth > 20.0f));
         }
     }
 
@@ -308,7 +377,7 @@ private slots:
             f.replay(flags);
             QVERIFY2(f.console.lines.filter(QRegularExpression("SWITCH Setpoint|BREAK")).isEmpty(),
                      qPrintable(QString::number(cbar)));
-            QVERIFY(planner::runState().runTime >= 3 * 60);
+            QVERIFY(runState().runTime >= 3 * 60);
             QCOMPARE(int(f.s.in_setpoint_cbar), cbar);
         }
     }
@@ -322,13 +391,13 @@ private slots:
         f.replay();
         QCOMPARE(f.trace, QStringList{"replay,0"});
         QCOMPARE(f.s.io_deco_status, uint8_t(0));
-        QCOMPARE(planner::runState().runTime, 2);
+        QCOMPARE(runState().runTime, 2);
         for (double end : {1.0, 30.0}) {
             RunFixture g;
             g.profileOf({{0, 0}, {2, 40}, {30, 40}, {33, end}, {40, end}});
             g.replay();
             QCOMPARE(g.indexOf("BREAK ON STOP @") > 0, end < 3);
-            QCOMPARE(planner::runState().runTime < 40 * 60, end < 3);
+            QCOMPARE(runState().runTime < 40 * 60, end < 3);
         }
     }
 
@@ -362,73 +431,39 @@ private slots:
         Decoplan::setTableBorder(false);
     }
 
-    // Whole plans as "kind depth duration runtime gas setpoint label" per record, over the
-    // stops the engine would publish (depth with bit 7). CF55 = 0 adds a switch record of its
-    // own; with CF54 the engine publishes shallowest first and the records stay deepest first;
-    // bailed out from the loop, the first open-circuit stop is breathed deeper than gas 2's
-    // change depth.
-    void plans_data()
-    {
-        QTest::addColumn<PlanCase>("c");
-        QTest::addColumn<QString>("records");
-        auto row = [](const char* tag, PlanCase c, const char* records) {
-            QTest::newRow(tag) << c << QString(records);
-        };
-        row("no stop", {4, 0, 0, 10, false, {}, 0},
-            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 10 10 11 1 0 | 0 0 0 12.7 1 0");
-        row("instant descent", {4, 0, 0, 18, false, {}, 0},
-            "OC, GF 30/85 | 0 18 30 30 1 0 Gas#1 | 0 0 0 32.5 1 0");
-        row("CF55=0 adds the switch", {4, 0, 0, 40, true, {{12, 2}, {6, 5}}, 0},
-            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 21 0 22.9 2 0 SWITCH Gas#1 -> "
-            "Gas#2 | 0 12 2 25.8 2 0 | 0 6 5 31.4 2 0 | 0 0 0 32.7 2 0");
-        row("CF55=2 lists none of its own", {4, 0, 2, 40, true, {{12, 2}, {6, 5}}, 0},
-            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 12 2 25.8 2 0 SWITCH Gas#1 -> "
-            "Gas#2 | 0 6 5 31.4 2 0 | 0 0 0 32.7 2 0");
-        row("CF54 shallowest first", {4, 1, 0, 40, false, {{3, 9}, {6, 4}, {9, 2}}, 0},
-            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 9 2 26.1 1 0 | 0 6 4 30.4 1 0 "
-            "| 0 3 9 39.7 1 0 | 0 0 0 40.7 1 0");
-        row("loop", {5, 0, 0, 40, true, {{24, 1}, {21, 2}, {6, 5}}, 1},
-            "CCR, GF 30/85 | -1 0 1 1 0 1.3 SP 1.30 | 0 40 20 21 0 1.3 | 0 24 1 23.6 0 1.3 | 0 21 "
-            "2 25.9 0 1.3 | 0 6 5 32.4 0 1.3 | 0 0 0 33.7 0 1.3");
-        row("bailout", {5, 0, 0, 40, true, {{24, 1}, {21, 2}, {6, 5}}, 2},
-            "Bailout, GF 30/85 | -1 0 1 1 0 1.3 SP 1.30 | 0 40 20 21 0 1.3 | 0 24 1 23.6 2 0 <font "
-            "color='red'><b>DEEP BAILOUT Gas#2 at 21m</b></font> | 0 21 2 25.9 2 0 | 0 6 5 32.4 2 "
-            "0 | 0 0 0 33.7 2 0");
-        row("open circuit, switched deeper", {4, 0, 0, 40, true, {{24, 1}, {6, 5}}, 2},
-            "OC, GF 30/85 | -1 0 1 1 1 0 Gas#1 | 0 40 20 21 1 0 | 0 24 1 23.6 2 0 SWITCH Gas#1 -> "
-            "Gas#2 at 21m | 0 6 5 30.4 2 0 | 0 0 0 31.7 2 0");
-        row("nothing on the loop", {5, 0, 0, 0, false, {}, 1},
-            "CCR, GF 30/85 | 0 0 0 0.7 0 1.3 SP 1.30");
-    }
+    void plans_data() { dataRows("plans.txt"); }
     void plans()
     {
-        QFETCH(PlanCase, c);
-        QFETCH(QString, records);
-        RunFixture f(c.decoType);
-        f.image.setCf(54, quint16(c.cf54));
-        f.image.setCf(55, quint16(c.cf55));
-        if (c.gas2)
-            f.setGas(2, 50, 0, 21);
+        QFETCH(QStringList, c);
+        const QVector<double> v = numbers(c[1]);
+        const int decoType = int(v[0]), depth = int(v[3]), mode = int(v[5]);
+        QVector<QPoint> stops;
+        for (const QString& s : c[2].split(' ', Qt::SkipEmptyParts))
+            stops << QPoint(s.section(':', 0, 0).toInt(), s.section(':', 1).toInt());
+        RunFixture f(decoType);
+        f.image.setCf(54, quint16(v[1]));
+        f.image.setCf(55, quint16(v[2]));
+        if (v[4])
+            f.nitrox50();
         // A profile without gases breathes the first gas, or the loop.
-        const int gas = c.decoType == 4 && c.mode != 2 ? 1 : 0;
-        if (c.depth == 0)
+        const int gas = decoType == 4 && mode != 2 ? 1 : 0;
+        if (depth == 0)
             f.profileOf({{0, 0}}, gas);
-        else if (c.depth == 18)
+        else if (depth == 18)
             f.profileOf({{0, 0}, {0, 18}, {30, 18}}, gas);
         else
-            f.profileOf({{0, 0}, {1, double(c.depth)}, {c.depth == 10 ? 11 : 21, double(c.depth)}},
-                        gas);
-        f.s.in_bottom_depth_m = uint8_t(c.depth);
-        const auto plan = f.plan(c.stops, c.mode == 1, c.mode == 2 ? 2 : 1);
+            f.profileOf({{0, 0}, {1, double(depth)}, {depth == 10 ? 11 : 21, double(depth)}}, gas);
+        f.s.in_bottom_depth_m = uint8_t(depth);
+        const auto plan = f.plan(stops, mode == 1, mode == 2 ? 2 : 1);
         QStringList actual{plan->model()};
         for (const DecoplanStop& r : plan->records())
             actual << QString::asprintf("%d %g %g %g %d %g %s", r.kind, double(r.depth),
                                         double(r.duration), double(r.runtime), r.gas,
                                         double(r.setpoint), qPrintable(r.label))
                           .trimmed();
-        QCOMPARE(actual.join(" | "), records);
+        QCOMPARE(actual, c.mid(3));
     }
 };
 
-QTEST_MAIN(TestRuns)
+QTEST_MAIN(TestPlanner)
 #include "test_runs.moc"

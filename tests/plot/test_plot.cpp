@@ -1,5 +1,6 @@
 // The dive and tissue plot windows: curves run by run, right axes, labels and legend, the
 // tissue plot's reference lines, cross-hair texts, runtime curves of plans, image saves.
+#include "../planner/data_table.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "engine/engine.h"
@@ -7,22 +8,13 @@
 #include "plot/plot_export.h"
 #include "plot/plot_interface.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <qwt_plot.h>
 #include <qwt_plot_marker.h>
 #include <qwt_scale_div.h>
 #include <qwt_symbol.h>
-
-Q_DECLARE_METATYPE(QVector<DecoplanStop>)
 
 namespace
 {
@@ -93,46 +85,7 @@ struct Plot {
     }
 };
 
-// A plan record: kind (-1 descending, 0 level, 1 ascending), end runtime, depth, duration,
-// gas and setpoint.
-DecoplanStop record(int kind, float runtime, float depth, float duration, int gas,
-                    float setpoint = 0)
-{
-    DecoplanStop r;
-    r.kind = kind;
-    r.runtime = runtime;
-    r.depth = depth;
-    r.duration = duration;
-    r.gas = gas;
-    r.setpoint = setpoint;
-    return r;
-}
-
-template <typename Case> void row(const char* tag, const Case& c)
-{
-    QTest::newRow(tag) << c;
-}
-
 } // namespace
-
-// A slot's right axis: title, scale (0 automatic), axis title, pen (invalid: the colour map's).
-struct AxisCase {
-    int slot;
-    const char* title;
-    double scale;
-    const char* axis;
-    QColor colour;
-};
-Q_DECLARE_METATYPE(AxisCase)
-
-struct LabelCase {
-    const char* text;
-    bool rightAxis;
-    int gas, decoType;
-    const char* shown;
-    QColor colour;
-    int style;
-};
 
 class TestPlot : public QObject
 {
@@ -207,56 +160,34 @@ private slots:
         QCOMPARE(d.window.curveList().size(), 2);
     }
 
-    // The scale's upper bound (0: automatic), the axis title and the pen; GF marks CF32/33.
-    void rightAxisOfEachSlot_data()
-    {
-        QTest::addColumn<AxisCase>("c");
-        row<AxisCase>("ppO2", {RunPlot::PpO2, "ppO2", 4, "[Bar]", Qt::blue});
-        row<AxisCase>("NDL: automatic scale",
-                      {RunPlot::NdlStop, "NDL/Stop", 0, "[min]", Qt::darkRed});
-        row<AxisCase>("GF", {RunPlot::Gf, "GF", 100, "[%]", Qt::black});
-        row<AxisCase>("CNS", {RunPlot::Cns, "CNS", 100, "[%]", Qt::red});
-        row<AxisCase>("leading tissue C5", {RunPlot::LeadingTissue, "C5", 4, "[Bar]", QColor()});
-    }
+    void rightAxisOfEachSlot_data() { dataRows("axes.txt"); }
     void rightAxisOfEachSlot()
     {
-        QFETCH(AxisCase, c);
+        QFETCH(QStringList, c);
+        const double scale = c[3].toDouble();
         Plot d;
         d.image.setCf(32, 35);
         d.image.setCf(33, 80);
-        Profile* p = d.enable({RunPlot::Slot(c.slot)});
+        Profile* p = d.enable({RunPlot::Slot(c[1].toInt())});
         QwtPlot* plot = d.window.plot();
         QVERIFY(!plot->axisEnabled(QwtPlot::yRight));
-        p->setup(c.title, c.scale);
+        p->setup(c[2], scale);
         plot->updateAxes();
         QVERIFY(plot->axisEnabled(QwtPlot::yRight) && curve(p).yAxis() == QwtPlot::yRight);
-        QCOMPARE(plot->axisTitle(QwtPlot::yRight).text(), QString(c.axis));
-        QCOMPARE(plot->axisAutoScale(QwtPlot::yRight), c.scale == 0);
-        QVERIFY(c.scale == 0 || plot->axisScaleDiv(QwtPlot::yRight).upperBound() == c.scale);
+        QCOMPARE(plot->axisTitle(QwtPlot::yRight).text(), c[4]);
+        QCOMPARE(plot->axisAutoScale(QwtPlot::yRight), scale == 0);
+        QVERIFY(scale == 0 || plot->axisScaleDiv(QwtPlot::yRight).upperBound() == scale);
         QCOMPARE(curve(p).pen().color(),
-                 c.colour.isValid() ? c.colour : d.window.colours().color(QwtInterval(1, 16), 5));
+                 c[5].isEmpty() ? d.window.colours().color(QwtInterval(1, 16), 5) : QColor(c[5]));
         QStringList marks;
         for (const QwtPlotMarker* m : impl(p)->labelMarkers())
             marks << QString("%1 %2").arg(m->label().text()).arg(m->yValue());
-        QCOMPARE(marks,
-                 c.slot == RunPlot::Gf ? QStringList({"GF_low 35", "GF_high 80"}) : QStringList());
+        QCOMPARE(marks, c[2] == "GF" ? QStringList({"GF_low 35", "GF_high 80"}) : QStringList());
     }
 
-    // Labels on one curve: a text, or gas `gas`'s label when empty, with its shown text,
-    // symbol colour and style; a text repeated 200 times has one legend entry.
+    // Labels on one curve (data/labels.txt); a text repeated 200 times has one legend entry.
     void labels()
     {
-        const int triangle = QwtSymbol::DTriangle, diamond = QwtSymbol::Diamond;
-        const LabelCase cases[] = {
-            {"SP1.30", false, 0, 0, "SP1.30", Qt::green, diamond},
-            {"sp1.30", false, 0, 0, "sp1.30", Qt::green, triangle}, // lower case: no setpoint
-            {"3 '", true, 0, 0, "3 '", Qt::green, triangle},
-            {"", false, 1, 4, "\tGas1:Air", Qt::white, triangle},
-            {"", false, 2, 4, "\tGas2:Nx50", Qt::green, triangle},
-            {"", false, 3, 4, "\tGas3:Tx21/35", Qt::red, triangle},
-            {"", false, 4, 4, "\tGas4:Hx10/90", Qt::yellow, triangle},
-            {"", false, 5, 4, "\tGas5:Nx100", Qt::magenta, triangle},
-            {"", false, 2, 5, "\tSetpoint:1.30", Qt::green, triangle}}; // closed circuit
         Plot d;
         d.setGas(3, 21, 35);
         d.setGas(4, 10, 90);
@@ -264,18 +195,20 @@ private slots:
         d.engine.in_setpoint_cbar = 130;
         Profile* depth = d.enable({RunPlot::Depth});
         QStringList shown;
-        for (const LabelCase& c : cases) {
-            d.image.setByte(ConfigImage::deco_type, quint8(c.decoType));
-            c.gas ? depth->addGas(2.5, 12, c.gas)
-                  : depth->addLabel(2.5, 12, c.text, Qt::green, c.rightAxis);
+        for (QStringList c : dataTable("labels.txt")) {
+            const bool right = c[4] == "1";
+            d.image.setByte(ConfigImage::deco_type, quint8(c[3].toInt()));
+            c[2] != "0" ? depth->addGas(2.5, 12, c[2].toInt())
+                        : depth->addLabel(2.5, 12, c[1], Qt::green, right);
             const QwtPlotMarker* m = impl(depth)->labelMarkers().last();
-            QCOMPARE(m->title().text(), QString(c.shown));
-            QCOMPARE(int(m->symbol()->style()), c.style);
-            QCOMPARE(m->symbol()->pen().color(), c.colour);
+            shown << c[5].replace("\\t", "\t");
+            QCOMPARE(m->title().text(), shown.last());
+            QCOMPARE(m->symbol()->style(),
+                     c[7] == "Diamond" ? QwtSymbol::Diamond : QwtSymbol::DTriangle);
+            QCOMPARE(m->symbol()->pen().color(), QColor(c[6]));
             QCOMPARE(m->symbol()->brush().color(), QColor(Qt::black));
             QCOMPARE(m->value(), QPointF(2.5, 12));
-            QCOMPARE(m->yAxis(), int(c.rightAxis ? QwtPlot::yRight : QwtPlot::yLeft));
-            shown << c.shown;
+            QCOMPARE(m->yAxis(), int(right ? QwtPlot::yRight : QwtPlot::yLeft));
         }
         for (int i = 0; i < 200; ++i)
             depth->addLabel(i, 20, i % 2 ? "SP1.30" : "\tGas1:Air", Qt::black, false);
@@ -342,141 +275,59 @@ private slots:
         }
     }
 
-    // Moving segments run from the previous record's end at their start depth; levels are
-    // reached at 10 m/min from a previous level, else when the moving segment ends.
-    void runtimeCurve_data()
-    {
-        QTest::addColumn<QVector<DecoplanStop>>("plan");
-        QTest::addColumn<int>("surfaceInterval10min");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QVector<QPointF>>("points"); // the first points of the curve
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("open circuit with a switch")
-            << QVector<DecoplanStop>{record(-1, 2, 0, 2, 1),      record(0, 22, 40, 20, 1),
-                                     record(1, 25.1, 40, 3.1, 1), record(0, 28.1, 9, 3, 1),
-                                     record(0, 28.4, 6, 0, 2),    record(0, 34.4, 6, 6, 2),
-                                     record(0, 35.7, 0, 0, 2)}
-            << 0 << "OC, GF 30/85, 22 ' @ 40 m\n\tTTS  = 14\n\tTotal= 35.7"
-            << QVector<QPointF>{{0, 0},    {0, 0},    {2, 40},   {22, 40},  {22, 40},
-                                {25.1, 9}, {28.1, 9}, {28.4, 6}, {28.4, 6}, {28.4, 6},
-                                {34.4, 6}, {35.0, 0}, {35.7, 0}}
-            << QStringList({"\tGas1:Air", "20 '", "3 '", "0 '", "\tGas2:Nx50", "6 '", "0 '"});
-        QTest::newRow("after an hour's surface interval")
-            << QVector<DecoplanStop>{record(-1, 1, 0, 1, 1), record(0, 11, 10, 10, 1),
-                                     record(0, 12.7, 0, 0, 1)}
-            << 6 << "OC, GF 30/85, 11 ' @ 10 m\n\tTTS  = 14\n\tTotal= 12.7"
-            << QVector<QPointF>{{0, 0}, {60, 0}, {60, 0}, {61, 10}, {71, 10}, {72, 0}}
-            << QStringList({"\tGas1:Air", "10 '", "0 '"});
-        QTest::newRow("closed circuit, then bail-out")
-            << QVector<DecoplanStop>{record(-1, 2, 0, 2, 1, 1.3f), record(0, 22, 40, 20, 1, 1.3f),
-                                     record(0, 28.1, 9, 3, 2), record(0, 28.9, 0, 0, 2)}
-            << 0 << "OC, GF 30/85, 22 ' @ 40 m\n\tTTS  = 14\n\tTotal= 28.9"
-            << QVector<QPointF>{{0, 0}}
-            << QStringList({"\tGas1:Air", "SP:1.30", "20 '", "3 '", "\tGas2:Nx50 (Bail)", "0 '"});
-    }
+    void runtimeCurve_data() { dataRows("runtime_curves.txt"); }
     void runtimeCurve()
     {
-        QFETCH(QVector<DecoplanStop>, plan);
-        QFETCH(int, surfaceInterval10min);
-        QFETCH(QString, title);
-        QFETCH(QVector<QPointF>, points);
-        QFETCH(QStringList, labels);
+        QFETCH(QStringList, c);
+        c.replaceInStrings("\\n", "\n").replaceInStrings("\\t", "\t");
+        QVector<DecoplanStop> plan;
+        for (const QString& record : c[2].split("; ")) {
+            const QVector<double> v = numbers(record);
+            const float sp = float(v.value(5));
+            plan << DecoplanStop{int(v[0]), float(v[1]), float(v[2]), float(v[3]),
+                                 int(v[4]), sp,          {}};
+        }
         Plot d;
-        d.engine.in_surface_interval_10min = quint8(surfaceInterval10min);
+        d.engine.in_surface_interval_10min = quint8(c[1].toInt());
         d.enable({RunPlot::Depth});
         d.run(1);
         d.window.addRuntimeRecords(plan, "OC, GF 30/85", 14);
         QCOMPARE(d.window.curveList().size(), 2);
-        ProfileImpl* r = impl(d.window.curveList().last());
-        QCOMPARE(r->plotCurve().title().text(), title);
-        QCOMPARE(r->plotCurve().pen().color(), QColor(Qt::magenta));
-        for (int i = 0; i < points.size(); ++i) {
-            QVERIFY2(qAbs(r->plotCurve().sample(i).x() - points[i].x()) < 1e-4,
-                     qPrintable(QString::number(i)));
-            QCOMPARE(float(r->plotCurve().sample(i).y()), float(points[i].y()));
-        }
-        QCOMPARE(labelTexts(r), labels);
+        const QwtPlotCurve& r = curve(d.window.curveList().last());
+        QCOMPARE(r.title().text(), c[3]);
+        QCOMPARE(r.pen().color(), QColor(Qt::magenta));
+        const QStringList points = c[4].split("; ");
+        QStringList actual;
+        for (int i = 0; i < points.size(); ++i)
+            actual << QString::asprintf("%g %g", r.sample(size_t(i)).x(), r.sample(size_t(i)).y());
+        QCOMPARE(actual, points);
+        QCOMPARE(labelTexts(impl(d.window.curveList().last())), c[5].split("; "));
     }
 
-    // The extension the save dialog's filter adds; a known image ending of its own is kept.
-    void fileNameForFilter_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("result");
-        auto row = [](const char* tag, const char* name, const char* filter, const char* result) {
-            QTest::newRow(tag) << QString(name) << QString(filter) << QString(result);
-        };
-        row("png filter", "/d/dive", "PNG image", "/d/dive.png");
-        row("jpeg filter", "/d/dive", "Jpeg image", "/d/dive.jpeg");
-        row("no filter", "/d/dive", "", "/d/dive");
-        row("jpg kept with svg filter", "/d/dive.jpg", "SVG file", "/d/dive.jpg");
-        row("own extension kept", "/d/dive.pdf", "PDF file", "/d/dive.pdf");
-        row("other extension gets one more", "/d/dive.png", "PDF file", "/d/dive.png.pdf");
-        row("upper case is not the extension", "/d/dive.PNG", "PNG image", "/d/dive.PNG.png");
-    }
+    void fileNameForFilter_data() { dataRows("file_names.txt"); }
     void fileNameForFilter()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, filter);
-        QFETCH(QString, result);
-        QCOMPARE(plotexport::fileNameForFilter(name, filterNamed(filter)), result);
+        QFETCH(QStringList, c);
+        QCOMPARE(plotexport::fileNameForFilter(c[1], filterNamed(c[2])), c[3]);
     }
 
-    // A script's file name stays inside the documents folder; nothing left of it: refused.
-    void documentsPath_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("inside");
-        QTest::newRow("redundant parts") << "./plots//x/../dive.pdf"
-                                         << "plots/dive.pdf";
-        QTest::newRow("absolute stays inside") << "/tmp/dive.png"
-                                               << "tmp/dive.png";
-        QTest::newRow("no way up") << "../../etc/dive.png"
-                                   << "etc/dive.png";
-        QTest::newRow("no way up after root") << "/../dive.png"
-                                              << "dive.png";
-        for (const char* empty : {".", "..", "/", "a/.."})
-            QTest::newRow(empty) << empty << "";
-    }
+    void documentsPath_data() { dataRows("documents_paths.txt"); }
     void documentsPath()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, inside);
+        QFETCH(QStringList, c);
         QString path;
         try {
-            path = plotexport::documentsImagePath(name);
+            path = plotexport::documentsImagePath(c[1]);
         } catch (const QString&) {
         }
-        QCOMPARE(path, inside.isEmpty() ? QString() : documents() + "/" + inside);
+        QCOMPARE(path, c[2].isEmpty() ? QString() : documents() + "/" + c[2]);
     }
 
-    // Saves through the dialog: it opens in the remembered folder if that still exists, else
-    // in the documents; the folder saved into is remembered; the ending picks the format.
-    void dialogSave_data()
-    {
-        QTest::addColumn<QString>("remembered");
-        QTest::addColumn<QString>("typed"); // empty: cancel
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QByteArray>("format");
-        auto row = [](const char* tag, const char* remembered, const char* typed,
-                      const char* filter, const char* written, const char* format) {
-            QTest::newRow(tag) << QString(remembered) << QString(typed) << QString(filter)
-                               << QString(written) << QByteArray(format);
-        };
-        row("png, nothing remembered", "", "dive", "PNG image", "dive.png", "png");
-        row("jpeg, remembered folder gone", "gone", "dive", "Jpeg image", "dive.jpeg", "jpeg");
-        row("jpg kept, written as jpeg", "out", "dive.jpg", "PNG image", "dive.jpg", "jpeg");
-        row("cancel", "out", "", "PNG image", "", "");
-    }
+    void dialogSave_data() { dataRows("dialog_saves.txt"); }
     void dialogSave()
     {
-        QFETCH(QString, remembered);
-        QFETCH(QString, typed);
-        QFETCH(QString, filter);
-        QFETCH(QString, written);
-        QFETCH(QByteArray, format);
+        QFETCH(QStringList, c);
+        const QString remembered = c[1], typed = c[2], filter = c[3], written = c[4];
         const QString dir = tmp.filePath(QString(QTest::currentDataTag()).replace(' ', '_'));
         QVERIFY(QDir().mkpath(dir + "/out"));
         QSettings settings(dir + "/settings.ini", QSettings::IniFormat);
@@ -503,27 +354,16 @@ private slots:
         QCOMPARE(settings.value("Planner/imagePath").toString(), dir + "/out");
         QImageReader reader(dir + "/out/" + written);
         QVERIFY(written.isEmpty() ||
-                (reader.format() == format && reader.size() == QSize(800, 450)));
+                (reader.format() == c[5].toUtf8() && reader.size() == QSize(800, 450)));
     }
 
-    // Saves by a script under the documents folder: TIFF ending .tif or .tiff is the large size,
-    // PDF an A4 landscape page.
-    void scriptSave_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("png") << "plots/dive.png" << QByteArray("png") << QSize(800, 450);
-        QTest::newRow("tif") << "dive.tif" << QByteArray("tiff") << QSize(1280, 720);
-        QTest::newRow("upper case TIFF") << "dive.TIFF" << QByteArray("tiff") << QSize(800, 450);
-        QTest::newRow("pdf") << "plots/dive.pdf" << QByteArray("pdf") << QSize(842, 595);
-        QTest::newRow("svg") << "dive.svg" << QByteArray("svg") << QSize(798, 448);
-    }
+    void scriptSave_data() { dataRows("script_saves.txt"); }
     void scriptSave()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, format);
-        QFETCH(QSize, size);
+        QFETCH(QStringList, c);
+        const QString name = c[1];
+        const QByteArray format = c[2].toUtf8();
+        const QSize size(c[3].section(' ', 0, 0).toInt(), c[3].section(' ', 1).toInt());
         if (format == "tiff" && !QImageWriter::supportedImageFormats().contains("tiff"))
             QSKIP("no TIFF image plugin (Debian package qt5-image-formats-plugins)");
         CollectingSink sink;

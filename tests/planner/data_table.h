@@ -1,0 +1,39 @@
+// Test tables kept as data files in the test's data/ folder (BATHYRA_TEST_DATA): one row a
+// line, columns between '|' with the blanks around them dropped; lines starting with '#'
+// describe the columns.
+#pragma once
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+#include <QVector>
+
+inline QVector<QStringList> dataTable(const char* name)
+{
+    QFile file(QStringLiteral(BATHYRA_TEST_DATA) + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read the test table %s", name);
+    QVector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
+        if (!line.startsWith('#'))
+            rows << line.trimmed().split(QRegularExpression(" *\\| *"));
+    return rows;
+}
+
+// The numbers of a column, blanks between them.
+inline QVector<double> numbers(const QString& column)
+{
+    QVector<double> out;
+    for (const QString& n : column.split(' ', Qt::SkipEmptyParts))
+        out << n.toDouble();
+    return out;
+}
+
+// A QtTest table of one column "c": the columns of each row of the file, tagged by the first.
+inline void dataRows(const char* name)
+{
+    QTest::addColumn<QStringList>("c");
+    for (const QStringList& c : dataTable(name))
+        QTest::newRow(qPrintable(c[0])) << c;
+}
