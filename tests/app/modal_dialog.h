@@ -1,5 +1,5 @@
 // Shared helpers of the window tests: answering modal dialogs with timers, picking a file
-// in a file dialog, and setting form widgets by object name.
+// in a file dialog, the documents folder, and setting form widgets by object name.
 #pragma once
 
 #include <QAbstractButton>
@@ -7,6 +7,7 @@
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -20,6 +21,8 @@ inline void whenModal(std::function<void(QWidget*)> answer)
             whenModal(answer);
     });
 }
+
+inline QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 // Picks a file in a file dialog (cancelled when none is given or it does not take the
 // name, so that the test fails instead of waiting); returns the dialog's title and folder.
