@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -48,14 +47,7 @@ inline void set(QWidget* form, const QString& assignments)
 {
     for (const QString& a : assignments.split(' ', Qt::SkipEmptyParts)) {
         QObject* o = form->findChild<QObject*>(a.section('=', 0, 0));
-        const double v = a.section('=', 1).toDouble();
-        if (auto* d = qobject_cast<QDoubleSpinBox*>(o))
-            d->setValue(v);
-        else if (auto* s = qobject_cast<QSpinBox*>(o))
-            s->setValue(int(v));
-        else if (auto* b = qobject_cast<QAbstractButton*>(o))
-            b->setChecked(v != 0);
-        else
-            QFAIL(qPrintable("no widget " + a));
+        const char* property = qobject_cast<QAbstractButton*>(o) ? "checked" : "value";
+        QVERIFY2(o && o->setProperty(property, a.section('=', 1).toDouble()), qPrintable("no widget " + a));
     }
 }
