@@ -1,6 +1,5 @@
-// Update checks: the decision on a newer description, then against a real HTTP server on
-// loopback the two checks and their settings, the firmware description, the checked and
-// atomically stored firmware file, and the updater beside the executable.
+// Update checks: the decision on a newer description; against an HTTP server on loopback the
+// checks, the firmware description, the checked and atomically stored file, the updater.
 #include "device/message_sink.h"
 #include "loopback_server.h"
 #include "updates/updates_planner.h"
