@@ -487,7 +487,7 @@ private slots:
     {
         QFETCH(QString, outer);
         QFETCH(QString, inner);
-        set(w, "O2_1=32 dive_time=3");
+        set(w, "O2_1=32 dive_time=3 dive_depth=72"); // deep enough for the highest CNS bands
         w->actionRun_tests->setEnabled(false);
         bool busy = false, greyed = false, dialog = false;
         QStringList before, after;
