@@ -1,12 +1,12 @@
 // Shared helpers of the window tests: answering modal dialogs with timers, picking a file
-// in a file dialog, and setting form widgets by object name.
+// in a file dialog, the documents folder, and setting form widgets by object name.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -20,6 +20,8 @@ inline void whenModal(std::function<void(QWidget*)> answer)
             whenModal(answer);
     });
 }
+
+inline QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 // Picks a file in a file dialog (cancelled when none is given or it does not take the
 // name, so that the test fails instead of waiting); returns the dialog's title and folder.
@@ -45,14 +47,7 @@ inline void set(QWidget* form, const QString& assignments)
 {
     for (const QString& a : assignments.split(' ', Qt::SkipEmptyParts)) {
         QObject* o = form->findChild<QObject*>(a.section('=', 0, 0));
-        const double v = a.section('=', 1).toDouble();
-        if (auto* d = qobject_cast<QDoubleSpinBox*>(o))
-            d->setValue(v);
-        else if (auto* s = qobject_cast<QSpinBox*>(o))
-            s->setValue(int(v));
-        else if (auto* b = qobject_cast<QAbstractButton*>(o))
-            b->setChecked(v != 0);
-        else
-            QFAIL(qPrintable("no widget " + a));
+        const char* property = qobject_cast<QAbstractButton*>(o) ? "checked" : "value";
+        QVERIFY2(o && o->setProperty(property, a.section('=', 1).toDouble()), qPrintable("no widget " + a));
     }
 }

@@ -1,5 +1,5 @@
-// Shared set-up of the window tests: a fresh main window on default settings and image,
-// and a simulated computer on a pseudo-terminal that the program's port points at.
+// Shared set-up of the window tests: a simulated computer on a pseudo-terminal that the
+// program's port points at.
 #pragma once
 
 #include "app/app_settings.h"
@@ -10,18 +10,6 @@
 #include "tools/ostc_simulator.h"
 
 #include <mutex>
-
-// A shown main window without stored settings, showing the factory image.
-inline Bathyra_Interface* freshWindow()
-{
-    closeAppSettings();
-    QFile::remove(appSettingsPath());
-    planner::currentImage() = ConfigImage::defaultImage();
-    auto* w = new Bathyra_Interface;
-    w->showParameters();
-    w->show();
-    return w;
-}
 
 struct SimulatedOstc {
     OstcDevice device;
@@ -40,9 +28,5 @@ struct SimulatedOstc {
     {
         std::lock_guard<std::mutex> lock(server.mutex());
         return f(device);
-    }
-    void setFaults(const OstcFaults& faults)
-    {
-        locked([&](OstcDevice& d) { d.setFaults(faults); });
     }
 };

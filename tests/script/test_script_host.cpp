@@ -1,8 +1,6 @@
-// Script files run through the host on the real main window: widgets, custom functions,
-// gases, settings, files kept inside the documents folder (also against symbolic links),
-// profiles, plans, the guarded window calls and their argument checks, errors thrown by
-// the planner, and scripts that end by an uncaught error, a debugger statement or a syntax
-// error without waiting. Then the suite and a script from the Help menu.
+// Script files run through the host on the real main window: one table of snippets and how
+// they end (results and exact error texts, files kept inside the documents folder also
+// against symbolic links), a host without a window, the suite and a script from the Help menu.
 #include "../app/modal_dialog.h"
 #include "app/app_settings.h"
 #include "app/application.h"
@@ -11,7 +9,6 @@
 #include "script/script.h"
 
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 class TestScriptHost : public QObject
@@ -21,10 +18,6 @@ class TestScriptHost : public QObject
     Bathyra_Interface* w = nullptr;
     QTemporaryDir scripts, outside;
 
-    QString documents() const
-    {
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
     QString write(const QString& text, const QString& name = "case.qs")
     {
         QFile file(scripts.filePath(name));
@@ -72,36 +65,25 @@ private slots:
         // clang-format off
         // Widgets.
         QTest::newRow("interval Reset") << "ostc.set('interval', 'Reset'); test.compare(ostc.get('interval'), -10, '');" << "";
-        QTest::newRow("spin box truncates") << "ostc.set('dive_depth', 40.7); test.compare(ostc.get('dive_depth'), 40, '');" << "";
         QTest::newRow("spin box range") << "ostc.set('dive_time', 3e9); ostc.set('dive_depth', -3e9); test.compare([ostc.get('dive_time') < 3e9, ostc.get('dive_depth') > -3e9], [true, true], '');" << "";
-        QTest::newRow("set applies") << "ostc.set('GF_high', 70); ostc.set('gradientFactor', true); test.compare(ostc.cf.get(33), 70, '');" << "";
         QTest::newRow("radio and decimal") << "ostc.set('ccrMode', true); ostc.set('ppO2High', 1.4); test.compare([ostc.get('ccrMode'), ostc.get('ocrMode'), ostc.get('ppO2High')], [true, false, 1.4], '');" << "";
         QTest::newRow("check box number") << "ostc.set('gas_2', 1);" << "TypeError: QCheckBox::set argument should be a bool";
         QTest::newRow("spin box NaN") << "ostc.set('dive_time', NaN);" << "TypeError: QSpinBox::set argument should be a number";
         QTest::newRow("decimal text") << "ostc.set('ppO2High', 'high');" << "TypeError: QDoubleSpinBox::set argument should be a number";
-        QTest::newRow("get textEdit") << "ostc.get('textEdit');" << "TypeError: Unsupported widget type textEdit";
-        QTest::newRow("set textEdit") << "ostc.set('textEdit', 1);" << "TypeError: Unsupported widget type textEdit";
+        QTest::newRow("textEdit") << "['get', 'set'].forEach(function (f) { test.expectThrow(function () { ostc[f]('textEdit', 1); }, 'Unsupported widget type textEdit', f); });" << "";
         // Custom functions in the units a diver reads.
         QTest::newRow("CF kinds") << "var c = ostc.cf; test.compare([c.get(6), c.get(20), c.get(8), c.get(16), c.get(51), c.name(16)], [1160, 10, 20, 1.0, true, 'Deco Offset [m]'], '');" << "";
-        QTest::newRow("CF index 200") << "ostc.cf.set(200, 1);" << "RangeError: Bas CF index";
         QTest::newRow("CF index per call") << "['get', 'name', 'reset', 'min', 'max'].forEach(function (f) { test.expectThrow(function () { ostc.cf[f](96); }, 'Bas CF index', f); });" << "";
-        QTest::newRow("CF above limit") << "ostc.cf.set(16, 2.5);" << "RangeError: value 2.5, max 2.0";
-        QTest::newRow("CF hundredths exact") << "ostc.cf.set(46, 1.15); test.compare(ostc.cf.get(46), 1.15, '');" << "";
-        QTest::newRow("CF time") << "ostc.cf.set(2, 300); test.compare(ostc.cf.get(2), 300, '');" << "";
         QTest::newRow("CF on/off") << "ostc.cf.set(51, false); test.compare(ostc.cf.get(51), false, '');" << "";
         QTest::newRow("CF colour number") << "ostc.cf.set(34, 5);" << "TypeError: CF34: unknown colour '5'";
-        QTest::newRow("CF NaN") << "ostc.cf.set(16, NaN);" << "TypeError: CF16: 'NaN' is not a number";
         QTest::newRow("CF out of 16 bits") << "ostc.cf.set(6, 70000);" << "RangeError: value 70000 out of range";
         QTest::newRow("CF signed out of 16 bits") << "ostc.cf.set(48, -40000);" << "RangeError: value -40000 out of range";
         // Gases, settings and files.
-        QTest::newRow("gas 6") << "ostc.gas.volume(6);" << "RangeError: Bas gas index";
         QTest::newRow("settings group") << "var k = ostc.settings.list('Interface'); test.verify(k.indexOf('decoGB') >= 0 && k.join().indexOf('/') < 0, '');" << "";
         QTest::newRow("settings types") << "var s = ostc.settings; s.set('T/n', 5); s.set('T/b', true); s.set('T/s', 'x'); s.set('T/f', false);"
                                            "test.compare([s.get('T/n'), s.get('T/b'), s.get('T/s'), s.get('T/f'), s.get('T/none'), s.list(undefined).indexOf('T/s') >= 0], [5, true, 'x', false, undefined, true], '');" << "";
         QTest::newRow("settings of the program") << "test.compare(typeof ostc.settings.get('Interface/decoGB'), 'boolean', '');" << "";
-        QTest::newRow("file ../") << "ostc.File('../x');" << "URIError: Invalid file name '../x'";
-        QTest::newRow("file absolute") << "ostc.File('/tmp/x');" << "URIError: Invalid file name '/tmp/x'";
-        QTest::newRow("file the folder itself") << "['', '.', '..', 'a/..'].forEach(function (n) { test.expectThrow(function () { ostc.File(n); }, 'Invalid file name', n); });" << "";
+        QTest::newRow("file the folder itself") << "['', '.', '..', 'a/..', '../x', '/tmp/x'].forEach(function (n) { test.expectThrow(function () { ostc.File(n); }, 'Invalid file name', n); });" << "";
         QTest::newRow("file in a new folder") << "var f = ostc.File('out/a.txt'); f.write('abc'); test.compare(f.read(), 'abc', '');" << "";
         QTest::newRow("file read missing") << "ostc.File('missing.txt').read();" << "URIError: unable to read '";
         QTest::newRow("file through a link outside") << "ostc.File('outside/x.txt');" << "URIError: Invalid file name";
@@ -110,7 +92,6 @@ private slots:
         // Profiles and plans.
         QTest::newRow("no profile") << "['points', 'lastDepth', 'diveTime', 'diveDepth', 'depth', 'gasAt', 'gasChange', 'setpointChange', 'save'].forEach("
                                        "function (f) { test.expectThrow(function () { ostc.profile[f](1); }, 'No active profile', f); });" << "";
-        QTest::newRow("profile outside") << "ostc.profile.load('../../x.xml');" << "URIError: Invalide file name";
         QTest::newRow("profile saved outside") << "mainWindow.simulateSlot(); ostc.profile.save('../../x.xml');" << "URIError: Invalide file name";
         QTest::newRow("profile saved on a folder") << "mainWindow.simulateSlot(); ostc.profile.save('samples');" << "samples'";
         QTest::newRow("profile of a run") << "mainWindow.simulateSlot(); var p = ostc.profile, d = ostc.get('dive_depth');"
@@ -130,14 +111,10 @@ private slots:
         QTest::newRow("wrong argument count") << "mainWindow.simulateSlot(1);" << "no form of it takes 1 arguments";
         // How a script ends.
         QTest::newRow("missing script") << "ostc.run('/nonexistent/x.qs'); test.compare(ostc.version().indexOf('Bathyra_'), 0, '');" << "";
-        QTest::newRow("backtrace") << "function inner() { throw new Error('deep'); }\nfunction outer() { inner(); }\nouter();"
-                                   << "case.qs:1: Error: deep\nFrom here:\ninner() at " ;
         QTest::newRow("debugger statement") << "function f() {\n  debugger;\n}\ntry { f(); } catch (e) {}\ntest.verify(false, 'not reached');"
                                             << "case.qs:2: Error: debugger statement";
         QTest::newRow("uncaught without a handler") << "test.uncaught = undefined;\nthrow new Error('plain');" << "case.qs:2: Error: plain";
         QTest::newRow("uncaught handler throws") << "test.uncaught = function () { throw new Error('again'); };\nthrow new Error('first');" << "case.qs:2\nScript error test.uncaught:1: Error: again";
-        QTest::newRow("syntax error") << "var a = 1;\nvar b = ;" << "case.qs:2: SyntaxError: Parse error";
-        QTest::newRow("failed check") << "test.compare(1, 2, 'one is two');" << "";
         // clang-format on
     }
     void scriptFile()
@@ -146,10 +123,8 @@ private slots:
         QFETCH(QString, report);
         const ScriptRunResult result = runText(script);
         if (report.isEmpty()) {
-            QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join('\n')));
-            // The one row with a failing check shows that a failure is counted.
-            QCOMPARE(result.failed, QByteArray(QTest::currentDataTag()) == "failed check" ? 1 : 0);
-            QVERIFY(result.passed + result.failed > 0);
+            QVERIFY2(result.errors.isEmpty() && result.failed == 0, qPrintable(result.errors.join('\n')));
+            QVERIFY(result.passed > 0);
         } else {
             QVERIFY2(result.errors.join('\n').contains(report), qPrintable(result.errors.join('\n')));
         }
@@ -196,10 +171,7 @@ private slots:
         });
         w->actionRunScript->trigger();
         // The filter's blank-separated patterns let the file show.
-        bool shown = false;
-        for (const QString& p : filters.value(0).section('(', 1).section(')', 0, 0).split(' '))
-            shown |= QRegularExpression(QRegularExpression::wildcardToRegularExpression(p)).match("menu.qs").hasMatch();
-        QVERIFY2(shown, qPrintable(filters.join(' ')));
+        QVERIFY2(QDir::match(filters.value(0).section('(', 1).section(')', 0, 0), "menu.qs"), qPrintable(filters.join(' ')));
         QVERIFY(w->textEdit->toPlainText().contains("script Bathyra_"));
     }
 };

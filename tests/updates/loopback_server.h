@@ -1,17 +1,24 @@
-// A small HTTP/1.1 server on loopback for the update checks: each GET is answered by its
-// path with a chosen status, Last-Modified date and body (404 for unknown paths); a silent
-// server reads the requests and never answers.
+// A small HTTP/1.1 server on loopback for the update checks: each GET is answered by its path
+// with a chosen status, Last-Modified date and body (404 for unknown paths); a silent server
+// reads the requests and never answers. And a file's bytes, to check what was stored.
 #pragma once
 
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 #include <QMap>
 #include <QTcpServer>
 #include <QTcpSocket>
 
-struct Answer {
+inline QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Answer { // an invalid date: no Last-Modified header
     int status = 404;
-    QDate lastModified; // invalid: no header
+    QDate lastModified;
     QByteArray body;
 };
 
