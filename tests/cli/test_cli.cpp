@@ -1,7 +1,7 @@
 // bathyra-cli end to end: usage errors, whole dives through the real main window without a
 // display (exit code, console text, CSV trace, message log), and its device steps against
 // bathyra-ostc-sim, failures included, which must leave the parameters and the store as they were.
-#include "../planner/data_table.h"
+#include "data_table.h"
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/param_file.h"

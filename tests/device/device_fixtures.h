@@ -1,6 +1,8 @@
-// Fixtures of the device tests: test cases kept as data, the error a call throws, and a
-// firmware image as Intel HEX text.
+// Fixtures of the device tests: their data tables, the error a call throws, and a firmware
+// image as Intel HEX text.
 #pragma once
+
+#include "data_table.h"
 
 #include <QtCore>
 #include <functional>
@@ -10,20 +12,6 @@ inline QString sourcePath(const QString& path)
 {
     const QString build = QCoreApplication::applicationDirPath() + "/../../..";
     return qEnvironmentVariable("BATHYRA_SOURCE_DIR", build) + '/' + path;
-}
-
-// The cases of a data file in tests/device/data/: one a line, its columns split at '|' and
-// trimmed; blank lines and lines starting with '#' (the column header, notes) are skipped.
-inline QVector<QStringList> dataRows(const char* name)
-{
-    QFile f(sourcePath("tests/device/data/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("test data %s not found", qPrintable(f.fileName()));
-    QVector<QStringList> rows;
-    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts))
-        if (!line.startsWith('#'))
-            rows << line.trimmed().split(QRegularExpression("\\s*\\|\\s*"));
-    return rows;
 }
 
 // The message text f throws, empty when it returns.

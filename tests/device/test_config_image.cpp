@@ -57,7 +57,7 @@ private slots:
             if (row.type == 7 || row.type == 8 || n >= 70)
                 QTest::addRow("CF%02d any value", n) << n << 0x8000 << "";
         }
-        for (const QStringList& r : dataRows("cf_checks.txt"))
+        for (const QStringList& r : dataTable("cf_checks.txt"))
             QTest::newRow(qPrintable(r[0])) << r[1].toInt() << r[2].toInt(nullptr, 0) << r[3];
     }
 
@@ -103,7 +103,7 @@ private slots:
     void defaultImageLayout()
     {
         QByteArray expected(768, '\0');
-        for (const QStringList& r : dataRows("default_image.txt")) {
+        for (const QStringList& r : dataTable("default_image.txt")) {
             const QByteArray bytes = QByteArray::fromHex(r[1].toLatin1());
             expected.replace(r[0].toInt(), bytes.size(), bytes);
         }
@@ -121,7 +121,7 @@ private slots:
         QTest::addColumn<QString>("changes"); // over the default image, see change()
         QTest::addColumn<QString>("result");  // "ok", "bad" or the stopping error thrown
         QTest::addColumn<QString>("lines");   // the findings written, '|' between lines
-        for (const QStringList& r : dataRows("config_validate.txt"))
+        for (const QStringList& r : dataTable("config_validate.txt"))
             QTest::newRow(qPrintable(r[0])) << r[1] << r[2] << r.mid(3).join('|');
     }
 

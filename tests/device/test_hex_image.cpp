@@ -32,7 +32,7 @@ private slots:
         QTest::addColumn<int>("at");        // where the loaded bytes lie
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("loaded");
-        for (const QStringList& r : dataRows("hex_records.txt")) {
+        for (const QStringList& r : dataTable("hex_records.txt")) {
             QTest::newRow(qPrintable(r[0]))
                 << r[1].toLatin1().replace(' ', "\r\n") << r[2] << r[3].toInt(nullptr, 0)
                 << QByteArray::fromHex(r[4].toLatin1()) << r[5].toInt();

@@ -106,11 +106,11 @@ private slots:
         QTest::addColumn<qint64>("ms");     // time the line took, -1 not checked
         QTest::addColumn<QString>("seen");  // a line the console also shows
         const QStringList commands{"read", "write", "write+clock", "clock", "dump", "firmware"};
-        for (const QStringList& r : dataRows("device_commands.txt"))
+        for (const QStringList& r : dataTable("device_commands.txt"))
             QTest::newRow(qPrintable(r[0] + ": " + r[1]))
                 << int(commands.indexOf(r[0])) << r.value(2) << r.value(3)
                 << (r.value(4).isEmpty() ? -1 : r[4].toLongLong())
-                << r.value(5).replace("\\n", "\n");
+                << r.value(5);
     }
 
     void failuresAndRetries()

@@ -94,7 +94,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("read"); // fields after the load, see load()
-        for (const QStringList& r : dataRows("param_files.txt"))
+        for (const QStringList& r : dataTable("param_files.txt"))
             QTest::newRow(qPrintable(r[0])) << r[1].toLatin1().replace(' ', '\n') << r[2];
     }
 

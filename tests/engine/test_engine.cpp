@@ -1,6 +1,7 @@
 // The engine: chosen dives with every published figure pinned, EAD/END and the loop (data/), the
 // status machine, the CNS steps and limits; properties of a few thousand random dives, and random
 // input bytes whose outputs stay in range (the sanitizer build checks every conversion).
+#include "data_table.h"
 #include "engine_fixture.h"
 
 #include <QtTest>
@@ -73,19 +74,6 @@ QString planFault(const EngineDive& d)
     return QString();
 }
 
-// The lines of a file of tests/engine/data split into fields, comments left out.
-QList<QStringList> dataLines(const char* name)
-{
-    QFile file(QStringLiteral(BATHYRA_ENGINE_DATA "/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read %s", name);
-    QList<QStringList> lines;
-    for (const QString& line : QString(file.readAll()).split('\n', Qt::SkipEmptyParts))
-        if (!line.startsWith('#'))
-            lines << line.split(" | ");
-    return lines;
-}
-
 } // namespace
 
 class TestEngine : public QObject
@@ -96,7 +84,7 @@ private slots:
     void chosenDives_data()
     {
         QTest::addColumn<QStringList>("f"); // the fields of a line of the data file
-        for (const QStringList& f : dataLines("chosen_dives.txt"))
+        for (const QStringList& f : dataTable("chosen_dives.txt"))
             QTest::newRow(qPrintable(f[0])) << f;
     }
     void chosenDives()
@@ -170,7 +158,7 @@ private slots:
     // EAD, END and the diluent of a closed-circuit loop.
     void inspiredGas()
     {
-        for (const QStringList& f : dataLines("inspired_gas.txt")) {
+        for (const QStringList& f : dataTable("inspired_gas.txt")) {
             const QStringList in = f[0].split(' ');
             EngineDive d;
             d.setGas(1, in[1].toInt(), in[2].toInt(), 0);
@@ -243,7 +231,7 @@ private slots:
     // in range.
     void cnsStepsAndLimits()
     {
-        for (const QStringList& f : dataLines("cns_bands.txt")) {
+        for (const QStringList& f : dataTable("cns_bands.txt")) {
             const double expected = f[1].toDouble();
             const double got = cns_increment(static_cast<uint8_t>(f[0].toInt()));
             QVERIFY2(std::fabs(got - expected) <= 1e-6 * expected, qPrintable(f[0]));

@@ -1,6 +1,6 @@
 // The dive and tissue plot windows: curves run by run, right axes, labels and legend, the
 // tissue plot's reference lines, cross-hair texts, runtime curves of plans, image saves.
-#include "../planner/data_table.h"
+#include "data_table.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "engine/engine.h"
@@ -201,7 +201,7 @@ private slots:
             c[2] != "0" ? depth->addGas(2.5, 12, c[2].toInt())
                         : depth->addLabel(2.5, 12, c[1], Qt::green, right);
             const QwtPlotMarker* m = impl(depth)->labelMarkers().last();
-            shown << c[5].replace("\\t", "\t");
+            shown << c[5];
             QCOMPARE(m->title().text(), shown.last());
             QCOMPARE(m->symbol()->style(),
                      c[7] == "Diamond" ? QwtSymbol::Diamond : QwtSymbol::DTriangle);
@@ -279,7 +279,6 @@ private slots:
     void runtimeCurve()
     {
         QFETCH(QStringList, c);
-        c.replaceInStrings("\\n", "\n").replaceInStrings("\\t", "\t");
         QVector<DecoplanStop> plan;
         for (const QString& record : c[2].split("; ")) {
             const QVector<double> v = numbers(record);

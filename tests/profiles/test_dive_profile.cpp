@@ -1,7 +1,7 @@
 // The profile model: points and changes with their normalisation, the lookups, the shared change
 // cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
 // exports, broken files, round trips and the safety of writes.
-#include "data_lines.h"
+#include "data_table.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
@@ -91,7 +91,7 @@ QString summary(const DiveProfile& p, const ConfigImage& c, const CollectingSink
         .arg(points.join(','), changes(p.gasChanges()), changes(p.setpointChanges()),
              gases.join(','))
         .arg(c.byte(ConfigImage::deco_type))
-        .arg(p.hasRecordedPpO2() ? "yes" : "no", sink.lines.join('|'));
+        .arg(p.hasRecordedPpO2() ? "yes" : "no", sink.lines.join(" / "));
 }
 
 } // namespace
@@ -118,7 +118,7 @@ private slots:
         QTest::addColumn<QString>("test");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
-        for (const QStringList& f : dataLines("model.txt"))
+        for (const QStringList& f : dataTable("model.txt"))
             QTest::newRow(qPrintable(f[0] + ": " + f[1])) << f[0] << f[2] << f[3];
     }
     void model()
@@ -150,7 +150,7 @@ private slots:
                                          m->yAxis() == QwtPlot::yRight, m->xValue(), m->yValue());
             QCOMPARE(p.ppO2Curve()->yAxis() == QwtPlot::yRight, p.hasRecordedPpO2());
         }
-        QTEST(got.join('|'), "expected");
+        QTEST(got.join(" / "), "expected");
     }
 
     // Each change once from a cursor shared by all profiles; a later start hands everything out
@@ -206,7 +206,7 @@ private slots:
         QTest::addColumn<QString>("error"); // empty: loads into a sane profile
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("expected"); // parts of the summary
-        for (const QStringList& f : dataLines("loads.txt"))
+        for (const QStringList& f : dataTable("loads.txt"))
             QTest::newRow(qPrintable(f[0]))
                 << f[1] << f[2].toInt() << f[3]
                 << (f[4].startsWith('@') ? fileBytes(BATHYRA_SOURCE_DIR "/" + f[4].mid(1))

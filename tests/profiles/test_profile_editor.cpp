@@ -1,6 +1,6 @@
 // The profile editor driven as a diver drives it: legs, clicks on the plot canvas, the gas
 // dialog, undo and redo with the axes, files through the dialogs, the nearest point on real logs.
-#include "data_lines.h"
+#include "data_table.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "editor_driver.h"
@@ -101,7 +101,7 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
-        for (const QStringList& f : dataLines("editor_edits.txt"))
+        for (const QStringList& f : dataTable("editor_edits.txt"))
             QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3];
     }
     void edits()

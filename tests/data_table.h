@@ -1,6 +1,6 @@
-// Test tables kept as data files in the test's data/ folder (BATHYRA_TEST_DATA): one row a
-// line, columns between '|' with the blanks around them dropped; lines starting with '#'
-// describe the columns.
+// Test tables kept as data files in the test's own data/ folder (BATHYRA_TEST_DATA): one row a
+// line, columns between '|' with the blanks around them dropped, "-" for an empty column, "\n"
+// and "\t" for a line break and a tab; lines starting with '#' describe the columns.
 #pragma once
 
 #include <QFile>
@@ -13,11 +13,15 @@ inline QVector<QStringList> dataTable(const char* name)
 {
     QFile file(QStringLiteral(BATHYRA_TEST_DATA) + name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read the test table %s", name);
+        qFatal("cannot read the test table %s", qPrintable(file.fileName()));
     QVector<QStringList> rows;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
         if (!line.startsWith('#'))
-            rows << line.trimmed().split(QRegularExpression(" *\\| *"));
+            rows << line.trimmed()
+                        .split(QRegularExpression(" *\\| *"))
+                        .replaceInStrings(QRegularExpression("^-$"), "")
+                        .replaceInStrings("\\n", "\n")
+                        .replaceInStrings("\\t", "\t");
     return rows;
 }
 
