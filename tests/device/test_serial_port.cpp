@@ -73,6 +73,14 @@ private slots:
         QCOMPARE(errorOf([&] { port.writeByte(1); }), QStringLiteral("Port not open"));
         QCOMPARE(errorOf([&] { port.close(); }), QStringLiteral("Port not open"));
         QVERIFY(!port.isOpen());
+        // A byte written but not flushed to the line fails like a failed write.
+        struct NoFlush : SimulatorTransport {
+            using SimulatorTransport::SimulatorTransport;
+            bool flush() override { return false; }
+        } unflushed(device);
+        SerialPort other(&unflushed);
+        other.open("A");
+        QCOMPARE(errorOf([&] { other.writeByte(1); }), QStringLiteral("writeByte error"));
     }
 
     void pty()
