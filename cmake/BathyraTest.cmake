@@ -1,6 +1,7 @@
 # bathyra_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
 # Builds one test executable and registers it with CTest. The test finds the shared test
-# headers of tests/ and its tables in the data/ folder beside it (BATHYRA_TEST_DATA). The environment gives
+# headers of tests/, its tables in the data/ folder beside it (BATHYRA_TEST_DATA) and the
+# source tree (BATHYRA_SOURCE_DIR). The environment gives
 # the test an offscreen display, a temporary HOME and XDG folders, the C locale (the
 # program speaks the system's language where it has a translation), and the
 # path of the shared folder beside the checkout (tests skip when it is absent).
@@ -9,7 +10,8 @@ function(bathyra_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt5::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_compile_definitions(${name} PRIVATE BATHYRA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/")
+  target_compile_definitions(${name} PRIVATE BATHYRA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/"
+                                              BATHYRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_test(NAME ${name} COMMAND ${name})
   bathyra_test_environment(${name})
   set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")

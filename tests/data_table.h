@@ -1,6 +1,7 @@
 // Test tables kept as data files in the test's own data/ folder (BATHYRA_TEST_DATA): one row a
 // line, columns between '|' with the blanks around them dropped, "-" for an empty column, "\n"
-// and "\t" for a line break and a tab; lines starting with '#' describe the columns.
+// and "\t" for a line break and a tab; lines starting with '#' describe the columns. Files of
+// the source tree are under BATHYRA_SOURCE_DIR.
 #pragma once
 
 #include <QFile>
@@ -8,6 +9,13 @@
 #include <QStringList>
 #include <QTest>
 #include <QVector>
+
+// The bytes of a file, none when it cannot be read.
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 inline QVector<QStringList> dataTable(const char* name)
 {

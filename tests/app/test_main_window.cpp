@@ -3,6 +3,7 @@
 // console, settings and languages, device commands, Edit profile and the one busy state.
 #include "../profiles/editor_driver.h"
 #include "../updates/loopback_server.h"
+#include "data_table.h"
 #include "app/application.h"
 #include "app/bathyra_script.h"
 #include "app/settings_dialog.h"
@@ -261,9 +262,9 @@ private slots:
         QCOMPARE(int(currentImage().byte(ConfigImage::deco_type)), 255);
         const QString target = dir.filePath("target.div");
         QSettings(target, QSettings::IniFormat).setValue("Dive/pressure", 950);
-        const QByteArray before = contents(target);
+        const QByteArray before = fileBytes(target);
         w->save(std::make_unique<QSettings>(target, QSettings::IniFormat).get()); // as a script calls it
-        QVERIFY(contents(target) == before && console().contains("EEPROM: bad deco type"));
+        QVERIFY(fileBytes(target) == before && console().contains("EEPROM: bad deco type"));
     }
 
     void tenExceptionsEndTheProgram()

@@ -75,12 +75,6 @@ struct SimProcess {
     }
 };
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Every key of a parameter file with its value, for comparing two files.
 QMap<QString, QString> paramKeys(const QString& path)
 {

@@ -7,13 +7,6 @@
 #include <QtCore>
 #include <functional>
 
-// A file of the source tree: from CTest's environment, else above the build folder.
-inline QString sourcePath(const QString& path)
-{
-    const QString build = QCoreApplication::applicationDirPath() + "/../../..";
-    return qEnvironmentVariable("BATHYRA_SOURCE_DIR", build) + '/' + path;
-}
-
 // The message text f throws, empty when it returns.
 inline QString errorOf(const std::function<void()>& f)
 {

@@ -39,7 +39,7 @@ private slots:
             errors << r[2];
         }
         // The fuzzing corpus: every file loads cleanly or fails with one of the texts above.
-        const QDir corpus(sourcePath("fuzz/hex/corpus"));
+        const QDir corpus(BATHYRA_SOURCE_DIR "/fuzz/hex/corpus");
         const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
         if (files.size() < 10)
             qFatal("%s not found", qPrintable(corpus.path()));

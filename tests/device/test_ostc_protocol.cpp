@@ -109,8 +109,7 @@ private slots:
         for (const QStringList& r : dataTable("device_commands.txt"))
             QTest::newRow(qPrintable(r[0] + ": " + r[1]))
                 << int(commands.indexOf(r[0])) << r.value(2) << r.value(3)
-                << (r.value(4).isEmpty() ? -1 : r[4].toLongLong())
-                << r.value(5);
+                << (r.value(4).isEmpty() ? -1 : r[4].toLongLong()) << r.value(5);
     }
 
     void failuresAndRetries()

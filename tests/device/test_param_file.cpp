@@ -29,12 +29,6 @@ ConfigImage editedImage()
     return im;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestParamFile : public QObject
@@ -45,8 +39,8 @@ private slots:
     void saveAndLoad()
     {
         const QString path = dir.filePath("trip.div");
-        const QString legacyPath = sourcePath("tests/device/data/legacy.div");
-        const QByteArray legacy = readAll(legacyPath);
+        const QString legacyPath = BATHYRA_TEST_DATA "legacy.div";
+        const QByteArray legacy = fileBytes(legacyPath);
         QFile f(path);
         QVERIFY(!legacy.isEmpty() && f.open(QIODevice::WriteOnly) && f.write(legacy) > 0);
         f.close();
@@ -59,7 +53,7 @@ private slots:
             saved.setByte(ConfigImage::deco_type, quint8(deco));
             QCOMPARE(errorOf([&] { ParamFile::save(s, saved, dive, replay, nullptr); }),
                      deco == 255 ? QStringLiteral("EEPROM: bad deco type") : QString());
-            QCOMPARE(readAll(path) == legacy, deco == 255);
+            QCOMPARE(fileBytes(path) == legacy, deco == 255);
         }
         // Other parts' keys stay; the legacy layout's keys go (they would load back as something
         // not saved), and so does the first-gas key of a gas no longer first.
@@ -73,7 +67,7 @@ private slots:
                          "OSTC/firmware=2.20", "OSTC/serial=65535", "Gas0/default/O2=21",
                          QString("CF64/default=%1").arg(saved.cfDefault(64))})
             QCOMPARE(kv.section('=', 0, 0) + '=' + s.value(kv.section('=', 0, 0)).toString(), kv);
-        QVERIFY(readAll(path).contains("default\\O2=")); // the INI form of the group's key
+        QVERIFY(fileBytes(path).contains("default\\O2=")); // the INI form of the group's key
         ConfigImage loaded;
         DiveInputs dive2;
         ReplayFlags replay2;

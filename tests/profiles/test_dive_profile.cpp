@@ -56,12 +56,6 @@ QString state(const DiveProfile& p)
     return (out << changes(p.gasChanges()) << changes(p.setpointChanges())).join(';');
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing " + path.toUtf8());
-}
-
 // Setpoints 0.70 and 1.30, no gas active, open circuit.
 ConfigImage testConfig()
 {

@@ -10,12 +10,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-inline QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct Answer { // an invalid date: no Last-Modified header
     int status = 404;
     QDate lastModified;

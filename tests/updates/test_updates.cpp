@@ -1,5 +1,6 @@
 // Update checks: the decision on a newer description; against an HTTP server on loopback the
 // checks, the firmware description, the checked and atomically stored file, the updater.
+#include "data_table.h"
 #include "device/message_sink.h"
 #include "loopback_server.h"
 #include "updates/updates_planner.h"
@@ -41,7 +42,7 @@ class TestUpdates : public QObject
     CollectingSink console;
     QStringList boxes;
 
-    QByteArray stored() { return settings->sync(), contents(settings->fileName()); }
+    QByteArray stored() { return settings->sync(), fileBytes(settings->fileName()); }
     // One check; returns once exactly these answers (sorted names) have been handled.
     void check(const QStringList& answered)
     {
@@ -96,13 +97,15 @@ private slots:
     void firmwareVersionsAndTwoChecks()
     {
         QStringList versions;
-        for (const char* text : {"New: Firmware 2.15 for OSTC", "Firmware 2.5", "firmware   10.05", "FIRMWARE 2.15"})
+        for (const char* text :
+             {"New: Firmware 2.15 for OSTC", "Firmware 2.5", "firmware   10.05", "FIRMWARE 2.15"})
             versions << updates::firmwareVersion(text);
         QCOMPARE(versions, (QStringList{"2.15", "", "10.05", ""}));
         settings->setValue("Updates/firmwareServer", "updates.example.org");
         planner->check();
         QVERIFY(planner->findChildren<Updates*>().isEmpty());
-        QVERIFY(console.lines.size() == 1 && console.lines[0].contains("'updates.example.org' is not a valid"));
+        QVERIFY(console.lines.size() == 1 &&
+                console.lines[0].contains("'updates.example.org' is not a valid"));
         console.lines.clear();
 
         // Two checks against good servers report once; the newer program starts the updater
@@ -120,13 +123,15 @@ private slots:
         settings->setValue("OSTC/firmware", "2.20");
         check({"Bathyra", "firmware", "firmware/2.15"});
         server->requests.sort();
-        QCOMPARE(server->requests, (QStringList{"/autofirmware/firmware.txt?serial=1234&firmware=2.20",
-                                                "/autofirmware/ostc2.hex?serial=1234",
-                                                "/updates/Updates.pc.txt?version=470&arch=pc"}));
+        QCOMPARE(server->requests,
+                 (QStringList{"/autofirmware/firmware.txt?serial=1234&firmware=2.20",
+                              "/autofirmware/ostc2.hex?serial=1234",
+                              "/updates/Updates.pc.txt?version=470&arch=pc"}));
         QCOMPARE(boxes, QStringList{"Firmware 2.15 available..."});
         QCOMPARE(settings->value("Updates/firmware/version").toString(), QString("2.15"));
-        QCOMPARE(contents(firmwareFile()), validHex);
-        QTRY_COMPARE(contents(bin.filePath("launched")), QByteArray("/checknow -minuseractions\n"));
+        QCOMPARE(fileBytes(firmwareFile()), validHex);
+        QTRY_COMPARE(fileBytes(bin.filePath("launched")),
+                     QByteArray("/checknow -minuseractions\n"));
 
         const QByteArray first = stored();
         check({"Bathyra", "firmware"});
@@ -145,9 +150,11 @@ private slots:
         QTest::addColumn<QString>("red");
         const QString invalid = "Downloaded firmware 2.15 is not a valid HEX file: ";
         QTest::newRow("valid image") << validHex << false << "";
-        QTest::newRow("bad checksum") << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
+        QTest::newRow("bad checksum")
+            << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
         QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid;
-        QTest::newRow("write fails") << validHex << true << "Unable to write '" + firmwareFile() + "'";
+        QTest::newRow("write fails")
+            << validHex << true << "Unable to write '" + firmwareFile() + "'";
     }
     void refusedDownload()
     {
@@ -167,7 +174,7 @@ private slots:
             QVERIFY2(console.lines[0].contains(red) && console.lines[0].contains("color='red'"),
                      qPrintable(console.lines[0]));
         if (!folderInTheWay)
-            QCOMPARE(contents(kept), stored ? validHex : QByteArray("old"));
+            QCOMPARE(fileBytes(kept), stored ? validHex : QByteArray("old"));
         // A refused download is fetched again by the next check.
         QCOMPARE(settings->contains("Updates/firmware/2.15/last"), stored);
     }
