@@ -112,11 +112,13 @@ void Bathyra_Interface::connectForm()
     connect(&BusyState::instance(), &BusyState::changed, this, &Bathyra_Interface::showBusy);
     connect(ppo2_1, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &Bathyra_Interface::setpointSlot);
     connect(ccrMode, &QAbstractButton::toggled, this, &Bathyra_Interface::setpointSlot);
-    // Every MOD depends on the highest ppO2; keep the five lines true to it.
-    connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this] {
+    // Every MOD depends on the highest ppO2 and the surface pressure; keep the five lines true.
+    const auto refreshGasRows = [this] {
         for (int n = 1; n <= 5; ++n)
             showGasInfo(n);
-    });
+    };
+    connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, refreshGasRows);
+    connect(press_surface, QOverload<int>::of(&QSpinBox::valueChanged), this, refreshGasRows);
 }
 
 QString Bathyra_Interface::startDirectory() const

@@ -145,7 +145,7 @@ void Bathyra_Interface::showGasInfo(int n)
 {
     const GasRow row = gasRow(n);
     const planner::GasInfo info = planner::gasInfo(row.o2->value(), row.he->value(), row.depth->value(),
-                                                   ppO2High->value());
+                                                   ppO2High->value(), press_surface->value());
     const QString mixStyle = info.mixInvalid ? QStringLiteral("QSpinBox { color: red}") : QString();
     row.o2->setStyleSheet(mixStyle);
     row.he->setStyleSheet(mixStyle);

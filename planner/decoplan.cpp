@@ -98,7 +98,17 @@ void Decoplan::create(bool ccr)
     }
 
     // The simulated profile comes first, in time order.
-    if (profile_) {
+    if (walkedMinutes_ >= 0) {
+        DecoplanStop r;
+        r.kind = 0;
+        r.depth = std::round(walkedDepth_);
+        r.duration = walkedMinutes_;
+        r.gas = profile_ ? profile_->gasAt(walkedMinutes_) : 0;
+        if (r.gas == 0 && !ccrType)
+            r.gas = s.in_current_gas;
+        r.setpoint = ccrType ? setpoint1 : 0.0f;
+        stops_.prepend(r);
+    } else if (profile_) {
         const QVector<double>& times = profile_->times();
         const QVector<double>& depths = profile_->depths();
         for (int i = profile_->points() - 1; i >= 1; --i) {

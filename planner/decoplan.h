@@ -37,6 +37,13 @@ public:
              QObject* parent = nullptr);
 
     void setProfile(const DiveProfile* profile) { profile_ = profile; }
+    // A replayed log is one row: the minutes walked up to where the plan starts, at that
+    // depth, instead of a row for every pair of its points.
+    void setWalkedLog(float minutes, float depth)
+    {
+        walkedMinutes_ = minutes;
+        walkedDepth_ = depth;
+    }
     // Whether toHtml draws the table border (the "Decoplan/border" option).
     static void setTableBorder(bool on);
     static bool tableBorder();
@@ -66,6 +73,8 @@ private:
     engine::engine_state* engine_;
     const ConfigImage* image_;
     const DiveProfile* profile_ = nullptr;
+    float walkedMinutes_ = -1; // below 0: every segment of the profile is a row
+    float walkedDepth_ = 0;
     QVector<DecoplanStop> stops_;
     QString model_;
     QString gasNames_[5];

@@ -60,9 +60,28 @@ void Simulation::processEvents()
         env_.processEvents();
 }
 
-void Simulation::setDepth(float depth) { planner::setDepth(image_, s_, depth); }
+// A refusal names the depth where the mix would have been breathed.
+void Simulation::setDepth(float depth)
+{
+    planner::placeAt(image_, s_, depth);
+    try {
+        planner::checkBreathedMix(s_);
+    } catch (const QString& refusal) {
+        throw tr("%1 at %2 m").arg(refusal).arg(depth, 0, 'f', 1);
+    }
+}
 
-void Simulation::loadEngineGases() { planner::loadEngineGases(image_, s_); }
+// Every run starts here: a gas in use whose O2 and He add up to more than 100 % cannot be
+// breathed as it is named, so the run is refused before its first cycle.
+void Simulation::loadEngineGases()
+{
+    if (const int g = impossibleMixGas(image_))
+        throw tr("BAD MIX: Gas#%1 has O2 %2% + He %3%, more than 100%")
+            .arg(g)
+            .arg(image_.gasO2(g))
+            .arg(image_.gasHe(g));
+    planner::loadEngineGases(image_, s_);
+}
 
 // One engine cycle at the run time, which then advances by 2 seconds.
 void Simulation::cycle(const char* phase)
@@ -138,20 +157,29 @@ void Simulation::writeTraceLine(float depth, const QString& label, int minutes)
 
 void Simulation::appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, bool replayMode,
                                       int interval, float depthMetres, float bottomMinutes,
-                                      const ConfigImage& image)
+                                      const ConfigImage& image, DivePosition where)
 {
     if (replayMode)
         return; // a loaded profile is replayed as it is
-    if (interval < 0 || !profile)
+    // Only a continued dive (interval 0) extends the profile: a new dive and a repetitive
+    // dive are their own descent and bottom, the tissues carrying the previous dives.
+    if (interval != 0 || !profile)
         profile = std::make_unique<DiveProfile>();
+    double start = profile->diveTime();
     if (profile->points() == 0) {
         profile->addPoint(0, 0);
         if (isCcr(image.byte(ConfigImage::deco_type)))
             profile->setSetpoint(0, setpointBar(image.setpoint(1)));
         else
             profile->setGas(0, image.byte(ConfigImage::first_gas));
+    } else if (where.runTimeSeconds >= 0) {
+        // A dive that left the profile's last depth (an Ascent) goes on from where it is.
+        const double now = where.runTimeSeconds / 60.0;
+        if (now > start && std::fabs(where.depthMetres - profile->lastDepth()) >= 0.05f) {
+            profile->addPoint(now, where.depthMetres);
+            start = now;
+        }
     }
-    const double start = profile->diveTime();
     profile->addPoint(start, depthMetres); // instant descent
     profile->addPoint(start + bottomMinutes, depthMetres);
 }
@@ -200,7 +228,29 @@ void Simulation::writeHeader(int interval)
                                  : tr("*  Deco Gas#%1 = %2 at %3 m");
         message(text.arg(i).arg(gasName(i)).arg(image_.gasDepth(i)));
     }
+    writeModWarnings();
     processEvents();
+}
+
+// A gas switched deeper than it may be breathed at the highest ppO2 (CF18).
+void Simulation::writeModWarnings()
+{
+    const int first = image_.byte(ConfigImage::first_gas);
+    for (int i = 1; i <= ConfigImage::GasCount; ++i) {
+        const int depth = image_.gasDepth(i);
+        if (i == first || !image_.gasActive(i) || depth == 0)
+            continue;
+        const int mod = modMetres(image_.gasO2(i), cf(18), s_.in_surface_pressure_mbar);
+        if (depth > mod)
+            message(QStringLiteral("<font color='red'><b>%1</b></font>")
+                        .arg(tr("WARNING: Gas#%1 %2 is switched to at %3 m, deeper than its MOD "
+                                "of %4 m at ppO2 %5 bar")
+                                 .arg(i)
+                                 .arg(gasName(i))
+                                 .arg(depth)
+                                 .arg(mod)
+                                 .arg(cf(18) * 0.01, 0, 'f', 2)));
+    }
 }
 
 // ---- Plots ----
@@ -317,11 +367,16 @@ float Simulation::replay(Replay& profile)
         }
     }
     int gasInUse = dive ? dive->gasAt(run.runTime / 60.0f) : first;
+    if (gasInUse == 0) // a log without a gas at its start breathes the gas in use
+        gasInUse = s_.in_current_gas;
     int previousLeading = -1;
+    // A plan is done when a no-decompression check or a stop search has completed since the
+    // run reset the plan outputs; the reset alone leaves them empty (TTS 0, no stops).
+    bool planDone = s_.io_deco_status == 0;
 
     for (;;) {
         // The end of the profile: go on at the last depth until the running plan is done.
-        if (run.runTime >= profile.diveTime() * 60 && s_.io_deco_status == 0)
+        if (run.runTime >= profile.diveTime() * 60 && s_.io_deco_status == 0 && planDone)
             break;
         d = profile.depth(run.runTime);
 
@@ -386,7 +441,12 @@ float Simulation::replay(Replay& profile)
                 showRuntime(d);
         }
 
+        const bool reset = s_.io_deco_status == 3;
         cycle("replay");
+        if (reset)
+            planDone = false;
+        else if (s_.io_deco_status == 0)
+            planDone = true;
         feedTissuePlot();
         processEvents();
     }
@@ -402,8 +462,10 @@ void Simulation::runSimulation(int interval, Replay* profile)
     RunState& run = runState();
     loadEngineGases();
 
+    // The descent is instant: the first cycle is already at the first depth of the profile,
+    // so the surface is only a place here and its mix is checked where a cycle breathes it.
     if (interval < 0 || run.runTime < 0) {
-        setDepth(0);
+        placeAt(image_, s_, 0);
         engine::reset_dive(s_);
         engine::reset_cns(s_);
         run.runTime = run.snapshotRunTime = 0;
@@ -412,14 +474,18 @@ void Simulation::runSimulation(int interval, Replay* profile)
         writeHeader(interval);
     } else if (interval == 0) {
         s_.io_deco_status = 3;
-        if (run.runTime != 0)
+        if (run.runTime != 0) {
             message(QStringLiteral("==================================="));
-        else
+            writeModWarnings();
+        } else
             writeHeader(interval);
     } else {
         if (s_.in_ambient_pressure_mbar > s_.in_surface_pressure_mbar)
             ascendTo(0, 10);
-        setDepth(0);
+        // The repetitive dive starts on the first gas (the diluent at setpoint 1 in CCR mode),
+        // whatever the previous dive ended on.
+        loadEngineGases();
+        placeAt(image_, s_, 0);
         s_.in_surface_interval_10min = static_cast<uint8_t>(std::min(interval / 10, 255));
         engine::surface_interval(s_);
         run.runTime = run.snapshotRunTime = 0;
@@ -474,6 +540,8 @@ void Simulation::showRuntime(float depth)
     s_.in_bottom_time_min = static_cast<uint8_t>(minutes < 0 ? 0 : std::min(minutes, 255));
 
     Decoplan plan(s_, image_, env_.profile);
+    if (env_.replayMode)
+        plan.setWalkedLog(runState().runTime / 60.0f, depth);
     plan.create(s_.in_setpoint_cbar != 0);
     message(plan.toHtml());
     message(QStringLiteral("%1 = %2 '").arg(tr("TTS")).arg(plan.tts()));
@@ -493,7 +561,8 @@ void Simulation::ascendTo(int target, int rate)
     int gasInUse = image_.byte(ConfigImage::first_gas);
 
     if (target >= z) {
-        setDepth(target);
+        // No cycle is run here: the mix is checked by the next cycle that breathes it.
+        placeAt(image_, s_, target);
         message(QString());
         writeTraceLine(target, tr("DESCENT DONE"));
     } else {

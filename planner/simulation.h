@@ -43,10 +43,17 @@ struct RunEnvironment {
     RunPlot* tissuePlot = nullptr; // null until the tissue plot is opened
     DiveProfile* profile = nullptr; // the current profile (for plans and gas volumes)
     bool verbose = false;
+    bool replayMode = false; // the profile is a replayed log, not planned segments
     ReplayFlags flags;
     // Called after every engine cycle of a run with the phase ("replay", "ascent",
     // "gasvolumes", "future") and the run time used for that cycle.
     std::function<void(const char* phase, int runTimeSeconds)> onCycle;
+};
+
+// Where the dive is: its run time (-1 before any dive) and depth.
+struct DivePosition {
+    int runTimeSeconds = -1;
+    float depthMetres = 0;
 };
 
 class Simulation {
@@ -56,7 +63,7 @@ public:
     // Extends or replaces the profile with the planned descent and bottom time.
     static void appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, bool replayMode,
                                      int interval, float depthMetres, float bottomMinutes,
-                                     const ConfigImage& image);
+                                     const ConfigImage& image, DivePosition where = {});
 
     void runSimulation(int interval, Replay* profile);
     void ascendTo(int targetDepth, int rateMetresPerMinute);
@@ -69,6 +76,7 @@ public:
 
     // Pieces of runSimulation, public for the tests.
     void writeHeader(int interval);
+    void writeModWarnings();
     float replay(Replay& profile);
     void futureTts();
 
