@@ -201,7 +201,7 @@ QString aboutText()
 {
     return QCoreApplication::translate("Bathyra_Interface",
                                        "<font size='+3'><i>Bathyra</i></font> <i>v%1%2 - OSTC firmware %3.%4%5</i><br>")
-               .arg(BATHYRA_VERSION_NUMBER, BATHYRA_VERSION_SUFFIX)
+               .arg(BATHYRA_VERSION, BATHYRA_VERSION_SUFFIX)
                .arg(BATHYRA_FIRMWARE_MAJOR)
                .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
                .arg(BATHYRA_FIRMWARE_SUFFIX)

@@ -47,6 +47,13 @@ public:
     static constexpr int CfCount = 96;
     static constexpr int GasCount = 5;
 
+    // deco_type codes: the model (plain ZH-L16 or gradient factors) and the circuit.
+    enum DecoType : int { PlainOc = 0, PlainCcr = 2, GfOc = 4, GfCcr = 5 };
+    static bool isCcrType(int decoType) { return decoType == PlainCcr || decoType == GfCcr; }
+    static bool isGfType(int decoType) { return decoType == GfOc || decoType == GfCcr; }
+    bool isCcr() const { return isCcrType(byte(deco_type)); }
+    bool isGfModel() const { return isGfType(byte(deco_type)); }
+
     // Image offsets of the named fields.
     enum Offset : int {
         serial = 0,               // u16, 0xFFFF blank

@@ -38,7 +38,7 @@ void Decoplan::create(bool ccr)
     engine::engine_state& s = *engine_;
     const ConfigImage& image = *image_;
     const int decoType = image.byte(ConfigImage::deco_type);
-    const bool ccrType = planner::isCcr(decoType);
+    const bool ccrType = ConfigImage::isCcrType(decoType);
     const float setpoint1 = setpointBar(image.setpoint(1));
 
     stops_.clear();
@@ -47,7 +47,7 @@ void Decoplan::create(bool ccr)
     model_ = ccrType ? (ccr ? QStringLiteral("CCR") : QStringLiteral("Bailout"))
                      : QStringLiteral("OC");
     model_ += QStringLiteral(", ");
-    if (planner::isGfModel(decoType))
+    if (ConfigImage::isGfType(decoType))
         model_ += tr("GF %1/%2").arg(image.cf(32)).arg(image.cf(33));
     else
         model_ += tr("Bh %1%/%2%").arg(image.cf(11)).arg(image.cf(12));

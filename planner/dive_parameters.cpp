@@ -157,8 +157,8 @@ void loadEngineGases(const ConfigImage& image, engine::engine_state& s)
     s.in_gf_high_percent = low(33);
 
     const int decoType = image.byte(ConfigImage::deco_type);
-    s.in_gf_model = isGfModel(decoType) ? 1 : 0;
-    s.in_setpoint_cbar = isCcr(decoType) ? image.setpoint(1) : 0;
+    s.in_gf_model = ConfigImage::isGfType(decoType) ? 1 : 0;
+    s.in_setpoint_cbar = ConfigImage::isCcrType(decoType) ? image.setpoint(1) : 0;
     s.in_surface_interval_10min = 0;
 
     for (int i = 1; i <= engine::gas_count; ++i) {
@@ -194,7 +194,7 @@ void placeAt(const ConfigImage& image, engine::engine_state& s, float depthMetre
     const int total = rise + s.in_surface_pressure_mbar;
     const uint16_t p = static_cast<uint16_t>(total > 65535 ? 65535 : (total < 0 ? 0 : total));
 
-    if (isCcr(image.byte(ConfigImage::deco_type)) && image.cf(39) == 0) {
+    if (image.isCcr() && image.cf(39) == 0) {
         s.in_ppo2_cbar = image.setpoint(1);
     } else {
         float x = (100.0f - s.in_n2_percent - s.in_he_percent) * p * 0.001f;

@@ -4,7 +4,7 @@
 // breathed mix at a depth and the choice of a deco gas during an ascent.
 //
 // Entry points: currentImage, plannerEngine, replayFlags, gasName, gasInfo, setpointInfo,
-// loadEngineGases, setDepth, bestGasForDepth, isCcr, isGfModel, and the rounding helpers.
+// loadEngineGases, setDepth, bestGasForDepth, and the rounding helpers.
 #pragma once
 
 #include "device/config_image.h"
@@ -21,10 +21,6 @@ ConfigImage& currentImage();
 engine::engine_state& plannerEngine();
 // The six replay flags read by the profile replay.
 ReplayFlags& replayFlags();
-
-// deco_type codes: 0 plain OC, 2 plain CCR, 4 GF OC, 5 GF CCR.
-inline bool isCcr(int decoType) { return decoType == 2 || decoType == 5; }
-inline bool isGfModel(int decoType) { return decoType == 4 || decoType == 5; }
 
 // A decimal widget value to an integer field: nearest integer of value * scale, so
 // that 1.3 bar is 130 centibar although 1.3 * 100 is 129.99999... in binary.

@@ -168,7 +168,7 @@ void Simulation::appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, boo
     double start = profile->diveTime();
     if (profile->points() == 0) {
         profile->addPoint(0, 0);
-        if (isCcr(image.byte(ConfigImage::deco_type)))
+        if (image.isCcr())
             profile->setSetpoint(0, setpointBar(image.setpoint(1)));
         else
             profile->setGas(0, image.byte(ConfigImage::first_gas));
@@ -212,7 +212,7 @@ void Simulation::writeHeader(int interval)
     message(tr("*  Gas switch delay (CF55) = %1 min").arg(cf(55)));
 
     const int first = image_.byte(ConfigImage::first_gas);
-    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    const bool ccr = image_.isCcr();
     if (ccr) {
         message(tr("CCR mode:"));
         message(tr("*  Setpoint1: %1").arg(image_.setpoint(1) * 0.01, 0, 'f', 1));
@@ -346,7 +346,7 @@ float Simulation::replay(Replay& profile)
     RunState& run = runState();
     DiveProfile* dive = dynamic_cast<DiveProfile*>(&profile);
     const int first = image_.byte(ConfigImage::first_gas);
-    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    const bool ccr = image_.isCcr();
     const float diveDepth = profile.diveDepth();
 
     if (env_.tissuePlot) {
@@ -661,7 +661,7 @@ void Simulation::runGasVolumes(DiveProfile* profile)
     const float lastDepth = profile ? profile->lastDepth() : 0.0f;
     showRuntime(lastDepth);
 
-    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    const bool ccr = image_.isCcr();
     s_.in_setpoint_cbar = ccr ? image_.setpoint(1) : 0;
     s_.in_bottom_time_min = 0;
     s_.in_first_gas = s_.in_current_gas;

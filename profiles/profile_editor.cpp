@@ -8,7 +8,6 @@
 
 #include "device/config_image.h"
 #include "device/message_sink.h"
-#include "planner/dive_parameters.h"
 #include "profiles/dive_profile.h"
 
 #include <QDir>
@@ -202,7 +201,7 @@ void ProfileEditorInterface::startDive(DiveProfile& profile) const
     if (configuration_) {
         const int first = configuration_->byte(ConfigImage::first_gas);
         gas = first >= 1 && first <= 5 ? first : 1;
-        if (planner::isCcr(configuration_->byte(ConfigImage::deco_type)))
+        if (configuration_->isCcr())
             // The value a run compares with: the engine's centibars over 100.
             profile.setSetpoint(0, setpointBar(configuration_->setpoint(1)));
     }
