@@ -437,7 +437,7 @@ float Simulation::replay(Replay& profile)
         if (s_.io_deco_status == 0) {
             run.snapshotRunTime = run.runTime;
             engine::save_state(s_);
-            if (env_.verbose)
+            if (env_.verbose && planDone)
                 showRuntime(d);
         }
 
