@@ -40,6 +40,33 @@ enum : quint32 {
 };
 } // namespace cf_type
 
+// The custom functions the program reads or writes by name (their numbers in the image).
+namespace Cf {
+enum Number : int {
+    GfShow = 8,
+    Saturation = 11,
+    Desaturation = 12,
+    NoFlyRatio = 13,
+    DecoOffset = 16,
+    PpO2Low = 17,
+    PpO2High = 18,
+    PpO2Show = 19,
+    CnsShow = 27,
+    LastStop = 29,
+    GfLow = 32,
+    GfHigh = 33,
+    AdjustSetpoint = 39,
+    CnsWarning = 44,
+    GfWarning = 45,
+    PpO2Warning = 46,
+    ShallowStopFirst = 54,
+    GasSwitchDelay = 55,
+    BottomGasUsage = 56,
+    AscentGasUsage = 57,
+    FutureTts = 58,
+};
+} // namespace Cf
+
 class ConfigImage {
 public:
     static constexpr int Size = 768;

@@ -18,7 +18,10 @@ struct engine_state;
 }
 
 struct DecoplanStop {
-    int kind = 0;        // -1 descending, 0 level or stop, 1 ascending
+    // How the row moves: down to its depth, level there (a stop, a switch or a bottom segment),
+    // or up from it. The values are those the plan's records have always carried.
+    enum Kind : int { Descending = -1, Level = 0, Ascending = 1 };
+    int kind = Level;
     float runtime = 0;   // minutes at the end of this record
     float depth = 0;     // metres; start depth for a moving segment
     float duration = 0;  // minutes (0 for switch and surface records)

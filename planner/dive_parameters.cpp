@@ -149,12 +149,12 @@ QString setpointInfoText(double setpointBar, int diluentO2Percent, int diluentHe
 void loadEngineGases(const ConfigImage& image, engine::engine_state& s)
 {
     const auto low = [&](int cf) { return static_cast<uint8_t>(image.cf(cf) & 0xFF); };
-    s.in_sat_factor_percent = low(11);
-    s.in_desat_factor_percent = low(12);
-    s.in_deco_distance_cbar = low(16);
-    s.in_last_stop_m = low(29);
-    s.in_gf_low_percent = low(32);
-    s.in_gf_high_percent = low(33);
+    s.in_sat_factor_percent = low(Cf::Saturation);
+    s.in_desat_factor_percent = low(Cf::Desaturation);
+    s.in_deco_distance_cbar = low(Cf::DecoOffset);
+    s.in_last_stop_m = low(Cf::LastStop);
+    s.in_gf_low_percent = low(Cf::GfLow);
+    s.in_gf_high_percent = low(Cf::GfHigh);
 
     const int decoType = image.byte(ConfigImage::deco_type);
     s.in_gf_model = ConfigImage::isGfType(decoType) ? 1 : 0;
@@ -194,7 +194,7 @@ void placeAt(const ConfigImage& image, engine::engine_state& s, float depthMetre
     const int total = rise + s.in_surface_pressure_mbar;
     const uint16_t p = static_cast<uint16_t>(total > 65535 ? 65535 : (total < 0 ? 0 : total));
 
-    if (image.isCcr() && image.cf(39) == 0) {
+    if (image.isCcr() && image.cf(Cf::AdjustSetpoint) == 0) {
         s.in_ppo2_cbar = image.setpoint(1);
     } else {
         float x = (100.0f - s.in_n2_percent - s.in_he_percent) * p * 0.001f;

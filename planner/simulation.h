@@ -1,13 +1,14 @@
 // The simulation runs: a dive is simulated in segments (Simulate, Ascent, Gas volumes)
 // that build one dive or a series of dives in the engine's state block. A run walks a
-// profile through the engine in 2-second cycles (the replay), writes its report to the
-// console (trace lines, header, runtime block, future TTS) and feeds the plots.
+// profile through the engine in 2-second cycles (the replay), has its report written to the
+// console (RunReport: trace lines, header, runtime block, future TTS) and feeds the plots.
 //
 // Entry points: Simulation::appendPlannedSegment, runSimulation, ascendTo, showRuntime,
 // runGasVolumes, writeTraceLine; runState() holds the run clock between runs.
 #pragma once
 
 #include "device/param_file.h"
+#include "planner/run_report.h"
 
 #include <QString>
 #include <functional>
@@ -76,7 +77,6 @@ public:
 
     // Pieces of runSimulation, public for the tests.
     void writeHeader(int interval);
-    void writeModWarnings();
     float replay(Replay& profile);
     void futureTts();
 
@@ -84,19 +84,18 @@ private:
     void cycle(const char* phase);
     void setDepth(float depth);
     void loadEngineGases();
-    void message(const QString& line);
     void processEvents();
     void setupDiveCurves(float scaleDepth);
     void feedDivePlot(float depth, int& previousLeading, float scaleDepth);
     void feedTissuePlot();
     void switchGas(float depth, int gas);
     void retireDiveCurves();
-    QString gasName(int n) const;
     int cf(int n) const;
 
     RunEnvironment env_;
     ConfigImage& image_;
     engine::engine_state& s_;
+    RunReport report_;
 };
 
 } // namespace planner

@@ -775,7 +775,7 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
     double previousRuntime = 0, previousDepth = 0;
     bool previousLevel = true; // the surface at the start
     for (const DecoplanStop& rec : records) {
-        const bool level = rec.kind == 0;
+        const bool level = rec.kind == DecoplanStop::Level;
         double x = offset + previousRuntime;
         if (level) {
             if (previousLevel)
