@@ -16,10 +16,9 @@ namespace planner {
 
 namespace {
 
-// The runs and their report share one translation context.
 QString tr(const char* text, const char* disambiguation = nullptr)
 {
-    return QCoreApplication::translate("planner::Simulation", text, disambiguation);
+    return QCoreApplication::translate("planner::RunReport", text, disambiguation);
 }
 
 const QString red = QStringLiteral(" <font color=\"red\"><b>%1=%2</b></font>");

@@ -787,7 +787,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+104"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+127"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1м, EAD:---, END:---</translation>
@@ -809,7 +809,7 @@
         <translation>Дил:%1/%2, макс. глубина CCR:%3м, EAD:---, END:---</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+72"/>
         <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
         <translation>ГИПОКСИЯ: симуляция невозможна при ppO2 &amp;le; 0.15 бар</translation>
     </message>
@@ -839,7 +839,7 @@
         <translation>HPNS: симуляция невозможна при ppHe &amp;ge; 14 бар</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <location filename="../../app/bathyra_device.cpp" line="+73"/>
         <source>FAILED</source>
         <translation>ОШИБКА</translation>
     </message>
@@ -849,13 +849,13 @@
         <translation>Не удалось записать &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+135"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Параметры погружения (*.div)</translation>
@@ -867,7 +867,7 @@
         <translation>Сохранить все параметры...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Справка Bathyra</translation>
@@ -888,12 +888,12 @@
         <translation>Разработчики Bathyra — свободная программа, без гарантий.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+217"/>
         <source>Parameters not saved: %1</source>
         <translation>Параметры не сохранены: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <location filename="../../app/bathyra_script.cpp" line="+72"/>
         <source>Run Script...</source>
         <translation>Выполнить скрипт...</translation>
     </message>
@@ -1569,7 +1569,7 @@
         <translation>Bh %1%/%2%</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+107"/>
         <source>SP %1</source>
         <translation>SP %1</translation>
     </message>
@@ -1786,7 +1786,7 @@
         <translation>Нет имени файла изображения: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <location filename="../../plot/plot_interface.cpp" line="+167"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1798,14 +1798,14 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+115"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Уставка:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+416"/>
+        <location line="+421"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
@@ -1887,7 +1887,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+154"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+122"/>
         <source>depth [m]</source>
         <translation>глубина [м]</translation>
     </message>
@@ -1897,7 +1897,7 @@
         <translation>Время [мин]</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+79"/>
         <source>Loading profile...</source>
         <translation>Загрузка профиля...</translation>
     </message>
@@ -1907,7 +1907,7 @@
         <translation>Все поддерживаемые профили (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 или 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+29"/>
         <source>Saving profile...</source>
         <translation>Сохранение профиля...</translation>
     </message>
@@ -1917,7 +1917,7 @@
         <translation>DivingLog XML (*.xml);;DivingLog UDDF (*.uddf);;</translation>
     </message>
     <message>
-        <location line="+253"/>
+        <location line="+100"/>
         <source>Gas Change...</source>
         <translation>Смена газа...</translation>
     </message>
@@ -1927,7 +1927,7 @@
         <translation>новый газ =</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+38"/>
         <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
         <translation>&lt;font color=&apos;red&apos;&gt;Записанное ppO2 [бар]&lt;/font&gt;</translation>
     </message>
@@ -2259,13 +2259,13 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+49"/>
         <source>Dive profile</source>
         <translation>Профиль погружения</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+98"/>
         <source>Tissues plot</source>
         <translation>График тканей</translation>
     </message>
@@ -2279,9 +2279,9 @@
     </message>
 </context>
 <context>
-    <name>planner::Simulation</name>
+    <name>planner::RunReport</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location filename="../../planner/run_report.cpp" line="+73"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
@@ -2295,18 +2295,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+358"/>
+        <location line="+115"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-354"/>
+        <location line="-111"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+16"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Стандартная декомпрессия Бюльман ZH-L16C-1a 2002:</translation>
     </message>
@@ -2401,43 +2401,48 @@
         <translation>*  Деко Газ#%1 = %2 на %3 м</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+18"/>
+        <source>WARNING: Gas#%1 %2 is switched to at %3 m, deeper than its MOD of %4 m at ppO2 %5 bar</source>
+        <translation>ВНИМАНИЕ: переход на Газ#%1 %2 на %3 м, глубже его MOD %4 м при ppO2 %5 бар</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
         <translation>СМЕНА Газ#%1 -&gt; Газ#%2</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+67"/>
         <source>BREAK ON STOP @ %1m</source>
         <translation>ПАУЗА НА ОСТАНОВКЕ @ %1м</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="-5"/>
         <source>SWITCH Setpoint %1 -&gt; %2</source>
         <translation>СМЕНА Уставки %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
         <source>BREAK ON BETTER Gas#%1</source>
         <translation>ПАУЗА: ЛУЧШИЙ Газ#%1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>BREAK ON SETPOINT</source>
         <translation>ПАУЗА ПО УСТАВКЕ</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="-109"/>
         <source>CCR Runtime</source>
         <translation>План CCR</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+136"/>
+        <location line="+64"/>
         <source>OC Runtime</source>
         <translation>План OC</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-40"/>
         <source>Future TTS</source>
         <translation>Будущий TTS</translation>
     </message>
@@ -2447,58 +2452,58 @@
         <translation>Будущий RT </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
         <source>NDL</source>
         <translation>NDL</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Deco:</source>
         <comment>Console</comment>
         <translation>Деко:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
         <source>TTS</source>
         <translation>TTS</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+30"/>
         <source>DESCENT DONE</source>
         <translation>СПУСК ЗАВЕРШЁН</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+3"/>
         <source>STOP</source>
         <translation>ОСТАНОВКА</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>ASCENT DONE</source>
         <translation>ВСПЛЫТИЕ ЗАВЕРШЕНО</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>NoFly</source>
         <translation>Запрет полёта</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Desat</source>
         <translation>Рассыщение</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Already surfaced: no more gas consumation</source>
         <translation>Уже на поверхности: расхода газа больше нет</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-3"/>
         <source>BAIL-OUT Runtime</source>
         <translation>План BAIL-OUT</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+8"/>
         <source>Max depth                     = %1 m</source>
         <translation>Макс. глубина                 = %1 м</translation>
     </message>
@@ -2526,6 +2531,19 @@
         <location line="+5"/>
         <source>Gas</source>
         <translation>Газ</translation>
+    </message>
+</context>
+<context>
+    <name>planner::Simulation</name>
+    <message>
+        <location filename="../../planner/simulation.cpp" line="+70"/>
+        <source>%1 at %2 m</source>
+        <translation>%1 на %2 м</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>BAD MIX: Gas#%1 has O2 %2% + He %3%, more than 100%</source>
+        <translation>НЕВЕРНАЯ СМЕСЬ: Газ#%1 содержит O2 %2% + He %3%, больше 100%</translation>
     </message>
 </context>
 </TS>
