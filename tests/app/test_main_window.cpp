@@ -164,6 +164,27 @@ private slots:
         QVERIFY(w->ppo2_1->value() == 1.3 && w->deco_offset->value() == 2.5);
     }
 
+    // The cases of data/cf_fields.txt: a CF value its field cannot hold is named in red, once,
+    // with the value asked and the value the field will apply; a value it holds is not.
+    void cfBeyondField_data() { dataRows("cf_fields.txt"); }
+    void cfBeyondField()
+    {
+        QFETCH(QStringList, c);
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        const int n = c[1].toInt();
+        currentImage().setCf(n, ConfigImage::defaultImage().cf(n));
+        w->showParameters();
+        QCOMPARE(red, QStringList());
+        currentImage().setCf(n, static_cast<quint16>(c[2].toInt()));
+        w->showParameters();
+        QCOMPARE(red, QStringList("<font color='red'><b>" + c[3] + "</b></font>"));
+        w->consoleLog = nullptr;
+    }
+
     // Closed groups, and edits closed with the title bar (never applied), come back at the
     // next start with the options; legacy keys go. Update checks at start-up, from the menu,
     // and never from bathyra-cli.
