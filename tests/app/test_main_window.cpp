@@ -386,6 +386,45 @@ private slots:
         QCOMPARE(cfLabel(), QString("Deco Offset [m] (CF16)"));
     }
 
+    // The cases of data/languages.txt: a locale whose country has no translation speaks its
+    // language; the dialog shows the language the program speaks.
+    void languages_data() { dataRows("languages.txt"); }
+    void languages()
+    {
+        QFETCH(QStringList, c);
+        QCOMPARE(Settings::defaultLanguage(c[1]), c[2]);
+        appSettings().setValue("Interface/lang", c[3].isEmpty() ? c[2] : c[3]);
+        Settings dialog(w);
+        QCOMPARE(dialog.languageMenu->currentText(), c[4]);
+    }
+
+    // The special texts of the form's spin boxes can be typed, as any value.
+    void typedSpecialTexts()
+    {
+        for (QSpinBox* box : {w->interval, w->gas_switch_delay, w->extra_time}) {
+            box->setValue(box->minimum() + 5);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, box->specialValueText());
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->text(), box->specialValueText());
+            QCOMPARE(box->value(), box->minimum());
+        }
+    }
+
+    // Beta features show at once when the dialog is accepted, and go when they are turned off.
+    void betaFeaturesAtOnce()
+    {
+        for (bool on : {true, false}) {
+            whenModal([on](QWidget* d) {
+                static_cast<Settings*>(d)->betaCB->setChecked(on);
+                static_cast<Settings*>(d)->accept();
+            });
+            w->settingsSlot();
+            QCOMPARE(!w->replayMode->isHidden() && !w->replayGB->isHidden(), on);
+        }
+    }
+
     // Download refreshes the widgets; upload sends what they show with the clock; a failed
     // download keeps the image; the screen-dump and firmware dialogs.
     void deviceCommands()
