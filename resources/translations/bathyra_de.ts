@@ -839,7 +839,7 @@
         <translation>HPNS: keine Simulation mit ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <location filename="../../app/bathyra_device.cpp" line="+73"/>
         <source>FAILED</source>
         <translation>FEHLGESCHLAGEN</translation>
     </message>
@@ -849,13 +849,13 @@
         <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+131"/>
         <source>Load dive parameters...</source>
         <translation>Tauchgangsparameter laden...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Tauchgangsparameter (*.div)</translation>
@@ -867,7 +867,7 @@
         <translation>Alle Parameter speichern...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Bathyra-Hilfe</translation>
@@ -888,12 +888,17 @@
         <translation>Die Bathyra-Entwickler – freie Software, ohne Gewähr.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+169"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2): %3 liegt außerhalb des Bereichs des Planers, %4 wird verwendet.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parameter nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <location filename="../../app/bathyra_script.cpp" line="+161"/>
         <source>Run Script...</source>
         <translation>Skript ausführen...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>Profil kann nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Messzeit %1 s ist keine gültige Tauchzeit.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>Messtiefe %1 m bei %2 s ist keine gültige Tiefe.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lese DivingLog-XML-Format</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Die Profiltiefen erreichen %1, die Maximaltiefe des Tauchgangs ist aber %2 m: das Profil ist vielleicht in Fuß.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Profiltiefen in Fuß (tiefste %1 ft, Maximaltiefe des Tauchgangs %2 m): in Meter umgerechnet.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Die Profiltiefen erreichen %1 m, die Maximaltiefe des Tauchgangs ist aber %2 m: die Tiefen werden als Meter gelesen.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lese Shearwater-XML-Format</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Kein Bilddateiname: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1798,21 +1808,27 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+115"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+416"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>Leitgewebe</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Luft</translation>
@@ -1842,7 +1858,7 @@
         <translation>Zeit [min]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>Umgebungsdruck [absolut, bar]</translation>
@@ -1927,7 +1943,7 @@
         <translation>neues Gas =</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+100"/>
         <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
         <translation>&lt;font color=&apos;red&apos;&gt;Aufgezeichneter ppO2 [bar]&lt;/font&gt;</translation>
     </message>
@@ -2259,13 +2275,13 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+48"/>
         <source>Dive profile</source>
         <translation>Tauchprofil</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+94"/>
         <source>Tissues plot</source>
         <translation>Gewebediagramm</translation>
     </message>
@@ -2281,7 +2297,7 @@
 <context>
     <name>planner::Simulation</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location filename="../../planner/simulation.cpp" line="+102"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
@@ -2295,18 +2311,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+358"/>
+        <location line="+360"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-354"/>
+        <location line="-356"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Standard-Dekompression Bühlmann ZH-L16C-1a 2002:</translation>
     </message>
@@ -2411,7 +2427,7 @@
         <translation>HALT AM STOPP @ %1m</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>SWITCH Setpoint %1 -&gt; %2</source>
         <translation>WECHSEL Setpoint %1 -&gt; %2</translation>
     </message>

@@ -839,7 +839,7 @@
         <translation>HPNS: nessuna simulazione con ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+92"/>
+        <location filename="../../app/bathyra_device.cpp" line="+73"/>
         <source>FAILED</source>
         <translation>NON RIUSCITO</translation>
     </message>
@@ -849,13 +849,13 @@
         <translation>Impossibile scrivere &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+128"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+131"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Parametri d&apos;immersione (*.div)</translation>
@@ -867,7 +867,7 @@
         <translation>Salva tutti i parametri...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Guida di Bathyra</translation>
@@ -888,12 +888,17 @@
         <translation>Gli sviluppatori di Bathyra - software libero, senza garanzia.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+215"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+169"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2): %3 è fuori dall&apos;intervallo del pianificatore, viene usato %4.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parametri non salvati: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+74"/>
+        <location filename="../../app/bathyra_script.cpp" line="+161"/>
         <source>Run Script...</source>
         <translation>Esegui script...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Il tempo di campione %1 s non è un tempo d&apos;immersione.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>La profondità di campione %1 m a %2 s non è una profondità.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lettura del formato XML DivingLog</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Le profondità del profilo arrivano a %1 ma la profondità massima dell&apos;immersione è %2 m: il profilo potrebbe essere in piedi.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Profondità del profilo in piedi (massima %1 ft, profondità massima dell&apos;immersione %2 m): convertite in metri.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Le profondità del profilo arrivano a %1 m ma la profondità massima dell&apos;immersione è %2 m: le profondità sono lette in metri.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lettura del formato XML Shearwater</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Nessun nome di file immagine: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+118"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1798,21 +1808,27 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+115"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+416"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>tessuto guida</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Aria</translation>
@@ -1842,7 +1858,7 @@
         <translation>tempo [min]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>P. ambiente [assoluta, bar]</translation>
@@ -1927,7 +1943,7 @@
         <translation>nuovo gas =</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+100"/>
         <source>&lt;font color=&apos;red&apos;&gt;Recorded ppO2 [bar]&lt;/font&gt;</source>
         <translation>&lt;font color=&apos;red&apos;&gt;ppO2 registrata [bar]&lt;/font&gt;</translation>
     </message>
@@ -2259,13 +2275,13 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-262"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+47"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+48"/>
         <source>Dive profile</source>
         <translation>Profilo d&apos;immersione</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+90"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+94"/>
         <source>Tissues plot</source>
         <translation>Grafico dei tessuti</translation>
     </message>
@@ -2281,7 +2297,7 @@
 <context>
     <name>planner::Simulation</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+110"/>
+        <location filename="../../planner/simulation.cpp" line="+102"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
@@ -2295,18 +2311,18 @@
     <message>
         <location line="+6"/>
         <location line="+3"/>
-        <location line="+358"/>
+        <location line="+360"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-354"/>
+        <location line="-356"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:</source>
         <translation>Decompressione Bühlmann ZH-L16C-1a 2002 standard:</translation>
     </message>
@@ -2411,7 +2427,7 @@
         <translation>PAUSA ALLA SOSTA @ %1m</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>SWITCH Setpoint %1 -&gt; %2</source>
         <translation>CAMBIO Setpoint %1 -&gt; %2</translation>
     </message>
