@@ -35,21 +35,25 @@ std::function<void()> keepWindowState(Bathyra_Interface* w)
     const engine::engine_state engine = planner::plannerEngine();
     const planner::RunState run = planner::runState();
 
+    // The window's own fields; the dialogs it holds load theirs when they open.
+    const auto own = [w](const QWidget* b) {
+        return b->window() == w && !b->objectName().isEmpty();
+    };
     QList<QPair<QPointer<QAbstractButton>, bool>> buttons;
     for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-        if (b->isCheckable() && !b->objectName().isEmpty())
+        if (own(b) && b->isCheckable())
             buttons.append({b, b->isChecked()});
     QList<QPair<QPointer<QGroupBox>, bool>> groups;
     for (QGroupBox* g : w->findChildren<QGroupBox*>())
-        if (g->isCheckable())
+        if (own(g) && g->isCheckable())
             groups.append({g, g->isChecked()});
     QList<QPair<QPointer<QSpinBox>, int>> spins;
     for (QSpinBox* b : w->findChildren<QSpinBox*>())
-        if (!b->objectName().isEmpty())
+        if (own(b))
             spins.append({b, b->value()});
     QList<QPair<QPointer<QDoubleSpinBox>, double>> decimals;
     for (QDoubleSpinBox* b : w->findChildren<QDoubleSpinBox*>())
-        if (!b->objectName().isEmpty())
+        if (own(b))
             decimals.append({b, b->value()});
 
     std::shared_ptr<DiveProfile> profile;
