@@ -110,11 +110,13 @@ void Bathyra_Interface::connectForm()
     connect(&BusyState::instance(), &BusyState::changed, this, &Bathyra_Interface::showBusy);
     connect(ppo2_1, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &Bathyra_Interface::setpointSlot);
     connect(ccrMode, &QAbstractButton::toggled, this, &Bathyra_Interface::setpointSlot);
-    // Every MOD depends on the highest ppO2; keep the five lines true to it.
-    connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this] {
+    // Every MOD depends on the highest ppO2 and the surface pressure; keep the five lines true.
+    const auto refreshGasRows = [this] {
         for (int n = 1; n <= 5; ++n)
             showGasInfo(n);
-    });
+    };
+    connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, refreshGasRows);
+    connect(press_surface, QOverload<int>::of(&QSpinBox::valueChanged), this, refreshGasRows);
 }
 
 QString Bathyra_Interface::startDirectory() const
@@ -206,7 +208,7 @@ QString aboutText()
 {
     return QCoreApplication::translate("Bathyra_Interface",
                                        "<font size='+3'><i>Bathyra</i></font> <i>v%1%2 - OSTC firmware %3.%4%5</i><br>")
-               .arg(BATHYRA_VERSION_NUMBER, BATHYRA_VERSION_SUFFIX)
+               .arg(BATHYRA_VERSION, BATHYRA_VERSION_SUFFIX)
                .arg(BATHYRA_FIRMWARE_MAJOR)
                .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
                .arg(BATHYRA_FIRMWARE_SUFFIX)

@@ -60,7 +60,9 @@ void Bathyra_Interface::applyParameters(bool noPlot)
     image.setSetpoint(3, static_cast<quint8>(planner::roundScaled(ppo2_3->value(), 100)));
 
     const bool gf = gradientFactor->isChecked();
-    image.setByte(ConfigImage::deco_type, ccrMode->isChecked() ? (gf ? 5 : 2) : (gf ? 4 : 0));
+    image.setByte(ConfigImage::deco_type, ccrMode->isChecked()
+                                              ? (gf ? ConfigImage::GfCcr : ConfigImage::PlainCcr)
+                                              : (gf ? ConfigImage::GfOc : ConfigImage::PlainOc));
 
     image.setCf(11, static_cast<quint16>(saturation->value()));
     image.setCf(12, static_cast<quint16>(desaturation->value()));
@@ -110,8 +112,8 @@ void Bathyra_Interface::showParameters()
     ppo2_3->setValue(image.setpoint(3) * 0.01);
 
     const int decoType = image.byte(ConfigImage::deco_type);
-    (planner::isCcr(decoType) ? ccrMode : ocrMode)->setChecked(true);
-    (planner::isGfModel(decoType) ? gradientFactor : buhlmann)->setChecked(true);
+    (ConfigImage::isCcrType(decoType) ? ccrMode : ocrMode)->setChecked(true);
+    (ConfigImage::isGfType(decoType) ? gradientFactor : buhlmann)->setChecked(true);
 
     showCf(saturation, 11);
     showCf(desaturation, 12);
@@ -179,7 +181,7 @@ void Bathyra_Interface::showGasInfo(int n)
 {
     const GasRow row = gasRow(n);
     const planner::GasInfo info = planner::gasInfo(row.o2->value(), row.he->value(), row.depth->value(),
-                                                   ppO2High->value());
+                                                   ppO2High->value(), press_surface->value());
     const QString mixStyle = info.mixInvalid ? QStringLiteral("QSpinBox { color: red}") : QString();
     row.o2->setStyleSheet(mixStyle);
     row.he->setStyleSheet(mixStyle);

@@ -27,6 +27,7 @@ planner::RunEnvironment Bathyra_Interface::runEnvironment()
     env.tissuePlot = tissuePlot_;
     env.profile = profile_.get();
     env.verbose = programOptions().verbose;
+    env.replayMode = replayMode->isChecked();
     env.flags = planner::replayFlags();
     env.onCycle = cycleHook;
     return env;
@@ -65,9 +66,13 @@ void Bathyra_Interface::setupDivePlot()
 
 void Bathyra_Interface::appendPlannedSegment()
 {
+    const engine::engine_state& s = planner::plannerEngine();
+    planner::DivePosition where;
+    where.runTimeSeconds = planner::runState().runTime;
+    where.depthMetres = (s.in_ambient_pressure_mbar - s.in_surface_pressure_mbar) / 99.85f;
     Simulation::appendPlannedSegment(profile_, replayMode->isChecked(), interval->value(),
                                      dive_depth->value(), dive_time->value(),
-                                     planner::currentImage());
+                                     planner::currentImage(), where);
 }
 
 void Bathyra_Interface::simulateSlot()

@@ -40,12 +40,46 @@ enum : quint32 {
 };
 } // namespace cf_type
 
+// The custom functions the program reads or writes by name (their numbers in the image).
+namespace Cf {
+enum Number : int {
+    GfShow = 8,
+    Saturation = 11,
+    Desaturation = 12,
+    NoFlyRatio = 13,
+    DecoOffset = 16,
+    PpO2Low = 17,
+    PpO2High = 18,
+    PpO2Show = 19,
+    CnsShow = 27,
+    LastStop = 29,
+    GfLow = 32,
+    GfHigh = 33,
+    AdjustSetpoint = 39,
+    CnsWarning = 44,
+    GfWarning = 45,
+    PpO2Warning = 46,
+    ShallowStopFirst = 54,
+    GasSwitchDelay = 55,
+    BottomGasUsage = 56,
+    AscentGasUsage = 57,
+    FutureTts = 58,
+};
+} // namespace Cf
+
 class ConfigImage {
 public:
     static constexpr int Size = 768;
     static constexpr int BankSize = 256;
     static constexpr int CfCount = 96;
     static constexpr int GasCount = 5;
+
+    // deco_type codes: the model (plain ZH-L16 or gradient factors) and the circuit.
+    enum DecoType : int { PlainOc = 0, PlainCcr = 2, GfOc = 4, GfCcr = 5 };
+    static bool isCcrType(int decoType) { return decoType == PlainCcr || decoType == GfCcr; }
+    static bool isGfType(int decoType) { return decoType == GfOc || decoType == GfCcr; }
+    bool isCcr() const { return isCcrType(byte(deco_type)); }
+    bool isGfModel() const { return isGfType(byte(deco_type)); }
 
     // Image offsets of the named fields.
     enum Offset : int {

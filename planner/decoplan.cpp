@@ -38,7 +38,7 @@ void Decoplan::create(bool ccr)
     engine::engine_state& s = *engine_;
     const ConfigImage& image = *image_;
     const int decoType = image.byte(ConfigImage::deco_type);
-    const bool ccrType = planner::isCcr(decoType);
+    const bool ccrType = ConfigImage::isCcrType(decoType);
     const float setpoint1 = setpointBar(image.setpoint(1));
 
     stops_.clear();
@@ -47,10 +47,10 @@ void Decoplan::create(bool ccr)
     model_ = ccrType ? (ccr ? QStringLiteral("CCR") : QStringLiteral("Bailout"))
                      : QStringLiteral("OC");
     model_ += QStringLiteral(", ");
-    if (planner::isGfModel(decoType))
-        model_ += tr("GF %1/%2").arg(image.cf(32)).arg(image.cf(33));
+    if (ConfigImage::isGfType(decoType))
+        model_ += tr("GF %1/%2").arg(image.cf(Cf::GfLow)).arg(image.cf(Cf::GfHigh));
     else
-        model_ += tr("Bh %1%/%2%").arg(image.cf(11)).arg(image.cf(12));
+        model_ += tr("Bh %1%/%2%").arg(image.cf(Cf::Saturation)).arg(image.cf(Cf::Desaturation));
 
     firstGas_ = image.byte(ConfigImage::first_gas);
     for (int n = 1; n <= 5; ++n)
@@ -58,13 +58,13 @@ void Decoplan::create(bool ccr)
             (image.gasActive(n) || n == firstGas_) ? planner::gasName(image, n) : QString();
 
     // Stops of the engine, deepest first whatever order the engine published them in.
-    const bool shallowFirst = image.cf(54) != 0;
+    const bool shallowFirst = image.cf(Cf::ShallowStopFirst) != 0;
     for (int k = 0; k < engine::stop_count; ++k) {
         const int idx = shallowFirst ? engine::stop_count - 1 - k : k;
         if (s.out_stop_depth_m[idx] == 0)
             continue;
         DecoplanStop r;
-        r.kind = 0;
+        r.kind = DecoplanStop::Level;
         r.depth = s.out_stop_depth_m[idx] & 0x7F;
         r.duration = s.out_stop_time_min[idx];
         if (ccr) {
@@ -80,13 +80,13 @@ void Decoplan::create(bool ccr)
     }
 
     // Gas switches on the way up, when the engine lists no switch stops of its own.
-    if (!ccr && image.cf(55) == 0) {
+    if (!ccr && image.cf(Cf::GasSwitchDelay) == 0) {
         int prev = s.in_current_gas;
         for (int d = s.out_first_stop_depth_m + 1; d <= s.in_bottom_depth_m; ++d) {
             const int g = planner::bestGasForDepth(image, d);
             if (g != 0 && g != prev) {
                 DecoplanStop r;
-                r.kind = 0;
+                r.kind = DecoplanStop::Level;
                 r.depth = std::min<int>(image.gasDepth(g), s.in_bottom_depth_m);
                 r.duration = 0;
                 r.gas = g;
@@ -98,7 +98,17 @@ void Decoplan::create(bool ccr)
     }
 
     // The simulated profile comes first, in time order.
-    if (profile_) {
+    if (walkedMinutes_ >= 0) {
+        DecoplanStop r;
+        r.kind = DecoplanStop::Level;
+        r.depth = std::round(walkedDepth_);
+        r.duration = walkedMinutes_;
+        r.gas = profile_ ? profile_->gasAt(walkedMinutes_) : 0;
+        if (r.gas == 0 && !ccrType)
+            r.gas = s.in_current_gas;
+        r.setpoint = ccrType ? setpoint1 : 0.0f;
+        stops_.prepend(r);
+    } else if (profile_) {
         const QVector<double>& times = profile_->times();
         const QVector<double>& depths = profile_->depths();
         for (int i = profile_->points() - 1; i >= 1; --i) {
@@ -113,10 +123,10 @@ void Decoplan::create(bool ccr)
                 r.gas = s.in_first_gas;
             r.setpoint = ccrType ? setpoint1 : 0.0f;
             if (d1 == d0) {
-                r.kind = 0;
+                r.kind = DecoplanStop::Level;
                 r.depth = static_cast<float>(d1);
             } else {
-                r.kind = d1 > d0 ? -1 : 1;
+                r.kind = d1 > d0 ? DecoplanStop::Descending : DecoplanStop::Ascending;
                 r.depth = static_cast<float>(d0);
             }
             stops_.prepend(r);
@@ -125,7 +135,7 @@ void Decoplan::create(bool ccr)
 
     // Arrival at the surface.
     DecoplanStop surface;
-    surface.kind = 0;
+    surface.kind = DecoplanStop::Level;
     surface.depth = 0;
     surface.duration = 0;
     if (!stops_.isEmpty()) {
@@ -175,10 +185,10 @@ void Decoplan::create(bool ccr)
     float acc = 0;
     for (int i = 0; i < stops_.size(); ++i) {
         DecoplanStop& r = stops_[i];
-        if (r.kind != 0) {
+        if (r.kind != DecoplanStop::Level) {
             acc += r.duration;
         } else {
-            if (i > 0 && stops_[i - 1].kind == 0)
+            if (i > 0 && stops_[i - 1].kind == DecoplanStop::Level)
                 acc += (stops_[i - 1].depth - r.depth) * 0.1f;
             acc += r.duration;
         }
@@ -243,7 +253,7 @@ float Decoplan::runtime(int i) const
 bool Decoplan::decostop(int i) const
 {
     const DecoplanStop* r = record(i);
-    return r && r->kind == 0;
+    return r && r->kind == DecoplanStop::Level;
 }
 
 QString Decoplan::gasName(int i) const
@@ -272,16 +282,16 @@ QString Decoplan::toHtml() const
 {
     QString html = QStringLiteral("<table border='%1' cellspacing='0' cellpadding='5'>\n")
                        .arg(tableBorderSetting ? 1 : 0);
-    const bool reversed = image_->cf(54) != 0;
+    const bool reversed = image_->cf(Cf::ShallowStopFirst) != 0;
     const int n = stops_.size();
     for (int k = 0; k < n; ++k) {
         const DecoplanStop& r = stops_[reversed ? n - 1 - k : k];
         QString row = QStringLiteral("<tr>");
         row += QStringLiteral("<td align='right'>%1 m</td>").arg(static_cast<int>(r.depth));
         const QString duration = QString::number(upToTenth(r.duration));
-        if (r.kind == -1)
+        if (r.kind == DecoplanStop::Descending)
             row += QStringLiteral("<td align='right'> &darr; <i>%1 '</i></td>").arg(duration);
-        else if (r.kind == 1)
+        else if (r.kind == DecoplanStop::Ascending)
             row += QStringLiteral("<td align='right'> &uarr; <i>%1 '</i></td>").arg(duration);
         else if (r.duration == 0)
             row += QStringLiteral("<td align='right'>----</td>");

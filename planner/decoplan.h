@@ -18,7 +18,10 @@ struct engine_state;
 }
 
 struct DecoplanStop {
-    int kind = 0;        // -1 descending, 0 level or stop, 1 ascending
+    // How the row moves: down to its depth, level there (a stop, a switch or a bottom segment),
+    // or up from it. The values are those the plan's records have always carried.
+    enum Kind : int { Descending = -1, Level = 0, Ascending = 1 };
+    int kind = Level;
     float runtime = 0;   // minutes at the end of this record
     float depth = 0;     // metres; start depth for a moving segment
     float duration = 0;  // minutes (0 for switch and surface records)
@@ -37,6 +40,13 @@ public:
              QObject* parent = nullptr);
 
     void setProfile(const DiveProfile* profile) { profile_ = profile; }
+    // A replayed log is one row: the minutes walked up to where the plan starts, at that
+    // depth, instead of a row for every pair of its points.
+    void setWalkedLog(float minutes, float depth)
+    {
+        walkedMinutes_ = minutes;
+        walkedDepth_ = depth;
+    }
     // Whether toHtml draws the table border (the "Decoplan/border" option).
     static void setTableBorder(bool on);
     static bool tableBorder();
@@ -66,6 +76,8 @@ private:
     engine::engine_state* engine_;
     const ConfigImage* image_;
     const DiveProfile* profile_ = nullptr;
+    float walkedMinutes_ = -1; // below 0: every segment of the profile is a row
+    float walkedDepth_ = 0;
     QVector<DecoplanStop> stops_;
     QString model_;
     QString gasNames_[5];

@@ -2,6 +2,7 @@
 #include "planner/dive_parameters.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace planner {
@@ -82,14 +83,36 @@ QString gasName(int o, int h)
 
 QString gasName(const ConfigImage& image, int n) { return gasName(image.gasO2(n), image.gasHe(n)); }
 
-GasInfo gasInfo(int o2Percent, int hePercent, int depthMetres, double ppO2High)
+int inspiredPpO2Cbar(int o2Percent, int depthMetres, int surfaceMbar)
+{
+    const int p = truncClamp(depthMetres * 99.85f + 0.5f) + surfaceMbar;
+    const float x = o2Percent * p * 0.001f;
+    return x > 254.5f ? 255 : truncClamp(x + 0.5f);
+}
+
+int modMetres(int o2Percent, int ppO2MaxCbar, int surfaceMbar)
+{
+    if (o2Percent <= 0 || o2Percent > 100)
+        return 0;
+    const auto fits = [&](int d) { return inspiredPpO2Cbar(o2Percent, d, surfaceMbar) <= ppO2MaxCbar; };
+    // The closed form lands on the answer or next to it; the engine's roundings settle it.
+    int d = truncClamp((ppO2MaxCbar * 1000.0f / o2Percent - surfaceMbar) / 99.85f);
+    d = std::max(0, std::min(d, 1000));
+    while (d > 0 && !fits(d))
+        --d;
+    while (d < 1000 && fits(d + 1))
+        ++d;
+    return d;
+}
+
+GasInfo gasInfo(int o2Percent, int hePercent, int depthMetres, double ppO2High, int surfaceMbar)
 {
     GasInfo info;
     const float fO2 = o2Percent * 0.01f;
     const float fHe = hePercent * 0.01f;
     const float fN2 = 1.0f - fO2 - fHe;
     info.mixInvalid = fN2 > 0.79f || fO2 + fHe > 1.0f;
-    info.mod = maxDepth(static_cast<float>(ppO2High), fO2);
+    info.mod = modMetres(o2Percent, roundScaled(ppO2High, 100), surfaceMbar);
     const float p = depthMetres * 0.1f + 1.0f;
     if (p > 1.0f) {
         info.ead = eadAt(p, fN2);
@@ -126,16 +149,16 @@ QString setpointInfoText(double setpointBar, int diluentO2Percent, int diluentHe
 void loadEngineGases(const ConfigImage& image, engine::engine_state& s)
 {
     const auto low = [&](int cf) { return static_cast<uint8_t>(image.cf(cf) & 0xFF); };
-    s.in_sat_factor_percent = low(11);
-    s.in_desat_factor_percent = low(12);
-    s.in_deco_distance_cbar = low(16);
-    s.in_last_stop_m = low(29);
-    s.in_gf_low_percent = low(32);
-    s.in_gf_high_percent = low(33);
+    s.in_sat_factor_percent = low(Cf::Saturation);
+    s.in_desat_factor_percent = low(Cf::Desaturation);
+    s.in_deco_distance_cbar = low(Cf::DecoOffset);
+    s.in_last_stop_m = low(Cf::LastStop);
+    s.in_gf_low_percent = low(Cf::GfLow);
+    s.in_gf_high_percent = low(Cf::GfHigh);
 
     const int decoType = image.byte(ConfigImage::deco_type);
-    s.in_gf_model = isGfModel(decoType) ? 1 : 0;
-    s.in_setpoint_cbar = isCcr(decoType) ? image.setpoint(1) : 0;
+    s.in_gf_model = ConfigImage::isGfType(decoType) ? 1 : 0;
+    s.in_setpoint_cbar = ConfigImage::isCcrType(decoType) ? image.setpoint(1) : 0;
     s.in_surface_interval_10min = 0;
 
     for (int i = 1; i <= engine::gas_count; ++i) {
@@ -162,7 +185,7 @@ void loadEngineGases(const ConfigImage& image, engine::engine_state& s)
     s.config_image = image.data();
 }
 
-void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetres)
+void placeAt(const ConfigImage& image, engine::engine_state& s, float depthMetres)
 {
     const float mbarPerMetre = 99.85f;
     const int rise = truncClamp(depthMetres * mbarPerMetre + 0.5f);
@@ -171,7 +194,7 @@ void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetr
     const int total = rise + s.in_surface_pressure_mbar;
     const uint16_t p = static_cast<uint16_t>(total > 65535 ? 65535 : (total < 0 ? 0 : total));
 
-    if (isCcr(image.byte(ConfigImage::deco_type)) && image.cf(39) == 0) {
+    if (image.isCcr() && image.cf(Cf::AdjustSetpoint) == 0) {
         s.in_ppo2_cbar = image.setpoint(1);
     } else {
         float x = (100.0f - s.in_n2_percent - s.in_he_percent) * p * 0.001f;
@@ -185,7 +208,11 @@ void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetr
         s.in_ppo2_cbar = static_cast<uint8_t>(ppo2 > 255 ? 255 : ppo2);
     }
     s.in_ambient_pressure_mbar = p;
+}
 
+void checkBreathedMix(const engine::engine_state& s)
+{
+    const int p = s.in_ambient_pressure_mbar;
     if (s.in_ppo2_cbar < 16)
         throw QCoreApplication::translate("Bathyra_Interface",
                                           "HYPOXIA: won't simulate with ppO2 &le; 0.15 bar");
@@ -204,6 +231,21 @@ void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetr
     if (s.in_he_percent * 0.00001f * p >= 14.0f)
         throw QCoreApplication::translate("Bathyra_Interface",
                                           "HPNS: won't simulate with ppHe &ge; 14 bar");
+}
+
+void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetres)
+{
+    placeAt(image, s, depthMetres);
+    checkBreathedMix(s);
+}
+
+int impossibleMixGas(const ConfigImage& image)
+{
+    const int first = image.byte(ConfigImage::first_gas);
+    for (int i = 1; i <= ConfigImage::GasCount; ++i)
+        if ((i == first || image.gasActive(i)) && image.gasO2(i) + image.gasHe(i) > 100)
+            return i;
+    return 0;
 }
 
 int bestGasForDepth(const ConfigImage& image, float depthMetres)

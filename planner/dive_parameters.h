@@ -4,7 +4,7 @@
 // breathed mix at a depth and the choice of a deco gas during an ascent.
 //
 // Entry points: currentImage, plannerEngine, replayFlags, gasName, gasInfo, setpointInfo,
-// loadEngineGases, setDepth, bestGasForDepth, isCcr, isGfModel, and the rounding helpers.
+// loadEngineGases, setDepth, bestGasForDepth, and the rounding helpers.
 #pragma once
 
 #include "device/config_image.h"
@@ -21,10 +21,6 @@ ConfigImage& currentImage();
 engine::engine_state& plannerEngine();
 // The six replay flags read by the profile replay.
 ReplayFlags& replayFlags();
-
-// deco_type codes: 0 plain OC, 2 plain CCR, 4 GF OC, 5 GF CCR.
-inline bool isCcr(int decoType) { return decoType == 2 || decoType == 5; }
-inline bool isGfModel(int decoType) { return decoType == 4 || decoType == 5; }
 
 // A decimal widget value to an integer field: nearest integer of value * scale, so
 // that 1.3 bar is 130 centibar although 1.3 * 100 is 129.99999... in binary.
@@ -45,7 +41,13 @@ struct GasInfo {
     int end = -1;
     bool mixInvalid = false; // N2 above 79 % or O2 + He above 100 %
 };
-GasInfo gasInfo(int o2Percent, int hePercent, int depthMetres, double ppO2High);
+GasInfo gasInfo(int o2Percent, int hePercent, int depthMetres, double ppO2High,
+                int surfaceMbar = 1013);
+// The engine's inspired ppO2 (centibar) of an O2 fraction at a depth, as setDepth computes it.
+int inspiredPpO2Cbar(int o2Percent, int depthMetres, int surfaceMbar);
+// Maximum operating depth: the deepest whole metre at which the engine's inspired ppO2 does
+// not exceed ppO2MaxCbar, so that a gas is never flagged at the depth shown as its MOD.
+int modMetres(int o2Percent, int ppO2MaxCbar, int surfaceMbar);
 // "MOD:66m, EAD:---, END:---" or "MOD:22m, EAD:13m, END:21m" (numbers two wide).
 QString gasInfoText(const GasInfo& info);
 
@@ -56,6 +58,12 @@ QString setpointInfoText(double setpointBar, int diluentO2Percent, int diluentHe
 void loadEngineGases(const ConfigImage& image, engine::engine_state& s);
 // Ambient pressure and inspired ppO2 for a depth; throws a QString on a refused mix.
 void setDepth(const ConfigImage& image, engine::engine_state& s, float depthMetres);
+// The same without the check: the diver is placed there but breathes nothing yet.
+void placeAt(const ConfigImage& image, engine::engine_state& s, float depthMetres);
+// Throws the refusal text when the mix set by placeAt cannot be breathed there.
+void checkBreathedMix(const engine::engine_state& s);
+// The first gas in use (active or first) whose O2 + He exceeds 100 %, or 0.
+int impossibleMixGas(const ConfigImage& image);
 // Gas 1..5 to breathe at this depth during an ascent, or 0.
 int bestGasForDepth(const ConfigImage& image, float depthMetres);
 

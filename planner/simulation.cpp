@@ -2,7 +2,6 @@
 #include "planner/simulation.h"
 
 #include "device/config_image.h"
-#include "device/message_sink.h"
 #include "engine/engine.h"
 #include "planner/decoplan.h"
 #include "planner/dive_parameters.h"
@@ -11,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <cmath>
-#include <cstdio>
 
 namespace planner {
 
@@ -29,8 +27,6 @@ uint8_t metresRoundedUp(float depth)
     return static_cast<uint8_t>(m <= 0 ? 0 : (m >= 255 ? 255 : m));
 }
 
-const QString red = QStringLiteral(" <font color=\"red\"><b>%1=%2</b></font>");
-
 } // namespace
 
 RunState& runState()
@@ -40,19 +36,23 @@ RunState& runState()
 }
 
 Simulation::Simulation(const RunEnvironment& env)
-    : env_(env), image_(*env.image), s_(*env.engine)
+    : env_(env), image_(*env.image), s_(*env.engine), report_(env_, image_, s_)
 {
 }
+
+QString Simulation::traceLine(float depth, const QString& label, int minutes) const
+{
+    return report_.traceLine(depth, label, minutes);
+}
+
+void Simulation::writeTraceLine(float depth, const QString& label, int minutes)
+{
+    report_.writeTraceLine(depth, label, minutes);
+}
+
+void Simulation::writeHeader(int interval) { report_.writeHeader(interval); }
 
 int Simulation::cf(int n) const { return image_.cf(n); }
-
-QString Simulation::gasName(int n) const { return planner::gasName(image_, n); }
-
-void Simulation::message(const QString& line)
-{
-    if (env_.console)
-        env_.console->message(line, false);
-}
 
 void Simulation::processEvents()
 {
@@ -60,9 +60,28 @@ void Simulation::processEvents()
         env_.processEvents();
 }
 
-void Simulation::setDepth(float depth) { planner::setDepth(image_, s_, depth); }
+// A refusal names the depth where the mix would have been breathed.
+void Simulation::setDepth(float depth)
+{
+    planner::placeAt(image_, s_, depth);
+    try {
+        planner::checkBreathedMix(s_);
+    } catch (const QString& refusal) {
+        throw tr("%1 at %2 m").arg(refusal).arg(depth, 0, 'f', 1);
+    }
+}
 
-void Simulation::loadEngineGases() { planner::loadEngineGases(image_, s_); }
+// Every run starts here: a gas in use whose O2 and He add up to more than 100 % cannot be
+// breathed as it is named, so the run is refused before its first cycle.
+void Simulation::loadEngineGases()
+{
+    if (const int g = impossibleMixGas(image_))
+        throw tr("BAD MIX: Gas#%1 has O2 %2% + He %3%, more than 100%")
+            .arg(g)
+            .arg(image_.gasO2(g))
+            .arg(image_.gasHe(g));
+    planner::loadEngineGases(image_, s_);
+}
 
 // One engine cycle at the run time, which then advances by 2 seconds.
 void Simulation::cycle(const char* phase)
@@ -76,131 +95,35 @@ void Simulation::cycle(const char* phase)
     runTime += 2;
 }
 
-// ---- Trace lines ----
-
-QString Simulation::traceLine(float depth, const QString& label, int minutes) const
-{
-    const int runTime = runState().runTime;
-    // C printf formatting, half-way cases included.
-    char head[64];
-    std::snprintf(head, sizeof head, "%3d:%02d %5.1fm", runTime / 60, runTime % 60,
-                  static_cast<double>(depth));
-    QString line = QString::fromLatin1(head);
-    if (!label.isEmpty()) {
-        line += QLatin1Char(' ') + label;
-        if (minutes > 60)
-            line += QString::asprintf(" = %2d:%02d", minutes / 60, minutes % 60);
-        else if (minutes >= 1)
-            line += QString::asprintf(" = %d '", minutes);
-    }
-
-    const int ppo2 = s_.in_ppo2_cbar;
-    if (ppo2 != 0) {
-        const QString value = QString::number(ppo2 * 0.01, 'f', 2);
-        if (cf(17) < ppo2 && ppo2 < cf(46)) {
-            if (ppo2 >= cf(19))
-                line += QStringLiteral(" %1=%2").arg(tr("ppO2"), value);
-        } else {
-            line += red.arg(tr("ppO2"), value);
-        }
-    }
-
-    const int gf = s_.out_gf_percent;
-    if (gf < cf(45)) {
-        if (gf >= cf(8))
-            line += QStringLiteral(" %1=%2%").arg(tr("GF")).arg(gf);
-    } else {
-        line += QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("GF")).arg(gf);
-    }
-
-    const int cns = s_.out_cns_percent;
-    if (cns < cf(44)) {
-        if (cns >= cf(27))
-            line += QStringLiteral(" %1=%2%").arg(tr("CNS")).arg(cns);
-    } else {
-        line +=
-            QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("CNS")).arg(cns);
-    }
-
-    const float ppn2 = s_.in_ambient_pressure_mbar * s_.in_n2_percent * 0.00001f;
-    if (ppn2 > 5.6f)
-        line += QStringLiteral(" <font color='red'><b>%1=%2</b></font>")
-                    .arg(tr("ppN2"), QString::number(ppn2, 'f', 2));
-    return line;
-}
-
-void Simulation::writeTraceLine(float depth, const QString& label, int minutes)
-{
-    message(traceLine(depth, label, minutes));
-}
-
 // ---- Planned segment ----
 
 void Simulation::appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, bool replayMode,
                                       int interval, float depthMetres, float bottomMinutes,
-                                      const ConfigImage& image)
+                                      const ConfigImage& image, DivePosition where)
 {
     if (replayMode)
         return; // a loaded profile is replayed as it is
-    if (interval < 0 || !profile)
+    // Only a continued dive (interval 0) extends the profile: a new dive and a repetitive
+    // dive are their own descent and bottom, the tissues carrying the previous dives.
+    if (interval != 0 || !profile)
         profile = std::make_unique<DiveProfile>();
+    double start = profile->diveTime();
     if (profile->points() == 0) {
         profile->addPoint(0, 0);
-        if (isCcr(image.byte(ConfigImage::deco_type)))
+        if (image.isCcr())
             profile->setSetpoint(0, setpointBar(image.setpoint(1)));
         else
             profile->setGas(0, image.byte(ConfigImage::first_gas));
+    } else if (where.runTimeSeconds >= 0) {
+        // A dive that left the profile's last depth (an Ascent) goes on from where it is.
+        const double now = where.runTimeSeconds / 60.0;
+        if (now > start && std::fabs(where.depthMetres - profile->lastDepth()) >= 0.05f) {
+            profile->addPoint(now, where.depthMetres);
+            start = now;
+        }
     }
-    const double start = profile->diveTime();
     profile->addPoint(start, depthMetres); // instant descent
     profile->addPoint(start + bottomMinutes, depthMetres);
-}
-
-// ---- Header ----
-
-void Simulation::writeHeader(int interval)
-{
-    if (env_.clearMessages)
-        env_.clearMessages();
-    if (s_.in_gf_model == 0) {
-        message(tr("Standard Bühlmann ZH-L16C-1a 2002 decompression:"));
-        message(tr("*  saturation factor (CF11) = %1 %").arg(s_.in_sat_factor_percent));
-        message(tr("*  desaturation factor (CF12) = %1 %").arg(s_.in_desat_factor_percent));
-    } else {
-        message(tr("Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:"));
-        message(tr("*  GF_low (CF32) = %1 %").arg(s_.in_gf_low_percent));
-        message(tr("*  GF_high (CF33) = %1 %").arg(s_.in_gf_high_percent));
-    }
-    message(tr("*  deco offset (CF16) = %1 m").arg(s_.in_deco_distance_cbar / 10.0, 0, 'f', 1));
-    message(tr("*  last stop (CF29) = %1 m").arg(s_.in_last_stop_m));
-    if (interval < 0)
-        message(tr("*  dive started at Pamb = %1 mbar").arg(s_.in_surface_pressure_mbar));
-    else if (interval == 0)
-        message(tr("*  dive continued at depth = %1 m")
-                    .arg(static_cast<int>(
-                        (s_.in_ambient_pressure_mbar - s_.in_surface_pressure_mbar) * 0.01 + 0.5)));
-    else
-        message(tr("*  Interval with previous dive = %1'").arg(interval));
-    message(tr("*  Gas switch delay (CF55) = %1 min").arg(cf(55)));
-
-    const int first = image_.byte(ConfigImage::first_gas);
-    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
-    if (ccr) {
-        message(tr("CCR mode:"));
-        message(tr("*  Setpoint1: %1").arg(image_.setpoint(1) * 0.01, 0, 'f', 1));
-        message(tr("*  Diluant Gas#%1 = %2").arg(first).arg(gasName(first)));
-    } else {
-        message(tr("OC gas list:"));
-        message(tr("*  First Gas#%1 = %2").arg(first).arg(gasName(first)));
-    }
-    for (int i = 1; i <= 5; ++i) {
-        if (i == first || !image_.gasActive(i) || image_.gasDepth(i) == 0)
-            continue;
-        const QString text = ccr ? tr("*  Bailout Gas#%1 = %2 at %3 m")
-                                 : tr("*  Deco Gas#%1 = %2 at %3 m");
-        message(text.arg(i).arg(gasName(i)).arg(image_.gasDepth(i)));
-    }
-    processEvents();
 }
 
 // ---- Plots ----
@@ -281,7 +204,7 @@ void Simulation::switchGas(float depth, int g)
     const int he = image_.gasHe(g);
     s_.in_he_percent = static_cast<uint8_t>(he);
     s_.in_n2_percent = static_cast<uint8_t>(o2 + he >= 100 ? 0 : 100 - o2 - he);
-    writeTraceLine(depth, tr("SWITCH Gas#%1 -> Gas#%2").arg(s_.in_current_gas).arg(g));
+    report_.writeSwitch(depth, s_.in_current_gas, g);
     s_.in_current_gas = static_cast<uint8_t>(g);
     if (env_.divePlot)
         env_.divePlot->profile(RunPlot::Depth)->addGas(runState().runTime / 60.0, depth, g);
@@ -296,7 +219,7 @@ float Simulation::replay(Replay& profile)
     RunState& run = runState();
     DiveProfile* dive = dynamic_cast<DiveProfile*>(&profile);
     const int first = image_.byte(ConfigImage::first_gas);
-    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    const bool ccr = image_.isCcr();
     const float diveDepth = profile.diveDepth();
 
     if (env_.tissuePlot) {
@@ -313,21 +236,27 @@ float Simulation::replay(Replay& profile)
         if (env_.divePlot) {
             Profile* depthCurve = env_.divePlot->profile(RunPlot::Depth);
             depthCurve->addPoint(run.runTime / 60.0, 0);
-            depthCurve->addLabel(run.runTime / 60.0, 0, gasName(first), Qt::black, false);
+            depthCurve->addLabel(run.runTime / 60.0, 0, planner::gasName(image_, first), Qt::black,
+                                 false);
         }
     }
     int gasInUse = dive ? dive->gasAt(run.runTime / 60.0f) : first;
+    if (gasInUse == 0) // a log without a gas at its start breathes the gas in use
+        gasInUse = s_.in_current_gas;
     int previousLeading = -1;
+    // A plan is done when a no-decompression check or a stop search has completed since the
+    // run reset the plan outputs; the reset alone leaves them empty (TTS 0, no stops).
+    bool planDone = s_.io_deco_status == 0;
 
     for (;;) {
         // The end of the profile: go on at the last depth until the running plan is done.
-        if (run.runTime >= profile.diveTime() * 60 && s_.io_deco_status == 0)
+        if (run.runTime >= profile.diveTime() * 60 && s_.io_deco_status == 0 && planDone)
             break;
         d = profile.depth(run.runTime);
 
         if (env_.flags.breakOnStop && s_.out_first_stop_depth_m > 0 &&
             s_.out_first_stop_depth_m > d) {
-            writeTraceLine(d, tr("BREAK ON STOP @ %1m").arg(s_.out_first_stop_depth_m));
+            report_.writeBreakOnStop(d);
             break;
         }
 
@@ -350,9 +279,7 @@ float Simulation::replay(Replay& profile)
                     env_.divePlot->profile(RunPlot::Depth)
                         ->addLabel(run.runTime / 60.0, d,
                                    QStringLiteral("SP%1").arg(sp, 0, 'f', 2), Qt::black, false);
-                writeTraceLine(d, tr("SWITCH Setpoint %1 -> %2")
-                                      .arg(s_.in_setpoint_cbar / 100.0, 0, 'f', 1)
-                                      .arg(sp, 0, 'f', 1));
+                report_.writeSetpointSwitch(d, s_.in_setpoint_cbar / 100.0f, sp);
                 // Nearest centibar: 1.3 bar is 130, never 129.
                 const long cbar = std::lround(sp * 100.0);
                 s_.in_setpoint_cbar = static_cast<uint8_t>(cbar < 0 ? 0 : (cbar > 255 ? 255 : cbar));
@@ -368,12 +295,12 @@ float Simulation::replay(Replay& profile)
         if (env_.flags.breakOnSwitch) {
             const int b = bestGasForDepth(image_, d);
             if (b != 0 && b != gasInUse) {
-                writeTraceLine(d, tr("BREAK ON BETTER Gas#%1").arg(b));
+                report_.writeBreakOnGas(d, b);
                 break;
             }
         }
         if (ccr && env_.flags.breakOnSetpoint && setpointChanged) {
-            writeTraceLine(d, tr("BREAK ON SETPOINT"));
+            report_.writeBreakOnSetpoint(d);
             break;
         }
 
@@ -382,11 +309,16 @@ float Simulation::replay(Replay& profile)
         if (s_.io_deco_status == 0) {
             run.snapshotRunTime = run.runTime;
             engine::save_state(s_);
-            if (env_.verbose)
+            if (env_.verbose && planDone)
                 showRuntime(d);
         }
 
+        const bool reset = s_.io_deco_status == 3;
         cycle("replay");
+        if (reset)
+            planDone = false;
+        else if (s_.io_deco_status == 0)
+            planDone = true;
         feedTissuePlot();
         processEvents();
     }
@@ -402,8 +334,10 @@ void Simulation::runSimulation(int interval, Replay* profile)
     RunState& run = runState();
     loadEngineGases();
 
+    // The descent is instant: the first cycle is already at the first depth of the profile,
+    // so the surface is only a place here and its mix is checked where a cycle breathes it.
     if (interval < 0 || run.runTime < 0) {
-        setDepth(0);
+        placeAt(image_, s_, 0);
         engine::reset_dive(s_);
         engine::reset_cns(s_);
         run.runTime = run.snapshotRunTime = 0;
@@ -413,31 +347,31 @@ void Simulation::runSimulation(int interval, Replay* profile)
     } else if (interval == 0) {
         s_.io_deco_status = 3;
         if (run.runTime != 0)
-            message(QStringLiteral("==================================="));
+            report_.writeSeparator();
         else
             writeHeader(interval);
     } else {
         if (s_.in_ambient_pressure_mbar > s_.in_surface_pressure_mbar)
             ascendTo(0, 10);
-        setDepth(0);
+        // The repetitive dive starts on the first gas (the diluent at setpoint 1 in CCR mode),
+        // whatever the previous dive ended on.
+        loadEngineGases();
+        placeAt(image_, s_, 0);
         s_.in_surface_interval_10min = static_cast<uint8_t>(std::min(interval / 10, 255));
         engine::surface_interval(s_);
         run.runTime = run.snapshotRunTime = 0;
         s_.io_deco_status = 3;
         writeHeader(interval);
     }
-    message(QString());
+    report_.message(QString());
 
     float d = 0;
     if (profile)
         d = replay(*profile);
 
-    if (!env_.verbose)
-        message(QStringLiteral("..."));
-    message(QStringLiteral("==== %1 ====")
-                .arg(s_.in_setpoint_cbar != 0 ? tr("CCR Runtime") : tr("OC Runtime")));
+    report_.writeRuntimeTitle();
     showRuntime(d);
-    if (cf(58) > 0 && d > 1.0f)
+    if (cf(Cf::FutureTts) > 0 && d > 1.0f)
         futureTts();
 }
 
@@ -453,36 +387,25 @@ void Simulation::futureTts()
         cycle("future");
     } while (s_.io_deco_status != 0);
 
-    const int extra = cf(58);
-    message(QString());
-    message(QStringLiteral("    %1 @+%2' = %3'")
-                .arg(tr("Future TTS")).arg(extra).arg(s_.out_future_tts_min));
-    message(QStringLiteral("    %1 @+%2' = %3'")
-                .arg(tr("Future RT ")).arg(extra)
-                .arg(run.runTime / 60 + extra + s_.out_future_tts_min));
+    report_.writeFutureTts(run.runTime / 60);
 }
 
 void Simulation::showRuntime(float depth)
 {
     if (s_.out_ndl_min > 0) {
-        writeTraceLine(depth, tr("NDL"), s_.out_ndl_min);
+        report_.writeNdl(depth);
         return;
     }
-    writeTraceLine(depth, tr("Deco:", "Console"));
+    report_.writeDecoLine(depth);
     s_.in_bottom_depth_m = metresRoundedUp(depth);
     const int minutes = (runState().snapshotRunTime + 59) / 60;
     s_.in_bottom_time_min = static_cast<uint8_t>(minutes < 0 ? 0 : std::min(minutes, 255));
 
     Decoplan plan(s_, image_, env_.profile);
+    if (env_.replayMode)
+        plan.setWalkedLog(runState().runTime / 60.0f, depth);
     plan.create(s_.in_setpoint_cbar != 0);
-    message(plan.toHtml());
-    message(QStringLiteral("%1 = %2 '").arg(tr("TTS")).arg(plan.tts()));
-    const QString cns = QString::number(plan.cns() * 100, 'f', 0);
-    if (s_.out_cns_percent >= cf(44))
-        message(QStringLiteral("<font color='red'><b>%1 = %2%</b></font>").arg(tr("CNS"), cns));
-    else
-        message(QStringLiteral("%1 = %2%").arg(tr("CNS"), cns));
-    processEvents();
+    report_.writePlan(plan);
 }
 
 void Simulation::ascendTo(int target, int rate)
@@ -493,13 +416,12 @@ void Simulation::ascendTo(int target, int rate)
     int gasInUse = image_.byte(ConfigImage::first_gas);
 
     if (target >= z) {
-        setDepth(target);
-        message(QString());
-        writeTraceLine(target, tr("DESCENT DONE"));
+        // No cycle is run here: the mix is checked by the next cycle that breathes it.
+        placeAt(image_, s_, target);
+        report_.writeDescentDone(target);
     } else {
         setupDiveCurves(z);
-        if (!env_.verbose)
-            message(QStringLiteral("..."));
+        report_.writeEllipsis();
         bool previousMoving = true;
         int previousLeading = -1;
         while (z > target + 0.05f && run.runTime < 30000) {
@@ -525,7 +447,7 @@ void Simulation::ascendTo(int target, int rate)
                 previousMoving = true;
             } else {
                 if (previousMoving || (env_.verbose && run.runTime % 30 == 0))
-                    writeTraceLine(z, tr("STOP"), s_.out_first_stop_time_min);
+                    report_.writeStop(z);
                 previousMoving = false;
             }
 
@@ -536,9 +458,7 @@ void Simulation::ascendTo(int target, int rate)
         if (env_.divePlot)
             feedDivePlot(z, previousLeading, z);
         retireDiveCurves();
-        if (!env_.verbose)
-            message(QStringLiteral("..."));
-        writeTraceLine(target, tr("ASCENT DONE"));
+        report_.writeAscentDone(target);
     }
 
     processEvents();
@@ -547,13 +467,10 @@ void Simulation::ascendTo(int target, int rate)
         if (s_.out_desat_time_min > 0) {
             if (s_.out_desat_time_min < 5760) {
                 s_.io_nofly_time_min = s_.out_desat_time_min;
-                s_.in_nofly_ratio_percent = static_cast<uint8_t>(cf(13));
+                s_.in_nofly_ratio_percent = static_cast<uint8_t>(cf(Cf::NoFlyRatio));
                 engine::compute_nofly(s_);
-                writeTraceLine(target, tr("NoFly"), s_.io_nofly_time_min);
-            } else {
-                writeTraceLine(target, QStringLiteral("<font color=\"red\">NoFly EXCEEDED</font>"));
             }
-            writeTraceLine(target, tr("Desat"), s_.out_desat_time_min);
+            report_.writeNoFly(target);
         }
         processEvents();
     }
@@ -564,15 +481,12 @@ void Simulation::runGasVolumes(DiveProfile* profile)
     RunState& run = runState();
     loadEngineGases();
     if (s_.in_ambient_pressure_mbar <= s_.in_surface_pressure_mbar) {
-        message(tr("Already surfaced: no more gas consumation"));
+        report_.writeAlreadySurfaced();
         return;
     }
-    if (s_.in_setpoint_cbar != 0) {
-        s_.in_setpoint_cbar = 0; // open circuit from now on
-        message(QStringLiteral("==== %1 ====").arg(tr("BAIL-OUT Runtime")));
-    } else {
-        message(QStringLiteral("==== %1 ====").arg(tr("OC Runtime")));
-    }
+    const bool bailout = s_.in_setpoint_cbar != 0;
+    s_.in_setpoint_cbar = 0; // open circuit from now on
+    report_.writeGasVolumesTitle(bailout);
 
     // Back to the last completed plan, then a fresh stop computation with today's gas list.
     engine::restore_state(s_);
@@ -592,7 +506,7 @@ void Simulation::runGasVolumes(DiveProfile* profile)
     const float lastDepth = profile ? profile->lastDepth() : 0.0f;
     showRuntime(lastDepth);
 
-    const bool ccr = isCcr(image_.byte(ConfigImage::deco_type));
+    const bool ccr = image_.isCcr();
     s_.in_setpoint_cbar = ccr ? image_.setpoint(1) : 0;
     s_.in_bottom_time_min = 0;
     s_.in_first_gas = s_.in_current_gas;
@@ -606,7 +520,7 @@ void Simulation::runGasVolumes(DiveProfile* profile)
     if (profile) {
         int gasInUse = ccr ? 0 : s_.in_first_gas;
         double prevT = 0, prevZ = 0;
-        const float rate = static_cast<float>(cf(56));
+        const float rate = static_cast<float>(cf(Cf::BottomGasUsage));
         for (int i = 0; i < profile->points(); ++i) {
             const double t = profile->times()[i];
             const double z = profile->depths()[i];
@@ -629,25 +543,7 @@ void Simulation::runGasVolumes(DiveProfile* profile)
         s_.out_gas_volume_l[k] = total > 65534.5f ? 65535 : static_cast<uint16_t>(total + 0.5f);
     }
 
-    if (profile) {
-        message(tr("Max depth                     = %1 m").arg(profile->diveDepth()));
-        if (profile->diveDepth() > 2 * profile->averageDepth())
-            message(tr("Average before ascent     = %1 m").arg(profile->averageDepth()));
-        message(tr("Time before ascent            = %1 min").arg(profile->diveTime()));
-    }
-    message(tr("Bottom gas consumption (CF56) = %1 l/min").arg(cf(56), 5));
-    message(tr("Ascent gas consumption (CF57) = %1 l/min").arg(cf(57), 5));
-    for (int k = 1; k <= 5; ++k) {
-        if (s_.out_gas_volume_l[k - 1] == 0)
-            continue;
-        message(QStringLiteral("%1#%2 (%3/%4) = %5")
-                    .arg(tr("Gas"))
-                    .arg(k)
-                    .arg(image_.gasO2(k), 3)
-                    .arg(image_.gasHe(k), 2, 10, QLatin1Char('0'))
-                    .arg(s_.out_gas_volume_l[k - 1], 6));
-    }
-    processEvents();
+    report_.writeGasVolumes(profile);
     s_.in_setpoint_cbar = 0;
 }
 

@@ -1,13 +1,14 @@
 // The simulation runs: a dive is simulated in segments (Simulate, Ascent, Gas volumes)
 // that build one dive or a series of dives in the engine's state block. A run walks a
-// profile through the engine in 2-second cycles (the replay), writes its report to the
-// console (trace lines, header, runtime block, future TTS) and feeds the plots.
+// profile through the engine in 2-second cycles (the replay), has its report written to the
+// console (RunReport: trace lines, header, runtime block, future TTS) and feeds the plots.
 //
 // Entry points: Simulation::appendPlannedSegment, runSimulation, ascendTo, showRuntime,
 // runGasVolumes, writeTraceLine; runState() holds the run clock between runs.
 #pragma once
 
 #include "device/param_file.h"
+#include "planner/run_report.h"
 
 #include <QString>
 #include <functional>
@@ -43,10 +44,17 @@ struct RunEnvironment {
     RunPlot* tissuePlot = nullptr; // null until the tissue plot is opened
     DiveProfile* profile = nullptr; // the current profile (for plans and gas volumes)
     bool verbose = false;
+    bool replayMode = false; // the profile is a replayed log, not planned segments
     ReplayFlags flags;
     // Called after every engine cycle of a run with the phase ("replay", "ascent",
     // "gasvolumes", "future") and the run time used for that cycle.
     std::function<void(const char* phase, int runTimeSeconds)> onCycle;
+};
+
+// Where the dive is: its run time (-1 before any dive) and depth.
+struct DivePosition {
+    int runTimeSeconds = -1;
+    float depthMetres = 0;
 };
 
 class Simulation {
@@ -56,7 +64,7 @@ public:
     // Extends or replaces the profile with the planned descent and bottom time.
     static void appendPlannedSegment(std::unique_ptr<DiveProfile>& profile, bool replayMode,
                                      int interval, float depthMetres, float bottomMinutes,
-                                     const ConfigImage& image);
+                                     const ConfigImage& image, DivePosition where = {});
 
     void runSimulation(int interval, Replay* profile);
     void ascendTo(int targetDepth, int rateMetresPerMinute);
@@ -76,19 +84,18 @@ private:
     void cycle(const char* phase);
     void setDepth(float depth);
     void loadEngineGases();
-    void message(const QString& line);
     void processEvents();
     void setupDiveCurves(float scaleDepth);
     void feedDivePlot(float depth, int& previousLeading, float scaleDepth);
     void feedTissuePlot();
     void switchGas(float depth, int gas);
     void retireDiveCurves();
-    QString gasName(int n) const;
     int cf(int n) const;
 
     RunEnvironment env_;
     ConfigImage& image_;
     engine::engine_state& s_;
+    RunReport report_;
 };
 
 } // namespace planner

@@ -1,7 +1,7 @@
 // The dive and tissue plot windows: see plot_interface.h.
 #include "plot/plot_interface.h"
 
-#include "app/version.h"
+#include "bathyra_version.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "engine/engine.h"
@@ -270,7 +270,7 @@ void ProfileImpl::addGas(double x, double y, int gas)
         return;
     const ConfigImage& image = owner->image();
     QString text = QStringLiteral("\t");
-    if (planner::isCcr(image.byte(ConfigImage::deco_type))) {
+    if (image.isCcr()) {
         text += QCoreApplication::translate("PlotInterface", "Setpoint:%1", "Plot label")
                     .arg(owner->engineState().in_setpoint_cbar / 100.0, 0, 'f', 2);
     } else {
@@ -593,7 +593,7 @@ void PlotInterface::setTitles()
     // Title: program, firmware and model, then the mode.
     const bool variant1a = engine::zhl16c[0].n2_half_time_min == 4.0f;
     const QString head = QStringLiteral("<small><i>Bathyra %1 - OSTC firmware %2.%3%4</i></small>")
-                             .arg(QStringLiteral(BATHYRA_VERSION_NUMBER BATHYRA_VERSION_SUFFIX))
+                             .arg(QStringLiteral(BATHYRA_VERSION BATHYRA_VERSION_SUFFIX))
                              .arg(BATHYRA_FIRMWARE_MAJOR)
                              .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
                              .arg(QStringLiteral(BATHYRA_FIRMWARE_SUFFIX)) +
@@ -826,7 +826,7 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
     double previousRuntime = 0, previousDepth = 0;
     bool previousLevel = true; // the surface at the start
     for (const DecoplanStop& rec : records) {
-        const bool level = rec.kind == 0;
+        const bool level = rec.kind == DecoplanStop::Level;
         double x = offset + previousRuntime;
         if (level) {
             if (previousLevel)

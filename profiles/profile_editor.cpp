@@ -1,14 +1,9 @@
-// The profile editor: legs, clicked points, deletions and gas changes on the edited profile,
-// each recorded as an EditAction so that it can be undone and redone; logbook files in and out.
-//
-// Undo puts back exactly what an edit changed: a deleted point returns with its recorded ppO2
-// and the changes keyed at its second, an added point leaves without taking its neighbours
-// with it, and a gas change returns the changes its normalisation swallowed.
+// The profile editor dialog: the form, the plot and its picker, the logbook files in and out;
+// every edit goes through ProfileEdits, which keeps the history.
 #include "profiles/profile_editor.h"
 
 #include "device/config_image.h"
 #include "device/message_sink.h"
-#include "planner/dive_parameters.h"
 #include "profiles/dive_profile.h"
 
 #include <QDir>
@@ -17,7 +12,6 @@
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <qwt_picker_machine.h>
@@ -27,17 +21,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace
-{
-
-// removePoint's reach around a time, minutes (with the model's allowance for binary error).
-bool withinReach(double t, double minutes)
-{
-    return std::fabs(t - minutes) <= 0.1 + 1e-9;
-}
-
-} // namespace
 
 // ---------------------------------------------------------------------------------------------
 // MyWidget
@@ -85,28 +68,11 @@ QwtText MyPicker::trackerTextF(const QPointF& pos) const
     return QwtText(QStringLiteral("%1' %2m").arg(pos.x(), 0, 'f', 1).arg(pos.y(), 0, 'f', 1));
 }
 
-int MyPicker::nearestPoint(const DiveProfile& profile, double minutes)
-{
-    const QVector<double>& t = profile.times();
-    if (t.isEmpty())
-        return -1;
-    // The times are sorted: the nearest point is one of the two around the first time >= minutes.
-    const int after =
-        static_cast<int>(std::lower_bound(t.constBegin(), t.constEnd(), minutes) - t.constBegin());
-    if (after == 0)
-        return 0;
-    if (after < t.size() && t[after] - minutes < minutes - t[after - 1])
-        return after;
-    // The first of the points sharing that time.
-    return static_cast<int>(std::lower_bound(t.constBegin(), t.constEnd(), t[after - 1]) -
-                            t.constBegin());
-}
-
 void MyPicker::widgetMouseMoveEvent(QMouseEvent* event)
 {
     QwtPlotPicker::widgetMouseMoveEvent(event);
     const int i = (mode == Delete || mode == Gas)
-                      ? nearestPoint(*profile_, invTransform(event->pos()).x())
+                      ? ProfileEdits::nearestPoint(*profile_, invTransform(event->pos()).x())
                       : -1;
     if (i < 0) {
         delete overlay_.data();
@@ -144,6 +110,8 @@ ProfileEditorInterface::ProfileEditorInterface(QWidget* parent) : QDialog(parent
     connect(gasTB, &QToolButton::clicked, this, &ProfileEditorInterface::gasPointSlot);
     connect(undoButton, &QPushButton::clicked, this, &ProfileEditorInterface::undoSlot);
     connect(redoButton, &QPushButton::clicked, this, &ProfileEditorInterface::redoSlot);
+    // Many points changed at once are changed unseen and drawn once.
+    edits_.bulkChange = [this](bool begin) { profile_->attach(begin ? nullptr : plot); };
 
     newProfile();
     retranslate();
@@ -177,8 +145,7 @@ void ProfileEditorInterface::setProfile(const DiveProfile* profile)
     newProfile();
     if (profile)
         profile_->assign(*profile);
-    undoStack_.clear();
-    redoStack_.clear();
+    edits_.forget();
     updateAxes();
 }
 
@@ -187,26 +154,8 @@ std::unique_ptr<DiveProfile> ProfileEditorInterface::takeProfile()
     profile_->attach(nullptr);
     std::unique_ptr<DiveProfile> taken = std::move(profile_);
     newProfile();
-    undoStack_.clear();
-    redoStack_.clear();
     updateButtons();
     return taken;
-}
-
-// A new dive: the surface at time 0 (with the air ppO2 a rebreather log starts from) on the
-// configuration's first gas, and in closed circuit its first setpoint.
-void ProfileEditorInterface::startDive(DiveProfile& profile) const
-{
-    profile.addPoint(0, 0, 0.21);
-    int gas = 1;
-    if (configuration_) {
-        const int first = configuration_->byte(ConfigImage::first_gas);
-        gas = first >= 1 && first <= 5 ? first : 1;
-        if (planner::isCcr(configuration_->byte(ConfigImage::deco_type)))
-            // The value a run compares with: the engine's centibars over 100.
-            profile.setSetpoint(0, setpointBar(configuration_->setpoint(1)));
-    }
-    profile.setGas(0, gas);
 }
 
 void ProfileEditorInterface::newProfile()
@@ -217,7 +166,8 @@ void ProfileEditorInterface::newProfile()
         profile_->attach(nullptr);
     profile_ = std::make_unique<DiveProfile>();
     profile_->attach(plot);
-    startDive(*profile_);
+    ProfileEdits::startDive(*profile_, configuration_);
+    edits_.setProfile(profile_.get());
 
     picker_ = new MyPicker(plot->canvas(), profile_.get());
     offPointTB->setChecked(true);
@@ -261,7 +211,7 @@ void ProfileEditorInterface::loadProfileSlot()
 
     // The file is read beside the edited profile, so a bad file leaves the drawing alone.
     DiveProfile loaded;
-    startDive(loaded);
+    ProfileEdits::startDive(loaded, configuration_);
     try {
         loaded.load(file, configuration_, console_);
     } catch (const QString& text) {
@@ -272,10 +222,8 @@ void ProfileEditorInterface::loadProfileSlot()
     profile_->assign(loaded);
     // A log with its own point at time 0 needs no second start point (else every save and
     // load would add one more).
-    if (profile_->points() > 1 && profile_->times()[1] <= 0)
-        removeExactly({0, 0, 0, 0.0f, -1});
-    undoStack_.clear();
-    redoStack_.clear();
+    edits_.dropSecondStart();
+    edits_.forget();
     updateAxes();
 }
 
@@ -298,74 +246,31 @@ void ProfileEditorInterface::saveProfileSlot()
         failure(text);
         return;
     }
-    undoStack_.clear();
-    redoStack_.clear();
+    edits_.forget();
     updateButtons();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Edits
 
-void ProfileEditorInterface::push(const EditAction& action)
-{
-    undoStack_.append(action);
-    redoStack_.clear();
-    updateAxes();
-}
-
 void ProfileEditorInterface::clearProfileSlot()
 {
-    if (profile_->points() > 1) {
-        EditAction action;
-        action.type = EditAction::Deleted;
-        const QVector<double>& t = profile_->times();
-        for (int i = 1; i < t.size(); ++i) {
-            // Each point carries the changes keyed at its second, once.
-            const int key = DiveProfile::secondsKey(t[i]);
-            const bool first = DiveProfile::secondsKey(t[i - 1]) != key;
-            EditItem item;
-            item.time = t[i];
-            item.depth = profile_->depths()[i];
-            item.ppO2 = i < profile_->ppO2().size() ? profile_->ppO2()[i] : -1;
-            item.gas = first ? profile_->gasChanges().value(key, 0) : 0;
-            item.setpoint = first ? profile_->setpointChanges().value(key, 0.0f) : 0.0f;
-            action.items.append(item);
-        }
-        undoStack_.append(action);
-        redoStack_.clear();
-    }
-    newProfile();
+    edits_.clear();
+    offPointSlot();
+    updateAxes();
 }
 
 void ProfileEditorInterface::addEditedPoint(double minutes, double metres)
 {
-    profile_->addPoint(minutes, metres);
-    EditAction action;
-    action.items.append({minutes, metres, 0, 0.0f, -1});
-    push(action);
+    edits_.addPoint(minutes, metres);
+    updateAxes();
 }
 
 void ProfileEditorInterface::addLegSlot()
 {
-    const double last = profile_->lastDepth();
-    const double target = legDepthSB->value();
-    const double travel = std::ceil(target > last ? (target - last) / descentSpeedDSB->value()
-                                                  : (last - target) / ascentSpeedDSB->value());
-    // The leg lasts its time in total, travel included; a leg shorter than its travel is the
-    // travel alone (never a point back in time).
-    const double stay = std::max(legTimeSB->value() - travel, 0.0);
-    EditAction action;
-    if (travel > 0) {
-        const double arrival = profile_->diveTime() + travel;
-        profile_->addPoint(arrival, target);
-        action.items.append({arrival, target, 0, 0.0f, -1});
-    }
-    if (stay > 0 || travel <= 0) {
-        const double end = profile_->diveTime() + stay;
-        profile_->addPoint(end, target);
-        action.items.append({end, target, 0, 0.0f, -1});
-    }
-    push(action);
+    edits_.addLeg(legDepthSB->value(), legTimeSB->value(), descentSpeedDSB->value(),
+                  ascentSpeedDSB->value());
+    updateAxes();
 }
 
 void ProfileEditorInterface::setMode(int mode, void (ProfileEditorInterface::*callback)(QPointF))
@@ -406,108 +311,6 @@ void ProfileEditorInterface::gasPointSlot()
     setMode(MyPicker::Gas, &ProfileEditorInterface::gasPointCallback);
 }
 
-QVector<EditItem> ProfileEditorInterface::pointsNear(double minutes) const
-{
-    QVector<EditItem> items;
-    const QVector<double>& t = profile_->times();
-    const int key = DiveProfile::secondsKey(minutes);
-    bool changesTaken = false;
-    for (int i = 0; i < t.size(); ++i) {
-        if (!withinReach(t[i], minutes))
-            continue;
-        EditItem item;
-        item.time = t[i];
-        item.depth = profile_->depths()[i];
-        item.ppO2 = i < profile_->ppO2().size() ? profile_->ppO2()[i] : -1;
-        // removePoint drops the changes keyed at the given second; they go with its point.
-        if (!changesTaken && DiveProfile::secondsKey(t[i]) == key) {
-            changesTaken = true;
-            item.gas = profile_->gasChanges().value(key, 0);
-            item.setpoint = profile_->setpointChanges().value(key, 0.0f);
-        }
-        items.append(item);
-    }
-    return items;
-}
-
-QVector<EditItem> ProfileEditorInterface::removePoints(double minutes)
-{
-    QVector<EditItem> removed = pointsNear(minutes);
-    profile_->removePoint(minutes);
-    // The dive always starts at time 0: a start point within reach comes straight back.
-    for (auto it = removed.begin(); it != removed.end();) {
-        if (it->time <= 0) {
-            profile_->addPoint(it->time, it->depth, it->ppO2);
-            it = removed.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    return removed;
-}
-
-// What removePoints does for each item, in one pass: a Clear redone on a long log stays linear.
-void ProfileEditorInterface::removeAgain(const QVector<EditItem>& items)
-{
-    QVector<double> reach;
-    QSet<int> keys;
-    for (const EditItem& item : items) {
-        reach.append(item.time);
-        keys.insert(DiveProfile::secondsKey(item.time));
-    }
-    std::sort(reach.begin(), reach.end());
-    const QVector<double>& t = profile_->times();
-    DiveProfile kept;
-    for (int i = 0; i < t.size(); ++i) {
-        const auto from = std::lower_bound(reach.constBegin(), reach.constEnd(), t[i] - 0.2);
-        const auto to = std::upper_bound(from, reach.constEnd(), t[i] + 0.2);
-        const bool gone =
-            t[i] > 0 && std::any_of(from, to, [&](double r) { return withinReach(t[i], r); });
-        if (!gone)
-            kept.addPoint(t[i], profile_->depths()[i],
-                          i < profile_->ppO2().size() ? profile_->ppO2()[i] : -1);
-    }
-    const QMap<int, int>& gases = profile_->gasChanges();
-    for (auto it = gases.constBegin(); it != gases.constEnd(); ++it)
-        if (!keys.contains(it.key()))
-            kept.setGas(it.key() / 60.0, it.value());
-    const QMap<int, float>& setpoints = profile_->setpointChanges();
-    for (auto it = setpoints.constBegin(); it != setpoints.constEnd(); ++it)
-        if (!keys.contains(it.key()))
-            kept.setSetpoint(it.key() / 60.0, it.value());
-    profile_->assign(kept);
-}
-
-void ProfileEditorInterface::restore(const EditItem& item)
-{
-    profile_->addPoint(item.time, item.depth, item.ppO2);
-    if (item.gas > 0)
-        profile_->setGas(item.time, item.gas);
-    if (item.setpoint > 0)
-        profile_->setSetpoint(item.time, item.setpoint);
-}
-
-void ProfileEditorInterface::removeExactly(const EditItem& item)
-{
-    const QVector<EditItem> near = pointsNear(item.time);
-    const int key = DiveProfile::secondsKey(item.time);
-    const int gas = profile_->gasChanges().value(key, 0);
-    const float setpoint = profile_->setpointChanges().value(key, 0.0f);
-    profile_->removePoint(item.time);
-    bool gone = false;
-    for (const EditItem& p : near) {
-        if (!gone && p.time == item.time && p.depth == item.depth) {
-            gone = true;
-            continue;
-        }
-        profile_->addPoint(p.time, p.depth, p.ppO2);
-    }
-    if (gas > 0)
-        profile_->setGas(item.time, gas);
-    if (setpoint > 0)
-        profile_->setSetpoint(item.time, setpoint);
-}
-
 void ProfileEditorInterface::addPointCallback(QPointF p)
 {
     // Nothing lies above the surface or before the start.
@@ -516,22 +319,14 @@ void ProfileEditorInterface::addPointCallback(QPointF p)
 
 void ProfileEditorInterface::delPointCallback(QPointF p)
 {
-    const int i = MyPicker::nearestPoint(*profile_, p.x());
-    if (i < 0)
-        return;
-    const double time = profile_->times()[i];
-    // The start point stays, and so do the changes keyed at second 0 (the starting gas).
-    if (DiveProfile::secondsKey(time) <= 0)
-        return;
-    EditAction action;
-    action.type = EditAction::Deleted;
-    action.items = removePoints(time);
-    push(action);
+    const int i = ProfileEdits::nearestPoint(*profile_, p.x());
+    if (i >= 0 && edits_.deletePointsAt(profile_->times()[i]))
+        updateAxes();
 }
 
 void ProfileEditorInterface::gasPointCallback(QPointF p)
 {
-    const int i = MyPicker::nearestPoint(*profile_, p.x());
+    const int i = ProfileEdits::nearestPoint(*profile_, p.x());
     if (i < 0)
         return;
     const double time = profile_->times()[i];
@@ -539,82 +334,20 @@ void ProfileEditorInterface::gasPointCallback(QPointF p)
     bool ok = false;
     const int gas = QInputDialog::getInt(this, tr("Gas Change..."), tr("new gas ="),
                                          qBound(1, profile_->gasAt(time), 5), 1, 5, 1, &ok);
-    if (!ok)
-        return;
-    const int key = DiveProfile::secondsKey(time);
-    const QMap<int, int> before = profile_->gasChanges();
-    profile_->setGas(time, gas);
-    const QMap<int, int>& after = profile_->gasChanges();
-    if (after == before)
-        return;
-    EditAction action;
-    action.type = EditAction::GasChanged;
-    action.items.append({time, depth, before.value(key, 0), 0.0f, -1});
-    action.items.append({time, depth, gas, 0.0f, -1});
-    // Changes elsewhere that became redundant and were dropped come back with an undo.
-    for (auto it = before.constBegin(); it != before.constEnd(); ++it)
-        if (it.key() != key && !after.contains(it.key()))
-            action.items.append({it.key() / 60.0, depth, it.value(), 0.0f, -1});
-    push(action);
+    if (ok && edits_.setGasAt(time, depth, gas))
+        updateAxes();
 }
 
 void ProfileEditorInterface::undoSlot()
 {
-    if (undoStack_.isEmpty())
-        return;
-    const EditAction action = undoStack_.takeLast();
-    replayAction(action, false);
-    redoStack_.append(action);
-    updateAxes();
+    if (edits_.undo())
+        updateAxes();
 }
 
 void ProfileEditorInterface::redoSlot()
 {
-    if (redoStack_.isEmpty())
-        return;
-    const EditAction action = redoStack_.takeLast();
-    replayAction(action, true);
-    undoStack_.append(action);
-    updateAxes();
-}
-
-void ProfileEditorInterface::replayAction(const EditAction& action, bool forward)
-{
-    // Many points at once (a Clear undone or redone) are changed unseen and drawn once.
-    const bool bulk = action.items.size() > 2;
-    if (bulk)
-        profile_->attach(nullptr);
-    switch (action.type) {
-    case EditAction::Added:
-        if (forward) {
-            for (const EditItem& item : action.items)
-                profile_->addPoint(item.time, item.depth);
-        } else {
-            for (int i = action.items.size() - 1; i >= 0; --i)
-                removeExactly(action.items[i]);
-        }
-        break;
-    case EditAction::Deleted:
-        if (forward) {
-            removeAgain(action.items);
-        } else {
-            for (const EditItem& item : action.items)
-                restore(item);
-        }
-        break;
-    case EditAction::GasChanged:
-        if (forward) {
-            profile_->setGas(action.items[1].time, action.items[1].gas);
-        } else {
-            // The gas before the change, and the later changes its tidying removed.
-            profile_->setGas(action.items[0].time, action.items[0].gas);
-            for (int i = 2; i < action.items.size(); ++i)
-                profile_->setGas(action.items[i].time, action.items[i].gas);
-        }
-        break;
-    }
-    if (bulk)
-        profile_->attach(plot);
+    if (edits_.redo())
+        updateAxes();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -645,6 +378,6 @@ void ProfileEditorInterface::updateAxes()
 
 void ProfileEditorInterface::updateButtons()
 {
-    undoButton->setEnabled(!undoStack_.isEmpty());
-    redoButton->setEnabled(!redoStack_.isEmpty());
+    undoButton->setEnabled(!edits_.undoStack().isEmpty());
+    redoButton->setEnabled(!edits_.redoStack().isEmpty());
 }

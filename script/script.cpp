@@ -1,6 +1,8 @@
 // The script host and the test runner: see script.h.
 #include "script/script.h"
 
+#include "bathyra_version.h"
+
 #include "planner/dive_parameters.h"
 #include "script/script_file.h"
 #include "script/script_objects.h"
@@ -25,10 +27,6 @@
 #include <QUrl>
 #include <cmath>
 
-#ifndef BATHYRA_VERSION_MAJOR
-#define BATHYRA_VERSION_MAJOR 0
-#define BATHYRA_VERSION_MINOR 1
-#endif
 
 // Without the debugger nobody can continue a stopped script: this agent keeps the
 // backtrace of an uncaught exception (the engine's own is empty while an agent is

@@ -153,7 +153,7 @@ private slots:
         set(w, "O2_1=21 gas_2=1 O2_2=50 depth_2=21 ccrMode=1 ppo2_1=1.3 gradientFactor=1 GF_low=35 deco_offset=2.5 press_surface=900");
         QVERIFY(!w->O2_1->styleSheet().contains("color: red") && w->GF_low->isEnabled() && !w->saturation->isEnabled());
         QCOMPARE(QStringList({w->mod_2->text(), w->mod_sp1->text()}),
-                 QStringList({"MOD:22m, EAD:10m, END:21m", "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m"}));
+                 QStringList({"MOD:23m, EAD:10m, END:21m", "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m"}));
         w->applyParameters(true);
         const ConfigImage& im = currentImage();
         QCOMPARE((QList<int>{im.byte(ConfigImage::deco_type), im.setpoint(1), im.cf(16), im.cf(32), im.gasO2(2), im.gasDepth(2),

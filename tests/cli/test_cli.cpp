@@ -94,13 +94,18 @@ class TestCli : public QObject
 private:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
+    const QString samples = qEnvironmentVariable("BATHYRA_SHARED_DIR") + "/samples";
+    void checkRun(const QStringList& c);
     // Arguments from one string: words NAME=VALUE are --set steps, %d is the temporary
     // folder, %s the data folder and %e an empty argument.
     QStringList arguments(const QString& line) const
     {
         QStringList args;
         for (QString word : line.split(' ', Qt::SkipEmptyParts)) {
-            word.replace("%d", dir.path()).replace("%s/", BATHYRA_TEST_DATA).replace("%e", "");
+            word.replace("%d", dir.path())
+                .replace("%s/", BATHYRA_TEST_DATA)
+                .replace("%S", samples)
+                .replace("%e", "");
             if (!word.startsWith('-') && word.contains('=') && !word.startsWith('='))
                 args << "--set";
             args << word;
@@ -119,6 +124,9 @@ private slots:
     }
     void runs_data() { dataRows("runs.txt"); }
     void runs();
+    // Several runs in a row: repetitive and continued dives, gases, refusals, replays.
+    void sequences_data() { dataRows("sequences.txt"); }
+    void sequences();
     void messageLogSettingsStoreAndPlot();
     void backupAndRestore();
     void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
@@ -149,6 +157,19 @@ void TestCli::initTestCase()
 void TestCli::runs()
 {
     QFETCH(QStringList, c);
+    checkRun(c);
+}
+
+void TestCli::sequences()
+{
+    QFETCH(QStringList, c);
+    if (c[1].contains("%S") && !QFileInfo(samples).isDir())
+        QSKIP("no shared samples folder");
+    checkRun(c.mid(1));
+}
+
+void TestCli::checkRun(const QStringList& c)
+{
     const QString err = c.value(2), traceNone = c.value(6), lastRow = c.value(7);
     const CliResult r = runCli(arguments(c[0]), dir.filePath("trace.csv"));
     QCOMPARE(r.code, c[1].toInt());

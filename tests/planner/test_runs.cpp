@@ -242,7 +242,7 @@ private slots:
 
     // The first run resets the dive whatever the interval; a later one with interval 0
     // continues the profile and the clock after a separator. Still at depth, a dive after
-    // an interval ascends first, then starts from 0 s over the previous dive's points.
+    // an interval ascends first, then starts from 0 s on a profile of its own.
     void continuedAndRepetitiveDives()
     {
         RunFixture f;
@@ -260,7 +260,7 @@ private slots:
         f.trace.clear();
         f.simulate(60, 30.0f, 10.0f);
         QVERIFY(f.trace.first().startsWith("ascent,") && f.trace.contains("replay,0"));
-        QCOMPARE(f.profile->points(), 7);
+        QCOMPARE(f.profile->points(), 3);
     }
 
     // 30 m to the surface at 10 m/min without stops, switching to the deco gas at 21 m; then
@@ -382,16 +382,16 @@ private slots:
         }
     }
 
-    // A one-point profile still runs the reset of the plan outputs: one cycle, which ends the
-    // computation. Break on stop only once the profile goes above the first stop.
+    // A one-point profile still runs the reset of the plan outputs and then the check that
+    // makes a plan of them. Break on stop only once the profile goes above the first stop.
     void shortProfileAndBreakOnStop()
     {
         RunFixture f;
         f.profileOf({{0, 0}});
         f.replay();
-        QCOMPARE(f.trace, QStringList{"replay,0"});
+        QCOMPARE(f.trace, QStringList({"replay,0", "replay,2"}));
         QCOMPARE(f.s.io_deco_status, uint8_t(0));
-        QCOMPARE(runState().runTime, 2);
+        QCOMPARE(runState().runTime, 4);
         for (double end : {1.0, 30.0}) {
             RunFixture g;
             g.profileOf({{0, 0}, {2, 40}, {30, 40}, {33, end}, {40, end}});

@@ -130,6 +130,43 @@ private slots:
         QVERIFY(!p.hasRecordedPpO2() || e->plot->axisScaleDiv(QwtPlot::yRight).upperBound() == 5);
     }
 
+    // The same cases on the edit model alone, without a window: the history is the model's.
+    void editsWithoutClicks_data() { edits_data(); }
+    void editsWithoutClicks()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, script);
+        DiveProfile p;
+        if (start.isEmpty()) {
+            ProfileEdits::startDive(p, nullptr);
+        } else {
+            fill(p, start);
+            p.setGas(0, 1);
+        }
+        ProfileEdits edits;
+        edits.setProfile(&p);
+        for (const QString& command : script.split(';')) {
+            const QStringList w = command.split(' ');
+            const double a = w.value(1).toDouble(), b = w.value(2).toDouble();
+            const int i = ProfileEdits::nearestPoint(p, a);
+            if (w[0] == "leg")
+                edits.addLeg(b, a, 20, 10); // the form's speeds
+            else if (w[0] == "add")
+                edits.addPoint(a, b);
+            else if (w[0] == "del")
+                edits.deletePointsAt(p.times()[i]);
+            else if (w[0] == "gas" && b > 0)
+                edits.setGasAt(p.times()[i], p.depths()[i], int(b));
+            else if (w[0] == "clear")
+                edits.clear();
+            else if (w[0] == "undo")
+                edits.undo();
+            else if (w[0] == "redo")
+                edits.redo();
+        }
+        QTEST(state(p), "expected");
+    }
+
     // Loads and saves through the dialogs, both remembering the folder. A bad file is shown in
     // red and changes nothing. A save (a name without ending takes the chosen format's) starts
     // the history again and reads back the same points, with the gas changes where the format
@@ -231,7 +268,7 @@ private slots:
             for (int i = 1; i < t.size(); ++i)
                 if (std::fabs(t[i] - m) < std::fabs(t[best] - m))
                     best = i;
-            QCOMPARE(MyPicker::nearestPoint(p, m), best);
+            QCOMPARE(ProfileEdits::nearestPoint(p, m), best);
         }
     }
 

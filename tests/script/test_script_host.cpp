@@ -153,8 +153,8 @@ private slots:
         QTest::newRow("argument of a wrong type") << "mainWindow.gasName('first');" << "TypeError: gasName: argument 1 should be a int";
         QTest::newRow("object of a wrong class") << "mainWindow.save(qApp);" << "TypeError: save: argument 1 should be a QSettings*";
         QTest::newRow("settings object") << "mainWindow.save(ostc.settings); test.compare(ostc.settings.get('Dive/bottom_depth'), ostc.get('dive_depth'), '');" << "";
-        QTest::newRow("planner error caught") << "ostc.set('O2_1', 5); try { mainWindow.simulateSlot(); } catch (e) { test.verify(/HYPOXIA/.test(e.message), ''); }" << "";
-        QTest::newRow("planner error uncaught") << "ostc.set('O2_1', 5);\nmainWindow.simulateSlot();" << "case.qs:2: Error: HYPOXIA";
+        QTest::newRow("planner error caught") << "ostc.set('O2_1', 5); try { mainWindow.simulateSlot(); mainWindow.ascentSlot(); } catch (e) { test.verify(/HYPOXIA/.test(e.message), ''); }" << "";
+        QTest::newRow("planner error uncaught") << "ostc.set('O2_1', 5);\nmainWindow.simulateSlot(); mainWindow.ascentSlot();" << "case.qs:2: Error: HYPOXIA";
         QTest::newRow("dialog without a display") << "mainWindow.settingsSlot();" << "settingsSlot: the dialog";
         QTest::newRow("Qt dialog without a display") << "qApp.aboutQt();" << "aboutQt: the dialog";
         QTest::newRow("wrong argument count") << "mainWindow.simulateSlot(1);" << "no form of it takes 1 arguments";

@@ -1,11 +1,9 @@
 // A repetitive dive: 30 m / 25 min on air, ascent, 60 minutes at the surface, then
 // Simulate again. Tissues and CNS carry over the interval, so the second dive needs more
-// decompression than the same profile dived fresh.
+// decompression than the same dive fresh.
 //
-// With a surface interval the planned segment is appended behind the first dive's points
-// and the new dive replays them all from run time 0 (a Reset alone starts a new profile):
-// the second dive is therefore 50 minutes at 30 m. It is compared with a fresh dive of
-// the same 50 minutes.
+// With a surface interval the new dive is only its own descent and bottom (as after Reset):
+// 25 minutes at 30 m again, compared with a fresh dive of the same 25 minutes.
 
 var widgets = { gradientFactor: true, GF_low: 30, GF_high: 85, dive_depth: 30, dive_time: 25 };
 var first = test.plan(widgets);
@@ -21,11 +19,11 @@ test.verify(mainWindow.getMessages().indexOf("Interval with previous dive = 60'"
 var second = ostc.plan;
 second.create(false);
 var repetitive = { stops: test.stops(second), tts: second.tts(), cns: Math.round(second.cns() * 100) };
-test.compare(repetitive.stops, ["15:2", "12:6", "9:14", "6:27", "3:55"], "second dive: stops");
-test.compare(repetitive.tts, 108, "second dive: TTS");
-test.compare(repetitive.cns, 17, "second dive: CNS %");
+test.compare(repetitive.stops, ["12:1", "9:2", "6:5", "3:24"], "second dive: stops");
+test.compare(repetitive.tts, 36, "second dive: TTS");
+test.compare(repetitive.cns, 11, "second dive: CNS %");
+test.compare(second.runtime(0), 25, "second dive: its own 25 minutes at the bottom");
 
-widgets.dive_time = 50;
 var fresh = test.plan(widgets);
 test.verify(repetitive.tts > fresh.tts(), "second dive needs more than the same dive fresh (TTS "
             + repetitive.tts + " > " + fresh.tts() + ")");
