@@ -38,9 +38,7 @@ Bathyra_Interface::Bathyra_Interface(QWidget* parent)
         showGasInfo(n);
     setpointSlot();
 
-    const bool beta = programOptions().betaFeatures;
-    replayMode->setVisible(beta);
-    replayGB->setVisible(beta);
+    showBetaFeatures();
 
     splitter->setCollapsible(0, false);
     splitter->setStretchFactor(1, 1);
@@ -166,6 +164,15 @@ void Bathyra_Interface::settingsSlot()
     auto* dialog = new Settings(this);
     dialog->exec();
     delete dialog;
+    // Accepted or not, the options are the stored ones now; the beta features follow at once.
+    showBetaFeatures();
+}
+
+void Bathyra_Interface::showBetaFeatures()
+{
+    const bool beta = programOptions().betaFeatures;
+    replayMode->setVisible(beta);
+    replayGB->setVisible(beta);
 }
 
 void Bathyra_Interface::closeAllWindows()

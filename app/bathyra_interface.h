@@ -118,6 +118,13 @@ private:
         QLabel* info;
     };
     GasRow gasRow(int n) const;
+    // The replay controls, shown with the beta features option.
+    void showBetaFeatures();
+    // CF n of the image into its field (shown = raw / scale); a value the field cannot hold
+    // is named in a red console line.
+    void showCf(QSpinBox* box, int n);
+    void showCf(QDoubleSpinBox* box, int n, int scale);
+    void cfLimited(int n, const QString& asked, const QString& used);
     void connectForm();
     QString startDirectory() const;
 

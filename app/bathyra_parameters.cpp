@@ -115,19 +115,19 @@ void Bathyra_Interface::showParameters()
     (ConfigImage::isCcrType(decoType) ? ccrMode : ocrMode)->setChecked(true);
     (ConfigImage::isGfType(decoType) ? gradientFactor : buhlmann)->setChecked(true);
 
-    saturation->setValue(image.cf(11));
-    desaturation->setValue(image.cf(12));
-    deco_offset->setValue(image.cf(16) * 0.1);
-    ppO2High->setValue(image.cf(18) * 0.01);
-    last_stop->setValue(image.cf(29));
-    GF_low->setValue(image.cf(32));
-    GF_high->setValue(image.cf(33));
+    showCf(saturation, 11);
+    showCf(desaturation, 12);
+    showCf(deco_offset, 16, 10);
+    showCf(ppO2High, 18, 100);
+    showCf(last_stop, 29);
+    showCf(GF_low, 32);
+    showCf(GF_high, 33);
     adjustSP->setChecked(image.cf(39) != 0);
     shallow_first->setChecked(image.cf(54) != 0);
-    gas_switch_delay->setValue(image.cf(55));
-    bottomGasUsage->setValue(image.cf(56));
-    ascentGasUsage->setValue(image.cf(57));
-    extra_time->setValue(image.cf(58));
+    showCf(gas_switch_delay, 55);
+    showCf(bottomGasUsage, 56);
+    showCf(ascentGasUsage, 57);
+    showCf(extra_time, 58);
 
     const ReplayFlags& flags = planner::replayFlags();
     replayBreakOnStop->setChecked(flags.breakOnStop);
@@ -141,6 +141,40 @@ void Bathyra_Interface::showParameters()
     for (int n = 1; n <= ConfigImage::GasCount; ++n)
         showGasInfo(n);
     setpointSlot();
+}
+
+// A CF value its field cannot hold is shown, and applied by the next run or save, as the
+// field's limit: say so rather than change the diver's setting without a word.
+void Bathyra_Interface::showCf(QSpinBox* box, int n)
+{
+    const int asked = currentImage().cf(n);
+    box->setValue(asked);
+    if (box->value() != asked)
+        cfLimited(n, QString::number(asked) + box->suffix(),
+                  QString::number(box->value()) + box->suffix());
+}
+
+void Bathyra_Interface::showCf(QDoubleSpinBox* box, int n, int scale)
+{
+    const int asked = currentImage().cf(n);
+    box->setValue(static_cast<double>(asked) / scale);
+    if (planner::roundScaled(box->value(), scale) != asked)
+        cfLimited(n,
+                  QString::number(static_cast<double>(asked) / scale, 'f', box->decimals()) +
+                      box->suffix(),
+                  QString::number(box->value(), 'f', box->decimals()) + box->suffix());
+}
+
+void Bathyra_Interface::cfLimited(int n, const QString& asked, const QString& used)
+{
+    message("<font color='red'><b>" +
+            tr("CF%1 (%2): %3 is beyond the planner's range, %4 is used.")
+                .arg(n, 2, 10, QLatin1Char('0'))
+                .arg(QCoreApplication::translate("CF menu (15 char max)",
+                                                 ConfigImage::cfDefinition(n).label)
+                         .trimmed(),
+                     asked, used) +
+            "</b></font>");
 }
 
 void Bathyra_Interface::showGasInfo(int n)

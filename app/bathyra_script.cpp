@@ -7,11 +7,103 @@
 #include "profiles/dive_profile.h"
 #include "script/script.h"
 
+#include "device/config_image.h"
+#include "engine/engine.h"
+#include "planner/dive_parameters.h"
+#include "planner/simulation.h"
+
+#include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QSettings>
+#include <QSpinBox>
 
 namespace
 {
+
+// What the validation suite may change of the diver's state: the configuration image (every
+// CF, not only those of the form), the replay flags, the engine and the run clock, every
+// named field, box and group of the window, the current profile and the application settings
+// (but for the update checks' keys, which a check running meanwhile may write). The function
+// returned puts it all back.
+std::function<void()> keepWindowState(Bathyra_Interface* w)
+{
+    const ConfigImage image = planner::currentImage();
+    const ReplayFlags flags = planner::replayFlags();
+    const engine::engine_state engine = planner::plannerEngine();
+    const planner::RunState run = planner::runState();
+
+    // The window's own fields; the dialogs it holds load theirs when they open.
+    const auto own = [w](const QWidget* b) {
+        return b->window() == w && !b->objectName().isEmpty();
+    };
+    QList<QPair<QPointer<QAbstractButton>, bool>> buttons;
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (own(b) && b->isCheckable())
+            buttons.append({b, b->isChecked()});
+    QList<QPair<QPointer<QGroupBox>, bool>> groups;
+    for (QGroupBox* g : w->findChildren<QGroupBox*>())
+        if (own(g) && g->isCheckable())
+            groups.append({g, g->isChecked()});
+    QList<QPair<QPointer<QSpinBox>, int>> spins;
+    for (QSpinBox* b : w->findChildren<QSpinBox*>())
+        if (own(b))
+            spins.append({b, b->value()});
+    QList<QPair<QPointer<QDoubleSpinBox>, double>> decimals;
+    for (QDoubleSpinBox* b : w->findChildren<QDoubleSpinBox*>())
+        if (own(b))
+            decimals.append({b, b->value()});
+
+    std::shared_ptr<DiveProfile> profile;
+    if (const DiveProfile* current = w->currentProfile()) {
+        profile = std::make_shared<DiveProfile>();
+        profile->assign(*current);
+    }
+
+    const auto kept = [](const QString& key) { return !key.startsWith(QLatin1String("Updates/")); };
+    QMap<QString, QVariant> settings;
+    QSettings& store = appSettings();
+    for (const QString& key : store.allKeys())
+        if (kept(key))
+            settings.insert(key, store.value(key));
+
+    return [=, w = QPointer<Bathyra_Interface>(w)] {
+        planner::currentImage() = image;
+        planner::replayFlags() = flags;
+        planner::plannerEngine() = engine;
+        planner::runState() = run;
+        // An exclusive radio button is unchecked by checking another one.
+        for (const auto& [button, checked] : buttons)
+            if (button && (checked || !button->autoExclusive()))
+                button->setChecked(checked);
+        for (const auto& [group, checked] : groups)
+            if (group)
+                group->setChecked(checked);
+        for (const auto& [box, value] : spins)
+            if (box)
+                box->setValue(value);
+        for (const auto& [box, value] : decimals)
+            if (box)
+                box->setValue(value);
+        if (w) {
+            std::unique_ptr<DiveProfile> back;
+            if (profile) {
+                back = std::make_unique<DiveProfile>();
+                back->assign(*profile);
+            }
+            w->setCurrentProfile(std::move(back));
+        }
+        QSettings& store = appSettings();
+        for (const QString& key : store.allKeys())
+            if (kept(key) && !settings.contains(key))
+                store.remove(key);
+        for (auto i = settings.cbegin(); i != settings.cend(); ++i)
+            if (store.value(i.key()) != i.value())
+                store.setValue(i.key(), i.value());
+    };
+}
 
 ScriptWindow scriptWindow(Bathyra_Interface* w)
 {
@@ -24,6 +116,7 @@ ScriptWindow scriptWindow(Bathyra_Interface* w)
     sw.profile = [w] { return w->currentProfile(); };
     sw.setProfile = [w](std::unique_ptr<DiveProfile> p) { w->setCurrentProfile(std::move(p)); };
     sw.plotWindow = [w]() -> QObject* { return w->divePlot(); };
+    sw.keepState = [w] { return keepWindowState(w); };
     return sw;
 }
 

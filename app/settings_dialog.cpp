@@ -35,6 +35,25 @@ QTranslator& appTranslator()
 
 } // namespace
 
+QString Settings::defaultLanguage(const QString& localeName)
+{
+    // "de_AT": the country when it is one of ours (as "FR" of "fr_FR"), else the language;
+    // neither: English, the texts of the program itself.
+    const auto ours = [](const QString& code) {
+        for (const char* known : languageCodes)
+            if (code == QLatin1String(known))
+                return true;
+        return false;
+    };
+    const QString country = localeName.section('.', 0, 0).section('@', 0, 0).right(2).toUpper();
+    const QString language = localeName.section('_', 0, 0).toUpper();
+    if (ours(country))
+        return country;
+    if (ours(language))
+        return language;
+    return QStringLiteral("EN");
+}
+
 ProgramOptions& programOptions()
 {
     static ProgramOptions options;
@@ -65,7 +84,7 @@ void Settings::loadSettings(Settings* dialog)
 {
     QSettings& s = appSettings();
     ProgramOptions& o = programOptions();
-    o.language = s.value("Interface/lang", QLocale::system().name().right(2)).toString();
+    o.language = s.value("Interface/lang", defaultLanguage(QLocale::system().name())).toString();
     o.port = s.value("OSTC/port", o.port).toString();
     o.verbose = s.value("Dive/verbose", false).toBool();
     o.autoSetDateTime = s.value("OSTC/autoSetDateTime", false).toBool();
@@ -76,8 +95,10 @@ void Settings::loadSettings(Settings* dialog)
     if (!dialog)
         return;
 
+    // A code without a translation runs in English: the dialog says so.
+    dialog->languageMenu->setCurrentIndex(1);
     for (int i = 0; i < 6; ++i)
-        if (o.language == QLatin1String(languageCodes[i]))
+        if (o.language.compare(QLatin1String(languageCodes[i]), Qt::CaseInsensitive) == 0)
             dialog->languageMenu->setCurrentIndex(i);
 
     dialog->portMenu->clear();

@@ -16,6 +16,8 @@ public:
     static void loadSettings(Settings* dialog);
     // Installs the translations of the current language code.
     static void loadTranslations();
+    // The language code used when none is stored, for a system locale name ("de_AT").
+    static QString defaultLanguage(const QString& localeName);
     // The serial ports to offer: the system's ports, plus current when it is not among
     // them (a typed device path such as a pseudo-terminal), sorted.
     static QStringList portList(const QString& current);

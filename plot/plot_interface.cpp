@@ -119,43 +119,34 @@ void ProfileImpl::setup(const QString& title, double scaleMax)
         curve.setAxes(QwtPlot::xBottom, QwtPlot::yLeft);
         owner->appendCurve(this);
     } else {
-        plot->enableAxis(QwtPlot::yRight, true);
         curve.setAxes(QwtPlot::xBottom, QwtPlot::yRight);
-        if (scaleMax > 0)
-            plot->setAxisScale(QwtPlot::yRight, 0, scaleMax);
-        else
-            plot->setAxisAutoScale(QwtPlot::yRight, true);
+        rightScale_ = scaleMax > 0 ? scaleMax : 0.0;
         owner->appendItem(this);
 
-        QString axisTitle;
         switch (slot_) {
         case RunPlot::LeadingTissue: {
             // The title names the compartment: C1 .. C16.
             int compartment = title.mid(1).toInt();
             if (compartment < 1 || compartment > engine::compartment_count)
                 compartment = 1;
-            curve.setPen(owner->colours().color(QwtInterval(1, engine::compartment_count), compartment), 1);
-            axisTitle = QStringLiteral("[Bar]");
+            curve.setPen(
+                owner->colours().color(QwtInterval(1, engine::compartment_count), compartment), 1);
             break;
         }
         case RunPlot::Gf:
             curve.setPen(Qt::black, 1);
-            axisTitle = QStringLiteral("[%]");
             break;
         case RunPlot::PpO2:
             curve.setPen(Qt::blue, 1);
-            axisTitle = QStringLiteral("[Bar]");
             break;
         case RunPlot::Cns:
             curve.setPen(Qt::red, 1);
-            axisTitle = QStringLiteral("[%]");
             break;
         default:
             curve.setPen(Qt::darkRed, 1);
-            axisTitle = QStringLiteral("[min]");
             break;
         }
-        plot->setAxisTitle(QwtPlot::yRight, axisTitle);
+        owner->updateRightAxis();
 
         if (slot_ == RunPlot::Gf) {
             // The configured gradient factors as dotted reference lines.
@@ -471,6 +462,65 @@ void PlotInterface::removeFixedItems()
     fixedItems.clear();
 }
 
+// The five right-axis quantities share one axis: it spans every curve drawn on it, this run's
+// and the earlier runs', with the largest of their scales, and scales automatically when any
+// of them does. Its title names them, grouped by unit.
+void PlotInterface::updateRightAxis()
+{
+    QwtPlot* p = ui->qwtPlot;
+    bool any = false;
+    bool automatic = false;
+    double upper = 0.0;
+    bool carried[SlotCount] = {};
+    for (Profile* item : items) {
+        auto* impl = static_cast<ProfileImpl*>(item);
+        if (!impl->onRightAxis())
+            continue;
+        any = true;
+        automatic = automatic || impl->rightScale() <= 0.0;
+        upper = std::max(upper, impl->rightScale());
+        carried[impl->slot()] = true;
+    }
+    p->enableAxis(QwtPlot::yRight, any);
+    if (!any)
+        return;
+    if (automatic)
+        p->setAxisAutoScale(QwtPlot::yRight, true);
+    else
+        p->setAxisScale(QwtPlot::yRight, 0, upper);
+
+    const struct {
+        const char* unit;
+        QVector<Slot> members;
+    } groups[] = {{"[Bar]", {PpO2, LeadingTissue}}, {"[%]", {Gf, Cns}}, {"[min]", {NdlStop}}};
+    QStringList title;
+    for (const auto& group : groups) {
+        QStringList names;
+        for (Slot slot : group.members)
+            if (carried[slot])
+                names << rightAxisName(slot);
+        if (!names.isEmpty())
+            title << names.join(QStringLiteral(", ")) + ' ' + QLatin1String(group.unit);
+    }
+    p->setAxisTitle(QwtPlot::yRight, title.join(QStringLiteral("; ")));
+}
+
+QString PlotInterface::rightAxisName(Slot slot)
+{
+    switch (slot) {
+    case LeadingTissue:
+        return QCoreApplication::translate("PlotInterface", "leading tissue", "Plot axis");
+    case Gf:
+        return QStringLiteral("GF");
+    case PpO2:
+        return QStringLiteral("ppO2");
+    case Cns:
+        return QStringLiteral("CNS");
+    default:
+        return QStringLiteral("NDL/Stop");
+    }
+}
+
 void PlotInterface::clearCurves()
 {
     bool enabledBefore[SlotCount];
@@ -560,6 +610,7 @@ void PlotInterface::setTitles()
                         QCoreApplication::translate("PlotInterface", "Depth [m]", "Plot axis"));
         p->setAxisTitle(QwtPlot::xBottom,
                         QCoreApplication::translate("PlotInterface", "time [min]", "Plot axis"));
+        updateRightAxis();
     } else {
         p->setAxisTitle(QwtPlot::xBottom,
                         QCoreApplication::translate("PlotInterface", "P. ambient [absolute, bar]",

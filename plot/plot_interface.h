@@ -76,6 +76,10 @@ public:
     const QVector<double>& yValues() const { return ys; }
     int slot() const { return slot_; }
     bool isRetired() const { return retired_; }
+    // Drawn on the right axis (one of its five quantities, set up); with the upper bound of
+    // the scale it was set up with (0: automatic).
+    bool onRightAxis() const { return rightScale_ >= 0.0 && curve.plot() != nullptr; }
+    double rightScale() const { return rightScale_; }
 
 private:
     PlotInterface* owner;
@@ -85,6 +89,7 @@ private:
     QSet<QString> legendTitles; // the label texts that have their legend entry
     int slot_;
     bool retired_ = false;
+    double rightScale_ = -1.0; // below 0: not on the right axis
 };
 
 // The cross-hair picker: shows the position under the mouse in the plot's units.
@@ -174,6 +179,9 @@ private:
     friend class ProfileImpl;
     void appendCurve(ProfileImpl* p);
     void appendItem(ProfileImpl* p);
+    // The shared right axis: scale and title from every curve drawn on it.
+    void updateRightAxis();
+    static QString rightAxisName(Slot slot);
     void removeFixedItems();
     void deleteAllProfiles();
     void setupDive();

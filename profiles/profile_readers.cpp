@@ -3,6 +3,8 @@
 //
 // What real exports do that a strict reader would stumble over, and how it is met here:
 // - Diving Log 5 and 6 name the root "Divinglog"; it is taken as DivingLog.
+// - Diving Log's imperial export writes the samples in feet with no mark of the unit; the
+//   dive's maximum depth, in metres in every export, tells them apart (divingLogDepthUnit).
 // - Shearwater declares encoding="utf-16" but writes 8-bit text without a byte-order mark; such
 //   a document is decoded as UTF-8.
 // - Shearwater version-3 documents give currentTime in milliseconds.
@@ -18,6 +20,8 @@
 #include <QCoreApplication>
 #include <QDomImplementation>
 #include <QFile>
+#include <QPair>
+#include <QVector>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -197,31 +201,67 @@ bool DiveProfileXMLReader::openData(const QByteArray& data, const QString& rootT
 // ---------------------------------------------------------------------------------------------
 // DivingLog
 
+// The unit of a Diving Log profile. The export carries no unit mark: an imperial export writes
+// the samples in feet (and their temperatures in Fahrenheit) while the dive's "Depth" stays in
+// metres. So the samples are metres when none of them is deeper than that maximum depth, and
+// feet when only read as feet do they reach it: the deepest sample, converted, is at most the
+// maximum depth plus its rounding (5 cm) and at least the maximum depth less what a sampled
+// profile may miss of it (5 %, at least 30 cm).
+DiveProfileXMLReader::DepthUnit DiveProfileXMLReader::divingLogDepthUnit(double deepest,
+                                                                         double headerDepth)
+{
+    static constexpr double Rounding = 0.05; // metres
+    if (!std::isfinite(headerDepth) || headerDepth <= 0.0 || deepest <= headerDepth + Rounding)
+        return DepthUnit::Metres;
+    const double asFeet = deepest * MetresPerFoot;
+    if (asFeet <= headerDepth + Rounding &&
+        asFeet >= headerDepth - std::max(0.3, 0.05 * headerDepth))
+        return DepthUnit::Feet;
+    return DepthUnit::Unknown;
+}
+
 bool DiveProfileXMLReader::read(DiveProfile* profile, ConfigImage*)
 {
     message(QCoreApplication::translate("Console", "Reading DivingLog XML format"));
     const QDomElement dive = child(child(root, QStringLiteral("Logbook")), QStringLiteral("Dive"));
     const QDomElement samples = child(dive, QStringLiteral("Profile"));
+    QVector<QPair<double, double>> samplesRead; // seconds, depth as written
     double deepest = 0.0;
     for (QDomElement p = child(samples, QStringLiteral("P")); !p.isNull();
          p = nextSibling(p, QStringLiteral("P"))) {
         const double t = wholeSeconds(p.attribute(QStringLiteral("Time")));
         const double d = number(child(p, QStringLiteral("Depth")).text());
-        if (!sampleAcceptable(t, d))
-            return false;
-        deepest = std::max(deepest, d);
-        profile->addPoint(t / 60.0, d);
+        if (std::isfinite(d))
+            deepest = std::max(deepest, d);
+        samplesRead.append({t, d});
     }
-    // Diving Log writes imperial profiles in feet with no mark of the unit, while the dive's own
-    // maximum depth stays in metres: say so when the two disagree.
+
     bool ok = false;
     const double headerDepth = number(child(dive, QStringLiteral("Depth")).text(), &ok);
-    if (ok && headerDepth > 0.0 && deepest > headerDepth * 1.5 + 1.0)
-        warning(QCoreApplication::translate(
-                    "Console", "Profile depths reach %1 but the dive's maximum depth is %2 m: "
-                               "the profile may be in feet.")
+    const DepthUnit unit = divingLogDepthUnit(deepest, ok ? headerDepth : 0.0);
+    if (unit == DepthUnit::Feet)
+        message(QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+                QCoreApplication::translate("Console",
+                                            "Profile depths in feet (deepest %1 ft, the dive's "
+                                            "maximum depth %2 m): converted to metres.")
                     .arg(deepest)
                     .arg(headerDepth));
+    else if (unit == DepthUnit::Unknown)
+        warning(QCoreApplication::translate("Console",
+                                            "Profile depths reach %1 m but the dive's maximum "
+                                            "depth is %2 m: the depths are read as metres.")
+                    .arg(deepest)
+                    .arg(headerDepth));
+
+    for (const auto& [t, written] : samplesRead) {
+        // Feet to metres on the centimetres of Diving Log's own metric export.
+        const double d = unit == DepthUnit::Feet && std::isfinite(written)
+                             ? std::round(written * MetresPerFoot * 100.0) / 100.0
+                             : written;
+        if (!sampleAcceptable(t, d))
+            return false;
+        profile->addPoint(t / 60.0, d);
+    }
     return true;
 }
 

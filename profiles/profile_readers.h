@@ -46,6 +46,12 @@ public:
 
     // Deepest element nesting accepted; real logbooks nest fewer than 20 levels.
     static constexpr int MaxNesting = 256;
+    static constexpr double MetresPerFoot = 0.3048;
+
+    // The unit of a Diving Log profile's depths, from its deepest sample as written and the
+    // dive's maximum depth in metres (0: none given).
+    enum class DepthUnit { Metres, Feet, Unknown };
+    static DepthUnit divingLogDepthUnit(double deepest, double headerDepth);
 
 protected:
     // Whether a document element named tag is the expected root.

@@ -271,6 +271,17 @@ void Script::run(const QString& c)
 
 void Script::runTests()
 {
+    // The suite sets up dives of its own; the diver's plan comes back afterwards, whatever its
+    // scripts did and however they ended.
+    struct Restore {
+        std::function<void()> back;
+        ~Restore()
+        {
+            if (back)
+                back();
+        }
+    } restore{window_.keepState ? window_.keepState() : std::function<void()>()};
+
     const QString dir = testDir();
     callTest("start");
     const QStringList files =

@@ -21,4 +21,7 @@ struct ScriptWindow {
     std::function<DiveProfile*()> profile; // the current profile, null when none
     std::function<void(std::unique_ptr<DiveProfile>)> setProfile;
     std::function<QObject*()> plotWindow; // the dive plot window, null until created
+    // Keeps everything a test suite may change of the diver's state (parameters, options, the
+    // current profile); the function it returns puts it back. None: nothing is kept.
+    std::function<std::function<void()>()> keepState;
 };

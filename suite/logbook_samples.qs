@@ -8,6 +8,7 @@ test.testFileName = "logbook_samples.qs";
 var samples = [
     // file, points, seconds, max depth (m)
     ["divinglog/TestDiveDivingLog5.08allmetric.xml", 65, 1950, 24.69],
+    ["divinglog/TestDiveDivingLog5.08allimperial.xml", 65, 1950, 24.69],
     ["shearwater/cc-shearwater.xml", 619, 6180, 58.4],
     ["shearwater/shearwater--date-ddmmyyy.xml", 330, 3290, 35.3],
     ["uddf/TestDiveDivingLog5.08.uddf", 65, 1920, 24.69],

@@ -69,7 +69,12 @@ QUrl serverUrl(const QString& base, const QString& path, const QUrlQuery& query)
     while (prefix.endsWith('/'))
         prefix.chop(1);
     url.setPath(prefix + path);
-    url.setQuery(query);
+    // An item without a value is still written as "name=": the servers read "serial&firmware"
+    // as no query at all.
+    QUrlQuery written;
+    for (const auto& [name, value] : query.queryItems(QUrl::FullyEncoded))
+        written.addQueryItem(name, value.isNull() ? QStringLiteral("") : value);
+    url.setQuery(written);
     return url;
 }
 

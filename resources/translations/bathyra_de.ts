@@ -849,7 +849,7 @@
         <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+135"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
         <source>Load dive parameters...</source>
         <translation>Tauchgangsparameter laden...</translation>
     </message>
@@ -867,7 +867,7 @@
         <translation>Alle Parameter speichern...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Bathyra-Hilfe</translation>
@@ -888,12 +888,17 @@
         <translation>Die Bathyra-Entwickler – freie Software, ohne Gewähr.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+217"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+171"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2): %3 liegt außerhalb des Bereichs des Planers, %4 wird verwendet.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parameter nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+72"/>
+        <location filename="../../app/bathyra_script.cpp" line="+165"/>
         <source>Run Script...</source>
         <translation>Skript ausführen...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>Profil kann nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Messzeit %1 s ist keine gültige Tauchzeit.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>Messtiefe %1 m bei %2 s ist keine gültige Tiefe.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lese DivingLog-XML-Format</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Die Profiltiefen erreichen %1, die Maximaltiefe des Tauchgangs ist aber %2 m: das Profil ist vielleicht in Fuß.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Profiltiefen in Fuß (tiefste %1 ft, Maximaltiefe des Tauchgangs %2 m): in Meter umgerechnet.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Die Profiltiefen erreichen %1 m, die Maximaltiefe des Tauchgangs ist aber %2 m: die Tiefen werden als Meter gelesen.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lese Shearwater-XML-Format</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Kein Bilddateiname: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+167"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1805,14 +1815,20 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+421"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>Leitgewebe</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Luft</translation>
@@ -1842,7 +1858,7 @@
         <translation>Zeit [min]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>Umgebungsdruck [absolut, bar]</translation>

@@ -849,7 +849,7 @@
         <translation>No se puede escribir &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+135"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
         <source>Load dive parameters...</source>
         <translation>Cargar parámetros de inmersión...</translation>
     </message>
@@ -867,7 +867,7 @@
         <translation>Guardar todos los parámetros...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Ayuda de Bathyra</translation>
@@ -888,12 +888,17 @@
         <translation>Los desarrolladores de Bathyra - software libre, sin garantía.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+217"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+171"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2): %3 está fuera del rango del planificador, se usa %4.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parámetros no guardados: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+72"/>
+        <location filename="../../app/bathyra_script.cpp" line="+165"/>
         <source>Run Script...</source>
         <translation>Ejecutar script...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>No se puede guardar el perfil.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>El tiempo de muestra %1 s no es un tiempo de inmersión.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>La profundidad de muestra %1 m a %2 s no es una profundidad.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Leyendo formato XML de DivingLog</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Las profundidades del perfil llegan a %1 pero la profundidad máxima de la inmersión es %2 m: el perfil puede estar en pies.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Profundidades del perfil en pies (la mayor %1 ft, profundidad máxima de la inmersión %2 m): convertidas a metros.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Las profundidades del perfil llegan a %1 m pero la profundidad máxima de la inmersión es %2 m: las profundidades se leen en metros.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Leyendo formato XML de Shearwater</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Sin nombre de archivo de imagen: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+167"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1805,14 +1815,20 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+421"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>tejido guía</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Aire</translation>
@@ -1842,7 +1858,7 @@
         <translation>tiempo [min]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>P. ambiente [absoluta, bar]</translation>

@@ -849,7 +849,7 @@
         <translation>Impossible d&apos;écrire &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+135"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
         <source>Load dive parameters...</source>
         <translation>Charger les paramètres de plongée...</translation>
     </message>
@@ -867,7 +867,7 @@
         <translation>Enregistrer tous les paramètres...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Aide de Bathyra</translation>
@@ -888,12 +888,17 @@
         <translation>Les développeurs de Bathyra - logiciel libre, sans garantie.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+217"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+171"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2) : %3 est hors de la plage du planificateur, %4 est utilisé.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Paramètres non enregistrés : %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+72"/>
+        <location filename="../../app/bathyra_script.cpp" line="+165"/>
         <source>Run Script...</source>
         <translation>Exécuter un script...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Le temps d&apos;échantillon %1 s n&apos;est pas un temps de plongée.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>La profondeur d&apos;échantillon %1 m à %2 s n&apos;est pas une profondeur.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lecture du format XML DivingLog</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Les profondeurs du profil atteignent %1 mais la profondeur maximale de la plongée est %2 m : le profil est peut-être en pieds.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Profondeurs du profil en pieds (la plus grande %1 ft, profondeur maximale de la plongée %2 m) : converties en mètres.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Les profondeurs du profil atteignent %1 m mais la profondeur maximale de la plongée est %2 m : les profondeurs sont lues en mètres.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lecture du format XML Shearwater</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Pas de nom de fichier image : &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+167"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1805,14 +1815,20 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+421"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gaz%1 :</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>tissu directeur</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Air</translation>
@@ -1842,7 +1858,7 @@
         <translation>temps [min]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>P. ambiante [absolue, bar]</translation>

@@ -849,7 +849,7 @@
         <translation>Impossibile scrivere &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+135"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
@@ -867,7 +867,7 @@
         <translation>Salva tutti i parametri...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Guida di Bathyra</translation>
@@ -888,12 +888,17 @@
         <translation>Gli sviluppatori di Bathyra - software libero, senza garanzia.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+217"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+171"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2): %3 è fuori dall&apos;intervallo del pianificatore, viene usato %4.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parametri non salvati: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+72"/>
+        <location filename="../../app/bathyra_script.cpp" line="+165"/>
         <source>Run Script...</source>
         <translation>Esegui script...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Il tempo di campione %1 s non è un tempo d&apos;immersione.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>La profondità di campione %1 m a %2 s non è una profondità.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lettura del formato XML DivingLog</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Le profondità del profilo arrivano a %1 ma la profondità massima dell&apos;immersione è %2 m: il profilo potrebbe essere in piedi.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Profondità del profilo in piedi (massima %1 ft, profondità massima dell&apos;immersione %2 m): convertite in metri.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Le profondità del profilo arrivano a %1 m ma la profondità massima dell&apos;immersione è %2 m: le profondità sono lette in metri.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lettura del formato XML Shearwater</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Nessun nome di file immagine: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+167"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1805,14 +1815,20 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+421"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>tessuto guida</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Aria</translation>
@@ -1842,7 +1858,7 @@
         <translation>tempo [min]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>P. ambiente [assoluta, bar]</translation>

@@ -849,7 +849,7 @@
         <translation>Не удалось записать &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+135"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
@@ -867,7 +867,7 @@
         <translation>Сохранить все параметры...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Справка Bathyra</translation>
@@ -888,12 +888,17 @@
         <translation>Разработчики Bathyra — свободная программа, без гарантий.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+217"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+171"/>
+        <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
+        <translation>CF%1 (%2): %3 вне диапазона планировщика, используется %4.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Параметры не сохранены: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+72"/>
+        <location filename="../../app/bathyra_script.cpp" line="+165"/>
         <source>Run Script...</source>
         <translation>Выполнить скрипт...</translation>
     </message>
@@ -1480,7 +1485,7 @@
         <translation>Не удалось сохранить профиль.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+104"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Время отсчёта %1 с не является временем погружения.</translation>
     </message>
@@ -1490,17 +1495,22 @@
         <translation>Глубина отсчёта %1 м на %2 с не является глубиной.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+112"/>
         <source>Reading DivingLog XML format</source>
         <translation>Чтение формата DivingLog XML</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Profile depths reach %1 but the dive&apos;s maximum depth is %2 m: the profile may be in feet.</source>
-        <translation>Глубины профиля доходят до %1, а максимальная глубина погружения %2 м: возможно, профиль в футах.</translation>
+        <location line="+19"/>
+        <source>Profile depths in feet (deepest %1 ft, the dive&apos;s maximum depth %2 m): converted to metres.</source>
+        <translation>Глубины профиля в футах (наибольшая %1 ft, максимальная глубина погружения %2 м): пересчитаны в метры.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+6"/>
+        <source>Profile depths reach %1 m but the dive&apos;s maximum depth is %2 m: the depths are read as metres.</source>
+        <translation>Глубины профиля доходят до %1 м, а максимальная глубина погружения %2 м: глубины читаются в метрах.</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Reading Shearwater XML format</source>
         <translation>Чтение формата Shearwater XML</translation>
     </message>
@@ -1786,7 +1796,7 @@
         <translation>Нет имени файла изображения: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+167"/>
+        <location filename="../../plot/plot_interface.cpp" line="+158"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1805,14 +1815,20 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+421"/>
+        <location line="+481"/>
         <location line="+49"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Газ%1:</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-297"/>
+        <source>leading tissue</source>
+        <comment>Plot axis</comment>
+        <translation>ведущая ткань</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Воздух</translation>
@@ -1842,7 +1858,7 @@
         <translation>время [мин]</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>P. ambient [absolute, bar]</source>
         <comment>Plot axis</comment>
         <translation>P окр. [абсолютное, бар]</translation>

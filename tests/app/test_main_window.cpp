@@ -164,6 +164,27 @@ private slots:
         QVERIFY(w->ppo2_1->value() == 1.3 && w->deco_offset->value() == 2.5);
     }
 
+    // The cases of data/cf_fields.txt: a CF value its field cannot hold is named in red, once,
+    // with the value asked and the value the field will apply; a value it holds is not.
+    void cfBeyondField_data() { dataRows("cf_fields.txt"); }
+    void cfBeyondField()
+    {
+        QFETCH(QStringList, c);
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        const int n = c[1].toInt();
+        currentImage().setCf(n, ConfigImage::defaultImage().cf(n));
+        w->showParameters();
+        QCOMPARE(red, QStringList());
+        currentImage().setCf(n, static_cast<quint16>(c[2].toInt()));
+        w->showParameters();
+        QCOMPARE(red, QStringList("<font color='red'><b>" + c[3] + "</b></font>"));
+        w->consoleLog = nullptr;
+    }
+
     // Closed groups, and edits closed with the title bar (never applied), come back at the
     // next start with the options; legacy keys go. Update checks at start-up, from the menu,
     // and never from bathyra-cli.
@@ -363,6 +384,45 @@ private slots:
         QTRY_COMPARE(w->simulateButton->text(), english);
         QTRY_COMPARE(dialog.windowTitle(), QString("Bathyra settings"));
         QCOMPARE(cfLabel(), QString("Deco Offset [m] (CF16)"));
+    }
+
+    // The cases of data/languages.txt: a locale whose country has no translation speaks its
+    // language; the dialog shows the language the program speaks.
+    void languages_data() { dataRows("languages.txt"); }
+    void languages()
+    {
+        QFETCH(QStringList, c);
+        QCOMPARE(Settings::defaultLanguage(c[1]), c[2]);
+        appSettings().setValue("Interface/lang", c[3].isEmpty() ? c[2] : c[3]);
+        Settings dialog(w);
+        QCOMPARE(dialog.languageMenu->currentText(), c[4]);
+    }
+
+    // The special texts of the form's spin boxes can be typed, as any value.
+    void typedSpecialTexts()
+    {
+        for (QSpinBox* box : {w->interval, w->gas_switch_delay, w->extra_time}) {
+            box->setValue(box->minimum() + 5);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, box->specialValueText());
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->text(), box->specialValueText());
+            QCOMPARE(box->value(), box->minimum());
+        }
+    }
+
+    // Beta features show at once when the dialog is accepted, and go when they are turned off.
+    void betaFeaturesAtOnce()
+    {
+        for (bool on : {true, false}) {
+            whenModal([on](QWidget* d) {
+                static_cast<Settings*>(d)->betaCB->setChecked(on);
+                static_cast<Settings*>(d)->accept();
+            });
+            w->settingsSlot();
+            QCOMPARE(!w->replayMode->isHidden() && !w->replayGB->isHidden(), on);
+        }
     }
 
     // Download refreshes the widgets; upload sends what they show with the clock; a failed

@@ -164,25 +164,41 @@ private slots:
     void rightAxisOfEachSlot()
     {
         QFETCH(QStringList, c);
-        const double scale = c[3].toDouble();
+        const QStringList slotNames = c[1].split(' '), titles = c[2].split(' ');
+        const QVector<double> scales = numbers(c[3]);
+        const double upper = c[4].toDouble();
         Plot d;
         d.image.setCf(32, 35);
         d.image.setCf(33, 80);
-        Profile* p = d.enable({RunPlot::Slot(c[1].toInt())});
+        d.enable({});
         QwtPlot* plot = d.window.plot();
         QVERIFY(!plot->axisEnabled(QwtPlot::yRight));
-        p->setup(c[2], scale);
+        Profile* p = nullptr;
+        QSet<int> used;
+        for (int i = 0; i < slotNames.size(); ++i) {
+            const auto slot = RunPlot::Slot(slotNames[i].toInt());
+            d.window.setCurveEnabled(slot, true);
+            if (used.contains(slot))
+                d.window.profile(slot)->retire();
+            used << slot;
+            p = d.window.profile(slot);
+            p->setup(titles[i], scales[i]);
+        }
         plot->updateAxes();
         QVERIFY(plot->axisEnabled(QwtPlot::yRight) && curve(p).yAxis() == QwtPlot::yRight);
-        QCOMPARE(plot->axisTitle(QwtPlot::yRight).text(), c[4]);
-        QCOMPARE(plot->axisAutoScale(QwtPlot::yRight), scale == 0);
-        QVERIFY(scale == 0 || plot->axisScaleDiv(QwtPlot::yRight).upperBound() == scale);
+        QCOMPARE(plot->axisTitle(QwtPlot::yRight).text(), c[5]);
+        QCOMPARE(plot->axisAutoScale(QwtPlot::yRight), upper == 0);
+        QVERIFY(upper == 0 || plot->axisScaleDiv(QwtPlot::yRight).upperBound() == upper);
         QCOMPARE(curve(p).pen().color(),
-                 c[5].isEmpty() ? d.window.colours().color(QwtInterval(1, 16), 5) : QColor(c[5]));
+                 c[6].isEmpty() ? d.window.colours().color(QwtInterval(1, 16), 5) : QColor(c[6]));
         QStringList marks;
         for (const QwtPlotMarker* m : impl(p)->labelMarkers())
             marks << QString("%1 %2").arg(m->label().text()).arg(m->yValue());
-        QCOMPARE(marks, c[2] == "GF" ? QStringList({"GF_low 35", "GF_high 80"}) : QStringList());
+        QCOMPARE(marks,
+                 titles.last() == "GF" ? QStringList({"GF_low 35", "GF_high 80"}) : QStringList());
+        // Cleared, the axis goes with its curves.
+        d.window.clearCurves();
+        QVERIFY(!plot->axisEnabled(QwtPlot::yRight));
     }
 
     // Labels on one curve (data/labels.txt); a text repeated 200 times has one legend entry.

@@ -253,6 +253,26 @@ private slots:
             QVERIFY2(got.contains(part), qPrintable(part + " not in " + got));
     }
 
+    // Diving Log's imperial export of a dive reads as its metric export, point by point.
+    void divingLogImperialTwin()
+    {
+        const QString folder = qEnvironmentVariable("BATHYRA_SHARED_DIR", "/nonexistent") +
+                               "/samples/profiles/divinglog/TestDiveDivingLog5.08all";
+        if (!QFile::exists(folder + "metric.xml") || !QFile::exists(folder + "imperial.xml"))
+            QSKIP("the shared samples folder is not beside this checkout");
+        DiveProfile metric, imperial;
+        metric.load(folder + "metric.xml", nullptr);
+        imperial.load(folder + "imperial.xml", nullptr);
+        QCOMPARE(imperial.times(), metric.times());
+        QCOMPARE(imperial.points(), 65);
+        for (int i = 0; i < metric.points(); ++i)
+            QVERIFY2(std::abs(imperial.depths()[i] - metric.depths()[i]) < 0.005,
+                     qPrintable(QString("point %1: %2 m, metric %3 m")
+                                    .arg(i)
+                                    .arg(imperial.depths()[i])
+                                    .arg(metric.depths()[i])));
+    }
+
     // The interval is the sampling step, at most 30 s; a save replaces the file. Times are
     // truncated to the second and read back the same for every whole second.
     void divingLogWrites()

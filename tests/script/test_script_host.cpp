@@ -6,10 +6,59 @@
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
+#include "data_table.h"
+#include "device/config_image.h"
+#include "engine/engine.h"
+#include "planner/dive_parameters.h"
+#include "planner/simulation.h"
+#include "profiles/dive_profile.h"
 #include "script/script.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+namespace
+{
+// The diver's state a suite must leave as it found it: the image, the replay flags, the
+// engine and run clock, every named box and field, the current profile and the settings.
+QStringList diverState(Bathyra_Interface* w)
+{
+    const auto hex = [](const void* p, int n) {
+        return QByteArray(static_cast<const char*>(p), n).toHex();
+    };
+    QStringList state{hex(planner::currentImage().data(), ConfigImage::Size),
+                      hex(&planner::replayFlags(), sizeof(ReplayFlags)),
+                      hex(&planner::plannerEngine(), sizeof(engine::engine_state)),
+                      QString::number(planner::runState().runTime)};
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (b->isCheckable() && !b->objectName().isEmpty())
+            state << b->objectName() + "=" + QString::number(b->isChecked());
+    for (QAbstractSpinBox* b : w->findChildren<QAbstractSpinBox*>())
+        if (!b->objectName().isEmpty())
+            state << b->objectName() + "=" + b->text();
+    if (const DiveProfile* p = w->currentProfile())
+        for (int i = 0; i < p->points(); ++i)
+            state << QString("point %1:%2").arg(p->times()[i]).arg(p->depths()[i]);
+    QSettings& settings = appSettings();
+    for (const QString& key : settings.allKeys())
+        if (!key.startsWith("Updates/"))
+            state << key + "=" + settings.value(key).toString();
+    return state;
+}
+
+// A plan of the diver's own, unlike the suite's set-ups: trimix and a deco gas, a repetitive
+// dive, some plots, a CF the form does not show, a profile simulated and a setting.
+void diversPlan(Bathyra_Interface* w)
+{
+    set(w, "O2_1=18 He_1=45 gas_2=1 O2_2=50 depth_2=21 gradientFactor=1 GF_low=35 dive_depth=55 "
+           "dive_time=22 depthGraph=1 cnsGraph=1 replayBreakOnSwitch=1");
+    w->applyParameters(true);
+    planner::currentImage().setCf(20, 7);
+    w->simulateSlot();
+    w->interval->setValue(60);
+    appSettings().setValue("Dive/verbose", false);
+}
+} // namespace
 
 class TestScriptHost : public QObject
 {
@@ -132,6 +181,27 @@ private slots:
         QVERIFY(runText("test.compare(ostc.get('interval'), ostc.get('interval'), '');").ok());
     }
 
+    // The cases of data/suite_changes.txt: a suite of one script leaves the diver's state as
+    // it found it, also when the script ends by an error.
+    void suiteKeepsThePlan_data() { dataRows("suite_changes.txt"); }
+    void suiteKeepsThePlan()
+    {
+        QFETCH(QStringList, c);
+        QDir folder(scripts.filePath("suite"));
+        QVERIFY(folder.mkpath("."));
+        write("mainWindow.message('suite script ran');\n" + c[1], "suite/a_case.qs");
+        diversPlan(w);
+        const QStringList before = diverState(w);
+        bool ran = false;
+        w->consoleLog = [&ran](char, const QString& text) {
+            ran = ran || text == "suite script ran";
+        };
+        runScriptSuite(w, folder.path());
+        w->consoleLog = nullptr;
+        QVERIFY(ran);
+        QCOMPARE(diverState(w), before);
+    }
+
     // A host without a window, with the debugger attached (which nothing here calls up).
     void hostWithoutAWindow()
     {
@@ -156,7 +226,11 @@ private slots:
         QVERIFY2(result.errors[0].contains("From here:\nf() at"), qPrintable(result.errors[0]));
         w->setHeadless(true);
         QVERIFY(w->actionRun_tests->isEnabled());
+        // The whole suite leaves the diver's plan as it was.
+        diversPlan(w);
+        const QStringList before = diverState(w);
         w->actionRun_tests->trigger();
+        QCOMPARE(diverState(w), before);
         const QString console = w->textEdit->toPlainText();
         QVERIFY2(QRegularExpression("\\b[1-9][0-9]* passed, 0 failed").match(console).hasMatch(),
                  qPrintable(console.right(400)));

@@ -94,6 +94,22 @@ private slots:
         QTEST(updates::isNewer(modified, updates::storedLastDate(*settings, "x")), "newer");
     }
 
+    // The cases of data/queries.txt: an absent value is sent as an empty one ("serial=").
+    void firmwareQueries_data() { dataRows("queries.txt"); }
+    void firmwareQueries()
+    {
+        QFETCH(QStringList, c);
+        serveFirmware(validHex);
+        settings->setValue("Updates/programServer", "");
+        for (const auto& [key, value] :
+             {qMakePair(QString("OSTC/serial"), c[1]), qMakePair(QString("OSTC/firmware"), c[2])})
+            if (!value.isEmpty())
+                settings->setValue(key, value);
+        check({"firmware", "firmware/2.15"});
+        server->requests.sort();
+        QCOMPARE(server->requests, c[3].split(' '));
+    }
+
     void firmwareVersionsAndTwoChecks()
     {
         QStringList versions;
