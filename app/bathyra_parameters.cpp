@@ -64,19 +64,19 @@ void Bathyra_Interface::applyParameters(bool noPlot)
                                               ? (gf ? ConfigImage::GfCcr : ConfigImage::PlainCcr)
                                               : (gf ? ConfigImage::GfOc : ConfigImage::PlainOc));
 
-    image.setCf(11, static_cast<quint16>(saturation->value()));
-    image.setCf(12, static_cast<quint16>(desaturation->value()));
-    image.setCf(16, static_cast<quint16>(planner::roundScaled(deco_offset->value(), 10)));
-    image.setCf(18, static_cast<quint16>(planner::roundScaled(ppO2High->value(), 100)));
-    image.setCf(29, static_cast<quint16>(last_stop->value()));
-    image.setCf(32, static_cast<quint16>(GF_low->value()));
-    image.setCf(33, static_cast<quint16>(GF_high->value()));
-    image.setCf(39, adjustSP->isChecked() ? 1 : 0);
-    image.setCf(54, shallow_first->isChecked() ? 1 : 0);
-    image.setCf(55, static_cast<quint16>(gas_switch_delay->value()));
-    image.setCf(56, static_cast<quint16>(bottomGasUsage->value()));
-    image.setCf(57, static_cast<quint16>(ascentGasUsage->value()));
-    image.setCf(58, static_cast<quint16>(extra_time->value()));
+    image.setCf(Cf::Saturation, static_cast<quint16>(saturation->value()));
+    image.setCf(Cf::Desaturation, static_cast<quint16>(desaturation->value()));
+    image.setCf(Cf::DecoOffset, static_cast<quint16>(planner::roundScaled(deco_offset->value(), 10)));
+    image.setCf(Cf::PpO2High, static_cast<quint16>(planner::roundScaled(ppO2High->value(), 100)));
+    image.setCf(Cf::LastStop, static_cast<quint16>(last_stop->value()));
+    image.setCf(Cf::GfLow, static_cast<quint16>(GF_low->value()));
+    image.setCf(Cf::GfHigh, static_cast<quint16>(GF_high->value()));
+    image.setCf(Cf::AdjustSetpoint, adjustSP->isChecked() ? 1 : 0);
+    image.setCf(Cf::ShallowStopFirst, shallow_first->isChecked() ? 1 : 0);
+    image.setCf(Cf::GasSwitchDelay, static_cast<quint16>(gas_switch_delay->value()));
+    image.setCf(Cf::BottomGasUsage, static_cast<quint16>(bottomGasUsage->value()));
+    image.setCf(Cf::AscentGasUsage, static_cast<quint16>(ascentGasUsage->value()));
+    image.setCf(Cf::FutureTts, static_cast<quint16>(extra_time->value()));
 
     planner::plannerEngine().in_surface_pressure_mbar = static_cast<uint16_t>(press_surface->value());
 
@@ -115,19 +115,19 @@ void Bathyra_Interface::showParameters()
     (ConfigImage::isCcrType(decoType) ? ccrMode : ocrMode)->setChecked(true);
     (ConfigImage::isGfType(decoType) ? gradientFactor : buhlmann)->setChecked(true);
 
-    showCf(saturation, 11);
-    showCf(desaturation, 12);
-    showCf(deco_offset, 16, 10);
-    showCf(ppO2High, 18, 100);
-    showCf(last_stop, 29);
-    showCf(GF_low, 32);
-    showCf(GF_high, 33);
-    adjustSP->setChecked(image.cf(39) != 0);
-    shallow_first->setChecked(image.cf(54) != 0);
-    showCf(gas_switch_delay, 55);
-    showCf(bottomGasUsage, 56);
-    showCf(ascentGasUsage, 57);
-    showCf(extra_time, 58);
+    showCf(saturation, Cf::Saturation);
+    showCf(desaturation, Cf::Desaturation);
+    showCf(deco_offset, Cf::DecoOffset, 10);
+    showCf(ppO2High, Cf::PpO2High, 100);
+    showCf(last_stop, Cf::LastStop);
+    showCf(GF_low, Cf::GfLow);
+    showCf(GF_high, Cf::GfHigh);
+    adjustSP->setChecked(image.cf(Cf::AdjustSetpoint) != 0);
+    shallow_first->setChecked(image.cf(Cf::ShallowStopFirst) != 0);
+    showCf(gas_switch_delay, Cf::GasSwitchDelay);
+    showCf(bottomGasUsage, Cf::BottomGasUsage);
+    showCf(ascentGasUsage, Cf::AscentGasUsage);
+    showCf(extra_time, Cf::FutureTts);
 
     const ReplayFlags& flags = planner::replayFlags();
     replayBreakOnStop->setChecked(flags.breakOnStop);
