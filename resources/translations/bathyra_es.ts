@@ -1796,7 +1796,7 @@
         <translation>Sin nombre de archivo de imagen: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+158"/>
+        <location filename="../../plot/plot_curves.cpp" line="+134"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1815,14 +1815,14 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+481"/>
-        <location line="+49"/>
+        <location filename="../../plot/plot_interface.cpp" line="+416"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+120"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location line="-297"/>
+        <location filename="../../plot/plot_interface.cpp" line="-192"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>tejido guía</translation>
@@ -1870,13 +1870,13 @@
         <translation>P. tejido [N2+He, bar]</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location filename="../../plot/plot_tissues.cpp" line="-70"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Superficie</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location filename="../../plot/plot_interface.cpp" line="+72"/>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
         <translation>TTS  = %1</translation>
@@ -2274,7 +2274,7 @@
 <context>
     <name>Window Title</name>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-262"/>
+        <location filename="../../plot/plot_interface.cpp" line="-157"/>
         <location filename="../../app/bathyra_runs.cpp" line="+49"/>
         <source>Dive profile</source>
         <translation>Perfil de inmersión</translation>

@@ -1,0 +1,19 @@
+// Helpers shared by the plot window's source files: the item ownership rule and the capacity
+// reserved for a run's points. Internal to plot/.
+#pragma once
+
+#include <qwt_plot.h>
+#include <qwt_plot_item.h>
+
+namespace plot_items {
+
+constexpr double kPlotCapacity = 1000;
+
+// Markers and reference curves are owned by the window, never by the plot.
+inline void ownItem(QwtPlotItem* item, QwtPlot* plot)
+{
+    item->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+    item->attach(plot);
+}
+
+} // namespace plot_items
