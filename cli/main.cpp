@@ -14,6 +14,7 @@
 #include "cli/console_text.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
+#include "device/safe_file.h"
 #include "device/serial_ostc.h"
 #include "engine/engine.h"
 #include "planner/dive_parameters.h"
@@ -232,21 +233,18 @@ struct DeviceStepFailed {};
 void saveParams(Bathyra_Interface* window, const QString& file)
 {
     const auto failed = [window, &file](const QString& why) {
-        window->message(QStringLiteral("<font color='red'>%1</font>: %2")
-                            .arg(QStringLiteral("FAILED"), QStringLiteral("Parameters not saved into '%1': %2")
-                                                                .arg(file, why)));
+        const QString text = QStringLiteral("Parameters not saved into '%1': %2").arg(file, why);
+        window->message(QStringLiteral("<font color='red'>%1</font>: %2").arg(QStringLiteral("FAILED"), text));
+        std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(text));
         throw DeviceStepFailed();
     };
-    QSettings params(QFileInfo(file).absoluteFilePath(), QSettings::IniFormat);
-    if (!params.isWritable())
-        failed(QStringLiteral("not writable"));
     try {
-        ParamFile::save(params, planner::currentImage(), window->diveInputs(), planner::replayFlags(), window);
+        SafeFile::saveSettings(QFileInfo(file).absoluteFilePath(), [window](QSettings& params) {
+            ParamFile::save(params, planner::currentImage(), window->diveInputs(), planner::replayFlags(), window);
+        });
     } catch (const QString& error) {
         failed(error);
     }
-    if (params.status() != QSettings::NoError)
-        failed(QStringLiteral("write error"));
 }
 
 // The dive computer's commands; they report in the console and throw DeviceStepFailed.
@@ -268,9 +266,13 @@ void runDeviceStep(Bathyra_Interface* window, const Step& step, const QString& p
         const QImage image = ostc.screenDump(port);
         if (!image.isNull()) {
             const QString file = SerialOSTC::screenDumpFileName(QFileInfo(step.argument).absoluteFilePath());
-            ok = !SerialOSTC::saveScreenDump(image, file).isEmpty();
-            window->message(ok ? QStringLiteral("Screen saved into '%1'").arg(file)
-                               : QStringLiteral("<font color='red'>FAILED</font>: Unable to write '%1'.").arg(file));
+            try {
+                SerialOSTC::saveScreenDump(image, file);
+                ok = true;
+                window->message(QStringLiteral("Screen saved into '%1'").arg(file));
+            } catch (const QString& error) {
+                window->message(QStringLiteral("<font color='red'>FAILED</font>: %1").arg(error));
+            }
         }
     } else if (step.name == "firmware") {
         ok = ostc.upgradeFirmware(port, step.argument);
@@ -306,8 +308,11 @@ struct StoreSnapshot {
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes)
             return;
         f.close();
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-            std::fprintf(stderr, "bathyra-cli: cannot restore %s\n", qPrintable(path));
+        try {
+            SafeFile::save(path, bytes);
+        } catch (const QString& error) {
+            std::fprintf(stderr, "bathyra-cli: cannot restore %s: %s\n", qPrintable(path), qPrintable(error));
+        }
     }
 };
 

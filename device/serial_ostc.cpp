@@ -10,6 +10,7 @@
 #include "device/hex_image.h"
 #include "device/message_sink.h"
 #include "device/ostc_protocol.h"
+#include "device/safe_file.h"
 #include "device/serial_port.h"
 
 #include <QBuffer>
@@ -124,7 +125,15 @@ QString SerialOSTC::saveScreenDump(const QImage& image, const QString& chosen)
     const QString suffix = QFileInfo(name).suffix();
     const QByteArray format =
         suffix == QLatin1String("jpg") ? QByteArray("JPEG") : suffix.toUpper().toLatin1();
-    return image.save(name, format.constData()) ? name : QString();
+    // Made in memory and saved whole, so that a full disk leaves no half image.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format.constData()))
+        throw SafeFile::errorText(name, tr("the image cannot be written as %1")
+                                            .arg(QString::fromLatin1(format)));
+    SafeFile::save(name, bytes);
+    return name;
 }
 
 QString SerialOSTC::screenDumpFolder(const QString& storedPath)

@@ -46,7 +46,8 @@ public:
     // ".png", ".jpeg", ".jpg", ".tiff" or ".tif" (case-sensitive).
     static QString screenDumpFileName(const QString& chosen);
     // Saves the full-size image under screenDumpFileName(chosen) in the format of its
-    // suffix; returns the name used, empty when writing failed.
+    // suffix, whole or not at all; returns the name used. Throws the file name and the
+    // reason (QString) when writing failed, the old file left as it was.
     static QString saveScreenDump(const QImage& image, const QString& chosen);
     // The folder the save dialog opens in: the stored "Planner/dumpPath" when that
     // folder exists, else the user's documents folder.

@@ -13,6 +13,7 @@
 
 #include "device/config_image.h"
 #include "device/message_sink.h"
+#include "device/safe_file.h"
 #include "profiles/dive_profile.h"
 
 #include <QCoreApplication>
@@ -227,9 +228,7 @@ bool DiveProfileXMLReader::read(DiveProfile* profile, ConfigImage*)
 
 bool DiveProfileXMLWriter::open(const QString& fileName, const QString& rootTag)
 {
-    file.setFileName(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    fileName_ = fileName;
     doc = QDomDocument(QDomImplementation().createDocumentType(rootTag, QString(), QString()));
     root = doc.createElement(rootTag);
     doc.appendChild(root);
@@ -238,12 +237,8 @@ bool DiveProfileXMLWriter::open(const QString& fileName, const QString& rootTag)
 
 bool DiveProfileXMLWriter::finish()
 {
-    const QByteArray text = doc.toByteArray(1);
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    SafeFile::save(fileName_, doc.toByteArray(1));
+    return true;
 }
 
 static QDomElement textElement(QDomDocument& doc, QDomElement parent, const QString& tag,

@@ -8,7 +8,6 @@
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QSaveFile>
 #include <QString>
 
 class ConfigImage;
@@ -86,10 +85,11 @@ public:
     bool write(DiveProfile* profile, const ConfigImage* configuration) override;
 
 protected:
-    // Writes doc (indentation 1, UTF-8) and replaces the target; false when anything fails.
+    // Writes doc (indentation 1, UTF-8) and replaces the target; throws the file name and
+    // the reason when anything fails, the old file left as it was.
     bool finish();
 
-    QSaveFile file;
+    QString fileName_;
     QDomDocument doc;
     QDomElement root;
 };

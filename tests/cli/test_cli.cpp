@@ -2,6 +2,7 @@
 // display (exit code, console text, CSV trace, message log), and its device steps against
 // bathyra-ostc-sim, failures included, which must leave the parameters and the store as they were.
 #include "data_table.h"
+#include "full_disk.h"
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/param_file.h"
@@ -123,6 +124,8 @@ private slots:
     void backupAndRestore();
     void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
     void failedStepKeepsParametersAndStore();
+    void savesOnFullDisk_data() { dataRows("full_disk.txt"); }
+    void savesOnFullDisk();
     void firmwareUpgrade();
     void clockAndScreenDump_data();
     void clockAndScreenDump();
@@ -279,6 +282,26 @@ void TestCli::failedStepKeepsParametersAndStore()
     const QString report = sim.finish();
     QVERIFY2(report.contains("bank writes: 0 0 0"), qPrintable(report)); // no bank fully written
     QVERIFY(!report.contains("rebooted") && !report.contains("clock set"));
+}
+
+void TestCli::savesOnFullDisk()
+{
+    QFETCH(QStringList, c);
+    const QString file = path(c[1]);
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    CliResult r;
+    {
+        FullDisk full(c[3].toULong()); // the program started here inherits the limit
+        QVERIFY(full.ok());
+        r = runCli(arguments(c[2]));
+    }
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains("Cannot write '" + file + "': " + c[4]), qPrintable(r.err));
+    QCOMPARE(fileBytes(file), QByteArray("old"));
+    // and no temporary file is left beside it
+    QCOMPARE(QDir(dir.path()).entryList({c[1] + "*"}, QDir::Files | QDir::Hidden), QStringList(c[1]));
 }
 
 void TestCli::firmwareUpgrade()

@@ -2,17 +2,17 @@
 // cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
 // exports, broken files, round trips and the safety of writes.
 #include "data_table.h"
+#include "full_disk.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
 
 #include <QtTest>
-#include <csignal>
+#include <memory>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
 #include <qwt_symbol.h>
-#include <sys/resource.h>
 
 namespace
 {
@@ -330,40 +330,41 @@ private slots:
         }
     }
 
-    // A refused save fails with its text, leaving the old file and no temporary file: by its
-    // ending, a missing folder, a full disk.
+    // A refused save fails with its text naming the file and the reason, leaving the old
+    // file and no temporary file: by its ending, a missing folder, a disk that fills up.
     void saveFailures_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("room"); // bytes a file may take, -1 no limit
         QTest::addColumn<QString>("error");
-        QTest::newRow("upper-case ending") << "keep.UDDF"
-                                           << "Unknown save file format";
-        QTest::newRow("missing folder") << "/nonexistent/keep.uddf"
-                                        << "Cannot open profile.";
-        QTest::newRow("full disk") << "full.uddf"
-                                   << "Cannot save profile.";
+        QTest::newRow("upper-case ending") << "keep.UDDF" << -1 << "Unknown save file format";
+        QTest::newRow("missing folder")
+            << "/nonexistent/keep.uddf" << -1
+            << "Cannot write '/nonexistent/keep.uddf': No such file or directory";
+        QTest::newRow("UDDF, full disk") << "full.uddf" << 4096 << "full.uddf': File too large";
+        QTest::newRow("DivingLog, full disk") << "full.xml" << 4096 << "full.xml': File too large";
+        QTest::newRow("UDDF, no room at all") << "full.uddf" << 0 << "full.uddf': File too large";
     }
     void saveFailures()
     {
         QFETCH(QString, name);
+        QFETCH(int, room);
+        QFETCH(QString, error);
         const QString path = name.startsWith('/') ? name : write(name, "precious old logbook");
         DiveProfile big;
         for (int s = 0; s < 5000; ++s)
             big.addPoint(s / 60.0, 10);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{}, small{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        small = old;
-        small.rlim_cur = name == "full.uddf" ? 4096 : old.rlim_cur;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         QString thrown;
-        try {
-            big.save(path, nullptr);
-        } catch (const QString& e) {
-            thrown = e;
+        {
+            std::unique_ptr<FullDisk> full(room >= 0 ? new FullDisk(rlim_t(room)) : nullptr);
+            QVERIFY(!full || full->ok());
+            try {
+                big.save(path, nullptr);
+            } catch (const QString& e) {
+                thrown = e;
+            }
         }
-        setrlimit(RLIMIT_FSIZE, &old);
-        QTEST(thrown, "error");
+        QVERIFY2(thrown.contains(error), qPrintable(thrown));
         QCOMPARE(big.points(), 5000);
         if (!name.startsWith('/')) {
             QCOMPARE(fileBytes(path), QByteArray("precious old logbook"));

@@ -7,9 +7,12 @@
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
 #include "script/script.h"
+#include "data_table.h"
+#include "full_disk.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 class TestScriptHost : public QObject
 {
@@ -32,8 +35,9 @@ private slots:
     void initTestCase()
     {
         QDir().mkpath(documents());
-        for (const char* name : {"/outside", "/dangling"})
+        for (const char* name : {"/outside", "/dangling", "/fifo"})
             QFile::remove(documents() + name); // left by an earlier run that failed
+        QCOMPARE(mkfifo(qPrintable(documents() + "/fifo"), 0600), 0);
         QVERIFY(QFile::link(outside.path(), documents() + "/outside"));
         QVERIFY(QFile::link(outside.filePath("new.txt"), documents() + "/dangling"));
     }
@@ -42,6 +46,7 @@ private slots:
         QVERIFY(QDir(outside.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
         QFile::remove(documents() + "/outside");
         QFile::remove(documents() + "/dangling");
+        QFile::remove(documents() + "/fifo");
     }
     void init()
     {
@@ -88,6 +93,7 @@ private slots:
         QTest::newRow("file read missing") << "ostc.File('missing.txt').read();" << "URIError: unable to read '";
         QTest::newRow("file through a link outside") << "ostc.File('outside/x.txt');" << "URIError: Invalid file name";
         QTest::newRow("file on a dangling link") << "ostc.File('dangling').write('x');" << "URIError: ";
+        QTest::newRow("file read a named pipe") << "ostc.File('fifo').read();" << "Documents/fifo'";
         QTest::newRow("file write a folder") << "ostc.File('out/a.txt').write('abc'); ostc.File('out').write('x');" << "URIError: unable to write '";
         // Profiles and plans.
         QTest::newRow("no profile") << "['points', 'lastDepth', 'diveTime', 'diveDepth', 'depth', 'gasAt', 'gasChange', 'setpointChange', 'save'].forEach("
@@ -130,6 +136,38 @@ private slots:
         }
         // Whatever the script did, the window goes on working.
         QVERIFY(runText("test.compare(ostc.get('interval'), ostc.get('interval'), '');").ok());
+    }
+
+    // Saves from a script on a disk that fills up: an exception naming the file and the
+    // reason, the old file byte for byte. (The profile writers have their table in the
+    // profile tests.)
+    void writesOnFullDisk_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("script");
+        // clang-format off
+        QTest::newRow("File.write") << "big.txt" << "ostc.File('big.txt').write(new Array(20000).join('x'));";
+        // clang-format on
+    }
+    void writesOnFullDisk()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, script);
+        const QString path = documents() + "/" + name;
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate) && old.write("old") == 3);
+        old.close();
+        const QString file = write(script);
+        ScriptRunResult result;
+        {
+            FullDisk full(100);
+            QVERIFY(full.ok());
+            result = runScriptFile(w, file);
+        }
+        const QString errors = result.errors.join('\n');
+        QVERIFY2(errors.contains("Cannot write '" + path + "': File too large"), qPrintable(errors));
+        QCOMPARE(fileBytes(path), QByteArray("old"));
+        QFile::remove(path);
     }
 
     // A host without a window, with the debugger attached (which nothing here calls up).
