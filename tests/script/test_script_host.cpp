@@ -114,6 +114,13 @@ private slots:
         QTest::newRow("planner error uncaught") << "ostc.set('O2_1', 5);\nmainWindow.simulateSlot();" << "case.qs:2: Error: HYPOXIA";
         QTest::newRow("dialog without a display") << "mainWindow.settingsSlot();" << "settingsSlot: the dialog";
         QTest::newRow("Qt dialog without a display") << "qApp.aboutQt();" << "aboutQt: the dialog";
+        QTest::newRow("signal of the window") << "mainWindow.destroyed(mainWindow);" << "TypeError";
+        QTest::newRow("inherited window calls") << "test.compare(['destroyed', 'deleteLater', 'close', 'setStyleSheet', 'grab', 'show', 'objectName', 'windowTitle'].filter(function (f) { return f in mainWindow; }), [], '');"
+                                                   "test.verify(typeof mainWindow.simulateSlot == 'function' && typeof mainWindow.message == 'function', '');" << "";
+        QTest::newRow("plan calls with odd arguments") << "mainWindow.simulateSlot(); var n = 0; for (var f in ostc.plan) if (typeof ostc.plan[f] == 'function') { try { ostc.plan[f](-1, NaN); } catch (e) {} try { ostc.plan[f](-1); } catch (e) {} try { ostc.plan[f](NaN); } catch (e) {} ++n; }"
+                                                          "test.verify(n >= 17 && !('destroyed' in ostc.plan) && !('setProfile' in ostc.plan), n);" << "";
+        QTest::newRow("settings of the update checks") << "['Updates/firmwareServer', '/updates//programServer'].forEach(function (k) { test.expectThrow(function () { ostc.settings.set(k, 'http://elsewhere'); }, 'cannot be changed', k); });"
+                                                          "test.compare([ostc.settings.get('Updates/firmwareServer'), 'destroyed' in ostc.settings], [undefined, false], '');" << "";
         QTest::newRow("wrong argument count") << "mainWindow.simulateSlot(1);" << "no form of it takes 1 arguments";
         // How a script ends.
         QTest::newRow("missing script") << "ostc.run('/nonexistent/x.qs'); test.compare(ostc.version().indexOf('Bathyra_'), 0, '');" << "";
