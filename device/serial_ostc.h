@@ -34,6 +34,9 @@ public:
     // back equal, the merged image becomes the current one. With autoSetDateTime the
     // clock is set first (its failure is reported and the write goes on).
     bool writeConfiguration(const QString& portName, bool autoSetDateTime = false);
+    // Where an upload keeps the configuration read before it writes: a dated .div file
+    // in the documents folder.
+    static QString backupFileName(quint16 serial, const QDateTime& when);
 
     // Set clock to when (the local time when invalid).
     bool setClock(const QString& portName, const QDateTime& when = QDateTime());
