@@ -73,6 +73,13 @@ double wholeSeconds(const QString& text, bool* ok)
     return std::isfinite(d) ? std::trunc(d) : d;
 }
 
+QString shown(const QString& text)
+{
+    constexpr int longest = 60;
+    const QString cut = text.size() > longest ? text.left(longest - 3) + QStringLiteral("...") : text;
+    return cut.toHtmlEscaped();
+}
+
 QString general(double v)
 {
     return QString::number(v, 'g', 6);

@@ -108,4 +108,7 @@ double number(const QString& text, bool* ok = nullptr);
 double wholeSeconds(const QString& text, bool* ok = nullptr);
 // "general format with 6 significant digits"
 QString general(double v);
+// A name or text taken from a file as the console shows it: at most 60 characters (cut
+// ones end in "..."), HTML escaped.
+QString shown(const QString& text);
 } // namespace profilexml

@@ -206,6 +206,14 @@ private slots:
                 << (f[4].startsWith('@') ? fileBytes(BATHYRA_SOURCE_DIR "/" + f[4].mid(1))
                                          : f[4].toUtf8())
                 << QStringList(f.mid(5));
+        // A name from the file is shown cut, and escaped.
+        QTest::newRow("UDDF: mix name of 300,000 characters")
+            << "n.uddf" << 0 << "Cannot load profile."
+            << "<uddf><gasdefinitions><mix id=\"m\"><name>&lt;" + QByteArray(300000, 'N') +
+                   "</name><o2>150</o2></mix></gasdefinitions><profiledata><repetitiongroup><dive>"
+                   "<samples><waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"m\"/>"
+                   "</waypoint></samples></dive></repetitiongroup></profiledata></uddf>"
+            << QStringList("Mix &lt;" + QString(56, 'N') + "... is not a breathable mix.</b>");
         QTest::newRow("UDDF: deeply nested") << "d.uddf" << 0 << "Cannot open profile."
                                              << "<uddf>" + QByteArray("<a>").repeated(5000) +
                                                     QByteArray("</a>").repeated(5000) + "</uddf>"
