@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPen>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -529,6 +531,24 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         scratchConfig.emplace(*configuration);
     if (!reader->read(&scratch, scratchConfig ? &*scratchConfig : nullptr))
         throw QCoreApplication::translate("Console", "Cannot load profile.");
+    // A log of several samples that cannot be a dive (none below the surface, or all at
+    // one time) would load as a 0 m dive without a word. The file's samples are those the
+    // read added to what the profile held (a drawing stays).
+    const QString file = QFileInfo(fileName).fileName().toHtmlEscaped();
+    const int added = scratch.points() - points();
+    const auto below = [](const QVector<double>& depths) {
+        return std::count_if(depths.begin(), depths.end(), [](double d) { return d > 0.0; });
+    };
+    if (added > 2 && below(scratch.depths()) == below(depths()))
+        throw QCoreApplication::translate("Console", "Cannot load profile: no sample of '%1' has a depth.")
+            .arg(file);
+    QVector<double> addedTimes; // both time lists are in order
+    std::set_difference(scratch.times().begin(), scratch.times().end(), times().begin(), times().end(),
+                        std::back_inserter(addedTimes));
+    if (added > 2 && addedTimes.size() == added && addedTimes.first() == addedTimes.last())
+        throw QCoreApplication::translate("Console", "Cannot load profile: all %1 samples of '%2' are at one time.")
+            .arg(added)
+            .arg(file);
     assign(scratch);
     if (configuration)
         *configuration = *scratchConfig;
