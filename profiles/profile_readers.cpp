@@ -174,8 +174,10 @@ bool DiveProfileXMLReader::acceptsRoot(const QString& tag, const QString& rootTa
 bool DiveProfileXMLReader::open(const QString& fileName, const QString& rootTag)
 {
     QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        openError_ = f.errorString();
         return false;
+    }
     return openData(f.readAll(), rootTag);
 }
 
@@ -183,19 +185,28 @@ bool DiveProfileXMLReader::openData(const QByteArray& data, const QString& rootT
 {
     doc = QDomDocument();
     root = QDomElement();
+    openError_.clear();
+    const QString tooDeep = QCoreApplication::translate("Console", "elements nested more than %1 deep")
+                                .arg(MaxNesting);
     bool parsed = false;
+    QString why;
+    int line = 0, column = 0;
     if (falselyDeclaresUtf16(data)) {
         const QString text = QString::fromUtf8(data);
         if (nestingDepth(text, MaxNesting) > MaxNesting)
-            return false;
-        parsed = doc.setContent(text);
+            return openError_ = tooDeep, false;
+        parsed = doc.setContent(text, &why, &line, &column);
     } else {
         if (nestingDepth(data, MaxNesting) > MaxNesting)
-            return false;
-        parsed = doc.setContent(data);
+            return openError_ = tooDeep, false;
+        parsed = doc.setContent(data, &why, &line, &column);
     }
     if (!parsed) {
         doc = QDomDocument();
+        openError_ = QCoreApplication::translate("Console", "line %1, column %2: %3")
+                         .arg(line)
+                         .arg(column)
+                         .arg(shown(why));
         return false;
     }
     root = doc.documentElement();

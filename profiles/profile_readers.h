@@ -42,6 +42,9 @@ public:
     // The same from bytes already in memory.
     bool openData(const QByteArray& data, const QString& rootTag);
     bool read(DiveProfile* profile, ConfigImage* configuration) override;
+    // Why the last open failed: the file's error, or where the XML breaks ("line 3, column
+    // 7: unexpected end of file"); empty when the document was read but its root is another.
+    const QString& openError() const { return openError_; }
 
     // Deepest element nesting accepted; real logbooks nest fewer than 20 levels.
     static constexpr int MaxNesting = 256;
@@ -52,6 +55,7 @@ protected:
 
     QDomDocument doc;
     QDomElement root;
+    QString openError_;
 };
 
 class DiveProfileXMLShearWater : public DiveProfileXMLReader

@@ -251,7 +251,9 @@ private slots:
             QVERIFY(p.points() == 0 && state(drawn) == "7;7;;0:3;" && config == before);
         }
         QFETCH(QString, error);
-        QVERIFY2(thrown == error, qPrintable(thrown));
+        // The text, perhaps followed by the file and the reason.
+        QVERIFY2(thrown == error || (!error.isEmpty() && thrown.startsWith(error + " '")),
+                 qPrintable(thrown));
         for (int i = 0; i < p.points(); ++i) // finite, in time order
             QVERIFY(std::isfinite(p.times()[i]) && std::isfinite(p.depths()[i]) &&
                     (i == 0 || p.times()[i - 1] <= p.times()[i]));
