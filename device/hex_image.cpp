@@ -114,11 +114,16 @@ void HexImage::load(QIODevice& device, MessageSink* sink, const Progress& progre
     loaded_ = 0;
     ended_ = false;
     const qint64 total = device.size();
-    // Lines after the end-of-file record are not part of the image.
-    while (!ended_ && !device.atEnd()) {
+    // Lines after the end-of-file record are not part of the image. An error names the
+    // record (line) it was found in.
+    for (int line = 1; !ended_ && !device.atEnd(); ++line) {
         if (progress)
             progress(device.pos(), total);
-        parseLine(device.readLine());
+        try {
+            parseLine(device.readLine());
+        } catch (const QString& error) {
+            throw tr("%1 (line %2)").arg(error).arg(line);
+        }
     }
     if (progress)
         progress(0, total);

@@ -23,7 +23,8 @@ public:
     using Progress = std::function<void(qint64, qint64)>;
 
     // Loads a file: "Can't open HEX file" when it cannot be opened, else the line
-    // errors, and "Missing HEX end-of-file record" when the file ends without one.
+    // errors followed by " (line N)", and "Missing HEX end-of-file record" when the file
+    // ends without one.
     // Writes the loaded summary to sink.
     void load(const QString& fileName, MessageSink* sink, const Progress& progress = {});
     void load(QIODevice& device, MessageSink* sink, const Progress& progress = {});
