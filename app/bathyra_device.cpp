@@ -68,9 +68,11 @@ void Bathyra_Interface::screenDumpSlot()
         return;
     appSettings().setValue("Planner/dumpPath", QFileInfo(chosen).absolutePath());
     // A picture that could not be written must not pass for a saved one.
-    if (SerialOSTC::saveScreenDump(image, chosen).isEmpty())
-        message(QStringLiteral("<font color='red'>%1</font>: %2")
-                    .arg(tr("FAILED"), tr("Unable to write '%1'.").arg(SerialOSTC::screenDumpFileName(chosen))));
+    try {
+        SerialOSTC::saveScreenDump(image, chosen);
+    } catch (const QString& error) {
+        message(QStringLiteral("<font color='red'>%1</font>: %2").arg(tr("FAILED"), error.toHtmlEscaped()));
+    }
 }
 
 void Bathyra_Interface::upgradeFWSlot()

@@ -9,6 +9,9 @@
 #include "app/options.h"
 #include "app/settings_dialog.h"
 #include "app/version.h"
+#include "device/param_file.h"
+#include "device/safe_file.h"
+#include "planner/dive_parameters.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -148,13 +151,17 @@ void Bathyra_Interface::saveDiveSlot()
     if (file.isEmpty())
         return;
     appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
-    QSettings params(file, QSettings::IniFormat);
-    if (!params.isWritable()) {
-        qWarning("Unable to write to '%s'.", qPrintable(file));
-        return;
-    }
     applyParameters(false);
-    save(&params);
+    // Written whole beside the old file and renamed over it: a full or read-only disk
+    // leaves the old file and says why.
+    try {
+        SafeFile::saveSettings(file, [this](QSettings& params) {
+            ParamFile::save(params, planner::currentImage(), diveInputs(), planner::replayFlags(), this);
+        });
+    } catch (const QString& error) {
+        message("<font color='red'><b>" + tr("Parameters not saved: %1").arg(error.toHtmlEscaped()) +
+                "</b></font>");
+    }
 }
 
 void Bathyra_Interface::settingsSlot()

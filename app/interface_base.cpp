@@ -22,10 +22,57 @@ void InterfaceBase::clearMessages()
     textEdit->setTabStopDistance(12);
 }
 
-void InterfaceBase::message(const QString& line, bool overwrite)
+namespace
+{
+
+// A run of text without a break opportunity is laid out in a time that grows with the
+// square of its length (a line of 2^20 letters took minutes). Every 256 characters of such
+// a run get a zero-width space, outside tags and entities, so that a long line costs time
+// in proportion to its length; getMessages() and the plain text leave them out again.
+QString breakLongRuns(const QString& html)
+{
+    constexpr int longestRun = 256;
+    QString out;
+    int run = 0;
+    int entity = -1; // characters into an entity, -1 outside one
+    bool tag = false;
+    for (int i = 0; i < html.size(); ++i) {
+        const QChar c = html.at(i);
+        if (tag) {
+            tag = c != QLatin1Char('>');
+        } else if (c == QLatin1Char('<')) {
+            tag = true;
+            run = 0;
+        } else if (c.isSpace()) {
+            run = 0;
+            entity = -1;
+        } else {
+            if (c == QLatin1Char('&'))
+                entity = 0;
+            else if (entity >= 0 && (c == QLatin1Char(';') || ++entity > 10))
+                entity = -1;
+            if (++run > longestRun && entity < 0) {
+                if (out.isNull()) {
+                    out = html.left(i);
+                    out.reserve(html.size() + html.size() / longestRun);
+                }
+                out += QChar(InterfaceBase::ZeroWidthSpace);
+                run = 1;
+            }
+        }
+        if (!out.isNull())
+            out += c;
+    }
+    return out.isNull() ? html : out;
+}
+
+} // namespace
+
+void InterfaceBase::message(const QString& text, bool overwrite)
 {
     if (consoleLog)
-        consoleLog(overwrite ? 'O' : 'M', line);
+        consoleLog(overwrite ? 'O' : 'M', text);
+    const QString line = breakLongRuns(text);
     // Output goes through a cursor of the console's own at the end of the document, never
     // through the editor's cursor: that one is the diver's, who may have selected text.
     QTextCursor cursor(textEdit->document());
@@ -63,4 +110,4 @@ void InterfaceBase::message(const QString& line, bool overwrite)
 
 void InterfaceBase::message(const QString& line) { message(line, false); }
 
-QString InterfaceBase::getMessages() { return textEdit->toHtml(); }
+QString InterfaceBase::getMessages() { return textEdit->toHtml().remove(QChar(ZeroWidthSpace)); }

@@ -14,6 +14,9 @@ class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink
 public:
     explicit InterfaceBase(QWidget* parent = nullptr);
 
+    // Break opportunities the console adds inside very long words (not part of the text).
+    static constexpr ushort ZeroWidthSpace = 0x200B;
+
     // Sees every console call: 'M' message, 'O' overwriting message, 'C' clear.
     std::function<void(char kind, const QString& text)> consoleLog;
 

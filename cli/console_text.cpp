@@ -85,5 +85,6 @@ QString consoleText(const QTextDocument& document)
         current = nullptr;
         lines << plain(block.text());
     }
-    return lines.join(QLatin1Char('\n'));
+    // Without the console's zero-width break opportunities in long words.
+    return lines.join(QLatin1Char('\n')).remove(QChar(0x200B));
 }

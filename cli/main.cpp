@@ -14,6 +14,7 @@
 #include "cli/console_text.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
+#include "device/safe_file.h"
 #include "device/serial_ostc.h"
 #include "engine/engine.h"
 #include "planner/dive_parameters.h"
@@ -31,9 +32,14 @@
 #include <QTextStream>
 #include <QVector>
 #include <qwt_plot.h>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -48,6 +54,9 @@ const char* const usageText =
     "  --trace FILE      CSV, one line per engine cycle\n"
     "  --html            print the console as HTML instead of plain text\n"
     "  --port NAME       serial port of the dive computer (default: settings key OSTC/port)\n"
+    "  --time-limit SECONDS\n"
+    "                    longest time one --script or --tests step may take (default 600);\n"
+    "                    past it the run ends with exit code 1\n"
     "Steps, executed in command-line order\n"
     "  --set NAME=VALUE  set a main-window widget by object name, then apply the parameters\n"
     "  --profile FILE    load a logbook file as the current profile and switch to replay mode\n"
@@ -84,6 +93,7 @@ struct Command {
     QString params, settings, messages, trace, port;
     bool verbose = false;
     bool html = false;
+    int timeLimitS = 600;
     QVector<Step> steps;
 };
 
@@ -117,6 +127,11 @@ QString parse(const QStringList& args, Command& cmd)
             if (!value(v) || v.isEmpty())
                 return QStringLiteral("--port needs a port name");
             cmd.port = v;
+        } else if (a == "--time-limit") {
+            bool ok = false;
+            cmd.timeLimitS = value(v) ? v.toInt(&ok) : 0;
+            if (!ok || cmd.timeLimitS <= 0)
+                return QStringLiteral("--time-limit needs a number of seconds");
         } else if (a == "--verbose") {
             cmd.verbose = true;
         } else if (a == "--html") {
@@ -232,21 +247,18 @@ struct DeviceStepFailed {};
 void saveParams(Bathyra_Interface* window, const QString& file)
 {
     const auto failed = [window, &file](const QString& why) {
-        window->message(QStringLiteral("<font color='red'>%1</font>: %2")
-                            .arg(QStringLiteral("FAILED"), QStringLiteral("Parameters not saved into '%1': %2")
-                                                                .arg(file, why)));
+        const QString text = QStringLiteral("Parameters not saved into '%1': %2").arg(file, why);
+        window->message(QStringLiteral("<font color='red'>%1</font>: %2").arg(QStringLiteral("FAILED"), text));
+        std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(text));
         throw DeviceStepFailed();
     };
-    QSettings params(QFileInfo(file).absoluteFilePath(), QSettings::IniFormat);
-    if (!params.isWritable())
-        failed(QStringLiteral("not writable"));
     try {
-        ParamFile::save(params, planner::currentImage(), window->diveInputs(), planner::replayFlags(), window);
+        SafeFile::saveSettings(QFileInfo(file).absoluteFilePath(), [window](QSettings& params) {
+            ParamFile::save(params, planner::currentImage(), window->diveInputs(), planner::replayFlags(), window);
+        });
     } catch (const QString& error) {
         failed(error);
     }
-    if (params.status() != QSettings::NoError)
-        failed(QStringLiteral("write error"));
 }
 
 // The dive computer's commands; they report in the console and throw DeviceStepFailed.
@@ -268,9 +280,13 @@ void runDeviceStep(Bathyra_Interface* window, const Step& step, const QString& p
         const QImage image = ostc.screenDump(port);
         if (!image.isNull()) {
             const QString file = SerialOSTC::screenDumpFileName(QFileInfo(step.argument).absoluteFilePath());
-            ok = !SerialOSTC::saveScreenDump(image, file).isEmpty();
-            window->message(ok ? QStringLiteral("Screen saved into '%1'").arg(file)
-                               : QStringLiteral("<font color='red'>FAILED</font>: Unable to write '%1'.").arg(file));
+            try {
+                SerialOSTC::saveScreenDump(image, file);
+                ok = true;
+                window->message(QStringLiteral("Screen saved into '%1'").arg(file));
+            } catch (const QString& error) {
+                window->message(QStringLiteral("<font color='red'>FAILED</font>: %1").arg(error));
+            }
         }
     } else if (step.name == "firmware") {
         ok = ostc.upgradeFirmware(port, step.argument);
@@ -306,15 +322,54 @@ struct StoreSnapshot {
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes)
             return;
         f.close();
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-            std::fprintf(stderr, "bathyra-cli: cannot restore %s\n", qPrintable(path));
+        try {
+            SafeFile::save(path, bytes);
+        } catch (const QString& error) {
+            std::fprintf(stderr, "bathyra-cli: cannot restore %s: %s\n", qPrintable(path), qPrintable(error));
+        }
     }
+};
+
+// Ends the process when a script step outlives its time limit. A script can loop inside
+// one call (a toString that calls itself through String) where no event is processed, so
+// the watch runs on a thread of its own and ends the whole run, exit code 1.
+class ScriptWatch
+{
+public:
+    ScriptWatch(const QString& step, int seconds)
+        : thread_([this, step, seconds] {
+              std::unique_lock<std::mutex> lock(mutex_);
+              if (done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return finished_; }))
+                  return;
+              std::fprintf(stderr, "bathyra-cli: %s stopped: time limit of %d s exceeded\n",
+                           qPrintable(step), seconds);
+              std::fflush(stderr);
+              std::_Exit(1);
+          })
+    {
+    }
+    ~ScriptWatch()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_all();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread thread_;
 };
 
 // "--script FILE" or "--tests DIR|default"; false when a check failed or a script ended by
 // an uncaught error (the host has written its report to standard error).
-bool runScriptStep(Bathyra_Interface* window, const Step& step)
+bool runScriptStep(Bathyra_Interface* window, const Step& step, int timeLimitS)
 {
+    const ScriptWatch watch(step.name + ' ' + step.argument, timeLimitS);
     const bool suite = step.name == "--tests";
     const QString path = suite && step.argument == "default" ? QString()
                                                               : QFileInfo(step.argument).absoluteFilePath();
@@ -443,7 +498,7 @@ int main(int argc, char** argv)
                 continue;
             }
             if (step.name == "--script" || step.name == "--tests") {
-                if (!runScriptStep(window, step))
+                if (!runScriptStep(window, step, cmd.timeLimitS))
                     exitCode = 1;
                 continue;
             }

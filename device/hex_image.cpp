@@ -59,8 +59,11 @@ void HexImage::parseLine(const QByteArray& line)
     if (sum != 0)
         throw tr("Bad HEX checksum");
 
-    // 3. Count, address, type.
+    // 3. Count, address, type. The record must hold all its bytes: a line cut short would
+    // otherwise load the missing bytes as zeros.
     const int count = pairAt(line, 1);
+    if (line.trimmed().size() < 11 + 2 * count)
+        throw tr("Bad HEX record length");
     const quint32 address = quint32(pairAt(line, 3)) << 8 | pairAt(line, 5);
     const int type = pairAt(line, 7);
     const quint32 value = quint32(pairAt(line, 9)) << 8 | pairAt(line, 11);
@@ -82,6 +85,7 @@ void HexImage::parseLine(const QByteArray& line)
         }
         return;
     case 1: // end of file
+        ended_ = true;
         return;
     case 2: // extended segment address
         if (count != 2 || address != 0)
@@ -108,14 +112,25 @@ QString HexImage::loadedMessage() const
 void HexImage::load(QIODevice& device, MessageSink* sink, const Progress& progress)
 {
     loaded_ = 0;
+    ended_ = false;
     const qint64 total = device.size();
-    while (!device.atEnd()) {
+    // Lines after the end-of-file record are not part of the image. An error names the
+    // record (line) it was found in.
+    for (int line = 1; !ended_ && !device.atEnd(); ++line) {
         if (progress)
             progress(device.pos(), total);
-        parseLine(device.readLine());
+        try {
+            parseLine(device.readLine());
+        } catch (const QString& error) {
+            throw tr("%1 (line %2)").arg(error).arg(line);
+        }
     }
     if (progress)
         progress(0, total);
+    // A file cut short (a broken download, a full disk) has no end-of-file record; sending
+    // what came would leave the computer with part of a program.
+    if (!ended_)
+        throw tr("Missing HEX end-of-file record");
     if (sink)
         sink->message(loadedMessage());
 }

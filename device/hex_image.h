@@ -23,7 +23,9 @@ public:
     using Progress = std::function<void(qint64, qint64)>;
 
     // Loads a file: "Can't open HEX file" when it cannot be opened, else the line
-    // errors. Writes the loaded summary to sink.
+    // errors followed by " (line N)", and "Missing HEX end-of-file record" when the file
+    // ends without one.
+    // Writes the loaded summary to sink.
     void load(const QString& fileName, MessageSink* sink, const Progress& progress = {});
     void load(QIODevice& device, MessageSink* sink, const Progress& progress = {});
 
@@ -43,4 +45,5 @@ private:
     QByteArray data_;
     quint64 base_ = 0;
     quint32 loaded_ = 0;
+    bool ended_ = false; // the end-of-file record was read
 };

@@ -97,23 +97,55 @@ bool OstcProtocol::download(ConfigImage& image, const QString& portName)
 
 void OstcProtocol::writeBank(const ConfigImage& image, int bank, quint8 command)
 {
-    // Command, its echo, then every byte from 4 on with its echo.
-    port_.writeByte(command);
-    port_.sleepMs(1);
-    expectEcho(command);
-    const quint8* bytes = image.data() + bank * ConfigImage::BankSize;
-    for (int i = first_written_byte; i < ConfigImage::BankSize; ++i) {
-        port_.writeByte(bytes[i]);
-        expectEcho(bytes[i]);
+    // Command, its echo, then every byte from 4 on with its echo. A failure names the
+    // bank and the byte, so that the diver knows how far the computer got.
+    int at = -1; // the command itself
+    try {
+        port_.writeByte(command);
+        port_.sleepMs(1);
+        expectEcho(command);
+        const quint8* bytes = image.data() + bank * ConfigImage::BankSize;
+        for (at = first_written_byte; at < ConfigImage::BankSize; ++at) {
+            port_.writeByte(bytes[at]);
+            expectEcho(bytes[at]);
+        }
+    } catch (const QString& error) {
+        throw at < 0 ? tr("bank %1, write command: %2").arg(bank).arg(error)
+                     : tr("bank %1, byte %2: %3").arg(bank).arg(at).arg(error);
     }
 }
 
-void OstcProtocol::upload(ConfigImage& current, const QString& portName)
+void OstcProtocol::writeBanks(const ConfigImage& image, bool bank2, const QString& portName,
+                              int& finished)
 {
-    // 1. What the device holds now.
+    static const quint8 commands[3] = {WriteBank0, WriteBank1, WriteBank2};
+    static const char* const started[3] = {QT_TR_NOOP("CFI..."), QT_TR_NOOP("CFII..."),
+                                           QT_TR_NOOP("CFIII...")};
+    static const char* const done[3] = {QT_TR_NOOP("CFI done."), QT_TR_NOOP("CFII done."),
+                                        QT_TR_NOOP("CFIII done.")};
+    finished = 0;
+    port_.open(portName);
+    processEvents(false);
+    for (int bank = 0; bank < (bank2 ? 3 : 2); ++bank) {
+        say(tr(started[bank]));
+        writeBank(image, bank, commands[bank]);
+        finished = bank + 1;
+        if (bank == 2)
+            port_.close();
+        say(tr(done[bank]), true);
+        processEvents(true);
+        port_.sleepMs(bank_wait_ms);
+    }
+}
+
+void OstcProtocol::upload(ConfigImage& current, const QString& portName,
+                         const std::function<void(const ConfigImage&)>& backup)
+{
+    // 1. What the device holds now, kept before anything is written.
     ConfigImage written = ConfigImage::defaultImage();
     ConfigImage readback = ConfigImage::defaultImage();
     download(written, portName);
+    const ConfigImage original = written;
     const bool bank2 = hasBank2(written);
 
     // 2. The user's settings over it. A device without bank 2 keeps CF64..CF95 as the
@@ -134,40 +166,26 @@ void OstcProtocol::upload(ConfigImage& current, const QString& portName)
         if (!finding.isEmpty())
             throw QStringLiteral("%1: %2").arg(ConfigImage::cfName(n), finding);
     }
+    // The configuration read is kept (a dated backup file) before any bank is written; no
+    // backup, no upload.
+    if (backup)
+        backup(original);
 
     // 3. The write sequence; any wrong echo or serial error starts it again from bank 0.
     bool done = false;
+    int finished = 0; // banks written whole by the last attempt
+    QString why;
     for (int attempt = 0; attempt < UploadAttempts && !done; ++attempt) {
         try {
-            port_.open(portName);
-            processEvents(false);
-            say(tr("CFI..."));
-            writeBank(written, 0, WriteBank0);
-            say(tr("CFI done."), true);
-            processEvents(true);
-            port_.sleepMs(bank_wait_ms);
-
-            say(tr("CFII..."));
-            writeBank(written, 1, WriteBank1);
-            say(tr("CFII done."), true);
-            processEvents(true);
-            port_.sleepMs(bank_wait_ms);
-
-            if (bank2) {
-                say(tr("CFIII..."));
-                writeBank(written, 2, WriteBank2);
-                port_.close();
-                say(tr("CFIII done."), true);
-                processEvents(true);
-                port_.sleepMs(bank_wait_ms);
-            }
+            writeBanks(written, bank2, portName, finished);
             done = true;
-        } catch (const QString&) {
+        } catch (const QString& error) {
+            why = error;
             port_.closeQuietly();
         }
     }
     if (!done)
-        throw tr("Uploading OSTC configuration");
+        restore(original, bank2, portName, finished, why);
 
     // 4. Read it back (an older device's port is still open) and compare, battery block
     // aside.
@@ -178,6 +196,42 @@ void OstcProtocol::upload(ConfigImage& current, const QString& portName)
 
     // 5. Only now does the program's image change.
     current = written;
+}
+
+void OstcProtocol::restore(const ConfigImage& original, bool bank2, const QString& portName,
+                           int finished, const QString& why)
+{
+    // The computer may hold new banks and one partly written: while it answers, the
+    // configuration it had goes back, and is read back to be sure.
+    const QString failed = tr("Uploading OSTC configuration (%1)").arg(why);
+    say(QStringLiteral("<font color='orange'>%1</font>")
+            .arg(tr("Upload failed; writing back the computer's previous configuration...")));
+    bool restored = false;
+    for (int attempt = 0; attempt < UploadAttempts && !restored; ++attempt) {
+        try {
+            int banks = 0;
+            writeBanks(original, bank2, portName, banks);
+            ConfigImage readback = ConfigImage::defaultImage();
+            download(readback, portName);
+            restored = readback.equalForReadback(original);
+        } catch (const QString&) {
+            port_.closeQuietly();
+        }
+    }
+    if (restored)
+        throw failed + QStringLiteral(". ") +
+            tr("The computer holds its previous configuration again.");
+    QString state;
+    if (finished == 0)
+        state = tr("Bank 0 may be partly written.");
+    else
+        state = tr("Banks 0 to %1 are new, bank %2 may be partly written.")
+                    .arg(finished - 1)
+                    .arg(finished);
+    throw failed + QStringLiteral(". ") +
+        tr("The previous configuration could not be written back: %1 Upload again, or "
+           "upload the backup.")
+            .arg(state);
 }
 
 // ---- clock ---------------------------------------------------------------------------

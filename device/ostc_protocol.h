@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
+#include <functional>
 
 class MessageSink;
 class SerialPort;
@@ -50,8 +51,12 @@ public:
     bool download(ConfigImage& image, const QString& portName);
 
     // Lays current's settings over the device's image, writes it, reads it back and
-    // compares; only then is current replaced.
-    void upload(ConfigImage& current, const QString& portName);
+    // compares; only then is current replaced. backup receives the configuration read
+    // from the device before any bank is written (it may throw to stop the upload). When
+    // writing fails, that configuration is written back and read back; the error then
+    // says what the computer holds.
+    void upload(ConfigImage& current, const QString& portName,
+                const std::function<void(const ConfigImage&)>& backup = {});
 
     // The 7 bytes of the clock command for a local date and time.
     static QByteArray clockBytes(const QDateTime& when);
@@ -69,6 +74,10 @@ public:
 
 private:
     void writeBank(const ConfigImage& image, int bank, quint8 command);
+    // Opens the port and writes banks 0, 1 (and 2); finished counts the banks written whole.
+    void writeBanks(const ConfigImage& image, bool bank2, const QString& portName, int& finished);
+    [[noreturn]] void restore(const ConfigImage& original, bool bank2, const QString& portName,
+                              int finished, const QString& why);
     void expectEcho(quint8 expected);
     void writeFirmwareBlock(const QByteArray& data, quint32 address);
     void processEvents(bool excludeUserInput);

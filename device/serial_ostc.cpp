@@ -10,11 +10,16 @@
 #include "device/hex_image.h"
 #include "device/message_sink.h"
 #include "device/ostc_protocol.h"
+#include "device/param_file.h"
+#include "device/safe_file.h"
 #include "device/serial_port.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 SerialOSTC::SerialOSTC(MessageSink* sink, ConfigImage& current, std::function<void()> refresh,
@@ -60,7 +65,16 @@ bool SerialOSTC::writeConfiguration(const QString& portName, bool autoSetDateTim
         setClock(portName);
     try {
         say(tr("Connecting %1").arg(portName));
-        OstcProtocol(port_, sink_).upload(current_, portName);
+        OstcProtocol(port_, sink_).upload(current_, portName, [this](const ConfigImage& read) {
+            const QString file =
+                backupFileName(read.word(ConfigImage::serial), QDateTime::currentDateTime());
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            SafeFile::saveSettings(file, [&read](QSettings& settings) {
+                ParamFile::save(settings, read, DiveInputs(), ReplayFlags(), nullptr);
+            });
+            say(tr("The computer's configuration before the upload is kept in '%1'.")
+                    .arg(QDir::toNativeSeparators(file)));
+        });
         if (refresh_)
             refresh_();
         say(tr("Programming OSTC %1 done.").arg(current_.word(ConfigImage::serial)));
@@ -70,6 +84,14 @@ bool SerialOSTC::writeConfiguration(const QString& portName, bool autoSetDateTim
         failed(error);
         return false;
     }
+}
+
+QString SerialOSTC::backupFileName(quint16 serial, const QDateTime& when)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+           QStringLiteral("/OSTC %1 before upload %2.div")
+               .arg(serial)
+               .arg(when.toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")));
 }
 
 bool SerialOSTC::setClock(const QString& portName, const QDateTime& when)
@@ -124,7 +146,15 @@ QString SerialOSTC::saveScreenDump(const QImage& image, const QString& chosen)
     const QString suffix = QFileInfo(name).suffix();
     const QByteArray format =
         suffix == QLatin1String("jpg") ? QByteArray("JPEG") : suffix.toUpper().toLatin1();
-    return image.save(name, format.constData()) ? name : QString();
+    // Made in memory and saved whole, so that a full disk leaves no half image.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format.constData()))
+        throw SafeFile::errorText(name, tr("the image cannot be written as %1")
+                                            .arg(QString::fromLatin1(format)));
+    SafeFile::save(name, bytes);
+    return name;
 }
 
 QString SerialOSTC::screenDumpFolder(const QString& storedPath)
@@ -158,11 +188,13 @@ QString SerialOSTC::saveDialogFilter()
 bool SerialOSTC::upgradeFirmware(const QString& portName, const QString& hexFileName)
 {
     say(tr("Loading '%1'").arg(QFileInfo(hexFileName).fileName()));
+    bool sending = false;
     try {
         HexImage hex(HexImage::FirmwareSize);
         hex.load(hexFileName, sink_);
         say(tr("Connecting %1").arg(portName));
         say(QStringLiteral("<font color='orange'>%1</font>").arg(tr("Starting OSTC upgrade...")));
+        sending = true;
         OstcProtocol(port_, sink_).sendFirmware(portName, hex.data());
         say(QStringLiteral("<font color='green'>%1</font>")
                 .arg(tr("OSTC upgrade done. rebooting...")));
@@ -170,6 +202,15 @@ bool SerialOSTC::upgradeFirmware(const QString& portName, const QString& hexFile
     } catch (const QString& error) {
         port_.closeQuietly();
         say(QStringLiteral("<font color='red'>%1</font>: %2").arg(tr("UPGRADE FAILED"), error));
+        // Block 0 goes last, so a cut transfer leaves the boot loader in place.
+        const auto protocolText = [](const char* text) {
+            return QCoreApplication::translate("OstcProtocol", text);
+        };
+        if (sending && error != protocolText("Cannot start firmware upgrade") &&
+            error != protocolText("Cannot sync firmware upgrade"))
+            say(QStringLiteral("<font color='red'>%1</font>")
+                    .arg(tr("The computer keeps its boot loader but not a whole program: "
+                            "upgrade it again before diving.")));
         return false;
     }
 }

@@ -34,6 +34,9 @@ public:
     // back equal, the merged image becomes the current one. With autoSetDateTime the
     // clock is set first (its failure is reported and the write goes on).
     bool writeConfiguration(const QString& portName, bool autoSetDateTime = false);
+    // Where an upload keeps the configuration read before it writes: a dated .div file
+    // in the documents folder.
+    static QString backupFileName(quint16 serial, const QDateTime& when);
 
     // Set clock to when (the local time when invalid).
     bool setClock(const QString& portName, const QDateTime& when = QDateTime());
@@ -46,7 +49,8 @@ public:
     // ".png", ".jpeg", ".jpg", ".tiff" or ".tif" (case-sensitive).
     static QString screenDumpFileName(const QString& chosen);
     // Saves the full-size image under screenDumpFileName(chosen) in the format of its
-    // suffix; returns the name used, empty when writing failed.
+    // suffix, whole or not at all; returns the name used. Throws the file name and the
+    // reason (QString) when writing failed, the old file left as it was.
     static QString saveScreenDump(const QImage& image, const QString& chosen);
     // The folder the save dialog opens in: the stored "Planner/dumpPath" when that
     // folder exists, else the user's documents folder.

@@ -1,8 +1,13 @@
 // Plot export: see plot_export.h.
 #include "plot/plot_export.h"
 
+#include "device/safe_file.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -10,6 +15,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <qwt_plot.h>
@@ -88,26 +94,45 @@ void renderPlotToFile(QwtPlot* plot, const QString& fileName)
     renderer.setDiscardFlag(QwtPlotRenderer::DiscardCanvasBackground, true);
     const QString title = plotTitleText(plot);
 
+    // Each format is made in memory (PDF in a private temporary folder) and then saved
+    // whole: a full disk must not leave half an image in place of the old one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+
     if (fileName.endsWith(QLatin1String(".svg"))) {
         QSvgGenerator generator;
-        generator.setFileName(fileName);
+        generator.setOutputDevice(&buffer);
         generator.setSize(QSize(800, 450));
         generator.setViewBox(QRect(0, 0, 798, 448));
         generator.setTitle(title);
         generator.setDescription(programAddress());
         renderer.renderTo(plot, generator);
+        SafeFile::save(fileName, bytes);
         return;
     }
 
     if (fileName.endsWith(QLatin1String(".pdf"))) {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
         QPrinter printer(QPrinter::ScreenResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(fileName);
+        printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setDocName(title);
         printer.setCreator(programAddress());
         renderer.renderTo(plot, printer);
+        // The printer does not report a failed write: a PDF without its trailer was cut.
+        QFile made(pdf);
+        if (!dir.isValid() || !made.open(QIODevice::ReadOnly))
+            throw SafeFile::errorText(fileName, made.errorString());
+        bytes = made.readAll();
+        if (!bytes.trimmed().endsWith("%%EOF"))
+            throw SafeFile::errorText(
+                fileName, QCoreApplication::translate("PlotInterface", "the PDF could not be made in %1")
+                              .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        SafeFile::save(fileName, bytes);
         return;
     }
 
@@ -115,13 +140,14 @@ void renderPlotToFile(QwtPlot* plot, const QString& fileName)
     image.fill(QColor(255, 255, 255, 255));
     renderer.renderTo(plot, image);
 
-    QImageWriter writer(fileName);
+    QImageWriter writer(&buffer, QFileInfo(fileName).suffix().toLower().toLatin1());
     writer.setCompression(1);
     writer.setQuality(95);
     writer.setText(QStringLiteral("Title"), title);
     writer.setText(QStringLiteral("Author"), programAddress());
     if (!writer.write(image))
-        throw writer.errorString();
+        throw SafeFile::errorText(fileName, writer.errorString());
+    SafeFile::save(fileName, bytes);
 }
 
 } // namespace plotexport

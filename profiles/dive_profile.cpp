@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPen>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -500,10 +502,24 @@ void DiveProfile::rebuildMarkers() const
 
 void DiveProfile::load(const QString& fileName, ConfigImage* configuration, MessageSink* console)
 {
+    // A file that cannot be read or is no XML says which file and why (where the XML
+    // breaks); a document of another kind says so.
+    const QString file = QFileInfo(fileName).fileName().toHtmlEscaped();
+    const auto cannotOpen = [&file](const DiveProfileXMLReader& r, const QString& root) {
+        const QString why = r.openError().isEmpty()
+                                ? QCoreApplication::translate("Console", "its root element is not <%1>")
+                                      .arg(root)
+                                      .toHtmlEscaped()
+                                : r.openError();
+        return QCoreApplication::translate("Console", "Cannot open profile.") +
+               QStringLiteral(" '%1': %2").arg(file, why);
+    };
     std::unique_ptr<DiveProfileXMLReader> reader;
     if (fileName.endsWith(QLatin1String(".xml"))) {
         reader.reset(new DiveProfileXMLReader(console));
         if (!reader->open(fileName, QStringLiteral("DivingLog"))) {
+            if (!reader->openError().isEmpty())
+                throw cannotOpen(*reader, QString());
             reader.reset(new DiveProfileXMLShearWater(console));
             if (!reader->open(fileName, QStringLiteral("dive")))
                 throw QCoreApplication::translate(
@@ -512,11 +528,11 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
     } else if (fileName.endsWith(QLatin1String(".udcf"))) {
         reader.reset(new DiveProfileUDCFReader(console));
         if (!reader->open(fileName, QStringLiteral("profile")))
-            throw QCoreApplication::translate("Console", "Cannot open profile.");
+            throw cannotOpen(*reader, QStringLiteral("profile"));
     } else if (fileName.endsWith(QLatin1String(".uddf"))) {
         reader.reset(new DiveProfileUDDFReader(console));
         if (!reader->open(fileName, QStringLiteral("uddf")))
-            throw QCoreApplication::translate("Console", "Cannot open profile.");
+            throw cannotOpen(*reader, QStringLiteral("uddf"));
     } else {
         throw QCoreApplication::translate("Console", "Unknown file format.");
     }
@@ -529,6 +545,23 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         scratchConfig.emplace(*configuration);
     if (!reader->read(&scratch, scratchConfig ? &*scratchConfig : nullptr))
         throw QCoreApplication::translate("Console", "Cannot load profile.");
+    // A log of several samples that cannot be a dive (none below the surface, or all at
+    // one time) would load as a 0 m dive without a word. The file's samples are those the
+    // read added to what the profile held (a drawing stays).
+    const int added = scratch.points() - points();
+    const auto below = [](const QVector<double>& depths) {
+        return std::count_if(depths.begin(), depths.end(), [](double d) { return d > 0.0; });
+    };
+    if (added > 2 && below(scratch.depths()) == below(depths()))
+        throw QCoreApplication::translate("Console", "Cannot load profile: no sample of '%1' has a depth.")
+            .arg(file);
+    QVector<double> addedTimes; // both time lists are in order
+    std::set_difference(scratch.times().begin(), scratch.times().end(), times().begin(), times().end(),
+                        std::back_inserter(addedTimes));
+    if (added > 2 && addedTimes.size() == added && addedTimes.first() == addedTimes.last())
+        throw QCoreApplication::translate("Console", "Cannot load profile: all %1 samples of '%2' are at one time.")
+            .arg(added)
+            .arg(file);
     assign(scratch);
     if (configuration)
         *configuration = *scratchConfig;

@@ -15,6 +15,7 @@
 
 #include "device/config_image.h"
 #include "device/message_sink.h"
+#include "device/safe_file.h"
 #include "profiles/dive_profile.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,13 @@ double wholeSeconds(const QString& text, bool* ok)
     if (!good)
         return 0.0;
     return std::isfinite(d) ? std::trunc(d) : d;
+}
+
+QString shown(const QString& text)
+{
+    constexpr int longest = 60;
+    const QString cut = text.size() > longest ? text.left(longest - 3) + QStringLiteral("...") : text;
+    return cut.toHtmlEscaped();
 }
 
 QString general(double v)
@@ -170,8 +178,10 @@ bool DiveProfileXMLReader::acceptsRoot(const QString& tag, const QString& rootTa
 bool DiveProfileXMLReader::open(const QString& fileName, const QString& rootTag)
 {
     QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        openError_ = f.errorString();
         return false;
+    }
     return openData(f.readAll(), rootTag);
 }
 
@@ -179,19 +189,28 @@ bool DiveProfileXMLReader::openData(const QByteArray& data, const QString& rootT
 {
     doc = QDomDocument();
     root = QDomElement();
+    openError_.clear();
+    const QString tooDeep = QCoreApplication::translate("Console", "elements nested more than %1 deep")
+                                .arg(MaxNesting);
     bool parsed = false;
+    QString why;
+    int line = 0, column = 0;
     if (falselyDeclaresUtf16(data)) {
         const QString text = QString::fromUtf8(data);
         if (nestingDepth(text, MaxNesting) > MaxNesting)
-            return false;
-        parsed = doc.setContent(text);
+            return openError_ = tooDeep, false;
+        parsed = doc.setContent(text, &why, &line, &column);
     } else {
         if (nestingDepth(data, MaxNesting) > MaxNesting)
-            return false;
-        parsed = doc.setContent(data);
+            return openError_ = tooDeep, false;
+        parsed = doc.setContent(data, &why, &line, &column);
     }
     if (!parsed) {
         doc = QDomDocument();
+        openError_ = QCoreApplication::translate("Console", "line %1, column %2: %3")
+                         .arg(line)
+                         .arg(column)
+                         .arg(shown(why));
         return false;
     }
     root = doc.documentElement();
@@ -267,9 +286,7 @@ bool DiveProfileXMLReader::read(DiveProfile* profile, ConfigImage*)
 
 bool DiveProfileXMLWriter::open(const QString& fileName, const QString& rootTag)
 {
-    file.setFileName(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    fileName_ = fileName;
     doc = QDomDocument(QDomImplementation().createDocumentType(rootTag, QString(), QString()));
     root = doc.createElement(rootTag);
     doc.appendChild(root);
@@ -278,12 +295,8 @@ bool DiveProfileXMLWriter::open(const QString& fileName, const QString& rootTag)
 
 bool DiveProfileXMLWriter::finish()
 {
-    const QByteArray text = doc.toByteArray(1);
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    SafeFile::save(fileName_, doc.toByteArray(1));
+    return true;
 }
 
 static QDomElement textElement(QDomDocument& doc, QDomElement parent, const QString& tag,

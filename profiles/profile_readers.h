@@ -8,7 +8,6 @@
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QSaveFile>
 #include <QString>
 
 class ConfigImage;
@@ -43,6 +42,9 @@ public:
     // The same from bytes already in memory.
     bool openData(const QByteArray& data, const QString& rootTag);
     bool read(DiveProfile* profile, ConfigImage* configuration) override;
+    // Why the last open failed: the file's error, or where the XML breaks ("line 3, column
+    // 7: unexpected end of file"); empty when the document was read but its root is another.
+    const QString& openError() const { return openError_; }
 
     // Deepest element nesting accepted; real logbooks nest fewer than 20 levels.
     static constexpr int MaxNesting = 256;
@@ -59,6 +61,7 @@ protected:
 
     QDomDocument doc;
     QDomElement root;
+    QString openError_;
 };
 
 class DiveProfileXMLShearWater : public DiveProfileXMLReader
@@ -92,10 +95,11 @@ public:
     bool write(DiveProfile* profile, const ConfigImage* configuration) override;
 
 protected:
-    // Writes doc (indentation 1, UTF-8) and replaces the target; false when anything fails.
+    // Writes doc (indentation 1, UTF-8) and replaces the target; throws the file name and
+    // the reason when anything fails, the old file left as it was.
     bool finish();
 
-    QSaveFile file;
+    QString fileName_;
     QDomDocument doc;
     QDomElement root;
 };
@@ -114,4 +118,7 @@ double number(const QString& text, bool* ok = nullptr);
 double wholeSeconds(const QString& text, bool* ok = nullptr);
 // "general format with 6 significant digits"
 QString general(double v);
+// A name or text taken from a file as the console shows it: at most 60 characters (cut
+// ones end in "..."), HTML escaped.
+QString shown(const QString& text);
 } // namespace profilexml

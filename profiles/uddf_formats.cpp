@@ -55,7 +55,7 @@ QString gasLine(int k, const Mix& m)
     return QStringLiteral("%1#%2: %3 o2=%4%, he=%5%%6%7\n")
         .arg(QCoreApplication::translate("gas", "Gas"))
         .arg(k + 1)
-        .arg(m.name)
+        .arg(shown(m.name))
         .arg(m.o2)
         .arg(m.he)
         .arg(m.depthText.isEmpty() ? QString() : QStringLiteral(", depth=") + m.depthText)
@@ -201,7 +201,7 @@ bool DiveProfileUDDFReader::read(DiveProfile* profile, ConfigImage* configuratio
         m.defined = true;
         if (!mixSane(m)) {
             warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.")
-                        .arg(m.name));
+                        .arg(shown(m.name)));
             return false;
         }
         mixes[k] = m;
@@ -361,7 +361,7 @@ bool DiveProfileUDCFReader::read(DiveProfile* profile, ConfigImage* configuratio
             const Mix m = readMix(mixElements[i]);
             if (!mixSane(m)) {
                 warning(QCoreApplication::translate("Console", "Mix %1 is not a breathable mix.")
-                            .arg(m.name));
+                            .arg(shown(m.name)));
                 return false;
             }
             text += gasLine(k, m);

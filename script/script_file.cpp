@@ -1,6 +1,8 @@
 // Script files and the folder check: see script_file.h.
 #include "script/script_file.h"
 
+#include "device/safe_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,12 +67,16 @@ ScriptFile::ScriptFile(const QString& root, const QString& relative, QObject* pa
 QScriptValue ScriptFile::write(const QScriptValue& contents)
 {
     const QString path = scriptpath::insideFolder(root_, relative_);
-    QFile file(path);
-    if (path.isEmpty() ||
-        !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
-        file.write(contents.toString().toUtf8()) < 0 || !file.flush())
+    if (path.isEmpty())
         return context()->throwError(QScriptContext::URIError,
                                      QStringLiteral("unable to write '%1'").arg(name()));
+    // Whole or not at all: a full disk leaves the old file and says why.
+    try {
+        SafeFile::save(path, contents.toString().toUtf8());
+    } catch (const QString& error) {
+        return context()->throwError(QScriptContext::URIError,
+                                     QStringLiteral("unable to write '%1': %2").arg(name(), error));
+    }
     return engine()->undefinedValue();
 }
 
@@ -78,7 +84,9 @@ QScriptValue ScriptFile::read()
 {
     const QString path = scriptpath::insideFolder(root_, relative_);
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Only a regular file: a named pipe or a device would block the script for ever.
+    if (path.isEmpty() || !QFileInfo(path).isFile() ||
+        !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return context()->throwError(QScriptContext::URIError,
                                      QStringLiteral("unable to read '%1'").arg(name()));
     return QScriptValue(QString::fromUtf8(file.readAll()));

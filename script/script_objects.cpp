@@ -171,7 +171,14 @@ QScriptValue settingsGet(QScriptContext* ctx, QScriptEngine* engine)
 QScriptValue settingsSet(QScriptContext* ctx, QScriptEngine* engine)
 {
     auto* settings = qobject_cast<QSettings*>(ctx->callee().data().toQObject());
-    settings->setValue(ctx->argument(0).toString(), ctx->argument(1).toString());
+    // The update checks' servers and dates are not a script's to change: a script could
+    // point them at a server of its own.
+    const QString key = ctx->argument(0).toString();
+    if (key.split(QLatin1Char('/'), Qt::SkipEmptyParts).value(0).compare(QLatin1String("Updates"),
+                                                                          Qt::CaseInsensitive) == 0)
+        return ctx->throwError(QScriptContext::ReferenceError,
+                               QStringLiteral("%1: the Updates/ settings cannot be changed by a script").arg(key));
+    settings->setValue(key, ctx->argument(1).toString());
     return engine->undefinedValue();
 }
 
@@ -219,10 +226,18 @@ QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object, bool headless
                                                       QScriptEngine::ExcludeDeleteLater |
                                                       QScriptEngine::ExcludeSlots;
     const QScriptValue wrapper = engine->newQObject(object, QScriptEngine::QtOwnership, options);
+    // Only the calls below are reachable: no prototype leads to the wrapper, whose signals
+    // (destroyed), properties and inherited slots (close, setStyleSheet, grab) a script
+    // could otherwise call. A program class offers its own methods, not those of the Qt
+    // classes it derives from; a Qt object (the application) its public slots.
     QScriptValue guard = engine->newObject();
-    guard.setPrototype(wrapper);
     const QMetaObject* meta = object->metaObject();
-    for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+    const QMetaObject* toolkit = meta;
+    while (toolkit->superClass() && !QByteArray(toolkit->className()).startsWith('Q'))
+        toolkit = toolkit->superClass();
+    const int first = toolkit == meta ? QObject::staticMetaObject.methodCount()
+                                      : toolkit->methodCount();
+    for (int i = first; i < meta->methodCount(); ++i) {
         const QMetaMethod m = meta->method(i);
         if (m.access() != QMetaMethod::Public || m.methodType() == QMetaMethod::Signal ||
             m.methodType() == QMetaMethod::Constructor)
@@ -248,7 +263,8 @@ QScriptValue exposeSettings(QScriptEngine* engine, QSettings* settings)
 {
     QScriptValue value =
         engine->newQObject(settings, QScriptEngine::QtOwnership,
-                           QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater);
+                           QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater |
+                               QScriptEngine::ExcludeSuperClassContents | QScriptEngine::ExcludeSlots);
     const std::pair<const char*, QScriptEngine::FunctionSignature> functions[] = {
         {"get", settingsGet}, {"set", settingsSet}, {"list", settingsList}};
     for (const auto& f : functions) {

@@ -60,6 +60,12 @@ int main(int argc, char** argv)
     const QCommandLineOption closeAfter(QStringLiteral("close-after"),
                                         QStringLiteral("Drop the line after N bytes."),
                                         QStringLiteral("N"));
+    const QCommandLineOption cutWrites(
+        QStringLiteral("cut-writes-after"),
+        QStringLiteral("Lose the line N bytes into a bank-writing session until the host "
+                       "closes the port or stays quiet for half a second, TIMES sessions "
+                       "(default 1, -1 = always)."),
+        QStringLiteral("N[:TIMES]"));
     const QCommandLineOption refuse(QStringLiteral("refuse-block"),
                                     QStringLiteral("Refuse the firmware block at ADDRESS "
                                                    "(decimal or 0x hex)."),
@@ -76,7 +82,7 @@ int main(int argc, char** argv)
                                      QStringLiteral("At exit, write the program memory the "
                                                     "boot loader stored to FILE."),
                                      QStringLiteral("FILE"));
-    parser.addOptions({firmware, pacing, wrongEcho, silent, closeAfter, refuse, badSerial,
+    parser.addOptions({firmware, pacing, wrongEcho, silent, closeAfter, cutWrites, refuse, badSerial,
                        badFirmware, badDeco, badBattery, program});
     parser.process(app);
 
@@ -93,6 +99,11 @@ int main(int argc, char** argv)
     }
     if (parser.isSet(silent))
         faults.silentAfter = parser.value(silent).toLongLong();
+    if (parser.isSet(cutWrites)) {
+        const QStringList p = parser.value(cutWrites).split(QLatin1Char(':'));
+        faults.cutWritesAfter = p.value(0).toLongLong();
+        faults.cutWritesTimes = p.size() > 1 ? p.value(1).toInt() : 1;
+    }
     if (parser.isSet(closeAfter))
         faults.closeAfter = parser.value(closeAfter).toLongLong();
     if (parser.isSet(refuse))

@@ -194,10 +194,25 @@ QByteArray OstcDevice::encodeScreen(const QImage& image)
     return out;
 }
 
+void OstcDevice::endWritingSession()
+{
+    cut_ = false;
+    writing_ = false;
+    writeBytes_ = 0;
+}
+
 bool OstcDevice::countByte()
 {
-    if (closed_)
+    if (closed_ || cut_)
         return false;
+    if (writing_ && faults_.cutWritesAfter >= 0 && writeBytes_ >= faults_.cutWritesAfter &&
+        (faults_.cutWritesTimes < 0 || cuts_ < faults_.cutWritesTimes)) {
+        cut_ = true;
+        ++cuts_;
+        return false;
+    }
+    if (writing_)
+        ++writeBytes_;
     if (faults_.closeAfter >= 0 && lineBytes_ >= faults_.closeAfter) {
         closed_ = true;
         return false;
@@ -236,6 +251,7 @@ void OstcDevice::echo(QByteArray& out, quint8 byte)
 
 void OstcDevice::hostClosed()
 {
+    endWritingSession();
     if (mode_ != Mode::Boot)
         mode_ = Mode::Idle;
     wakes_ = 0;
@@ -246,6 +262,9 @@ QByteArray OstcDevice::receive(const QByteArray& in, qint64 nowMs)
     QByteArray out;
     if (mode_ != Mode::Idle && mode_ != Mode::Boot && nowMs - lastMs_ > IdleResetMs)
         mode_ = Mode::Idle;
+    // A host quiet that long has given up: a lost line comes back.
+    if (nowMs - lastMs_ > IdleResetMs)
+        endWritingSession();
     lastMs_ = nowMs;
     for (char c : in) {
         if (!countByte())
@@ -276,6 +295,10 @@ void OstcDevice::handle(quint8 byte, QByteArray& out)
         case OstcProtocol::WriteBank1:
         case OstcProtocol::WriteBank2:
             bank_ = byte == OstcProtocol::WriteBank0 ? 0 : byte == OstcProtocol::WriteBank1 ? 1 : 2;
+            if (!writing_) {
+                writing_ = true;
+                writeBytes_ = 1; // this command
+            }
             if (bank_ == 2 && !hasBank2())
                 break;
             mode_ = Mode::WriteBank;

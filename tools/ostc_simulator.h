@@ -31,6 +31,11 @@ struct OstcFaults {
     // after which the line is dropped altogether.
     qint64 silentAfter = -1;
     qint64 closeAfter = -1;
+    // Bytes on the line into a bank-writing session (from its first write command) after
+    // which the line is lost: nothing more arrives or answers until the host closes the
+    // port or stays quiet for IdleResetMs. For this many sessions (then it holds).
+    qint64 cutWritesAfter = -1;
+    int cutWritesTimes = 1;
     // A written configuration byte at this image offset is echoed but not stored.
     int ignoreWriteAt = -1;
     // A boot-loader block at this address is refused.
@@ -109,6 +114,12 @@ private:
     bool rebooted_ = false;
     bool closed_ = false;
     qint64 lineBytes_ = 0;
+    // The lost line of cutWritesAfter.
+    bool writing_ = false;
+    bool cut_ = false;
+    int cuts_ = 0;
+    qint64 writeBytes_ = 0;
+    void endWritingSession();
     qint64 lastMs_ = 0;
 };
 

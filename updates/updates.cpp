@@ -9,6 +9,7 @@
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
 
 namespace updates
 {
@@ -44,6 +45,12 @@ QDate storedLastDate(const QSettings& settings, const QString& name)
 bool isNewer(const QDate& modified, const QDate& stored)
 {
     return modified.isValid() && stored < modified;
+}
+
+bool isPlausible(const QDateTime& modified, const QDateTime& now)
+{
+    // A day of grace for clocks and time zones.
+    return modified.isValid() && modified <= now.addDays(1);
 }
 
 QString firmwareVersion(const QByteArray& description)
@@ -108,19 +115,43 @@ void Updates::get()
     // A server that moved (http to https, say) is followed, never to a less safe scheme.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    manager_->get(request);
+    QNetworkReply* reply = manager_->get(request);
+    // Bounded in size and in time: an endless body must not fill the memory, a trickle
+    // must not hold the request for ever. Aborting finishes the reply with an error.
+    // The body stays in the reply until it has finished, so what is available is all that
+    // came (downloadProgress is throttled and may fall silent before the limit).
+    const qint64 limit = maxBytes_;
+    const auto checkSize = [reply, limit] {
+        if (reply->bytesAvailable() > limit ||
+            reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limit)
+            reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, checkSize);
+    connect(reply, &QNetworkReply::readyRead, reply, checkSize);
+    QTimer::singleShot(deadlineMs_, reply, [reply] { reply->abort(); });
 }
 
 void Updates::requestFinished(QNetworkReply* reply)
 {
     reply->deleteLater();
-    // Network errors (refused, unreachable, HTTP errors, time-outs) and answers that are
-    // not the resource itself are silently ignored.
+    // Network errors (refused, unreachable, HTTP errors, time-outs, aborted downloads) and
+    // answers that are not the whole resource itself (206 Partial Content, any other 2xx,
+    // a body shorter or longer than its Content-Length) are silently ignored.
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300) {
-        // A missing or unreadable Last-Modified gives an invalid date, never newer.
-        const QDate modified =
-            reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().date();
+    const QByteArray body = reply->error() == QNetworkReply::NoError && status == 200
+                                ? reply->read(maxBytes_ + 1)
+                                : QByteArray();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool whole = status == 200 && reply->error() == QNetworkReply::NoError &&
+                       body.size() <= maxBytes_ && reply->bytesAvailable() == 0 &&
+                       (!length.isValid() || length.toLongLong() == body.size());
+    // A missing or unreadable Last-Modified gives an invalid date, never newer; a date in
+    // the future is not believed.
+    const QDateTime modifiedAt = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
+    const QDate modified = updates::isPlausible(modifiedAt, QDateTime::currentDateTimeUtc())
+                               ? modifiedAt.date()
+                               : QDate();
+    if (whole) {
         QSettings& settings = settings_();
         if (updates::isNewer(modified, updates::storedLastDate(settings, name_))) {
             previousLast_ = settings.value(updates::lastKey(name_));
@@ -128,7 +159,7 @@ void Updates::requestFinished(QNetworkReply* reply)
             settings.setValue(updates::lastKey(name_), modified.toString(Qt::ISODate));
             settings.setValue(updates::askedKey(name_), QDate::currentDate().toString(Qt::ISODate));
             settings.sync();
-            emit newVersion(reply->readAll());
+            emit newVersion(body);
         }
     }
     emit handled();

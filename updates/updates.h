@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -34,6 +35,15 @@ QDate defaultLastDate();
 QDate storedLastDate(const QSettings& settings, const QString& name);
 // A resource dated `modified` is new when that date is valid and later than `stored`.
 bool isNewer(const QDate& modified, const QDate& stored);
+// A Last-Modified date later than `now` (a server whose clock is wrong) is not believed:
+// stored, it would silence every real update until that date.
+bool isPlausible(const QDateTime& modified, const QDateTime& now);
+
+// What a description and a firmware file may weigh at most (bytes), and how long one
+// download may take in all (a server sending one byte now and then never times out).
+constexpr qint64 DescriptionLimit = 64 * 1024;
+constexpr qint64 FirmwareLimit = 4 * 1024 * 1024;
+constexpr int DeadlineMs = 120000;
 
 // The firmware version named in a description ("Firmware 2.15" gives "2.15"), or an
 // empty text when there is none.
@@ -61,8 +71,14 @@ public:
     QString name() const { return name_; }
     QUrl url() const { return url_; }
 
-    // Sends the GET request; the answer arrives through requestFinished().
+    // Sends the GET request; the answer arrives through requestFinished(). A body larger
+    // than the limit, or an answer not complete by the deadline, is dropped.
     void get();
+    void setLimits(qint64 maxBytes, int deadlineMs)
+    {
+        maxBytes_ = maxBytes;
+        deadlineMs_ = deadlineMs;
+    }
     // Forgets the latest report (its answer was refused), so that the next get() reports
     // the same resource again.
     void forget();
@@ -81,6 +97,8 @@ private:
     QUrl url_;
     updates::SettingsProvider settings_;
     QNetworkAccessManager* manager_;
+    qint64 maxBytes_ = updates::DescriptionLimit;
+    int deadlineMs_ = updates::DeadlineMs;
     // "last" and "asked" as they were before the latest report (invalid: absent).
     QVariant previousLast_, previousAsked_;
 };

@@ -8,6 +8,7 @@
 
 #include "device/hex_image.h"
 #include "device/message_sink.h"
+#include "device/safe_file.h"
 #include "device/serial_ostc.h"
 
 #include <QBuffer>
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 
 const char* const UpdatesPlanner::BuildNumber = BATHYRA_BUILD_NUMBER;
@@ -117,6 +117,7 @@ void UpdatesPlanner::newFirmwareVersion(QByteArray desc)
         if (!url.isValid())
             return;
         download_ = create(QStringLiteral("firmware/") + version, url, true);
+        download_->setLimits(updates::FirmwareLimit, updates::DeadlineMs);
         connect(download_, &Updates::newVersion, this, &UpdatesPlanner::newFirmwareDownload);
     }
     download_->get();
@@ -145,10 +146,11 @@ void UpdatesPlanner::newFirmwareDownload(QByteArray hex)
 
     const QString folder = SerialOSTC::firmwareFolder();
     const QString path = QDir(folder).filePath(updates::firmwareFileName(version));
-    QSaveFile file(path);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
-        file.write(hex) != hex.size() || !file.commit()) {
-        failed(tr("Unable to write '%1'.").arg(QDir::toNativeSeparators(path)));
+    try {
+        QDir().mkpath(folder);
+        SafeFile::save(path, hex);
+    } catch (const QString& error) {
+        failed(error.toHtmlEscaped());
         if (download_)
             download_->forget();
         return;

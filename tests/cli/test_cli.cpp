@@ -2,6 +2,7 @@
 // display (exit code, console text, CSV trace, message log), and its device steps against
 // bathyra-ostc-sim, failures included, which must leave the parameters and the store as they were.
 #include "data_table.h"
+#include "full_disk.h"
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/param_file.h"
@@ -131,6 +132,9 @@ private slots:
     void backupAndRestore();
     void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
     void failedStepKeepsParametersAndStore();
+    void uploadCutRestoresTheComputer();
+    void savesOnFullDisk_data() { dataRows("full_disk.txt"); }
+    void savesOnFullDisk();
     void firmwareUpgrade();
     void clockAndScreenDump_data();
     void clockAndScreenDump();
@@ -300,6 +304,65 @@ void TestCli::failedStepKeepsParametersAndStore()
     const QString report = sim.finish();
     QVERIFY2(report.contains("bank writes: 0 0 0"), qPrintable(report)); // no bank fully written
     QVERIFY(!report.contains("rebooted") && !report.contains("clock set"));
+}
+
+// The line is lost 400 bytes into each of the two write attempts and comes back: the
+// configuration read before writing is kept in a backup file and written back.
+void TestCli::uploadCutRestoresTheComputer()
+{
+    SimProcess sim({"--cut-writes-after", "400:2"});
+    QVERIFY(!sim.port.isEmpty());
+    QCOMPARE(runCli(arguments("download --save-params %d/held.div --port " + sim.port)).code, 0);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QStringList pattern{"OSTC * before upload *.div"};
+    const QStringList backupsBefore = QDir(documents).entryList(pattern, QDir::Files);
+
+    const CliResult r = runCli(arguments("--params %d/held.div O2_2=50 GF_low=40 upload --port " + sim.port));
+    QCOMPARE(r.code, 1);
+    for (const char* text : {"FAILED: Uploading OSTC configuration (bank 0, byte ",
+                             "The computer holds its previous configuration again.",
+                             "The computer's configuration before the upload is kept in '"})
+        QVERIFY2(shows(r.out, text), qPrintable(r.out));
+    QCOMPARE(runCli(arguments("download --save-params %d/after.div --port " + sim.port)).code, 0);
+    QCOMPARE(paramKeys(path("after.div")), paramKeys(path("held.div")));
+    const QString report = sim.finish();
+    QVERIFY2(report.contains("bank writes: 1 1 1"), qPrintable(report)); // the restore only
+
+    // The backup holds what the computer held.
+    const QStringList backups = QDir(documents).entryList(pattern, QDir::Files);
+    QCOMPARE(backups.size(), backupsBefore.size() + 1);
+    QString backup;
+    for (const QString& name : backups)
+        if (!backupsBefore.contains(name))
+            backup = QDir(documents).filePath(name);
+    QVERIFY2(r.out.contains(backup), qPrintable(backup));
+    QMap<QString, QString> held = paramKeys(path("held.div")), kept = paramKeys(backup);
+    for (auto* keys : {&held, &kept})
+        for (const QString& key : keys->keys())
+            if (key.startsWith("Dive/") || key.startsWith("Replay/"))
+                keys->remove(key);
+    QCOMPARE(kept, held);
+    QFile::remove(backup);
+}
+
+void TestCli::savesOnFullDisk()
+{
+    QFETCH(QStringList, c);
+    const QString file = path(c[1]);
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    CliResult r;
+    {
+        FullDisk full(c[3].toULong()); // the program started here inherits the limit
+        QVERIFY(full.ok());
+        r = runCli(arguments(c[2]));
+    }
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains("Cannot write '" + file + "': " + c[4]), qPrintable(r.err));
+    QCOMPARE(fileBytes(file), QByteArray("old"));
+    // and no temporary file is left beside it
+    QCOMPARE(QDir(dir.path()).entryList({c[1] + "*"}, QDir::Files | QDir::Hidden), QStringList(c[1]));
 }
 
 void TestCli::firmwareUpgrade()

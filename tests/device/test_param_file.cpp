@@ -129,6 +129,28 @@ private slots:
         }
     }
 
+    // The .div fuzzing corpus: every file loads, and load() says false exactly when the
+    // image it leaves has a stopping error.
+    void fuzzCorpus_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir corpus(BATHYRA_SOURCE_DIR "/fuzz/div/corpus");
+        const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
+        if (files.size() < 4)
+            qFatal("%s not found", qPrintable(corpus.path()));
+        for (const QFileInfo& file : files)
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath();
+    }
+    void fuzzCorpus()
+    {
+        QFETCH(QString, path);
+        ConfigImage im = editedImage();
+        DiveInputs dive;
+        ReplayFlags replay;
+        const bool ok = ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr);
+        QCOMPARE(errorOf([&] { im.validate(nullptr); }).isEmpty(), ok);
+    }
+
 private:
     QTemporaryDir dir;
 };

@@ -12,10 +12,12 @@
 #include "planner/dive_parameters.h"
 #include "planner/simulation.h"
 #include "profiles/dive_profile.h"
+#include "full_disk.h"
 #include "script/script.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace
 {
@@ -81,8 +83,9 @@ private slots:
     void initTestCase()
     {
         QDir().mkpath(documents());
-        for (const char* name : {"/outside", "/dangling"})
+        for (const char* name : {"/outside", "/dangling", "/fifo"})
             QFile::remove(documents() + name); // left by an earlier run that failed
+        QCOMPARE(mkfifo(qPrintable(documents() + "/fifo"), 0600), 0);
         QVERIFY(QFile::link(outside.path(), documents() + "/outside"));
         QVERIFY(QFile::link(outside.filePath("new.txt"), documents() + "/dangling"));
     }
@@ -91,6 +94,7 @@ private slots:
         QVERIFY(QDir(outside.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
         QFile::remove(documents() + "/outside");
         QFile::remove(documents() + "/dangling");
+        QFile::remove(documents() + "/fifo");
     }
     void init()
     {
@@ -137,6 +141,7 @@ private slots:
         QTest::newRow("file read missing") << "ostc.File('missing.txt').read();" << "URIError: unable to read '";
         QTest::newRow("file through a link outside") << "ostc.File('outside/x.txt');" << "URIError: Invalid file name";
         QTest::newRow("file on a dangling link") << "ostc.File('dangling').write('x');" << "URIError: ";
+        QTest::newRow("file read a named pipe") << "ostc.File('fifo').read();" << "Documents/fifo'";
         QTest::newRow("file write a folder") << "ostc.File('out/a.txt').write('abc'); ostc.File('out').write('x');" << "URIError: unable to write '";
         // Profiles and plans.
         QTest::newRow("no profile") << "['points', 'lastDepth', 'diveTime', 'diveDepth', 'depth', 'gasAt', 'gasChange', 'setpointChange', 'save'].forEach("
@@ -157,6 +162,13 @@ private slots:
         QTest::newRow("planner error uncaught") << "ostc.set('O2_1', 5);\nmainWindow.simulateSlot(); mainWindow.ascentSlot();" << "case.qs:2: Error: HYPOXIA";
         QTest::newRow("dialog without a display") << "mainWindow.settingsSlot();" << "settingsSlot: the dialog";
         QTest::newRow("Qt dialog without a display") << "qApp.aboutQt();" << "aboutQt: the dialog";
+        QTest::newRow("signal of the window") << "mainWindow.destroyed(mainWindow);" << "TypeError";
+        QTest::newRow("inherited window calls") << "test.compare(['destroyed', 'deleteLater', 'close', 'setStyleSheet', 'grab', 'show', 'objectName', 'windowTitle'].filter(function (f) { return f in mainWindow; }), [], '');"
+                                                   "test.verify(typeof mainWindow.simulateSlot == 'function' && typeof mainWindow.message == 'function', '');" << "";
+        QTest::newRow("plan calls with odd arguments") << "mainWindow.simulateSlot(); var n = 0; for (var f in ostc.plan) if (typeof ostc.plan[f] == 'function') { try { ostc.plan[f](-1, NaN); } catch (e) {} try { ostc.plan[f](-1); } catch (e) {} try { ostc.plan[f](NaN); } catch (e) {} ++n; }"
+                                                          "test.verify(n >= 17 && !('destroyed' in ostc.plan) && !('setProfile' in ostc.plan), n);" << "";
+        QTest::newRow("settings of the update checks") << "['Updates/firmwareServer', '/updates//programServer'].forEach(function (k) { test.expectThrow(function () { ostc.settings.set(k, 'http://elsewhere'); }, 'cannot be changed', k); });"
+                                                          "test.compare([ostc.settings.get('Updates/firmwareServer'), 'destroyed' in ostc.settings], [undefined, false], '');" << "";
         QTest::newRow("wrong argument count") << "mainWindow.simulateSlot(1);" << "no form of it takes 1 arguments";
         // How a script ends.
         QTest::newRow("missing script") << "ostc.run('/nonexistent/x.qs'); test.compare(ostc.version().indexOf('Bathyra_'), 0, '');" << "";
@@ -200,6 +212,34 @@ private slots:
         w->consoleLog = nullptr;
         QVERIFY(ran);
         QCOMPARE(diverState(w), before);
+    // Saves from a script on a disk that fills up: an exception naming the file and the
+    // reason, the old file byte for byte. (The profile writers have their table in the
+    // profile tests.)
+    void writesOnFullDisk_data()
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("script");
+        // clang-format off
+        QTest::newRow("File.write") << "big.txt" << "ostc.File('big.txt').write(new Array(20000).join('x'));";
+        // clang-format on
+    }
+    void writesOnFullDisk()
+        QFETCH(QString, name);
+        QFETCH(QString, script);
+        const QString path = documents() + "/" + name;
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate) && old.write("old") == 3);
+        old.close();
+        const QString file = write(script);
+        ScriptRunResult result;
+        {
+            FullDisk full(100);
+            QVERIFY(full.ok());
+            result = runScriptFile(w, file);
+        }
+        const QString errors = result.errors.join('\n');
+        QVERIFY2(errors.contains("Cannot write '" + path + "': File too large"), qPrintable(errors));
+        QCOMPARE(fileBytes(path), QByteArray("old"));
+        QFile::remove(path);
     }
 
     // A host without a window, with the debugger attached (which nothing here calls up).

@@ -9,11 +9,16 @@
 #include <QMap>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <memory>
 
 struct Answer { // an invalid date: no Last-Modified header
     int status = 404;
     QDate lastModified;
     QByteArray body;
+    // Whole: Content-Length and the body; Cut: the lines of the first half of the body, no
+    // Content-Length, then the connection closes; Endless: a chunked body that goes on
+    // until the client hangs up (bounded at 16 MiB all the same).
+    enum Shape { Whole, Cut, Endless } shape = Whole;
 };
 
 class LoopbackServer : public QTcpServer
@@ -47,8 +52,26 @@ private:
         const QString date = QLocale::c().toString(QDateTime(a.lastModified, QTime(12, 0), Qt::UTC),
                                                    "ddd, dd MMM yyyy hh:mm:ss 'GMT'");
         const QString modified = a.lastModified.isValid() ? "Last-Modified: " + date + "\r\n" : "";
-        s->write(QStringLiteral("HTTP/1.1 %1 X\r\nConnection: close\r\nContent-Length: %2\r\n%3\r\n")
-                     .arg(a.status).arg(a.body.size()).arg(modified).toLatin1() + a.body);
+        const QString head =
+            QStringLiteral("HTTP/1.1 %1 X\r\nConnection: close\r\n%2").arg(a.status).arg(modified);
+        if (a.shape == Answer::Endless) {
+            s->write(head.toLatin1() + "Transfer-Encoding: chunked\r\n\r\n");
+            const QByteArray chunk = "10000\r\n" + QByteArray(0x10000, ':') + "\r\n";
+            auto sent = std::make_shared<int>(0);
+            connect(s, &QTcpSocket::bytesWritten, s, [s, chunk, sent] {
+                if (s->bytesToWrite() < chunk.size() && ++*sent < 256)
+                    s->write(chunk);
+            });
+            s->write(chunk);
+            return;
+        }
+        if (a.shape == Answer::Cut)
+            s->write(head.toLatin1() + "\r\n" +
+                     a.body.left(a.body.lastIndexOf('\n', a.body.size() / 2) + 1));
+        else
+            s->write((head + QStringLiteral("Content-Length: %1\r\n\r\n").arg(a.body.size()))
+                         .toLatin1() +
+                     a.body);
         s->disconnectFromHost();
     }
 };

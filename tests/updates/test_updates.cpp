@@ -170,7 +170,7 @@ private slots:
             << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
         QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid;
         QTest::newRow("write fails")
-            << validHex << true << "Unable to write '" + firmwareFile() + "'";
+            << validHex << true << "Cannot write '" + firmwareFile() + "'";
     }
     void refusedDownload()
     {
@@ -193,6 +193,49 @@ private slots:
             QCOMPARE(fileBytes(kept), stored ? validHex : QByteArray("old"));
         // A refused download is fetched again by the next check.
         QCOMPARE(settings->contains("Updates/firmware/2.15/last"), stored);
+    }
+
+    // Answers that are not the whole, dated resource: nothing is stored, announced or
+    // remembered as seen.
+    void incompleteAnswer_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QDate>("modified");
+        QTest::addColumn<QString>("red");
+        const QString hex = "/autofirmware/ostc2.hex", txt = "/autofirmware/firmware.txt";
+        const QDate date(2020, 5, 2), future(2099, 1, 1);
+        QTest::newRow("206 partial firmware") << hex << 206 << int(Answer::Whole) << date << "";
+        QTest::newRow("firmware cut, no length")
+            << hex << 200 << int(Answer::Cut) << date
+            << "not a valid HEX file: Missing HEX end-of-file record";
+        QTest::newRow("endless firmware") << hex << 200 << int(Answer::Endless) << date << "";
+        QTest::newRow("endless description") << txt << 200 << int(Answer::Endless) << date << "";
+        QTest::newRow("firmware from 2099") << hex << 200 << int(Answer::Whole) << future << "";
+        QTest::newRow("description from 2099") << txt << 200 << int(Answer::Whole) << future << "";
+    }
+    void incompleteAnswer()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(int, shape);
+        QFETCH(QDate, modified);
+        QFETCH(QString, red);
+        serveFirmware(":04000400DEADBEEFC0\n" + validHex);
+        Answer& answer = server->answers[path];
+        answer.status = status;
+        answer.shape = Answer::Shape(shape);
+        answer.lastModified = modified;
+        const bool description = path.endsWith(".txt");
+        check(description ? QStringList{"firmware"} : QStringList{"firmware", "firmware/2.15"});
+        QCOMPARE(boxes, QStringList());
+        QVERIFY(!QFile::exists(firmwareFile()));
+        QVERIFY(!settings->contains("Updates/firmware/2.15/last"));
+        QCOMPARE(settings->contains("Updates/firmware/last"), !description);
+        QCOMPARE(console.lines.size(), int(!red.isEmpty()));
+        if (!red.isEmpty())
+            QVERIFY2(console.lines[0].contains(red), qPrintable(console.lines[0]));
     }
 };
 
