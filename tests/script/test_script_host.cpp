@@ -212,10 +212,13 @@ private slots:
         w->consoleLog = nullptr;
         QVERIFY(ran);
         QCOMPARE(diverState(w), before);
+    }
+
     // Saves from a script on a disk that fills up: an exception naming the file and the
     // reason, the old file byte for byte. (The profile writers have their table in the
     // profile tests.)
     void writesOnFullDisk_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("script");
         // clang-format off
@@ -223,6 +226,7 @@ private slots:
         // clang-format on
     }
     void writesOnFullDisk()
+    {
         QFETCH(QString, name);
         QFETCH(QString, script);
         const QString path = documents() + "/" + name;
