@@ -839,17 +839,12 @@
         <translation>HPNS: keine Simulation mit ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+73"/>
+        <location filename="../../app/bathyra_device.cpp" line="+74"/>
         <source>FAILED</source>
         <translation>FEHLGESCHLAGEN</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+136"/>
         <source>Load dive parameters...</source>
         <translation>Tauchgangsparameter laden...</translation>
     </message>
@@ -867,7 +862,7 @@
         <translation>Alle Parameter speichern...</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Bathyra-Hilfe</translation>
@@ -893,7 +888,8 @@
         <translation>CF%1 (%2): %3 liegt außerhalb des Bereichs des Planers, %4 wird verwendet.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-67"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parameter nicht gespeichert: %1</translation>
     </message>
@@ -1453,19 +1449,23 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <location filename="../../profiles/dive_profile.cpp" line="+525"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Nicht unterstütztes XML-Format (weder DivingLog noch Shearwater)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+4"/>
-        <location line="+33"/>
+        <location line="-11"/>
+        <location line="+71"/>
         <source>Cannot open profile.</source>
         <translation>Profil kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-75"/>
+        <source>its root element is not &lt;%1&gt;</source>
+        <translation>sein Wurzelelement ist nicht &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Unknown file format.</source>
         <translation>Unbekanntes Dateiformat.</translation>
     </message>
@@ -1475,7 +1475,17 @@
         <translation>Profil kann nicht geladen werden.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+9"/>
+        <source>Cannot load profile: no sample of &apos;%1&apos; has a depth.</source>
+        <translation>Profil kann nicht geladen werden: kein Messpunkt von '%1' hat eine Tiefe.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot load profile: all %1 samples of &apos;%2&apos; are at one time.</source>
+        <translation>Profil kann nicht geladen werden: alle %1 Messpunkte von '%2' liegen zur selben Zeit.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Unknown save file format</source>
         <translation>Unbekanntes Format zum Speichern</translation>
     </message>
@@ -1485,7 +1495,7 @@
         <translation>Profil kann nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+116"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Messzeit %1 s ist keine gültige Tauchzeit.</translation>
     </message>
@@ -1495,7 +1505,17 @@
         <translation>Messtiefe %1 m bei %2 s ist keine gültige Tiefe.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+72"/>
+        <source>elements nested more than %1 deep</source>
+        <translation>Elemente tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lese DivingLog-XML-Format</translation>
     </message>
@@ -1510,7 +1530,7 @@
         <translation>Die Profiltiefen erreichen %1 m, die Maximaltiefe des Tauchgangs ist aber %2 m: die Tiefen werden als Meter gelesen.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+82"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lese Shearwater-XML-Format</translation>
     </message>
@@ -1619,7 +1639,12 @@
         <translation>Ungültige HEX-Prüfsumme</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>Bad HEX record length</source>
+        <translation>Falsche Länge eines HEX-Datensatzes</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>BAD HEX address</source>
         <translation>UNGÜLTIGE HEX-Adresse</translation>
     </message>
@@ -1629,7 +1654,7 @@
         <translation>Doppelt beschrieben</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Bad HEX Segment Address record</source>
         <translation>Ungültiger HEX-Datensatz Segment Address</translation>
     </message>
@@ -1649,7 +1674,17 @@
         <translation>%1 KB geladen (%2% des Firmware-Bereichs)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Missing HEX end-of-file record</source>
+        <translation>HEX-Dateiende-Datensatz fehlt</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>HEX-Datei kann nicht geöffnet werden</translation>
     </message>
@@ -1662,12 +1697,22 @@
         <translation>Lese OSTC-Konfiguration</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>bank %1, write command: %2</source>
+        <translation>Bank %1, Schreibbefehl: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bank %1, byte %2: %3</source>
+        <translation>Bank %1, Byte %2: %3</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Can&apos;t validate EEPROM contains</source>
         <translation>EEPROM-Inhalt kann nicht bestätigt werden</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-38"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1677,7 +1722,7 @@
         <translation>CFI fertig.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-2"/>
         <source>CFII...</source>
         <translation>CFII...</translation>
     </message>
@@ -1687,27 +1732,52 @@
         <translation>CFII fertig.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-1"/>
         <source>CFIII...</source>
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>CFIII done.</source>
         <translation>CFIII fertig.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Uploading OSTC configuration</source>
-        <translation>Schreibe OSTC-Konfiguration</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+70"/>
         <source>Readback differ</source>
         <translation>Rücklesen weicht ab</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Uploading OSTC configuration (%1)</source>
+        <translation>OSTC-Konfiguration wird hochgeladen (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Upload failed; writing back the computer&apos;s previous configuration...</source>
+        <translation>Hochladen fehlgeschlagen; die vorherige Konfiguration des Computers wird zurückgeschrieben...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The computer holds its previous configuration again.</source>
+        <translation>Der Computer hat wieder seine vorherige Konfiguration.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bank 0 may be partly written.</source>
+        <translation>Bank 0 ist möglicherweise nur teilweise geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Banks 0 to %1 are new, bank %2 may be partly written.</source>
+        <translation>Bänke 0 bis %1 sind neu, Bank %2 ist möglicherweise nur teilweise geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The previous configuration could not be written back: %1 Upload again, or upload the backup.</source>
+        <translation>Die vorherige Konfiguration konnte nicht zurückgeschrieben werden: %1 Erneut hochladen oder die Sicherung hochladen.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <location line="+8"/>
         <source>Sync failed</source>
         <translation>Synchronisation fehlgeschlagen</translation>
@@ -1760,7 +1830,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <location filename="../../plot/plot_export.cpp" line="+29"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>JPEG-Bild</translation>
@@ -1794,6 +1864,11 @@
         <source>No image file name: &quot;%1&quot;</source>
         <comment>Save plot as image</comment>
         <translation>Kein Bilddateiname: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the PDF could not be made in %1</source>
+        <translation>das PDF konnte in %1 nicht erstellt werden</translation>
     </message>
     <message>
         <location filename="../../plot/plot_curves.cpp" line="+134"/>
@@ -2053,32 +2128,45 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>'%1' kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <location filename="../../device/serial_ostc.cpp" line="+40"/>
         <source>FAILED: </source>
         <translation>FEHLGESCHLAGEN: </translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+20"/>
-        <location line="+31"/>
-        <location line="+71"/>
+        <location line="+48"/>
+        <location line="+80"/>
         <source>Connecting %1</source>
         <translation>Verbinde mit %1</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-143"/>
         <source>Reading OSTC %1 done.</source>
         <translation>OSTC %1 gelesen.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
+        <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
+        <translation>Die Konfiguration des Computers vor dem Hochladen ist in '%1' gesichert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Programming OSTC %1 done.</source>
         <translation>OSTC %1 programmiert.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+22"/>
         <source>Date and time set to %1</source>
         <translation>Datum und Uhrzeit gesetzt auf %1</translation>
     </message>
@@ -2093,7 +2181,12 @@
         <translation>FEHLGESCHLAGEN</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+35"/>
+        <source>the image cannot be written as %1</source>
+        <translation>das Bild kann nicht als %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Firmware...</source>
         <translation>Firmware...</translation>
     </message>
@@ -2113,12 +2206,12 @@
         <translation>Lade &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Starting OSTC upgrade...</source>
         <translation>Starte OSTC-Firmware-Update...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>OSTC upgrade done. rebooting...</source>
         <translation>OSTC-Update abgeschlossen, Neustart...</translation>
     </message>
@@ -2126,6 +2219,11 @@
         <location line="+4"/>
         <source>UPGRADE FAILED</source>
         <translation>UPDATE FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The computer keeps its boot loader but not a whole program: upgrade it again before diving.</source>
+        <translation>Der Computer behält seinen Bootloader, aber kein vollständiges Programm: vor dem Tauchen erneut aktualisieren.</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2344,7 @@
         <translation>Der Update-Server &apos;%1&apos; ist keine gültige http- oder https-Adresse.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>no firmware data</source>
         <translation>keine Firmware-Daten</translation>
     </message>
@@ -2256,12 +2354,7 @@
         <translation>Die heruntergeladene Firmware %1 ist keine gültige HEX-Datei: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Firmware %1 available...</source>
         <translation>Firmware %1 verfügbar...</translation>
     </message>

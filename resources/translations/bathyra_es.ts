@@ -839,17 +839,12 @@
         <translation>HPNS: no se simula con ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+73"/>
+        <location filename="../../app/bathyra_device.cpp" line="+74"/>
         <source>FAILED</source>
         <translation>ERROR</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>No se puede escribir &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+136"/>
         <source>Load dive parameters...</source>
         <translation>Cargar parámetros de inmersión...</translation>
     </message>
@@ -867,7 +862,7 @@
         <translation>Guardar todos los parámetros...</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Ayuda de Bathyra</translation>
@@ -893,7 +888,8 @@
         <translation>CF%1 (%2): %3 está fuera del rango del planificador, se usa %4.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-67"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parámetros no guardados: %1</translation>
     </message>
@@ -1453,19 +1449,23 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <location filename="../../profiles/dive_profile.cpp" line="+525"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Formato XML no soportado (ni DivingLog ni Shearwater)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+4"/>
-        <location line="+33"/>
+        <location line="-11"/>
+        <location line="+71"/>
         <source>Cannot open profile.</source>
         <translation>No se puede abrir el perfil.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-75"/>
+        <source>its root element is not &lt;%1&gt;</source>
+        <translation>su elemento raíz no es &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Unknown file format.</source>
         <translation>Formato de archivo desconocido.</translation>
     </message>
@@ -1475,7 +1475,17 @@
         <translation>No se puede cargar el perfil.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+9"/>
+        <source>Cannot load profile: no sample of &apos;%1&apos; has a depth.</source>
+        <translation>No se puede cargar el perfil: ninguna muestra de '%1' tiene profundidad.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot load profile: all %1 samples of &apos;%2&apos; are at one time.</source>
+        <translation>No se puede cargar el perfil: las %1 muestras de '%2' están todas en el mismo instante.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Unknown save file format</source>
         <translation>Formato de guardado desconocido</translation>
     </message>
@@ -1485,7 +1495,7 @@
         <translation>No se puede guardar el perfil.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+116"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>El tiempo de muestra %1 s no es un tiempo de inmersión.</translation>
     </message>
@@ -1495,7 +1505,17 @@
         <translation>La profundidad de muestra %1 m a %2 s no es una profundidad.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+72"/>
+        <source>elements nested more than %1 deep</source>
+        <translation>elementos anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reading DivingLog XML format</source>
         <translation>Leyendo formato XML de DivingLog</translation>
     </message>
@@ -1510,7 +1530,7 @@
         <translation>Las profundidades del perfil llegan a %1 m pero la profundidad máxima de la inmersión es %2 m: las profundidades se leen en metros.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+82"/>
         <source>Reading Shearwater XML format</source>
         <translation>Leyendo formato XML de Shearwater</translation>
     </message>
@@ -1619,7 +1639,12 @@
         <translation>Suma de control HEX errónea</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>Bad HEX record length</source>
+        <translation>Longitud de registro HEX incorrecta</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>BAD HEX address</source>
         <translation>Dirección HEX ERRÓNEA</translation>
     </message>
@@ -1629,7 +1654,7 @@
         <translation>Escritura doble</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Bad HEX Segment Address record</source>
         <translation>Registro HEX Segment Address erróneo</translation>
     </message>
@@ -1649,7 +1674,17 @@
         <translation>%1 KB cargados (%2% del área de firmware)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
+        <source>%1 (line %2)</source>
+        <translation>%1 (línea %2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Missing HEX end-of-file record</source>
+        <translation>Falta el registro de fin de archivo HEX</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>No se puede abrir el archivo HEX</translation>
     </message>
@@ -1662,12 +1697,22 @@
         <translation>Descargando la configuración del OSTC</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>bank %1, write command: %2</source>
+        <translation>banco %1, orden de escritura: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bank %1, byte %2: %3</source>
+        <translation>banco %1, byte %2: %3</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Can&apos;t validate EEPROM contains</source>
         <translation>No se puede validar el contenido de la EEPROM</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-38"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1677,7 +1722,7 @@
         <translation>CFI hecho.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-2"/>
         <source>CFII...</source>
         <translation>CFII...</translation>
     </message>
@@ -1687,27 +1732,52 @@
         <translation>CFII hecho.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-1"/>
         <source>CFIII...</source>
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>CFIII done.</source>
         <translation>CFIII hecho.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Uploading OSTC configuration</source>
-        <translation>Enviando la configuración al OSTC</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+70"/>
         <source>Readback differ</source>
         <translation>La relectura difiere</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Uploading OSTC configuration (%1)</source>
+        <translation>Enviando la configuración del OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Upload failed; writing back the computer&apos;s previous configuration...</source>
+        <translation>El envío ha fallado; se vuelve a escribir la configuración anterior del ordenador...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The computer holds its previous configuration again.</source>
+        <translation>El ordenador vuelve a tener su configuración anterior.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bank 0 may be partly written.</source>
+        <translation>El banco 0 puede estar escrito en parte.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Banks 0 to %1 are new, bank %2 may be partly written.</source>
+        <translation>Los bancos 0 a %1 son nuevos, el banco %2 puede estar escrito en parte.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The previous configuration could not be written back: %1 Upload again, or upload the backup.</source>
+        <translation>No se pudo volver a escribir la configuración anterior: %1 Envíela de nuevo o envíe la copia de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <location line="+8"/>
         <source>Sync failed</source>
         <translation>Fallo de sincronización</translation>
@@ -1760,7 +1830,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <location filename="../../plot/plot_export.cpp" line="+29"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Imagen JPEG</translation>
@@ -1794,6 +1864,11 @@
         <source>No image file name: &quot;%1&quot;</source>
         <comment>Save plot as image</comment>
         <translation>Sin nombre de archivo de imagen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the PDF could not be made in %1</source>
+        <translation>no se pudo crear el PDF en %1</translation>
     </message>
     <message>
         <location filename="../../plot/plot_curves.cpp" line="+134"/>
@@ -2053,32 +2128,45 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>No se puede escribir '%1': %2</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <location filename="../../device/serial_ostc.cpp" line="+40"/>
         <source>FAILED: </source>
         <translation>ERROR: </translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+20"/>
-        <location line="+31"/>
-        <location line="+71"/>
+        <location line="+48"/>
+        <location line="+80"/>
         <source>Connecting %1</source>
         <translation>Conectando %1</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-143"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Lectura del OSTC %1 terminada.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
+        <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
+        <translation>La configuración del ordenador antes del envío se guarda en '%1'.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Programación del OSTC %1 terminada.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+22"/>
         <source>Date and time set to %1</source>
         <translation>Fecha y hora ajustadas a %1</translation>
     </message>
@@ -2093,7 +2181,12 @@
         <translation>ERROR</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+35"/>
+        <source>the image cannot be written as %1</source>
+        <translation>la imagen no se puede escribir como %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Firmware...</source>
         <translation>Firmware...</translation>
     </message>
@@ -2113,12 +2206,12 @@
         <translation>Cargando &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Starting OSTC upgrade...</source>
         <translation>Iniciando la actualización del OSTC...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>OSTC upgrade done. rebooting...</source>
         <translation>Actualización del OSTC terminada, reiniciando...</translation>
     </message>
@@ -2126,6 +2219,11 @@
         <location line="+4"/>
         <source>UPGRADE FAILED</source>
         <translation>FALLO DE ACTUALIZACIÓN</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The computer keeps its boot loader but not a whole program: upgrade it again before diving.</source>
+        <translation>El ordenador conserva su cargador de arranque pero no un programa completo: actualícelo de nuevo antes de bucear.</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2344,7 @@
         <translation>El servidor de actualizaciones &apos;%1&apos; no es una dirección http o https válida.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>no firmware data</source>
         <translation>no hay datos de firmware</translation>
     </message>
@@ -2256,12 +2354,7 @@
         <translation>El firmware %1 descargado no es un archivo HEX válido: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>No se puede escribir &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Firmware %1 available...</source>
         <translation>Firmware %1 disponible...</translation>
     </message>

@@ -839,17 +839,12 @@
         <translation>HPNS : pas de simulation avec ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+73"/>
+        <location filename="../../app/bathyra_device.cpp" line="+74"/>
         <source>FAILED</source>
         <translation>ÉCHEC</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>Impossible d&apos;écrire &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+136"/>
         <source>Load dive parameters...</source>
         <translation>Charger les paramètres de plongée...</translation>
     </message>
@@ -867,7 +862,7 @@
         <translation>Enregistrer tous les paramètres...</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Aide de Bathyra</translation>
@@ -893,7 +888,8 @@
         <translation>CF%1 (%2) : %3 est hors de la plage du planificateur, %4 est utilisé.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-67"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Paramètres non enregistrés : %1</translation>
     </message>
@@ -1453,19 +1449,23 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <location filename="../../profiles/dive_profile.cpp" line="+525"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Format XML non pris en charge (ni DivingLog ni Shearwater)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+4"/>
-        <location line="+33"/>
+        <location line="-11"/>
+        <location line="+71"/>
         <source>Cannot open profile.</source>
         <translation>Impossible d&apos;ouvrir le profil.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-75"/>
+        <source>its root element is not &lt;%1&gt;</source>
+        <translation>son élément racine n'est pas &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Unknown file format.</source>
         <translation>Format de fichier inconnu.</translation>
     </message>
@@ -1475,7 +1475,17 @@
         <translation>Impossible de charger le profil.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+9"/>
+        <source>Cannot load profile: no sample of &apos;%1&apos; has a depth.</source>
+        <translation>Impossible de charger le profil : aucun point de '%1' n'a de profondeur.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot load profile: all %1 samples of &apos;%2&apos; are at one time.</source>
+        <translation>Impossible de charger le profil : les %1 points de '%2' sont tous au même instant.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Unknown save file format</source>
         <translation>Format d&apos;enregistrement inconnu</translation>
     </message>
@@ -1485,7 +1495,7 @@
         <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+116"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Le temps d&apos;échantillon %1 s n&apos;est pas un temps de plongée.</translation>
     </message>
@@ -1495,7 +1505,17 @@
         <translation>La profondeur d&apos;échantillon %1 m à %2 s n&apos;est pas une profondeur.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+72"/>
+        <source>elements nested more than %1 deep</source>
+        <translation>éléments imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lecture du format XML DivingLog</translation>
     </message>
@@ -1510,7 +1530,7 @@
         <translation>Les profondeurs du profil atteignent %1 m mais la profondeur maximale de la plongée est %2 m : les profondeurs sont lues en mètres.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+82"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lecture du format XML Shearwater</translation>
     </message>
@@ -1619,7 +1639,12 @@
         <translation>Somme de contrôle HEX invalide</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>Bad HEX record length</source>
+        <translation>Longueur d'enregistrement HEX incorrecte</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>BAD HEX address</source>
         <translation>Adresse HEX INVALIDE</translation>
     </message>
@@ -1629,7 +1654,7 @@
         <translation>Écriture en double</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Bad HEX Segment Address record</source>
         <translation>Enregistrement HEX Segment Address invalide</translation>
     </message>
@@ -1649,7 +1674,17 @@
         <translation>%1 Ko chargés (%2% de la zone firmware)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Missing HEX end-of-file record</source>
+        <translation>Enregistrement de fin de fichier HEX manquant</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>Impossible d&apos;ouvrir le fichier HEX</translation>
     </message>
@@ -1662,12 +1697,22 @@
         <translation>Lecture de la configuration OSTC</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>bank %1, write command: %2</source>
+        <translation>banque %1, commande d'écriture : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bank %1, byte %2: %3</source>
+        <translation>banque %1, octet %2 : %3</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Can&apos;t validate EEPROM contains</source>
         <translation>Impossible de valider le contenu de l&apos;EEPROM</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-38"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1677,7 +1722,7 @@
         <translation>CFI terminé.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-2"/>
         <source>CFII...</source>
         <translation>CFII...</translation>
     </message>
@@ -1687,27 +1732,52 @@
         <translation>CFII terminé.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-1"/>
         <source>CFIII...</source>
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>CFIII done.</source>
         <translation>CFIII terminé.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Uploading OSTC configuration</source>
-        <translation>Écriture de la configuration OSTC</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+70"/>
         <source>Readback differ</source>
         <translation>La relecture diffère</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Uploading OSTC configuration (%1)</source>
+        <translation>Envoi de la configuration OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Upload failed; writing back the computer&apos;s previous configuration...</source>
+        <translation>Échec de l'envoi ; réécriture de la configuration précédente de l'ordinateur...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The computer holds its previous configuration again.</source>
+        <translation>L'ordinateur a de nouveau sa configuration précédente.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bank 0 may be partly written.</source>
+        <translation>La banque 0 est peut-être écrite en partie.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Banks 0 to %1 are new, bank %2 may be partly written.</source>
+        <translation>Les banques 0 à %1 sont nouvelles, la banque %2 est peut-être écrite en partie.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The previous configuration could not be written back: %1 Upload again, or upload the backup.</source>
+        <translation>La configuration précédente n'a pas pu être réécrite : %1 Envoyez-la à nouveau, ou envoyez la sauvegarde.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <location line="+8"/>
         <source>Sync failed</source>
         <translation>Échec de synchronisation</translation>
@@ -1760,7 +1830,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <location filename="../../plot/plot_export.cpp" line="+29"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Image JPEG</translation>
@@ -1794,6 +1864,11 @@
         <source>No image file name: &quot;%1&quot;</source>
         <comment>Save plot as image</comment>
         <translation>Pas de nom de fichier image : &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the PDF could not be made in %1</source>
+        <translation>le PDF n'a pas pu être créé dans %1</translation>
     </message>
     <message>
         <location filename="../../plot/plot_curves.cpp" line="+134"/>
@@ -2053,32 +2128,45 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>Impossible d'écrire '%1' : %2</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <location filename="../../device/serial_ostc.cpp" line="+40"/>
         <source>FAILED: </source>
         <translation>ÉCHEC : </translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+20"/>
-        <location line="+31"/>
-        <location line="+71"/>
+        <location line="+48"/>
+        <location line="+80"/>
         <source>Connecting %1</source>
         <translation>Connexion à %1</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-143"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Lecture de l&apos;OSTC %1 terminée.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
+        <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
+        <translation>La configuration de l'ordinateur avant l'envoi est conservée dans '%1'.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Programmation de l&apos;OSTC %1 terminée.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+22"/>
         <source>Date and time set to %1</source>
         <translation>Date et heure réglées sur %1</translation>
     </message>
@@ -2093,7 +2181,12 @@
         <translation>ÉCHEC</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+35"/>
+        <source>the image cannot be written as %1</source>
+        <translation>l'image ne peut pas être écrite en %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Firmware...</source>
         <translation>Firmware...</translation>
     </message>
@@ -2113,12 +2206,12 @@
         <translation>Chargement de &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Starting OSTC upgrade...</source>
         <translation>Démarrage de la mise à jour de l&apos;OSTC...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>OSTC upgrade done. rebooting...</source>
         <translation>Mise à jour de l&apos;OSTC terminée, redémarrage...</translation>
     </message>
@@ -2126,6 +2219,11 @@
         <location line="+4"/>
         <source>UPGRADE FAILED</source>
         <translation>ÉCHEC DE LA MISE À JOUR</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The computer keeps its boot loader but not a whole program: upgrade it again before diving.</source>
+        <translation>L'ordinateur garde son chargeur d'amorçage mais pas un programme complet : mettez-le à jour de nouveau avant de plonger.</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2344,7 @@
         <translation>Le serveur de mises à jour &apos;%1&apos; n&apos;est pas une adresse http ou https valide.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>no firmware data</source>
         <translation>aucune donnée de firmware</translation>
     </message>
@@ -2256,12 +2354,7 @@
         <translation>Le firmware %1 téléchargé n&apos;est pas un fichier HEX valide : %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>Impossible d&apos;écrire &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Firmware %1 available...</source>
         <translation>Firmware %1 disponible...</translation>
     </message>

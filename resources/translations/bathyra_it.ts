@@ -839,17 +839,12 @@
         <translation>HPNS: nessuna simulazione con ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+73"/>
+        <location filename="../../app/bathyra_device.cpp" line="+74"/>
         <source>FAILED</source>
         <translation>NON RIUSCITO</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>Impossibile scrivere &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+136"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
@@ -867,7 +862,7 @@
         <translation>Salva tutti i parametri...</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Guida di Bathyra</translation>
@@ -893,7 +888,8 @@
         <translation>CF%1 (%2): %3 è fuori dall&apos;intervallo del pianificatore, viene usato %4.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-67"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Parametri non salvati: %1</translation>
     </message>
@@ -1453,19 +1449,23 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <location filename="../../profiles/dive_profile.cpp" line="+525"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Formato XML non supportato (né DivingLog né Shearwater)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+4"/>
-        <location line="+33"/>
+        <location line="-11"/>
+        <location line="+71"/>
         <source>Cannot open profile.</source>
         <translation>Impossibile aprire il profilo.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-75"/>
+        <source>its root element is not &lt;%1&gt;</source>
+        <translation>il suo elemento radice non è &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Unknown file format.</source>
         <translation>Formato di file sconosciuto.</translation>
     </message>
@@ -1475,7 +1475,17 @@
         <translation>Impossibile caricare il profilo.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+9"/>
+        <source>Cannot load profile: no sample of &apos;%1&apos; has a depth.</source>
+        <translation>Impossibile caricare il profilo: nessun campione di '%1' ha una profondità.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot load profile: all %1 samples of &apos;%2&apos; are at one time.</source>
+        <translation>Impossibile caricare il profilo: tutti i %1 campioni di '%2' sono allo stesso istante.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Unknown save file format</source>
         <translation>Formato di salvataggio sconosciuto</translation>
     </message>
@@ -1485,7 +1495,7 @@
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+116"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Il tempo di campione %1 s non è un tempo d&apos;immersione.</translation>
     </message>
@@ -1495,7 +1505,17 @@
         <translation>La profondità di campione %1 m a %2 s non è una profondità.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+72"/>
+        <source>elements nested more than %1 deep</source>
+        <translation>elementi annidati per più di %1 livelli</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1, column %2: %3</source>
+        <translation>riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reading DivingLog XML format</source>
         <translation>Lettura del formato XML DivingLog</translation>
     </message>
@@ -1510,7 +1530,7 @@
         <translation>Le profondità del profilo arrivano a %1 m ma la profondità massima dell&apos;immersione è %2 m: le profondità sono lette in metri.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+82"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lettura del formato XML Shearwater</translation>
     </message>
@@ -1619,7 +1639,12 @@
         <translation>Checksum HEX errato</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>Bad HEX record length</source>
+        <translation>Lunghezza del record HEX errata</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>BAD HEX address</source>
         <translation>Indirizzo HEX ERRATO</translation>
     </message>
@@ -1629,7 +1654,7 @@
         <translation>Scrittura doppia</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Bad HEX Segment Address record</source>
         <translation>Record HEX Segment Address errato</translation>
     </message>
@@ -1649,7 +1674,17 @@
         <translation>%1 KB caricati (%2% dell&apos;area firmware)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
+        <source>%1 (line %2)</source>
+        <translation>%1 (riga %2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Missing HEX end-of-file record</source>
+        <translation>Manca il record di fine file HEX</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>Impossibile aprire il file HEX</translation>
     </message>
@@ -1662,12 +1697,22 @@
         <translation>Scaricamento configurazione OSTC</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>bank %1, write command: %2</source>
+        <translation>banco %1, comando di scrittura: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bank %1, byte %2: %3</source>
+        <translation>banco %1, byte %2: %3</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Can&apos;t validate EEPROM contains</source>
         <translation>Impossibile convalidare il contenuto della EEPROM</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-38"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1677,7 +1722,7 @@
         <translation>CFI fatto.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-2"/>
         <source>CFII...</source>
         <translation>CFII...</translation>
     </message>
@@ -1687,27 +1732,52 @@
         <translation>CFII fatto.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-1"/>
         <source>CFIII...</source>
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>CFIII done.</source>
         <translation>CFIII fatto.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Uploading OSTC configuration</source>
-        <translation>Invio configurazione OSTC</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+70"/>
         <source>Readback differ</source>
         <translation>La rilettura differisce</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Uploading OSTC configuration (%1)</source>
+        <translation>Invio della configurazione OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Upload failed; writing back the computer&apos;s previous configuration...</source>
+        <translation>Invio non riuscito; riscrittura della configurazione precedente del computer...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The computer holds its previous configuration again.</source>
+        <translation>Il computer ha di nuovo la sua configurazione precedente.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bank 0 may be partly written.</source>
+        <translation>Il banco 0 potrebbe essere scritto solo in parte.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Banks 0 to %1 are new, bank %2 may be partly written.</source>
+        <translation>I banchi da 0 a %1 sono nuovi, il banco %2 potrebbe essere scritto solo in parte.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The previous configuration could not be written back: %1 Upload again, or upload the backup.</source>
+        <translation>Impossibile riscrivere la configurazione precedente: %1 Inviare di nuovo, oppure inviare il backup.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <location line="+8"/>
         <source>Sync failed</source>
         <translation>Sincronizzazione non riuscita</translation>
@@ -1760,7 +1830,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <location filename="../../plot/plot_export.cpp" line="+29"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Immagine JPEG</translation>
@@ -1794,6 +1864,11 @@
         <source>No image file name: &quot;%1&quot;</source>
         <comment>Save plot as image</comment>
         <translation>Nessun nome di file immagine: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the PDF could not be made in %1</source>
+        <translation>impossibile creare il PDF in %1</translation>
     </message>
     <message>
         <location filename="../../plot/plot_curves.cpp" line="+134"/>
@@ -2053,32 +2128,45 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>Impossibile scrivere '%1': %2</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <location filename="../../device/serial_ostc.cpp" line="+40"/>
         <source>FAILED: </source>
         <translation>NON RIUSCITO: </translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+20"/>
-        <location line="+31"/>
-        <location line="+71"/>
+        <location line="+48"/>
+        <location line="+80"/>
         <source>Connecting %1</source>
         <translation>Connessione a %1</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-143"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Lettura dell&apos;OSTC %1 completata.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
+        <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
+        <translation>La configurazione del computer prima dell'invio è conservata in '%1'.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Programmazione dell&apos;OSTC %1 completata.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+22"/>
         <source>Date and time set to %1</source>
         <translation>Data e ora impostate a %1</translation>
     </message>
@@ -2093,7 +2181,12 @@
         <translation>NON RIUSCITO</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+35"/>
+        <source>the image cannot be written as %1</source>
+        <translation>l'immagine non può essere scritta come %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Firmware...</source>
         <translation>Firmware...</translation>
     </message>
@@ -2113,12 +2206,12 @@
         <translation>Caricamento di &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Starting OSTC upgrade...</source>
         <translation>Avvio aggiornamento OSTC...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>OSTC upgrade done. rebooting...</source>
         <translation>Aggiornamento OSTC completato, riavvio...</translation>
     </message>
@@ -2126,6 +2219,11 @@
         <location line="+4"/>
         <source>UPGRADE FAILED</source>
         <translation>AGGIORNAMENTO NON RIUSCITO</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The computer keeps its boot loader but not a whole program: upgrade it again before diving.</source>
+        <translation>Il computer conserva il boot loader ma non un programma completo: aggiornarlo di nuovo prima di immergersi.</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2344,7 @@
         <translation>Il server degli aggiornamenti &apos;%1&apos; non è un indirizzo http o https valido.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>no firmware data</source>
         <translation>nessun dato firmware</translation>
     </message>
@@ -2256,12 +2354,7 @@
         <translation>Il firmware %1 scaricato non è un file HEX valido: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>Impossibile scrivere &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Firmware %1 available...</source>
         <translation>Firmware %1 disponibile...</translation>
     </message>

@@ -839,17 +839,12 @@
         <translation>HPNS: симуляция невозможна при ppHe &amp;ge; 14 бар</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+73"/>
+        <location filename="../../app/bathyra_device.cpp" line="+74"/>
         <source>FAILED</source>
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>Не удалось записать &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+133"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+136"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
@@ -867,7 +862,7 @@
         <translation>Сохранить все параметры...</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <location line="+62"/>
         <source>Bathyra help</source>
         <translation>Справка Bathyra</translation>
@@ -893,7 +888,8 @@
         <translation>CF%1 (%2): %3 вне диапазона планировщика, используется %4.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-67"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+80"/>
         <source>Parameters not saved: %1</source>
         <translation>Параметры не сохранены: %1</translation>
     </message>
@@ -1453,19 +1449,23 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/dive_profile.cpp" line="+509"/>
+        <location filename="../../profiles/dive_profile.cpp" line="+525"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Неподдерживаемый формат XML (не DivingLog и не Shearwater)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+4"/>
-        <location line="+33"/>
+        <location line="-11"/>
+        <location line="+71"/>
         <source>Cannot open profile.</source>
         <translation>Не удалось открыть профиль.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-75"/>
+        <source>its root element is not &lt;%1&gt;</source>
+        <translation>его корневой элемент не &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Unknown file format.</source>
         <translation>Неизвестный формат файла.</translation>
     </message>
@@ -1475,7 +1475,17 @@
         <translation>Не удалось загрузить профиль.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+9"/>
+        <source>Cannot load profile: no sample of &apos;%1&apos; has a depth.</source>
+        <translation>Невозможно загрузить профиль: ни у одной точки '%1' нет глубины.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot load profile: all %1 samples of &apos;%2&apos; are at one time.</source>
+        <translation>Невозможно загрузить профиль: все %1 точек '%2' относятся к одному моменту.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Unknown save file format</source>
         <translation>Неизвестный формат для сохранения</translation>
     </message>
@@ -1485,7 +1495,7 @@
         <translation>Не удалось сохранить профиль.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+108"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+116"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Время отсчёта %1 с не является временем погружения.</translation>
     </message>
@@ -1495,7 +1505,17 @@
         <translation>Глубина отсчёта %1 м на %2 с не является глубиной.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+72"/>
+        <source>elements nested more than %1 deep</source>
+        <translation>элементы вложены глубже %1 уровней</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1, column %2: %3</source>
+        <translation>строка %1, столбец %2: %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reading DivingLog XML format</source>
         <translation>Чтение формата DivingLog XML</translation>
     </message>
@@ -1510,7 +1530,7 @@
         <translation>Глубины профиля доходят до %1 м, а максимальная глубина погружения %2 м: глубины читаются в метрах.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+82"/>
         <source>Reading Shearwater XML format</source>
         <translation>Чтение формата Shearwater XML</translation>
     </message>
@@ -1619,7 +1639,12 @@
         <translation>Неверная контрольная сумма HEX</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>Bad HEX record length</source>
+        <translation>Неверная длина записи HEX</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>BAD HEX address</source>
         <translation>НЕВЕРНЫЙ адрес HEX</translation>
     </message>
@@ -1629,7 +1654,7 @@
         <translation>Повторная запись</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Bad HEX Segment Address record</source>
         <translation>Неверная запись HEX Segment Address</translation>
     </message>
@@ -1649,7 +1674,17 @@
         <translation>Загружено %1 КБ (%2% области прошивки)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
+        <source>%1 (line %2)</source>
+        <translation>%1 (строка %2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Missing HEX end-of-file record</source>
+        <translation>Нет записи конца файла HEX</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>Не удалось открыть файл HEX</translation>
     </message>
@@ -1662,12 +1697,22 @@
         <translation>Чтение конфигурации OSTC</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>bank %1, write command: %2</source>
+        <translation>банк %1, команда записи: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bank %1, byte %2: %3</source>
+        <translation>банк %1, байт %2: %3</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Can&apos;t validate EEPROM contains</source>
         <translation>Не удалось проверить содержимое EEPROM</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-38"/>
         <source>CFI...</source>
         <translation>CFI...</translation>
     </message>
@@ -1677,7 +1722,7 @@
         <translation>CFI готово.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-2"/>
         <source>CFII...</source>
         <translation>CFII...</translation>
     </message>
@@ -1687,27 +1732,52 @@
         <translation>CFII готово.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-1"/>
         <source>CFIII...</source>
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>CFIII done.</source>
         <translation>CFIII готово.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Uploading OSTC configuration</source>
-        <translation>Запись конфигурации OSTC</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+70"/>
         <source>Readback differ</source>
         <translation>Считанные данные отличаются</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Uploading OSTC configuration (%1)</source>
+        <translation>Загрузка конфигурации OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Upload failed; writing back the computer&apos;s previous configuration...</source>
+        <translation>Загрузка не удалась; записывается прежняя конфигурация компьютера...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The computer holds its previous configuration again.</source>
+        <translation>Компьютер снова содержит свою прежнюю конфигурацию.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bank 0 may be partly written.</source>
+        <translation>Банк 0 может быть записан частично.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Banks 0 to %1 are new, bank %2 may be partly written.</source>
+        <translation>Банки с 0 по %1 новые, банк %2 может быть записан частично.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The previous configuration could not be written back: %1 Upload again, or upload the backup.</source>
+        <translation>Прежнюю конфигурацию не удалось записать обратно: %1 Загрузите снова или загрузите резервную копию.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <location line="+8"/>
         <source>Sync failed</source>
         <translation>Сбой синхронизации</translation>
@@ -1760,7 +1830,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+23"/>
+        <location filename="../../plot/plot_export.cpp" line="+29"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Изображение JPEG</translation>
@@ -1794,6 +1864,11 @@
         <source>No image file name: &quot;%1&quot;</source>
         <comment>Save plot as image</comment>
         <translation>Нет имени файла изображения: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the PDF could not be made in %1</source>
+        <translation>не удалось создать PDF в %1</translation>
     </message>
     <message>
         <location filename="../../plot/plot_curves.cpp" line="+134"/>
@@ -2053,32 +2128,45 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>Невозможно записать '%1': %2</translation>
+    </message>
+</context>
+<context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+35"/>
+        <location filename="../../device/serial_ostc.cpp" line="+40"/>
         <source>FAILED: </source>
         <translation>ОШИБКА: </translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+20"/>
-        <location line="+31"/>
-        <location line="+71"/>
+        <location line="+48"/>
+        <location line="+80"/>
         <source>Connecting %1</source>
         <translation>Подключение к %1</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-143"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Чтение OSTC %1 завершено.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
+        <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
+        <translation>Конфигурация компьютера до загрузки сохранена в '%1'.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Программирование OSTC %1 завершено.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+22"/>
         <source>Date and time set to %1</source>
         <translation>Дата и время установлены: %1</translation>
     </message>
@@ -2093,7 +2181,12 @@
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+35"/>
+        <source>the image cannot be written as %1</source>
+        <translation>изображение нельзя записать как %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Firmware...</source>
         <translation>Прошивка...</translation>
     </message>
@@ -2113,12 +2206,12 @@
         <translation>Загрузка &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Starting OSTC upgrade...</source>
         <translation>Запуск обновления OSTC...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>OSTC upgrade done. rebooting...</source>
         <translation>Обновление OSTC завершено, перезагрузка...</translation>
     </message>
@@ -2126,6 +2219,11 @@
         <location line="+4"/>
         <source>UPGRADE FAILED</source>
         <translation>ОШИБКА ОБНОВЛЕНИЯ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The computer keeps its boot loader but not a whole program: upgrade it again before diving.</source>
+        <translation>Компьютер сохраняет загрузчик, но не полную программу: обновите его снова перед погружением.</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2344,7 @@
         <translation>Сервер обновлений &apos;%1&apos; не является допустимым адресом http или https.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>no firmware data</source>
         <translation>нет данных прошивки</translation>
     </message>
@@ -2256,12 +2354,7 @@
         <translation>Скачанная прошивка %1 не является корректным HEX-файлом: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Unable to write &apos;%1&apos;.</source>
-        <translation>Не удалось записать &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Firmware %1 available...</source>
         <translation>Доступна прошивка %1...</translation>
     </message>
