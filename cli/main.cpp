@@ -21,6 +21,7 @@
 #include "plot/plot_export.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
+#include "script/widget_values.h"
 
 #include <QAbstractButton>
 #include <QDoubleSpinBox>
@@ -165,32 +166,24 @@ QString setWidget(Bathyra_Interface* window, const QString& assignment)
     QWidget* widget = window->findChild<QWidget*>(name);
     if (!widget)
         return QStringLiteral("no widget named \"%1\"").arg(name);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        if (!button->isCheckable() || (text != "true" && text != "false"))
+    using widget_values::Kind;
+    const Kind kind = widget_values::kindOf(widget);
+    if (kind == Kind::Toggle) {
+        if (text != "true" && text != "false")
             return QStringLiteral("%1 takes true or false").arg(name);
-        button->setChecked(text == "true");
+        widget_values::setToggle(widget, text == "true");
         return QString();
     }
-    auto* spin = qobject_cast<QAbstractSpinBox*>(widget);
-    auto* intSpin = qobject_cast<QSpinBox*>(widget);
-    auto* doubleSpin = qobject_cast<QDoubleSpinBox*>(widget);
-    if (spin && (intSpin || doubleSpin)) {
-        // The special text (Reset, None) stands for the minimum.
-        if (!spin->specialValueText().isEmpty() && text == spin->specialValueText()) {
-            intSpin ? intSpin->setValue(intSpin->minimum())
-                    : doubleSpin->setValue(doubleSpin->minimum());
+    if (qobject_cast<QAbstractButton*>(widget))
+        return QStringLiteral("%1 takes true or false").arg(name);
+    if (kind == Kind::IntegerBox || kind == Kind::DecimalBox) {
+        if (widget_values::setSpecialText(widget, text))
             return QString();
-        }
         bool ok = false;
         const double v = text.toDouble(&ok);
         if (!ok || !std::isfinite(v))
             return QStringLiteral("%1 takes a number").arg(name);
-        if (doubleSpin) {
-            doubleSpin->setValue(v);
-        } else {
-            const double t = std::trunc(v); // toward zero; the spin box clamps to its range
-            intSpin->setValue(t > 2e9 ? 2000000000 : (t < -2e9 ? -2000000000 : static_cast<int>(t)));
-        }
+        widget_values::setNumber(widget, v);
         return QString();
     }
     return QStringLiteral("widget \"%1\" cannot be set").arg(name);

@@ -30,6 +30,15 @@
 namespace profilexml
 {
 
+QDomElement appendText(QDomDocument& doc, QDomElement parent, const QString& tag,
+                       const QString& text)
+{
+    QDomElement e = doc.createElement(tag);
+    e.appendChild(doc.createTextNode(text));
+    parent.appendChild(e);
+    return e;
+}
+
 QDomElement child(const QDomNode& parent, const QString& tag, Qt::CaseSensitivity cs)
 {
     if (cs == Qt::CaseSensitive)
@@ -299,14 +308,6 @@ bool DiveProfileXMLWriter::finish()
     return true;
 }
 
-static QDomElement textElement(QDomDocument& doc, QDomElement parent, const QString& tag,
-                               const QString& text)
-{
-    QDomElement e = doc.createElement(tag);
-    e.appendChild(doc.createTextNode(text));
-    parent.appendChild(e);
-    return e;
-}
 
 bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
 {
@@ -314,7 +315,7 @@ bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
     root.appendChild(logbook);
     QDomElement dive = doc.createElement(QStringLiteral("Dive"));
     logbook.appendChild(dive);
-    textElement(doc, dive, QStringLiteral("Depth"), general(profile->diveDepth()));
+    appendText(doc, dive, QStringLiteral("Depth"), general(profile->diveDepth()));
 
     // The sample interval; a profile of fewer than two points has none and writes 0.
     int interval = 0;
@@ -322,7 +323,7 @@ bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
         const double v = static_cast<double>(profile->diveTime()) * 60.0 / (profile->points() - 1);
         interval = std::isfinite(v) ? static_cast<int>(std::clamp(v, 0.0, 30.0)) : 0;
     }
-    textElement(doc, dive, QStringLiteral("ProfileInt"), QString::number(interval));
+    appendText(doc, dive, QStringLiteral("ProfileInt"), QString::number(interval));
 
     QDomElement samples = doc.createElement(QStringLiteral("Profile"));
     dive.appendChild(samples);
@@ -334,7 +335,7 @@ bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
         // (59 / 60 minutes) on the same second when written again.
         p.setAttribute(QStringLiteral("Time"),
                        QString::number(static_cast<qlonglong>(std::floor(times[i] * 60.0 + 1e-6))));
-        textElement(doc, p, QStringLiteral("Depth"), general(depths[i]));
+        appendText(doc, p, QStringLiteral("Depth"), general(depths[i]));
         samples.appendChild(p);
     }
     return finish();

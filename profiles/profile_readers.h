@@ -118,6 +118,9 @@ double number(const QString& text, bool* ok = nullptr);
 double wholeSeconds(const QString& text, bool* ok = nullptr);
 // "general format with 6 significant digits"
 QString general(double v);
+// Appends <tag>text</tag> to parent and returns the new element.
+QDomElement appendText(QDomDocument& doc, QDomElement parent, const QString& tag,
+                       const QString& text);
 // A name or text taken from a file as the console shows it: at most 60 characters (cut
 // ones end in "..."), HTML escaped.
 QString shown(const QString& text);

@@ -422,14 +422,6 @@ QString DiveProfileUDDFWriter::gasName(int o2, int he)
     return QStringLiteral("Nx%1").arg(o2, 2, 10, QLatin1Char('0'));
 }
 
-static void appendText(QDomDocument& doc, QDomElement parent, const QString& tag,
-                       const QString& text)
-{
-    QDomElement e = doc.createElement(tag);
-    e.appendChild(doc.createTextNode(text));
-    parent.appendChild(e);
-}
-
 bool DiveProfileUDDFWriter::write(DiveProfile* profile, const ConfigImage* configuration)
 {
     QDomElement data = doc.createElement(QStringLiteral("profiledata"));

@@ -7,6 +7,7 @@
 #include "script/script_file.h"
 #include "script/script_objects.h"
 #include "script/script_profile.h"
+#include "script/widget_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -307,40 +308,25 @@ QScriptValue Script::set(const QString& w, const QScriptValue& value)
         return context()->throwError(QScriptContext::ReferenceError,
                                      QStringLiteral("Unknown widget ") + w);
 
-    // A spin box's special text ("Reset", "None") stands for its minimum.
-    const auto special = [&value](const QAbstractSpinBox* box) {
-        return value.isString() && !box->specialValueText().isEmpty() &&
-               value.toString() == box->specialValueText();
-    };
-    const auto number = [&value]() { return value.isNumber() && std::isfinite(value.toNumber()); };
-
-    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+    using widget_values::Kind;
+    const Kind kind = widget_values::kindOf(widget);
+    const bool number = value.isNumber() && std::isfinite(value.toNumber());
+    if (kind == Kind::Toggle && (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))) {
         if (!value.isBool())
             return context()->throwError(
                 QScriptContext::TypeError,
                 QStringLiteral("QCheckBox::set argument should be a bool"));
-        static_cast<QAbstractButton*>(widget)->setChecked(value.toBool());
-    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        if (special(spin)) {
-            spin->setValue(spin->minimum());
-        } else if (!number()) {
-            return context()->throwError(
-                QScriptContext::TypeError,
-                QStringLiteral("QSpinBox::set argument should be a number"));
-        } else {
-            // Toward zero; the box holds it to its range.
-            const double v = std::trunc(value.toNumber());
-            spin->setValue(v > 2e9 ? 2000000000 : (v < -2e9 ? -2000000000 : static_cast<int>(v)));
-        }
-    } else if (auto* decimal = qobject_cast<QDoubleSpinBox*>(widget)) {
-        if (special(decimal)) {
-            decimal->setValue(decimal->minimum());
-        } else if (!number()) {
-            return context()->throwError(
-                QScriptContext::TypeError,
-                QStringLiteral("QDoubleSpinBox::set argument should be a number"));
-        } else {
-            decimal->setValue(value.toNumber());
+        widget_values::setToggle(widget, value.toBool());
+    } else if (kind == Kind::IntegerBox || kind == Kind::DecimalBox) {
+        // A spin box's special text ("Reset", "None") stands for its minimum.
+        if (!(value.isString() && widget_values::setSpecialText(widget, value.toString()))) {
+            if (!number)
+                return context()->throwError(
+                    QScriptContext::TypeError,
+                    kind == Kind::IntegerBox
+                        ? QStringLiteral("QSpinBox::set argument should be a number")
+                        : QStringLiteral("QDoubleSpinBox::set argument should be a number"));
+            widget_values::setNumber(widget, value.toNumber());
         }
     } else {
         return context()->throwError(QScriptContext::TypeError,
