@@ -5,7 +5,8 @@
 #include <QSettings>
 #include <memory>
 
-namespace {
+namespace
+{
 std::unique_ptr<QSettings>& holder()
 {
     static std::unique_ptr<QSettings> settings;

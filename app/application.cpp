@@ -10,10 +10,7 @@
 #include <QSplashScreen>
 #include <exception>
 
-BathyraApplication::BathyraApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
-{
-}
+BathyraApplication::BathyraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool BathyraApplication::notify(QObject* receiver, QEvent* event)
 {

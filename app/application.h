@@ -11,7 +11,8 @@
 class Bathyra_Interface;
 class MessageSink;
 
-class BathyraApplication : public QApplication {
+class BathyraApplication : public QApplication
+{
     Q_OBJECT
 public:
     static constexpr int MaxUnhandled = 10;

@@ -17,7 +17,8 @@
 
 std::unique_ptr<SerialOSTC> Bathyra_Interface::deviceCommands()
 {
-    return std::make_unique<SerialOSTC>(this, planner::currentImage(), [this] { showParameters(); });
+    return std::make_unique<SerialOSTC>(this, planner::currentImage(),
+                                        [this] { showParameters(); });
 }
 
 void Bathyra_Interface::downloadOSTCSlot()
@@ -61,7 +62,8 @@ void Bathyra_Interface::screenDumpSlot()
     if (image.isNull())
         return;
 
-    const QString folder = SerialOSTC::screenDumpFolder(appSettings().value("Planner/dumpPath").toString());
+    const QString folder =
+        SerialOSTC::screenDumpFolder(appSettings().value("Planner/dumpPath").toString());
     const QString chosen = QFileDialog::getSaveFileName(this, SerialOSTC::saveDialogTitle(), folder,
                                                         SerialOSTC::saveDialogFilter());
     if (chosen.isEmpty())
@@ -71,7 +73,8 @@ void Bathyra_Interface::screenDumpSlot()
     try {
         SerialOSTC::saveScreenDump(image, chosen);
     } catch (const QString& error) {
-        message(QStringLiteral("<font color='red'>%1</font>: %2").arg(tr("FAILED"), error.toHtmlEscaped()));
+        message(QStringLiteral("<font color='red'>%1</font>: %2")
+                    .arg(tr("FAILED"), error.toHtmlEscaped()));
     }
 }
 
@@ -79,7 +82,8 @@ void Bathyra_Interface::upgradeFWSlot()
 {
     if (busy())
         return;
-    const QString file = QFileDialog::getOpenFileName(this, SerialOSTC::firmwareDialogTitle(), SerialOSTC::firmwareFolder(),
+    const QString file = QFileDialog::getOpenFileName(this, SerialOSTC::firmwareDialogTitle(),
+                                                      SerialOSTC::firmwareFolder(),
                                                       SerialOSTC::firmwareDialogFilter());
     if (file.isEmpty())
         return;

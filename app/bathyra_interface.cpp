@@ -29,10 +29,12 @@
 #include <array>
 
 // Resources of the static application library must be registered by hand.
-static void initBathyraResources() { Q_INIT_RESOURCE(bathyra); }
+static void initBathyraResources()
+{
+    Q_INIT_RESOURCE(bathyra);
+}
 
-Bathyra_Interface::Bathyra_Interface(QWidget* parent)
-    : InterfaceBase(parent)
+Bathyra_Interface::Bathyra_Interface(QWidget* parent) : InterfaceBase(parent)
 {
     initBathyraResources();
     connectForm();
@@ -47,9 +49,9 @@ Bathyra_Interface::Bathyra_Interface(QWidget* parent)
     splitter->setStretchFactor(1, 1);
 
     // The panel never needs a horizontal scroll bar: its width is what its content asks.
-    scrollArea->setMinimumWidth(scrollAreaWidgetContents->sizeHint().width()
-                                + scrollArea->verticalScrollBar()->sizeHint().width()
-                                + 2 * scrollArea->frameWidth());
+    scrollArea->setMinimumWidth(scrollAreaWidgetContents->sizeHint().width() +
+                                scrollArea->verticalScrollBar()->sizeHint().width() +
+                                2 * scrollArea->frameWidth());
     scrollArea->adjustSize();
 }
 
@@ -64,7 +66,8 @@ Bathyra_Interface::~Bathyra_Interface()
 
 void Bathyra_Interface::connectForm()
 {
-    const auto both = [this](QAction* action, QAbstractButton* button, void (Bathyra_Interface::*slot)()) {
+    const auto both = [this](QAction* action, QAbstractButton* button,
+                             void (Bathyra_Interface::*slot)()) {
         if (action)
             connect(action, &QAction::triggered, this, slot);
         if (button)
@@ -99,8 +102,9 @@ void Bathyra_Interface::connectForm()
     both(actionEditCF, editCFButton, &Bathyra_Interface::editCFSlot);
 
     const std::array<void (Bathyra_Interface::*)(), 5> rowSlots = {
-        &Bathyra_Interface::gas1ModSlot, &Bathyra_Interface::gas2ModSlot, &Bathyra_Interface::gas3ModSlot,
-        &Bathyra_Interface::gas4ModSlot, &Bathyra_Interface::gas5ModSlot};
+        &Bathyra_Interface::gas1ModSlot, &Bathyra_Interface::gas2ModSlot,
+        &Bathyra_Interface::gas3ModSlot, &Bathyra_Interface::gas4ModSlot,
+        &Bathyra_Interface::gas5ModSlot};
     for (int n = 1; n <= 5; ++n) {
         const GasRow row = gasRow(n);
         const auto slot = rowSlots[static_cast<size_t>(n - 1)];
@@ -111,7 +115,8 @@ void Bathyra_Interface::connectForm()
         connect(row.depth, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
     }
     connect(&BusyState::instance(), &BusyState::changed, this, &Bathyra_Interface::showBusy);
-    connect(ppo2_1, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &Bathyra_Interface::setpointSlot);
+    connect(ppo2_1, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+            &Bathyra_Interface::setpointSlot);
     connect(ccrMode, &QAbstractButton::toggled, this, &Bathyra_Interface::setpointSlot);
     // Every MOD depends on the highest ppO2 and the surface pressure; keep the five lines true.
     const auto refreshGasRows = [this] {
@@ -133,8 +138,9 @@ void Bathyra_Interface::loadDiveSlot()
 {
     if (busy())
         return;
-    const QString file = QFileDialog::getOpenFileName(this, tr("Load dive parameters..."), startDirectory(),
-                                                      tr("Dives params (*.div)", "file format"));
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Load dive parameters..."), startDirectory(),
+                                     tr("Dives params (*.div)", "file format"));
     if (file.isEmpty())
         return;
     appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
@@ -146,8 +152,9 @@ void Bathyra_Interface::saveDiveSlot()
 {
     if (busy())
         return;
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save all parameters...", "Save .div"),
-                                                      startDirectory(), tr("Dives params (*.div)", "file format"));
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("Save all parameters...", "Save .div"),
+                                     startDirectory(), tr("Dives params (*.div)", "file format"));
     if (file.isEmpty())
         return;
     appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
@@ -156,11 +163,12 @@ void Bathyra_Interface::saveDiveSlot()
     // leaves the old file and says why.
     try {
         SafeFile::saveSettings(file, [this](QSettings& params) {
-            ParamFile::save(params, planner::currentImage(), diveInputs(), planner::replayFlags(), this);
+            ParamFile::save(params, planner::currentImage(), diveInputs(), planner::replayFlags(),
+                            this);
         });
     } catch (const QString& error) {
-        message("<font color='red'><b>" + tr("Parameters not saved: %1").arg(error.toHtmlEscaped()) +
-                "</b></font>");
+        message("<font color='red'><b>" +
+                tr("Parameters not saved: %1").arg(error.toHtmlEscaped()) + "</b></font>");
     }
 }
 
@@ -213,27 +221,34 @@ void Bathyra_Interface::helpSlot()
 
 QString aboutText()
 {
-    return QCoreApplication::translate("Bathyra_Interface",
-                                       "<font size='+3'><i>Bathyra</i></font> <i>v%1%2 - OSTC firmware %3.%4%5</i><br>")
+    return QCoreApplication::translate(
+               "Bathyra_Interface",
+               "<font size='+3'><i>Bathyra</i></font> <i>v%1%2 - OSTC firmware %3.%4%5</i><br>")
                .arg(BATHYRA_VERSION, BATHYRA_VERSION_SUFFIX)
                .arg(BATHYRA_FIRMWARE_MAJOR)
                .arg(BATHYRA_FIRMWARE_MINOR, 2, 10, QLatin1Char('0'))
-               .arg(BATHYRA_FIRMWARE_SUFFIX)
-        + QCoreApplication::translate(
-              "Bathyra_Interface",
-              "<i>Bathyra</i> software purposes is:<ul><li>To play with and understand the decompression "
-              "parameters of your <i>OSTC</i> computer (model, gradient factors, switch depth, etc.).<li>To plot "
-              "simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, "
-              "etc.)<li>To check the <i>OSTC</i> by comparing its results to other deco softwares.<li>To backup, "
-              "edit and restore your <i>OSTC</i> computer configurations.</ul>")
-        + QCoreApplication::translate("Bathyra_Interface", "The Bathyra developers - free software, no warranty.");
+               .arg(BATHYRA_FIRMWARE_SUFFIX) +
+           QCoreApplication::translate(
+               "Bathyra_Interface",
+               "<i>Bathyra</i> software purposes is:<ul><li>To play with and understand the "
+               "decompression "
+               "parameters of your <i>OSTC</i> computer (model, gradient factors, switch depth, "
+               "etc.).<li>To plot "
+               "simulated dive profiles and compare several configurations (gas mix, deco tanks, "
+               "setpoints, stops, "
+               "etc.)<li>To check the <i>OSTC</i> by comparing its results to other deco "
+               "softwares.<li>To backup, "
+               "edit and restore your <i>OSTC</i> computer configurations.</ul>") +
+           QCoreApplication::translate("Bathyra_Interface",
+                                       "The Bathyra developers - free software, no warranty.");
 }
 
 void Bathyra_Interface::aboutSlot()
 {
     const QFontMetrics fm(font());
     const QSize size(80 * fm.averageCharWidth() + 10, 16 * fm.lineSpacing() + 12);
-    QPixmap pixmap = QPixmap(":/image/Bathyra_splash.png").scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap(":/image/Bathyra_splash.png")
+                         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     // The text, in black, centred vertically over the picture.
     QTextDocument doc;

@@ -24,9 +24,8 @@ class QSettings;
 class SerialOSTC;
 class UpdatesPlanner;
 
-
-
-class Bathyra_Interface : public InterfaceBase {
+class Bathyra_Interface : public InterfaceBase
+{
     Q_OBJECT
 public:
     explicit Bathyra_Interface(QWidget* parent = nullptr);

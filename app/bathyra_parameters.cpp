@@ -10,15 +10,19 @@
 
 using planner::currentImage;
 
-
 Bathyra_Interface::GasRow Bathyra_Interface::gasRow(int n) const
 {
     switch (n) {
-    case 1: return {gas_1, first_1, o2Label_1, O2_1, heLabel_1, He_1, depthLabel_1, depth_1, mod_1};
-    case 2: return {gas_2, first_2, o2Label_2, O2_2, heLabel_2, He_2, depthLabel_2, depth_2, mod_2};
-    case 3: return {gas_3, first_3, o2Label_3, O2_3, heLabel_3, He_3, depthLabel_3, depth_3, mod_3};
-    case 4: return {gas_4, first_4, o2Label_4, O2_4, heLabel_4, He_4, depthLabel_4, depth_4, mod_4};
-    default: return {gas_5, first_5, o2Label_5, O2_5, heLabel_5, He_5, depthLabel_5, depth_5, mod_5};
+    case 1:
+        return {gas_1, first_1, o2Label_1, O2_1, heLabel_1, He_1, depthLabel_1, depth_1, mod_1};
+    case 2:
+        return {gas_2, first_2, o2Label_2, O2_2, heLabel_2, He_2, depthLabel_2, depth_2, mod_2};
+    case 3:
+        return {gas_3, first_3, o2Label_3, O2_3, heLabel_3, He_3, depthLabel_3, depth_3, mod_3};
+    case 4:
+        return {gas_4, first_4, o2Label_4, O2_4, heLabel_4, He_4, depthLabel_4, depth_4, mod_4};
+    default:
+        return {gas_5, first_5, o2Label_5, O2_5, heLabel_5, He_5, depthLabel_5, depth_5, mod_5};
     }
 }
 
@@ -66,7 +70,8 @@ void Bathyra_Interface::applyParameters(bool noPlot)
 
     image.setCf(Cf::Saturation, static_cast<quint16>(saturation->value()));
     image.setCf(Cf::Desaturation, static_cast<quint16>(desaturation->value()));
-    image.setCf(Cf::DecoOffset, static_cast<quint16>(planner::roundScaled(deco_offset->value(), 10)));
+    image.setCf(Cf::DecoOffset,
+                static_cast<quint16>(planner::roundScaled(deco_offset->value(), 10)));
     image.setCf(Cf::PpO2High, static_cast<quint16>(planner::roundScaled(ppO2High->value(), 100)));
     image.setCf(Cf::LastStop, static_cast<quint16>(last_stop->value()));
     image.setCf(Cf::GfLow, static_cast<quint16>(GF_low->value()));
@@ -78,7 +83,8 @@ void Bathyra_Interface::applyParameters(bool noPlot)
     image.setCf(Cf::AscentGasUsage, static_cast<quint16>(ascentGasUsage->value()));
     image.setCf(Cf::FutureTts, static_cast<quint16>(extra_time->value()));
 
-    planner::plannerEngine().in_surface_pressure_mbar = static_cast<uint16_t>(press_surface->value());
+    planner::plannerEngine().in_surface_pressure_mbar =
+        static_cast<uint16_t>(press_surface->value());
 
     if (!noPlot)
         setupDivePlot();
@@ -180,8 +186,9 @@ void Bathyra_Interface::cfLimited(int n, const QString& asked, const QString& us
 void Bathyra_Interface::showGasInfo(int n)
 {
     const GasRow row = gasRow(n);
-    const planner::GasInfo info = planner::gasInfo(row.o2->value(), row.he->value(), row.depth->value(),
-                                                   ppO2High->value(), press_surface->value());
+    const planner::GasInfo info =
+        planner::gasInfo(row.o2->value(), row.he->value(), row.depth->value(), ppO2High->value(),
+                         press_surface->value());
     const QString mixStyle = info.mixInvalid ? QStringLiteral("QSpinBox { color: red}") : QString();
     row.o2->setStyleSheet(mixStyle);
     row.he->setStyleSheet(mixStyle);
@@ -196,16 +203,37 @@ void Bathyra_Interface::showGasInfo(int n)
     row.depthLabel->setEnabled(depthUsed);
     row.depth->setEnabled(depthUsed);
 
-    const bool depthBad = (inUse && row.depth->value() > info.mod)
-        || (row.enable->isChecked() && !row.first->isChecked() && row.depth->value() == 0);
+    const bool depthBad =
+        (inUse && row.depth->value() > info.mod) ||
+        (row.enable->isChecked() && !row.first->isChecked() && row.depth->value() == 0);
     row.depth->setStyleSheet(depthBad ? QStringLiteral("QSpinBox { color: red }") : QString());
 }
 
-void Bathyra_Interface::gas1ModSlot() { showGasInfo(1); setpointSlot(); }
-void Bathyra_Interface::gas2ModSlot() { showGasInfo(2); setpointSlot(); }
-void Bathyra_Interface::gas3ModSlot() { showGasInfo(3); setpointSlot(); }
-void Bathyra_Interface::gas4ModSlot() { showGasInfo(4); setpointSlot(); }
-void Bathyra_Interface::gas5ModSlot() { showGasInfo(5); setpointSlot(); }
+void Bathyra_Interface::gas1ModSlot()
+{
+    showGasInfo(1);
+    setpointSlot();
+}
+void Bathyra_Interface::gas2ModSlot()
+{
+    showGasInfo(2);
+    setpointSlot();
+}
+void Bathyra_Interface::gas3ModSlot()
+{
+    showGasInfo(3);
+    setpointSlot();
+}
+void Bathyra_Interface::gas4ModSlot()
+{
+    showGasInfo(4);
+    setpointSlot();
+}
+void Bathyra_Interface::gas5ModSlot()
+{
+    showGasInfo(5);
+    setpointSlot();
+}
 
 void Bathyra_Interface::setpointSlot()
 {
@@ -228,9 +256,15 @@ void Bathyra_Interface::setpointSlot()
     mod_sp1->setText(planner::setpointInfoText(ppo2_1->value(), o2, he));
 }
 
-QString Bathyra_Interface::gasName(int n) const { return planner::gasName(currentImage(), n); }
+QString Bathyra_Interface::gasName(int n) const
+{
+    return planner::gasName(currentImage(), n);
+}
 
-void Bathyra_Interface::loadEngineGases() { planner::loadEngineGases(currentImage(), planner::plannerEngine()); }
+void Bathyra_Interface::loadEngineGases()
+{
+    planner::loadEngineGases(currentImage(), planner::plannerEngine());
+}
 
 void Bathyra_Interface::setDepth(float depthMetres)
 {
@@ -248,7 +282,8 @@ void Bathyra_Interface::save(QSettings* settings)
         ParamFile::save(*settings, currentImage(), diveInputs(), planner::replayFlags(), this);
     } catch (const QString& error) {
         // The store is left as it was; the image must be corrected (or reloaded) first.
-        message("<font color='red'><b>" + tr("Parameters not saved: %1").arg(error) + "</b></font>");
+        message("<font color='red'><b>" + tr("Parameters not saved: %1").arg(error) +
+                "</b></font>");
     }
 }
 

@@ -33,8 +33,14 @@ planner::RunEnvironment Bathyra_Interface::runEnvironment()
     return env;
 }
 
-PlotInterface* Bathyra_Interface::divePlot() const { return divePlot_; }
-PlotInterface* Bathyra_Interface::tissuePlot() const { return tissuePlot_; }
+PlotInterface* Bathyra_Interface::divePlot() const
+{
+    return divePlot_;
+}
+PlotInterface* Bathyra_Interface::tissuePlot() const
+{
+    return tissuePlot_;
+}
 
 void Bathyra_Interface::setCurrentProfile(std::unique_ptr<DiveProfile> profile)
 {
@@ -52,7 +58,7 @@ void Bathyra_Interface::setupDivePlot()
         divePlot_->setup(true, dive_depth->value());
     }
     const QCheckBox* boxes[RunPlot::SlotCount] = {depthGraph, ceilGraph, leadGraph, gfGraph,
-                                                  ppO2Graph, cnsGraph, ndlGraph};
+                                                  ppO2Graph,  cnsGraph,  ndlGraph};
     bool any = false;
     for (int slot = 0; slot < RunPlot::SlotCount; ++slot) {
         divePlot_->setCurveEnabled(static_cast<RunPlot::Slot>(slot), boxes[slot]->isChecked());
@@ -85,7 +91,10 @@ void Bathyra_Interface::simulateSlot()
     Simulation(runEnvironment()).runSimulation(interval->value(), profile_.get());
 }
 
-void Bathyra_Interface::runProfileSlot() { simulateSlot(); }
+void Bathyra_Interface::runProfileSlot()
+{
+    simulateSlot();
+}
 
 void Bathyra_Interface::ascentSlot()
 {
@@ -143,8 +152,7 @@ void Bathyra_Interface::pressureDiagramSlot()
     appendPlannedSegment();
     if (!tissuePlot_) {
         tissuePlot_ = new PlotInterface;
-        tissuePlot_->setWindowTitle(
-            QCoreApplication::translate("Window Title", "Tissues plot"));
+        tissuePlot_->setWindowTitle(QCoreApplication::translate("Window Title", "Tissues plot"));
         tissuePlot_->setMessageSink(this);
         tissuePlot_->setSettings(&appSettings());
         tissuePlot_->setup(false, profile_ ? profile_->diveDepth() : dive_depth->value());

@@ -6,8 +6,7 @@
 #include <QEvent>
 #include <QSettings>
 
-ClosingGroupBox::ClosingGroupBox(QWidget* parent)
-    : QGroupBox(parent)
+ClosingGroupBox::ClosingGroupBox(QWidget* parent) : QGroupBox(parent)
 {
     setCheckable(true);
     setChecked(true);

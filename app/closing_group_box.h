@@ -4,7 +4,8 @@
 
 #include <QGroupBox>
 
-class ClosingGroupBox : public QGroupBox {
+class ClosingGroupBox : public QGroupBox
+{
     Q_OBJECT
 public:
     explicit ClosingGroupBox(QWidget* parent = nullptr);

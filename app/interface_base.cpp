@@ -7,8 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-InterfaceBase::InterfaceBase(QWidget* parent)
-    : QMainWindow(parent)
+InterfaceBase::InterfaceBase(QWidget* parent) : QMainWindow(parent)
 {
     setupUi(this);
     textEdit->setTabStopDistance(12);
@@ -91,14 +90,15 @@ void InterfaceBase::message(const QString& text, bool overwrite)
         // trace costs the same for each line instead of ever more.
         constexpr int paragraphChars = 1024;
         QTextDocument* document = textEdit->document();
-        if (cursor.block().length() > paragraphChars
-            && document->characterAt(cursor.position() - 1) == QChar::LineSeparator) {
+        if (cursor.block().length() > paragraphChars &&
+            document->characterAt(cursor.position() - 1) == QChar::LineSeparator) {
             cursor.deletePreviousChar();
             cursor.insertBlock();
         }
         // A table or a bare heading opening carries its own layout.
-        static const QRegularExpression block(QRegularExpression::anchoredPattern("<(h[1-9]|table.*)"),
-                                              QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression block(
+            QRegularExpression::anchoredPattern("<(h[1-9]|table.*)"),
+            QRegularExpression::DotMatchesEverythingOption);
         cursor.insertHtml(block.match(line).hasMatch() ? line : line + "<br>");
     }
     // Without a selection of the diver's the view follows the output.
@@ -108,6 +108,12 @@ void InterfaceBase::message(const QString& text, bool overwrite)
     }
 }
 
-void InterfaceBase::message(const QString& line) { message(line, false); }
+void InterfaceBase::message(const QString& line)
+{
+    message(line, false);
+}
 
-QString InterfaceBase::getMessages() { return textEdit->toHtml().remove(QChar(ZeroWidthSpace)); }
+QString InterfaceBase::getMessages()
+{
+    return textEdit->toHtml().remove(QChar(ZeroWidthSpace));
+}

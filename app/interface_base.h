@@ -2,14 +2,15 @@
 // the user goes through message(); non-window code reaches it as a MessageSink.
 #pragma once
 
-#include "planner/busy_state.h"
 #include "device/message_sink.h"
+#include "planner/busy_state.h"
 #include "ui_bathyra.h"
 
 #include <QMainWindow>
 #include <functional>
 
-class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink {
+class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink
+{
     Q_OBJECT
 public:
     explicit InterfaceBase(QWidget* parent = nullptr);

@@ -17,7 +17,8 @@
 #include <QTranslator>
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 const char* const languageCodes[] = {"DE", "EN", "ES", "FR", "IT", "RU"};
 
@@ -60,8 +61,7 @@ ProgramOptions& programOptions()
     return options;
 }
 
-Settings::Settings(QWidget* parent)
-    : QDialog(parent)
+Settings::Settings(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
     connect(languageMenu, QOverload<int>::of(&QComboBox::activated), this, &Settings::languageSlot);
@@ -127,7 +127,8 @@ void Settings::loadTranslations()
     // Loading into a translator replaces what it held (a failed load leaves it empty), so
     // one of each kind stays active and a language without files shows the source texts.
     QTranslator& qt = qtTranslator();
-    if (qt.load("qt_" + code, dir) || qt.load("qt_" + code, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+    if (qt.load("qt_" + code, dir) ||
+        qt.load("qt_" + code, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     QTranslator& app = appTranslator();
     if (app.load("bathyra_" + code, dir) || app.load("bathyra_" + code, installed))

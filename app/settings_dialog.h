@@ -7,7 +7,8 @@
 #include <QDialog>
 #include <QStringList>
 
-class Settings : public QDialog, public Ui::Settings {
+class Settings : public QDialog, public Ui::Settings
+{
     Q_OBJECT
 public:
     explicit Settings(QWidget* parent);

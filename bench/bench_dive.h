@@ -8,13 +8,22 @@
 #include <QElapsedTimer>
 #include <QSpinBox>
 
-namespace benchdive {
+namespace benchdive
+{
 
-const char* const sets[][2] = {
-    {"gradientFactor", "true"}, {"GF_low", "30"},   {"GF_high", "85"},  {"O2_1", "18"},
-    {"He_1", "45"},             {"gas_2", "true"},  {"O2_2", "50"},     {"depth_2", "21"},
-    {"gas_3", "true"},          {"O2_3", "100"},    {"depth_3", "6"},   {"dive_depth", "72"},
-    {"dive_time", "41"}};
+const char* const sets[][2] = {{"gradientFactor", "true"},
+                               {"GF_low", "30"},
+                               {"GF_high", "85"},
+                               {"O2_1", "18"},
+                               {"He_1", "45"},
+                               {"gas_2", "true"},
+                               {"O2_2", "50"},
+                               {"depth_2", "21"},
+                               {"gas_3", "true"},
+                               {"O2_3", "100"},
+                               {"depth_3", "6"},
+                               {"dive_depth", "72"},
+                               {"dive_time", "41"}};
 const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
                               "ppO2Graph",  "cnsGraph",  "ndlGraph"};
 

@@ -12,7 +12,8 @@
 
 using namespace engine;
 
-namespace {
+namespace
+{
 
 // Runs one dive from a new dive in 2-second cycles; returns the number of cycles.
 long dive(EngineDive& d, bool trimix, int depth_m, int minutes, bool until_plan)

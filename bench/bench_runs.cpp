@@ -6,8 +6,8 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
-#include "planner/simulation.h"
 #include "bench/bench_dive.h"
+#include "planner/simulation.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -19,7 +19,8 @@
 
 using namespace benchdive;
 
-namespace {
+namespace
+{
 
 double cliRun(const QString& cli)
 {
@@ -28,7 +29,8 @@ double cliRun(const QString& cli)
         args << "--set" << QStringLiteral("%1=%2").arg(s[0], s[1]);
     for (const char* g : graphs)
         args << "--set" << QStringLiteral("%1=false").arg(g);
-    args << "simulate" << "ascent";
+    args << "simulate"
+         << "ascent";
     QElapsedTimer t;
     t.start();
     QProcess p;

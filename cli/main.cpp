@@ -32,7 +32,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QVector>
-#include <qwt_plot.h>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -40,9 +39,11 @@
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <qwt_plot.h>
 #include <thread>
 
-namespace {
+namespace
+{
 
 const char* const usageText =
     "usage: bathyra-cli [GLOBAL OPTIONS] STEP...\n"
@@ -122,8 +123,10 @@ QString parse(const QStringList& args, Command& cmd)
         if (a == "--params" || a == "--settings" || a == "--messages" || a == "--trace") {
             if (!value(v))
                 return QStringLiteral("%1 needs a file name").arg(a);
-            (a == "--params" ? cmd.params : a == "--settings" ? cmd.settings
-                              : a == "--messages" ? cmd.messages : cmd.trace) = v;
+            (a == "--params"     ? cmd.params
+             : a == "--settings" ? cmd.settings
+             : a == "--messages" ? cmd.messages
+                                 : cmd.trace) = v;
         } else if (a == "--port") {
             if (!value(v) || v.isEmpty())
                 return QStringLiteral("--port needs a port name");
@@ -141,13 +144,13 @@ QString parse(const QStringList& args, Command& cmd)
             if (!value(v) || !v.contains('=') || v.startsWith('='))
                 return QStringLiteral("--set needs NAME=VALUE");
             cmd.steps.append({a, v});
-        } else if (a == "--profile" || a == "--save-plot" || a == "--save-params" || a == "screendump"
-                   || a == "firmware" || a == "--script" || a == "--tests") {
+        } else if (a == "--profile" || a == "--save-plot" || a == "--save-params" ||
+                   a == "screendump" || a == "firmware" || a == "--script" || a == "--tests") {
             if (!value(v))
                 return QStringLiteral("%1 needs a file name").arg(a);
             cmd.steps.append({a, v});
-        } else if (a == "simulate" || a == "ascent" || a == "gasvolumes" || a == "download" || a == "upload"
-                   || a == "setclock") {
+        } else if (a == "simulate" || a == "ascent" || a == "gasvolumes" || a == "download" ||
+                   a == "upload" || a == "setclock") {
             cmd.steps.append({a, QString()});
         } else {
             return QStringLiteral("unknown argument \"%1\"").arg(a);
@@ -189,7 +192,10 @@ QString setWidget(Bathyra_Interface* window, const QString& assignment)
     return QStringLiteral("widget \"%1\" cannot be set").arg(name);
 }
 
-QString escaped(QString text) { return text.replace('\n', QLatin1String("\\n")); }
+QString escaped(QString text)
+{
+    return text.replace('\n', QLatin1String("\\n"));
+}
 
 QString traceLine(const char* phase, int time, const engine::engine_state& s)
 {
@@ -201,12 +207,24 @@ QString traceLine(const char* phase, int time, const engine::engine_state& s)
             stops += ' ';
         stops += QStringLiteral("%1:%2").arg(s.out_stop_depth_m[i]).arg(s.out_stop_time_min[i]);
     }
-    const int values[] = {s.in_ambient_pressure_mbar, s.in_ppo2_cbar, s.in_current_gas,
-                          s.in_n2_percent, s.in_he_percent, s.in_setpoint_cbar,
-                          s.io_deco_status, s.out_ndl_min, s.out_first_stop_depth_m,
-                          s.out_first_stop_time_min, s.out_tts_min, s.out_future_tts_min,
-                          s.out_ceiling_mbar, s.out_leading_tissue, s.out_leading_tissue_mbar,
-                          s.out_gf_percent, s.out_gf_relative_percent, s.out_cns_percent};
+    const int values[] = {s.in_ambient_pressure_mbar,
+                          s.in_ppo2_cbar,
+                          s.in_current_gas,
+                          s.in_n2_percent,
+                          s.in_he_percent,
+                          s.in_setpoint_cbar,
+                          s.io_deco_status,
+                          s.out_ndl_min,
+                          s.out_first_stop_depth_m,
+                          s.out_first_stop_time_min,
+                          s.out_tts_min,
+                          s.out_future_tts_min,
+                          s.out_ceiling_mbar,
+                          s.out_leading_tissue,
+                          s.out_leading_tissue_mbar,
+                          s.out_gf_percent,
+                          s.out_gf_relative_percent,
+                          s.out_cns_percent};
     QString line = QStringLiteral("%1,%2").arg(QLatin1String(phase)).arg(time);
     for (int v : values)
         line += ',' + QString::number(v);
@@ -227,12 +245,13 @@ std::unique_ptr<QFile> openOutput(const QString& name)
 
 bool isDeviceStep(const QString& name)
 {
-    return name == "download" || name == "upload" || name == "setclock" || name == "screendump"
-        || name == "firmware" || name == "--save-params";
+    return name == "download" || name == "upload" || name == "setclock" || name == "screendump" ||
+           name == "firmware" || name == "--save-params";
 }
 
 // A device step that failed; its console lines are already written.
-struct DeviceStepFailed {};
+struct DeviceStepFailed {
+};
 
 // The parameter-file save of the main window's Save, into a named file. The parameters
 // are the image as it stands (every --set has applied the widgets already), so a backup
@@ -241,13 +260,15 @@ void saveParams(Bathyra_Interface* window, const QString& file)
 {
     const auto failed = [window, &file](const QString& why) {
         const QString text = QStringLiteral("Parameters not saved into '%1': %2").arg(file, why);
-        window->message(QStringLiteral("<font color='red'>%1</font>: %2").arg(QStringLiteral("FAILED"), text));
+        window->message(
+            QStringLiteral("<font color='red'>%1</font>: %2").arg(QStringLiteral("FAILED"), text));
         std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(text));
         throw DeviceStepFailed();
     };
     try {
         SafeFile::saveSettings(QFileInfo(file).absoluteFilePath(), [window](QSettings& params) {
-            ParamFile::save(params, planner::currentImage(), window->diveInputs(), planner::replayFlags(), window);
+            ParamFile::save(params, planner::currentImage(), window->diveInputs(),
+                            planner::replayFlags(), window);
         });
     } catch (const QString& error) {
         failed(error);
@@ -272,7 +293,8 @@ void runDeviceStep(Bathyra_Interface* window, const Step& step, const QString& p
     } else if (step.name == "screendump") {
         const QImage image = ostc.screenDump(port);
         if (!image.isNull()) {
-            const QString file = SerialOSTC::screenDumpFileName(QFileInfo(step.argument).absoluteFilePath());
+            const QString file =
+                SerialOSTC::screenDumpFileName(QFileInfo(step.argument).absoluteFilePath());
             try {
                 SerialOSTC::saveScreenDump(image, file);
                 ok = true;
@@ -318,7 +340,8 @@ struct StoreSnapshot {
         try {
             SafeFile::save(path, bytes);
         } catch (const QString& error) {
-            std::fprintf(stderr, "bathyra-cli: cannot restore %s: %s\n", qPrintable(path), qPrintable(error));
+            std::fprintf(stderr, "bathyra-cli: cannot restore %s: %s\n", qPrintable(path),
+                         qPrintable(error));
         }
     }
 };
@@ -364,12 +387,15 @@ bool runScriptStep(Bathyra_Interface* window, const Step& step, int timeLimitS)
 {
     const ScriptWatch watch(step.name + ' ' + step.argument, timeLimitS);
     const bool suite = step.name == "--tests";
-    const QString path = suite && step.argument == "default" ? QString()
-                                                              : QFileInfo(step.argument).absoluteFilePath();
-    const ScriptRunResult result = suite ? runScriptSuite(window, path) : runScriptFile(window, path);
+    const QString path = suite && step.argument == "default"
+                             ? QString()
+                             : QFileInfo(step.argument).absoluteFilePath();
+    const ScriptRunResult result =
+        suite ? runScriptSuite(window, path) : runScriptFile(window, path);
     // The suite writes its own summary; a single script's checks get one here.
     if (!suite && result.passed + result.failed > 0)
-        window->message(QStringLiteral("%1 passed, %2 failed").arg(result.passed).arg(result.failed));
+        window->message(
+            QStringLiteral("%1 passed, %2 failed").arg(result.passed).arg(result.failed));
     return result.ok();
 }
 
@@ -424,7 +450,8 @@ int main(int argc, char** argv)
     for (const Step& step : cmd.steps) {
         if (step.name == "--script" && !QFileInfo(step.argument).isFile())
             return usage(QStringLiteral("no script file %1").arg(step.argument));
-        if (step.name == "--tests" && step.argument != "default" && !QFileInfo(step.argument).isDir())
+        if (step.name == "--tests" && step.argument != "default" &&
+            !QFileInfo(step.argument).isDir())
             return usage(QStringLiteral("no test folder %1").arg(step.argument));
     }
 
@@ -479,7 +506,8 @@ int main(int argc, char** argv)
                 const ConfigImage image = planner::currentImage();
                 store.take();
                 try {
-                    runDeviceStep(window, step, cmd.port.isEmpty() ? programOptions().port : cmd.port);
+                    runDeviceStep(window, step,
+                                  cmd.port.isEmpty() ? programOptions().port : cmd.port);
                 } catch (const DeviceStepFailed&) {
                     if (!(planner::currentImage() == image)) {
                         planner::currentImage() = image;
@@ -501,13 +529,15 @@ int main(int argc, char** argv)
                     exitCode = usage(error);
             } catch (const QString& text) {
                 window->message(
-                    QStringLiteral("<font color='red'><b>Unhandled exception: %1</b></font>").arg(text));
+                    QStringLiteral("<font color='red'><b>Unhandled exception: %1</b></font>")
+                        .arg(text));
                 std::fprintf(stderr, "%s\n", qPrintable(text));
                 exitCode = 1;
             }
         }
 
-        const QString out = cmd.html ? window->getMessages() : consoleText(*window->textEdit->document());
+        const QString out =
+            cmd.html ? window->getMessages() : consoleText(*window->textEdit->document());
         std::fputs(out.toUtf8().constData(), stdout);
         if (!out.endsWith('\n'))
             std::fputc('\n', stdout);

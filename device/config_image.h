@@ -16,11 +16,11 @@ class MessageSink;
 
 // One row of the custom-function definitions table.
 struct CfDefinition {
-    quint32 type;     // 1 int16, 2 int8, 3 tenths, 4 hundredths, 5 percent, 6 time,
-                      // 134 signed time, 7 colour, 8 on/off
-    quint16 def;      // default raw value
-    quint16 min;      // 0 = no lower limit
-    quint16 max;      // not greater than min = no upper limit
+    quint32 type;      // 1 int16, 2 int8, 3 tenths, 4 hundredths, 5 percent, 6 time,
+                       // 134 signed time, 7 colour, 8 on/off
+    quint16 def;       // default raw value
+    quint16 min;       // 0 = no lower limit
+    quint16 max;       // not greater than min = no upper limit
     const char* label; // at most 17 characters, exact spacing
 };
 
@@ -41,7 +41,8 @@ enum : quint32 {
 } // namespace cf_type
 
 // The custom functions the program reads or writes by name (their numbers in the image).
-namespace Cf {
+namespace Cf
+{
 enum Number : int {
     GfShow = 8,
     Saturation = 11,
@@ -67,7 +68,8 @@ enum Number : int {
 };
 } // namespace Cf
 
-class ConfigImage {
+class ConfigImage
+{
 public:
     static constexpr int Size = 768;
     static constexpr int BankSize = 256;
@@ -83,29 +85,29 @@ public:
 
     // Image offsets of the named fields.
     enum Offset : int {
-        serial = 0,               // u16, 0xFFFF blank
-        gas1_default_O2 = 4,      // gas n default O2 at 4 + 4(n-1), default He +1,
-        gas1_O2 = 6,              // current O2 at 6 + 4(n-1), current He +1
+        serial = 0,          // u16, 0xFFFF blank
+        gas1_default_O2 = 4, // gas n default O2 at 4 + 4(n-1), default He +1,
+        gas1_O2 = 6,         // current O2 at 6 + 4(n-1), current He +1
         gas6_O2 = 24,
         gas6_He = 25,
         salinity = 26,
-        active_gases = 27,        // bit n-1 = gas n active
-        gas1_depth = 28,          // change depth of gas n at 28 + (n-1)
+        active_gases = 27, // bit n-1 = gas n active
+        gas1_depth = 28,   // change depth of gas n at 28 + (n-1)
         first_gas = 33,
         deco_type = 34,
-        setpoint1 = 36,           // setpoint k at 36 + (k-1), centibar
-        battery_low_mv = 40,      // i16
+        setpoint1 = 36,      // setpoint k at 36 + (k-1), centibar
+        battery_low_mv = 40, // i16
         date_a = 42,
-        battery_word = 45,        // u16
+        battery_word = 45, // u16
         last_charge_date = 47,
-        cycle_count = 50,         // i16
-        total_cycle_count = 52,   // i16
-        min_temperature = 54,     // i16, tenths of a degree
+        cycle_count = 50,       // i16
+        total_cycle_count = 52, // i16
+        min_temperature = 54,   // i16, tenths of a degree
         date_b = 56,
-        max_temperature = 59,     // i16, tenths of a degree
+        max_temperature = 59, // i16, tenths of a degree
         date_c = 61,
         text_on = 64,
-        text = 65,                // 25 bytes Latin-1, padded with '}'
+        text = 65, // 25 bytes Latin-1, padded with '}'
         cf_count = 92,
         bank1_byte0 = 256,
         firmware_major = 257,
@@ -197,4 +199,7 @@ private:
 // A setpoint in bar as profiles and plans hold it: the centibar value divided by 100 in
 // double precision, then rounded once to float. Every conversion goes through here, so
 // that a setpoint read back from a profile compares equal to the one the engine holds.
-inline float setpointBar(int cbar) { return static_cast<float>(cbar / 100.0); }
+inline float setpointBar(int cbar)
+{
+    return static_cast<float>(cbar / 100.0);
+}

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-class MessageSink {
+class MessageSink
+{
 public:
     virtual ~MessageSink() = default;
     // Writes one line; with overwrite the last line is replaced (progress lines).
@@ -14,7 +15,8 @@ public:
 };
 
 // A sink that keeps the lines, for tests and headless runs.
-class CollectingSink : public MessageSink {
+class CollectingSink : public MessageSink
+{
 public:
     using MessageSink::message;
     void message(const QString& line, bool overwrite) override

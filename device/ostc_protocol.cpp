@@ -139,7 +139,7 @@ void OstcProtocol::writeBanks(const ConfigImage& image, bool bank2, const QStrin
 }
 
 void OstcProtocol::upload(ConfigImage& current, const QString& portName,
-                         const std::function<void(const ConfigImage&)>& backup)
+                          const std::function<void(const ConfigImage&)>& backup)
 {
     // 1. What the device holds now, kept before anything is written.
     ConfigImage written = ConfigImage::defaultImage();

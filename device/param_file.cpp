@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Legacy files hold decimal values; read them as the decimal they denote, so that
 // 1.299 bar truncates to 129 centibar and 1.15 bar to 115, not to 114.
@@ -20,8 +21,14 @@ int truncDecimal(double value, int scale)
     return static_cast<int>(v < 0 ? std::ceil(v - 1e-6) : std::floor(v + 1e-6));
 }
 
-quint8 low8(int v) { return static_cast<quint8>(v & 0xFF); }
-quint16 low16(int v) { return static_cast<quint16>(v & 0xFFFF); }
+quint8 low8(int v)
+{
+    return static_cast<quint8>(v & 0xFF);
+}
+quint16 low16(int v)
+{
+    return static_cast<quint16>(v & 0xFFFF);
+}
 
 void readLegacyLayout(const QSettings& s, ConfigImage& image, const QString& mode)
 {
@@ -56,8 +63,10 @@ void readLegacyLayout(const QSettings& s, ConfigImage& image, const QString& mod
     image.setCf(55, low16(s.value("Gas/switch_delay", 0).toInt()));
     // Gas usage is stored as the whole number of litres per minute it denotes, the unit
     // of CF56/CF57 (a factor of ten would put every legacy value outside 5..50).
-    image.setCf(56, low16(static_cast<int>(std::lround(s.value("Dive/bottom_usage", 20.0).toDouble()))));
-    image.setCf(57, low16(static_cast<int>(std::lround(s.value("Dive/ascent_usage", 20.0).toDouble()))));
+    image.setCf(
+        56, low16(static_cast<int>(std::lround(s.value("Dive/bottom_usage", 20.0).toDouble()))));
+    image.setCf(
+        57, low16(static_cast<int>(std::lround(s.value("Dive/ascent_usage", 20.0).toDouble()))));
     image.setCf(58, low16(s.value("Dive/extra_time", 0).toInt()));
 }
 
@@ -79,14 +88,16 @@ void readNewLayout(const QSettings& s, ConfigImage& image)
     image.setByte(ConfigImage::gas6_O2, low8(s.value("Gas6/current/O2", 21).toInt()));
     image.setByte(ConfigImage::gas6_He, low8(s.value("Gas6/current/He", 0).toInt()));
     for (int k = 0; k < 3; ++k)
-        image.setSetpoint(k + 1, low8(s.value(QStringLiteral("Setpoint%1/ppO2").arg(k), 100).toInt()));
+        image.setSetpoint(k + 1,
+                          low8(s.value(QStringLiteral("Setpoint%1/ppO2").arg(k), 100).toInt()));
     for (int n = 0; n < ConfigImage::CfCount; ++n)
         image.setCf(n, low16(s.value(QStringLiteral("CF%1/value").arg(n), image.cf(n)).toInt()));
 }
 
 } // namespace
 
-namespace ParamFile {
+namespace ParamFile
+{
 
 void save(QSettings& s, const ConfigImage& image, const DiveInputs& dive, const ReplayFlags& replay,
           MessageSink* sink)
@@ -98,8 +109,8 @@ void save(QSettings& s, const ConfigImage& image, const DiveInputs& dive, const 
     // group (the settings dialog's "Dive/verbose") belong to someone else.
     for (const char* group : {"Mode", "Gas", "SetPoint", "Buhlmann", "GradientFactor"})
         s.remove(QLatin1String(group));
-    for (const char* key : {"Dive/ppO2High", "Dive/shallow_first", "Dive/bottom_usage", "Dive/ascent_usage",
-                            "Dive/extra_time"})
+    for (const char* key : {"Dive/ppO2High", "Dive/shallow_first", "Dive/bottom_usage",
+                            "Dive/ascent_usage", "Dive/extra_time"})
         s.remove(QLatin1String(key));
     // Stale keys of a group this file rewrites in full would otherwise survive a save.
     s.remove("OSTC/text");
@@ -111,7 +122,8 @@ void save(QSettings& s, const ConfigImage& image, const DiveInputs& dive, const 
                                     .arg(image.byte(ConfigImage::firmware_major))
                                     .arg(image.byte(ConfigImage::firmware_minor)));
     if (image.byte(ConfigImage::text_on) != 0) {
-        QByteArray text(reinterpret_cast<const char*>(image.data() + ConfigImage::text), ConfigImage::TextLength);
+        QByteArray text(reinterpret_cast<const char*>(image.data() + ConfigImage::text),
+                        ConfigImage::TextLength);
         const int brace = text.indexOf('}');
         if (brace >= 0)
             text.truncate(brace);
@@ -153,7 +165,8 @@ void save(QSettings& s, const ConfigImage& image, const DiveInputs& dive, const 
     s.sync();
 }
 
-bool load(const QSettings& s, ConfigImage& image, DiveInputs& dive, ReplayFlags& replay, MessageSink* sink)
+bool load(const QSettings& s, ConfigImage& image, DiveInputs& dive, ReplayFlags& replay,
+          MessageSink* sink)
 {
     // QSettings parses an INI file section by section, when a key's group is first asked
     // for; "Dive\pressure" under [General] is the key "Dive/pressure" too, but is not seen
@@ -174,7 +187,8 @@ bool load(const QSettings& s, ConfigImage& image, DiveInputs& dive, ReplayFlags&
     try {
         image.validate(sink);
         image.setByte(ConfigImage::active_gases, 0);
-        image.setCustomText(s.value("OSTC/text", QString()).toString().left(ConfigImage::TextLength));
+        image.setCustomText(
+            s.value("OSTC/text", QString()).toString().left(ConfigImage::TextLength));
         const QString mode = s.value("Mode", QString()).toString();
         if (!mode.isEmpty())
             readLegacyLayout(s, image, mode);

@@ -12,10 +12,10 @@ class QSettings;
 
 // The four dive inputs of the main window that a parameter file carries.
 struct DiveInputs {
-    int pressure_mbar = 1013;  // "Dive/pressure"
-    int ascent_speed = 10;     // "Dive/ascent_speed", m/min
-    int bottom_time_min = 20;  // "Dive/bottom_time"
-    int bottom_depth_m = 45;   // "Dive/bottom_depth"
+    int pressure_mbar = 1013; // "Dive/pressure"
+    int ascent_speed = 10;    // "Dive/ascent_speed", m/min
+    int bottom_time_min = 20; // "Dive/bottom_time"
+    int bottom_depth_m = 45;  // "Dive/bottom_depth"
 };
 
 // The six replay options, named after their settings keys.
@@ -28,7 +28,8 @@ struct ReplayFlags {
     bool ppo2 = true;
 };
 
-namespace ParamFile {
+namespace ParamFile
+{
 
 // Writes the image fields, the dive inputs and the replay flags into s and flushes it.
 // The image is validated first (findings go to sink); a stopping validation error is

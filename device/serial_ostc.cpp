@@ -151,8 +151,8 @@ QString SerialOSTC::saveScreenDump(const QImage& image, const QString& chosen)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, format.constData()))
-        throw SafeFile::errorText(name, tr("the image cannot be written as %1")
-                                            .arg(QString::fromLatin1(format)));
+        throw SafeFile::errorText(
+            name, tr("the image cannot be written as %1").arg(QString::fromLatin1(format)));
     SafeFile::save(name, bytes);
     return name;
 }

@@ -2,7 +2,8 @@
 // stop list, the time to surface, and the snapshot used for the future TTS.
 #include "engine/engine_internal.h"
 
-namespace engine {
+namespace engine
+{
 
 uint8_t config_cf(const engine_state& s, int cf)
 {

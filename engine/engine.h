@@ -9,7 +9,8 @@
 
 #include <cstdint>
 
-namespace engine {
+namespace engine
+{
 
 constexpr int compartment_count = 16;
 constexpr int gas_count = 5;

@@ -4,15 +4,16 @@
 
 #include "engine/engine.h"
 
-namespace engine {
+namespace engine
+{
 
 // Physical constants, single precision as on the dive computer.
 constexpr float water_vapour_bar = 0.0627f;
 constexpr float air_n2_fraction = 0.7902f;
 constexpr float metres_per_bar = 10.015f;
 constexpr float bar_per_metre = 0.09985f;
-constexpr float bar_per_minute_ascent = 0.9985f;    // 10 m/min
-constexpr float bar_per_2s_ascent = 0.0332833f;     // 10 m/min over 2 seconds
+constexpr float bar_per_minute_ascent = 0.9985f; // 10 m/min
+constexpr float bar_per_2s_ascent = 0.0332833f;  // 10 m/min over 2 seconds
 
 // Float to unsigned integer by truncation. Every conversion in the engine goes through
 // these so that no value outside the target range (nor NaN) is ever converted.
@@ -44,8 +45,14 @@ inline int trunc_int(float x, int max)
 }
 
 // "Add 0.5 and truncate", the engine's rounding to integer outputs.
-inline uint8_t round_u8(float x) { return trunc_u8(x + 0.5f); }
-inline uint16_t round_u16(float x) { return trunc_u16(x + 0.5f); }
+inline uint8_t round_u8(float x)
+{
+    return trunc_u8(x + 0.5f);
+}
+inline uint16_t round_u16(float x)
+{
+    return trunc_u16(x + 0.5f);
+}
 
 // Weighted a and b coefficients of compartment i for pressures n, h.
 inline void weighted_coefficients(int i, float n, float h, float& a, float& b)

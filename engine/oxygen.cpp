@@ -4,17 +4,19 @@
 
 #include <cmath>
 
-namespace engine {
+namespace engine
+{
 
-namespace {
+namespace
+{
 
 constexpr float ln2 = 0.6931f;
 
 // ppO2 of the simulated mix at depth d metres, clamped to 0..2.55 bar.
 float sim_mix_ppo2(const engine_state& s, float depth_m)
 {
-    float ppo2 = (1.0f - s.sim_n2_fraction - s.sim_he_fraction) *
-                 (depth_m * bar_per_metre + s.surface_bar);
+    float ppo2 =
+        (1.0f - s.sim_n2_fraction - s.sim_he_fraction) * (depth_m * bar_per_metre + s.surface_bar);
     if (ppo2 < 0.0f)
         ppo2 = 0.0f;
     else if (ppo2 > 2.5f)

@@ -3,9 +3,11 @@
 // stop list), plus the gas-volume estimate from the published stops.
 #include "engine/engine_internal.h"
 
-namespace engine {
+namespace engine
+{
 
-namespace {
+namespace
+{
 
 constexpr int ndl_cap_min = 240;
 constexpr int stop_search_minutes_per_cycle = 16;
@@ -108,7 +110,7 @@ bool check_gas_switch(engine_state& s)
     const uint8_t wait = config_cf(s, 55);
     s.sim_switch_until_min = static_cast<uint16_t>(wait + s.sim_runtime_min);
     if (wait == 0)
-        return false; // switch without a stop
+        return false;           // switch without a stop
     s.sim_stop_depth_m = depth; // wait at the switch depth
     return true;
 }

@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-namespace engine {
+namespace engine
+{
 
 // Compartment 1 is the 4-minute nitrogen compartment.
 const compartment_coefficients zhl16c[compartment_count] = {
@@ -27,7 +28,8 @@ const compartment_coefficients zhl16c[compartment_count] = {
     {635.0f, 0.2327f, 0.9653f, 240.03f, 0.5119f, 0.9267f},
 };
 
-namespace {
+namespace
+{
 
 // Step factors 1 - 2^(-t/T) for t = 2 s, 1 min and 10 min, computed once in double
 // precision from the tabled half-times and kept as floats.
@@ -39,8 +41,8 @@ struct step_factor_tables {
         static const double half_time_n2[compartment_count] = {
             4, 8, 12.5, 18.5, 27, 38.3, 54.3, 77, 109, 146, 187, 239, 305, 390, 498, 635};
         static const double half_time_he[compartment_count] = {
-            1.51,  3.02,  4.72,  6.99,   10.21,  14.48,  20.53,  29.11,
-            41.2,  55.19, 70.69, 90.34, 115.29, 147.42, 188.24, 240.03};
+            1.51, 3.02,  4.72,  6.99,  10.21,  14.48,  20.53,  29.11,
+            41.2, 55.19, 70.69, 90.34, 115.29, 147.42, 188.24, 240.03};
         static const double minutes[3] = {1.0 / 30.0, 1.0, 10.0};
         for (int p = 0; p < 3; ++p)
             for (int i = 0; i < compartment_count; ++i) {
@@ -56,7 +58,10 @@ const step_factor_tables& factors()
     return tables;
 }
 
-int clamp_period(int period) { return period < 0 ? 0 : (period > 2 ? 2 : period); }
+int clamp_period(int period)
+{
+    return period < 0 ? 0 : (period > 2 ? 2 : period);
+}
 
 // One Haldane step of the given period on the arrays n2/he at the current inspired
 // pressures; the plain model multiplies on-gassing by CF11 and off-gassing by CF12.

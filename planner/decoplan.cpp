@@ -9,13 +9,17 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 bool tableBorderSetting = false;
 
 // A duration or runtime rounded up to a tenth of a minute. Runtimes are sums of float
 // minutes, so a whole 20.3 may be stored a hair above it; that noise must not round up.
-double upToTenth(float minutes) { return std::ceil(minutes * 10.0 - 1e-3) / 10.0; }
+double upToTenth(float minutes)
+{
+    return std::ceil(minutes * 10.0 - 1e-3) / 10.0;
+}
 
 } // namespace
 
@@ -30,8 +34,14 @@ Decoplan::Decoplan(engine::engine_state& engine, const ConfigImage& image,
 {
 }
 
-void Decoplan::setTableBorder(bool on) { tableBorderSetting = on; }
-bool Decoplan::tableBorder() { return tableBorderSetting; }
+void Decoplan::setTableBorder(bool on)
+{
+    tableBorderSetting = on;
+}
+bool Decoplan::tableBorder()
+{
+    return tableBorderSetting;
+}
 
 void Decoplan::create(bool ccr)
 {
@@ -44,8 +54,8 @@ void Decoplan::create(bool ccr)
     stops_.clear();
 
     // Model line.
-    model_ = ccrType ? (ccr ? QStringLiteral("CCR") : QStringLiteral("Bailout"))
-                     : QStringLiteral("OC");
+    model_ =
+        ccrType ? (ccr ? QStringLiteral("CCR") : QStringLiteral("Bailout")) : QStringLiteral("OC");
     model_ += QStringLiteral(", ");
     if (ConfigImage::isGfType(decoType))
         model_ += tr("GF %1/%2").arg(image.cf(Cf::GfLow)).arg(image.cf(Cf::GfHigh));

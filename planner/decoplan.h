@@ -13,7 +13,8 @@
 
 class ConfigImage;
 class DiveProfile;
-namespace engine {
+namespace engine
+{
 struct engine_state;
 }
 
@@ -22,15 +23,16 @@ struct DecoplanStop {
     // or up from it. The values are those the plan's records have always carried.
     enum Kind : int { Descending = -1, Level = 0, Ascending = 1 };
     int kind = Level;
-    float runtime = 0;   // minutes at the end of this record
-    float depth = 0;     // metres; start depth for a moving segment
-    float duration = 0;  // minutes (0 for switch and surface records)
-    int gas = 0;         // 1..5; 0 = loop or none
-    float setpoint = 0;  // bar; 0 = open circuit
+    float runtime = 0;  // minutes at the end of this record
+    float depth = 0;    // metres; start depth for a moving segment
+    float duration = 0; // minutes (0 for switch and surface records)
+    int gas = 0;        // 1..5; 0 = loop or none
+    float setpoint = 0; // bar; 0 = open circuit
     QString label;
 };
 
-class Decoplan : public QObject {
+class Decoplan : public QObject
+{
     Q_OBJECT
 public:
     // The plan reads the engine, the configuration image and the profile it is given;

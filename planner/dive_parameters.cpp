@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace planner {
+namespace planner
+{
 
-namespace {
+namespace
+{
 
 // Truncation toward zero of a finite float, clamped to a sane int range so that an
 // absurd widget value can never turn into undefined behaviour.
@@ -22,13 +24,25 @@ int truncClamp(float v)
     return static_cast<int>(v);
 }
 
-int nonNegative(int v) { return v < 0 ? 0 : v; }
+int nonNegative(int v)
+{
+    return v < 0 ? 0 : v;
+}
 
-QString twoWide(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char(' ')); }
+QString twoWide(int v)
+{
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char(' '));
+}
 
 // Equivalent air depth and equivalent narcotic depth at absolute pressure p (bar).
-int eadAt(float p, float fN2) { return nonNegative(truncClamp(10.0f * (p * fN2 / 0.79f - 1.0f) + 0.5f)); }
-int endAt(float p, float fHe) { return nonNegative(truncClamp(10.0f * (p * (1.0f - fHe) - 1.0f) + 0.5f)); }
+int eadAt(float p, float fN2)
+{
+    return nonNegative(truncClamp(10.0f * (p * fN2 / 0.79f - 1.0f) + 0.5f));
+}
+int endAt(float p, float fHe)
+{
+    return nonNegative(truncClamp(10.0f * (p * (1.0f - fHe) - 1.0f) + 0.5f));
+}
 
 // Deepest depth (m) at which a mix of fraction fO2 stays at ppO2 p; 0 for no oxygen.
 int maxDepth(float ppo2, float fO2)
@@ -59,7 +73,10 @@ ReplayFlags& replayFlags()
     return flags;
 }
 
-int roundScaled(double value, int scale) { return static_cast<int>(std::floor(value * scale + 0.5)); }
+int roundScaled(double value, int scale)
+{
+    return static_cast<int>(std::floor(value * scale + 0.5));
+}
 
 int truncScaled(double value, int scale)
 {
@@ -71,7 +88,8 @@ QString gasName(int o, int h)
 {
     const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     if (h != 0)
-        return QString::fromLatin1(o + h == 100 ? "Hx" : "Tx") + QStringLiteral("%1/%2").arg(two(o), two(h));
+        return QString::fromLatin1(o + h == 100 ? "Hx" : "Tx") +
+               QStringLiteral("%1/%2").arg(two(o), two(h));
     if (o == 21)
         return QStringLiteral("Air");
     if (o == 100)
@@ -81,7 +99,10 @@ QString gasName(int o, int h)
     return QStringLiteral("Err%1/00").arg(two(o));
 }
 
-QString gasName(const ConfigImage& image, int n) { return gasName(image.gasO2(n), image.gasHe(n)); }
+QString gasName(const ConfigImage& image, int n)
+{
+    return gasName(image.gasO2(n), image.gasHe(n));
+}
 
 int inspiredPpO2Cbar(int o2Percent, int depthMetres, int surfaceMbar)
 {
@@ -94,7 +115,9 @@ int modMetres(int o2Percent, int ppO2MaxCbar, int surfaceMbar)
 {
     if (o2Percent <= 0 || o2Percent > 100)
         return 0;
-    const auto fits = [&](int d) { return inspiredPpO2Cbar(o2Percent, d, surfaceMbar) <= ppO2MaxCbar; };
+    const auto fits = [&](int d) {
+        return inspiredPpO2Cbar(o2Percent, d, surfaceMbar) <= ppO2MaxCbar;
+    };
     // The closed form lands on the answer or next to it; the engine's roundings settle it.
     int d = truncClamp((ppO2MaxCbar * 1000.0f / o2Percent - surfaceMbar) / 99.85f);
     d = std::max(0, std::min(d, 1000));
@@ -137,12 +160,14 @@ QString setpointInfoText(double setpointBar, int diluentO2Percent, int diluentHe
     const int d = maxDepth(static_cast<float>(setpointBar), fO2);
     const float p = d * 0.1f + 1.0f;
     const QString o2 = twoWide(truncClamp(fO2 * 100.0f + 0.5f));
-    const QString he = QStringLiteral("%1").arg(truncClamp(fHe * 100.0f + 0.5f), 2, 10, QLatin1Char('0'));
+    const QString he =
+        QStringLiteral("%1").arg(truncClamp(fHe * 100.0f + 0.5f), 2, 10, QLatin1Char('0'));
     if (p > 1.0f)
         return QCoreApplication::translate("Bathyra_Interface",
                                            "Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m")
             .arg(o2, he, twoWide(d), twoWide(eadAt(p, 1.0f - fO2 - fHe)), twoWide(endAt(p, fHe)));
-    return QCoreApplication::translate("Bathyra_Interface", "Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---")
+    return QCoreApplication::translate("Bathyra_Interface",
+                                       "Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---")
         .arg(o2, he, twoWide(d));
 }
 
@@ -167,7 +192,8 @@ void loadEngineGases(const ConfigImage& image, engine::engine_state& s)
         s.in_gas_he_percent[i - 1] = static_cast<uint8_t>(he);
         s.in_gas_n2_percent[i - 1] = static_cast<uint8_t>(o2 + he > 100 ? 0 : 100 - o2 - he);
         const int depth = image.gasDepth(i);
-        s.in_gas_switch_depth_m[i - 1] = static_cast<uint8_t>(image.gasActive(i) && depth != 0 ? depth : 0);
+        s.in_gas_switch_depth_m[i - 1] =
+            static_cast<uint8_t>(image.gasActive(i) && depth != 0 ? depth : 0);
     }
 
     const int first = image.byte(ConfigImage::first_gas);

@@ -13,7 +13,8 @@
 
 #include <QString>
 
-namespace planner {
+namespace planner
+{
 
 // The one configuration image of the run (built from the defaults on first use).
 ConfigImage& currentImage();

@@ -9,7 +9,8 @@
 class Decoplan;
 
 // One plotted quantity (a curve with its labels).
-class Profile {
+class Profile
+{
 public:
     virtual ~Profile() = default;
     virtual void setup(const QString& title, double scaleMax) = 0;
@@ -22,7 +23,8 @@ public:
     virtual void retire() = 0;
 };
 
-class RunPlot {
+class RunPlot
+{
 public:
     // The seven quantities of the dive plot, in slot order.
     enum Slot { Depth, Ceiling, LeadingTissue, Gf, PpO2, Cns, NdlStop, SlotCount };

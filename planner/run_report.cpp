@@ -5,16 +5,18 @@
 #include "device/message_sink.h"
 #include "engine/engine.h"
 #include "planner/decoplan.h"
-#include "planner/simulation.h"
 #include "planner/dive_parameters.h"
+#include "planner/simulation.h"
 #include "profiles/dive_profile.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
-namespace planner {
+namespace planner
+{
 
-namespace {
+namespace
+{
 
 QString tr(const char* text, const char* disambiguation = nullptr)
 {
@@ -31,9 +33,15 @@ RunReport::RunReport(const RunEnvironment& env, const ConfigImage& image,
 {
 }
 
-int RunReport::cf(int n) const { return image_.cf(n); }
+int RunReport::cf(int n) const
+{
+    return image_.cf(n);
+}
 
-QString RunReport::gasName(int n) const { return planner::gasName(image_, n); }
+QString RunReport::gasName(int n) const
+{
+    return planner::gasName(image_, n);
+}
 
 void RunReport::message(const QString& line) const
 {
@@ -89,8 +97,7 @@ QString RunReport::traceLine(float depth, const QString& label, int minutes) con
         if (cns >= cf(Cf::CnsShow))
             line += QStringLiteral(" %1=%2%").arg(tr("CNS")).arg(cns);
     } else {
-        line +=
-            QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("CNS")).arg(cns);
+        line += QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("CNS")).arg(cns);
     }
 
     const float ppn2 = s_.in_ambient_pressure_mbar * s_.in_n2_percent * 0.00001f;
@@ -145,8 +152,8 @@ void RunReport::writeHeader(int interval)
     for (int i = 1; i <= 5; ++i) {
         if (i == first || !image_.gasActive(i) || image_.gasDepth(i) == 0)
             continue;
-        const QString text = ccr ? tr("*  Bailout Gas#%1 = %2 at %3 m")
-                                 : tr("*  Deco Gas#%1 = %2 at %3 m");
+        const QString text =
+            ccr ? tr("*  Bailout Gas#%1 = %2 at %3 m") : tr("*  Deco Gas#%1 = %2 at %3 m");
         message(text.arg(i).arg(gasName(i)).arg(image_.gasDepth(i)));
     }
     writeModWarnings();
@@ -195,9 +202,15 @@ void RunReport::writeRuntimeTitle()
                 .arg(s_.in_setpoint_cbar != 0 ? tr("CCR Runtime") : tr("OC Runtime")));
 }
 
-void RunReport::writeNdl(float depth) { writeTraceLine(depth, tr("NDL"), s_.out_ndl_min); }
+void RunReport::writeNdl(float depth)
+{
+    writeTraceLine(depth, tr("NDL"), s_.out_ndl_min);
+}
 
-void RunReport::writeDecoLine(float depth) { writeTraceLine(depth, tr("Deco:", "Console")); }
+void RunReport::writeDecoLine(float depth)
+{
+    writeTraceLine(depth, tr("Deco:", "Console"));
+}
 
 void RunReport::writePlan(const Decoplan& plan)
 {
@@ -216,9 +229,12 @@ void RunReport::writeFutureTts(int runTimeMinutes)
     const int extra = cf(Cf::FutureTts);
     message(QString());
     message(QStringLiteral("    %1 @+%2' = %3'")
-                .arg(tr("Future TTS")).arg(extra).arg(s_.out_future_tts_min));
+                .arg(tr("Future TTS"))
+                .arg(extra)
+                .arg(s_.out_future_tts_min));
     message(QStringLiteral("    %1 @+%2' = %3'")
-                .arg(tr("Future RT ")).arg(extra)
+                .arg(tr("Future RT "))
+                .arg(extra)
                 .arg(runTimeMinutes + extra + s_.out_future_tts_min));
 }
 
@@ -235,7 +251,10 @@ void RunReport::writeDescentDone(float depth)
     writeTraceLine(depth, tr("DESCENT DONE"));
 }
 
-void RunReport::writeStop(float depth) { writeTraceLine(depth, tr("STOP"), s_.out_first_stop_time_min); }
+void RunReport::writeStop(float depth)
+{
+    writeTraceLine(depth, tr("STOP"), s_.out_first_stop_time_min);
+}
 
 void RunReport::writeAscentDone(float depth)
 {
@@ -256,10 +275,14 @@ void RunReport::writeNoFly(float depth)
 
 void RunReport::writeGasVolumesTitle(bool bailout)
 {
-    message(QStringLiteral("==== %1 ====").arg(bailout ? tr("BAIL-OUT Runtime") : tr("OC Runtime")));
+    message(
+        QStringLiteral("==== %1 ====").arg(bailout ? tr("BAIL-OUT Runtime") : tr("OC Runtime")));
 }
 
-void RunReport::writeAlreadySurfaced() { message(tr("Already surfaced: no more gas consumation")); }
+void RunReport::writeAlreadySurfaced()
+{
+    message(tr("Already surfaced: no more gas consumation"));
+}
 
 void RunReport::writeGasVolumes(const DiveProfile* profile)
 {
@@ -301,6 +324,9 @@ void RunReport::writeBreakOnGas(float depth, int gas)
     writeTraceLine(depth, tr("BREAK ON BETTER Gas#%1").arg(gas));
 }
 
-void RunReport::writeBreakOnSetpoint(float depth) { writeTraceLine(depth, tr("BREAK ON SETPOINT")); }
+void RunReport::writeBreakOnSetpoint(float depth)
+{
+    writeTraceLine(depth, tr("BREAK ON SETPOINT"));
+}
 
 } // namespace planner

@@ -9,15 +9,18 @@
 class ConfigImage;
 class Decoplan;
 class DiveProfile;
-namespace engine {
+namespace engine
+{
 struct engine_state;
 }
 
-namespace planner {
+namespace planner
+{
 
 struct RunEnvironment;
 
-class RunReport {
+class RunReport
+{
 public:
     RunReport(const RunEnvironment& env, const ConfigImage& image, const engine::engine_state& s);
 

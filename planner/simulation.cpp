@@ -11,9 +11,11 @@
 #include <QCoreApplication>
 #include <cmath>
 
-namespace planner {
+namespace planner
+{
 
-namespace {
+namespace
+{
 
 QString tr(const char* text, const char* disambiguation = nullptr)
 {
@@ -50,9 +52,15 @@ void Simulation::writeTraceLine(float depth, const QString& label, int minutes)
     report_.writeTraceLine(depth, label, minutes);
 }
 
-void Simulation::writeHeader(int interval) { report_.writeHeader(interval); }
+void Simulation::writeHeader(int interval)
+{
+    report_.writeHeader(interval);
+}
 
-int Simulation::cf(int n) const { return image_.cf(n); }
+int Simulation::cf(int n) const
+{
+    return image_.cf(n);
+}
 
 void Simulation::processEvents()
 {
@@ -152,8 +160,8 @@ void Simulation::feedDivePlot(float depth, int& previousLeading, float scaleDept
     if (leading != previousLeading && leading < engine::compartment_count) {
         if (previousLeading >= 0)
             plot->profile(RunPlot::LeadingTissue)->retire();
-        plot->profile(RunPlot::LeadingTissue)->setup(QStringLiteral("C%1").arg(leading + 1),
-                                                     scaleDepth / 10);
+        plot->profile(RunPlot::LeadingTissue)
+            ->setup(QStringLiteral("C%1").arg(leading + 1), scaleDepth / 10);
         previousLeading = leading;
     }
     plot->profile(RunPlot::Depth)->addPoint(x, depth);
@@ -277,12 +285,13 @@ float Simulation::replay(Replay& profile)
                 setpointChanged = true;
                 if (env_.divePlot)
                     env_.divePlot->profile(RunPlot::Depth)
-                        ->addLabel(run.runTime / 60.0, d,
-                                   QStringLiteral("SP%1").arg(sp, 0, 'f', 2), Qt::black, false);
+                        ->addLabel(run.runTime / 60.0, d, QStringLiteral("SP%1").arg(sp, 0, 'f', 2),
+                                   Qt::black, false);
                 report_.writeSetpointSwitch(d, s_.in_setpoint_cbar / 100.0f, sp);
                 // Nearest centibar: 1.3 bar is 130, never 129.
                 const long cbar = std::lround(sp * 100.0);
-                s_.in_setpoint_cbar = static_cast<uint8_t>(cbar < 0 ? 0 : (cbar > 255 ? 255 : cbar));
+                s_.in_setpoint_cbar =
+                    static_cast<uint8_t>(cbar < 0 ? 0 : (cbar > 255 ? 255 : cbar));
             }
         }
         if (ccr && env_.flags.ppo2 && dive && dive->hasRecordedPpO2()) {

@@ -19,11 +19,13 @@ class DiveProfile;
 class MessageSink;
 class Replay;
 class RunPlot;
-namespace engine {
+namespace engine
+{
 struct engine_state;
 }
 
-namespace planner {
+namespace planner
+{
 
 // The run clock, program-wide: shared by every run until the program ends.
 struct RunState {
@@ -40,8 +42,8 @@ struct RunEnvironment {
     MessageSink* console = nullptr;
     std::function<void()> clearMessages;
     std::function<void()> processEvents;
-    RunPlot* divePlot = nullptr;   // null when there is no dive plot
-    RunPlot* tissuePlot = nullptr; // null until the tissue plot is opened
+    RunPlot* divePlot = nullptr;    // null when there is no dive plot
+    RunPlot* tissuePlot = nullptr;  // null until the tissue plot is opened
     DiveProfile* profile = nullptr; // the current profile (for plans and gas volumes)
     bool verbose = false;
     bool replayMode = false; // the profile is a replayed log, not planned segments
@@ -57,7 +59,8 @@ struct DivePosition {
     float depthMetres = 0;
 };
 
-class Simulation {
+class Simulation
+{
 public:
     explicit Simulation(const RunEnvironment& env);
 

@@ -20,7 +20,8 @@ using plot_items::ownItem;
 // The points of a curve that grows at its end. The curve sees the points handed over so
 // far, and their bounding rectangle grows with them: handing new points over costs only
 // those, where new samples for the curve would copy and measure the whole run every time.
-class GrowingSeries : public QwtSeriesData<QPointF> {
+class GrowingSeries : public QwtSeriesData<QPointF>
+{
 public:
     size_t size() const override { return static_cast<size_t>(shown); }
     QPointF sample(size_t i) const override { return points[static_cast<int>(i)]; }
@@ -41,8 +42,8 @@ public:
             if (r.width() < 0.0)
                 r = QRectF(p, QSizeF(0.0, 0.0));
             else
-                r.setCoords(std::min(r.left(), p.x()), std::min(r.top(), p.y()), std::max(r.right(), p.x()),
-                            std::max(r.bottom(), p.y()));
+                r.setCoords(std::min(r.left(), p.x()), std::min(r.top(), p.y()),
+                            std::max(r.right(), p.x()), std::max(r.bottom(), p.y()));
         }
     }
 
@@ -61,7 +62,10 @@ ProfileImpl::ProfileImpl(PlotInterface* owner, int slot) : owner(owner), slot_(s
     curve.setData(new GrowingSeries);
 }
 
-GrowingSeries* ProfileImpl::series() { return dynamic_cast<GrowingSeries*>(curve.data()); }
+GrowingSeries* ProfileImpl::series()
+{
+    return dynamic_cast<GrowingSeries*>(curve.data());
+}
 
 void ProfileImpl::handOver()
 {
@@ -217,7 +221,8 @@ void ProfileImpl::retire()
         owner->newProfile(slot);
 }
 
-void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor& colour, bool rightAxis)
+void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor& colour,
+                           bool rightAxis)
 {
     if (!enabled || retired_)
         return;
@@ -226,7 +231,8 @@ void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor
     marker->setAxes(QwtPlot::xBottom, rightAxis ? QwtPlot::yRight : QwtPlot::yLeft);
     const bool setpoint = text.startsWith(QLatin1String("SP"));
     marker->setSymbol(new QwtSymbol(setpoint ? QwtSymbol::Diamond : QwtSymbol::DTriangle,
-                                    QBrush(Qt::black, Qt::SolidPattern), QPen(colour), QSize(10, 10)));
+                                    QBrush(Qt::black, Qt::SolidPattern), QPen(colour),
+                                    QSize(10, 10)));
     marker->setTitle(text);
     // One legend entry per label text of this profile: a long dive switching back and forth
     // would otherwise lay out a legend growing by one entry at every switch. Every marker
@@ -269,8 +275,8 @@ void ProfileImpl::clearLabels()
 // CrossHair
 
 CrossHair::CrossHair(QwtPlot* plot, bool diveMode)
-    : QwtPlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::CrossRubberBand, QwtPicker::AlwaysOn,
-                    plot->canvas()),
+    : QwtPlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::CrossRubberBand,
+                    QwtPicker::AlwaysOn, plot->canvas()),
       plot(plot), diveMode(diveMode)
 {
     setStateMachine(new QwtPickerTrackerMachine);
@@ -294,4 +300,3 @@ QwtText CrossHair::trackerTextF(const QPointF& pos) const
     text.setFont(plot->canvas()->font());
     return text;
 }
-

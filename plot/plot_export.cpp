@@ -22,7 +22,8 @@
 #include <qwt_plot_renderer.h>
 #include <qwt_text.h>
 
-namespace plotexport {
+namespace plotexport
+{
 
 QString imageFileFilter()
 {
@@ -50,8 +51,8 @@ QString filterExtension(const QString& filter)
 QString fileNameForFilter(const QString& name, const QString& filter)
 {
     const QString ext = filterExtension(filter);
-    if (ext.isEmpty() || name.endsWith(ext) || name.endsWith(QLatin1String(".jpg"))
-        || name.endsWith(QLatin1String(".tif")))
+    if (ext.isEmpty() || name.endsWith(ext) || name.endsWith(QLatin1String(".jpg")) ||
+        name.endsWith(QLatin1String(".tif")))
         return name;
     return name + ext;
 }
@@ -68,8 +69,8 @@ QString documentsImagePath(const QString& name)
         throw QCoreApplication::translate("PlotInterface", "No image file name: \"%1\"",
                                           "Save plot as image")
             .arg(name);
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-        + cleaned;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
+           cleaned;
 }
 
 QSize rasterImageSize(const QString& fileName)
@@ -79,7 +80,10 @@ QSize rasterImageSize(const QString& fileName)
     return QSize(800, 450);
 }
 
-QString programAddress() { return QStringLiteral("Bathyra - decompression planner for the OSTC"); }
+QString programAddress()
+{
+    return QStringLiteral("Bathyra - decompression planner for the OSTC");
+}
 
 QString plotTitleText(const QwtPlot* plot)
 {
@@ -130,8 +134,9 @@ void renderPlotToFile(QwtPlot* plot, const QString& fileName)
         bytes = made.readAll();
         if (!bytes.trimmed().endsWith("%%EOF"))
             throw SafeFile::errorText(
-                fileName, QCoreApplication::translate("PlotInterface", "the PDF could not be made in %1")
-                              .arg(QDir::toNativeSeparators(QDir::tempPath())));
+                fileName,
+                QCoreApplication::translate("PlotInterface", "the PDF could not be made in %1")
+                    .arg(QDir::toNativeSeparators(QDir::tempPath())));
         SafeFile::save(fileName, bytes);
         return;
     }

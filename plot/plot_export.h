@@ -11,7 +11,8 @@
 
 class QwtPlot;
 
-namespace plotexport {
+namespace plotexport
+{
 
 // "Jpeg image (*.jpg;*.jpeg);;PNG image (*.png);;..." with translated format names.
 QString imageFileFilter();

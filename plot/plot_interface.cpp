@@ -35,8 +35,8 @@ using plot_items::ownItem;
 // PlotInterface
 
 PlotInterface::PlotInterface()
-    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       ui(new Ui::PlotDialog), colourMap(Qt::red, Qt::magenta)
 {
     ui->setupUi(this);
@@ -72,14 +72,20 @@ void PlotInterface::setSources(const ConfigImage* image, const engine::engine_st
     engine_ = engine;
 }
 
-const ConfigImage& PlotInterface::image() const { return image_ ? *image_ : planner::currentImage(); }
+const ConfigImage& PlotInterface::image() const
+{
+    return image_ ? *image_ : planner::currentImage();
+}
 
 const engine::engine_state& PlotInterface::engineState() const
 {
     return engine_ ? *engine_ : planner::plannerEngine();
 }
 
-QwtPlot* PlotInterface::plot() const { return ui->qwtPlot; }
+QwtPlot* PlotInterface::plot() const
+{
+    return ui->qwtPlot;
+}
 
 int PlotInterface::slotOf(const Profile* p) const
 {
@@ -141,7 +147,8 @@ void PlotInterface::recolour()
     const int n = curves.size();
     for (int i = 0; i < n; ++i) {
         const double position = n > 1 ? double(i) / (n - 1) : 0.0;
-        static_cast<ProfileImpl*>(curves[i])->plotCurve().setPen(colourMap.color(QwtInterval(0, 1), position), 1);
+        static_cast<ProfileImpl*>(curves[i])->plotCurve().setPen(
+            colourMap.color(QwtInterval(0, 1), position), 1);
     }
 }
 
@@ -158,7 +165,8 @@ void PlotInterface::deleteAllProfiles()
     tissueCurves.clear();
     setupProfiles.clear();
     for (int i = 0; i < SlotCount; ++i) {
-        if (slotProfiles[i] && !curves.contains(slotProfiles[i]) && !items.contains(slotProfiles[i]))
+        if (slotProfiles[i] && !curves.contains(slotProfiles[i]) &&
+            !items.contains(slotProfiles[i]))
             delete slotProfiles[i];
         slotProfiles[i] = nullptr;
     }
@@ -374,7 +382,8 @@ void PlotInterface::addRuntime(const Decoplan& plan)
     addRuntimeRecords(plan.records(), plan.model(), plan.tts());
 }
 
-void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, const QString& model, int tts)
+void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, const QString& model,
+                                      int tts)
 {
     QwtPlot* p = ui->qwtPlot;
     const ConfigImage& img = image();
@@ -439,7 +448,8 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
             if (previousLevel)
                 x += 0.1 * std::abs(rec.depth - previousDepth);
             r->appendPoint(x, rec.depth);
-            r->addLabel(x, rec.depth, QStringLiteral("%1 '").arg(static_cast<int>(rec.duration + 0.5f)),
+            r->addLabel(x, rec.depth,
+                        QStringLiteral("%1 '").arg(static_cast<int>(rec.duration + 0.5f)),
                         Qt::black, false);
         }
         if (rec.gas != gas) {
@@ -469,9 +479,13 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
     p->replot();
 }
 
-void PlotInterface::saveImageSlot() { saveImageSlot(QString()); }
+void PlotInterface::saveImageSlot()
+{
+    saveImageSlot(QString());
+}
 
-QString PlotInterface::askImageFile(const QString& startDir, const QString& filter, QString* selectedFilter)
+QString PlotInterface::askImageFile(const QString& startDir, const QString& filter,
+                                    QString* selectedFilter)
 {
     return QFileDialog::getSaveFileName(
         this,
@@ -483,15 +497,19 @@ void PlotInterface::saveImageSlot(const QString& fileName)
 {
     QString file;
     if (fileName.isEmpty()) {
-        QString startDir = settings_ ? settings_->value(QStringLiteral("Planner/imagePath")).toString() : QString();
+        QString startDir = settings_
+                               ? settings_->value(QStringLiteral("Planner/imagePath")).toString()
+                               : QString();
         if (startDir.isEmpty() || !QDir(startDir).exists())
             startDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QString selectedFilter;
-        const QString chosen = askImageFile(startDir, plotexport::imageFileFilter(), &selectedFilter);
+        const QString chosen =
+            askImageFile(startDir, plotexport::imageFileFilter(), &selectedFilter);
         if (chosen.isEmpty())
             return;
         if (settings_)
-            settings_->setValue(QStringLiteral("Planner/imagePath"), QFileInfo(chosen).absolutePath());
+            settings_->setValue(QStringLiteral("Planner/imagePath"),
+                                QFileInfo(chosen).absolutePath());
         file = plotexport::fileNameForFilter(chosen, selectedFilter);
     } else {
         file = plotexport::documentsImagePath(fileName);

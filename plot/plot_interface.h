@@ -32,16 +32,19 @@ class QSettings;
 class QwtPlot;
 class QwtPlotMarker;
 class QwtPlotItem;
-namespace engine {
+namespace engine
+{
 struct engine_state;
 }
-namespace Ui {
+namespace Ui
+{
 class PlotDialog;
 }
 
 // One plotted quantity: a curve with its point vectors and its labels. A disabled
 // profile ignores every operation, so a run can feed all seven slots unconditionally.
-class ProfileImpl : public Profile {
+class ProfileImpl : public Profile
+{
 public:
     // slot: the dive-plot slot this profile was made for, or -1 (tissue curves,
     // reference lines and runtime curves).
@@ -93,7 +96,8 @@ private:
 };
 
 // The cross-hair picker: shows the position under the mouse in the plot's units.
-class CrossHair : public QwtPlotPicker {
+class CrossHair : public QwtPlotPicker
+{
     Q_OBJECT
 public:
     CrossHair(QwtPlot* plot, bool diveMode);
@@ -106,7 +110,8 @@ private:
     bool diveMode;
 };
 
-class PlotInterface : public QDialog, public RunPlot {
+class PlotInterface : public QDialog, public RunPlot
+{
     Q_OBJECT
 public:
     // Reads the planner's process-wide configuration image and engine unless told

@@ -5,7 +5,8 @@
 #include <qwt_plot.h>
 #include <qwt_plot_item.h>
 
-namespace plot_items {
+namespace plot_items
+{
 
 constexpr double kPlotCapacity = 1000;
 

@@ -76,7 +76,8 @@ void PlotInterface::setupTissues(double depth)
         c.setPen(QPen(colourMap.color(compartments, i), 1, Qt::DashDotLine));
         c.setRenderHint(QwtPlotItem::RenderAntialiased, true);
         c.setItemAttribute(QwtPlotItem::Legend, false);
-        c.setSamples(QVector<double>{s, e}, QVector<double>{k.n2_a + s / k.n2_b, k.n2_a + e / k.n2_b});
+        c.setSamples(QVector<double>{s, e},
+                     QVector<double>{k.n2_a + s / k.n2_b, k.n2_a + e / k.n2_b});
         c.attach(p);
         items.append(mValue);
         setupProfiles.append(mValue);
@@ -121,4 +122,3 @@ void PlotInterface::addTissueGasLabel(double pressureBar, double y, int gas)
         (known ? planner::gasName(image(), gas) : QString());
     tissueCurves.first()->addLabel(pressureBar, y, text, gasColour(gas), false);
 }
-

@@ -506,11 +506,12 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
     // breaks); a document of another kind says so.
     const QString file = QFileInfo(fileName).fileName().toHtmlEscaped();
     const auto cannotOpen = [&file](const DiveProfileXMLReader& r, const QString& root) {
-        const QString why = r.openError().isEmpty()
-                                ? QCoreApplication::translate("Console", "its root element is not <%1>")
-                                      .arg(root)
-                                      .toHtmlEscaped()
-                                : r.openError();
+        const QString why =
+            r.openError().isEmpty()
+                ? QCoreApplication::translate("Console", "its root element is not <%1>")
+                      .arg(root)
+                      .toHtmlEscaped()
+                : r.openError();
         return QCoreApplication::translate("Console", "Cannot open profile.") +
                QStringLiteral(" '%1': %2").arg(file, why);
     };
@@ -553,13 +554,15 @@ void DiveProfile::load(const QString& fileName, ConfigImage* configuration, Mess
         return std::count_if(depths.begin(), depths.end(), [](double d) { return d > 0.0; });
     };
     if (added > 2 && below(scratch.depths()) == below(depths()))
-        throw QCoreApplication::translate("Console", "Cannot load profile: no sample of '%1' has a depth.")
+        throw QCoreApplication::translate("Console",
+                                          "Cannot load profile: no sample of '%1' has a depth.")
             .arg(file);
     QVector<double> addedTimes; // both time lists are in order
-    std::set_difference(scratch.times().begin(), scratch.times().end(), times().begin(), times().end(),
-                        std::back_inserter(addedTimes));
+    std::set_difference(scratch.times().begin(), scratch.times().end(), times().begin(),
+                        times().end(), std::back_inserter(addedTimes));
     if (added > 2 && addedTimes.size() == added && addedTimes.first() == addedTimes.last())
-        throw QCoreApplication::translate("Console", "Cannot load profile: all %1 samples of '%2' are at one time.")
+        throw QCoreApplication::translate(
+            "Console", "Cannot load profile: all %1 samples of '%2' are at one time.")
             .arg(added)
             .arg(file);
     assign(scratch);

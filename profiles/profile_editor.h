@@ -1,7 +1,8 @@
 // The profile editor: a modal dialog in which the diver draws a dive by legs or by clicks into
 // the plot, deletes points, sets gas changes on points, or loads and saves a logbook file, with
-// every change undoable (the edits and their history are ProfileEdits; the dialog draws). The main window hands its current profile in (setProfile) and takes
-// the edited one back on Ok (takeProfile).
+// every change undoable (the edits and their history are ProfileEdits; the dialog draws). The main
+// window hands its current profile in (setProfile) and takes the edited one back on Ok
+// (takeProfile).
 //
 // Ownership: the editor owns the profile it edits and the plot never deletes it (the plot's
 // auto-delete is off, and takeProfile detaches the profile before handing it over).
@@ -119,7 +120,6 @@ private:
     void updateButtons();
     QString startDirectory() const;
     void failure(const QString& text);
-
 
     std::unique_ptr<DiveProfile> profile_;
     MyPicker* picker_ = nullptr;

@@ -8,10 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // removePoint's reach around a time, minutes (with the model's allowance for binary error).
-bool withinReach(double t, double minutes) { return std::fabs(t - minutes) <= 0.1 + 1e-9; }
+bool withinReach(double t, double minutes)
+{
+    return std::fabs(t - minutes) <= 0.1 + 1e-9;
+}
 
 } // namespace
 
@@ -75,8 +79,8 @@ void ProfileEdits::addPoint(double minutes, double metres)
 void ProfileEdits::addLeg(double target, double minutes, double descentSpeed, double ascentSpeed)
 {
     const double last = profile_->lastDepth();
-    const double travel = std::ceil(target > last ? (target - last) / descentSpeed
-                                                  : (last - target) / ascentSpeed);
+    const double travel =
+        std::ceil(target > last ? (target - last) / descentSpeed : (last - target) / ascentSpeed);
     const double stay = std::max(minutes - travel, 0.0);
     EditAction action;
     if (travel > 0) {

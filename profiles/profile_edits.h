@@ -33,7 +33,8 @@ struct EditAction {
     QVector<EditItem> items;
 };
 
-class ProfileEdits {
+class ProfileEdits
+{
 public:
     // The new-dive rule: the surface at time 0 (with the air ppO2 a rebreather log starts
     // from) on the configuration's first gas, and in closed circuit its first setpoint.

@@ -89,7 +89,8 @@ double wholeSeconds(const QString& text, bool* ok)
 QString shown(const QString& text)
 {
     constexpr int longest = 60;
-    const QString cut = text.size() > longest ? text.left(longest - 3) + QStringLiteral("...") : text;
+    const QString cut =
+        text.size() > longest ? text.left(longest - 3) + QStringLiteral("...") : text;
     return cut.toHtmlEscaped();
 }
 
@@ -199,8 +200,8 @@ bool DiveProfileXMLReader::openData(const QByteArray& data, const QString& rootT
     doc = QDomDocument();
     root = QDomElement();
     openError_.clear();
-    const QString tooDeep = QCoreApplication::translate("Console", "elements nested more than %1 deep")
-                                .arg(MaxNesting);
+    const QString tooDeep =
+        QCoreApplication::translate("Console", "elements nested more than %1 deep").arg(MaxNesting);
     bool parsed = false;
     QString why;
     int line = 0, column = 0;
@@ -307,7 +308,6 @@ bool DiveProfileXMLWriter::finish()
     SafeFile::save(fileName_, doc.toByteArray(1));
     return true;
 }
-
 
 bool DiveProfileXMLWriter::write(DiveProfile* profile, const ConfigImage*)
 {

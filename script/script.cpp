@@ -28,7 +28,6 @@
 #include <QUrl>
 #include <cmath>
 
-
 // Without the debugger nobody can continue a stopped script: this agent keeps the
 // backtrace of an uncaught exception (the engine's own is empty while an agent is
 // attached) and turns a `debugger;` statement into the end of the script.
@@ -311,7 +310,8 @@ QScriptValue Script::set(const QString& w, const QScriptValue& value)
     using widget_values::Kind;
     const Kind kind = widget_values::kindOf(widget);
     const bool number = value.isNumber() && std::isfinite(value.toNumber());
-    if (kind == Kind::Toggle && (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))) {
+    if (kind == Kind::Toggle &&
+        (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))) {
         if (!value.isBool())
             return context()->throwError(
                 QScriptContext::TypeError,

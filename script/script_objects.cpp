@@ -174,10 +174,12 @@ QScriptValue settingsSet(QScriptContext* ctx, QScriptEngine* engine)
     // The update checks' servers and dates are not a script's to change: a script could
     // point them at a server of its own.
     const QString key = ctx->argument(0).toString();
-    if (key.split(QLatin1Char('/'), Qt::SkipEmptyParts).value(0).compare(QLatin1String("Updates"),
-                                                                          Qt::CaseInsensitive) == 0)
-        return ctx->throwError(QScriptContext::ReferenceError,
-                               QStringLiteral("%1: the Updates/ settings cannot be changed by a script").arg(key));
+    if (key.split(QLatin1Char('/'), Qt::SkipEmptyParts)
+            .value(0)
+            .compare(QLatin1String("Updates"), Qt::CaseInsensitive) == 0)
+        return ctx->throwError(
+            QScriptContext::ReferenceError,
+            QStringLiteral("%1: the Updates/ settings cannot be changed by a script").arg(key));
     settings->setValue(key, ctx->argument(1).toString());
     return engine->undefinedValue();
 }
@@ -235,8 +237,8 @@ QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object, bool headless
     const QMetaObject* toolkit = meta;
     while (toolkit->superClass() && !QByteArray(toolkit->className()).startsWith('Q'))
         toolkit = toolkit->superClass();
-    const int first = toolkit == meta ? QObject::staticMetaObject.methodCount()
-                                      : toolkit->methodCount();
+    const int first =
+        toolkit == meta ? QObject::staticMetaObject.methodCount() : toolkit->methodCount();
     for (int i = first; i < meta->methodCount(); ++i) {
         const QMetaMethod m = meta->method(i);
         if (m.access() != QMetaMethod::Public || m.methodType() == QMetaMethod::Signal ||
@@ -261,10 +263,10 @@ QScriptValue exposeGuarded(QScriptEngine* engine, QObject* object, bool headless
 
 QScriptValue exposeSettings(QScriptEngine* engine, QSettings* settings)
 {
-    QScriptValue value =
-        engine->newQObject(settings, QScriptEngine::QtOwnership,
-                           QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater |
-                               QScriptEngine::ExcludeSuperClassContents | QScriptEngine::ExcludeSlots);
+    QScriptValue value = engine->newQObject(
+        settings, QScriptEngine::QtOwnership,
+        QScriptEngine::ExcludeChildObjects | QScriptEngine::ExcludeDeleteLater |
+            QScriptEngine::ExcludeSuperClassContents | QScriptEngine::ExcludeSlots);
     const std::pair<const char*, QScriptEngine::FunctionSignature> functions[] = {
         {"get", settingsGet}, {"set", settingsSet}, {"list", settingsList}};
     for (const auto& f : functions) {

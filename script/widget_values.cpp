@@ -6,7 +6,8 @@
 #include <QSpinBox>
 #include <cmath>
 
-namespace widget_values {
+namespace widget_values
+{
 
 Kind kindOf(const QWidget* widget)
 {

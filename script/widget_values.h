@@ -9,7 +9,8 @@
 
 class QWidget;
 
-namespace widget_values {
+namespace widget_values
+{
 
 enum class Kind { None, Toggle, IntegerBox, DecimalBox };
 

@@ -82,8 +82,8 @@ int main(int argc, char** argv)
                                      QStringLiteral("At exit, write the program memory the "
                                                     "boot loader stored to FILE."),
                                      QStringLiteral("FILE"));
-    parser.addOptions({firmware, pacing, wrongEcho, silent, closeAfter, cutWrites, refuse, badSerial,
-                       badFirmware, badDeco, badBattery, program});
+    parser.addOptions({firmware, pacing, wrongEcho, silent, closeAfter, cutWrites, refuse,
+                       badSerial, badFirmware, badDeco, badBattery, program});
     parser.process(app);
 
     int major = 2, minor = 22;

@@ -21,7 +21,10 @@ inline void whenModal(std::function<void(QWidget*)> answer)
     });
 }
 
-inline QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+inline QString documents()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 // Picks a file in a file dialog (cancelled when none is given or it does not take the
 // name, so that the test fails instead of waiting); returns the dialog's title and folder.
@@ -48,6 +51,7 @@ inline void set(QWidget* form, const QString& assignments)
     for (const QString& a : assignments.split(' ', Qt::SkipEmptyParts)) {
         QObject* o = form->findChild<QObject*>(a.section('=', 0, 0));
         const char* property = qobject_cast<QAbstractButton*>(o) ? "checked" : "value";
-        QVERIFY2(o && o->setProperty(property, a.section('=', 1).toDouble()), qPrintable("no widget " + a));
+        QVERIFY2(o && o->setProperty(property, a.section('=', 1).toDouble()),
+                 qPrintable("no widget " + a));
     }
 }

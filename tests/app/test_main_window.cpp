@@ -3,11 +3,11 @@
 // console, settings and languages, device commands, Edit profile and the one busy state.
 #include "../profiles/editor_driver.h"
 #include "../updates/loopback_server.h"
-#include "data_table.h"
 #include "app/application.h"
 #include "app/bathyra_script.h"
 #include "app/settings_dialog.h"
 #include "cfeditor/cf_editor.h"
+#include "data_table.h"
 #include "device/serial_ostc.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
@@ -43,30 +43,48 @@ ProfileEditorInterface* edit(B* w, const QString& legs, double gasMinutes, int g
 // Everything a command could change.
 QStringList snapshot(B* w)
 {
-    const auto hex = [](const void* p, int n) { return QByteArray(static_cast<const char*>(p), n).toHex(); };
+    const auto hex = [](const void* p, int n) {
+        return QByteArray(static_cast<const char*>(p), n).toHex();
+    };
     const PlotInterface* plot = w->divePlot();
     const DiveProfile* profile = w->currentProfile();
-    return {w->textEdit->toPlainText(), hex(currentImage().data(), ConfigImage::Size),
-            hex(&planner::plannerEngine(), sizeof(engine::engine_state)), QString::number(quintptr(profile)),
-            QString::number(profile ? profile->points() : -1), QString::number(planner::runState().runTime),
+    return {w->textEdit->toPlainText(),
+            hex(currentImage().data(), ConfigImage::Size),
+            hex(&planner::plannerEngine(), sizeof(engine::engine_state)),
+            QString::number(quintptr(profile)),
+            QString::number(profile ? profile->points() : -1),
+            QString::number(planner::runState().runTime),
             QString::number(plot ? plot->curveList().size() + plot->itemList().size() : -1),
-            QString::number(w->tissuePlot() != nullptr), QString::number(w->isVisible())};
+            QString::number(w->tissuePlot() != nullptr),
+            QString::number(w->isVisible())};
 }
 
 const std::map<QString, std::function<void(B*)>> commands = {
-    {"simulate", &B::simulateSlot}, {"ascent", &B::ascentSlot}, {"gas volumes", &B::gasVolumesSlot},
-    {"add runtime", &B::addRuntimeSlot}, {"clear profile", &B::clearProfileSlot},
-    {"pressure diagram", &B::pressureDiagramSlot}, {"download", &B::downloadOSTCSlot},
-    {"upload", &B::uploadOSTCSlot}, {"set clock", &B::setDateTimeSlot}, {"screen dump", &B::screenDumpSlot},
-    {"firmware", &B::upgradeFWSlot}, {"load", &B::loadDiveSlot}, {"save", &B::saveDiveSlot},
-    {"settings", &B::settingsSlot}, {"exit", &B::closeAllWindows},
-    {"reset all settings", [](B* w) { Settings(w).resetSettingsSlot(); }}, {"edit CF", &B::editCFSlot},
-    {"edit profile", &B::editProfileSlot}, {"run tests", &B::runAllTestsSlot},
+    {"simulate", &B::simulateSlot},
+    {"ascent", &B::ascentSlot},
+    {"gas volumes", &B::gasVolumesSlot},
+    {"add runtime", &B::addRuntimeSlot},
+    {"clear profile", &B::clearProfileSlot},
+    {"pressure diagram", &B::pressureDiagramSlot},
+    {"download", &B::downloadOSTCSlot},
+    {"upload", &B::uploadOSTCSlot},
+    {"set clock", &B::setDateTimeSlot},
+    {"screen dump", &B::screenDumpSlot},
+    {"firmware", &B::upgradeFWSlot},
+    {"load", &B::loadDiveSlot},
+    {"save", &B::saveDiveSlot},
+    {"settings", &B::settingsSlot},
+    {"exit", &B::closeAllWindows},
+    {"reset all settings", [](B* w) { Settings(w).resetSettingsSlot(); }},
+    {"edit CF", &B::editCFSlot},
+    {"edit profile", &B::editProfileSlot},
+    {"run tests", &B::runAllTestsSlot},
     // A script holds the state and lends it to the run it starts; in the test's own home,
     // since /tmp is shared with other runs.
     {"script", [](B* w) {
          QFile f(QDir::home().filePath("busy.qs"));
-         if (f.open(QIODevice::WriteOnly) && f.write("mainWindow.simulateSlot();\n") > 0 && f.flush())
+         if (f.open(QIODevice::WriteOnly) && f.write("mainWindow.simulateSlot();\n") > 0 &&
+             f.flush())
              runScriptFile(w, f.fileName());
      }}};
 } // namespace
@@ -122,8 +140,10 @@ private slots:
     {
         for (ClosingGroupBox* box : w->findChildren<ClosingGroupBox*>())
             QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
-        QCOMPARE(QStringList({w->interval->text(), w->mod_1->text()}), QStringList({"Reset", "MOD:66m, EAD:---, END:---"}));
-        QVERIFY(w->saturation->value() == ConfigImage::defaultImage().cf(11) && w->replayMode->isHidden()); // beta off
+        QCOMPARE(QStringList({w->interval->text(), w->mod_1->text()}),
+                 QStringList({"Reset", "MOD:66m, EAD:---, END:---"}));
+        QVERIFY(w->saturation->value() == ConfigImage::defaultImage().cf(11) &&
+                w->replayMode->isHidden()); // beta off
         // A language change keeps the computed texts.
         w->O2_2->setValue(50);
         const QString line = w->mod_2->text();
@@ -137,7 +157,8 @@ private slots:
         QTRY_VERIFY(w->helpWindow() && w->helpWindow()->isVisible());
         QTextBrowser* help = w->helpWindow();
         w->helpButton->click(); // the same window again
-        QVERIFY(w->helpWindow() == help && help->openExternalLinks() && help->toPlainText().contains("Gradient Factor"));
+        QVERIFY(w->helpWindow() == help && help->openExternalLinks() &&
+                help->toPlainText().contains("Gradient Factor"));
         // Quit applies the form and closes every window.
         w->O2_4->setValue(80);
         w->exitButton->click();
@@ -150,13 +171,17 @@ private slots:
     {
         set(w, "O2_1=20");
         QVERIFY(!w->depth_1->isEnabled() && w->O2_1->styleSheet().contains("color: red"));
-        set(w, "O2_1=21 gas_2=1 O2_2=50 depth_2=21 ccrMode=1 ppo2_1=1.3 gradientFactor=1 GF_low=35 deco_offset=2.5 press_surface=900");
-        QVERIFY(!w->O2_1->styleSheet().contains("color: red") && w->GF_low->isEnabled() && !w->saturation->isEnabled());
+        set(w, "O2_1=21 gas_2=1 O2_2=50 depth_2=21 ccrMode=1 ppo2_1=1.3 gradientFactor=1 GF_low=35 "
+               "deco_offset=2.5 press_surface=900");
+        QVERIFY(!w->O2_1->styleSheet().contains("color: red") && w->GF_low->isEnabled() &&
+                !w->saturation->isEnabled());
         QCOMPARE(QStringList({w->mod_2->text(), w->mod_sp1->text()}),
-                 QStringList({"MOD:23m, EAD:10m, END:21m", "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m"}));
+                 QStringList({"MOD:23m, EAD:10m, END:21m",
+                              "Dil:21/00, CCR max depth:52m, EAD:52m, END:52m"}));
         w->applyParameters(true);
         const ConfigImage& im = currentImage();
-        QCOMPARE((QList<int>{im.byte(ConfigImage::deco_type), im.setpoint(1), im.cf(16), im.cf(32), im.gasO2(2), im.gasDepth(2),
+        QCOMPARE((QList<int>{im.byte(ConfigImage::deco_type), im.setpoint(1), im.cf(16), im.cf(32),
+                             im.gasO2(2), im.gasDepth(2),
                              planner::plannerEngine().in_surface_pressure_mbar}),
                  (QList<int>{5, 130, 25, 35, 50, 21, 900}));
         set(w, "ppo2_1=0.5 deco_offset=1");
@@ -211,26 +236,34 @@ private slots:
         w->close();
         stop();
         const QSettings file(appSettingsPath(), QSettings::IniFormat);
-        QVERIFY(file.value("Dive/verbose").toBool() && !file.contains("Dive/ppO2High") && file.contains("Interface/splitter"));
-        QVERIFY(file.value("Dive/bottom_depth").toInt() == 62 && !file.value("Interface/setpointGroup").toBool());
+        QVERIFY(file.value("Dive/verbose").toBool() && !file.contains("Dive/ppO2High") &&
+                file.contains("Interface/splitter"));
+        QVERIFY(file.value("Dive/bottom_depth").toInt() == 62 &&
+                !file.value("Interface/setpointGroup").toBool());
         start(true);
         QTRY_COMPARE(server.requests.size(), 2); // both asked, neither will ever answer
         for (const QString& e : edits.split(' ')) {
             QObject* x = w->findChild<QObject*>(e.section('=', 0, 0));
-            QCOMPARE(x->property(qobject_cast<QAbstractButton*>(x) ? "checked" : "value").toDouble(), e.section('=', 1).toDouble());
+            QCOMPARE(
+                x->property(qobject_cast<QAbstractButton*>(x) ? "checked" : "value").toDouble(),
+                e.section('=', 1).toDouble());
         }
         QVERIFY(currentImage().setpoint(1) == 130 && programOptions().verbose);
         QVERIFY(!w->gasGB->isChecked() && w->gasGB->maximumHeight() < 40 && w->decoGB->isChecked());
         // The menu action asks again; a newer firmware is announced in a box over the window.
         server.silent = false;
         server.answers["/autofirmware/firmware.txt"] = {200, QDate(2020, 5, 1), "Firmware 2.15"};
-        server.answers["/autofirmware/ostc2.hex"] = {200, QDate(2020, 5, 2), ":04000000DEADBEEFC4\n:00000001FF\n"};
+        server.answers["/autofirmware/ostc2.hex"] = {200, QDate(2020, 5, 2),
+                                                     ":04000000DEADBEEFC4\n:00000001FF\n"};
         w->checkUpdatesAction->trigger();
-        QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->windowTitle() == "Firmware 2.15 available...");
+        QTRY_VERIFY(QApplication::activeModalWidget() &&
+                    QApplication::activeModalWidget()->windowTitle() ==
+                        "Firmware 2.15 available...");
         server.requests.clear();
         appSettings().sync();
         QProcess cli;
-        cli.start(BATHYRA_CLI, {"--settings", appSettingsPath(), "--set", "dive_time=30", "simulate"});
+        cli.start(BATHYRA_CLI,
+                  {"--settings", appSettingsPath(), "--set", "dive_time=30", "simulate"});
         QVERIFY(cli.waitForFinished(120000) && cli.exitCode() == 0);
         QTest::qWait(300); // a request sent before the exit would be read by now
         QCOMPARE(server.requests, QStringList());
@@ -248,7 +281,8 @@ private slots:
         QCOMPARE(seen, (QStringList{"Load dive parameters...", documents()}));
         whenModal([](QWidget* d) { pickFile(d); });
         w->saveDiveSlot();
-        QVERIFY(w->O2_3->value() == 50 && appSettings().value("Planner/divePath") == "/nonexistent/folder");
+        QVERIFY(w->O2_3->value() == 50 &&
+                appSettings().value("Planner/divePath") == "/nonexistent/folder");
         const QString file = dir.filePath("plan.div");
         whenModal([&](QWidget* d) { seen = pickFile(d, file); });
         w->saveDiveSlot();
@@ -261,12 +295,14 @@ private slots:
         w->loadDiveSlot();
         QCOMPARE(seen, (QStringList{"Load dive parameters...", dir.path()}));
         QVERIFY(w->gas_3->isChecked() && !w->replayBreakOnStop->isChecked());
-        QCOMPARE(QList<int>({w->O2_3->value(), w->depth_3->value(), w->dive_time->value()}), QList<int>({50, 21, 33}));
+        QCOMPARE(QList<int>({w->O2_3->value(), w->depth_3->value(), w->dive_time->value()}),
+                 QList<int>({50, 21, 33}));
         // No first gas chosen: 5 is stored; gas names, the best gas, a hypoxic gas at the surface.
         w->firstGroup->setExclusive(false);
         w->first_1->setChecked(false);
         w->applyParameters(true);
-        QVERIFY(currentImage().byte(ConfigImage::first_gas) == 5 && w->mod_sp1->text() == "Dil: 0/00, CCR max depth: 0m, EAD:---, END:---");
+        QVERIFY(currentImage().byte(ConfigImage::first_gas) == 5 &&
+                w->mod_sp1->text() == "Dil: 0/00, CCR max depth: 0m, EAD:---, END:---");
         set(w, "first_1=1 O2_2=18 He_2=45 gas_2=1 depth_2=30");
         w->applyParameters(true);
         QVERIFY(w->gasName(2) == "Tx18/45" && w->bestGasForDepth(29.0f) == 2);
@@ -279,12 +315,14 @@ private slots:
         QVERIFY_EXCEPTION_THROWN(w->setDepth(0.0f), QString);
         // A refused save leaves the file alone.
         QSettings(dir.filePath("nomodel.div"), QSettings::IniFormat).setValue("Gas0/active", "yes");
-        w->load(std::make_unique<QSettings>(dir.filePath("nomodel.div"), QSettings::IniFormat).get());
+        w->load(
+            std::make_unique<QSettings>(dir.filePath("nomodel.div"), QSettings::IniFormat).get());
         QCOMPARE(int(currentImage().byte(ConfigImage::deco_type)), 255);
         const QString target = dir.filePath("target.div");
         QSettings(target, QSettings::IniFormat).setValue("Dive/pressure", 950);
         const QByteArray before = fileBytes(target);
-        w->save(std::make_unique<QSettings>(target, QSettings::IniFormat).get()); // as a script calls it
+        w->save(std::make_unique<QSettings>(target, QSettings::IniFormat)
+                    .get()); // as a script calls it
         QVERIFY(fileBytes(target) == before && console().contains("EEPROM: bad deco type"));
     }
 
@@ -298,7 +336,8 @@ private slots:
             QTimer::singleShot(i, w, [i] { throw QString("BAD MIX %1").arg(i); });
         QCOMPARE(app->exec(), -666);
         QCOMPARE(app->unhandledCount(), 10);
-        QVERIFY(console().count("Unhandled exception: BAD MIX") == 10 && console().contains("Unhandled exception: BAD MIX 10"));
+        QVERIFY(console().count("Unhandled exception: BAD MIX") == 10 &&
+                console().contains("Unhandled exception: BAD MIX 10"));
         app->resetUnhandledCount();
     }
 
@@ -342,7 +381,8 @@ private slots:
         });
         w->settingsSlot();
         QVERIFY(currentImage().gasO2(1) == 21 && w->O2_1->value() == 21);
-        QVERIFY(!appSettings().contains("Interface/width") && !appSettings().contains("Interface/decoGB"));
+        QVERIFY(!appSettings().contains("Interface/width") &&
+                !appSettings().contains("Interface/decoGB"));
         // Accepting after the reset stores only the dialog's own options.
         QCOMPARE(appSettings().value("Dive/verbose").toBool(), false);
 
@@ -359,10 +399,13 @@ private slots:
         dialog.languageSlot(5);
         QTRY_COMPARE(w->menuFile->title(), QString::fromUtf8("&Файл"));
         QTRY_COMPARE(dialog.windowTitle(), QString::fromUtf8("Настройки Bathyra"));
-        QTRY_COMPARE(plot.plot()->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("Глубина [м]"));
+        QTRY_COMPARE(plot.plot()->axisTitle(QwtPlot::yLeft).text(),
+                     QString::fromUtf8("Глубина [м]"));
         QCOMPARE(w->helpWindow()->windowTitle(), QString::fromUtf8("Справка Bathyra"));
         QCOMPARE(editor->plot->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("глубина [м]"));
-        QCOMPARE(cfLabel(), QCoreApplication::translate("CF menu (15 char max)", "Deco Offset [m]") + " (CF16)");
+        QCOMPARE(cfLabel(),
+                 QCoreApplication::translate("CF menu (15 char max)", "Deco Offset [m]") +
+                     " (CF16)");
         QVERIFY(!cfLabel().startsWith("Deco"));
         // A text of the device code, translated where it is thrown.
         try {
@@ -373,12 +416,14 @@ private slots:
         }
         // Custom function labels fit the editor's 15 characters.
         for (int n = 0; n < ConfigImage::CfCount; ++n) {
-            const QString text = QCoreApplication::translate("CF menu (15 char max)", ConfigImage::cfDefinition(n).label);
+            const QString text = QCoreApplication::translate("CF menu (15 char max)",
+                                                             ConfigImage::cfDefinition(n).label);
             QVERIFY2(!text.isEmpty() && text.size() <= 15, qPrintable(text));
         }
         // Qt's own texts come from its installed translations.
         dialog.languageSlot(0);
-        QTRY_COMPARE(dialog.buttonBox->button(QDialogButtonBox::Cancel)->text(), QString("Abbrechen"));
+        QTRY_COMPARE(dialog.buttonBox->button(QDialogButtonBox::Cancel)->text(),
+                     QString("Abbrechen"));
         // English has no file: the source texts come back.
         dialog.languageSlot(1);
         QTRY_COMPARE(w->simulateButton->text(), english);
@@ -432,15 +477,23 @@ private slots:
         const ConfigImage onComputer = onDevice([](OstcDevice& d) { return d.image(); });
         QVERIFY(!(onComputer == currentImage()));
         w->downloadCFButton->click();
-        QVERIFY2(console().contains(QString("Reading OSTC %1 done.").arg(onComputer.word(ConfigImage::serial))), qPrintable(console()));
-        QVERIFY(currentImage() == onComputer && w->O2_5->value() == onComputer.gasO2(5) && w->GF_low->value() == onComputer.cf(32));
+        QVERIFY2(console().contains(
+                     QString("Reading OSTC %1 done.").arg(onComputer.word(ConfigImage::serial))),
+                 qPrintable(console()));
+        QVERIFY(currentImage() == onComputer && w->O2_5->value() == onComputer.gasO2(5) &&
+                w->GF_low->value() == onComputer.cf(32));
         // Edited in the window, never applied by a run; the refresh after the write shows them.
         const int o2 = w->O2_2->value() == 50 ? 51 : 50, gfHigh = w->GF_high->value() - 5;
         set(w, QString("O2_2=%1 GF_high=%2").arg(o2).arg(gfHigh));
         programOptions().autoSetDateTime = true;
         w->uploadCFButton->click();
-        QVERIFY2(console().contains("Programming OSTC") && console().contains("Date and time set to"), qPrintable(console()));
-        QCOMPARE(onDevice([](OstcDevice& d) { return QList<int>({d.image().gasO2(2), d.image().cf(33), int(d.clock().size() == 6 ? d.clock()[5] : -1)}); }),
+        QVERIFY2(console().contains("Programming OSTC") &&
+                     console().contains("Date and time set to"),
+                 qPrintable(console()));
+        QCOMPARE(onDevice([](OstcDevice& d) {
+                     return QList<int>({d.image().gasO2(2), d.image().cf(33),
+                                        int(d.clock().size() == 6 ? d.clock()[5] : -1)});
+                 }),
                  QList<int>({o2, gfHigh, QDate::currentDate().year() % 100}));
         QVERIFY(w->O2_2->value() == o2 && w->GF_high->value() == gfHigh);
 
@@ -450,7 +503,8 @@ private slots:
         const ConfigImage before = currentImage();
         w->O2_2->setValue(o2 + 1);
         w->actionDownload->trigger();
-        QVERIFY2(console().contains("FAILED:") && console().contains("EEPROM: bad serial"), qPrintable(console()));
+        QVERIFY2(console().contains("FAILED:") && console().contains("EEPROM: bad serial"),
+                 qPrintable(console()));
         QVERIFY(currentImage() == before && w->O2_2->value() == o2 + 1);
         // The screen dump is saved where chosen; the next opens there, and cancelling saves
         // nothing and keeps the folder.
@@ -475,13 +529,16 @@ private slots:
         QCOMPARE(seen, (QStringList{"Firmware...", SerialOSTC::firmwareFolder()}));
         QCOMPARE(console(), shown);
         QFile hex(dir.filePath("fw.hex"));
-        QVERIFY(hex.open(QIODevice::WriteOnly) && hex.write(":0400000001020304F2\n:00000001FF\n") > 0 && hex.flush());
+        QVERIFY(hex.open(QIODevice::WriteOnly) &&
+                hex.write(":0400000001020304F2\n:00000001FF\n") > 0 && hex.flush());
         faults.refuseBlockAt = 64;
         faults.badSerial = false;
         onDevice([&](OstcDevice& d) { d.setFaults(faults); });
         whenModal([&](QWidget* d) { pickFile(d, hex.fileName()); });
         w->upgradeFWSlot();
-        QVERIFY2(console().contains("Loading 'fw.hex'") && console().contains("UPGRADE FAILED: Bad checksum at 0x000040"), qPrintable(console()));
+        QVERIFY2(console().contains("Loading 'fw.hex'") &&
+                     console().contains("UPGRADE FAILED: Bad checksum at 0x000040"),
+                 qPrintable(console()));
         QCOMPARE(onDevice([](OstcDevice& d) { return d.refusedBlocks(); }), 1);
     }
 
@@ -490,14 +547,17 @@ private slots:
         // Headless runs whose lines are collected, air and EAN50 from 21 m; the edit
         // command lives in the replay group.
         w->setHeadless(true);
-        w->consoleLog = [this](char kind, const QString& text) { kind == 'C' ? lines.clear() : (void)(lines << text); };
+        w->consoleLog = [this](char kind, const QString& text) {
+            kind == 'C' ? lines.clear() : (void)(lines << text);
+        };
         set(w, "gas_2=1 O2_2=50 depth_2=21 replayMode=1");
         edit(w, "25x40,10x21", 27, 2, true);
         QVERIFY(w->replayMode->isChecked());
         QCOMPARE(w->currentProfile()->depths(), QVector<double>({0, 40, 40, 21, 21}));
         w->runProfilePB->click();
         const QStringList drawn = lines;
-        for (const char* text : {"SWITCH Gas#1 -> Gas#2", "==== OC Runtime ====", "<td align='right'>3 m</td>", "TTS = "})
+        for (const char* text : {"SWITCH Gas#1 -> Gas#2",
+                                 "==== OC Runtime ====", "<td align='right'>3 m</td>", "TTS = "})
             QVERIFY2(drawn.join('\n').contains(text), text);
         // The same dive built point by point replays to the same lines.
         auto built = std::make_unique<DiveProfile>();

@@ -25,7 +25,8 @@ void type(QWidget* w, const QString& text)
     else if (auto* box = qobject_cast<QAbstractSpinBox*>(w))
         box->selectAll();
     for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c),
+                            Qt::NoModifier);
 }
 ConfigImage imageWith(int cf, int raw)
 {
@@ -77,11 +78,15 @@ private slots:
         im.setByte(ConfigImage::firmware_minor, 5);
         im.setCustomText("Deep}");
         e.loadFromImage(im);
-        QVERIFY(header() == "OSTC 1234 V2.05" && e.findChild<QLineEdit*>("customText")->text() == "Deep");
-        type(e.findChild<QLineEdit*>("customText"), QString::fromUtf8("ä}bcdefghijklmnopqrstuvwxyz"));
+        QVERIFY(header() == "OSTC 1234 V2.05" &&
+                e.findChild<QLineEdit*>("customText")->text() == "Deep");
+        type(e.findChild<QLineEdit*>("customText"),
+             QString::fromUtf8("ä}bcdefghijklmnopqrstuvwxyz"));
         e.applyToImage(im, nullptr);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(im.data() + ConfigImage::text), ConfigImage::TextLength),
-                 QByteArray("Deep\xE4" "bcdefghijklmnopqrstu"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(im.data() + ConfigImage::text),
+                            ConfigImage::TextLength),
+                 QByteArray("Deep\xE4"
+                            "bcdefghijklmnopqrstu"));
         QCOMPARE(int(im.byte(ConfigImage::text_on)), 1);
     }
 
@@ -121,9 +126,11 @@ private slots:
         runEditor(imageWith(cf, raw), [&](CF_Editor_Interface* e) {
             if (!typed.isEmpty())
                 type(e->cfWidget(cf), typed);
-            seen << e->cfWidget(cf)->toolTip() << e->cfWidget(cf)->styleSheet() << e->cfLabel(cf)->styleSheet();
+            seen << e->cfWidget(cf)->toolTip() << e->cfWidget(cf)->styleSheet()
+                 << e->cfLabel(cf)->styleSheet();
         });
-        QCOMPARE(seen, (QStringList{tip.isEmpty() ? tip : "<html>" + tip + "</html>", style, bold ? "* { font: bold}" : ""}));
+        QCOMPARE(seen, (QStringList{tip.isEmpty() ? tip : "<html>" + tip + "</html>", style,
+                                    bold ? "* { font: bold}" : ""}));
         QTEST(int(currentImage().cf(cf)), "stored");
     }
 
@@ -145,7 +152,8 @@ private slots:
             }
             seen << picker->color();
         });
-        QCOMPARE(seen, (QList<QRgb>{0xFFDB24FFu, 0xFFDB24FFu, 0xFF808080u})); // exact until read back
+        QCOMPARE(seen,
+                 (QList<QRgb>{0xFFDB24FFu, 0xFFDB24FFu, 0xFF808080u})); // exact until read back
         QCOMPARE(int(currentImage().cf(34)), 0x92);
         QCOMPARE(QColorDialog::customColor(0).rgb(), 0xFFDB24FFu);
         for (int v = 0; v < 256; ++v)
@@ -164,7 +172,9 @@ private slots:
         const auto edit = [&](CF_Editor_Interface* e) {
             before = currentImage();
             type(e->cfWidget(16), "1.5");
-            QTest::mouseClick(e->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
+            QTest::mouseClick(
+                e->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults),
+                Qt::LeftButton);
             bold = 0;
             for (int n = 0; n < ConfigImage::CfCount; ++n)
                 bold += !e->cfLabel(n)->styleSheet().isEmpty();
@@ -172,7 +182,8 @@ private slots:
         runEditor(im, edit, QDialogButtonBox::Cancel);
         QVERIFY(bold == 0 && currentImage() == before);
         runEditor(im, edit);
-        QVERIFY(bold == 0 && currentImage().byte(ConfigImage::text_on) == 0 && currentImage().byte(ConfigImage::text) == 0);
+        QVERIFY(bold == 0 && currentImage().byte(ConfigImage::text_on) == 0 &&
+                currentImage().byte(ConfigImage::text) == 0);
         for (int n = 0; n < ConfigImage::CfCount; ++n)
             QCOMPARE(currentImage().cf(n), ConfigImage::cfDefinition(n).def);
     }
@@ -180,12 +191,16 @@ private slots:
     void outOfLimitValueIsNotUploaded()
     {
         SimulatedOstc ostc;
-        runEditor(ConfigImage::defaultImage(), [](CF_Editor_Interface* e) { type(e->cfWidget(16), "2.5"); });
+        runEditor(ConfigImage::defaultImage(),
+                  [](CF_Editor_Interface* e) { type(e->cfWidget(16), "2.5"); });
         QCOMPARE(int(currentImage().cf(16)), 25);
         w->uploadCFButton->click();
         const QString console = w->textEdit->toPlainText();
         QVERIFY2(console.contains("FAILED: CF16: value 2.5, max 2.0"), qPrintable(console));
-        QCOMPARE(ostc.locked([](OstcDevice& d) { return d.bankWrites(0) + d.bankWrites(1) + d.bankWrites(2); }), 0);
+        QCOMPARE(ostc.locked([](OstcDevice& d) {
+            return d.bankWrites(0) + d.bankWrites(1) + d.bankWrites(2);
+        }),
+                 0);
         QCOMPARE(ostc.locked([](OstcDevice& d) { return int(d.image().cf(16)); }), 10);
     }
 };

@@ -2,10 +2,10 @@
 // display (exit code, console text, CSV trace, message log), and its device steps against
 // bathyra-ostc-sim, failures included, which must leave the parameters and the store as they were.
 #include "data_table.h"
-#include "full_disk.h"
 #include "device/config_image.h"
 #include "device/hex_image.h"
 #include "device/param_file.h"
+#include "full_disk.h"
 #include "profiles/dive_profile.h"
 #include "tools/ostc_simulator.h"
 
@@ -317,7 +317,8 @@ void TestCli::uploadCutRestoresTheComputer()
     const QStringList pattern{"OSTC * before upload *.div"};
     const QStringList backupsBefore = QDir(documents).entryList(pattern, QDir::Files);
 
-    const CliResult r = runCli(arguments("--params %d/held.div O2_2=50 GF_low=40 upload --port " + sim.port));
+    const CliResult r =
+        runCli(arguments("--params %d/held.div O2_2=50 GF_low=40 upload --port " + sim.port));
     QCOMPARE(r.code, 1);
     for (const char* text : {"FAILED: Uploading OSTC configuration (bank 0, byte ",
                              "The computer holds its previous configuration again.",
@@ -362,7 +363,8 @@ void TestCli::savesOnFullDisk()
     QVERIFY2(r.err.contains("Cannot write '" + file + "': " + c[4]), qPrintable(r.err));
     QCOMPARE(fileBytes(file), QByteArray("old"));
     // and no temporary file is left beside it
-    QCOMPARE(QDir(dir.path()).entryList({c[1] + "*"}, QDir::Files | QDir::Hidden), QStringList(c[1]));
+    QCOMPARE(QDir(dir.path()).entryList({c[1] + "*"}, QDir::Files | QDir::Hidden),
+             QStringList(c[1]));
 }
 
 void TestCli::firmwareUpgrade()

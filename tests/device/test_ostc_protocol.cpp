@@ -228,8 +228,9 @@ private slots:
                  dir.filePath("a.PNG.png"));
         QCOMPARE(QImageReader(SerialOSTC::saveScreenDump(screen, dir.filePath("b.jpg"))).format(),
                  QByteArray("jpeg"));
-        QVERIFY(errorOf([&] { SerialOSTC::saveScreenDump(screen, dir.filePath("gone/c.png")); })
-                    .contains(dir.filePath("gone/c.png")));
+        QVERIFY(errorOf([&] {
+                    SerialOSTC::saveScreenDump(screen, dir.filePath("gone/c.png"));
+                }).contains(dir.filePath("gone/c.png")));
         // The dump folder falls back to the documents when the last one is gone.
         QStandardPaths::setTestModeEnabled(true);
         QCOMPARE(SerialOSTC::screenDumpFolder(dir.filePath("gone")),

@@ -147,7 +147,8 @@ private slots:
         ConfigImage im = editedImage();
         DiveInputs dive;
         ReplayFlags replay;
-        const bool ok = ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr);
+        const bool ok =
+            ParamFile::load(QSettings(path, QSettings::IniFormat), im, dive, replay, nullptr);
         QCOMPARE(errorOf([&] { im.validate(nullptr); }).isEmpty(), ok);
     }
 

@@ -2,9 +2,9 @@
 // cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
 // exports, broken files, round trips and the safety of writes.
 #include "data_table.h"
-#include "full_disk.h"
 #include "device/config_image.h"
 #include "device/message_sink.h"
+#include "full_disk.h"
 #include "profiles/dive_profile.h"
 
 #include <QtTest>

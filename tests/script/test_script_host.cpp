@@ -9,10 +9,10 @@
 #include "data_table.h"
 #include "device/config_image.h"
 #include "engine/engine.h"
+#include "full_disk.h"
 #include "planner/dive_parameters.h"
 #include "planner/simulation.h"
 #include "profiles/dive_profile.h"
-#include "full_disk.h"
 #include "script/script.h"
 
 #include <QRegularExpression>
@@ -184,10 +184,12 @@ private slots:
         QFETCH(QString, report);
         const ScriptRunResult result = runText(script);
         if (report.isEmpty()) {
-            QVERIFY2(result.errors.isEmpty() && result.failed == 0, qPrintable(result.errors.join('\n')));
+            QVERIFY2(result.errors.isEmpty() && result.failed == 0,
+                     qPrintable(result.errors.join('\n')));
             QVERIFY(result.passed > 0);
         } else {
-            QVERIFY2(result.errors.join('\n').contains(report), qPrintable(result.errors.join('\n')));
+            QVERIFY2(result.errors.join('\n').contains(report),
+                     qPrintable(result.errors.join('\n')));
         }
         // Whatever the script did, the window goes on working.
         QVERIFY(runText("test.compare(ostc.get('interval'), ostc.get('interval'), '');").ok());
@@ -241,7 +243,8 @@ private slots:
             result = runScriptFile(w, file);
         }
         const QString errors = result.errors.join('\n');
-        QVERIFY2(errors.contains("Cannot write '" + path + "': File too large"), qPrintable(errors));
+        QVERIFY2(errors.contains("Cannot write '" + path + "': File too large"),
+                 qPrintable(errors));
         QCOMPARE(fileBytes(path), QByteArray("old"));
         QFile::remove(path);
     }
@@ -250,10 +253,11 @@ private slots:
     void hostWithoutAWindow()
     {
         Script host(ScriptWindow(), true, scripts.path());
-        host.run(write("test.compare([mainWindow, ostc.settings, plotWindow], [null, null, null], '');"
-                       "['set', 'get'].forEach(function (f) {"
-                       "  test.expectThrow(function () { ostc[f]('dive_time', 1); }, 'Unknown widget', f); });"
-                       "test.expectThrow(function () { ostc.profile.points(); }, 'No active profile', '');"));
+        host.run(write(
+            "test.compare([mainWindow, ostc.settings, plotWindow], [null, null, null], '');"
+            "['set', 'get'].forEach(function (f) {"
+            "  test.expectThrow(function () { ostc[f]('dive_time', 1); }, 'Unknown widget', f); });"
+            "test.expectThrow(function () { ostc.profile.points(); }, 'No active profile', '');"));
         QCOMPARE(host.errors(), QStringList());
         QCOMPARE(QList<int>({host.passedChecks(), host.failedChecks()}), QList<int>({4, 0}));
     }
@@ -279,7 +283,8 @@ private slots:
         QVERIFY2(QRegularExpression("\\b[1-9][0-9]* passed, 0 failed").match(console).hasMatch(),
                  qPrintable(console.right(400)));
         QFile report(documents() + "/Bathyra test report.html");
-        QVERIFY(report.open(QIODevice::ReadOnly) && report.readAll().contains("plan_regression.qs"));
+        QVERIFY(report.open(QIODevice::ReadOnly) &&
+                report.readAll().contains("plan_regression.qs"));
 
         const QString menu = write("mainWindow.message('script ' + ostc.version());", "menu.qs");
         QStringList filters;
@@ -289,7 +294,8 @@ private slots:
         });
         w->actionRunScript->trigger();
         // The filter's blank-separated patterns let the file show.
-        QVERIFY2(QDir::match(filters.value(0).section('(', 1).section(')', 0, 0), "menu.qs"), qPrintable(filters.join(' ')));
+        QVERIFY2(QDir::match(filters.value(0).section('(', 1).section(')', 0, 0), "menu.qs"),
+                 qPrintable(filters.join(' ')));
         QVERIFY(w->textEdit->toPlainText().contains("script Bathyra_"));
     }
 };

@@ -169,8 +169,7 @@ private slots:
         QTest::newRow("bad checksum")
             << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
         QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid;
-        QTest::newRow("write fails")
-            << validHex << true << "Cannot write '" + firmwareFile() + "'";
+        QTest::newRow("write fails") << validHex << true << "Cannot write '" + firmwareFile() + "'";
     }
     void refusedDownload()
     {

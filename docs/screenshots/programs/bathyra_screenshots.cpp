@@ -1,6 +1,8 @@
 // Takes the documentation screenshots of the main window, the settings dialog, the
-// profile editor (also in German and Russian), the help window and the about splash. Run under a display (Xvfb):
-//   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" build/docs/screenshots/programs/bathyra_screenshots docs/screenshots
+// profile editor (also in German and Russian), the help window and the about splash. Run under a
+// display (Xvfb):
+//   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
+//   build/docs/screenshots/programs/bathyra_screenshots docs/screenshots
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
@@ -21,7 +23,8 @@
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 
-namespace {
+namespace
+{
 
 void shoot(QWidget* widget, const QString& path)
 {
@@ -129,7 +132,8 @@ int main(int argc, char** argv)
     w->loadEngineGases();
     try {
         w->setDepth(0.0f);
-        w->message("Diluent at the surface: ppO2 " + QString::number(planner::plannerEngine().in_ppo2_cbar) + " cbar");
+        w->message("Diluent at the surface: ppO2 " +
+                   QString::number(planner::plannerEngine().in_ppo2_cbar) + " cbar");
     } catch (const QString& e) {
         w->message("<font color='red'><b>" + e + "</b></font>");
     }
@@ -204,8 +208,10 @@ int main(int argc, char** argv)
     for (const char* code : {"DE", "RU"}) {
         programOptions().language = QLatin1String(code);
         Settings::loadTranslations();
-        shoot(editor, out.filePath(QStringLiteral("profile_editor_%1.png")
-                                       .arg(QString::fromLatin1(code).toLower())));
+        shoot(
+            editor,
+            out.filePath(
+                QStringLiteral("profile_editor_%1.png").arg(QString::fromLatin1(code).toLower())));
     }
     editor->hide();
 

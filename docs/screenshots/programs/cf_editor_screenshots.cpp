@@ -47,7 +47,8 @@ int main(int argc, char** argv)
     for (int t = 0; t < tabs->count(); ++t) {
         tabs->setCurrentIndex(t);
         QTest::qWait(300);
-        const QString path = out.filePath(QStringLiteral("cf_editor_%1%2.png").arg(t + 1).arg(suffix));
+        const QString path =
+            out.filePath(QStringLiteral("cf_editor_%1%2.png").arg(t + 1).arg(suffix));
         if (!editor.grab().save(path))
             qFatal("cannot write %s", qPrintable(path));
         qInfo("%s (%dx%d)", qPrintable(path), editor.width(), editor.height());
