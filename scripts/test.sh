@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Bathyra twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs the whole test suite through CTest in both builds.
+# Installs what is missing, checks the layers and the formatting, builds Bathyra twice (plain,
+# and with AddressSanitizer and UndefinedBehaviorSanitizer) and runs the whole test suite
+# through CTest in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/check-layers.sh
+scripts/check-format.sh
 jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
