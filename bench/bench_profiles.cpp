@@ -3,6 +3,7 @@
 // best of several loads for each size and their ratio; loading should grow linearly.
 #include "device/config_image.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 #include "profiles/uddf_formats.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,7 @@ double bestLoadMs(const QString& path, int runs, int* points)
         DiveProfile profile;
         QElapsedTimer timer;
         timer.start();
-        profile.load(path, &config);
+        logbook::load(profile, path, &config);
         best = std::min(best, timer.nsecsElapsed() / 1e6);
         *points = profile.points();
     }

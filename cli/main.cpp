@@ -21,6 +21,7 @@
 #include "plot/plot_export.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 #include "script/widget_values.h"
 
 #include <QAbstractButton>
@@ -409,7 +410,7 @@ QString runStep(Bathyra_Interface* window, const Step& step)
         window->applyParameters(false);
     } else if (step.name == "--profile") {
         auto profile = std::make_unique<DiveProfile>();
-        profile->load(step.argument, &planner::currentImage(), window);
+        logbook::load(*profile, step.argument, &planner::currentImage(), window);
         window->setCurrentProfile(std::move(profile));
         window->showParameters();
         window->replayMode->setChecked(true);

@@ -1,10 +1,10 @@
 // DiveProfile: a recorded or hand-made dive as timed depth points (minutes, metres), the gas and
 // setpoint changes keyed by whole seconds, and optionally the ppO2 a rebreather recorded at each
 // point. The profile owns the plot items that draw it (depth curve, ppO2 curve, one marker per
-// change) and reads or writes logbook files by their ending (load, save).
+// change). Logbook files are read and written by logbook::load and logbook::save.
 //
-// Entry points: addPoint, removePoint, setGas, setSetpoint, assign, attach, load, save and the
-// queries of Replay. Failures of load and save are thrown as a QString holding the message.
+// Entry points: addPoint, removePoint, setGas, setSetpoint, assign, attach and the queries of
+// Replay.
 #pragma once
 
 #include "profiles/replay.h"
@@ -55,13 +55,6 @@ public:
     void setSetpoint(double minutes, float bar);
     void assign(const DiveProfile& other);
     void attach(QwtPlot* plot);
-
-    // Reads or writes a logbook file chosen by its ending (".xml", ".uddf", ".udcf").
-    // configuration may be null; console may be null. Throws the failure text.
-    // A failed load leaves this profile and the configuration as they were.
-    void load(const QString& fileName, ConfigImage* configuration, MessageSink* console = nullptr);
-    void save(const QString& fileName, const ConfigImage* configuration,
-              MessageSink* console = nullptr);
 
     // Data, read-only.
     const QVector<double>& times() const { return times_; }

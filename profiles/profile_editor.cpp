@@ -5,6 +5,7 @@
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -213,7 +214,7 @@ void ProfileEditorInterface::loadProfileSlot()
     DiveProfile loaded;
     ProfileEdits::startDive(loaded, configuration_);
     try {
-        loaded.load(file, configuration_, console_);
+        logbook::load(loaded, file, configuration_, console_);
     } catch (const QString& text) {
         failure(text);
         return;
@@ -241,7 +242,7 @@ void ProfileEditorInterface::saveProfileSlot()
     if (settings_)
         settings_->setValue("Planner/profilePath", QFileInfo(file).absolutePath());
     try {
-        profile_->save(file, configuration_, console_);
+        logbook::save(*profile_, file, configuration_, console_);
     } catch (const QString& text) {
         failure(text);
         return;

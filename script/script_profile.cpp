@@ -3,6 +3,7 @@
 
 #include "planner/dive_parameters.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 #include "script/script_file.h"
 
 #include <QDir>
@@ -47,7 +48,7 @@ QScriptValue ScriptProfile::load(const QString& fileName)
         return engine()->undefinedValue();
     auto profile = std::make_unique<DiveProfile>();
     try {
-        profile->load(file, &planner::currentImage(), window_.console);
+        logbook::load(*profile, file, &planner::currentImage(), window_.console);
     } catch (const QString& text) {
         return context()->throwError(QStringLiteral("%1 '%2'").arg(text, file));
     }
@@ -67,7 +68,7 @@ QScriptValue ScriptProfile::save(const QString& fileName)
     if (!profile)
         return engine()->undefinedValue();
     try {
-        profile->save(file, &planner::currentImage(), window_.console);
+        logbook::save(*profile, file, &planner::currentImage(), window_.console);
     } catch (const QString& text) {
         return context()->throwError(QStringLiteral("%1 '%2'").arg(text, file));
     }

@@ -7,6 +7,7 @@
 #include "device/param_file.h"
 #include "full_disk.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 #include "tools/ostc_simulator.h"
 
 #include <QtGui>
@@ -155,7 +156,7 @@ void TestCli::initTestCase()
         profile.addPoint(p.x(), p.y());
     profile.setGas(0, 1);
     profile.setGas(27.5, 2);
-    profile.save(dir.filePath("switch.uddf"), &image);
+    logbook::save(profile, dir.filePath("switch.uddf"), &image);
 }
 
 void TestCli::runs()

@@ -6,6 +6,7 @@
 #include "device/message_sink.h"
 #include "full_disk.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 
 #include <QtTest>
 #include <memory>
@@ -239,13 +240,13 @@ private slots:
         CollectingSink sink;
         QString thrown;
         try {
-            p.load(path, &config, &sink);
+            logbook::load(p, path, &config, &sink);
         } catch (const QString& e) {
             thrown = e; // a refused file leaves a drawing and the configuration as they were
             DiveProfile drawn;
             apply(drawn, "p 7 7;g 0 3");
             try {
-                drawn.load(path, &config);
+                logbook::load(drawn, path, &config);
             } catch (const QString&) {
             }
             QVERIFY(p.points() == 0 && state(drawn) == "7;7;;0:3;" && config == before);
@@ -271,8 +272,8 @@ private slots:
         if (!QFile::exists(folder + "metric.xml") || !QFile::exists(folder + "imperial.xml"))
             QSKIP("the shared samples folder is not beside this checkout");
         DiveProfile metric, imperial;
-        metric.load(folder + "metric.xml", nullptr);
-        imperial.load(folder + "imperial.xml", nullptr);
+        logbook::load(metric, folder + "metric.xml", nullptr);
+        logbook::load(imperial, folder + "imperial.xml", nullptr);
         QCOMPARE(imperial.times(), metric.times());
         QCOMPARE(imperial.points(), 65);
         for (int i = 0; i < metric.points(); ++i)
@@ -292,22 +293,22 @@ private slots:
             DiveProfile p;
             for (int i = 0; i < 20; ++i)
                 p.addPoint(i * step / 60.0, i % 5);
-            p.save(path, nullptr);
+            logbook::save(p, path, nullptr);
             const QByteArray text = fileBytes(path);
             QVERIFY(text.startsWith("<!DOCTYPE DivingLog>") && text.count("<P ") == 20);
             QVERIFY(text.contains(step == 10 ? "<ProfileInt>10<" : "<ProfileInt>30<"));
         }
         DiveProfile first;
         first.addPoint(0.99, 12.3456789);
-        first.save(path, nullptr);
+        logbook::save(first, path, nullptr);
         const QByteArray text = fileBytes(path);
         QVERIFY(text.contains("<ProfileInt>0<") && text.contains("Time=\"59\"") &&
                 text.contains("<Depth>12.3457</Depth>"));
         for (int s = 0; s < 7200; s += (s > 40 ? 98 : 1)) {
             DiveProfile one, again;
             one.addPoint(s / 60.0, 1);
-            one.save(path, nullptr);
-            again.load(path, nullptr);
+            logbook::save(one, path, nullptr);
+            logbook::load(again, path, nullptr);
             if (DiveProfile::secondsKey(again.times().first()) != s)
                 QFAIL(qPrintable(QString("second %1 drifted").arg(s)));
         }
@@ -338,9 +339,9 @@ private slots:
                 p.gasChange(s);
             }
             const QString path = dir_.filePath("round.uddf");
-            p.save(path, &config);
+            logbook::save(p, path, &config);
             const QByteArray text = fileBytes(path);
-            p.save(path, &config);
+            logbook::save(p, path, &config);
             QCOMPARE(fileBytes(path), text);
             QVERIFY(text.startsWith("<!DOCTYPE uddf>"));
             QCOMPARE(text.count("<setpo2>130000</setpo2>") + text.count("<setpo2>70000</setpo2>"),
@@ -352,7 +353,7 @@ private slots:
             ConfigImage readConfig = testConfig();
             readConfig.setByte(ConfigImage::active_gases, 0x1f);
             DiveProfile back;
-            back.load(path, &readConfig);
+            logbook::load(back, path, &readConfig);
             CollectingSink none;
             QCOMPARE(back.times(), p.times());
             QCOMPARE(summary(back, readConfig, none),
@@ -389,7 +390,7 @@ private slots:
             std::unique_ptr<FullDisk> full(room >= 0 ? new FullDisk(rlim_t(room)) : nullptr);
             QVERIFY(!full || full->ok());
             try {
-                big.save(path, nullptr);
+                logbook::save(big, path, nullptr);
             } catch (const QString& e) {
                 thrown = e;
             }

@@ -5,6 +5,7 @@
 #include "device/message_sink.h"
 #include "editor_driver.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -261,7 +262,7 @@ private slots:
                              "/samples/profiles/" + start;
         if (start.contains('.') && !QFile::exists(path))
             QSKIP("shared samples absent");
-        start.contains('.') ? p.load(path, nullptr) : fill(p, start);
+        start.contains('.') ? logbook::load(p, path, nullptr) : fill(p, start);
         const QVector<double>& t = p.times();
         for (double m = -1; m < p.diveTime() + 1; m += 1 / 120.0) {
             int best = 0;
