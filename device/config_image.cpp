@@ -19,6 +19,8 @@ QString tr(const char* text)
     return QCoreApplication::translate("ConfigImage", text);
 }
 
+const char* const noBank = QT_TRANSLATE_NOOP("ConfigImage", "No configuration bank %1");
+
 constexpr int setpoint_count = 3;
 
 // Scaled form of a raw CF value for messages: tenths and hundredths get their decimals.
@@ -93,14 +95,14 @@ void ConfigImage::fromByteArray(const QByteArray& image)
 QByteArray ConfigImage::bank(int b) const
 {
     if (b < 0 || b >= Size / BankSize)
-        throw tr("No configuration bank %1").arg(b);
+        throw tr(noBank).arg(b);
     return QByteArray(reinterpret_cast<const char*>(bytes_ + b * BankSize), BankSize);
 }
 
 void ConfigImage::setBank(int b, const QByteArray& bytes)
 {
     if (b < 0 || b >= Size / BankSize)
-        throw tr("No configuration bank %1").arg(b);
+        throw tr(noBank).arg(b);
     if (bytes.size() != BankSize)
         throw tr("Configuration bank %1 must be %2 bytes, got %3")
             .arg(b)

@@ -29,6 +29,11 @@ SerialOSTC::SerialOSTC(MessageSink* sink, ConfigImage& current, std::function<vo
 {
 }
 
+void SerialOSTC::sayConnecting(const QString& portName)
+{
+    say(tr("Connecting %1").arg(portName));
+}
+
 void SerialOSTC::say(const QString& line, bool overwrite)
 {
     if (sink_)
@@ -44,7 +49,7 @@ bool SerialOSTC::readConfiguration(const QString& portName)
 {
     try {
         ConfigImage image = ConfigImage::defaultImage();
-        say(tr("Connecting %1").arg(portName));
+        sayConnecting(portName);
         OstcProtocol(port_, sink_).download(image, portName);
         current_ = image;
         if (refresh_)
@@ -64,7 +69,7 @@ bool SerialOSTC::writeConfiguration(const QString& portName, bool autoSetDateTim
     if (autoSetDateTime)
         setClock(portName);
     try {
-        say(tr("Connecting %1").arg(portName));
+        sayConnecting(portName);
         OstcProtocol(port_, sink_).upload(current_, portName, [this](const ConfigImage& read) {
             const QString file =
                 backupFileName(read.word(ConfigImage::serial), QDateTime::currentDateTime());
@@ -112,7 +117,7 @@ QImage SerialOSTC::screenDump(const QString& portName)
 {
     QImage image;
     try {
-        say(tr("Connecting %1").arg(portName));
+        sayConnecting(portName);
         image = OstcProtocol(port_, sink_).screenDump(portName);
     } catch (const QString& error) {
         port_.closeQuietly();
@@ -192,7 +197,7 @@ bool SerialOSTC::upgradeFirmware(const QString& portName, const QString& hexFile
     try {
         HexImage hex(HexImage::FirmwareSize);
         hex.load(hexFileName, sink_);
-        say(tr("Connecting %1").arg(portName));
+        sayConnecting(portName);
         say(QStringLiteral("<font color='orange'>%1</font>").arg(tr("Starting OSTC upgrade...")));
         sending = true;
         OstcProtocol(port_, sink_).sendFirmware(portName, hex.data());

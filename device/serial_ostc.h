@@ -72,6 +72,7 @@ public:
 
 private:
     void say(const QString& line, bool overwrite = false);
+    void sayConnecting(const QString& portName);
     void failed(const QString& error);
 
     MessageSink* sink_;

@@ -55,7 +55,7 @@ void QtSerialTransport::open(const QString& name)
         port_.clearError();
         if (error == QSerialPort::DeviceNotFoundError)
             throw QCoreApplication::translate("SerialPort", "Unknown port");
-        throw QCoreApplication::translate("SerialPort", "Unable to open port");
+        throw tr(SerialPort::UnableToOpen);
     }
     // Anything a previous user left in the driver is stale.
     port_.clear(QSerialPort::AllDirections);
@@ -190,7 +190,7 @@ void SerialPort::open(const QString& name)
         return;
     transport_->open(name); // throws its own texts, device released on failure
     if (!transport_->isOpen())
-        throw tr("Port not open");
+        throw tr(SerialPort::NotOpen);
     transport_->purge();
     open_ = true;
 }
@@ -201,7 +201,7 @@ void SerialPort::close()
         return;
     open_ = false;
     if (!transport_->isOpen())
-        throw tr("Port not open");
+        throw tr(SerialPort::NotOpen);
     transport_->close();
 }
 
@@ -217,7 +217,7 @@ void SerialPort::closeQuietly() noexcept
 void SerialPort::requireOpen() const
 {
     if (!open_ || !transport_->isOpen())
-        throw tr("Port not open");
+        throw tr(SerialPort::NotOpen);
 }
 
 quint8 SerialPort::readByte()
@@ -261,7 +261,7 @@ void SerialPort::writeByte(quint8 byte)
     if (transport_->write(&byte, 1) != 1)
         throw tr("writeByte error");
     if (!open_ || !transport_->isOpen())
-        throw tr("Port not open");
+        throw tr(SerialPort::NotOpen);
     if (!transport_->flush())
         throw tr("writeByte error");
 }

@@ -7,6 +7,7 @@
 
 #include "device/serial_transport.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 #include <memory>
 
@@ -37,6 +38,12 @@ private:
 class SerialPort
 {
 public:
+    // Failure texts used in several places (translated in the "SerialPort" context); the
+    // simulator's port throws the same.
+    static constexpr const char* UnableToOpen =
+        QT_TRANSLATE_NOOP("SerialPort", "Unable to open port");
+    static constexpr const char* NotOpen = QT_TRANSLATE_NOOP("SerialPort", "Port not open");
+
     static constexpr int ReadTimeoutMs = 2000; // total per read call
     static constexpr int PieceSize = 4096;     // largest single transfer
 

@@ -16,6 +16,11 @@
 namespace logbook
 {
 
+namespace
+{
+const char* const cannotOpenText = QT_TRANSLATE_NOOP("Console", "Cannot open profile.");
+} // namespace
+
 void load(DiveProfile& profile, const QString& fileName, ConfigImage* configuration,
           MessageSink* console)
 {
@@ -29,7 +34,7 @@ void load(DiveProfile& profile, const QString& fileName, ConfigImage* configurat
                       .arg(root)
                       .toHtmlEscaped()
                 : r.openError();
-        return QCoreApplication::translate("Console", "Cannot open profile.") +
+        return QCoreApplication::translate("Console", cannotOpenText) +
                QStringLiteral(" '%1': %2").arg(file, why);
     };
     std::unique_ptr<DiveProfileXMLReader> reader;
@@ -102,7 +107,7 @@ void save(DiveProfile& profile, const QString& fileName, const ConfigImage* conf
         throw QCoreApplication::translate("Console", "Unknown save file format");
     }
     if (!writer->open(fileName, rootTag))
-        throw QCoreApplication::translate("Console", "Cannot open profile.");
+        throw QCoreApplication::translate("Console", cannotOpenText);
     if (!writer->write(&profile, configuration))
         throw QCoreApplication::translate("Console", "Cannot save profile.");
 }

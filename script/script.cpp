@@ -227,7 +227,7 @@ bool Script::evaluate(const QString& program, const QString& fileName)
         engine_->evaluate(program, fileName, 1);
     } catch (...) {
         engine_->clearExceptions();
-        report(QStringLiteral("Exception catched"));
+        report(QString::fromLatin1(exceptionCaughtText));
         return false;
     }
     return checkUncaught(fileName);
@@ -245,7 +245,7 @@ void Script::callTest(const char* name, const QScriptValueList& args)
         function.call(test, args);
     } catch (...) {
         engine_->clearExceptions();
-        report(QStringLiteral("Exception catched"));
+        report(QString::fromLatin1(exceptionCaughtText));
         return;
     }
     checkUncaught(QStringLiteral("test.%1").arg(QLatin1String(name)),

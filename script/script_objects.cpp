@@ -130,7 +130,7 @@ QScriptValue guardedCall(QScriptContext* ctx, QScriptEngine* engine)
     } catch (const std::exception& e) {
         return ctx->throwError(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        return ctx->throwError(QStringLiteral("Exception catched"));
+        return ctx->throwError(QString::fromLatin1(exceptionCaughtText));
     }
     if (closer && closer->closed())
         return ctx->throwError(QStringLiteral("%1: the dialog \"%2\" needs a display")

@@ -13,6 +13,9 @@
 #include <QScriptable>
 #include <functional>
 
+// What a script sees of an exception thrown by the program that carries no text of its own.
+constexpr const char* exceptionCaughtText = "Exception catched";
+
 class ConfigImage;
 class DiveProfile;
 class QScriptEngine;

@@ -5,6 +5,7 @@
 #include "tools/ostc_simulator.h"
 
 #include "device/ostc_protocol.h"
+#include "device/serial_port.h"
 
 #include <QCoreApplication>
 #include <cerrno>
@@ -394,7 +395,7 @@ void SimulatorTransport::open(const QString& name)
         throw QCoreApplication::translate("SerialPort", "Unknown port");
     if (refuseOpens_ > 0) {
         --refuseOpens_;
-        throw QCoreApplication::translate("SerialPort", "Unable to open port");
+        throw QCoreApplication::translate("SerialPort", SerialPort::UnableToOpen);
     }
     open_ = true;
     ++opens_;

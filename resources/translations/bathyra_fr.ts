@@ -778,7 +778,7 @@
 <context>
     <name>BathyraApplication</name>
     <message>
-        <location filename="../../app/application.cpp" line="+37"/>
+        <location filename="../../app/application.cpp" line="+34"/>
         <source>Unhandled exception: %1</source>
         <comment>Console</comment>
         <translation>Exception non traitée : %1</translation>
@@ -787,7 +787,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+127"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+150"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1m, EAD:---, END:---</translation>
@@ -799,7 +799,7 @@
         <translation>MOD:%1m, EAD:%2m, END:%3m</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
         <translation>Dil:%1/%2, prof. max CCR:%3m, EAD:%4m, END:%5m</translation>
     </message>
@@ -809,7 +809,7 @@
         <translation>Dil:%1/%2, prof. max CCR:%3m, EAD:---, END:---</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+74"/>
         <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
         <translation>HYPOXIE : pas de simulation avec ppO2 &amp;le; 0.15 bar</translation>
     </message>
@@ -839,18 +839,18 @@
         <translation>HPNS : pas de simulation avec ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+74"/>
+        <location filename="../../app/bathyra_device.cpp" line="+77"/>
         <source>FAILED</source>
         <translation>ÉCHEC</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+136"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+142"/>
         <source>Load dive parameters...</source>
         <translation>Charger les paramètres de plongée...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Paramètres de plongée (*.div)</translation>
@@ -862,34 +862,34 @@
         <translation>Enregistrer tous les paramètres...</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <location line="+62"/>
+        <location line="+55"/>
+        <location line="+69"/>
         <source>Bathyra help</source>
         <translation>Aide de Bathyra</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-56"/>
         <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
         <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - firmware OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;i&gt;Bathyra&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;OSTC&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;OSTC&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;OSTC&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
         <translation>&lt;i&gt;Bathyra&lt;/i&gt; sert à :&lt;ul&gt;&lt;li&gt;Explorer et comprendre les paramètres de décompression de votre ordinateur &lt;i&gt;OSTC&lt;/i&gt; (modèle, facteurs de gradient, profondeur de changement, etc.).&lt;li&gt;Tracer des profils de plongée simulés et comparer plusieurs configurations (mélanges, blocs de déco, setpoints, paliers, etc.).&lt;li&gt;Vérifier l&apos;&lt;i&gt;OSTC&lt;/i&gt; en comparant ses résultats à d&apos;autres logiciels de déco.&lt;li&gt;Sauvegarder, éditer et restaurer les configurations de votre &lt;i&gt;OSTC&lt;/i&gt;.&lt;/ul&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>The Bathyra developers - free software, no warranty.</source>
         <translation>Les développeurs de Bathyra - logiciel libre, sans garantie.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+171"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
         <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
         <translation>CF%1 (%2) : %3 est hors de la plage du planificateur, %4 est utilisé.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="-67"/>
-        <location filename="../../app/bathyra_parameters.cpp" line="+80"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-71"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+108"/>
         <source>Parameters not saved: %1</source>
         <translation>Paramètres non enregistrés : %1</translation>
     </message>
@@ -1338,18 +1338,17 @@
         <translation>Pas de fonction personnalisée CF%1</translation>
     </message>
     <message>
-        <location filename="../../device/config_image.cpp" line="+89"/>
+        <location filename="../../device/config_image.cpp" line="+91"/>
         <source>Configuration image must be %1 bytes, got %2</source>
         <translation>L&apos;image de configuration doit faire %1 octets, reçu %2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+7"/>
+        <location line="-69"/>
         <source>No configuration bank %1</source>
         <translation>Pas de banque de configuration %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+85"/>
         <source>Configuration bank %1 must be %2 bytes, got %3</source>
         <translation>La banque de configuration %1 doit faire %2 octets, reçu %3</translation>
     </message>
@@ -1449,20 +1448,19 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/dive_profile.cpp" line="+525"/>
+        <location filename="../../profiles/logbook_files.cpp" line="+48"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Format XML non pris en charge (ni DivingLog ni Shearwater)</translation>
     </message>
     <message>
-        <location line="-11"/>
-        <location line="+71"/>
+        <location line="-27"/>
         <source>Cannot open profile.</source>
         <translation>Impossible d&apos;ouvrir le profil.</translation>
     </message>
     <message>
-        <location line="-75"/>
+        <location line="+12"/>
         <source>its root element is not &lt;%1&gt;</source>
-        <translation>son élément racine n'est pas &lt;%1&gt;</translation>
+        <translation>son élément racine n&apos;est pas &lt;%1&gt;</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -1477,15 +1475,15 @@
     <message>
         <location line="+9"/>
         <source>Cannot load profile: no sample of &apos;%1&apos; has a depth.</source>
-        <translation>Impossible de charger le profil : aucun point de '%1' n'a de profondeur.</translation>
+        <translation>Impossible de charger le profil : aucun point de &apos;%1&apos; n&apos;a de profondeur.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cannot load profile: all %1 samples of &apos;%2&apos; are at one time.</source>
-        <translation>Impossible de charger le profil : les %1 points de '%2' sont tous au même instant.</translation>
+        <translation>Impossible de charger le profil : les %1 points de &apos;%2&apos; sont tous au même instant.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Unknown save file format</source>
         <translation>Format d&apos;enregistrement inconnu</translation>
     </message>
@@ -1495,7 +1493,7 @@
         <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+116"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+126"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Le temps d&apos;échantillon %1 s n&apos;est pas un temps de plongée.</translation>
     </message>
@@ -1505,12 +1503,12 @@
         <translation>La profondeur d&apos;échantillon %1 m à %2 s n&apos;est pas une profondeur.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+73"/>
         <source>elements nested more than %1 deep</source>
         <translation>éléments imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>line %1, column %2: %3</source>
         <translation>ligne %1, colonne %2 : %3</translation>
     </message>
@@ -1530,7 +1528,7 @@
         <translation>Les profondeurs du profil atteignent %1 m mais la profondeur maximale de la plongée est %2 m : les profondeurs sont lues en mètres.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+73"/>
         <source>Reading Shearwater XML format</source>
         <translation>Lecture du format XML Shearwater</translation>
     </message>
@@ -1589,7 +1587,7 @@
 <context>
     <name>Decoplan</name>
     <message>
-        <location filename="../../planner/decoplan.cpp" line="+51"/>
+        <location filename="../../planner/decoplan.cpp" line="+61"/>
         <source>GF %1/%2</source>
         <translation>GF %1/%2</translation>
     </message>
@@ -1641,7 +1639,7 @@
     <message>
         <location line="+6"/>
         <source>Bad HEX record length</source>
-        <translation>Longueur d'enregistrement HEX incorrecte</translation>
+        <translation>Longueur d&apos;enregistrement HEX incorrecte</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1699,7 +1697,7 @@
     <message>
         <location line="+18"/>
         <source>bank %1, write command: %2</source>
-        <translation>banque %1, commande d'écriture : %2</translation>
+        <translation>banque %1, commande d&apos;écriture : %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1754,12 +1752,12 @@
     <message>
         <location line="+2"/>
         <source>Upload failed; writing back the computer&apos;s previous configuration...</source>
-        <translation>Échec de l'envoi ; réécriture de la configuration précédente de l'ordinateur...</translation>
+        <translation>Échec de l&apos;envoi ; réécriture de la configuration précédente de l&apos;ordinateur...</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The computer holds its previous configuration again.</source>
-        <translation>L'ordinateur a de nouveau sa configuration précédente.</translation>
+        <translation>L&apos;ordinateur a de nouveau sa configuration précédente.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1774,7 +1772,7 @@
     <message>
         <location line="+4"/>
         <source>The previous configuration could not be written back: %1 Upload again, or upload the backup.</source>
-        <translation>La configuration précédente n'a pas pu être réécrite : %1 Envoyez-la à nouveau, ou envoyez la sauvegarde.</translation>
+        <translation>La configuration précédente n&apos;a pas pu être réécrite : %1 Envoyez-la à nouveau, ou envoyez la sauvegarde.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -1830,7 +1828,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+29"/>
+        <location filename="../../plot/plot_export.cpp" line="+30"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Image JPEG</translation>
@@ -1866,12 +1864,12 @@
         <translation>Pas de nom de fichier image : &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>the PDF could not be made in %1</source>
-        <translation>le PDF n'a pas pu être créé dans %1</translation>
+        <translation>le PDF n&apos;a pas pu être créé dans %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+134"/>
+        <location filename="../../plot/plot_curves.cpp" line="+138"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1883,21 +1881,21 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+117"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint :%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+416"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+120"/>
+        <location filename="../../plot/plot_interface.cpp" line="+425"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+121"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gaz%1 :</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-192"/>
+        <location filename="../../plot/plot_interface.cpp" line="-193"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>tissu directeur</translation>
@@ -1945,13 +1943,13 @@
         <translation>P. tissu [N2+He, bar]</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_tissues.cpp" line="-70"/>
+        <location filename="../../plot/plot_tissues.cpp" line="-71"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Surface</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+72"/>
+        <location filename="../../plot/plot_interface.cpp" line="+73"/>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
         <translation>TTS  = %1</translation>
@@ -1963,13 +1961,13 @@
         <translation>Total= %2</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+77"/>
         <source>Dump image to...</source>
         <comment>Save plot as image</comment>
         <translation>Enregistrer l&apos;image sous...</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Saving plot %1</source>
         <comment>Console</comment>
         <translation>Enregistrement du graphique %1</translation>
@@ -1978,7 +1976,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+122"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+123"/>
         <source>depth [m]</source>
         <translation>profondeur [m]</translation>
     </message>
@@ -2132,33 +2130,30 @@
     <message>
         <location filename="../../device/safe_file.cpp" line="+34"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
-        <translation>Impossible d'écrire '%1' : %2</translation>
+        <translation>Impossible d&apos;écrire &apos;%1&apos; : %2</translation>
     </message>
 </context>
 <context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+40"/>
+        <location filename="../../device/serial_ostc.cpp" line="+45"/>
         <source>FAILED: </source>
         <translation>ÉCHEC : </translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+20"/>
-        <location line="+48"/>
-        <location line="+80"/>
+        <location line="-11"/>
         <source>Connecting %1</source>
         <translation>Connexion à %1</translation>
     </message>
     <message>
-        <location line="-143"/>
+        <location line="+23"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Lecture de l&apos;OSTC %1 terminée.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
-        <translation>La configuration de l'ordinateur avant l'envoi est conservée dans '%1'.</translation>
+        <translation>La configuration de l&apos;ordinateur avant l&apos;envoi est conservée dans &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2181,12 +2176,12 @@
         <translation>ÉCHEC</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>the image cannot be written as %1</source>
-        <translation>l'image ne peut pas être écrite en %1</translation>
+        <translation>l&apos;image ne peut pas être écrite en %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Firmware...</source>
         <translation>Firmware...</translation>
     </message>
@@ -2223,7 +2218,7 @@
     <message>
         <location line="+8"/>
         <source>The computer keeps its boot loader but not a whole program: upgrade it again before diving.</source>
-        <translation>L'ordinateur garde son chargeur d'amorçage mais pas un programme complet : mettez-le à jour de nouveau avant de plonger.</translation>
+        <translation>L&apos;ordinateur garde son chargeur d&apos;amorçage mais pas un programme complet : mettez-le à jour de nouveau avant de plonger.</translation>
     </message>
 </context>
 <context>
@@ -2234,25 +2229,22 @@
         <translation>Port inconnu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../device/serial_port.h" line="+44"/>
         <source>Unable to open port</source>
         <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../device/serial_port.cpp" line="+14"/>
         <source>Unable to set COM port config</source>
         <translation>Impossible de configurer le port</translation>
     </message>
     <message>
-        <location line="+122"/>
-        <location line="+11"/>
-        <location line="+16"/>
-        <location line="+44"/>
+        <location filename="../../device/serial_port.h" line="+1"/>
         <source>Port not open</source>
         <translation>Port non ouvert</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location filename="../../device/serial_port.cpp" line="+157"/>
         <source>readByte error</source>
         <translation>Erreur readByte</translation>
     </message>
@@ -2367,14 +2359,14 @@
 <context>
     <name>Window Title</name>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-157"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+49"/>
+        <location filename="../../plot/plot_interface.cpp" line="-167"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+55"/>
         <source>Dive profile</source>
         <translation>Profil de plongée</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+98"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+100"/>
         <source>Tissues plot</source>
         <translation>Graphique des tissus</translation>
     </message>
@@ -2390,7 +2382,7 @@
 <context>
     <name>planner::RunReport</name>
     <message>
-        <location filename="../../planner/run_report.cpp" line="+73"/>
+        <location filename="../../planner/run_report.cpp" line="+81"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
@@ -2403,14 +2395,14 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+3"/>
-        <location line="+115"/>
+        <location line="+2"/>
+        <location line="+121"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-117"/>
         <source>ppN2</source>
         <translation>ppN2</translation>
     </message>
@@ -2500,12 +2492,12 @@
         <translation>*  Premier Gaz#%1 = %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>*  Bailout Gas#%1 = %2 at %3 m</source>
         <translation>*  Bailout Gaz#%1 = %2 à %3 m</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>*  Deco Gas#%1 = %2 at %3 m</source>
         <translation>*  Déco Gaz#%1 = %2 à %3 m</translation>
     </message>
@@ -2515,12 +2507,12 @@
         <translation>ATTENTION : Gaz#%1 %2 pris à %3 m, plus profond que sa MOD de %4 m à ppO2 %5 bar</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+71"/>
         <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
         <translation>CHANGEMENT Gaz#%1 -&gt; Gaz#%2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+74"/>
         <source>BREAK ON STOP @ %1m</source>
         <translation>PAUSE AU PALIER @ %1m</translation>
     </message>
@@ -2535,59 +2527,59 @@
         <translation>PAUSE POUR MEILLEUR Gaz#%1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>BREAK ON SETPOINT</source>
         <translation>PAUSE AU SETPOINT</translation>
     </message>
     <message>
-        <location line="-109"/>
+        <location line="-127"/>
         <source>CCR Runtime</source>
         <translation>Runtime CCR</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+64"/>
+        <location line="+77"/>
         <source>OC Runtime</source>
         <translation>Runtime OC</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>Future TTS</source>
         <translation>TTS futur</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Future RT </source>
         <translation>RT futur </translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-29"/>
         <source>NDL</source>
         <translation>NDL</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Deco:</source>
         <comment>Console</comment>
         <translation>Déco :</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>TTS</source>
         <translation>TTS</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>DESCENT DONE</source>
         <translation>DESCENTE TERMINÉE</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>STOP</source>
         <translation>PALIER</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>ASCENT DONE</source>
         <translation>REMONTÉE TERMINÉE</translation>
     </message>
@@ -2602,17 +2594,17 @@
         <translation>Désat</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Already surfaced: no more gas consumation</source>
         <translation>Déjà en surface : plus de consommation de gaz</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-5"/>
         <source>BAIL-OUT Runtime</source>
         <translation>Runtime BAIL-OUT</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Max depth                     = %1 m</source>
         <translation>Profondeur max                = %1 m</translation>
     </message>
@@ -2645,7 +2637,7 @@
 <context>
     <name>planner::Simulation</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+70"/>
+        <location filename="../../planner/simulation.cpp" line="+78"/>
         <source>%1 at %2 m</source>
         <translation>%1 à %2 m</translation>
     </message>
