@@ -72,10 +72,9 @@ void Bathyra_Interface::setupDivePlot()
 
 void Bathyra_Interface::appendPlannedSegment()
 {
-    const engine::engine_state& s = planner::plannerEngine();
     planner::DivePosition where;
     where.runTimeSeconds = planner::runState().runTime;
-    where.depthMetres = (s.in_ambient_pressure_mbar - s.in_surface_pressure_mbar) / 99.85f;
+    where.depthMetres = planner::currentDepth(planner::plannerEngine());
     Simulation::appendPlannedSegment(profile_, replayMode->isChecked(), interval->value(),
                                      dive_depth->value(), dive_time->value(),
                                      planner::currentImage(), where);

@@ -5,6 +5,7 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/bathyra_interface.h"
+#include "bench/bench_dive.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,11 +14,9 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dir;
-    qputenv("HOME", dir.path().toLocal8Bit());
+    const benchdive::BenchHome home;
     BathyraApplication app(argc, argv);
-    setAppSettingsPath(dir.filePath("bench.ini"));
+    home.settings();
     Bathyra_Interface* w = startUp();
     w->setHeadless(true);
     w->show();

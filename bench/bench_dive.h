@@ -2,14 +2,28 @@
 // 6 m, GF 30/85; the widgets that set it and one Simulate + Ascent in the main window.
 #pragma once
 
+#include "app/app_settings.h"
 #include "app/bathyra_interface.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 namespace benchdive
 {
+
+// A benchmark's private home: offscreen, HOME in a temporary folder (report files stay out of
+// the real home). Made before the application object; settings() after it, before the window.
+struct BenchHome {
+    QTemporaryDir dir;
+    BenchHome()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("HOME", dir.path().toLocal8Bit());
+    }
+    void settings() const { setAppSettingsPath(dir.filePath("bench.ini")); }
+};
 
 const char* const sets[][2] = {{"gradientFactor", "true"},
                                {"GF_low", "30"},

@@ -43,10 +43,9 @@ double cliRun(const QString& cli)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dir;
+    const benchdive::BenchHome home;
     BathyraApplication app(argc, argv);
-    setAppSettingsPath(dir.filePath("bench.ini"));
+    home.settings();
     const QString cli = QCoreApplication::applicationDirPath() + "/../cli/bathyra-cli";
 
     double best = 1e9;

@@ -18,12 +18,9 @@ using benchdive::windowRun;
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dir;
-    // The script's report files stay out of the real home.
-    qputenv("HOME", dir.path().toLocal8Bit());
+    const benchdive::BenchHome home;
     BathyraApplication app(argc, argv);
-    setAppSettingsPath(dir.filePath("bench.ini"));
+    home.settings();
 
     Bathyra_Interface* w = startUp();
     double single = 1e9;

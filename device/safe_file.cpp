@@ -69,14 +69,16 @@ void saveSettings(const QString& path, const std::function<void(QSettings&)>& fi
         return written ? QCoreApplication::translate("SafeFile", fallback) : probe.errorString();
     };
     if (QFileInfo(path).isFile() && !QFile::copy(path, work))
-        throw errorText(path, systemReason("cannot copy the old file"));
+        throw errorText(path,
+                        systemReason(QT_TRANSLATE_NOOP("SafeFile", "cannot copy the old file")));
     QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
     {
         QSettings settings(work, QSettings::IniFormat);
         fill(settings);
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            throw errorText(path, systemReason("cannot write the settings"));
+            throw errorText(
+                path, systemReason(QT_TRANSLATE_NOOP("SafeFile", "cannot write the settings")));
     }
     // A store with no keys leaves no file: an empty one.
     QFile result(work);

@@ -24,6 +24,27 @@ int truncClamp(float v)
     return static_cast<int>(v);
 }
 
+// The engine's pressure per metre of sea water.
+constexpr float mbarPerMetre = 99.85f;
+
+// Ambient pressure in mbar at a depth, as the engine's 16-bit input: a depth beyond about
+// 645 m is held at the largest pressure, not wrapped round to a shallow one.
+uint16_t ambientMbar(float depthMetres, int surfaceMbar)
+{
+    const int total = truncClamp(depthMetres * mbarPerMetre + 0.5f) + surfaceMbar;
+    return static_cast<uint16_t>(total > 65535 ? 65535 : (total < 0 ? 0 : total));
+}
+
+// Inspired ppO2 in centibar of an open-circuit mix at an ambient pressure, rounded as the
+// engine's input is.
+int mixPpO2Cbar(float o2Percent, int ambient)
+{
+    float x = o2Percent * ambient * 0.001f;
+    if (x < 0.0f)
+        x = 0.0f;
+    return x > 254.5f ? 255 : truncClamp(x + 0.5f);
+}
+
 int nonNegative(int v)
 {
     return v < 0 ? 0 : v;
@@ -106,9 +127,12 @@ QString gasName(const ConfigImage& image, int n)
 
 int inspiredPpO2Cbar(int o2Percent, int depthMetres, int surfaceMbar)
 {
-    const int p = truncClamp(depthMetres * 99.85f + 0.5f) + surfaceMbar;
-    const float x = o2Percent * p * 0.001f;
-    return x > 254.5f ? 255 : truncClamp(x + 0.5f);
+    return mixPpO2Cbar(static_cast<float>(o2Percent), ambientMbar(depthMetres, surfaceMbar));
+}
+
+float currentDepth(const engine::engine_state& s)
+{
+    return (s.in_ambient_pressure_mbar - s.in_surface_pressure_mbar) / mbarPerMetre;
 }
 
 int modMetres(int o2Percent, int ppO2MaxCbar, int surfaceMbar)
@@ -119,7 +143,7 @@ int modMetres(int o2Percent, int ppO2MaxCbar, int surfaceMbar)
         return inspiredPpO2Cbar(o2Percent, d, surfaceMbar) <= ppO2MaxCbar;
     };
     // The closed form lands on the answer or next to it; the engine's roundings settle it.
-    int d = truncClamp((ppO2MaxCbar * 1000.0f / o2Percent - surfaceMbar) / 99.85f);
+    int d = truncClamp((ppO2MaxCbar * 1000.0f / o2Percent - surfaceMbar) / mbarPerMetre);
     d = std::max(0, std::min(d, 1000));
     while (d > 0 && !fits(d))
         --d;
@@ -213,20 +237,12 @@ void loadEngineGases(const ConfigImage& image, engine::engine_state& s)
 
 void placeAt(const ConfigImage& image, engine::engine_state& s, float depthMetres)
 {
-    const float mbarPerMetre = 99.85f;
-    const int rise = truncClamp(depthMetres * mbarPerMetre + 0.5f);
-    // 16 bits: a depth beyond about 645 m is held at the largest pressure, not wrapped
-    // round to a shallow one.
-    const int total = rise + s.in_surface_pressure_mbar;
-    const uint16_t p = static_cast<uint16_t>(total > 65535 ? 65535 : (total < 0 ? 0 : total));
+    const uint16_t p = ambientMbar(depthMetres, s.in_surface_pressure_mbar);
 
     if (image.isCcr() && image.cf(Cf::AdjustSetpoint) == 0) {
         s.in_ppo2_cbar = image.setpoint(1);
     } else {
-        float x = (100.0f - s.in_n2_percent - s.in_he_percent) * p * 0.001f;
-        if (x < 0.0f)
-            x = 0.0f;
-        int ppo2 = x > 254.5f ? 255 : truncClamp(x + 0.5f);
+        int ppo2 = mixPpO2Cbar(100.0f - s.in_n2_percent - s.in_he_percent, p);
         if (ppo2 < s.in_setpoint_cbar)
             ppo2 = s.in_setpoint_cbar;
         if (ppo2 > p / 10)

@@ -44,6 +44,8 @@ struct GasInfo {
 };
 GasInfo gasInfo(int o2Percent, int hePercent, int depthMetres, double ppO2High,
                 int surfaceMbar = 1013);
+// The depth (metres) of the engine's ambient pressure.
+float currentDepth(const engine::engine_state& s);
 // The engine's inspired ppO2 (centibar) of an O2 fraction at a depth, as setDepth computes it.
 int inspiredPpO2Cbar(int o2Percent, int depthMetres, int surfaceMbar);
 // Maximum operating depth: the deepest whole metre at which the engine's inspired ppO2 does

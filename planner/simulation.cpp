@@ -421,7 +421,7 @@ void Simulation::ascendTo(int target, int rate)
 {
     RunState& run = runState();
     loadEngineGases();
-    float z = (s_.in_ambient_pressure_mbar - s_.in_surface_pressure_mbar) / 99.85f;
+    float z = currentDepth(s_);
     int gasInUse = image_.byte(ConfigImage::first_gas);
 
     if (target >= z) {

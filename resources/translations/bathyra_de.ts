@@ -787,7 +787,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+150"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+174"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1m, EAD:---, END:---</translation>
@@ -809,7 +809,7 @@
         <translation>Dil:%1/%2, CCR-Maximaltiefe:%3m, EAD:---, END:---</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+66"/>
         <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
         <translation>HYPOXIE: keine Simulation mit ppO2 &amp;le; 0.15 bar</translation>
     </message>
@@ -2132,6 +2132,16 @@
         <source>Cannot write &apos;%1&apos;: %2</source>
         <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot copy the old file</source>
+        <translation>die alte Datei kann nicht kopiert werden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot write the settings</source>
+        <translation>die Einstellungen können nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>SerialOSTC</name>
@@ -2366,7 +2376,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+100"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+99"/>
         <source>Tissues plot</source>
         <translation>Gewebediagramm</translation>
     </message>

@@ -787,7 +787,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+150"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+174"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1m, EAD:---, END:---</translation>
@@ -809,7 +809,7 @@
         <translation>Dil:%1/%2, prof. máx. CCR:%3m, EAD:---, END:---</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+66"/>
         <source>HYPOXIA: won&apos;t simulate with ppO2 &amp;le; 0.15 bar</source>
         <translation>HIPOXIA: no se simula con ppO2 &amp;le; 0.15 bar</translation>
     </message>
@@ -2132,6 +2132,16 @@
         <source>Cannot write &apos;%1&apos;: %2</source>
         <translation>No se puede escribir &apos;%1&apos;: %2</translation>
     </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot copy the old file</source>
+        <translation>no se puede copiar el archivo anterior</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot write the settings</source>
+        <translation>no se pueden escribir los ajustes</translation>
+    </message>
 </context>
 <context>
     <name>SerialOSTC</name>
@@ -2366,7 +2376,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+100"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+99"/>
         <source>Tissues plot</source>
         <translation>Gráfico de tejidos</translation>
     </message>
