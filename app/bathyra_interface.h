@@ -10,6 +10,7 @@
 
 #include "app/interface_base.h"
 #include "device/param_file.h"
+#include "planner/plan_core.h"
 #include "planner/simulation.h"
 
 #include <QPointer>
@@ -46,6 +47,8 @@ public:
 
     // The four dive inputs of the planning group.
     DiveInputs diveInputs() const;
+    // The fields as a request of the planning core (the fields applied to the image first).
+    planner::PlanRequest planRequest();
 
     // The current profile (replayed by the runs), the plot windows (created on first use).
     DiveProfile* currentProfile() const { return profile_.get(); }

@@ -8,6 +8,7 @@
 #include "app/options.h"
 #include "planner/decoplan.h"
 #include "planner/dive_parameters.h"
+#include "planner/plan_core.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
 
@@ -31,6 +32,22 @@ planner::RunEnvironment Bathyra_Interface::runEnvironment()
     env.flags = planner::replayFlags();
     env.onCycle = cycleHook;
     return env;
+}
+
+planner::PlanRequest Bathyra_Interface::planRequest()
+{
+    applyParameters(true);
+    planner::PlanRequest r;
+    r.image = planner::currentImage();
+    r.surfaceMbar = press_surface->value();
+    r.depthMetres = dive_depth->value();
+    r.bottomMinutes = dive_time->value();
+    r.interval = interval->value();
+    r.ascentRate = ascent->value();
+    r.verbose = programOptions().verbose;
+    r.flags = planner::replayFlags();
+    r.replay = replayMode->isChecked() ? profile_.get() : nullptr;
+    return r;
 }
 
 PlotInterface* Bathyra_Interface::divePlot() const

@@ -117,6 +117,7 @@ ScriptWindow scriptWindow(Bathyra_Interface* w)
     sw.setProfile = [w](std::unique_ptr<DiveProfile> p) { w->setCurrentProfile(std::move(p)); };
     sw.plotWindow = [w]() -> QObject* { return w->divePlot(); };
     sw.keepState = [w] { return keepWindowState(w); };
+    sw.planRequest = [w] { return w->planRequest(); };
     return sw;
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/app_settings.h"
 #include "app/bathyra_interface.h"
+#include "bench/bench_dive_inputs.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -24,22 +25,6 @@ struct BenchHome {
     }
     void settings() const { setAppSettingsPath(dir.filePath("bench.ini")); }
 };
-
-const char* const sets[][2] = {{"gradientFactor", "true"},
-                               {"GF_low", "30"},
-                               {"GF_high", "85"},
-                               {"O2_1", "18"},
-                               {"He_1", "45"},
-                               {"gas_2", "true"},
-                               {"O2_2", "50"},
-                               {"depth_2", "21"},
-                               {"gas_3", "true"},
-                               {"O2_3", "100"},
-                               {"depth_3", "6"},
-                               {"dive_depth", "72"},
-                               {"dive_time", "41"}};
-const char* const graphs[] = {"depthGraph", "ceilGraph", "leadGraph", "gfGraph",
-                              "ppO2Graph",  "cnsGraph",  "ndlGraph"};
 
 // Simulate + Ascent of a new dive in the main window; with plots, all seven graphs and the
 // tissue plot. Returns the seconds of the two runs.

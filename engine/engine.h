@@ -141,6 +141,18 @@ void update_tissues(engine_state& s, int period);
 void update_sim_tissues(engine_state& s, int period);
 void compute_ceiling(engine_state& s);
 void compute_sim_ceiling(engine_state& s, float gf);
+
+// The weighted a and b coefficients and the pressure of every simulated compartment: what
+// the simulated ceiling needs besides the gradient factor, computed once for a stop search
+// that tries several gradient factors on the same tissues.
+struct tolerance_terms {
+    alignas(16) float a[compartment_count];
+    alignas(16) float b[compartment_count];
+    alignas(16) float p[compartment_count];
+};
+void sim_tolerance_terms(const engine_state& s, tolerance_terms& t);
+// The simulated ceiling (bar) of these terms at gradient factor gf, as compute_sim_ceiling.
+float sim_ceiling_of(const tolerance_terms& t, bool gf_model, float gf);
 void compute_gf_outputs(engine_state& s);
 void compute_sim_inspired(engine_state& s);
 void set_sim_gas_fractions(engine_state& s);
@@ -165,6 +177,9 @@ extern const compartment_coefficients zhl16c[compartment_count];
 // Step factors 1 - 2^(-t/T): period 0 = 2 seconds, 1 = 1 minute, 2 = 10 minutes.
 float step_factor_n2(int period, int compartment);
 float step_factor_he(int period, int compartment);
+// The sixteen step factors of a period, for loops over the compartments.
+const float* step_factors_n2(int period);
+const float* step_factors_he(int period);
 
 // Low byte of the current value of custom function cf (0..95) in s.config_image.
 uint8_t config_cf(const engine_state& s, int cf);

@@ -34,6 +34,8 @@ void compute_ndl(engine_state& s)
     compute_sim_inspired(s);
 
     const bool plain = s.in_gf_model == 0;
+    const float* const n2_factors[3] = {nullptr, step_factors_n2(1), step_factors_n2(2)};
+    const float* const he_factors[3] = {nullptr, step_factors_he(1), step_factors_he(2)};
     int limit = ndl_cap_min;
     s.out_ndl_min = ndl_cap_min;
 
@@ -52,8 +54,8 @@ void compute_ndl(engine_state& s)
         int period = 2;
         bool failed_fine = false;
         while (t < limit) {
-            float d_n2 = (s.insp_n2_bar - n) * step_factor_n2(period, i);
-            float d_he = (s.insp_he_bar - h) * step_factor_he(period, i);
+            float d_n2 = (s.insp_n2_bar - n) * n2_factors[period][i];
+            float d_he = (s.insp_he_bar - h) * he_factors[period][i];
             if (plain) {
                 d_n2 *= s.sat_factor;
                 d_he *= s.sat_factor;
@@ -158,7 +160,10 @@ bool find_next_stop(engine_state& s)
         return true; // a stop of 0 ends the search
     }
 
-    compute_sim_ceiling(s, s.gf_low);
+    // The tissues stay as they are while the grid is searched: their terms are computed once.
+    tolerance_terms terms;
+    sim_tolerance_terms(s, terms);
+    s.sim_ceiling_bar = sim_ceiling_of(terms, true, s.gf_low);
     const float c = (s.sim_ceiling_bar - s.surface_bar) * metres_per_bar;
     if (c <= 0.0f) {
         s.sim_stop_depth_m = trunc_u8(reach);
@@ -189,7 +194,7 @@ bool find_next_stop(engine_state& s)
             g = s.gf_low;
         else
             g = s.gf_high - s.gf_slope * next;
-        compute_sim_ceiling(s, g);
+        s.sim_ceiling_bar = sim_ceiling_of(terms, true, g);
         if (next * bar_per_metre + s.surface_bar <= s.sim_ceiling_bar) {
             s.sim_stop_depth_m = stop; // the next stop would violate the ceiling
             check_gas_switch(s);

@@ -4,6 +4,7 @@
 #include "engine/engine_internal.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace engine
 {
@@ -63,6 +64,67 @@ int clamp_period(int period)
     return period < 0 ? 0 : (period > 2 ? 2 : period);
 }
 
+// Four compartments at a time. Every lane does the operations of the one-compartment
+// formulas in the same order (IEEE single precision, no reassociation), so the figures are
+// those of tolerated_bar and weighted_coefficients to the last bit.
+typedef float lanes __attribute__((vector_size(16)));
+typedef int lane_mask __attribute__((vector_size(16)));
+constexpr int lane_count = 4;
+constexpr int lane_groups = compartment_count / lane_count;
+static_assert(compartment_count % lane_count == 0, "whole groups of compartments");
+
+lanes load(const float* p)
+{
+    lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+void store(float* p, lanes v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
+lanes splat(float x)
+{
+    return lanes{x, x, x, x};
+}
+lanes select(lane_mask m, lanes yes, lanes no)
+{
+    lane_mask y, n;
+    std::memcpy(&y, &yes, sizeof y);
+    std::memcpy(&n, &no, sizeof n);
+    const lane_mask r = (y & m) | (n & ~m);
+    lanes out;
+    std::memcpy(&out, &r, sizeof out);
+    return out;
+}
+// max as "take the new value when it is greater", lane by lane then across the lanes.
+float greatest(lanes v, float start)
+{
+    float c = start;
+    for (int k = 0; k < lane_count; ++k)
+        c = v[k] > c ? v[k] : c;
+    return c;
+}
+
+struct coefficient_lanes {
+    float n2_a[compartment_count], he_a[compartment_count];
+    float n2_b[compartment_count], he_b[compartment_count];
+};
+const coefficient_lanes& coefficients()
+{
+    static const coefficient_lanes c = [] {
+        coefficient_lanes t{};
+        for (int i = 0; i < compartment_count; ++i) {
+            t.n2_a[i] = zhl16c[i].n2_a;
+            t.he_a[i] = zhl16c[i].he_a;
+            t.n2_b[i] = zhl16c[i].n2_b;
+            t.he_b[i] = zhl16c[i].he_b;
+        }
+        return t;
+    }();
+    return c;
+}
+
 // One Haldane step of the given period on the arrays n2/he at the current inspired
 // pressures; the plain model multiplies on-gassing by CF11 and off-gassing by CF12.
 void step_compartments(engine_state& s, float* n2, float* he, int period)
@@ -70,16 +132,18 @@ void step_compartments(engine_state& s, float* n2, float* he, int period)
     const step_factor_tables& f = factors();
     const int p = clamp_period(period);
     const bool plain = s.in_gf_model == 0;
-    for (int i = 0; i < compartment_count; ++i) {
-        float d_n2 = (s.insp_n2_bar - n2[i]) * f.n2[p][i];
-        if (plain)
-            d_n2 *= d_n2 < 0.0f ? s.desat_factor : s.sat_factor;
-        n2[i] += d_n2;
-
-        float d_he = (s.insp_he_bar - he[i]) * f.he[p][i];
-        if (plain)
-            d_he *= d_he < 0.0f ? s.desat_factor : s.sat_factor;
-        he[i] += d_he;
+    const lanes insp_n2 = splat(s.insp_n2_bar), insp_he = splat(s.insp_he_bar);
+    const lanes desat = splat(s.desat_factor), sat = splat(s.sat_factor);
+    const lanes zero = splat(0.0f);
+    for (int g = 0; g < compartment_count; g += lane_count) {
+        lanes d_n2 = (insp_n2 - load(n2 + g)) * load(f.n2[p] + g);
+        lanes d_he = (insp_he - load(he + g)) * load(f.he[p] + g);
+        if (plain) {
+            d_n2 *= select(d_n2 < zero, desat, sat);
+            d_he *= select(d_he < zero, desat, sat);
+        }
+        store(n2 + g, load(n2 + g) + d_n2);
+        store(he + g, load(he + g) + d_he);
     }
 }
 
@@ -101,6 +165,16 @@ float step_factor_n2(int period, int compartment)
 float step_factor_he(int period, int compartment)
 {
     return factors().he[clamp_period(period)][compartment];
+}
+
+const float* step_factors_n2(int period)
+{
+    return factors().n2[clamp_period(period)];
+}
+
+const float* step_factors_he(int period)
+{
+    return factors().he[clamp_period(period)];
 }
 
 void update_tissues(engine_state& s, int period)
@@ -201,17 +275,47 @@ void compute_ceiling(engine_state& s)
     s.out_leading_tissue = leading;
 }
 
+void sim_tolerance_terms(const engine_state& s, tolerance_terms& t)
+{
+    const coefficient_lanes& c = coefficients();
+    for (int g = 0; g < compartment_count; g += lane_count) {
+        const lanes n = load(s.sim_tissue_n2_bar + g);
+        const lanes h = load(s.sim_tissue_he_bar + g);
+        const lanes n2_a = load(c.n2_a + g), n2_b = load(c.n2_b + g);
+        const lanes p = n + h;
+        // An empty compartment keeps its nitrogen coefficients (see weighted_coefficients).
+        const lane_mask filled = p > splat(0.0f);
+        store(t.a + g, select(filled, (n2_a * n + load(c.he_a + g) * h) / p, n2_a));
+        store(t.b + g, select(filled, (n2_b * n + load(c.he_b + g) * h) / p, n2_b));
+        store(t.p + g, p);
+    }
+}
+
+float sim_ceiling_of(const tolerance_terms& t, bool gf_model, float gf)
+{
+    lanes ceiling = splat(0.0f);
+    if (!gf_model) {
+        for (int g = 0; g < compartment_count; g += lane_count) {
+            const lanes tol = (load(t.p + g) - load(t.a + g)) * load(t.b + g);
+            ceiling = select(tol > ceiling, tol, ceiling);
+        }
+    } else {
+        const lanes g_lanes = splat(gf);
+        const lanes rest = splat(1.0f - gf);
+        for (int g = 0; g < compartment_count; g += lane_count) {
+            const lanes b = load(t.b + g);
+            const lanes tol = b * (load(t.p + g) - g_lanes * load(t.a + g)) / (rest * b + g_lanes);
+            ceiling = select(tol > ceiling, tol, ceiling);
+        }
+    }
+    return greatest(ceiling, 0.0f);
+}
+
 void compute_sim_ceiling(engine_state& s, float gf)
 {
-    const bool gf_model = s.in_gf_model != 0;
-    float ceiling = 0.0f;
-    for (int i = 0; i < compartment_count; ++i) {
-        const float tol =
-            tolerated_bar(i, s.sim_tissue_n2_bar[i], s.sim_tissue_he_bar[i], gf_model, gf);
-        if (tol > ceiling)
-            ceiling = tol;
-    }
-    s.sim_ceiling_bar = ceiling;
+    tolerance_terms t;
+    sim_tolerance_terms(s, t);
+    s.sim_ceiling_bar = sim_ceiling_of(t, s.in_gf_model != 0, gf);
 }
 
 void compute_gf_outputs(engine_state& s)

@@ -108,6 +108,7 @@ void Decoplan::create(bool ccr)
     }
 
     // The simulated profile comes first, in time order.
+    const int engineRecords = stops_.size();
     if (walkedMinutes_ >= 0) {
         DecoplanStop r;
         r.kind = DecoplanStop::Level;
@@ -142,6 +143,9 @@ void Decoplan::create(bool ccr)
             stops_.prepend(r);
         }
     }
+
+    // Every record before this one is the walked profile; the engine's plan follows.
+    profileRecords_ = stops_.size() - engineRecords;
 
     // Arrival at the surface.
     DecoplanStop surface;

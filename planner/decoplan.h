@@ -53,6 +53,8 @@ public:
     static void setTableBorder(bool on);
     static bool tableBorder();
     const QVector<DecoplanStop>& records() const { return stops_; }
+    // The records of the walked or simulated profile, before the engine's switches and stops.
+    int profileRecords() const { return profileRecords_; }
 
     Q_INVOKABLE void create(bool ccr);
     Q_INVOKABLE int stops() const { return stops_.size(); }
@@ -81,6 +83,7 @@ private:
     float walkedMinutes_ = -1; // below 0: every segment of the profile is a row
     float walkedDepth_ = 0;
     QVector<DecoplanStop> stops_;
+    int profileRecords_ = 0;
     QString model_;
     QString gasNames_[5];
     float cns_ = 0;

@@ -59,7 +59,7 @@ void RunReport::processEvents() const
 
 QString RunReport::traceLine(float depth, const QString& label, int minutes) const
 {
-    const int runTime = runState().runTime;
+    const int runTime = env_.clock().runTime;
     // C printf formatting, half-way cases included.
     char head[64];
     std::snprintf(head, sizeof head, "%3d:%02d %5.1fm", runTime / 60, runTime % 60,

@@ -94,7 +94,7 @@ void Simulation::loadEngineGases()
 // One engine cycle at the run time, which then advances by 2 seconds.
 void Simulation::cycle(const char* phase)
 {
-    int& runTime = runState().runTime;
+    int& runTime = env_.clock().runTime;
     s_.in_dive_time_min = static_cast<uint16_t>(runTime / 60);
     engine::run_cycle(s_);
     engine::cns_step(s_);
@@ -154,7 +154,7 @@ void Simulation::feedDivePlot(float depth, int& previousLeading, float scaleDept
     RunPlot* plot = env_.divePlot;
     if (!plot)
         return;
-    const int runTime = runState().runTime;
+    const int runTime = env_.clock().runTime;
     const double x = runTime / 60.0;
     const int leading = s_.out_leading_tissue;
     if (leading != previousLeading && leading < engine::compartment_count) {
@@ -187,7 +187,7 @@ void Simulation::feedTissuePlot()
     const double ambient = s_.in_ambient_pressure_mbar * 0.001;
     for (int i = 0; i < engine::compartment_count; ++i)
         plot->addTissuePoint(i, ambient, s_.tissue_n2_bar[i] + s_.tissue_he_bar[i]);
-    if (runState().runTime % 60 == 0)
+    if (env_.clock().runTime % 60 == 0)
         plot->replot();
 }
 
@@ -215,7 +215,7 @@ void Simulation::switchGas(float depth, int g)
     report_.writeSwitch(depth, s_.in_current_gas, g);
     s_.in_current_gas = static_cast<uint8_t>(g);
     if (env_.divePlot)
-        env_.divePlot->profile(RunPlot::Depth)->addGas(runState().runTime / 60.0, depth, g);
+        env_.divePlot->profile(RunPlot::Depth)->addGas(env_.clock().runTime / 60.0, depth, g);
     if (env_.tissuePlot)
         env_.tissuePlot->addTissueGasLabel(s_.in_ambient_pressure_mbar * 0.001, 0.5, g);
 }
@@ -224,7 +224,7 @@ void Simulation::switchGas(float depth, int g)
 
 float Simulation::replay(Replay& profile)
 {
-    RunState& run = runState();
+    RunState& run = env_.clock();
     DiveProfile* dive = dynamic_cast<DiveProfile*>(&profile);
     const int first = image_.byte(ConfigImage::first_gas);
     const bool ccr = image_.isCcr();
@@ -340,7 +340,7 @@ float Simulation::replay(Replay& profile)
 
 void Simulation::runSimulation(int interval, Replay* profile)
 {
-    RunState& run = runState();
+    RunState& run = env_.clock();
     loadEngineGases();
 
     // The descent is instant: the first cycle is already at the first depth of the profile,
@@ -386,7 +386,7 @@ void Simulation::runSimulation(int interval, Replay* profile)
 
 void Simulation::futureTts()
 {
-    RunState& run = runState();
+    RunState& run = env_.clock();
     engine::restore_state(s_);
     run.runTime = run.snapshotRunTime;
     s_.io_deco_status = 0;
@@ -407,19 +407,21 @@ void Simulation::showRuntime(float depth)
     }
     report_.writeDecoLine(depth);
     s_.in_bottom_depth_m = metresRoundedUp(depth);
-    const int minutes = (runState().snapshotRunTime + 59) / 60;
+    const int minutes = (env_.clock().snapshotRunTime + 59) / 60;
     s_.in_bottom_time_min = static_cast<uint8_t>(minutes < 0 ? 0 : std::min(minutes, 255));
 
     Decoplan plan(s_, image_, env_.profile);
     if (env_.replayMode)
-        plan.setWalkedLog(runState().runTime / 60.0f, depth);
+        plan.setWalkedLog(env_.clock().runTime / 60.0f, depth);
     plan.create(s_.in_setpoint_cbar != 0);
+    if (env_.onPlan)
+        env_.onPlan(plan);
     report_.writePlan(plan);
 }
 
 void Simulation::ascendTo(int target, int rate)
 {
-    RunState& run = runState();
+    RunState& run = env_.clock();
     loadEngineGases();
     float z = currentDepth(s_);
     int gasInUse = image_.byte(ConfigImage::first_gas);
@@ -487,7 +489,7 @@ void Simulation::ascendTo(int target, int rate)
 
 void Simulation::runGasVolumes(DiveProfile* profile)
 {
-    RunState& run = runState();
+    RunState& run = env_.clock();
     loadEngineGases();
     if (s_.in_ambient_pressure_mbar <= s_.in_surface_pressure_mbar) {
         report_.writeAlreadySurfaced();

@@ -15,6 +15,7 @@
 #include <memory>
 
 class ConfigImage;
+class Decoplan;
 class DiveProfile;
 class MessageSink;
 class Replay;
@@ -51,6 +52,12 @@ struct RunEnvironment {
     // Called after every engine cycle of a run with the phase ("replay", "ascent",
     // "gasvolumes", "future") and the run time used for that cycle.
     std::function<void(const char* phase, int runTimeSeconds)> onCycle;
+    // Called with every plan the runtime block shows, before it is written.
+    std::function<void(const Decoplan& plan)> onPlan;
+    // The run clock; null for the program's own (runState()).
+    RunState* run = nullptr;
+
+    RunState& clock() const { return run ? *run : runState(); }
 };
 
 // Where the dive is: its run time (-1 before any dive) and depth.

@@ -6,6 +6,7 @@
 #include "planner/dive_parameters.h"
 #include "script/script_file.h"
 #include "script/script_objects.h"
+#include "script/script_planner.h"
 #include "script/script_profile.h"
 #include "script/widget_values.h"
 
@@ -126,6 +127,9 @@ void Script::defineGlobals()
                      e.newQObject(new ScriptGas(this), QScriptEngine::QtOwnership, hostObject));
     ostc.setProperty(QStringLiteral("plan"),
                      exposeGuarded(&e, new ScriptPlan(window_.profile, this), !debugger_));
+    ostc.setProperty(QStringLiteral("planner"),
+                     e.newQObject(new ScriptPlanner(window_.planRequest, this),
+                                  QScriptEngine::QtOwnership, hostObject));
     ostc.setProperty(QStringLiteral("profile"),
                      e.newQObject(new ScriptProfile(window_, testDir(), this),
                                   QScriptEngine::QtOwnership, hostObject));

@@ -2,6 +2,8 @@
 // that the script library does not depend on the window class.
 #pragma once
 
+#include "planner/plan_core.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -24,4 +26,6 @@ struct ScriptWindow {
     // Keeps everything a test suite may change of the diver's state (parameters, options, the
     // current profile); the function it returns puts it back. None: nothing is kept.
     std::function<std::function<void()>()> keepState;
+    // The planning inputs of the window's fields, for plans made without the window.
+    std::function<planner::PlanRequest()> planRequest;
 };

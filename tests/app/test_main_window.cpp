@@ -9,6 +9,8 @@
 #include "cfeditor/cf_editor.h"
 #include "data_table.h"
 #include "device/serial_ostc.h"
+#include "planner/plan_core.h"
+#include "planner/plan_parameters.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
 #include "window_fixture.h"
@@ -187,6 +189,82 @@ private slots:
         set(w, "ppo2_1=0.5 deco_offset=1");
         w->showParameters();
         QVERIFY(w->ppo2_1->value() == 1.3 && w->deco_offset->value() == 2.5);
+    }
+
+    // The cases of data/plans.txt: the planning core makes the window's plan, line for line,
+    // and leaves the window's dive where it was.
+    void planningCore_data() { dataRows("plans.txt"); }
+    void planningCore()
+    {
+        QFETCH(QStringList, c);
+        const bool gasVolumes = c[2] == "gasvolumes";
+        planner::PlanningCore core;
+        QVector<QStringList> windowLines, coreLines;
+        QVector<QVector<int>> windowFigures, coreFigures;
+        QStringList fields = {c[1], c[3]};
+        fields.removeAll(QString());
+        for (QString f : fields) {
+            programOptions().verbose = f.contains("verbose=1");
+            f.remove("verbose=1");
+            // The fields by name without the window give the window's request.
+            planner::PlanRequest named = w->planRequest();
+            for (const QString& a : f.split(' ', Qt::SkipEmptyParts))
+                QCOMPARE(planner::setPlanParameter(named, a.section('=', 0, 0), a.section('=', 1)),
+                         QString());
+            set(w, f);
+            planner::PlanRequest request = w->planRequest();
+            QVERIFY(named.image == request.image && named.depthMetres == request.depthMetres &&
+                    named.bottomMinutes == request.bottomMinutes &&
+                    named.interval == request.interval);
+            request.keepMessages = true;
+            request.ascent = !gasVolumes;
+            request.gasVolumes = gasVolumes;
+            const planner::RunState clock = planner::runState();
+            const engine::engine_state before = planner::plannerEngine();
+            const planner::PlanResult r = core.plan(request);
+            QVERIFY(planner::runState().runTime == clock.runTime &&
+                    std::equal(before.tissue_n2_bar, before.tissue_n2_bar + 16,
+                               planner::plannerEngine().tissue_n2_bar));
+            coreLines << r.messages;
+            if (!r.ok())
+                coreLines.last() << r.error;
+            coreFigures << QVector<int>{r.noFlyMinutes, r.desaturationMinutes, r.gasLitres[0],
+                                        r.gasLitres[1]};
+
+            CollectingSink sink;
+            w->consoleLog = [&sink](char kind, const QString& text) {
+                if (kind == 'C')
+                    sink.lines.clear();
+                else
+                    sink.message(text, kind == 'O');
+            };
+            QString thrown; // the event loop writes it as an unhandled exception
+            try {
+                w->simulateSlot();
+                if (gasVolumes)
+                    w->gasVolumesSlot();
+                else
+                    w->ascentSlot();
+            } catch (const QString& text) {
+                thrown = text;
+            }
+            w->consoleLog = nullptr;
+            const engine::engine_state& s = planner::plannerEngine();
+            windowLines << sink.lines;
+            if (!thrown.isEmpty())
+                windowLines.last() << thrown;
+            const bool refused = !r.ok() && thrown == r.error;
+            QVERIFY(r.ok() || refused);
+            windowFigures << QVector<int>{
+                gasVolumes ? 0 : s.io_nofly_time_min, gasVolumes ? 0 : s.out_desat_time_min,
+                gasVolumes ? s.out_gas_volume_l[0] : 0, gasVolumes ? s.out_gas_volume_l[1] : 0};
+            if (refused)
+                windowFigures.last() = coreFigures.last();
+        }
+        programOptions().verbose = false;
+        QCOMPARE(coreLines, windowLines);
+        QCOMPARE(coreFigures, windowFigures);
+        QVERIFY(!coreLines.first().isEmpty());
     }
 
     // The cases of data/cf_fields.txt: a CF value its field cannot hold is named in red, once,

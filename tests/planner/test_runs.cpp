@@ -8,6 +8,8 @@
 #include "engine/engine.h"
 #include "planner/decoplan.h"
 #include "planner/dive_parameters.h"
+#include "planner/plan_core.h"
+#include "planner/plan_parameters.h"
 #include "planner/simulation.h"
 #include "profiles/dive_profile.h"
 
@@ -429,6 +431,19 @@ private slots:
         Decoplan::setTableBorder(true);
         QVERIFY(f.plan({}, false)->toHtml().startsWith("<table border='1'"));
         Decoplan::setTableBorder(false);
+    }
+
+    // Planning inputs by name take what their fields take: range, decimals, switches.
+    void planParameters_data() { dataRows("plan_parameters.txt"); }
+    void planParameters()
+    {
+        QFETCH(QStringList, c);
+        planner::PlanRequest r;
+        r.image.setCf(Cf::GfLow, 30);
+        r.image.setCf(Cf::GfHigh, 85);
+        r.image.setByte(ConfigImage::deco_type, ConfigImage::GfOc);
+        QCOMPARE(planner::setPlanParameter(r, c[0], c[1]), c[2]);
+        QCOMPARE(planner::planParameter(r, c[0]).toString(), c[3]);
     }
 
     void plans_data() { dataRows("plans.txt"); }

@@ -152,6 +152,17 @@ private slots:
                                              "test.compare([p.depth(0), p.gasAt(0), p.gasChange(0), p.setpointChange(0), p.lastDepth()], [d, 1, 1, 0, d], '');" << "";
         QTest::newRow("plan of the new profile") << "ostc.set('interval', 'Reset'); mainWindow.simulateSlot(); ostc.set('dive_depth', 20);"
                                                     "mainWindow.simulateSlot(); ostc.plan.create(false); test.compare(ostc.plan.diveDepth(), 20, '');" << "";
+        QTest::newRow("planner equals the buttons") << "test.setup({O2_1: 21, gas_2: true, O2_2: 50, depth_2: 21, dive_depth: 45, dive_time: 30}); var p = ostc.planner.plan({withMessages: true});"
+                                                       "ostc.set('interval', 'Reset'); mainWindow.simulateSlot(); mainWindow.ascentSlot();"
+                                                       "test.compare([p.ok, p.messages.length > 10, p.tts > 0, p.stopTime > 0, p.firstStop > 0, p.records.filter(function (r) { return r.stop; }).length > 1], [true, true, true, true, true, true], '');"
+                                                       "var last = /Desat = [0-9:]+/.exec(p.messages[p.messages.length - 1])[0]; test.verify(mainWindow.getMessages().indexOf(last) >= 0, last);" << "";
+        QTest::newRow("planner leaves the window's dive") << "ostc.set('interval', 'Reset'); mainWindow.simulateSlot(); var t = ostc.plan; t.create(false); var before = t.tts();"
+                                                            "var p = ostc.planner.plan({dive_depth: 60, dive_time: 40, O2_1: 21, He_1: 35}); t.create(false);"
+                                                            "test.compare([t.tts(), ostc.get('dive_depth') != 60, p.tts > before], [before, true, true], '');" << "";
+        QTest::newRow("planner option out of range") << "ostc.planner.plan({GF_low: 5});" << "RangeError: GF_low: 5 is outside 10 to 100";
+        QTest::newRow("planner unknown option") << "ostc.planner.plan({bottom: 30});" << "RangeError: unknown planning input bottom";
+        QTest::newRow("planner refused mix") << "var p = ostc.planner.plan({O2_1: 80, He_1: 30}); test.compare([p.ok, /BAD MIX/.test(p.error)], [false, true], '');" << "";
+        QTest::newRow("planner gas volumes") << "var p = ostc.planner.plan({withGasVolumes: true, dive_depth: 30, dive_time: 30}); test.verify(p.gasLitres[0] > 1000 && p.gasVolumePlan.tts >= 0, p.gasLitres);" << "";
         QTest::newRow("plot window") << "test.compare([String(plotWindow).indexOf('PlotInterface('), plotWindow === plotWindow], [0, true], '');" << "";
         // Guarded calls into the window.
         QTest::newRow("call with a result") << "test.compare([mainWindow.gasName(1), String(mainWindow).indexOf('Bathyra_Interface(')], ['Air', 0], '');" << "";

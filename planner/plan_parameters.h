@@ -1,0 +1,25 @@
+// The planning inputs of a request by the names of the main window's fields ("GF_low",
+// "O2_2", "dive_depth", "ccrMode", ...), for scripts and the command line that plan without
+// the window. Each name takes the values its field takes: the same range and the same
+// number of decimals, a switch true or false.
+//
+// Entry points: setPlanParameter, planParameter, planParameterNames.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace planner
+{
+
+struct PlanRequest;
+
+// Sets one input; returns why it was refused (unknown name, not a number, out of range),
+// or an empty text.
+QString setPlanParameter(PlanRequest& request, const QString& name, const QVariant& value);
+// The input's value (a bool or a number); invalid for an unknown name.
+QVariant planParameter(const PlanRequest& request, const QString& name);
+QStringList planParameterNames();
+
+} // namespace planner

@@ -1,0 +1,134 @@
+// ostc.planner: see script_planner.h.
+#include "script/script_planner.h"
+
+#include "planner/plan_parameters.h"
+
+#include <QScriptEngine>
+#include <QScriptValueIterator>
+
+namespace
+{
+
+// Options that are not fields of the window: what the plan includes.
+struct Extra {
+    const char* name;
+    bool planner::PlanRequest::*member;
+};
+const Extra extras[] = {{"withAscent", &planner::PlanRequest::ascent},
+                        {"withGasVolumes", &planner::PlanRequest::gasVolumes},
+                        {"withMessages", &planner::PlanRequest::keepMessages},
+                        {"verbose", &planner::PlanRequest::verbose}};
+
+QScriptValue figuresToScript(QScriptEngine* e, const planner::PlanFigures& f)
+{
+    QScriptValue o = e->newObject();
+    o.setProperty(QStringLiteral("model"), f.model);
+    o.setProperty(QStringLiteral("tts"), f.ttsMinutes);
+    o.setProperty(QStringLiteral("ndl"), f.ndlMinutes);
+    o.setProperty(QStringLiteral("cns"), f.cnsPercent);
+    o.setProperty(QStringLiteral("runtime"), f.runtimeMinutes);
+    o.setProperty(QStringLiteral("firstStop"), f.firstStopMetres);
+    o.setProperty(QStringLiteral("stopTime"), f.stopMinutes);
+    QScriptValue rows = e->newArray(static_cast<uint>(f.records.size()));
+    for (int i = 0; i < f.records.size(); ++i) {
+        const DecoplanStop& r = f.records[i];
+        QScriptValue row = e->newObject();
+        row.setProperty(QStringLiteral("kind"), r.kind);
+        row.setProperty(QStringLiteral("depth"), r.depth);
+        row.setProperty(QStringLiteral("duration"), r.duration);
+        row.setProperty(QStringLiteral("runtime"), r.runtime);
+        row.setProperty(QStringLiteral("gas"), r.gas);
+        row.setProperty(QStringLiteral("setpoint"), r.setpoint);
+        row.setProperty(QStringLiteral("label"), r.label);
+        row.setProperty(QStringLiteral("stop"),
+                        i >= f.profileRecords && r.kind == DecoplanStop::Level && r.duration > 0);
+        rows.setProperty(static_cast<quint32>(i), row);
+    }
+    o.setProperty(QStringLiteral("records"), rows);
+    return o;
+}
+
+} // namespace
+
+QScriptValue planToScript(QScriptEngine* e, const planner::PlanResult& result)
+{
+    QScriptValue o = figuresToScript(e, result.plan);
+    o.setProperty(QStringLiteral("ok"), result.ok());
+    o.setProperty(QStringLiteral("error"), result.error);
+    o.setProperty(QStringLiteral("maxPpO2"), result.maxPpO2Bar);
+    o.setProperty(QStringLiteral("bottomEnd"), result.bottomEndMinutes);
+    o.setProperty(QStringLiteral("surfaced"), result.surfacedSeconds < 0
+                                                  ? QScriptValue(QScriptValue::NullValue)
+                                                  : QScriptValue(result.surfacedSeconds / 60.0));
+    o.setProperty(QStringLiteral("desaturation"), result.desaturationMinutes);
+    o.setProperty(QStringLiteral("noFly"), result.noFlyMinutes);
+    o.setProperty(QStringLiteral("cnsAtSurface"), result.cnsAtSurfacePercent);
+    QScriptValue gases = e->newArray(5);
+    QScriptValue litres = e->newArray(5);
+    for (quint32 k = 0; k < 5; ++k) {
+        gases.setProperty(k, result.gasNames[k]);
+        litres.setProperty(k, result.gasLitres[k]);
+    }
+    o.setProperty(QStringLiteral("gasNames"), gases);
+    o.setProperty(QStringLiteral("gasLitres"), litres);
+    if (!result.gasVolumePlan.records.isEmpty())
+        o.setProperty(QStringLiteral("gasVolumePlan"), figuresToScript(e, result.gasVolumePlan));
+    QScriptValue lines = e->newArray(static_cast<uint>(result.messages.size()));
+    for (int i = 0; i < result.messages.size(); ++i)
+        lines.setProperty(static_cast<quint32>(i), result.messages[i]);
+    o.setProperty(QStringLiteral("messages"), lines);
+    return o;
+}
+
+ScriptPlanner::ScriptPlanner(std::function<planner::PlanRequest()> current, QObject* parent)
+    : QObject(parent), current_(std::move(current))
+{
+}
+
+planner::PlanRequest ScriptPlanner::request(const QScriptValue& options) const
+{
+    planner::PlanRequest r = current_ ? current_() : planner::PlanRequest();
+    r.interval = -10; // a new dive: each plan stands on its own
+    if (!options.isObject())
+        return r;
+    QScriptValueIterator it(options);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.name();
+        bool extra = false;
+        for (const Extra& x : extras)
+            if (name == QLatin1String(x.name)) {
+                r.*x.member = it.value().toBool();
+                extra = true;
+            }
+        if (extra)
+            continue;
+        const QString error = planner::setPlanParameter(r, name, it.value().toVariant());
+        if (!error.isEmpty())
+            throw error;
+    }
+    return r;
+}
+
+QScriptValue ScriptPlanner::plan(const QScriptValue& options)
+{
+    if (!options.isUndefined() && !options.isNull() && !options.isObject())
+        return context()->throwError(QScriptContext::TypeError,
+                                     QStringLiteral("plan: the options are not an object"));
+    planner::PlanRequest r;
+    try {
+        r = request(options);
+    } catch (const QString& error) {
+        return context()->throwError(QScriptContext::RangeError, error);
+    }
+    planner::PlanningCore core;
+    return planToScript(engine(), core.plan(r));
+}
+
+QScriptValue ScriptPlanner::names() const
+{
+    QStringList all = planner::planParameterNames();
+    for (const Extra& x : extras)
+        all << QLatin1String(x.name);
+    return qScriptValueFromSequence(engine(), all);
+}

@@ -1,0 +1,35 @@
+// ostc.planner: plans without the window. plan(options) starts from the main window's current
+// planning inputs, changes those the options name (the fields' names: dive_depth, GF_low,
+// O2_2, ccrMode, ...) and plans a new dive on a planning core of its own: the program's
+// current dive, console and plots stay as they are. The answer is a plain object (see
+// toScript in the source for its members).
+//
+// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript.
+#pragma once
+
+#include "planner/plan_core.h"
+
+#include <QObject>
+#include <QScriptValue>
+#include <QScriptable>
+#include <functional>
+
+class ScriptPlanner : public QObject, protected QScriptable
+{
+    Q_OBJECT
+public:
+    ScriptPlanner(std::function<planner::PlanRequest()> current, QObject* parent = nullptr);
+
+    // The request of the current inputs changed by the options' fields; throws the text of
+    // the first refused option.
+    planner::PlanRequest request(const QScriptValue& options) const;
+
+    Q_INVOKABLE QScriptValue plan(const QScriptValue& options = QScriptValue());
+    Q_INVOKABLE QScriptValue names() const;
+
+private:
+    std::function<planner::PlanRequest()> current_;
+};
+
+// The script object of a plan's result.
+QScriptValue planToScript(QScriptEngine* engine, const planner::PlanResult& result);
