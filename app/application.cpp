@@ -54,15 +54,17 @@ QString styleSheet()
         "ClosingGroupBox::indicator:disabled        { image: url(:/icons/Icons/d_closed.png) }");
 }
 
-Bathyra_Interface* startUp(bool checkUpdates)
+Bathyra_Interface* startUp(bool checkUpdates, bool shown)
 {
     QSettings& settings = appSettings();
     Settings::loadSettings(nullptr);
     settings.sync();
 
     auto* window = new Bathyra_Interface;
-    window->aboutSlot();
-    QCoreApplication::processEvents();
+    if (shown) {
+        window->aboutSlot();
+        QCoreApplication::processEvents();
+    }
     // Asynchronous: the answers are handled whenever they arrive.
     if (checkUpdates)
         window->checkUpdatesSlot();
@@ -81,6 +83,8 @@ Bathyra_Interface* startUp(bool checkUpdates)
     window->resize(settings.value("Interface/width", 955).toInt(), height);
     window->splitter->restoreState(settings.value("Interface/splitter").toByteArray());
 
+    if (!shown)
+        return window;
     window->show();
     QCoreApplication::processEvents();
     if (window->splash())

@@ -38,7 +38,8 @@ private:
 QString styleSheet();
 
 // Start-up from the settings file to the shown main window. The caller owns the window.
-// With checkUpdates the update checks start on the way (never for a headless run).
-Bathyra_Interface* startUp(bool checkUpdates = false);
+// With checkUpdates the update checks start on the way (never for a headless run); without
+// shown the window is made but neither it nor the splash screen is shown (the command line).
+Bathyra_Interface* startUp(bool checkUpdates = false, bool shown = true);
 // Parameters (with the widgets' last edits) and window state to the settings file.
 void shutDown(Bathyra_Interface* window);

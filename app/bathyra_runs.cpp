@@ -13,6 +13,8 @@
 #include "profiles/dive_profile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <memory>
 
 using planner::Simulation;
 
@@ -23,7 +25,15 @@ planner::RunEnvironment Bathyra_Interface::runEnvironment()
     env.engine = &planner::plannerEngine();
     env.console = this;
     env.clearMessages = [this]() { clearMessages(); };
-    env.processEvents = []() { QCoreApplication::processEvents(); };
+    // The window stays responsive during a run, but a run of thousands of cycles does not
+    // poll the event queue at each of them: the first call and then one every 25 ms.
+    auto sinceEvents = std::make_shared<QElapsedTimer>();
+    env.processEvents = [sinceEvents]() {
+        if (sinceEvents->isValid() && sinceEvents->elapsed() < 25)
+            return;
+        QCoreApplication::processEvents();
+        sinceEvents->start();
+    };
     env.divePlot = divePlot_;
     env.tissuePlot = tissuePlot_;
     env.profile = profile_.get();

@@ -7,18 +7,59 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace
+{
+
+void setTabStops(QTextDocument* document)
+{
+    QTextOption option = document->defaultTextOption();
+    option.setTabStopDistance(12);
+    document->setDefaultTextOption(option);
+}
+
+} // namespace
+
 InterfaceBase::InterfaceBase(QWidget* parent) : QMainWindow(parent)
 {
     setupUi(this);
     textEdit->setTabStopDistance(12);
+    // The console's own document, with the editor's font and text options but without its
+    // layout until the window is shown.
+    const QTextDocument* shown = textEdit->document();
+    console_ = new QTextDocument(this);
+    console_->setDefaultFont(shown->defaultFont());
+    console_->setDefaultTextOption(shown->defaultTextOption());
+    console_->setDocumentMargin(shown->documentMargin());
+    console_->setUndoRedoEnabled(false);
+}
+
+void InterfaceBase::showEvent(QShowEvent* event)
+{
+    attachConsole();
+    QMainWindow::showEvent(event);
+}
+
+void InterfaceBase::attachConsole()
+{
+    if (consoleShown())
+        return;
+    textEdit->setDocument(console_);
+    textEdit->setTabStopDistance(12);
+    QTextCursor end(console_);
+    end.movePosition(QTextCursor::End);
+    textEdit->setTextCursor(end);
+    textEdit->ensureCursorVisible();
 }
 
 void InterfaceBase::clearMessages()
 {
     if (consoleLog)
         consoleLog('C', QString());
-    textEdit->clear();
-    textEdit->setTabStopDistance(12);
+    console_->clear();
+    if (consoleShown())
+        textEdit->setTabStopDistance(12);
+    else
+        setTabStops(console_);
 }
 
 namespace
@@ -74,7 +115,7 @@ void InterfaceBase::message(const QString& text, bool overwrite)
     const QString line = breakLongRuns(text);
     // Output goes through a cursor of the console's own at the end of the document, never
     // through the editor's cursor: that one is the diver's, who may have selected text.
-    QTextCursor cursor(textEdit->document());
+    QTextCursor cursor(console_);
     cursor.movePosition(QTextCursor::End);
     if (overwrite) {
         // Select the document's last line (after the last line break of the last
@@ -89,7 +130,7 @@ void InterfaceBase::message(const QString& text, bool overwrite)
         // last line becomes a paragraph break (the text reads the same), so that a long run's
         // trace costs the same for each line instead of ever more.
         constexpr int paragraphChars = 1024;
-        QTextDocument* document = textEdit->document();
+        QTextDocument* document = console_;
         if (cursor.block().length() > paragraphChars &&
             document->characterAt(cursor.position() - 1) == QChar::LineSeparator) {
             cursor.deletePreviousChar();
@@ -102,7 +143,7 @@ void InterfaceBase::message(const QString& text, bool overwrite)
         cursor.insertHtml(block.match(line).hasMatch() ? line : line + "<br>");
     }
     // Without a selection of the diver's the view follows the output.
-    if (!textEdit->textCursor().hasSelection()) {
+    if (consoleShown() && !textEdit->textCursor().hasSelection()) {
         textEdit->setTextCursor(cursor);
         textEdit->ensureCursorVisible();
     }
@@ -115,5 +156,5 @@ void InterfaceBase::message(const QString& line)
 
 QString InterfaceBase::getMessages()
 {
-    return textEdit->toHtml().remove(QChar(ZeroWidthSpace));
+    return console_->toHtml().remove(QChar(ZeroWidthSpace));
 }

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <functional>
 
+class QTextDocument;
+
 class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink
 {
     Q_OBJECT
@@ -24,10 +26,24 @@ public:
     // A run, a device command or a script is in progress (see planner/busy_state.h).
     bool busy() const { return BusyGuard::busy(); }
 
+    // The console's text. Until the window is first shown the console edits it without
+    // showing it, so that no line is laid out that nobody sees (the command line, scripts
+    // without a display); showing the window lays it out once.
+    QTextDocument* consoleDocument() const { return console_; }
+
 public slots:
     void clearMessages();
     // Writes one HTML line; with overwrite the console's last line is replaced.
     void message(const QString& line, bool overwrite) override;
     void message(const QString& line);
     QString getMessages();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void attachConsole();
+    bool consoleShown() const { return textEdit->document() == console_; }
+
+    QTextDocument* console_;
 };

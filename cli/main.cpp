@@ -467,9 +467,9 @@ int main(int argc, char** argv)
                                ? privateDir.filePath(QStringLiteral("Bathyra Defaults.ini"))
                                : QFileInfo(cmd.settings).absoluteFilePath());
 
-        Bathyra_Interface* window = startUp();
+        // The window is never shown: no splash, no layout of the form or the console.
+        Bathyra_Interface* window = startUp(false, false);
         window->setHeadless(true);
-        window->hide();
         app.setConsole(window);
 
         std::unique_ptr<QFile> messages, trace;
@@ -538,7 +538,7 @@ int main(int argc, char** argv)
         }
 
         const QString out =
-            cmd.html ? window->getMessages() : consoleText(*window->textEdit->document());
+            cmd.html ? window->getMessages() : consoleText(*window->consoleDocument());
         std::fputs(out.toUtf8().constData(), stdout);
         if (!out.endsWith('\n'))
             std::fputc('\n', stdout);

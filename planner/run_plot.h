@@ -33,7 +33,11 @@ public:
 
     // Dive plot.
     virtual Profile* profile(Slot slot) = 0;
+    // New points to show: drawn now or a little later (a run calls it every minute of run
+    // time, far more often than an eye can follow).
     virtual void replot() = 0;
+    // The end of a run phase: everything drawn now.
+    virtual void replotNow() = 0;
     virtual void addRuntime(const Decoplan& plan) = 0;
     virtual void clearCurves() = 0;
 

@@ -196,11 +196,10 @@ void Simulation::retireDiveCurves()
     if (RunPlot* plot = env_.divePlot) {
         for (int slot = 0; slot < RunPlot::SlotCount; ++slot)
             plot->profile(static_cast<RunPlot::Slot>(slot))->retire();
-        plot->replot();
+        plot->replotNow();
     }
     if (RunPlot* plot = env_.tissuePlot) {
         plot->flushTissues();
-        plot->replot();
     }
 }
 

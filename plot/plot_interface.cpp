@@ -40,6 +40,9 @@ PlotInterface::PlotInterface()
       ui(new Ui::PlotDialog), colourMap(Qt::red, Qt::magenta)
 {
     ui->setupUi(this);
+    redrawTimer_ = new QTimer(this);
+    redrawTimer_->setSingleShot(true);
+    connect(redrawTimer_, &QTimer::timeout, this, [this] { redraw(); });
     colourMap.addColorStop(0.25, Qt::yellow);
     colourMap.addColorStop(0.5, Qt::green);
     colourMap.addColorStop(0.75, Qt::blue);
@@ -84,6 +87,8 @@ const engine::engine_state& PlotInterface::engineState() const
 
 QwtPlot* PlotInterface::plot() const
 {
+    if (redrawDue_)
+        redraw();
     return ui->qwtPlot;
 }
 
@@ -154,10 +159,40 @@ void PlotInterface::recolour()
 
 void PlotInterface::replot()
 {
+    if (!isVisible() || (lastRedraw_.isValid() && lastRedraw_.elapsed() < 40)) {
+        redrawDue_ = true;
+        if (isVisible() && !redrawTimer_->isActive())
+            redrawTimer_->start(40);
+        return;
+    }
+    redraw();
+}
+
+void PlotInterface::replotNow()
+{
+    if (!isVisible()) {
+        redrawDue_ = true;
+        return;
+    }
+    redraw();
+}
+
+void PlotInterface::redraw() const
+{
+    redrawDue_ = false;
+    redrawTimer_->stop();
     // Tissue points are collected without redrawing; they are shown at each replot.
     for (ProfileImpl* t : tissueCurves)
         t->updateSamples();
     ui->qwtPlot->replot();
+    lastRedraw_.start();
+}
+
+void PlotInterface::showEvent(QShowEvent* event)
+{
+    if (redrawDue_)
+        redraw();
+    QDialog::showEvent(event);
 }
 
 void PlotInterface::deleteAllProfiles()
@@ -252,7 +287,7 @@ void PlotInterface::clearCurves()
         slotProfiles[i] = new ProfileImpl(this, i);
         slotProfiles[i]->enabled = enabledBefore[i];
     }
-    ui->qwtPlot->replot();
+    replotNow();
 }
 
 QString PlotInterface::plotGasName(int o2, int he)
@@ -476,7 +511,7 @@ void PlotInterface::addRuntimeRecords(const QVector<DecoplanStop>& records, cons
 
     r->updateSamples();
     recolour();
-    p->replot();
+    replotNow();
 }
 
 void PlotInterface::saveImageSlot()
@@ -518,5 +553,5 @@ void PlotInterface::saveImageSlot(const QString& fileName)
                                .arg(file));
         QDir().mkpath(QFileInfo(file).absolutePath());
     }
-    plotexport::renderPlotToFile(ui->qwtPlot, file);
+    plotexport::renderPlotToFile(plot(), file);
 }

@@ -12,8 +12,10 @@
 #include "planner/run_plot.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QList>
 #include <QSet>
+#include <QTimer>
 #include <QVector>
 
 #include <qwt_color_map.h>
@@ -136,7 +138,10 @@ public:
 
     // RunPlot
     Profile* profile(Slot slot) override;
+    // Drawn at once, or deferred while the window is hidden (until it is shown or its plot
+    // is asked for) and within 40 ms of the last drawing (then a timer draws it).
     void replot() override;
+    void replotNow() override;
     void addRuntime(const Decoplan& plan) override;
     void clearCurves() override;
     void clearTissues() override;
@@ -176,12 +181,14 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Asks for the image file; returns an empty name on cancel. Tests replace it.
     virtual QString askImageFile(const QString& startDir, const QString& filter,
                                  QString* selectedFilter);
 
 private:
     friend class ProfileImpl;
+    void redraw() const;
     void appendCurve(ProfileImpl* p);
     void appendItem(ProfileImpl* p);
     // The shared right axis: scale and title from every curve drawn on it.
@@ -195,6 +202,9 @@ private:
     void setTitles();
 
     std::unique_ptr<Ui::PlotDialog> ui;
+    mutable bool redrawDue_ = false;
+    mutable QElapsedTimer lastRedraw_;
+    QTimer* redrawTimer_;
     QList<Profile*> curves;
     QList<Profile*> items;
     QList<ProfileImpl*> tissueCurves;

@@ -106,9 +106,7 @@ void PlotInterface::addTissuePoint(int compartment, double ambientBar, double ti
 
 void PlotInterface::flushTissues()
 {
-    for (ProfileImpl* t : tissueCurves)
-        t->updateSamples();
-    ui->qwtPlot->replot();
+    replotNow();
 }
 
 void PlotInterface::addTissueGasLabel(double pressureBar, double y, int gas)

@@ -50,7 +50,7 @@ QStringList snapshot(B* w)
     };
     const PlotInterface* plot = w->divePlot();
     const DiveProfile* profile = w->currentProfile();
-    return {w->textEdit->toPlainText(),
+    return {w->consoleDocument()->toPlainText(),
             hex(currentImage().data(), ConfigImage::Size),
             hex(&planner::plannerEngine(), sizeof(engine::engine_state)),
             QString::number(quintptr(profile)),
@@ -113,7 +113,7 @@ class TestMainWindow : public QObject
         w = nullptr;
         closeAppSettings();
     }
-    QString console() const { return w->textEdit->toPlainText(); }
+    QString console() const { return w->consoleDocument()->toPlainText(); }
     template <typename F> auto onDevice(F f) { return ostc->locked(f); }
 
 private slots:
@@ -421,11 +421,13 @@ private slots:
 
     // Output keeps the diver's selection; a long trace is written in short paragraphs (each
     // is laid out again at every line added to it) and reads the same; clearing empties it.
+    // A line written before the window is shown is there when it is.
     void consoleSelectionAndLongTrace()
     {
         InterfaceBase c;
         QString expected = "* desaturation factor (CF12) = 90 %\n";
         c.message(expected.trimmed());
+        c.show();
         QTextCursor selection(c.textEdit->document());
         selection.setPosition(2);
         selection.setPosition(15, QTextCursor::KeepAnchor);

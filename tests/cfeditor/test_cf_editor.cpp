@@ -195,7 +195,7 @@ private slots:
                   [](CF_Editor_Interface* e) { type(e->cfWidget(16), "2.5"); });
         QCOMPARE(int(currentImage().cf(16)), 25);
         w->uploadCFButton->click();
-        const QString console = w->textEdit->toPlainText();
+        const QString console = w->consoleDocument()->toPlainText();
         QVERIFY2(console.contains("FAILED: CF16: value 2.5, max 2.0"), qPrintable(console));
         QCOMPARE(ostc.locked([](OstcDevice& d) {
             return d.bankWrites(0) + d.bankWrites(1) + d.bankWrites(2);

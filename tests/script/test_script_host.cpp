@@ -290,7 +290,7 @@ private slots:
         const QStringList before = diverState(w);
         w->actionRun_tests->trigger();
         QCOMPARE(diverState(w), before);
-        const QString console = w->textEdit->toPlainText();
+        const QString console = w->consoleDocument()->toPlainText();
         QVERIFY2(QRegularExpression("\\b[1-9][0-9]* passed, 0 failed").match(console).hasMatch(),
                  qPrintable(console.right(400)));
         QFile report(documents() + "/Bathyra test report.html");
@@ -307,7 +307,7 @@ private slots:
         // The filter's blank-separated patterns let the file show.
         QVERIFY2(QDir::match(filters.value(0).section('(', 1).section(')', 0, 0), "menu.qs"),
                  qPrintable(filters.join(' ')));
-        QVERIFY(w->textEdit->toPlainText().contains("script Bathyra_"));
+        QVERIFY(w->consoleDocument()->toPlainText().contains("script Bathyra_"));
     }
 };
 
