@@ -297,7 +297,7 @@ float sim_ceiling_of(const tolerance_terms& t, bool gf_model, float gf)
     if (!gf_model) {
         for (int g = 0; g < compartment_count; g += lane_count) {
             const lanes tol = (load(t.p + g) - load(t.a + g)) * load(t.b + g);
-            ceiling = select(tol > ceiling, tol, ceiling);
+            ceiling = tol > ceiling ? tol : ceiling;
         }
     } else {
         const lanes g_lanes = splat(gf);
@@ -305,7 +305,7 @@ float sim_ceiling_of(const tolerance_terms& t, bool gf_model, float gf)
         for (int g = 0; g < compartment_count; g += lane_count) {
             const lanes b = load(t.b + g);
             const lanes tol = b * (load(t.p + g) - g_lanes * load(t.a + g)) / (rest * b + g_lanes);
-            ceiling = select(tol > ceiling, tol, ceiling);
+            ceiling = tol > ceiling ? tol : ceiling;
         }
     }
     return greatest(ceiling, 0.0f);
