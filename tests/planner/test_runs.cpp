@@ -433,6 +433,36 @@ private slots:
         Decoplan::setTableBorder(false);
     }
 
+    // Planning cores keep their own dives: a repetitive dive planned on a core that another
+    // core's plans interleave with is the one planned on a core alone, and neither touches the
+    // program's own engine and run clock.
+    void planningCoresSideBySide()
+    {
+        planner::PlanRequest first, deep, second;
+        for (planner::PlanRequest* r : {&first, &deep, &second})
+            r->image = ConfigImage::defaultImage();
+        QCOMPARE(planner::setPlanParameter(first, "dive_depth", 40), QString());
+        QCOMPARE(planner::setPlanParameter(deep, "dive_depth", 70), QString());
+        QCOMPARE(planner::setPlanParameter(deep, "He_1", 40), QString());
+        QCOMPARE(planner::setPlanParameter(second, "interval", 90), QString());
+        second.keepMessages = true;
+        runState() = RunState();
+        const float program = plannerEngine().tissue_n2_bar[0];
+
+        planner::PlanningCore alone, a, b;
+        alone.plan(first);
+        const planner::PlanResult expected = alone.plan(second);
+        a.plan(first);
+        b.plan(deep);
+        const planner::PlanResult interleaved = a.plan(second);
+        b.plan(second);
+        QVERIFY(expected.ok() && expected.plan.ttsMinutes > 0);
+        QCOMPARE(interleaved.messages, expected.messages);
+        QCOMPARE(interleaved.plan.ttsMinutes, expected.plan.ttsMinutes);
+        QVERIFY(b.plan(second).plan.ttsMinutes != expected.plan.ttsMinutes);
+        QVERIFY(runState().runTime == -1 && plannerEngine().tissue_n2_bar[0] == program);
+    }
+
     // Planning inputs by name take what their fields take: range, decimals, switches.
     void planParameters_data() { dataRows("plan_parameters.txt"); }
     void planParameters()
