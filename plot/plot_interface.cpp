@@ -152,6 +152,13 @@ void PlotInterface::recolour()
     }
 }
 
+void PlotInterface::thinEarlierRuns()
+{
+    for (QList<Profile*>* list : {&curves, &items})
+        for (Profile* p : *list)
+            static_cast<ProfileImpl*>(p)->thin();
+}
+
 void PlotInterface::replot()
 {
     // Tissue points are collected without redrawing; they are shown at each replot.
