@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1932"/>
+        <location line="+1933"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Alle Modell- und Tauchgangsparameter aus einer *.div-Datei laden.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1925"/>
+        <location line="-1926"/>
         <source>Save...</source>
         <translation>Speichern...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1936"/>
+        <location line="+1937"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Alle Modell- und Tauchgangsparameter in einer *.div-Datei speichern.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1929"/>
+        <location line="-1930"/>
         <source>Download</source>
         <translation>Auslesen</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1956"/>
+        <location line="+1957"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Konfiguration (Eigener Text, Modell, Gase, Setpoints und alle CFs) aus dem OSTC lesen.</translation>
     </message>
     <message>
-        <location line="-1949"/>
+        <location line="-1950"/>
         <source>Edit CF...</source>
         <translation>CF bearbeiten...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1958"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Eigenen Text und alle &lt;i&gt;Custom Functions&lt;/i&gt; bearbeiten.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1951"/>
         <source>Upload CF</source>
         <translation>CF schreiben</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1959"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Konfiguration (Eigener Text, Modell, Gase, Setpoints und alle CFs) in den OSTC schreiben.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1952"/>
         <source> Screen Dump</source>
         <translation> Bildschirmkopie</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1849"/>
+        <location line="+1850"/>
         <source>Settings...</source>
         <translation>Einstellungen...</translation>
     </message>
     <message>
-        <location line="-1842"/>
-        <location line="+1950"/>
+        <location line="-1843"/>
+        <location line="+1951"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="-1947"/>
+        <location line="-1948"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1945"/>
+        <location line="+1946"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location line="-1938"/>
+        <location line="-1939"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -630,7 +630,7 @@
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>&amp;Load...</source>
         <translation>&amp;Laden...</translation>
     </message>
@@ -774,6 +774,16 @@
         <source>Run all validation tests, and save HTML reports.</source>
         <translation>Alle Validierungstests ausführen und HTML-Berichte speichern.</translation>
     </message>
+    <message>
+        <location line="+8"/>
+        <source>Stop script</source>
+        <translation>Skript anhalten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the running script or tests.</source>
+        <translation>Das laufende Skript oder die Tests anhalten.</translation>
+    </message>
 </context>
 <context>
     <name>BathyraApplication</name>
@@ -894,7 +904,7 @@
         <translation>Parameter nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+165"/>
+        <location filename="../../app/bathyra_script.cpp" line="+173"/>
         <source>Run Script...</source>
         <translation>Skript ausführen...</translation>
     </message>
@@ -1869,7 +1879,7 @@
         <translation>das PDF konnte in %1 nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+138"/>
+        <location filename="../../plot/plot_curves.cpp" line="+204"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1881,14 +1891,14 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+127"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+425"/>
+        <location filename="../../plot/plot_interface.cpp" line="+432"/>
         <location filename="../../plot/plot_tissues.cpp" line="+121"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
@@ -2133,7 +2143,7 @@
         <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>cannot copy the old file</source>
         <translation>die alte Datei kann nicht kopiert werden</translation>
     </message>
@@ -2141,6 +2151,14 @@
         <location line="+8"/>
         <source>cannot write the settings</source>
         <translation>die Einstellungen können nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>Script</name>
+    <message>
+        <location filename="../../script/script.cpp" line="+243"/>
+        <source>Script stopped: %1</source>
+        <translation>Skript angehalten: %1</translation>
     </message>
 </context>
 <context>

@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1932"/>
+        <location line="+1933"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Cargar todos los parámetros del modelo y de la inmersión desde un archivo *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1925"/>
+        <location line="-1926"/>
         <source>Save...</source>
         <translation>Guardar...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1936"/>
+        <location line="+1937"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Guardar todos los parámetros del modelo y de la inmersión en un archivo *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1929"/>
+        <location line="-1930"/>
         <source>Download</source>
         <translation>Descargar</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1956"/>
+        <location line="+1957"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Leer la configuración (texto propio, modelo, gases, setpoints y todas las CF) del OSTC.</translation>
     </message>
     <message>
-        <location line="-1949"/>
+        <location line="-1950"/>
         <source>Edit CF...</source>
         <translation>Editar CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1958"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Editar el texto propio y todas las &lt;i&gt;funciones personalizadas&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1951"/>
         <source>Upload CF</source>
         <translation>Enviar CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1959"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Escribir la configuración (texto propio, modelo, gases, setpoints y todas las CF) en el OSTC.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1952"/>
         <source> Screen Dump</source>
         <translation> Captura</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1849"/>
+        <location line="+1850"/>
         <source>Settings...</source>
         <translation>Ajustes...</translation>
     </message>
     <message>
-        <location line="-1842"/>
-        <location line="+1950"/>
+        <location line="-1843"/>
+        <location line="+1951"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location line="-1947"/>
+        <location line="-1948"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1945"/>
+        <location line="+1946"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="-1938"/>
+        <location line="-1939"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -630,7 +630,7 @@
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>&amp;Load...</source>
         <translation>&amp;Cargar...</translation>
     </message>
@@ -774,6 +774,16 @@
         <source>Run all validation tests, and save HTML reports.</source>
         <translation>Ejecutar todas las pruebas de validación y guardar los informes HTML.</translation>
     </message>
+    <message>
+        <location line="+8"/>
+        <source>Stop script</source>
+        <translation>Detener script</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the running script or tests.</source>
+        <translation>Detener el script o las pruebas en curso.</translation>
+    </message>
 </context>
 <context>
     <name>BathyraApplication</name>
@@ -894,7 +904,7 @@
         <translation>Parámetros no guardados: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+165"/>
+        <location filename="../../app/bathyra_script.cpp" line="+173"/>
         <source>Run Script...</source>
         <translation>Ejecutar script...</translation>
     </message>
@@ -1869,7 +1879,7 @@
         <translation>no se pudo crear el PDF en %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+138"/>
+        <location filename="../../plot/plot_curves.cpp" line="+204"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1881,14 +1891,14 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+127"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+425"/>
+        <location filename="../../plot/plot_interface.cpp" line="+432"/>
         <location filename="../../plot/plot_tissues.cpp" line="+121"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
@@ -2133,7 +2143,7 @@
         <translation>No se puede escribir &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>cannot copy the old file</source>
         <translation>no se puede copiar el archivo anterior</translation>
     </message>
@@ -2141,6 +2151,14 @@
         <location line="+8"/>
         <source>cannot write the settings</source>
         <translation>no se pueden escribir los ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>Script</name>
+    <message>
+        <location filename="../../script/script.cpp" line="+243"/>
+        <source>Script stopped: %1</source>
+        <translation>Script detenido: %1</translation>
     </message>
 </context>
 <context>

@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1932"/>
+        <location line="+1933"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Загрузить все параметры модели и погружения из файла *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1925"/>
+        <location line="-1926"/>
         <source>Save...</source>
         <translation>Сохранить...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1936"/>
+        <location line="+1937"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Сохранить все параметры модели и погружения в файл *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1929"/>
+        <location line="-1930"/>
         <source>Download</source>
         <translation>Считать</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1956"/>
+        <location line="+1957"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Считать конфигурацию (свой текст, модель, газы, уставки и все CF) из OSTC.</translation>
     </message>
     <message>
-        <location line="-1949"/>
+        <location line="-1950"/>
         <source>Edit CF...</source>
         <translation>Изменить CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1958"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Изменить свой текст и все &lt;i&gt;пользовательские функции&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1951"/>
         <source>Upload CF</source>
         <translation>Записать CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1959"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Записать конфигурацию (свой текст, модель, газы, уставки и все CF) в OSTC.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1952"/>
         <source> Screen Dump</source>
         <translation> Снимок экрана</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1849"/>
+        <location line="+1850"/>
         <source>Settings...</source>
         <translation>Настройки...</translation>
     </message>
     <message>
-        <location line="-1842"/>
-        <location line="+1950"/>
+        <location line="-1843"/>
+        <location line="+1951"/>
         <source>Help</source>
         <translation>Справка</translation>
     </message>
     <message>
-        <location line="-1947"/>
+        <location line="-1948"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1945"/>
+        <location line="+1946"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location line="-1938"/>
+        <location line="-1939"/>
         <source>Quit</source>
         <translation>Выход</translation>
     </message>
@@ -630,7 +630,7 @@
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>&amp;Load...</source>
         <translation>&amp;Загрузить...</translation>
     </message>
@@ -774,6 +774,16 @@
         <source>Run all validation tests, and save HTML reports.</source>
         <translation>Выполнить все проверочные тесты и сохранить отчёты HTML.</translation>
     </message>
+    <message>
+        <location line="+8"/>
+        <source>Stop script</source>
+        <translation>Остановить скрипт</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the running script or tests.</source>
+        <translation>Остановить выполняемый скрипт или тесты.</translation>
+    </message>
 </context>
 <context>
     <name>BathyraApplication</name>
@@ -894,7 +904,7 @@
         <translation>Параметры не сохранены: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+165"/>
+        <location filename="../../app/bathyra_script.cpp" line="+173"/>
         <source>Run Script...</source>
         <translation>Выполнить скрипт...</translation>
     </message>
@@ -1869,7 +1879,7 @@
         <translation>не удалось создать PDF в %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+138"/>
+        <location filename="../../plot/plot_curves.cpp" line="+204"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1881,14 +1891,14 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+127"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Уставка:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+425"/>
+        <location filename="../../plot/plot_interface.cpp" line="+432"/>
         <location filename="../../plot/plot_tissues.cpp" line="+121"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
@@ -2133,7 +2143,7 @@
         <translation>Невозможно записать &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>cannot copy the old file</source>
         <translation>невозможно скопировать старый файл</translation>
     </message>
@@ -2141,6 +2151,14 @@
         <location line="+8"/>
         <source>cannot write the settings</source>
         <translation>невозможно записать настройки</translation>
+    </message>
+</context>
+<context>
+    <name>Script</name>
+    <message>
+        <location filename="../../script/script.cpp" line="+243"/>
+        <source>Script stopped: %1</source>
+        <translation>Скрипт остановлен: %1</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,51 @@ private slots:
         QVERIFY(fileBytes(target) == before && console().contains("EEPROM: bad deco type"));
     }
 
+    // A script that loops for ever, alone or in a suite, is stopped from the window: Stop is
+    // on only while a script runs; the script ends with a red line naming it, nothing more of
+    // the suite runs, and the window is free again.
+    void stopRunningScript_data()
+    {
+        QTest::addColumn<bool>("suite");
+        QTest::newRow("script") << false;
+        QTest::newRow("suite") << true;
+    }
+    void stopRunningScript()
+    {
+        QFETCH(bool, suite);
+        QVERIFY(!w->actionStopScript->isEnabled());
+        const QDir folder(QDir::home().filePath(suite ? "suite" : "single"));
+        QVERIFY(folder.mkpath("."));
+        const QString loop = folder.filePath("a_loop.qs"), after = documents() + "/after.txt";
+        QFile::remove(after);
+        for (const auto& [name, text] :
+             {qMakePair(loop, QByteArray("var i = 0;\nwhile (true)\n    ++i;\n")),
+              qMakePair(folder.filePath("b_after.qs"),
+                        QByteArray("ostc.File(\"after.txt\").write(\"ran\");\n"))}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        }
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        bool enabled = false;
+        QObject scope; // ends the timer with the test
+        QTimer::singleShot(300, &scope, [&] {
+            enabled = w->actionStopScript->isEnabled() && w->busy();
+            w->actionStopScript->trigger();
+        });
+        const ScriptRunResult r = suite ? runScriptSuite(w, folder.path()) : runScriptFile(w, loop);
+        w->consoleLog = nullptr;
+        QVERIFY(enabled);
+        QCOMPARE(r.errors, QStringList("Script stopped: " + loop));
+        QCOMPARE(red.size(), 1);
+        QVERIFY2(red[0].contains("Script stopped: " + loop), qPrintable(red[0]));
+        QVERIFY(!QFile::exists(after));
+        QVERIFY(!w->actionStopScript->isEnabled() && !w->busy() && w->simulateButton->isEnabled());
+    }
+
     void tenExceptionsEndTheProgram()
     {
         auto* app = static_cast<BathyraApplication*>(qApp);
