@@ -302,6 +302,7 @@ void runDeviceStep(Bathyra_Interface* window, const Step& step, const QString& p
                 window->message(QStringLiteral("Screen saved into '%1'").arg(file));
             } catch (const QString& error) {
                 window->message(QStringLiteral("<font color='red'>FAILED</font>: %1").arg(error));
+                std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(error));
             }
         }
     } else if (step.name == "firmware") {

@@ -9,14 +9,17 @@
 #include "cfeditor/cf_editor.h"
 #include "data_table.h"
 #include "device/serial_ostc.h"
+#include "full_disk.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
 #include "window_fixture.h"
 
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <map>
 #include <qwt_plot_curve.h>
+#include <unistd.h>
 
 using planner::currentImage;
 using B = Bathyra_Interface;
@@ -38,6 +41,15 @@ ProfileEditorInterface* edit(B* w, const QString& legs, double gasMinutes, int g
     });
     w->editProfilePB->click();
     return seen;
+}
+
+// Answers a file dialog's question whether to replace the file: yes.
+void replaceFile(QWidget* box)
+{
+    if (auto* question = qobject_cast<QMessageBox*>(box))
+        question->button(QMessageBox::Yes)->click();
+    else
+        whenModal(replaceFile);
 }
 
 // Everything a command could change.
@@ -324,6 +336,54 @@ private slots:
         w->save(std::make_unique<QSettings>(target, QSettings::IniFormat)
                     .get()); // as a script calls it
         QVERIFY(fileBytes(target) == before && console().contains("EEPROM: bad deco type"));
+    }
+
+    // A .div save that fails leaves the old file byte for byte, no temporary file beside it,
+    // and a red console line naming the file and the system's reason.
+    void failedDivSave_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << false << "File too large";
+        QTest::newRow("read-only folder") << true << "Permission denied";
+    }
+    void failedDivSave()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, reason);
+        if (readOnly && geteuid() == 0)
+            QSKIP("a read-only folder does not stop root");
+        const QDir folder(dir.filePath("saves"));
+        QVERIFY(folder.mkpath("."));
+        const QString file = folder.filePath("kept.div");
+        const QByteArray old = "[Dive]\npressure=950\n";
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        f.close();
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        // The file dialog, then its question whether to replace the file.
+        whenModal([&](QWidget* d) {
+            whenModal(replaceFile);
+            pickFile(d, file);
+        });
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        {
+            std::unique_ptr<FullDisk> full(readOnly ? nullptr : new FullDisk(old.size() + 10));
+            w->saveDiveSlot();
+        }
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        w->consoleLog = nullptr;
+        QCOMPARE(fileBytes(file), old);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList("kept.div"));
+        QCOMPARE(red.size(), 1);
+        QVERIFY2(red[0].contains("Parameters not saved: Cannot write '" + file + "': " + reason),
+                 qPrintable(red[0]));
     }
 
     // A script that loops for ever, alone or in a suite, is stopped from the window: Stop is
