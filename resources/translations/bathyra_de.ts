@@ -1700,12 +1700,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
-        <source>Downloading OSTC configuration</source>
-        <translation>Lese OSTC-Konfiguration</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
         <source>bank %1, write command: %2</source>
         <translation>Bank %1, Schreibbefehl: %2</translation>
     </message>
@@ -1745,7 +1740,17 @@
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-68"/>
+        <source>no answer from the computer</source>
+        <translation>keine Antwort vom Computer</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Downloading OSTC configuration (%1)</source>
+        <translation>Lese OSTC-Konfiguration (%1)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>CFIII done.</source>
         <translation>CFIII fertig.</translation>
     </message>
@@ -1785,23 +1790,23 @@
         <translation>Die vorherige Konfiguration konnte nicht zurückgeschrieben werden: %1 Erneut hochladen oder die Sicherung hochladen.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <location line="+8"/>
-        <source>Sync failed</source>
-        <translation>Synchronisation fehlgeschlagen</translation>
+        <source>Sync failed (%1)</source>
+        <translation>Synchronisation fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+69"/>
+        <source>Dump screen failed (%1)</source>
+        <translation>Bildschirmkopie fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>Screen dumped.</source>
         <translation>Bildschirm kopiert.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Dump screen failed</source>
-        <translation>Bildschirmkopie fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+44"/>
         <location line="+30"/>
         <source>Write failed</source>
         <translation>Schreiben fehlgeschlagen</translation>
@@ -1986,7 +1991,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+123"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
         <source>depth [m]</source>
         <translation>Tiefe [m]</translation>
     </message>
@@ -1997,16 +2002,22 @@
     </message>
     <message>
         <location line="+79"/>
+        <location line="+19"/>
         <source>Loading profile...</source>
         <translation>Profil laden...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-16"/>
         <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
         <translation>Alle unterstützten Profile (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 oder 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+17"/>
+        <source>The profile &apos;%1&apos; was not loaded: %2</source>
+        <translation>Das Profil '%1' wurde nicht geladen: %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Saving profile...</source>
         <translation>Profil speichern...</translation>
     </message>
@@ -2262,32 +2273,37 @@
         <translation>Port kann nicht geöffnet werden</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>No port chosen: choose the OSTC&apos;s port in the settings</source>
+        <translation>Kein Port gewählt: den Port des OSTC in den Einstellungen wählen</translation>
+    </message>
+    <message>
         <location filename="../../device/serial_port.cpp" line="+14"/>
         <source>Unable to set COM port config</source>
         <translation>Port-Einstellungen können nicht gesetzt werden</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+1"/>
+        <location filename="../../device/serial_port.h" line="-2"/>
         <source>Port not open</source>
         <translation>Port nicht geöffnet</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+157"/>
+        <location filename="../../device/serial_port.cpp" line="+163"/>
         <source>readByte error</source>
         <translation>Fehler bei readByte</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>readBlock error</source>
         <translation>Fehler bei readBlock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>writeBlock error</source>
         <translation>Fehler bei writeBlock</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>writeByte error</source>
         <translation>Fehler bei writeByte</translation>

@@ -1700,12 +1700,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
-        <source>Downloading OSTC configuration</source>
-        <translation>Lecture de la configuration OSTC</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
         <source>bank %1, write command: %2</source>
         <translation>banque %1, commande d&apos;écriture : %2</translation>
     </message>
@@ -1745,7 +1740,17 @@
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-68"/>
+        <source>no answer from the computer</source>
+        <translation>pas de réponse de l'ordinateur</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Downloading OSTC configuration (%1)</source>
+        <translation>Lecture de la configuration OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>CFIII done.</source>
         <translation>CFIII terminé.</translation>
     </message>
@@ -1785,23 +1790,23 @@
         <translation>La configuration précédente n&apos;a pas pu être réécrite : %1 Envoyez-la à nouveau, ou envoyez la sauvegarde.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <location line="+8"/>
-        <source>Sync failed</source>
-        <translation>Échec de synchronisation</translation>
+        <source>Sync failed (%1)</source>
+        <translation>Échec de synchronisation (%1)</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+69"/>
+        <source>Dump screen failed (%1)</source>
+        <translation>Échec de la copie d'écran (%1)</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>Screen dumped.</source>
         <translation>Écran copié.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Dump screen failed</source>
-        <translation>Échec de la copie d&apos;écran</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+44"/>
         <location line="+30"/>
         <source>Write failed</source>
         <translation>Échec d&apos;écriture</translation>
@@ -1986,7 +1991,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+123"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
         <source>depth [m]</source>
         <translation>profondeur [m]</translation>
     </message>
@@ -1997,16 +2002,22 @@
     </message>
     <message>
         <location line="+79"/>
+        <location line="+19"/>
         <source>Loading profile...</source>
         <translation>Charger un profil...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-16"/>
         <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
         <translation>Tous les profils pris en charge (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 ou 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+17"/>
+        <source>The profile &apos;%1&apos; was not loaded: %2</source>
+        <translation>Le profil '%1' n'a pas été chargé : %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Saving profile...</source>
         <translation>Enregistrer le profil...</translation>
     </message>
@@ -2262,32 +2273,37 @@
         <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>No port chosen: choose the OSTC&apos;s port in the settings</source>
+        <translation>Aucun port choisi : choisissez le port de l'OSTC dans les paramètres</translation>
+    </message>
+    <message>
         <location filename="../../device/serial_port.cpp" line="+14"/>
         <source>Unable to set COM port config</source>
         <translation>Impossible de configurer le port</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+1"/>
+        <location filename="../../device/serial_port.h" line="-2"/>
         <source>Port not open</source>
         <translation>Port non ouvert</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+157"/>
+        <location filename="../../device/serial_port.cpp" line="+163"/>
         <source>readByte error</source>
         <translation>Erreur readByte</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>readBlock error</source>
         <translation>Erreur readBlock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>writeBlock error</source>
         <translation>Erreur writeBlock</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>writeByte error</source>
         <translation>Erreur writeByte</translation>

@@ -1700,12 +1700,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
-        <source>Downloading OSTC configuration</source>
-        <translation>Чтение конфигурации OSTC</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
         <source>bank %1, write command: %2</source>
         <translation>банк %1, команда записи: %2</translation>
     </message>
@@ -1745,7 +1740,17 @@
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-68"/>
+        <source>no answer from the computer</source>
+        <translation>компьютер не отвечает</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Downloading OSTC configuration (%1)</source>
+        <translation>Чтение конфигурации OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>CFIII done.</source>
         <translation>CFIII готово.</translation>
     </message>
@@ -1785,23 +1790,23 @@
         <translation>Прежнюю конфигурацию не удалось записать обратно: %1 Загрузите снова или загрузите резервную копию.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <location line="+8"/>
-        <source>Sync failed</source>
-        <translation>Сбой синхронизации</translation>
+        <source>Sync failed (%1)</source>
+        <translation>Сбой синхронизации (%1)</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+69"/>
+        <source>Dump screen failed (%1)</source>
+        <translation>Не удалось получить снимок экрана (%1)</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>Screen dumped.</source>
         <translation>Снимок экрана получен.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Dump screen failed</source>
-        <translation>Не удалось получить снимок экрана</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+44"/>
         <location line="+30"/>
         <source>Write failed</source>
         <translation>Ошибка записи</translation>
@@ -1986,7 +1991,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+123"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
         <source>depth [m]</source>
         <translation>глубина [м]</translation>
     </message>
@@ -1997,16 +2002,22 @@
     </message>
     <message>
         <location line="+79"/>
+        <location line="+19"/>
         <source>Loading profile...</source>
         <translation>Загрузка профиля...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-16"/>
         <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
         <translation>Все поддерживаемые профили (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 или 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+17"/>
+        <source>The profile &apos;%1&apos; was not loaded: %2</source>
+        <translation>Профиль '%1' не загружен: %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Saving profile...</source>
         <translation>Сохранение профиля...</translation>
     </message>
@@ -2262,32 +2273,37 @@
         <translation>Не удалось открыть порт</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>No port chosen: choose the OSTC&apos;s port in the settings</source>
+        <translation>Порт не выбран: выберите порт OSTC в настройках</translation>
+    </message>
+    <message>
         <location filename="../../device/serial_port.cpp" line="+14"/>
         <source>Unable to set COM port config</source>
         <translation>Не удалось настроить порт</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+1"/>
+        <location filename="../../device/serial_port.h" line="-2"/>
         <source>Port not open</source>
         <translation>Порт не открыт</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+157"/>
+        <location filename="../../device/serial_port.cpp" line="+163"/>
         <source>readByte error</source>
         <translation>Ошибка readByte</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>readBlock error</source>
         <translation>Ошибка readBlock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>writeBlock error</source>
         <translation>Ошибка writeBlock</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>writeByte error</source>
         <translation>Ошибка writeByte</translation>
