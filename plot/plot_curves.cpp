@@ -148,12 +148,12 @@ ProfileImpl::~ProfileImpl()
 
 void ProfileImpl::setup(const QString& title, double scaleMax)
 {
+    // The six curves set up at every run, drawn or not (not a new leading compartment within
+    // a run), start one: the curves of the runs before it become earlier runs.
+    if (slot_ >= 0 && slot_ != RunPlot::LeadingTissue && !retired_)
+        owner->thinEarlierRuns();
     if (!enabled || retired_)
         return;
-    // The six curves set up at every run (not a new leading compartment within a run) start
-    // one: the curves of the runs before it become earlier runs.
-    if (slot_ >= 0 && slot_ != RunPlot::LeadingTissue)
-        owner->thinEarlierRuns();
     QwtPlot* plot = owner->plot();
     curve.setTitle(title);
     curve.setRenderHint(QwtPlotItem::RenderAntialiased, true);

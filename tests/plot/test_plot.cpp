@@ -206,9 +206,18 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(curve(first[i]).boundingRect(), bounds[i]);
         // The second run, the latest, keeps every point.
+        QList<Profile*> second;
         for (Profile* p : d.window.curveList() + d.window.itemList())
             if (!first.contains(p))
-                QCOMPARE(int(curve(p).dataSize()), points);
+                second << p;
+        QCOMPARE(second.size(), 3);
+        for (Profile* p : second)
+            QCOMPARE(int(curve(p).dataSize()), points);
+        // A run that draws only the leading tissue makes the runs before it earlier ones too.
+        d.enable({RunPlot::LeadingTissue});
+        d.window.profile(RunPlot::Depth)->setup("depth", 40);
+        for (Profile* p : second)
+            QVERIFY(int(curve(p).dataSize()) <= 4000);
     }
 
     void rightAxisOfEachSlot_data() { dataRows("axes.txt"); }
