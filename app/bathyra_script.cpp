@@ -12,6 +12,7 @@
 #include "planner/dive_parameters.h"
 #include "planner/simulation.h"
 
+#include <QAction>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -140,7 +141,14 @@ ScriptRunResult withHost(Bathyra_Interface* w, const QString& folder, Work work)
         return result;
     w->applyParameters(false);
     Script host(scriptWindow(w), interactive(w), folder);
+    // The window's Stop ends the script; a run without a window has its time limit instead.
+    if (!w->headless()) {
+        host.keepWindowResponsive();
+        QObject::connect(w->actionStopScript, &QAction::triggered, &host, &Script::stop);
+        w->actionStopScript->setEnabled(true);
+    }
     work(host);
+    w->actionStopScript->setEnabled(false);
     result.passed = host.passedChecks();
     result.failed = host.failedChecks();
     result.errors = host.errors();

@@ -6,6 +6,8 @@
 // less) of several whole-process runs per file, and the ratio of each to the previous file's;
 // a replay linear in its changes and its length doubles, not quadruples, when they double.
 //   bench_replay [CLI [RUNS]]   another bathyra-cli, and the number of runs per file (3)
+#include "bench/bench_udcf.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,23 +22,6 @@
 
 namespace
 {
-
-// A sample every 10 s at 5 m; with switches, every sample switches to the other mix.
-QByteArray generateUdcf(int samples, bool switches)
-{
-    QByteArray out = "<profile udcf=\"1\"><units>metric</units><repgroup><dive><gases>"
-                     "<mix><mixname>Air</mixname><o2>0.21</o2><he>0</he></mix>"
-                     "<mix><mixname>Nx32</mixname><o2>0.32</o2><he>0</he></mix></gases><samples>\n";
-    out += "<switch>Air</switch><t>0</t><d>0</d>\n";
-    for (int i = 1; i <= samples; ++i) {
-        if (switches)
-            out += i % 2 ? "<switch>Nx32</switch>" : "<switch>Air</switch>";
-        out += "<t>" + QByteArray::number(i * 10) + "</t><d>5</d>\n";
-    }
-    out += "<t>" + QByteArray::number(samples * 10 + 60) + "</t><d>0</d>\n";
-    out += "</samples></dive></repgroup></profile>\n";
-    return out;
-}
 
 double childCpuSeconds()
 {
@@ -80,7 +65,7 @@ int main(int argc, char** argv)
         const QString file =
             dir.filePath(QStringLiteral("dive_%1_%2.udcf").arg(dive.samples).arg(dive.switches));
         QFile f(file);
-        const QByteArray data = generateUdcf(dive.samples, dive.switches);
+        const QByteArray data = benchudcf::generateUdcf(dive.samples, dive.switches);
         if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
             return 1;
         f.close();

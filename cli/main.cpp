@@ -28,6 +28,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -233,15 +234,44 @@ QString traceLine(const char* phase, int time, const engine::engine_state& s)
 }
 
 // Opens an output file for writing; null with a message on failure.
-std::unique_ptr<QFile> openOutput(const QString& name)
+// A log of the run (--messages, --trace): made in memory and saved whole when the run ends,
+// so that a failed write (a full disk) leaves the old log as it was.
+struct OutputLog {
+    QString name;
+    QByteArray bytes;
+    QTextStream stream{&bytes, QIODevice::WriteOnly};
+};
+
+// A log whose folder takes a new file; null, with the reason on standard error, otherwise.
+std::unique_ptr<OutputLog> openOutput(const QString& name)
 {
-    auto file = std::make_unique<QFile>(name);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    QSaveFile probe(name);
+    probe.setDirectWriteFallback(false);
+    if (!probe.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "bathyra-cli: cannot write %s: %s\n", qPrintable(name),
-                     qPrintable(file->errorString()));
+                     qPrintable(probe.errorString()));
         return nullptr;
     }
-    return file;
+    probe.cancelWriting();
+    auto log = std::make_unique<OutputLog>();
+    log->name = name;
+    return log;
+}
+
+// Saves a log; false, with the file and the reason on standard error, when it could not be
+// written whole (the old file is kept then).
+bool saveOutput(OutputLog* log)
+{
+    if (!log)
+        return true;
+    log->stream.flush();
+    try {
+        SafeFile::save(log->name, log->bytes);
+    } catch (const QString& error) {
+        std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(error));
+        return false;
+    }
+    return true;
 }
 
 bool isDeviceStep(const QString& name)
@@ -302,6 +332,7 @@ void runDeviceStep(Bathyra_Interface* window, const Step& step, const QString& p
                 window->message(QStringLiteral("Screen saved into '%1'").arg(file));
             } catch (const QString& error) {
                 window->message(QStringLiteral("<font color='red'>FAILED</font>: %1").arg(error));
+                std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(error));
             }
         }
     } else if (step.name == "firmware") {
@@ -472,24 +503,22 @@ int main(int argc, char** argv)
         window->setHeadless(true);
         app.setConsole(window);
 
-        std::unique_ptr<QFile> messages, trace;
+        std::unique_ptr<OutputLog> messages, trace;
         if (!cmd.messages.isEmpty() && !(messages = openOutput(cmd.messages)))
             exitCode = 2;
         if (!cmd.trace.isEmpty() && !(trace = openOutput(cmd.trace)))
             exitCode = 2;
-        QTextStream messageStream(messages.get());
-        QTextStream traceStream(trace.get());
         if (messages)
-            window->consoleLog = [&messageStream](char kind, const QString& text) {
+            window->consoleLog = [log = messages.get()](char kind, const QString& text) {
                 if (kind == 'C')
-                    messageStream << "C\n";
+                    log->stream << "C\n";
                 else
-                    messageStream << kind << ' ' << escaped(text) << '\n';
+                    log->stream << kind << ' ' << escaped(text) << '\n';
             };
         if (trace) {
-            traceStream << traceHeader << '\n';
-            window->cycleHook = [&traceStream](const char* phase, int time) {
-                traceStream << traceLine(phase, time, planner::plannerEngine()) << '\n';
+            trace->stream << traceHeader << '\n';
+            window->cycleHook = [log = trace.get()](const char* phase, int time) {
+                log->stream << traceLine(phase, time, planner::plannerEngine()) << '\n';
             };
         }
         if (cmd.verbose)
@@ -545,6 +574,9 @@ int main(int argc, char** argv)
 
         window->consoleLog = nullptr;
         window->cycleHook = nullptr;
+        for (const bool written : {saveOutput(messages.get()), saveOutput(trace.get())})
+            if (!written && exitCode == 0)
+                exitCode = 1;
         app.setConsole(nullptr);
         // After a failed device step nothing of this run goes into the store.
         if (!deviceFailed)

@@ -58,16 +58,23 @@ void OstcProtocol::expectEcho(quint8 expected)
         throw QString::fromLatin1(wrong_echo);
 }
 
+QString OstcProtocol::reason(const QString& error) const
+{
+    return port_.timedOut() ? tr("no answer from the computer") : error;
+}
+
 // ---- configuration banks -------------------------------------------------------------
 
 bool OstcProtocol::download(ConfigImage& image, const QString& portName)
 {
     static const quint8 read_commands[3] = {ReadBank0, ReadBank1, ReadBank2};
+    QString why; // of the last failed attempt, for the diver
     for (int attempt = 0; attempt < DownloadAttempts; ++attempt) {
         // A port that will not open counts as an attempt; the next one starts at once.
         try {
             port_.open(portName);
-        } catch (const QString&) {
+        } catch (const QString& error) {
+            why = error;
             continue;
         }
         ConfigImage read = image;
@@ -79,7 +86,8 @@ bool OstcProtocol::download(ConfigImage& image, const QString& portName)
                 port_.writeByte(read_commands[bank]);
                 port_.readBlock(read.data() + bank * ConfigImage::BankSize, ConfigImage::BankSize);
             }
-        } catch (const QString&) {
+        } catch (const QString& error) {
+            why = reason(error);
             port_.closeQuietly();
             port_.sleepMs(download_retry_ms);
             continue;
@@ -92,7 +100,7 @@ bool OstcProtocol::download(ConfigImage& image, const QString& portName)
         image = read;
         return image.validate(sink_); // its stopping errors go to the caller
     }
-    throw tr("Downloading OSTC configuration");
+    throw tr("Downloading OSTC configuration (%1)").arg(why);
 }
 
 void OstcProtocol::writeBank(const ConfigImage& image, int bank, quint8 command)
@@ -110,8 +118,8 @@ void OstcProtocol::writeBank(const ConfigImage& image, int bank, quint8 command)
             expectEcho(bytes[at]);
         }
     } catch (const QString& error) {
-        throw at < 0 ? tr("bank %1, write command: %2").arg(bank).arg(error)
-                     : tr("bank %1, byte %2: %3").arg(bank).arg(at).arg(error);
+        throw at < 0 ? tr("bank %1, write command: %2").arg(bank).arg(reason(error))
+                     : tr("bank %1, byte %2: %3").arg(bank).arg(at).arg(reason(error));
     }
 }
 
@@ -252,22 +260,26 @@ void OstcProtocol::setClock(const QString& portName, const QDateTime& when)
     port_.open(portName); // its errors go to the caller
     processEvents(false);
     const QByteArray bytes = clockBytes(when);
+    QString why;
     for (int attempt = 0; attempt < ClockAttempts; ++attempt) {
         quint8 echo = 0;
         try {
             port_.writeByte(SetClock);
             port_.sleepMs(1);
             echo = port_.readByte();
-        } catch (const QString&) {
+        } catch (const QString& error) {
+            why = reason(error);
             continue;
         }
-        if (echo != SetClock)
+        if (echo != SetClock) {
+            why = QString::fromLatin1(wrong_echo);
             continue;
+        }
         try {
             port_.writeBlock(reinterpret_cast<const quint8*>(bytes.constData()) + 1, 6);
-        } catch (const QString&) {
+        } catch (const QString& error) {
             port_.closeQuietly();
-            throw tr("Sync failed");
+            throw tr("Sync failed (%1)").arg(error);
         }
         port_.sleepMs(100);
         port_.close();
@@ -275,7 +287,7 @@ void OstcProtocol::setClock(const QString& portName, const QDateTime& when)
         return;
     }
     port_.closeQuietly();
-    throw tr("Sync failed");
+    throw tr("Sync failed (%1)").arg(why);
 }
 
 // ---- screen --------------------------------------------------------------------------
@@ -292,6 +304,7 @@ QImage OstcProtocol::screenDump(const QString& portName)
 {
     const QRgb black = qRgb(0, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
+    QString why;
     for (int attempt = 0; attempt < DumpAttempts; ++attempt) {
         QImage image(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
         try {
@@ -300,6 +313,7 @@ QImage OstcProtocol::screenDump(const QString& portName)
             port_.writeByte(ScreenDump);
             port_.sleepMs(1);
             if (port_.readByte() != ScreenDump) {
+                why = QString::fromLatin1(wrong_echo);
                 port_.closeQuietly();
                 continue;
             }
@@ -337,11 +351,12 @@ QImage OstcProtocol::screenDump(const QString& portName)
             say(tr("Screen dumped."), true);
             say(QStringLiteral("<br>"));
             return image;
-        } catch (const QString&) {
+        } catch (const QString& error) {
+            why = reason(error);
             port_.closeQuietly();
         }
     }
-    throw tr("Dump screen failed");
+    throw tr("Dump screen failed (%1)").arg(why);
 }
 
 // ---- firmware ------------------------------------------------------------------------

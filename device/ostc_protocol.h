@@ -79,6 +79,9 @@ private:
     [[noreturn]] void restore(const ConfigImage& original, bool bank2, const QString& portName,
                               int finished, const QString& why);
     void expectEcho(quint8 expected);
+    // Why a transfer failed: "no answer from the computer" when nothing came back in time,
+    // otherwise the error itself.
+    QString reason(const QString& error) const;
     void writeFirmwareBlock(const QByteArray& data, quint32 address);
     void processEvents(bool excludeUserInput);
     void say(const QString& line, bool overwrite = false);

@@ -41,7 +41,10 @@ void save(const QString& path, const QByteArray& bytes)
     // A folder without write permission for the temporary file fails here; writing
     // in place instead would lose the old file on the first failed write.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered file writes a small content at the flush, where a short write
+    // is taken as a failure without a reason ("Unknown error"); written directly, the rest
+    // is tried again and the system names its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw errorText(path, file.errorString());
     if (!writeAll(file, bytes)) {
         const QString reason = file.errorString();

@@ -188,6 +188,9 @@ void SerialPort::open(const QString& name)
 {
     if (open_)
         return;
+    timedOut_ = false;
+    if (name.trimmed().isEmpty())
+        throw tr(SerialPort::NoPortChosen);
     transport_->open(name); // throws its own texts, device released on failure
     if (!transport_->isOpen())
         throw tr(SerialPort::NotOpen);
@@ -222,28 +225,36 @@ void SerialPort::requireOpen() const
 
 quint8 SerialPort::readByte()
 {
+    timedOut_ = false;
     requireOpen();
     quint8 byte = 0;
-    if (transport_->read(&byte, 1, ReadTimeoutMs) != 1)
+    const int n = transport_->read(&byte, 1, ReadTimeoutMs);
+    if (n != 1) {
+        timedOut_ = n == 0;
         throw tr("readByte error");
+    }
     return byte;
 }
 
 void SerialPort::readBlock(quint8* buffer, int count)
 {
+    timedOut_ = false;
     requireOpen();
     int done = 0;
     while (done < count) {
         const int piece = std::min(count - done, PieceSize);
         const int n = transport_->read(buffer + done, piece, ReadTimeoutMs);
-        if (n <= 0)
+        if (n <= 0) {
+            timedOut_ = n == 0;
             throw tr("readBlock error");
+        }
         done += n;
     }
 }
 
 void SerialPort::writeBlock(const quint8* buffer, int count)
 {
+    timedOut_ = false;
     requireOpen();
     int done = 0;
     while (done < count) {
@@ -257,6 +268,7 @@ void SerialPort::writeBlock(const quint8* buffer, int count)
 
 void SerialPort::writeByte(quint8 byte)
 {
+    timedOut_ = false;
     requireOpen();
     if (transport_->write(&byte, 1) != 1)
         throw tr("writeByte error");

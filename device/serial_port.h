@@ -43,6 +43,8 @@ public:
     static constexpr const char* UnableToOpen =
         QT_TRANSLATE_NOOP("SerialPort", "Unable to open port");
     static constexpr const char* NotOpen = QT_TRANSLATE_NOOP("SerialPort", "Port not open");
+    static constexpr const char* NoPortChosen =
+        QT_TRANSLATE_NOOP("SerialPort", "No port chosen: choose the OSTC's port in the settings");
 
     static constexpr int ReadTimeoutMs = 2000; // total per read call
     static constexpr int PieceSize = 4096;     // largest single transfer
@@ -54,7 +56,8 @@ public:
     // The one port object of the process, used by the device commands.
     static SerialPort& shared();
 
-    // Opens the port unless it is already open (then nothing happens, no purge).
+    // Opens the port unless it is already open (then nothing happens, no purge). An empty
+    // name is "No port chosen: ..." at once.
     void open(const QString& name);
     // Closes the port when it is open.
     void close();
@@ -73,6 +76,10 @@ public:
     // One byte, flushed; "writeByte error" on failure.
     void writeByte(quint8 byte);
 
+    // The last transfer failed because its read brought nothing within the time-out: the
+    // computer did not answer (a read that failed on the line is not that).
+    bool timedOut() const { return timedOut_; }
+
     void sleepMs(int ms) { transport_->sleepMs(ms); }
     SerialTransport* transport() const { return transport_; }
 
@@ -82,4 +89,5 @@ private:
     std::unique_ptr<SerialTransport> owned_;
     SerialTransport* transport_;
     bool open_ = false;
+    bool timedOut_ = false;
 };

@@ -15,6 +15,7 @@
 #include <qwt_symbol.h>
 
 using plot_items::kPlotCapacity;
+using plot_items::kRetiredPoints;
 using plot_items::ownItem;
 
 // The points of a curve that grows at its end. The curve sees the points handed over so
@@ -34,6 +35,16 @@ public:
         shown = 0;
         d_boundingRect = QRectF(0.0, 0.0, -1.0, -1.0);
     }
+    // The points handed over so far.
+    QVector<QPointF> shownPoints() const { return points.mid(0, shown); }
+    // Keeps only these points, all handed over (a retired curve's thinned copy).
+    void replace(const QVector<QPointF>& kept)
+    {
+        clear();
+        points = kept;
+        points.squeeze();
+        handOver();
+    }
     void handOver()
     {
         for (; shown < points.size(); ++shown) {
@@ -51,6 +62,57 @@ private:
     QVector<QPointF> points;
     int shown = 0;
 };
+
+namespace
+{
+
+// The points of a finished curve worth keeping. First the ends of every horizontal or vertical
+// stretch: the points between lie on the line between them and draw nothing of their own (a
+// long dive at one depth keeps two points). Beyond `maxPoints` what is left goes in groups of
+// consecutive points, each keeping its first, lowest, highest and last point in their order:
+// with maxPoints / 4 groups across the plot a group is narrower than a pixel of any screen,
+// so the line keeps its shape, its extremes and (time running forward along it) its bounding
+// rectangle.
+QVector<QPointF> thinnedPoints(const QVector<QPointF>& in, int maxPoints)
+{
+    const auto between = [](double a, double b, double c) {
+        return (a <= b && b <= c) || (a >= b && b >= c);
+    };
+    QVector<QPointF> out;
+    const int n = in.size();
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && i + 1 < n) {
+            const QPointF &a = in[i - 1], &b = in[i], &c = in[i + 1];
+            if ((a.y() == b.y() && b.y() == c.y() && between(a.x(), b.x(), c.x())) ||
+                (a.x() == b.x() && b.x() == c.x() && between(a.y(), b.y(), c.y())))
+                continue;
+        }
+        out.append(in[i]);
+    }
+    if (out.size() <= maxPoints)
+        return out;
+    const int groups = std::max(1, maxPoints / 4);
+    const QVector<QPointF> left = out;
+    out.clear();
+    const int size = (left.size() + groups - 1) / groups;
+    for (int begin = 0; begin < left.size(); begin += size) {
+        const int end = std::min<int>(begin + size, left.size());
+        int low = begin, high = begin;
+        for (int i = begin; i < end; ++i) {
+            if (left[i].y() < left[low].y())
+                low = i;
+            if (left[i].y() > left[high].y())
+                high = i;
+        }
+        int kept[] = {begin, std::min(low, high), std::max(low, high), end - 1};
+        for (int k = 0; k < 4; ++k)
+            if (k == 0 || kept[k] != kept[k - 1])
+                out.append(left[kept[k]]);
+    }
+    return out;
+}
+
+} // namespace
 
 // ---------------------------------------------------------------------------------------
 // ProfileImpl
@@ -86,6 +148,10 @@ ProfileImpl::~ProfileImpl()
 
 void ProfileImpl::setup(const QString& title, double scaleMax)
 {
+    // The six curves set up at every run, drawn or not (not a new leading compartment within
+    // a run), start one: the curves of the runs before it become earlier runs.
+    if (slot_ >= 0 && slot_ != RunPlot::LeadingTissue && !retired_)
+        owner->thinEarlierRuns();
     if (!enabled || retired_)
         return;
     QwtPlot* plot = owner->plot();
@@ -219,6 +285,16 @@ void ProfileImpl::retire()
     const int slot = owner->slotOf(this);
     if (slot >= 0)
         owner->newProfile(slot);
+}
+
+void ProfileImpl::thin()
+{
+    GrowingSeries* points = series();
+    if (!retired_ || thinned_ || !points)
+        return;
+    thinned_ = true;
+    points->replace(thinnedPoints(points->shownPoints(), kRetiredPoints));
+    curve.itemChanged();
 }
 
 void ProfileImpl::addLabel(double x, double y, const QString& text, const QColor& colour,

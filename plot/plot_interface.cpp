@@ -157,6 +157,13 @@ void PlotInterface::recolour()
     }
 }
 
+void PlotInterface::thinEarlierRuns()
+{
+    for (QList<Profile*>* list : {&curves, &items})
+        for (Profile* p : *list)
+            static_cast<ProfileImpl*>(p)->thin();
+}
+
 void PlotInterface::replot()
 {
     if (!isVisible() || (lastRedraw_.isValid() && lastRedraw_.elapsed() < 40)) {

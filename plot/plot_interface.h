@@ -73,6 +73,10 @@ public:
     void handOver();
     // The curve's points, unless fixed samples were given to it instead (reference lines).
     GrowingSeries* series();
+    // A retired curve of an earlier run keeps only the points that shape its line (at most
+    // plot_items::kRetiredPoints): runs pile up in one plot until it is cleared, and a long
+    // replay feeds a point every 2 seconds. Once per curve; the latest run stays whole.
+    void thin();
 
     QwtPlotCurve& plotCurve() { return curve; }
     const QwtPlotCurve& plotCurve() const { return curve; }
@@ -94,6 +98,7 @@ private:
     QSet<QString> legendTitles; // the label texts that have their legend entry
     int slot_;
     bool retired_ = false;
+    bool thinned_ = false;
     double rightScale_ = -1.0; // below 0: not on the right axis
 };
 
@@ -157,6 +162,8 @@ public:
     void newProfile(int slot);
     // Spreads the colour map over the depth, ceiling and runtime curves, oldest first.
     void recolour();
+    // A run sets up its curves: every curve retired before keeps only its shape (thin).
+    void thinEarlierRuns();
 
     QwtPlot* plot() const;
     const QList<Profile*>& curveList() const { return curves; }

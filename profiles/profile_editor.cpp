@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSettings>
@@ -217,6 +218,15 @@ void ProfileEditorInterface::loadProfileSlot()
         logbook::load(loaded, file, configuration_, console_);
     } catch (const QString& text) {
         failure(text);
+        // A modal editor hides the console: the failure is shown on it, with the file.
+        if (isModal()) {
+            QMessageBox box(QMessageBox::Warning, tr("Loading profile..."),
+                            tr("The profile '%1' was not loaded: %2")
+                                .arg(QDir::toNativeSeparators(file).toHtmlEscaped(), text),
+                            QMessageBox::Ok, this);
+            box.setTextFormat(Qt::RichText); // the reader's texts are HTML
+            box.exec();
+        }
         return;
     }
     newProfile();

@@ -3,6 +3,7 @@
 
 #include "bathyra_version.h"
 
+#include "device/message_sink.h"
 #include "planner/dive_parameters.h"
 #include "script/script_file.h"
 #include "script/script_objects.h"
@@ -225,6 +226,8 @@ bool Script::checkUncaught(const QString& fileName, bool tellSupportScript)
 
 bool Script::evaluate(const QString& program, const QString& fileName)
 {
+    if (stopped_)
+        return false;
     if (reporter_)
         reporter_->clear();
     try {
@@ -234,11 +237,39 @@ bool Script::evaluate(const QString& program, const QString& fileName)
         report(QString::fromLatin1(exceptionCaughtText));
         return false;
     }
+    if (stopped_) {
+        // Stopped by the diver: no error of the script, nothing more of it runs.
+        engine_->clearExceptions();
+        report(QStringLiteral("Script stopped: %1").arg(fileName));
+        if (window_.console)
+            window_.console->message(
+                QStringLiteral("<font color='red'><b>%1</b></font>")
+                    .arg(QCoreApplication::translate("Script", "Script stopped: %1")
+                             .arg(QDir::toNativeSeparators(fileName))
+                             .toHtmlEscaped()));
+        return false;
+    }
     return checkUncaught(fileName);
+}
+
+void Script::keepWindowResponsive()
+{
+    engine_->setProcessEventsInterval(250);
+}
+
+void Script::stop()
+{
+    if (stopped_)
+        return;
+    stopped_ = true;
+    if (engine_->isEvaluating())
+        engine_->abortEvaluation();
 }
 
 void Script::callTest(const char* name, const QScriptValueList& args)
 {
+    if (stopped_)
+        return;
     QScriptValue test = engine_->globalObject().property(QStringLiteral("test"));
     QScriptValue function = test.property(QLatin1String(name));
     if (!function.isFunction())
@@ -291,6 +322,8 @@ void Script::runTests()
     const QStringList files =
         QDir(dir).entryList({QStringLiteral("*_*.qs")}, QDir::Files, QDir::Name);
     for (const QString& name : files) {
+        if (stopped_)
+            break;
         // Each test file gets its own variables.
         engine_->pushContext();
         run(dir + '/' + name);

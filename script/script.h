@@ -8,7 +8,7 @@
 // uncaught exception, a `debugger;` statement or a syntax error ends that script with its
 // report. Reports go to the debug output and are kept for the caller (errors()).
 //
-// Entry points: Script (construction runs utils.qs), run, runTests, testDir,
+// Entry points: Script (construction runs utils.qs), run, runTests, stop, testDir,
 // defaultTestDir, errors, passedChecks, failedChecks.
 #pragma once
 
@@ -45,6 +45,13 @@ public:
     int passedChecks() const;
     int failedChecks() const;
 
+    // Lets the window's events run during a long evaluation, so that its Stop can be used.
+    void keepWindowResponsive();
+    // Ends the running script (and the rest of a suite) at its next statement, with the
+    // report "Script stopped: FILE" and a console line. Not a script function.
+    void stop();
+    bool stopped() const { return stopped_; }
+
     Q_INVOKABLE QString testDir() const;
     Q_INVOKABLE void run(const QString& c);
     Q_INVOKABLE void runTests();
@@ -72,6 +79,7 @@ private:
     std::unique_ptr<QScriptEngineDebugger> debugger_; // interactive hosts only
     ScriptReporter* reporter_ = nullptr;              // owned by the engine; headless only
     QStringList errors_;
+    bool stopped_ = false;
     QPointer<QObject> plotObject_; // the plot window last handed to scripts
     QScriptValue plotValue_;       // and its script object
 };

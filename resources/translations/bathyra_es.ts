@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1932"/>
+        <location line="+1933"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Cargar todos los parámetros del modelo y de la inmersión desde un archivo *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1925"/>
+        <location line="-1926"/>
         <source>Save...</source>
         <translation>Guardar...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1936"/>
+        <location line="+1937"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Guardar todos los parámetros del modelo y de la inmersión en un archivo *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1929"/>
+        <location line="-1930"/>
         <source>Download</source>
         <translation>Descargar</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1956"/>
+        <location line="+1957"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Leer la configuración (texto propio, modelo, gases, setpoints y todas las CF) del OSTC.</translation>
     </message>
     <message>
-        <location line="-1949"/>
+        <location line="-1950"/>
         <source>Edit CF...</source>
         <translation>Editar CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1958"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Editar el texto propio y todas las &lt;i&gt;funciones personalizadas&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1951"/>
         <source>Upload CF</source>
         <translation>Enviar CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1959"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Escribir la configuración (texto propio, modelo, gases, setpoints y todas las CF) en el OSTC.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1952"/>
         <source> Screen Dump</source>
         <translation> Captura</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1849"/>
+        <location line="+1850"/>
         <source>Settings...</source>
         <translation>Ajustes...</translation>
     </message>
     <message>
-        <location line="-1842"/>
-        <location line="+1950"/>
+        <location line="-1843"/>
+        <location line="+1951"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location line="-1947"/>
+        <location line="-1948"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1945"/>
+        <location line="+1946"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="-1938"/>
+        <location line="-1939"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -630,7 +630,7 @@
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>&amp;Load...</source>
         <translation>&amp;Cargar...</translation>
     </message>
@@ -774,6 +774,16 @@
         <source>Run all validation tests, and save HTML reports.</source>
         <translation>Ejecutar todas las pruebas de validación y guardar los informes HTML.</translation>
     </message>
+    <message>
+        <location line="+8"/>
+        <source>Stop script</source>
+        <translation>Detener script</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the running script or tests.</source>
+        <translation>Detener el script o las pruebas en curso.</translation>
+    </message>
 </context>
 <context>
     <name>BathyraApplication</name>
@@ -894,7 +904,7 @@
         <translation>Parámetros no guardados: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+165"/>
+        <location filename="../../app/bathyra_script.cpp" line="+173"/>
         <source>Run Script...</source>
         <translation>Ejecutar script...</translation>
     </message>
@@ -1690,12 +1700,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
-        <source>Downloading OSTC configuration</source>
-        <translation>Descargando la configuración del OSTC</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
         <source>bank %1, write command: %2</source>
         <translation>banco %1, orden de escritura: %2</translation>
     </message>
@@ -1735,7 +1740,17 @@
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-68"/>
+        <source>no answer from the computer</source>
+        <translation>el ordenador no responde</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Downloading OSTC configuration (%1)</source>
+        <translation>Descargando la configuración del OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>CFIII done.</source>
         <translation>CFIII hecho.</translation>
     </message>
@@ -1775,23 +1790,23 @@
         <translation>No se pudo volver a escribir la configuración anterior: %1 Envíela de nuevo o envíe la copia de seguridad.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <location line="+8"/>
-        <source>Sync failed</source>
-        <translation>Fallo de sincronización</translation>
+        <source>Sync failed (%1)</source>
+        <translation>Fallo de sincronización (%1)</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+69"/>
+        <source>Dump screen failed (%1)</source>
+        <translation>Fallo al capturar la pantalla (%1)</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>Screen dumped.</source>
         <translation>Pantalla capturada.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Dump screen failed</source>
-        <translation>Fallo al capturar la pantalla</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+44"/>
         <location line="+30"/>
         <source>Write failed</source>
         <translation>Fallo de escritura</translation>
@@ -1869,7 +1884,7 @@
         <translation>no se pudo crear el PDF en %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+138"/>
+        <location filename="../../plot/plot_curves.cpp" line="+204"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1881,14 +1896,14 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+127"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint:%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+425"/>
+        <location filename="../../plot/plot_interface.cpp" line="+432"/>
         <location filename="../../plot/plot_tissues.cpp" line="+121"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
@@ -1976,7 +1991,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+123"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
         <source>depth [m]</source>
         <translation>profundidad [m]</translation>
     </message>
@@ -1987,16 +2002,22 @@
     </message>
     <message>
         <location line="+79"/>
+        <location line="+19"/>
         <source>Loading profile...</source>
         <translation>Cargar perfil...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-16"/>
         <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
         <translation>Todos los perfiles admitidos (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 o 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+17"/>
+        <source>The profile &apos;%1&apos; was not loaded: %2</source>
+        <translation>El perfil '%1' no se ha cargado: %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Saving profile...</source>
         <translation>Guardar perfil...</translation>
     </message>
@@ -2133,7 +2154,7 @@
         <translation>No se puede escribir &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>cannot copy the old file</source>
         <translation>no se puede copiar el archivo anterior</translation>
     </message>
@@ -2141,6 +2162,14 @@
         <location line="+8"/>
         <source>cannot write the settings</source>
         <translation>no se pueden escribir los ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>Script</name>
+    <message>
+        <location filename="../../script/script.cpp" line="+243"/>
+        <source>Script stopped: %1</source>
+        <translation>Script detenido: %1</translation>
     </message>
 </context>
 <context>
@@ -2244,32 +2273,37 @@
         <translation>No se puede abrir el puerto</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>No port chosen: choose the OSTC&apos;s port in the settings</source>
+        <translation>Ningún puerto elegido: elija el puerto del OSTC en la configuración</translation>
+    </message>
+    <message>
         <location filename="../../device/serial_port.cpp" line="+14"/>
         <source>Unable to set COM port config</source>
         <translation>No se puede configurar el puerto</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+1"/>
+        <location filename="../../device/serial_port.h" line="-2"/>
         <source>Port not open</source>
         <translation>Puerto no abierto</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+157"/>
+        <location filename="../../device/serial_port.cpp" line="+163"/>
         <source>readByte error</source>
         <translation>Error de readByte</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>readBlock error</source>
         <translation>Error de readBlock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>writeBlock error</source>
         <translation>Error de writeBlock</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>writeByte error</source>
         <translation>Error de writeByte</translation>

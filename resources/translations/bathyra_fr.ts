@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1932"/>
+        <location line="+1933"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Charger tous les paramètres du modèle et de la plongée depuis un fichier *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1925"/>
+        <location line="-1926"/>
         <source>Save...</source>
         <translation>Enregistrer...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1936"/>
+        <location line="+1937"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Enregistrer tous les paramètres du modèle et de la plongée dans un fichier *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1929"/>
+        <location line="-1930"/>
         <source>Download</source>
         <translation>Lire</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1956"/>
+        <location line="+1957"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Lire la configuration (texte perso, modèle, gaz, setpoints et toutes les CF) depuis l&apos;OSTC.</translation>
     </message>
     <message>
-        <location line="-1949"/>
+        <location line="-1950"/>
         <source>Edit CF...</source>
         <translation>Éditer CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1958"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Éditer le texte perso et toutes les &lt;i&gt;fonctions personnalisées&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1951"/>
         <source>Upload CF</source>
         <translation>Écrire CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1959"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Écrire la configuration (texte perso, modèle, gaz, setpoints et toutes les CF) dans l&apos;OSTC.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1952"/>
         <source> Screen Dump</source>
         <translation> Capture écran</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1849"/>
+        <location line="+1850"/>
         <source>Settings...</source>
         <translation>Paramètres...</translation>
     </message>
     <message>
-        <location line="-1842"/>
-        <location line="+1950"/>
+        <location line="-1843"/>
+        <location line="+1951"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="-1947"/>
+        <location line="-1948"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1945"/>
+        <location line="+1946"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="-1938"/>
+        <location line="-1939"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -630,7 +630,7 @@
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>&amp;Load...</source>
         <translation>&amp;Charger...</translation>
     </message>
@@ -774,6 +774,16 @@
         <source>Run all validation tests, and save HTML reports.</source>
         <translation>Exécuter tous les tests de validation et enregistrer les rapports HTML.</translation>
     </message>
+    <message>
+        <location line="+8"/>
+        <source>Stop script</source>
+        <translation>Arrêter le script</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the running script or tests.</source>
+        <translation>Arrêter le script ou les tests en cours.</translation>
+    </message>
 </context>
 <context>
     <name>BathyraApplication</name>
@@ -894,7 +904,7 @@
         <translation>Paramètres non enregistrés : %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+165"/>
+        <location filename="../../app/bathyra_script.cpp" line="+173"/>
         <source>Run Script...</source>
         <translation>Exécuter un script...</translation>
     </message>
@@ -1690,12 +1700,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+95"/>
-        <source>Downloading OSTC configuration</source>
-        <translation>Lecture de la configuration OSTC</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
         <source>bank %1, write command: %2</source>
         <translation>banque %1, commande d&apos;écriture : %2</translation>
     </message>
@@ -1735,7 +1740,17 @@
         <translation>CFIII...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-68"/>
+        <source>no answer from the computer</source>
+        <translation>pas de réponse de l'ordinateur</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Downloading OSTC configuration (%1)</source>
+        <translation>Lecture de la configuration OSTC (%1)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>CFIII done.</source>
         <translation>CFIII terminé.</translation>
     </message>
@@ -1775,23 +1790,23 @@
         <translation>La configuration précédente n&apos;a pas pu être réécrite : %1 Envoyez-la à nouveau, ou envoyez la sauvegarde.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <location line="+8"/>
-        <source>Sync failed</source>
-        <translation>Échec de synchronisation</translation>
+        <source>Sync failed (%1)</source>
+        <translation>Échec de synchronisation (%1)</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+69"/>
+        <source>Dump screen failed (%1)</source>
+        <translation>Échec de la copie d'écran (%1)</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>Screen dumped.</source>
         <translation>Écran copié.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Dump screen failed</source>
-        <translation>Échec de la copie d&apos;écran</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+44"/>
         <location line="+30"/>
         <source>Write failed</source>
         <translation>Échec d&apos;écriture</translation>
@@ -1869,7 +1884,7 @@
         <translation>le PDF n&apos;a pas pu être créé dans %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+138"/>
+        <location filename="../../plot/plot_curves.cpp" line="+204"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -1881,14 +1896,14 @@
         <translation>GF_high</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+127"/>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
         <translation>Setpoint :%1</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+425"/>
+        <location filename="../../plot/plot_interface.cpp" line="+432"/>
         <location filename="../../plot/plot_tissues.cpp" line="+121"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
@@ -1976,7 +1991,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+123"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
         <source>depth [m]</source>
         <translation>profondeur [m]</translation>
     </message>
@@ -1987,16 +2002,22 @@
     </message>
     <message>
         <location line="+79"/>
+        <location line="+19"/>
         <source>Loading profile...</source>
         <translation>Charger un profil...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-16"/>
         <source>All supported profiles (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 or 3 (*.uddf);;UDCF: MacDive (*.udcf);;</source>
         <translation>Tous les profils pris en charge (*.xml *.uddf *.udcf);;XML: DivingLog 5, Shearwater Desktop (*.xml);;UDDF: DivingLog 2 ou 3 (*.uddf);;UDCF: MacDive (*.udcf);;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+17"/>
+        <source>The profile &apos;%1&apos; was not loaded: %2</source>
+        <translation>Le profil '%1' n'a pas été chargé : %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Saving profile...</source>
         <translation>Enregistrer le profil...</translation>
     </message>
@@ -2133,14 +2154,22 @@
         <translation>Impossible d&apos;écrire &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>cannot copy the old file</source>
-        <translation>impossible de copier l'ancien fichier</translation>
+        <translation>impossible de copier l&apos;ancien fichier</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>cannot write the settings</source>
-        <translation>impossible d'écrire les réglages</translation>
+        <translation>impossible d&apos;écrire les réglages</translation>
+    </message>
+</context>
+<context>
+    <name>Script</name>
+    <message>
+        <location filename="../../script/script.cpp" line="+243"/>
+        <source>Script stopped: %1</source>
+        <translation>Script arrêté : %1</translation>
     </message>
 </context>
 <context>
@@ -2244,32 +2273,37 @@
         <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>No port chosen: choose the OSTC&apos;s port in the settings</source>
+        <translation>Aucun port choisi : choisissez le port de l'OSTC dans les paramètres</translation>
+    </message>
+    <message>
         <location filename="../../device/serial_port.cpp" line="+14"/>
         <source>Unable to set COM port config</source>
         <translation>Impossible de configurer le port</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+1"/>
+        <location filename="../../device/serial_port.h" line="-2"/>
         <source>Port not open</source>
         <translation>Port non ouvert</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+157"/>
+        <location filename="../../device/serial_port.cpp" line="+163"/>
         <source>readByte error</source>
         <translation>Erreur readByte</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>readBlock error</source>
         <translation>Erreur readBlock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>writeBlock error</source>
         <translation>Erreur writeBlock</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>writeByte error</source>
         <translation>Erreur writeByte</translation>

@@ -9,16 +9,19 @@
 #include "cfeditor/cf_editor.h"
 #include "data_table.h"
 #include "device/serial_ostc.h"
+#include "full_disk.h"
 #include "planner/plan_core.h"
 #include "planner/plan_parameters.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
 #include "window_fixture.h"
 
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <map>
 #include <qwt_plot_curve.h>
+#include <unistd.h>
 
 using planner::currentImage;
 using B = Bathyra_Interface;
@@ -40,6 +43,15 @@ ProfileEditorInterface* edit(B* w, const QString& legs, double gasMinutes, int g
     });
     w->editProfilePB->click();
     return seen;
+}
+
+// Answers a file dialog's question whether to replace the file: yes.
+void replaceFile(QWidget* box)
+{
+    if (auto* question = qobject_cast<QMessageBox*>(box))
+        question->button(QMessageBox::Yes)->click();
+    else
+        whenModal(replaceFile);
 }
 
 // Everything a command could change.
@@ -402,6 +414,99 @@ private slots:
         w->save(std::make_unique<QSettings>(target, QSettings::IniFormat)
                     .get()); // as a script calls it
         QVERIFY(fileBytes(target) == before && console().contains("EEPROM: bad deco type"));
+    }
+
+    // A .div save that fails leaves the old file byte for byte, no temporary file beside it,
+    // and a red console line naming the file and the system's reason.
+    void failedDivSave_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << false << "File too large";
+        QTest::newRow("read-only folder") << true << "Permission denied";
+    }
+    void failedDivSave()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, reason);
+        if (readOnly && geteuid() == 0)
+            QSKIP("a read-only folder does not stop root");
+        const QDir folder(dir.filePath("saves"));
+        QVERIFY(folder.mkpath("."));
+        const QString file = folder.filePath("kept.div");
+        const QByteArray old = "[Dive]\npressure=950\n";
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        f.close();
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        // The file dialog, then its question whether to replace the file.
+        whenModal([&](QWidget* d) {
+            whenModal(replaceFile);
+            pickFile(d, file);
+        });
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        {
+            std::unique_ptr<FullDisk> full(readOnly ? nullptr : new FullDisk(old.size() + 10));
+            w->saveDiveSlot();
+        }
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        w->consoleLog = nullptr;
+        QCOMPARE(fileBytes(file), old);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList("kept.div"));
+        QCOMPARE(red.size(), 1);
+        QVERIFY2(red[0].contains("Parameters not saved: Cannot write '" + file + "': " + reason),
+                 qPrintable(red[0]));
+    }
+
+    // A script that loops for ever, alone or in a suite, is stopped from the window: Stop is
+    // on only while a script runs; the script ends with a red line naming it, nothing more of
+    // the suite runs, and the window is free again.
+    void stopRunningScript_data()
+    {
+        QTest::addColumn<bool>("suite");
+        QTest::newRow("script") << false;
+        QTest::newRow("suite") << true;
+    }
+    void stopRunningScript()
+    {
+        QFETCH(bool, suite);
+        QVERIFY(!w->actionStopScript->isEnabled());
+        const QDir folder(QDir::home().filePath(suite ? "suite" : "single"));
+        QVERIFY(folder.mkpath("."));
+        const QString loop = folder.filePath("a_loop.qs"), after = documents() + "/after.txt";
+        QFile::remove(after);
+        for (const auto& [name, text] :
+             {qMakePair(loop, QByteArray("var i = 0;\nwhile (true)\n    ++i;\n")),
+              qMakePair(folder.filePath("b_after.qs"),
+                        QByteArray("ostc.File(\"after.txt\").write(\"ran\");\n"))}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        }
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        bool enabled = false;
+        QObject scope; // ends the timer with the test
+        QTimer::singleShot(300, &scope, [&] {
+            enabled = w->actionStopScript->isEnabled() && w->busy();
+            w->actionStopScript->trigger();
+        });
+        const ScriptRunResult r = suite ? runScriptSuite(w, folder.path()) : runScriptFile(w, loop);
+        w->consoleLog = nullptr;
+        QVERIFY(enabled);
+        QCOMPARE(r.errors, QStringList("Script stopped: " + loop));
+        QCOMPARE(red.size(), 1);
+        QVERIFY2(red[0].contains("Script stopped: " + loop), qPrintable(red[0]));
+        QVERIFY(!QFile::exists(after));
+        QVERIFY(!w->actionStopScript->isEnabled() && !w->busy() && w->simulateButton->isEnabled());
     }
 
     void tenExceptionsEndTheProgram()

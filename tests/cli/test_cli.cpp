@@ -355,11 +355,16 @@ void TestCli::savesOnFullDisk()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     CliResult r;
+    // %p: the port of a simulated computer, started before the disk fills.
+    std::unique_ptr<SimProcess> sim(c[2].contains("%p") ? new SimProcess : nullptr);
+    QVERIFY(!sim || !sim->port.isEmpty());
     {
         FullDisk full(c[3].toULong()); // the program started here inherits the limit
         QVERIFY(full.ok());
-        r = runCli(arguments(c[2]));
+        r = runCli(arguments(QString(c[2]).replace("%p", sim ? sim->port : QString())));
     }
+    if (sim)
+        sim->finish();
     QCOMPARE(r.code, 1);
     QVERIFY2(r.err.contains("Cannot write '" + file + "': " + c[4]), qPrintable(r.err));
     QCOMPARE(fileBytes(file), QByteArray("old"));

@@ -160,6 +160,66 @@ private slots:
         QCOMPARE(d.window.curveList().size(), 2);
     }
 
+    // Runs pile up in the plot until it is cleared. When a run sets up its curves, those of
+    // the runs before keep only the points that shape their line; the latest run stays whole.
+    void earlierRunsThinned()
+    {
+        Plot d;
+        d.enable({RunPlot::Depth, RunPlot::Gf, RunPlot::LeadingTissue});
+        const int points = 18001; // 10 hours, a point every 2 seconds
+        const auto feed = [&](double spike) {
+            for (RunPlot::Slot s : {RunPlot::Depth, RunPlot::Gf, RunPlot::LeadingTissue})
+                d.window.profile(s)->setup("run", 40);
+            for (int i = 0; i < points; ++i) {
+                // A saw-tooth depth with one deep spike; GF 30 %, then 80 % from 200 min.
+                d.window.profile(RunPlot::Depth)
+                    ->addPoint(i / 30.0, i == 9000 ? spike : 20 + i % 50 * 0.1);
+                d.window.profile(RunPlot::Gf)->addPoint(i / 30.0, i < 6000 ? 30 : 80);
+                d.window.profile(RunPlot::LeadingTissue)->addPoint(i / 30.0, i % 7);
+            }
+            for (RunPlot::Slot s : {RunPlot::Depth, RunPlot::Gf, RunPlot::LeadingTissue})
+                d.window.profile(s)->retire();
+        };
+        feed(60);
+        const QList<Profile*> first = d.window.curveList() + d.window.itemList();
+        QCOMPARE(first.size(), 3);
+        QVector<QRectF> bounds;
+        for (Profile* p : first) {
+            QCOMPARE(int(curve(p).dataSize()), points);
+            bounds << curve(p).boundingRect();
+        }
+        feed(70);
+        // The first run's depth: its extremes and ends, no more than 4,000 points.
+        const QwtPlotCurve& depth = curve(first[0]);
+        QVERIFY2(depth.dataSize() <= 4000 && depth.dataSize() > 1000,
+                 qPrintable(QString::number(depth.dataSize())));
+        QVector<QPointF> kept;
+        for (size_t i = 0; i < depth.dataSize(); ++i)
+            kept << depth.sample(i);
+        QVERIFY(kept.contains(QPointF(300, 60)) && kept.first() == QPointF(0, 20));
+        QCOMPARE(kept.last(), QPointF((points - 1) / 30.0, 20 + (points - 1) % 50 * 0.1));
+        // GF: the ends of its two levels.
+        const QwtPlotCurve& gf = curve(first[1]);
+        QCOMPARE(int(gf.dataSize()), 4);
+        QCOMPARE(gf.sample(1), QPointF(5999 / 30.0, 30));
+        QCOMPARE(gf.sample(2), QPointF(200, 80));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(curve(first[i]).boundingRect(), bounds[i]);
+        // The second run, the latest, keeps every point.
+        QList<Profile*> second;
+        for (Profile* p : d.window.curveList() + d.window.itemList())
+            if (!first.contains(p))
+                second << p;
+        QCOMPARE(second.size(), 3);
+        for (Profile* p : second)
+            QCOMPARE(int(curve(p).dataSize()), points);
+        // A run that draws only the leading tissue makes the runs before it earlier ones too.
+        d.enable({RunPlot::LeadingTissue});
+        d.window.profile(RunPlot::Depth)->setup("depth", 40);
+        for (Profile* p : second)
+            QVERIFY(int(curve(p).dataSize()) <= 4000);
+    }
+
     void rightAxisOfEachSlot_data() { dataRows("axes.txt"); }
     void rightAxisOfEachSlot()
     {

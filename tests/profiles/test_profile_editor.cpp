@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -169,24 +170,39 @@ private slots:
     }
 
     // Loads and saves through the dialogs, both remembering the folder. A bad file is shown in
-    // red and changes nothing. A save (a name without ending takes the chosen format's) starts
-    // the history again and reads back the same points, with the gas changes where the format
-    // has them.
+    // red and changes nothing; over a modal editor (the console is behind it) a warning on the
+    // editor names the file too. A save (a name without ending takes the chosen format's)
+    // starts the history again and reads back the same points, with the gas changes where the
+    // format has them.
     void files_data()
     {
         QTest::addColumn<QString>("name");     // a .txt file is loaded, the others saved first
         QTest::addColumn<QString>("expected"); // the error, or the gases read back
+        QTest::addColumn<bool>("modal");
         QTest::newRow("load: unknown ending") << "dive.txt"
-                                              << "Unknown file format.";
+                                              << "Unknown file format." << false;
+        QTest::newRow("load: unknown ending, modal editor") << "dive.txt"
+                                                            << "Unknown file format." << true;
         QTest::newRow("save: UDDF") << "dive.uddf"
-                                    << "0:1,1320:2";
+                                    << "0:1,1320:2" << false;
         QTest::newRow("save: no ending, DivingLog XML") << "dive"
-                                                        << "0:1";
+                                                        << "0:1" << false;
     }
     void files()
     {
         QFETCH(QString, name);
         QFETCH(QString, expected);
+        QFETCH(bool, modal);
+        e->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        QString warned; // the text of a warning over the editor
+        QTimer warnings;
+        connect(&warnings, &QTimer::timeout, [&warned] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                warned = box->text();
+                box->accept();
+            }
+        });
+        warnings.start(50);
         QTemporaryDir dir;
         QString path = dir.filePath(name);
         CollectingSink console;
@@ -218,6 +234,8 @@ private slots:
                      QStringList("<font color='red'><b>" + expected + "</b></font>"));
             QVERIFY(loaded == drawn && e->undoStack().size() == 3);
         }
+        QCOMPARE(warned,
+                 modal ? "The profile '" + path + "' was not loaded: " + expected : QString());
     }
 
     // The open dialog starts in the remembered folder and its first filter shows every format.

@@ -2,6 +2,7 @@
 // checks, the firmware description, the checked and atomically stored file, the updater.
 #include "data_table.h"
 #include "device/message_sink.h"
+#include "full_disk.h"
 #include "loopback_server.h"
 #include "updates/updates_planner.h"
 
@@ -164,25 +165,36 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("folderInTheWay"); // a folder where the file goes
         QTest::addColumn<QString>("red");
+        QTest::addColumn<int>("room"); // bytes a file may take (-1: no limit)
         const QString invalid = "Downloaded firmware 2.15 is not a valid HEX file: ";
-        QTest::newRow("valid image") << validHex << false << "";
+        const QString cannot = "Cannot write '" + firmwareFile() + "'";
+        QTest::newRow("valid image") << validHex << false << "" << -1;
         QTest::newRow("bad checksum")
-            << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum";
-        QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid;
-        QTest::newRow("write fails") << validHex << true << "Cannot write '" + firmwareFile() + "'";
+            << QByteArray(":04000000DEADBEEF00\n") << false << invalid + "Bad HEX checksum" << -1;
+        QTest::newRow("no data") << QByteArray(":00000001FF\n") << false << invalid << -1;
+        QTest::newRow("write fails") << validHex << true << cannot << -1;
+        QTest::newRow("disk full") << validHex << false << cannot + ": File too large" << 20;
     }
     void refusedDownload()
     {
         QFETCH(QByteArray, body);
         QFETCH(bool, folderInTheWay);
         QFETCH(QString, red);
+        QFETCH(int, room);
         serveFirmware(body);
         const QString kept = folderInTheWay ? QString() : firmwareFile();
         QVERIFY(QDir().mkpath(folderInTheWay ? firmwareFile() : QFileInfo(kept).path()));
         QFile old(kept); // an earlier download that a refused one must leave whole
         QVERIFY(folderInTheWay || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
         old.close();
-        check({"firmware", "firmware/2.15"});
+        {
+            std::unique_ptr<FullDisk> full(room >= 0 ? new FullDisk(rlim_t(room)) : nullptr);
+            check({"firmware", "firmware/2.15"});
+        }
+        // and no temporary file beside it
+        if (!folderInTheWay)
+            QCOMPARE(QDir(QFileInfo(kept).path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList(QFileInfo(kept).fileName()));
         const bool stored = red.isEmpty();
         QVERIFY(boxes.size() == int(stored) && console.lines.size() == int(!stored));
         if (!stored)
