@@ -83,6 +83,12 @@ DiveFigures logFigures(const DiveProfile& log)
 LogCheck checkLog(DiveProfile& log, const PlanRequest& plan, const ConfigImage* config)
 {
     LogCheck check;
+    // A log without a dive (a header without samples) has nothing to compare.
+    const QVector<double>& depths = log.depths();
+    if (log.points() < 2 || *std::max_element(depths.begin(), depths.end()) <= 0) {
+        check.error = tr("The log holds no dive: no depth below the surface");
+        return check;
+    }
 
     // The plan: a new dive with its ascent.
     PlanRequest p = plan;

@@ -248,6 +248,21 @@ private slots:
         QCOMPARE(check.log.maxDepthMetres, float(log.diveDepth()));
     }
 
+    // A log without depth points is refused, not reported as kept.
+    void logWithoutDive()
+    {
+        for (const QVector<QPointF>& points :
+             {QVector<QPointF>{}, QVector<QPointF>{{0, 0}, {10, 0}}}) {
+            DiveProfile log;
+            for (const QPointF& p : points)
+                log.addPoint(p.x(), p.y());
+            const LogCheck check = checkLog(log, requestOf("dive_depth=18 dive_time=30"));
+            QCOMPARE(check.error,
+                     QStringLiteral("The log holds no dive: no depth below the surface"));
+            QCOMPARE(check.lines(), QStringList{check.error});
+        }
+    }
+
     // The shared sample logs, each checked against a 30 m / 30 min plan: no failure.
     void sampleLogs()
     {
@@ -268,8 +283,12 @@ private slots:
                 continue; // a file without a profile: nothing to check
             }
             const LogCheck check = checkLog(log, requestOf("dive_depth=30 dive_time=30"), &config);
-            QVERIFY2(check.error.isEmpty() || !check.lines().isEmpty(), qPrintable(file));
-            QVERIFY(check.lines().size() >= 1);
+            if (!check.error.isEmpty()) { // only a log without a dive is refused
+                QVERIFY2(check.error.startsWith("The log holds no dive"), qPrintable(file));
+                continue;
+            }
+            QVERIFY2(check.lines().size() >= 7 && check.log.maxDepthMetres > 0, qPrintable(file));
+            QVERIFY(check.log.runtimeMinutes >= check.log.bottomMinutes);
             ++checked;
         }
         QVERIFY(checked > 10);
