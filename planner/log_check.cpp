@@ -13,11 +13,6 @@ namespace planner
 namespace
 {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LogCheck", text);
-}
-
 QString signedNumber(double v, int decimals)
 {
     return (v >= 0 ? QStringLiteral("+") : QString()) + QString::number(v, 'f', decimals);
@@ -25,7 +20,7 @@ QString signedNumber(double v, int decimals)
 
 QString figureLine(const QString& title, double plan, double log, int decimals, const QString& unit)
 {
-    return tr("%1: plan %2 %5, log %3 %5 (%4)")
+    return QCoreApplication::translate("LogCheck", "%1: plan %2 %5, log %3 %5 (%4)")
         .arg(title, QString::number(plan, 'f', decimals), QString::number(log, 'f', decimals),
              signedNumber(log - plan, decimals), unit);
 }
@@ -86,7 +81,8 @@ LogCheck checkLog(DiveProfile& log, const PlanRequest& plan, const ConfigImage* 
     // A log without a dive (a header without samples) has nothing to compare.
     const QVector<double>& depths = log.depths();
     if (log.points() < 2 || *std::max_element(depths.begin(), depths.end()) <= 0) {
-        check.error = tr("The log holds no dive: no depth below the surface");
+        check.error = QCoreApplication::translate(
+            "LogCheck", "The log holds no dive: no depth below the surface");
         return check;
     }
 
@@ -149,18 +145,26 @@ QStringList LogCheck::lines() const
 {
     if (!error.isEmpty())
         return {error};
-    const QString m = tr("m"), min = tr("min"), pct = QStringLiteral("%");
-    QStringList out{figureLine(tr("max depth"), plan.maxDepthMetres, log.maxDepthMetres, 1, m),
-                    figureLine(tr("bottom time"), plan.bottomMinutes, log.bottomMinutes, 1, min),
-                    figureLine(tr("runtime"), plan.runtimeMinutes, log.runtimeMinutes, 1, min),
-                    figureLine(tr("total stop time"), plan.stopMinutes, log.stopMinutes, 1, min),
-                    figureLine(tr("TTS at the end of the bottom"), plan.ttsAtBottomEndMinutes,
-                               log.ttsAtBottomEndMinutes, 0, min),
-                    figureLine(tr("CNS"), plan.cnsPercent, log.cnsPercent, 0, pct)};
+    const QString m = QCoreApplication::translate("LogCheck", "m"),
+                  min = QCoreApplication::translate("LogCheck", "min"), pct = QStringLiteral("%");
+    QStringList out{
+        figureLine(QCoreApplication::translate("LogCheck", "max depth"), plan.maxDepthMetres,
+                   log.maxDepthMetres, 1, m),
+        figureLine(QCoreApplication::translate("LogCheck", "bottom time"), plan.bottomMinutes,
+                   log.bottomMinutes, 1, min),
+        figureLine(QCoreApplication::translate("LogCheck", "runtime"), plan.runtimeMinutes,
+                   log.runtimeMinutes, 1, min),
+        figureLine(QCoreApplication::translate("LogCheck", "total stop time"), plan.stopMinutes,
+                   log.stopMinutes, 1, min),
+        figureLine(QCoreApplication::translate("LogCheck", "TTS at the end of the bottom"),
+                   plan.ttsAtBottomEndMinutes, log.ttsAtBottomEndMinutes, 0, min),
+        figureLine(QCoreApplication::translate("LogCheck", "CNS"), plan.cnsPercent, log.cnsPercent,
+                   0, pct)};
     if (breaches.isEmpty())
-        out << tr("ceiling kept during the whole dive");
+        out << QCoreApplication::translate("LogCheck", "ceiling kept during the whole dive");
     for (const CeilingBreach& b : breaches)
-        out << tr("above the ceiling from %1 to %2 min, worst %3 m above it")
+        out << QCoreApplication::translate(
+                   "LogCheck", "above the ceiling from %1 to %2 min, worst %3 m above it")
                    .arg(b.startMinutes, 0, 'f', 1)
                    .arg(b.endMinutes, 0, 'f', 1)
                    .arg(b.worstMetres, 0, 'f', 1);

@@ -21,11 +21,6 @@ const double none = std::numeric_limits<double>::quiet_NaN();
 // The planner's pressure of one metre of water (currentDepth's divisor).
 const double mbarPerMetre = 99.85;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PlanComparison", text);
-}
-
 // The gases a request breathes, by name, " + " between them.
 QString gasList(const PlanRequest& r)
 {
@@ -183,18 +178,19 @@ QVector<ComparisonRow> PlanComparison::rows() const
             row.values << value(p);
         rows << row;
     };
-    line(tr("runtime (min)"), 1, [](const ComparedPlan& p) {
-        return p.result.surfacedSeconds >= 0 ? p.result.surfacedSeconds / 60.0 : none;
-    });
-    line(tr("TTS (min)"), 0,
+    line(QCoreApplication::translate("PlanComparison", "runtime (min)"), 1,
+         [](const ComparedPlan& p) {
+             return p.result.surfacedSeconds >= 0 ? p.result.surfacedSeconds / 60.0 : none;
+         });
+    line(QCoreApplication::translate("PlanComparison", "TTS (min)"), 0,
          [](const ComparedPlan& p) { return double(p.result.plan.ttsMinutes); });
-    line(tr("first stop (m)"), 0,
+    line(QCoreApplication::translate("PlanComparison", "first stop (m)"), 0,
          [](const ComparedPlan& p) { return double(p.result.plan.firstStopMetres); });
-    line(tr("total stop time (min)"), 0,
+    line(QCoreApplication::translate("PlanComparison", "total stop time (min)"), 0,
          [](const ComparedPlan& p) { return double(p.result.plan.stopMinutes); });
-    line(tr("CNS (%)"), 0,
+    line(QCoreApplication::translate("PlanComparison", "CNS (%)"), 0,
          [](const ComparedPlan& p) { return double(p.result.cnsAtSurfacePercent); });
-    line(tr("max ppO2 (bar)"), 2,
+    line(QCoreApplication::translate("PlanComparison", "max ppO2 (bar)"), 2,
          [](const ComparedPlan& p) { return double(p.result.maxPpO2Bar); });
     // Litres by gas name, in the order the plans name them.
     QStringList gases;
@@ -203,16 +199,17 @@ QVector<ComparisonRow> PlanComparison::rows() const
             if (!g.isEmpty() && !gases.contains(g))
                 gases << g;
     for (const QString& g : gases)
-        line(tr("%1 (litres)").arg(g), 0, [&g](const ComparedPlan& p) {
-            double litres = 0;
-            bool used = false;
-            for (int k = 0; k < 5; ++k)
-                if (p.result.gasNames[k] == g) {
-                    litres += p.result.gasLitres[k];
-                    used = true;
-                }
-            return used ? litres : none;
-        });
+        line(QCoreApplication::translate("PlanComparison", "%1 (litres)").arg(g), 0,
+             [&g](const ComparedPlan& p) {
+                 double litres = 0;
+                 bool used = false;
+                 for (int k = 0; k < 5; ++k)
+                     if (p.result.gasNames[k] == g) {
+                         litres += p.result.gasLitres[k];
+                         used = true;
+                     }
+                 return used ? litres : none;
+             });
     return rows;
 }
 
@@ -238,11 +235,12 @@ QString PlanComparison::toCsv() const
             text = '"' + text.replace('"', QLatin1String("\"\"")) + '"';
         return text;
     };
-    QStringList header{quoted(tr("figure"))};
+    QStringList header{quoted(QCoreApplication::translate("PlanComparison", "figure"))};
     for (const ComparedPlan& p : plans_)
         header << quoted(p.name);
     for (int i = 1; i < plans_.size(); ++i)
-        header << quoted(tr("%1 - %2").arg(plans_[i].name, plans_.first().name));
+        header << quoted(QCoreApplication::translate("PlanComparison", "%1 - %2")
+                             .arg(plans_[i].name, plans_.first().name));
     QString out = header.join(',') + '\n';
     for (const ComparisonRow& row : rows()) {
         QStringList fields{quoted(row.title)};
