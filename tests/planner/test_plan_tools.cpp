@@ -203,6 +203,27 @@ private slots:
             QCOMPARE(cmp.at(0).name, second);
     }
 
+    // A replayed log as a column: its own depth and time, walked to its end, no break on
+    // the way; the planned dive beside it keeps its own figures.
+    void compareWithLog()
+    {
+        PlanComparison cmp;
+        const PlanRequest plan = requestOf("dive_depth=40 dive_time=25");
+        QCOMPARE(cmp.add(plan), 0);
+        DiveProfile log;
+        for (const QPointF& p : {QPointF(0, 0), {2, 40}, {25, 40}, {29, 3}, {45, 3}, {46, 0}})
+            log.addPoint(p.x(), p.y());
+        log.setGas(0, 1);
+        QCOMPARE(cmp.addLog(log, plan, "straight up"), 1);
+        const ComparedPlan& c = cmp.at(1);
+        QVERIFY(c.log && c.name == "straight up");
+        QCOMPARE(c.request.depthMetres, 40.0f);
+        QCOMPARE(c.request.bottomMinutes, 46.0f);
+        QVERIFY(c.curves.depth.last().x() >= 46.0);
+        QCOMPARE(cmp.rows()[1].values[0], double(cmp.at(0).result.plan.ttsMinutes));
+        QVERIFY(c.result.ok() && c.result.maxPpO2Bar > 1.0f);
+    }
+
     // Eight plans and more fit.
     void compareEight()
     {
