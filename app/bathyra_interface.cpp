@@ -38,6 +38,7 @@ Bathyra_Interface::Bathyra_Interface(QWidget* parent) : InterfaceBase(parent)
 {
     initBathyraResources();
     connectForm();
+    setupPlanTools();
 
     for (int n = 1; n <= 5; ++n)
         showGasInfo(n);

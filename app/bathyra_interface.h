@@ -5,7 +5,8 @@
 // The parameter transfer (widgets <-> configuration image) lives in
 // bathyra_parameters.cpp; the device commands in bathyra_device.cpp; the script slots in
 // bathyra_script.cpp; the update checks in bathyra_updates.cpp; the profile editor command
-// in bathyra_profile_editor.cpp; window, file and dialog slots in bathyra_interface.cpp.
+// in bathyra_profile_editor.cpp; the planning tools in bathyra_plan_tools.cpp; window, file and
+// dialog slots in bathyra_interface.cpp.
 #pragma once
 
 #include "app/interface_base.h"
@@ -19,7 +20,10 @@
 #include <memory>
 
 class DiveProfile;
+class LogCheckInterface;
+class PlanComparisonInterface;
 class PlotInterface;
+class SolveDialog;
 class ProfileEditorInterface;
 class QSettings;
 class SerialOSTC;
@@ -49,6 +53,13 @@ public:
     DiveInputs diveInputs() const;
     // The fields as a request of the planning core (the fields applied to the image first).
     planner::PlanRequest planRequest();
+
+    // A request back into the fields: the image, the replay flags and the dive inputs
+    // (bathyra_plan_tools.cpp, with the planning tools' windows, created on first use).
+    void showRequest(const planner::PlanRequest& request);
+    SolveDialog* solveDialog();
+    PlanComparisonInterface* planComparison();
+    LogCheckInterface* logCheck();
 
     // The current profile (replayed by the runs), the plot windows (created on first use).
     DiveProfile* currentProfile() const { return profile_.get(); }
@@ -98,6 +109,9 @@ public slots:
     void setDateTimeSlot();
     void screenDumpSlot();
     void upgradeFWSlot();
+    void solveSlot();
+    void comparePlansSlot();
+    void planAgainstLogSlot();
 
     // Writes or reads the whole parameter set.
     void save(QSettings* settings);
@@ -128,6 +142,7 @@ private:
     void showCf(QDoubleSpinBox* box, int n, int scale);
     void cfLimited(int n, const QString& asked, const QString& used);
     void connectForm();
+    void setupPlanTools();
     QString startDirectory() const;
 
     // The device commands on the program's image, this console and showParameters().
@@ -144,6 +159,9 @@ private:
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
     QPointer<ProfileEditorInterface> profileEditor_;
+    QPointer<SolveDialog> solveDialog_;
+    QPointer<PlanComparisonInterface> comparison_;
+    QPointer<LogCheckInterface> logCheck_;
     bool headless_ = false;
     QPointer<QTextBrowser> help_;
     UpdatesPlanner* updates_ = nullptr; // child object

@@ -12,6 +12,7 @@
 #include "app/bathyra_script.h"
 #include "app/options.h"
 #include "cli/console_text.h"
+#include "cli/plan_tool_steps.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
 #include "device/safe_file.h"
@@ -58,6 +59,8 @@ const char* const usageText =
     "  --trace FILE      CSV, one line per engine cycle\n"
     "  --html            print the console as HTML instead of plain text\n"
     "  --port NAME       serial port of the dive computer (default: settings key OSTC/port)\n"
+    "  --compare-out FILE\n"
+    "                    write the table of a compare step as CSV\n"
     "  --time-limit SECONDS\n"
     "                    longest time one --script or --tests step may take (default 600);\n"
     "                    past it the run ends with exit code 1\n"
@@ -66,6 +69,13 @@ const char* const usageText =
     "  --profile FILE    load a logbook file as the current profile and switch to replay mode\n"
     "  simulate | ascent | gasvolumes\n"
     "                    press Simulate, Ascent or Gas volumes\n"
+    "  solve TARGET      the longest bottom time at dive_depth that keeps TARGET: ndl (no\n"
+    "                    decompression), runtime MIN, tts MIN or stops MIN (total stop time)\n"
+    "  compare FILE.div...\n"
+    "                    plan each parameter file as a new dive and print them side by side\n"
+    "  check             the profile of --profile, replayed with the current configuration,\n"
+    "                    against the plan of the current parameters: figures and the\n"
+    "                    intervals spent above the ceiling\n"
     "  --save-plot FILE  save the dive plot window as an image (.svg .pdf .tif .png .jpg)\n"
     "  --save-params FILE\n"
     "                    save the parameters into a parameter file (.div) as Save does\n"
@@ -94,7 +104,7 @@ struct Step {
 };
 
 struct Command {
-    QString params, settings, messages, trace, port;
+    QString params, settings, messages, trace, port, compareOut;
     bool verbose = false;
     bool html = false;
     int timeLimitS = 600;
@@ -129,6 +139,15 @@ QString parse(const QStringList& args, Command& cmd)
              : a == "--settings" ? cmd.settings
              : a == "--messages" ? cmd.messages
                                  : cmd.trace) = v;
+        } else if (a == "--compare-out") {
+            if (!value(cmd.compareOut))
+                return QStringLiteral("--compare-out needs a file name");
+        } else if (clitools::isPlanToolStep(a)) {
+            Step step{a, QString()};
+            const QString error = clitools::takeArguments(args, i, step.argument);
+            if (!error.isEmpty())
+                return error;
+            cmd.steps.append(step);
         } else if (a == "--port") {
             if (!value(v) || v.isEmpty())
                 return QStringLiteral("--port needs a port name");
@@ -432,9 +451,12 @@ bool runScriptStep(Bathyra_Interface* window, const Step& step, int timeLimitS)
 }
 
 // Runs one step; a failure of the program is thrown as its message text.
-QString runStep(Bathyra_Interface* window, const Step& step)
+QString runStep(Bathyra_Interface* window, const Step& step, const QString& compareOut)
 {
-    if (step.name == "--set") {
+    if (clitools::isPlanToolStep(step.name)) {
+        clitools::runPlanToolStep(window, step.name, step.argument.split('\n', Qt::SkipEmptyParts),
+                                  compareOut);
+    } else if (step.name == "--set") {
         const QString error = setWidget(window, step.argument);
         if (!error.isEmpty())
             return error;
@@ -554,7 +576,7 @@ int main(int argc, char** argv)
                 continue;
             }
             try {
-                const QString error = runStep(window, step);
+                const QString error = runStep(window, step, cmd.compareOut);
                 if (!error.isEmpty())
                     exitCode = usage(error);
             } catch (const QString& text) {

@@ -15,11 +15,6 @@ namespace planner
 namespace
 {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("planner::PlanParameters", text);
-}
-
 struct Parameter {
     QString name;
     double min = 0, max = 0;
@@ -163,7 +158,8 @@ QString setPlanParameter(PlanRequest& request, const QString& name, const QVaria
 {
     const Parameter* p = find(name);
     if (!p)
-        return tr("unknown planning input %1").arg(name);
+        return QCoreApplication::translate("planner::PlanParameters", "unknown planning input %1")
+            .arg(name);
     double v = 0;
     if (p->decimals < 0 && value.type() == QVariant::Bool) {
         v = value.toBool() ? 1 : 0;
@@ -175,9 +171,12 @@ QString setPlanParameter(PlanRequest& request, const QString& name, const QVaria
         bool ok = false;
         v = value.toDouble(&ok);
         if (!ok || !std::isfinite(v))
-            return tr("%1: %2 is not a number").arg(name, value.toString());
+            return QCoreApplication::translate("planner::PlanParameters", "%1: %2 is not a number")
+                .arg(name, value.toString());
         if (p->decimals < 0 && v != 0 && v != 1)
-            return tr("%1: %2 is neither true nor false").arg(name, value.toString());
+            return QCoreApplication::translate("planner::PlanParameters",
+                                               "%1: %2 is neither true nor false")
+                .arg(name, value.toString());
     }
     // The field's own rounding, then its range.
     if (p->decimals >= 0) {
@@ -185,7 +184,7 @@ QString setPlanParameter(PlanRequest& request, const QString& name, const QVaria
         v = std::round(v * scale) / scale;
     }
     if (v < p->min - 1e-9 || v > p->max + 1e-9)
-        return tr("%1: %2 is outside %3 to %4")
+        return QCoreApplication::translate("planner::PlanParameters", "%1: %2 is outside %3 to %4")
             .arg(name)
             .arg(value.toString())
             .arg(p->min)

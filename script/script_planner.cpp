@@ -1,6 +1,7 @@
 // ostc.planner: see script_planner.h.
 #include "script/script_planner.h"
 
+#include "planner/bottom_time_solver.h"
 #include "planner/plan_parameters.h"
 
 #include <QScriptEngine>
@@ -131,4 +132,61 @@ QScriptValue ScriptPlanner::names() const
     for (const Extra& x : extras)
         all << QLatin1String(x.name);
     return qScriptValueFromSequence(engine(), all);
+}
+
+QScriptValue ScriptPlanner::solve(const QScriptValue& options)
+{
+    if (!options.isObject())
+        return context()->throwError(QScriptContext::TypeError,
+                                     QStringLiteral("solve: the options are not an object"));
+    // The target's key out of the options, the rest is the plan.
+    const struct {
+        const char* key;
+        planner::SolveTarget::Kind kind;
+    } keys[] = {{"ndl", planner::SolveTarget::NoDecompression},
+                {"runtime", planner::SolveTarget::Runtime},
+                {"tts", planner::SolveTarget::Tts},
+                {"stopTime", planner::SolveTarget::StopTime}};
+    planner::SolveTarget target;
+    int targets = 0;
+    QScriptValue rest = engine()->newObject();
+    QScriptValueIterator it(options);
+    while (it.hasNext()) {
+        it.next();
+        bool isTarget = false;
+        for (const auto& k : keys)
+            if (it.name() == QLatin1String(k.key)) {
+                isTarget = true;
+                ++targets;
+                target.kind = k.kind;
+                target.limitMinutes = it.value().toInt32();
+                if (k.kind != planner::SolveTarget::NoDecompression &&
+                    (!it.value().isNumber() || target.limitMinutes < 0))
+                    return context()->throwError(
+                        QScriptContext::RangeError,
+                        QStringLiteral("solve: %1 takes a number of minutes").arg(it.name()));
+            }
+        if (!isTarget)
+            rest.setProperty(it.name(), it.value());
+    }
+    if (targets != 1)
+        return context()->throwError(
+            QScriptContext::RangeError,
+            QStringLiteral("solve: name one target of ndl, runtime, tts, stopTime"));
+    planner::PlanRequest r;
+    try {
+        r = request(rest);
+    } catch (const QString& error) {
+        return context()->throwError(QScriptContext::RangeError, error);
+    }
+    const planner::SolveAnswer a = planner::solveBottomTime(r, target);
+    QScriptValue o = engine()->newObject();
+    o.setProperty(QStringLiteral("found"), a.found);
+    o.setProperty(QStringLiteral("bottomTime"),
+                  a.found ? QScriptValue(a.bottomMinutes) : QScriptValue(QScriptValue::NullValue));
+    o.setProperty(QStringLiteral("text"), a.text());
+    o.setProperty(QStringLiteral("target"), target.text());
+    o.setProperty(QStringLiteral("plans"), a.plans);
+    o.setProperty(QStringLiteral("error"), a.error);
+    return o;
 }

@@ -4,7 +4,7 @@
 // current dive, console and plots stay as they are. The answer is a plain object (see
 // toScript in the source for its members).
 //
-// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript.
+// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript, ScriptPlanner::solve.
 #pragma once
 
 #include "planner/plan_core.h"
@@ -26,6 +26,11 @@ public:
 
     Q_INVOKABLE QScriptValue plan(const QScriptValue& options = QScriptValue());
     Q_INVOKABLE QScriptValue names() const;
+
+    // The longest bottom time at the planned depth for one target among the options:
+    // ndl: true, runtime: R, tts: T or stopTime: D (minutes); the other options as plan's.
+    // The answer: {found, bottomTime, text, target, plans, error}.
+    Q_INVOKABLE QScriptValue solve(const QScriptValue& options);
 
 private:
     std::function<planner::PlanRequest()> current_;

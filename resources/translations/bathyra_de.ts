@@ -854,7 +854,7 @@
         <translation>FEHLGESCHLAGEN</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+142"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
         <source>Load dive parameters...</source>
         <translation>Tauchgangsparameter laden...</translation>
     </message>
@@ -904,7 +904,7 @@
         <translation>Parameter nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+173"/>
+        <location filename="../../app/bathyra_script.cpp" line="+174"/>
         <source>Run Script...</source>
         <translation>Skript ausführen...</translation>
     </message>
@@ -913,6 +913,59 @@
         <source>Bathyra Script (*.qs *.js)</source>
         <comment>scrit format</comment>
         <translation>Bathyra-Skript (*.qs *.js)</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <source>Longest bottom time...</source>
+        <translation>Längste Grundzeit...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Compare plans...</source>
+        <translation>Pläne vergleichen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plan against log...</source>
+        <translation>Plan gegen Log...</translation>
+    </message>
+</context>
+<context>
+    <name>BottomTimeSolver</name>
+    <message>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <source>no decompression</source>
+        <translation>keine Dekompression</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime ≤ %1 min</source>
+        <translation>Laufzeit ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TTS ≤ %1 min</source>
+        <translation>TTS ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time ≤ %1 min</source>
+        <translation>Gesamte Stoppzeit ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no bottom time meets the target %1</source>
+        <translation>keine Grundzeit erfüllt das Ziel %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>longest bottom time: %1 min or more for %2</source>
+        <translation>längste Grundzeit: %1 min oder mehr für %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>longest bottom time: %1 min for %2</source>
+        <translation>längste Grundzeit: %1 min für %2</translation>
     </message>
 </context>
 <context>
@@ -1607,7 +1660,7 @@
         <translation>Bh %1%/%2%</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+111"/>
         <source>SP %1</source>
         <translation>SP %1</translation>
     </message>
@@ -1695,6 +1748,153 @@
         <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>HEX-Datei kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheck</name>
+    <message>
+        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <source>%1: plan %2 %5, log %3 %5 (%4)</source>
+        <translation>%1: Plan %2 %5, Log %3 %5 (%4)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>The log holds no dive: no depth below the surface</source>
+        <translation>Das Log enthält keinen Tauchgang: keine Tiefe unter der Oberfläche</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max depth</source>
+        <translation>Maximaltiefe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bottom time</source>
+        <translation>Grundzeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time</source>
+        <translation>Gesamte Stoppzeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TTS at the end of the bottom</source>
+        <translation>TTS am Ende der Grundzeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ceiling kept during the whole dive</source>
+        <translation>Ceiling während des ganzen Tauchgangs eingehalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>above the ceiling from %1 to %2 min, worst %3 m above it</source>
+        <translation>über dem Ceiling von %1 bis %2 min, höchstens %3 m darüber</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheckInterface</name>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>No parameter file %1</source>
+        <translation>Keine Parameterdatei %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Logbuchdateien (*.xml *.uddf *.udcf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive parameters (*.div);;All files (*)</source>
+        <translation>Tauchparameter (*.div);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Current configuration</source>
+        <translation>Aktuelle Konfiguration</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>Parameter file</source>
+        <translation>Parameterdatei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current parameters</source>
+        <translation>Aktuelle Parameter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged dive:</source>
+        <translation>Geloggter Tauchgang:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dived with:</source>
+        <translation>Getaucht mit:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Planned as:</source>
+        <translation>Geplant als:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>time (min)</source>
+        <translation>Zeit (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>Tiefe (m)</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>log %1</source>
+        <translation>Log %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ceiling of the log</source>
+        <translation>Ceiling des Logs</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2028,148 @@
     </message>
 </context>
 <context>
+    <name>PlanComparison</name>
+    <message>
+        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <source>runtime (min)</source>
+        <translation>Laufzeit (min)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TTS (min)</source>
+        <translation>TTS (min)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>first stop (m)</source>
+        <translation>erster Stopp (m)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time (min)</source>
+        <translation>Gesamte Stoppzeit (min)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max ppO2 (bar)</source>
+        <translation>max. ppO2 (bar)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 (litres)</source>
+        <translation>%1 (Liter)</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <source>%1 ceiling</source>
+        <translation>%1 Ceiling</translation>
+    </message>
+    <message>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <source>plans: %1</source>
+        <translation>Pläne: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparisonInterface</name>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
+        <source>time (min)</source>
+        <translation>Zeit (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>Tiefe (m)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Add current plan</source>
+        <translation>Aktuellen Plan hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add log...</source>
+        <translation>Log hinzufügen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make current</source>
+        <translation>Zum aktuellen machen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export PDF...</source>
+        <translation>PDF exportieren...</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Add a logged dive</source>
+        <translation>Geloggten Tauchgang hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Logbuchdateien (*.xml *.uddf *.udcf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Rename plan</source>
+        <translation>Plan umbenennen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <location line="+13"/>
+        <source>Export the comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -1903,8 +2245,8 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+432"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+121"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
@@ -1958,7 +2300,7 @@
         <translation>Gewebedruck [N2+He, bar]</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_tissues.cpp" line="-71"/>
+        <location filename="../../plot/plot_tissues.cpp" line="-69"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Oberfläche</translation>
@@ -2014,7 +2356,7 @@
     <message>
         <location line="+17"/>
         <source>The profile &apos;%1&apos; was not loaded: %2</source>
-        <translation>Das Profil '%1' wurde nicht geladen: %2</translation>
+        <translation>Das Profil &apos;%1&apos; wurde nicht geladen: %2</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -2167,7 +2509,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+243"/>
+        <location filename="../../script/script.cpp" line="+247"/>
         <source>Script stopped: %1</source>
         <translation>Skript angehalten: %1</translation>
     </message>
@@ -2373,6 +2715,44 @@
     </message>
 </context>
 <context>
+    <name>SolveDialog</name>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <source>no decompression</source>
+        <translation>keine Dekompression</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>runtime at most</source>
+        <translation>Laufzeit höchstens</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS at most</source>
+        <translation>TTS höchstens</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>total stop time at most</source>
+        <translation>Gesamte Stoppzeit höchstens</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Solve</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Use as bottom time</source>
+        <translation>Als Grundzeit übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPlanner</name>
     <message>
         <location filename="../../updates/updates_planner.cpp" line="+76"/>
@@ -2404,7 +2784,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-167"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+55"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Tauchprofil</translation>
     </message>
@@ -2414,6 +2794,21 @@
         <source>Tissues plot</source>
         <translation>Gewebediagramm</translation>
     </message>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <source>Plan against log</source>
+        <translation>Plan gegen Log</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <source>Compare plans</source>
+        <translation>Pläne vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <source>Longest bottom time</source>
+        <translation>Längste Grundzeit</translation>
+    </message>
 </context>
 <context>
     <name>gas</name>
@@ -2421,6 +2816,29 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanParameters</name>
+    <message>
+        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <source>unknown planning input %1</source>
+        <translation>unbekannte Planungseingabe %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 is not a number</source>
+        <translation>%1: %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 is neither true nor false</source>
+        <translation>%1: %2 ist weder true noch false</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 liegt außerhalb von %3 bis %4</translation>
     </message>
 </context>
 <context>

@@ -854,7 +854,7 @@
         <translation>ERROR</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+142"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
         <source>Load dive parameters...</source>
         <translation>Cargar parámetros de inmersión...</translation>
     </message>
@@ -904,7 +904,7 @@
         <translation>Parámetros no guardados: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+173"/>
+        <location filename="../../app/bathyra_script.cpp" line="+174"/>
         <source>Run Script...</source>
         <translation>Ejecutar script...</translation>
     </message>
@@ -913,6 +913,59 @@
         <source>Bathyra Script (*.qs *.js)</source>
         <comment>scrit format</comment>
         <translation>Script de Bathyra (*.qs *.js)</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <source>Longest bottom time...</source>
+        <translation>Tiempo de fondo máximo...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Compare plans...</source>
+        <translation>Comparar planes...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plan against log...</source>
+        <translation>Plan frente a registro...</translation>
+    </message>
+</context>
+<context>
+    <name>BottomTimeSolver</name>
+    <message>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <source>no decompression</source>
+        <translation>sin descompresión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime ≤ %1 min</source>
+        <translation>tiempo total ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TTS ≤ %1 min</source>
+        <translation>TTS ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time ≤ %1 min</source>
+        <translation>tiempo total de paradas ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no bottom time meets the target %1</source>
+        <translation>ningún tiempo de fondo cumple el objetivo %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>longest bottom time: %1 min or more for %2</source>
+        <translation>tiempo de fondo máximo: %1 min o más para %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>longest bottom time: %1 min for %2</source>
+        <translation>tiempo de fondo máximo: %1 min para %2</translation>
     </message>
 </context>
 <context>
@@ -1607,7 +1660,7 @@
         <translation>Bh %1%/%2%</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+111"/>
         <source>SP %1</source>
         <translation>SP %1</translation>
     </message>
@@ -1695,6 +1748,153 @@
         <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>No se puede abrir el archivo HEX</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheck</name>
+    <message>
+        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <source>%1: plan %2 %5, log %3 %5 (%4)</source>
+        <translation>%1: plan %2 %5, registro %3 %5 (%4)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>The log holds no dive: no depth below the surface</source>
+        <translation>El registro no contiene ninguna inmersión: ninguna profundidad bajo la superficie</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max depth</source>
+        <translation>profundidad máxima</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bottom time</source>
+        <translation>tiempo de fondo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime</source>
+        <translation>tiempo total</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time</source>
+        <translation>tiempo total de paradas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TTS at the end of the bottom</source>
+        <translation>TTS al final del fondo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ceiling kept during the whole dive</source>
+        <translation>techo respetado durante toda la inmersión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>above the ceiling from %1 to %2 min, worst %3 m above it</source>
+        <translation>por encima del techo de %1 a %2 min, como máximo %3 m por encima</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheckInterface</name>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>No parameter file %1</source>
+        <translation>No hay archivo de parámetros %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Archivos de registro (*.xml *.uddf *.udcf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive parameters (*.div);;All files (*)</source>
+        <translation>Parámetros de inmersión (*.div);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Current configuration</source>
+        <translation>Configuración actual</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>Parameter file</source>
+        <translation>Archivo de parámetros</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current parameters</source>
+        <translation>Parámetros actuales</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged dive:</source>
+        <translation>Inmersión registrada:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dived with:</source>
+        <translation>Buceada con:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Planned as:</source>
+        <translation>Planificada como:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>time (min)</source>
+        <translation>tiempo (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>profundidad (m)</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>plan</source>
+        <translation>plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>log %1</source>
+        <translation>registro %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ceiling of the log</source>
+        <translation>techo del registro</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2028,148 @@
     </message>
 </context>
 <context>
+    <name>PlanComparison</name>
+    <message>
+        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <source>runtime (min)</source>
+        <translation>tiempo total (min)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TTS (min)</source>
+        <translation>TTS (min)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>first stop (m)</source>
+        <translation>primera parada (m)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time (min)</source>
+        <translation>tiempo total de paradas (min)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max ppO2 (bar)</source>
+        <translation>ppO2 máx. (bar)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 (litres)</source>
+        <translation>%1 (litros)</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>figure</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <source>%1 ceiling</source>
+        <translation>techo de %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <source>plans: %1</source>
+        <translation>planes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparisonInterface</name>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
+        <source>time (min)</source>
+        <translation>tiempo (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>profundidad (m)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Add current plan</source>
+        <translation>Añadir el plan actual</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add log...</source>
+        <translation>Añadir registro...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename...</source>
+        <translation>Renombrar...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make current</source>
+        <translation>Hacer actual</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Add a logged dive</source>
+        <translation>Añadir una inmersión registrada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Archivos de registro (*.xml *.uddf *.udcf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Rename plan</source>
+        <translation>Renombrar plan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <location line="+13"/>
+        <source>Export the comparison</source>
+        <translation>Exportar la comparación</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -1903,8 +2245,8 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+432"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+121"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
@@ -1958,7 +2300,7 @@
         <translation>P. tejido [N2+He, bar]</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_tissues.cpp" line="-71"/>
+        <location filename="../../plot/plot_tissues.cpp" line="-69"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Superficie</translation>
@@ -2014,7 +2356,7 @@
     <message>
         <location line="+17"/>
         <source>The profile &apos;%1&apos; was not loaded: %2</source>
-        <translation>El perfil '%1' no se ha cargado: %2</translation>
+        <translation>El perfil &apos;%1&apos; no se ha cargado: %2</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -2167,7 +2509,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+243"/>
+        <location filename="../../script/script.cpp" line="+247"/>
         <source>Script stopped: %1</source>
         <translation>Script detenido: %1</translation>
     </message>
@@ -2373,6 +2715,44 @@
     </message>
 </context>
 <context>
+    <name>SolveDialog</name>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <source>no decompression</source>
+        <translation>sin descompresión</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>runtime at most</source>
+        <translation>tiempo total como máximo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS at most</source>
+        <translation>TTS como máximo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>total stop time at most</source>
+        <translation>tiempo total de paradas como máximo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Solve</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Use as bottom time</source>
+        <translation>Usar como tiempo de fondo</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPlanner</name>
     <message>
         <location filename="../../updates/updates_planner.cpp" line="+76"/>
@@ -2404,7 +2784,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-167"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+55"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Perfil de inmersión</translation>
     </message>
@@ -2414,6 +2794,21 @@
         <source>Tissues plot</source>
         <translation>Gráfico de tejidos</translation>
     </message>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <source>Plan against log</source>
+        <translation>Plan frente a registro</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <source>Compare plans</source>
+        <translation>Comparar planes</translation>
+    </message>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <source>Longest bottom time</source>
+        <translation>Tiempo de fondo máximo</translation>
+    </message>
 </context>
 <context>
     <name>gas</name>
@@ -2421,6 +2816,29 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanParameters</name>
+    <message>
+        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <source>unknown planning input %1</source>
+        <translation>entrada de planificación desconocida %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 is not a number</source>
+        <translation>%1: %2 no es un número</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 is neither true nor false</source>
+        <translation>%1: %2 no es ni true ni false</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 está fuera de %3 a %4</translation>
     </message>
 </context>
 <context>

@@ -854,7 +854,7 @@
         <translation>ÉCHEC</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+142"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
         <source>Load dive parameters...</source>
         <translation>Charger les paramètres de plongée...</translation>
     </message>
@@ -904,7 +904,7 @@
         <translation>Paramètres non enregistrés : %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+173"/>
+        <location filename="../../app/bathyra_script.cpp" line="+174"/>
         <source>Run Script...</source>
         <translation>Exécuter un script...</translation>
     </message>
@@ -913,6 +913,59 @@
         <source>Bathyra Script (*.qs *.js)</source>
         <comment>scrit format</comment>
         <translation>Script Bathyra (*.qs *.js)</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <source>Longest bottom time...</source>
+        <translation>Temps au fond le plus long...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Compare plans...</source>
+        <translation>Comparer des plans...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plan against log...</source>
+        <translation>Plan contre carnet...</translation>
+    </message>
+</context>
+<context>
+    <name>BottomTimeSolver</name>
+    <message>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <source>no decompression</source>
+        <translation>sans décompression</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime ≤ %1 min</source>
+        <translation>durée totale ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TTS ≤ %1 min</source>
+        <translation>TTS ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time ≤ %1 min</source>
+        <translation>durée totale des paliers ≤ %1 min</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no bottom time meets the target %1</source>
+        <translation>aucun temps au fond ne respecte l&apos;objectif %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>longest bottom time: %1 min or more for %2</source>
+        <translation>temps au fond le plus long : %1 min ou plus pour %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>longest bottom time: %1 min for %2</source>
+        <translation>temps au fond le plus long : %1 min pour %2</translation>
     </message>
 </context>
 <context>
@@ -1607,7 +1660,7 @@
         <translation>Bh %1%/%2%</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+111"/>
         <source>SP %1</source>
         <translation>SP %1</translation>
     </message>
@@ -1698,6 +1751,153 @@
     </message>
 </context>
 <context>
+    <name>LogCheck</name>
+    <message>
+        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <source>%1: plan %2 %5, log %3 %5 (%4)</source>
+        <translation>%1 : plan %2 %5, carnet %3 %5 (%4)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>The log holds no dive: no depth below the surface</source>
+        <translation>Le carnet ne contient aucune plongée : aucune profondeur sous la surface</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max depth</source>
+        <translation>profondeur maximale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bottom time</source>
+        <translation>temps au fond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime</source>
+        <translation>durée totale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time</source>
+        <translation>durée totale des paliers</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TTS at the end of the bottom</source>
+        <translation>TTS à la fin du fond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ceiling kept during the whole dive</source>
+        <translation>plafond respecté pendant toute la plongée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>above the ceiling from %1 to %2 min, worst %3 m above it</source>
+        <translation>au-dessus du plafond de %1 à %2 min, au pire %3 m au-dessus</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheckInterface</name>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>No parameter file %1</source>
+        <translation>Pas de fichier de paramètres %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Fichiers de carnet (*.xml *.uddf *.udcf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive parameters (*.div);;All files (*)</source>
+        <translation>Paramètres de plongée (*.div);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Current configuration</source>
+        <translation>Configuration actuelle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>Parameter file</source>
+        <translation>Fichier de paramètres</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current parameters</source>
+        <translation>Paramètres actuels</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged dive:</source>
+        <translation>Plongée enregistrée :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dived with:</source>
+        <translation>Plongée avec :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Planned as:</source>
+        <translation>Planifiée comme :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>time (min)</source>
+        <translation>temps (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>profondeur (m)</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>plan</source>
+        <translation>plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>log %1</source>
+        <translation>carnet %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ceiling of the log</source>
+        <translation>plafond du carnet</translation>
+    </message>
+</context>
+<context>
     <name>OstcProtocol</name>
     <message>
         <location filename="../../device/ostc_protocol.cpp" line="+121"/>
@@ -1742,7 +1942,7 @@
     <message>
         <location line="-68"/>
         <source>no answer from the computer</source>
-        <translation>pas de réponse de l'ordinateur</translation>
+        <translation>pas de réponse de l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -1798,7 +1998,7 @@
     <message>
         <location line="+69"/>
         <source>Dump screen failed (%1)</source>
-        <translation>Échec de la copie d'écran (%1)</translation>
+        <translation>Échec de la copie d&apos;écran (%1)</translation>
     </message>
     <message>
         <location line="-8"/>
@@ -1825,6 +2025,148 @@
         <location line="+21"/>
         <source>Cannot sync firmware upgrade</source>
         <translation>Impossible de synchroniser la mise à jour du firmware</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparison</name>
+    <message>
+        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <source>runtime (min)</source>
+        <translation>durée totale (min)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TTS (min)</source>
+        <translation>TTS (min)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>first stop (m)</source>
+        <translation>premier palier (m)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time (min)</source>
+        <translation>durée totale des paliers (min)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max ppO2 (bar)</source>
+        <translation>ppO2 max. (bar)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 (litres)</source>
+        <translation>%1 (litres)</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>figure</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <source>%1 ceiling</source>
+        <translation>plafond %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <source>plans: %1</source>
+        <translation>plans : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparisonInterface</name>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
+        <source>time (min)</source>
+        <translation>temps (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>profondeur (m)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Add current plan</source>
+        <translation>Ajouter le plan actuel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add log...</source>
+        <translation>Ajouter un carnet...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make current</source>
+        <translation>Rendre actuel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Add a logged dive</source>
+        <translation>Ajouter une plongée enregistrée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Fichiers de carnet (*.xml *.uddf *.udcf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Rename plan</source>
+        <translation>Renommer le plan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <location line="+13"/>
+        <source>Export the comparison</source>
+        <translation>Exporter la comparaison</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1903,8 +2245,8 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+432"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+121"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gaz%1 :</translation>
@@ -1958,7 +2300,7 @@
         <translation>P. tissu [N2+He, bar]</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_tissues.cpp" line="-71"/>
+        <location filename="../../plot/plot_tissues.cpp" line="-69"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Surface</translation>
@@ -2014,7 +2356,7 @@
     <message>
         <location line="+17"/>
         <source>The profile &apos;%1&apos; was not loaded: %2</source>
-        <translation>Le profil '%1' n'a pas été chargé : %2</translation>
+        <translation>Le profil &apos;%1&apos; n&apos;a pas été chargé : %2</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -2167,7 +2509,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+243"/>
+        <location filename="../../script/script.cpp" line="+247"/>
         <source>Script stopped: %1</source>
         <translation>Script arrêté : %1</translation>
     </message>
@@ -2275,7 +2617,7 @@
     <message>
         <location line="+3"/>
         <source>No port chosen: choose the OSTC&apos;s port in the settings</source>
-        <translation>Aucun port choisi : choisissez le port de l'OSTC dans les paramètres</translation>
+        <translation>Aucun port choisi : choisissez le port de l&apos;OSTC dans les paramètres</translation>
     </message>
     <message>
         <location filename="../../device/serial_port.cpp" line="+14"/>
@@ -2373,6 +2715,44 @@
     </message>
 </context>
 <context>
+    <name>SolveDialog</name>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <source>no decompression</source>
+        <translation>sans décompression</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>runtime at most</source>
+        <translation>durée totale au plus</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS at most</source>
+        <translation>TTS au plus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>total stop time at most</source>
+        <translation>durée totale des paliers au plus</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Solve</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Use as bottom time</source>
+        <translation>Utiliser comme temps au fond</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPlanner</name>
     <message>
         <location filename="../../updates/updates_planner.cpp" line="+76"/>
@@ -2404,7 +2784,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-167"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+55"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Profil de plongée</translation>
     </message>
@@ -2414,6 +2794,21 @@
         <source>Tissues plot</source>
         <translation>Graphique des tissus</translation>
     </message>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <source>Plan against log</source>
+        <translation>Plan contre carnet</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <source>Compare plans</source>
+        <translation>Comparer des plans</translation>
+    </message>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <source>Longest bottom time</source>
+        <translation>Temps au fond le plus long</translation>
+    </message>
 </context>
 <context>
     <name>gas</name>
@@ -2421,6 +2816,29 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Gaz</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanParameters</name>
+    <message>
+        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <source>unknown planning input %1</source>
+        <translation>entrée de planification inconnue %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 is not a number</source>
+        <translation>%1 : %2 n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 is neither true nor false</source>
+        <translation>%1 : %2 n&apos;est ni true ni false</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1 : %2 est hors de %3 à %4</translation>
     </message>
 </context>
 <context>

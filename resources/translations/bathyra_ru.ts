@@ -854,7 +854,7 @@
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+142"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
@@ -904,7 +904,7 @@
         <translation>Параметры не сохранены: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+173"/>
+        <location filename="../../app/bathyra_script.cpp" line="+174"/>
         <source>Run Script...</source>
         <translation>Выполнить скрипт...</translation>
     </message>
@@ -913,6 +913,59 @@
         <source>Bathyra Script (*.qs *.js)</source>
         <comment>scrit format</comment>
         <translation>Скрипт Bathyra (*.qs *.js)</translation>
+    </message>
+    <message>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <source>Longest bottom time...</source>
+        <translation>Наибольшее донное время...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Compare plans...</source>
+        <translation>Сравнить планы...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Plan against log...</source>
+        <translation>План и журнал...</translation>
+    </message>
+</context>
+<context>
+    <name>BottomTimeSolver</name>
+    <message>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <source>no decompression</source>
+        <translation>без декомпрессии</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime ≤ %1 min</source>
+        <translation>общее время ≤ %1 мин</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TTS ≤ %1 min</source>
+        <translation>TTS ≤ %1 мин</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time ≤ %1 min</source>
+        <translation>общее время остановок ≤ %1 мин</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no bottom time meets the target %1</source>
+        <translation>ни одно донное время не выполняет цель %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>longest bottom time: %1 min or more for %2</source>
+        <translation>наибольшее донное время: %1 мин или больше для %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>longest bottom time: %1 min for %2</source>
+        <translation>наибольшее донное время: %1 мин для %2</translation>
     </message>
 </context>
 <context>
@@ -1607,7 +1660,7 @@
         <translation>Bh %1%/%2%</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+111"/>
         <source>SP %1</source>
         <translation>SP %1</translation>
     </message>
@@ -1695,6 +1748,153 @@
         <location line="+9"/>
         <source>Can&apos;t open HEX file</source>
         <translation>Не удалось открыть файл HEX</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheck</name>
+    <message>
+        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <source>%1: plan %2 %5, log %3 %5 (%4)</source>
+        <translation>%1: план %2 %5, журнал %3 %5 (%4)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>The log holds no dive: no depth below the surface</source>
+        <translation>В журнале нет погружения: нет глубины ниже поверхности</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>min</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max depth</source>
+        <translation>максимальная глубина</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bottom time</source>
+        <translation>донное время</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>runtime</source>
+        <translation>общее время</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time</source>
+        <translation>общее время остановок</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TTS at the end of the bottom</source>
+        <translation>TTS в конце донного времени</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ceiling kept during the whole dive</source>
+        <translation>потолок соблюдён всё погружение</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>above the ceiling from %1 to %2 min, worst %3 m above it</source>
+        <translation>выше потолка с %1 по %2 мин, не более %3 м выше него</translation>
+    </message>
+</context>
+<context>
+    <name>LogCheckInterface</name>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>No parameter file %1</source>
+        <translation>Нет файла параметров %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Файлы журнала (*.xml *.uddf *.udcf);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dive parameters (*.div);;All files (*)</source>
+        <translation>Параметры погружения (*.div);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Current configuration</source>
+        <translation>Текущая конфигурация</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>Parameter file</source>
+        <translation>Файл параметров</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current parameters</source>
+        <translation>Текущие параметры</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged dive:</source>
+        <translation>Записанное погружение:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dived with:</source>
+        <translation>Конфигурация погружения:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Planned as:</source>
+        <translation>План:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>time (min)</source>
+        <translation>время (мин)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>глубина (м)</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>plan</source>
+        <translation>план</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>log %1</source>
+        <translation>журнал %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ceiling of the log</source>
+        <translation>потолок журнала</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2028,148 @@
     </message>
 </context>
 <context>
+    <name>PlanComparison</name>
+    <message>
+        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <source>runtime (min)</source>
+        <translation>общее время (мин)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TTS (min)</source>
+        <translation>TTS (мин)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>first stop (m)</source>
+        <translation>первая остановка (м)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>total stop time (min)</source>
+        <translation>общее время остановок (мин)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>max ppO2 (bar)</source>
+        <translation>макс. ppO2 (бар)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 (litres)</source>
+        <translation>%1 (литры)</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>figure</source>
+        <translation>показатель</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <source>%1 ceiling</source>
+        <translation>потолок %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <source>plans: %1</source>
+        <translation>планы: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparisonInterface</name>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
+        <source>time (min)</source>
+        <translation>время (мин)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>глубина (м)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Add current plan</source>
+        <translation>Добавить текущий план</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add log...</source>
+        <translation>Добавить журнал...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename...</source>
+        <translation>Переименовать...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make current</source>
+        <translation>Сделать текущим</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export PDF...</source>
+        <translation>Экспорт PDF...</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Add a logged dive</source>
+        <translation>Добавить записанное погружение</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
+        <translation>Файлы журнала (*.xml *.uddf *.udcf);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Rename plan</source>
+        <translation>Переименовать план</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <location line="+13"/>
+        <source>Export the comparison</source>
+        <translation>Экспорт сравнения</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -1903,8 +2245,8 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+432"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+121"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Газ%1:</translation>
@@ -1958,7 +2300,7 @@
         <translation>P ткани [N2+He, бар]</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_tissues.cpp" line="-71"/>
+        <location filename="../../plot/plot_tissues.cpp" line="-69"/>
         <source>Surface</source>
         <comment>Plot label</comment>
         <translation>Поверхность</translation>
@@ -2014,7 +2356,7 @@
     <message>
         <location line="+17"/>
         <source>The profile &apos;%1&apos; was not loaded: %2</source>
-        <translation>Профиль '%1' не загружен: %2</translation>
+        <translation>Профиль &apos;%1&apos; не загружен: %2</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -2167,7 +2509,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+243"/>
+        <location filename="../../script/script.cpp" line="+247"/>
         <source>Script stopped: %1</source>
         <translation>Скрипт остановлен: %1</translation>
     </message>
@@ -2373,6 +2715,44 @@
     </message>
 </context>
 <context>
+    <name>SolveDialog</name>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <source>no decompression</source>
+        <translation>без декомпрессии</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>runtime at most</source>
+        <translation>общее время не более</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS at most</source>
+        <translation>TTS не более</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>total stop time at most</source>
+        <translation>общее время остановок не более</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> min</source>
+        <translation> мин</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Solve</source>
+        <translation>Рассчитать</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Use as bottom time</source>
+        <translation>Взять как донное время</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPlanner</name>
     <message>
         <location filename="../../updates/updates_planner.cpp" line="+76"/>
@@ -2404,7 +2784,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-167"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+55"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Профиль погружения</translation>
     </message>
@@ -2414,6 +2794,21 @@
         <source>Tissues plot</source>
         <translation>График тканей</translation>
     </message>
+    <message>
+        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <source>Plan against log</source>
+        <translation>План и журнал</translation>
+    </message>
+    <message>
+        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <source>Compare plans</source>
+        <translation>Сравнить планы</translation>
+    </message>
+    <message>
+        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <source>Longest bottom time</source>
+        <translation>Наибольшее донное время</translation>
+    </message>
 </context>
 <context>
     <name>gas</name>
@@ -2421,6 +2816,29 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Газ</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanParameters</name>
+    <message>
+        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <source>unknown planning input %1</source>
+        <translation>неизвестный параметр планирования %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 is not a number</source>
+        <translation>%1: %2 — не число</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 is neither true nor false</source>
+        <translation>%1: %2 — ни true, ни false</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 вне диапазона от %3 до %4</translation>
     </message>
 </context>
 <context>

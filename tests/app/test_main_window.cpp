@@ -5,7 +5,10 @@
 #include "../updates/loopback_server.h"
 #include "app/application.h"
 #include "app/bathyra_script.h"
+#include "app/log_check_window.h"
+#include "app/plan_comparison_window.h"
 #include "app/settings_dialog.h"
+#include "app/solve_dialog.h"
 #include "cfeditor/cf_editor.h"
 #include "data_table.h"
 #include "device/serial_ostc.h"
@@ -14,10 +17,17 @@
 #include "planner/plan_parameters.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 #include "window_fixture.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <map>
 #include <qwt_plot_curve.h>
@@ -201,6 +211,74 @@ private slots:
         set(w, "ppo2_1=0.5 deco_offset=1");
         w->showParameters();
         QVERIFY(w->ppo2_1->value() == 1.3 && w->deco_offset->value() == 2.5);
+    }
+
+    // The planning tools of the Planning menu: the comparison takes the window's plans as
+    // columns and gives a plan back into the fields; the solver answers for the fields; the
+    // plan-against-log window finds the ceiling broken by a drawn log.
+    void planningTools()
+    {
+        set(w, "gradientFactor=1 GF_low=30 GF_high=85 dive_depth=45 dive_time=25");
+        w->findChild<QAction*>("actionComparePlans")->trigger();
+        PlanComparisonInterface* cmp = w->planComparison();
+        auto* add = cmp->findChild<QPushButton*>("addPlanButton");
+        QTest::mouseClick(add, Qt::LeftButton);
+        set(w, "GF_low=40");
+        QTest::mouseClick(add, Qt::LeftButton);
+        set(w, "GF_low=50 GF_high=70 dive_time=30");
+        QTest::mouseClick(add, Qt::LeftButton);
+        QTableWidget* table = cmp->table();
+        QCOMPARE(table->columnCount(), 3);
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("GF 40/85"));
+        QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("GF 50/70, 45 m / 30 min"));
+        QVERIFY(table->item(1, 1)->text().contains('('));
+        // The first plan made current: its fields come back.
+        table->selectColumn(0);
+        QTest::mouseClick(cmp->findChild<QPushButton*>("makeCurrentButton"), Qt::LeftButton);
+        QCOMPARE(w->GF_low->value(), 30);
+        QCOMPARE(w->GF_high->value(), 85);
+        QCOMPARE(w->dive_time->value(), 25);
+        table->selectColumn(1);
+        QTest::mouseClick(cmp->findChild<QPushButton*>("removePlanButton"), Qt::LeftButton);
+        QCOMPARE(table->columnCount(), 2);
+        const QString csv = dir.filePath("cmp.csv"), pdf = dir.filePath("cmp.pdf");
+        cmp->exportCsv(csv);
+        cmp->exportPdf(pdf);
+        QCOMPARE(QString::fromUtf8(fileBytes(csv)).count('\n'), table->rowCount() + 1);
+        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+
+        // The solver for the fields (45 m, GF 30/85, air).
+        SolveDialog* solve = w->solveDialog();
+        solve->target()->setCurrentIndex(planner::SolveTarget::NoDecompression);
+        QTest::mouseClick(solve->findChild<QPushButton*>("solveButton"), Qt::LeftButton);
+        QVERIFY2(solve->answer()->text().startsWith("longest bottom time: "),
+                 qPrintable(solve->answer()->text()));
+        QTest::mouseClick(solve->findChild<QPushButton*>("useSolvedButton"), Qt::LeftButton);
+        QCOMPARE(QStringLiteral("longest bottom time: %1 min for no decompression")
+                     .arg(w->dive_time->value()),
+                 solve->answer()->text());
+
+        // A log straight up from 40 m to 3 m: above the ceiling; the same with stops: not.
+        set(w, "dive_depth=40 dive_time=25 gas_2=0 gas_3=0 gas_4=0 gas_5=0");
+        for (const bool broken : {true, false}) {
+            DiveProfile log;
+            const QVector<QPointF> points =
+                broken ? QVector<QPointF>{{0, 0}, {2, 40}, {25, 40}, {29, 3}, {45, 3}, {46, 0}}
+                       : QVector<QPointF>{{0, 0},  {2, 40}, {25, 40}, {28, 12}, {29, 12}, {30, 9},
+                                          {33, 9}, {34, 6}, {40, 6},  {41, 3},  {55, 3},  {56, 0}};
+            for (const QPointF& p : points)
+                log.addPoint(p.x(), p.y());
+            log.setGas(0, 1);
+            const QString file = dir.filePath(broken ? "broken.uddf" : "clean.uddf");
+            logbook::save(log, file, &planner::currentImage());
+            LogCheckInterface* check = w->logCheck();
+            check->logFile()->setText(file);
+            QTest::mouseClick(check->findChild<QPushButton*>("checkLogButton"), Qt::LeftButton);
+            const QString report = check->report()->toPlainText();
+            QVERIFY2(report.contains("above the ceiling from") == broken, qPrintable(report));
+            QVERIFY2(report.contains("ceiling kept") != broken, qPrintable(report));
+            QVERIFY(report.startsWith("max depth: plan 40.0 m, log 40.0 m (+0.0)"));
+        }
     }
 
     // The cases of data/plans.txt: the planning core makes the window's plan, line for line,

@@ -163,6 +163,13 @@ private slots:
         QTest::newRow("planner unknown option") << "ostc.planner.plan({bottom: 30});" << "RangeError: unknown planning input bottom";
         QTest::newRow("planner refused mix") << "var p = ostc.planner.plan({O2_1: 80, He_1: 30}); test.compare([p.ok, /BAD MIX/.test(p.error)], [false, true], '');" << "";
         QTest::newRow("planner gas volumes") << "var p = ostc.planner.plan({withGasVolumes: true, dive_depth: 30, dive_time: 30}); test.verify(p.gasLitres[0] > 1000 && p.gasVolumePlan.tts >= 0, p.gasLitres);" << "";
+        QTest::newRow("planner solve") << "var a = ostc.planner.solve({dive_depth: 40, GF_low: 30, GF_high: 85, gradientFactor: true, tts: 20});"
+                                          "var at = ostc.planner.plan({dive_depth: 40, GF_low: 30, GF_high: 85, gradientFactor: true, dive_time: a.bottomTime}), after = ostc.planner.plan({dive_depth: 40, GF_low: 30, GF_high: 85, gradientFactor: true, dive_time: a.bottomTime + 1});"
+                                          "test.compare([a.found, a.text, at.tts <= 20, after.tts > 20], [true, 'longest bottom time: ' + a.bottomTime + ' min for TTS \u2264 20 min', true, true], '');" << "";
+        QTest::newRow("planner solve impossible") << "var a = ostc.planner.solve({dive_depth: 60, runtime: 3}); test.compare([a.found, a.bottomTime, a.text], [false, null, 'no bottom time meets the target runtime \u2264 3 min'], '');" << "";
+        QTest::newRow("planner solve without a target") << "ostc.planner.solve({dive_depth: 40});" << "RangeError: solve: name one target";
+        QTest::newRow("planner solve two targets") << "ostc.planner.solve({tts: 40, ndl: true});" << "RangeError: solve: name one target";
+        QTest::newRow("planner solve bad limit") << "ostc.planner.solve({tts: 'long'});" << "RangeError: solve: tts takes a number of minutes";
         QTest::newRow("plot window") << "test.compare([String(plotWindow).indexOf('PlotInterface('), plotWindow === plotWindow], [0, true], '');" << "";
         // Guarded calls into the window.
         QTest::newRow("call with a result") << "test.compare([mainWindow.gasName(1), String(mainWindow).indexOf('Bathyra_Interface(')], ['Air', 0], '');" << "";

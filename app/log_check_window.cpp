@@ -1,0 +1,184 @@
+// The plan-against-log window: see log_check_window.h.
+#include "app/log_check_window.h"
+
+#include "app/plan_comparison_window.h"
+#include "device/param_file.h"
+#include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+#include <qwt_legend.h>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_plot_zoneitem.h>
+
+namespace
+{
+
+// A file field with its browse button.
+QWidget* fileField(QWidget* parent, QLineEdit* edit, const QString& filter)
+{
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(edit);
+    auto* browse =
+        new QPushButton(QCoreApplication::translate("LogCheckInterface", "Browse..."), box);
+    browse->setAutoDefault(false);
+    row->addWidget(browse);
+    QObject::connect(browse, &QPushButton::clicked, parent, [parent, edit, filter] {
+        const QString f = QFileDialog::getOpenFileName(parent, QString(), edit->text(), filter);
+        if (!f.isEmpty())
+            edit->setText(f);
+    });
+    return box;
+}
+
+// The plan of a parameter file, as the main window plans it after Load.
+planner::PlanRequest requestOfFile(const QString& file)
+{
+    if (!QFileInfo(file).isFile())
+        throw QCoreApplication::translate("LogCheckInterface", "No parameter file %1").arg(file);
+    const QSettings s(file, QSettings::IniFormat);
+    planner::PlanRequest r;
+    DiveInputs dive;
+    ParamFile::load(s, r.image, dive, r.flags, nullptr);
+    r.surfaceMbar = dive.pressure_mbar;
+    r.ascentRate = dive.ascent_speed;
+    r.bottomMinutes = dive.bottom_time_min;
+    r.depthMetres = dive.bottom_depth_m;
+    return r;
+}
+
+} // namespace
+
+LogCheckInterface::LogCheckInterface(QWidget* parent)
+    : QDialog(parent), logFile_(new QLineEdit(this)), configChoice_(new QComboBox(this)),
+      configFile_(new QLineEdit(this)), planChoice_(new QComboBox(this)),
+      planFile_(new QLineEdit(this)), report_(new QPlainTextEdit(this)), plot_(new QwtPlot(this))
+{
+    setObjectName(QStringLiteral("logCheck"));
+    setWindowTitle(QCoreApplication::translate("Window Title", "Plan against log"));
+    const QString logs = tr("Logbook files (*.xml *.uddf *.udcf);;All files (*)");
+    const QString params = tr("Dive parameters (*.div);;All files (*)");
+    logFile_->setObjectName(QStringLiteral("logFile"));
+    configChoice_->addItems({tr("Current configuration"), tr("Parameter file")});
+    planChoice_->addItems({tr("Current parameters"), tr("Parameter file")});
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Logged dive:"), fileField(this, logFile_, logs));
+    auto* config = new QHBoxLayout;
+    config->addWidget(configChoice_);
+    config->addWidget(fileField(this, configFile_, params), 1);
+    form->addRow(tr("Dived with:"), config);
+    auto* plan = new QHBoxLayout;
+    plan->addWidget(planChoice_);
+    plan->addWidget(fileField(this, planFile_, params), 1);
+    form->addRow(tr("Planned as:"), plan);
+    auto* checkButton = new QPushButton(tr("Check"), this);
+    checkButton->setObjectName(QStringLiteral("checkLogButton"));
+    connect(checkButton, &QPushButton::clicked, this, &LogCheckInterface::checkSlot);
+    form->addRow(QString(), checkButton);
+
+    report_->setObjectName(QStringLiteral("logCheckReport"));
+    report_->setReadOnly(true);
+    report_->setMaximumHeight(170);
+    plot_->setObjectName(QStringLiteral("logCheckPlot"));
+    plot_->setCanvasBackground(Qt::white);
+    plot_->setAxisTitle(QwtPlot::xBottom, tr("time (min)"));
+    plot_->setAxisTitle(QwtPlot::yLeft, tr("depth (m)"));
+    plot_->insertLegend(new QwtLegend, QwtPlot::RightLegend);
+    auto* grid = new QwtPlotGrid;
+    grid->setPen(QColor(220, 220, 220), 0, Qt::DotLine);
+    grid->attach(plot_);
+    plot_->setMinimumHeight(280);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(report_);
+    layout->addWidget(plot_, 1);
+    resize(900, 720);
+}
+
+planner::LogCheck LogCheckInterface::check(const QString& logFile, const planner::PlanRequest& plan,
+                                           const ConfigImage* config)
+{
+    planner::LogCheck result;
+    DiveProfile log;
+    ConfigImage dived = config ? *config : plan.image;
+    try {
+        logbook::load(log, logFile, &dived);
+    } catch (const QString& why) {
+        result.error = why;
+        showResult(result, QString());
+        return result;
+    }
+    result = planner::checkLog(log, plan, &dived);
+    showResult(result, QFileInfo(logFile).fileName());
+    return result;
+}
+
+void LogCheckInterface::showResult(const planner::LogCheck& result, const QString& title)
+{
+    report_->setPlainText(result.lines().join('\n'));
+    plot_->setAutoReplot(false);
+    plot_->detachItems(QwtPlotItem::Rtti_PlotCurve, true);
+    plot_->detachItems(QwtPlotItem::Rtti_PlotZone, true);
+    if (result.error.isEmpty()) {
+        // The intervals above the ceiling, shaded behind the curves.
+        for (const planner::CeilingBreach& b : result.breaches) {
+            auto* zone = new QwtPlotZoneItem;
+            zone->setOrientation(Qt::Vertical);
+            zone->setInterval(b.startMinutes, std::max(b.endMinutes, b.startMinutes + 0.2f));
+            zone->setBrush(QColor(255, 0, 0, 60));
+            zone->setPen(QPen(Qt::NoPen));
+            zone->attach(plot_);
+        }
+        drawPlanCurves(plot_, tr("plan"), result.planCurves, planColour(0), false);
+        drawPlanCurves(plot_, tr("log %1").arg(title), result.logCurves, planColour(1), false);
+        auto* ceiling = new QwtPlotCurve(tr("ceiling of the log"));
+        ceiling->setPen(planColour(1), 1, Qt::DashLine);
+        ceiling->setSamples(result.logCurves.ceiling);
+        ceiling->attach(plot_);
+        double maxDepth = 10, maxTime = 10;
+        for (const auto* curve : {&result.planCurves.depth, &result.logCurves.depth})
+            for (const QPointF& p : *curve) {
+                maxDepth = std::max(maxDepth, p.y());
+                maxTime = std::max(maxTime, p.x());
+            }
+        plot_->setAxisScale(QwtPlot::yLeft, std::ceil(maxDepth / 10 + 0.2) * 10, 0);
+        plot_->setAxisScale(QwtPlot::xBottom, 0, std::ceil(maxTime / 10) * 10);
+    }
+    plot_->replot();
+}
+
+void LogCheckInterface::checkSlot()
+{
+    if (!currentRequest)
+        return;
+    try {
+        const planner::PlanRequest current = currentRequest();
+        planner::PlanRequest plan =
+            planChoice_->currentIndex() == 0 ? current : requestOfFile(planFile_->text());
+        plan.replay = nullptr;
+        const ConfigImage config = configChoice_->currentIndex() == 0
+                                       ? current.image
+                                       : requestOfFile(configFile_->text()).image;
+        check(logFile_->text(), plan, &config);
+    } catch (const QString& why) {
+        planner::LogCheck failed;
+        failed.error = why;
+        showResult(failed, QString());
+    }
+}

@@ -1,0 +1,50 @@
+// The plan-against-log window: a logbook file, the configuration it was dived with (the
+// current image or a parameter file) and the plan made for it (the current parameters or a
+// parameter file). Check replays the log through the engine and shows the figures of plan and
+// log side by side, the intervals spent above the computed ceiling, and one plot with the
+// plan's depth, the log's depth and ceiling and the intervals shaded.
+//
+// Entry points: LogCheckInterface, LogCheckInterface::check.
+#pragma once
+
+#include "planner/log_check.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QwtPlot;
+
+class LogCheckInterface : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit LogCheckInterface(QWidget* parent = nullptr);
+
+    // The main window's current plan (its image is the current configuration).
+    std::function<planner::PlanRequest()> currentRequest;
+
+    // Checks the log file against the plan, with the configuration config (or the plan's
+    // image); shows and returns the result. A file that cannot be read is the error.
+    planner::LogCheck check(const QString& logFile, const planner::PlanRequest& plan,
+                            const ConfigImage* config);
+    QPlainTextEdit* report() const { return report_; }
+    QwtPlot* plot() const { return plot_; }
+    QLineEdit* logFile() const { return logFile_; }
+
+public slots:
+    void checkSlot();
+
+private:
+    void showResult(const planner::LogCheck& result, const QString& title);
+
+    QLineEdit* logFile_;
+    QComboBox* configChoice_;
+    QLineEdit* configFile_;
+    QComboBox* planChoice_;
+    QLineEdit* planFile_;
+    QPlainTextEdit* report_;
+    QwtPlot* plot_;
+};

@@ -1,0 +1,60 @@
+// The comparison window: the plans of a PlanComparison as columns of a table (each figure
+// with its difference to the first plan) and as an overlay plot of depth and ceiling against
+// time, one colour and one legend entry per plan. Add the main window's current plan, add a
+// logged dive replayed with the current configuration, remove, rename, make a plan current
+// again (its request goes back to the main window), export as CSV or PDF.
+//
+// Entry points: PlanComparisonInterface, drawPlanCurves.
+#pragma once
+
+#include "planner/plan_comparison.h"
+
+#include <QDialog>
+#include <functional>
+
+class QwtPlot;
+class QTableWidget;
+
+// Depth (solid) and, when wanted, ceiling (dashed) of one plan in a colour; the depth curve
+// carries the legend entry.
+void drawPlanCurves(QwtPlot* plot, const QString& title, const planner::PlanCurves& curves,
+                    const QColor& colour, bool ceiling);
+// The colour of plan n.
+QColor planColour(int n);
+
+class PlanComparisonInterface : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit PlanComparisonInterface(QWidget* parent = nullptr);
+
+    // The main window's current plan, and the call that puts a request into its fields.
+    std::function<planner::PlanRequest()> currentRequest;
+    std::function<void(const planner::PlanRequest&)> makeCurrent;
+
+    planner::PlanComparison& comparison() { return comparison_; }
+    QTableWidget* table() const { return table_; }
+    QwtPlot* plot() const { return plot_; }
+    // The table and the plot from the comparison.
+    void refresh();
+    // Writes the table as CSV or the table and plot as PDF; throws the failure text.
+    void exportCsv(const QString& file) const;
+    void exportPdf(const QString& file);
+
+public slots:
+    void addCurrentSlot();
+    void addLogSlot();
+    void removeSlot();
+    void renameSlot();
+    void makeCurrentSlot();
+    void exportCsvSlot();
+    void exportPdfSlot();
+
+private:
+    int selectedPlan() const;
+    void refused(const QString& why);
+
+    planner::PlanComparison comparison_;
+    QTableWidget* table_;
+    QwtPlot* plot_;
+};

@@ -1,0 +1,39 @@
+// The longest-bottom-time dialog of the Planning menu: a target (no decompression, runtime,
+// TTS or total stop time at most a number of minutes) and the answer for the main window's
+// current depth and parameters ("longest bottom time: 27 min for TTS ≤ 45 min").
+//
+// Entry points: SolveDialog, SolveDialog::solveSlot.
+#pragma once
+
+#include "planner/bottom_time_solver.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+class SolveDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit SolveDialog(QWidget* parent = nullptr);
+
+    std::function<planner::PlanRequest()> currentRequest;
+    // Puts the answer into the main window's bottom time.
+    std::function<void(int minutes)> useAnswer;
+
+    QComboBox* target() const { return target_; }
+    QSpinBox* limit() const { return limit_; }
+    QLabel* answer() const { return answer_; }
+
+public slots:
+    void solveSlot();
+
+private:
+    QComboBox* target_;
+    QSpinBox* limit_;
+    QLabel* answer_;
+    int found_ = 0;
+};
