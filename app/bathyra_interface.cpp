@@ -165,6 +165,7 @@ void Bathyra_Interface::saveDiveSlot()
         SafeFile::saveSettings(file, [this](QSettings& params) {
             ParamFile::save(params, planner::currentImage(), diveInputs(), planner::replayFlags(),
                             this);
+            ParamFile::saveCylinders(params, cylinders_);
         });
     } catch (const QString& error) {
         message("<font color='red'><b>" +

@@ -49,6 +49,9 @@ public:
     DiveInputs diveInputs() const;
     // The fields as a request of the planning core (the fields applied to the image first).
     planner::PlanRequest planRequest();
+    // The cylinders of the gases and the reserve rule, kept with the parameters.
+    const CylinderInputs& cylinders() const { return cylinders_; }
+    void setCylinders(const CylinderInputs& c) { cylinders_ = c; }
 
     // The current profile (replayed by the runs), the plot windows (created on first use).
     DiveProfile* currentProfile() const { return profile_.get(); }
@@ -141,6 +144,7 @@ private:
 
     std::unique_ptr<QSplashScreen> splash_;
     std::unique_ptr<DiveProfile> profile_;
+    CylinderInputs cylinders_;
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
     QPointer<ProfileEditorInterface> profileEditor_;

@@ -12,6 +12,7 @@
 #include "app/bathyra_script.h"
 #include "app/options.h"
 #include "cli/console_text.h"
+#include "cli/plan_steps.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
 #include "device/safe_file.h"
@@ -98,6 +99,7 @@ struct Command {
     bool html = false;
     int timeLimitS = 600;
     QVector<Step> steps;
+    PlanCliOptions plan;
 };
 
 // A usage error: the message, then the usage text, exit code 2.
@@ -106,6 +108,7 @@ int usage(const QString& message)
     if (!message.isEmpty())
         std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(message));
     std::fputs(usageText, stderr);
+    std::fprintf(stderr, "Plan options and steps\n%s%s", planOptionsText, planUsageText);
     return 2;
 }
 
@@ -153,6 +156,12 @@ QString parse(const QStringList& args, Command& cmd)
         } else if (a == "simulate" || a == "ascent" || a == "gasvolumes" || a == "download" ||
                    a == "upload" || a == "setclock") {
             cmd.steps.append({a, QString()});
+        } else if (QString step, arg, error;
+                   parsePlanArgument(args, i, cmd.plan, step, arg, error)) {
+            if (!error.isEmpty())
+                return error;
+            if (!step.isEmpty())
+                cmd.steps.append({step, arg});
         } else {
             return QStringLiteral("unknown argument \"%1\"").arg(a);
         }
@@ -525,6 +534,10 @@ int main(int argc, char** argv)
                 continue;
             }
             try {
+                if (isPlanStep(step.name)) {
+                    runPlanStep(window, step.name, step.argument, cmd.plan);
+                    continue;
+                }
                 const QString error = runStep(window, step);
                 if (!error.isEmpty())
                     exitCode = usage(error);
@@ -537,6 +550,13 @@ int main(int argc, char** argv)
             }
         }
 
+        try {
+            if (exitCode == 0)
+                writePlanOut(window, cmd.plan);
+        } catch (const QString& text) {
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+            exitCode = 1;
+        }
         const QString out =
             cmd.html ? window->getMessages() : consoleText(*window->textEdit->document());
         std::fputs(out.toUtf8().constData(), stdout);

@@ -4,7 +4,8 @@
 // current dive, console and plots stay as they are. The answer is a plain object (see
 // toScript in the source for its members).
 //
-// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript.
+// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript,
+// ScriptPlanner::contingency.
 #pragma once
 
 #include "planner/plan_core.h"
@@ -26,6 +27,11 @@ public:
 
     Q_INVOKABLE QScriptValue plan(const QScriptValue& options = QScriptValue());
     Q_INVOKABLE QScriptValue names() const;
+
+    // The contingency set of the request of the options (as plan's) as an array of row
+    // objects. Options of its own: deeper (m), longer (min), lostGases (true),
+    // cylinders ([{gas, litres, bar}, ...]) and rule ("all", "half", "two_thirds").
+    Q_INVOKABLE QScriptValue contingency(const QScriptValue& options = QScriptValue());
 
 private:
     std::function<planner::PlanRequest()> current_;
