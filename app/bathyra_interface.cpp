@@ -89,6 +89,7 @@ void Bathyra_Interface::connectForm()
     both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
     both(actionRunScript, nullptr, &Bathyra_Interface::runScriptSlot);
+    both(actionPlanSheet, planSheetButton, &Bathyra_Interface::planSheetSlot);
     both(actionRun_tests, nullptr, &Bathyra_Interface::runAllTestsSlot);
     both(nullptr, editProfilePB, &Bathyra_Interface::editProfileSlot);
 

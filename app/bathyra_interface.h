@@ -19,6 +19,7 @@
 #include <memory>
 
 class DiveProfile;
+class PlanSheetInterface;
 class PlotInterface;
 class ProfileEditorInterface;
 class QSettings;
@@ -58,6 +59,8 @@ public:
     void setCurrentProfile(std::unique_ptr<DiveProfile> profile);
     PlotInterface* divePlot() const;
     PlotInterface* tissuePlot() const;
+    // The plan sheet window, created on first use and kept.
+    PlanSheetInterface* planSheet();
     // The profile editor, created on first use and kept.
     ProfileEditorInterface* profileEditor();
     // Without a display (the command line): plot windows are never shown.
@@ -80,6 +83,7 @@ public slots:
     void simulateSlot();
     void ascentSlot();
     void gasVolumesSlot();
+    void planSheetSlot();
     void addRuntimeSlot();
     void clearProfileSlot();
     void pressureDiagramSlot();
@@ -148,6 +152,7 @@ private:
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
     QPointer<ProfileEditorInterface> profileEditor_;
+    QPointer<PlanSheetInterface> planSheet_;
     bool headless_ = false;
     QPointer<QTextBrowser> help_;
     UpdatesPlanner* updates_ = nullptr; // child object
