@@ -17,7 +17,7 @@ namespace
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("planner::Contingency", text);
+    return QCoreApplication::translate("planner", text);
 }
 
 // The figures of one runtime block and of the run into a row.

@@ -143,7 +143,7 @@ QVector<RuntimeLine> runtimeLines(const ContingencyRow& row, const PlanRequest& 
 QStringList contingencyText(const PlanSet& set)
 {
     const auto tr = [](const char* text) {
-        return QCoreApplication::translate("planner::PlanFiles", text);
+        return QCoreApplication::translate("planner", text);
     };
     const auto cell = [](const QString& t, int w) { return t.leftJustified(w, ' '); };
     QStringList out;

@@ -17,7 +17,7 @@ namespace
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("planner::PlanParameters", text);
+    return QCoreApplication::translate("planner", text);
 }
 
 struct Parameter {

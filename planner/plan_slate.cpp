@@ -25,7 +25,7 @@ namespace
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("planner::Slate", text);
+    return QCoreApplication::translate("planner", text);
 }
 
 QString num(double v, int decimals = 1)
