@@ -30,7 +30,9 @@ void fill(ContingencyRow& row, const PlanResult& result, const PlanFigures& figu
     if (!result.ok())
         return;
     row.figures = figures;
-    row.runtimeMinutes = figures.runtimeMinutes;
+    // A replayed dive that ends at the surface publishes no plan: its runtime is the log's.
+    row.runtimeMinutes =
+        figures.records.isEmpty() ? result.bottomEndMinutes : figures.runtimeMinutes;
     row.ttsMinutes = figures.ttsMinutes;
     row.firstStopMetres = figures.firstStopMetres;
     row.stopMinutes = figures.stopMinutes;
@@ -42,10 +44,17 @@ void fill(ContingencyRow& row, const PlanResult& result, const PlanFigures& figu
     row.bottomMinutes = result.bottomEndMinutes;
 }
 
-// The highest ppO2 of the open-circuit records of a bail-out plan.
-float bailoutPpO2Bar(const PlanFigures& figures, const PlanRequest& request)
+// The highest ppO2 of a bail-out plan: its open-circuit records and where it starts.
+float bailoutPpO2Bar(const PlanFigures& figures, const PlanRequest& request, float startMetres,
+                     int startGas)
 {
-    int cbar = 0;
+    // The gas of the bail-out (the profile's at that moment, else the first), from its depth.
+    if (startGas < 1 || startGas > 5)
+        startGas = request.image.byte(ConfigImage::first_gas);
+    int cbar = startGas >= 1 && startGas <= 5
+                   ? inspiredPpO2Cbar(request.image.gasO2(startGas),
+                                      static_cast<int>(startMetres + 0.5f), request.surfaceMbar)
+                   : 0;
     for (const DecoplanStop& r : figures.records)
         if (r.gas >= 1 && r.gas <= 5 && r.setpoint == 0)
             cbar = std::max(cbar, inspiredPpO2Cbar(request.image.gasO2(r.gas),
@@ -64,7 +73,8 @@ PlanResult planNew(PlanRequest request)
 
 // A copy of the profile: points, ppO2, gas and setpoint changes, with the depths moved by
 // `deeper` below the surface and the times up to `cutMinutes` (interpolated there; below 0:
-// all of it), then `longer` minutes more at the last depth.
+// all of it), and `longer` minutes more at the deepest point (the last one of that depth):
+// the points and changes after it come that much later.
 std::unique_ptr<DiveProfile> changedProfile(const DiveProfile& p, float deeper, float longer,
                                             double cutMinutes = -1)
 {
@@ -73,27 +83,34 @@ std::unique_ptr<DiveProfile> changedProfile(const DiveProfile& p, float deeper, 
     const QVector<double>& d = p.depths();
     const QVector<double>& o = p.ppO2();
     const auto moved = [deeper](double depth) { return depth > 0 ? depth + deeper : depth; };
-    double end = 0, endDepth = 0;
+    int deepest = -1;
+    if (longer > 0)
+        for (int i = 0; i < t.size(); ++i)
+            if (deepest < 0 || d[i] >= d[deepest])
+                deepest = i;
+    const double stayFrom = deepest < 0 ? 1e30 : t[deepest];
+    const auto later = [&](double minutes) {
+        return minutes > stayFrom ? minutes + longer : minutes;
+    };
+    double end = 0;
     for (int i = 0; i < t.size(); ++i) {
         if (cutMinutes >= 0 && t[i] > cutMinutes) {
             end = cutMinutes;
-            endDepth = moved(p.depth(static_cast<int>(std::lround(cutMinutes * 60))));
-            out->addPoint(end, endDepth);
+            out->addPoint(end, moved(p.depth(static_cast<int>(std::lround(cutMinutes * 60)))));
             break;
         }
-        out->addPoint(t[i], moved(d[i]), i < o.size() ? o[i] : -1);
+        out->addPoint(later(t[i]), moved(d[i]), i < o.size() ? o[i] : -1);
+        if (i == deepest)
+            out->addPoint(t[i] + longer, moved(d[i]), i < o.size() ? o[i] : -1);
         end = t[i];
-        endDepth = moved(d[i]);
     }
     const int lastKey = DiveProfile::secondsKey(end);
     for (auto g = p.gasChanges().cbegin(); g != p.gasChanges().cend(); ++g)
         if (g.key() <= lastKey)
-            out->setGas(g.key() / 60.0, g.value());
+            out->setGas(later(g.key() / 60.0), g.value());
     for (auto s = p.setpointChanges().cbegin(); s != p.setpointChanges().cend(); ++s)
         if (s.key() <= lastKey)
-            out->setSetpoint(s.key() / 60.0, s.value());
-    if (longer > 0)
-        out->addPoint(end + longer, endDepth);
+            out->setSetpoint(later(s.key() / 60.0), s.value());
     return out;
 }
 
@@ -127,6 +144,7 @@ ContingencyRow worstBailout(const PlanRequest& base, const DiveProfile& profile,
     worst.kind = ContingencyRow::Bailout;
     worst.name = rowName(ContingencyRow::Bailout, 0, 0);
     bool found = false;
+    int worstLitres = 0;
     for (double t : moments) {
         std::unique_ptr<DiveProfile> cut = changedProfile(profile, 0, 0, t);
         if (cut->lastDepth() <= 0)
@@ -137,11 +155,18 @@ ContingencyRow worstBailout(const PlanRequest& base, const DiveProfile& profile,
         const PlanResult result = planNew(r);
         if (!result.ok())
             continue;
-        if (found && result.gasVolumePlan.ttsMinutes <= worst.ttsMinutes)
+        // Longest TTS first; between equal TTS (no-stop bail-outs) the one needing most gas.
+        int litres = 0;
+        for (int k = 0; k < 5; ++k)
+            litres += result.gasLitres[k];
+        const int tts = result.gasVolumePlan.ttsMinutes;
+        if (found && (tts < worst.ttsMinutes || (tts == worst.ttsMinutes && litres <= worstLitres)))
             continue;
+        worstLitres = litres;
         found = true;
         fill(worst, result, result.gasVolumePlan, r);
-        worst.maxPpO2Bar = bailoutPpO2Bar(result.gasVolumePlan, r);
+        worst.maxPpO2Bar =
+            bailoutPpO2Bar(result.gasVolumePlan, r, cut->lastDepth(), cut->gasAt(cut->diveTime()));
         worst.bailoutAtMinutes = static_cast<float>(t);
     }
     return worst;
@@ -260,7 +285,7 @@ QVector<ContingencyRow> planContingencies(const PlanRequest& base,
             bail.kind = ContingencyRow::Bailout;
             bail.name = rowName(ContingencyRow::Bailout, 0, 0);
             fill(bail, baseResult, baseResult.gasVolumePlan, base);
-            bail.maxPpO2Bar = bailoutPpO2Bar(baseResult.gasVolumePlan, base);
+            bail.maxPpO2Bar = bailoutPpO2Bar(baseResult.gasVolumePlan, base, base.depthMetres, 0);
             bail.bailoutAtMinutes = baseResult.bottomEndMinutes;
         }
         addCylinders(bail, options.cylinders);

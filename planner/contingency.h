@@ -6,11 +6,12 @@
 //  - for a planned square dive, the end of the bottom time (the bail-out of the base plan);
 //  - for a replayed profile, the profile is cut at every sampled moment (every
 //    `bailoutStepSeconds` from the start, every profile point and the end), replayed up to
-//    there and bailed out; the moment whose bail-out plan has the longest TTS is taken (the
-//    earliest one on a tie). Replays of a profile cut at t cost time proportional to t, so
-//    the search costs about (dive minutes)^2 / 2 engine minutes.
+//    there and bailed out; the moment whose bail-out plan has the longest TTS is taken, on
+//    equal TTS the one whose bail-out needs the most gas, then the earliest. Replays of a profile
+//    cut at t cost time proportional to t, so the search costs about (dive minutes)^2 / 2 engine
+//    minutes.
 // For a replayed profile "deeper" adds N metres to every point below the surface and "longer"
-// stays M more minutes at the last depth of the profile.
+// stays M more minutes at its deepest point (the rest of the profile comes that much later).
 // With cylinders given (size and fill per gas) each row also carries the bar each cylinder
 // loses and whether that breaks the reserve rule.
 //
