@@ -142,9 +142,7 @@ QVector<RuntimeLine> runtimeLines(const ContingencyRow& row, const PlanRequest& 
 
 QStringList contingencyText(const PlanSet& set)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("planner", text);
-    };
+    const auto tr = [](const char* text) { return QCoreApplication::translate("planner", text); };
     const auto cell = [](const QString& t, int w) { return t.leftJustified(w, ' '); };
     QStringList out;
     out << cell(tr("Variant"), 16) + cell(tr("Run"), 6) + cell(tr("TTS"), 5) + cell(tr("Stop"), 6) +
@@ -168,7 +166,8 @@ QStringList contingencyText(const PlanSet& set)
                    cell(QString::number(r.ttsMinutes), 5) +
                    cell(r.firstStopMetres ? QString::number(r.firstStopMetres) + "m" : "-", 6) +
                    cell(num(r.stopMinutes, 0), 7) + cell(num(r.cnsPercent, 0) + "%", 6) +
-                   cell(num(r.maxPpO2Bar, 2), 6) + gases.join(QStringLiteral(", "));
+                   cell(QString::number(r.maxPpO2Bar, 'f', 2), 6) +
+                   gases.join(QStringLiteral(", "));
     }
     return out;
 }

@@ -33,6 +33,12 @@ QString num(double v, int decimals = 1)
     return QLocale().toString(v, 'f', decimals).remove(QRegExp(QStringLiteral("[.,]0+$")));
 }
 
+// Pressures in bar keep their two decimals (1.60, not 1.6).
+QString fixed(double v)
+{
+    return QLocale().toString(v, 'f', 2);
+}
+
 constexpr double Width = 1000; // layout units across the page
 constexpr double Margin = 40;  // around the page
 constexpr double Font = 17;    // body text, units
@@ -85,7 +91,7 @@ QVector<Block> layout(const PlanSet& set)
                       .arg(im.cf(Cf::BottomGasUsage))
                       .arg(im.cf(Cf::AscentGasUsage))
                << (im.isCcr()
-                       ? tr("Closed circuit, setpoint %1 bar").arg(num(im.setpoint(1) / 100.0, 2))
+                       ? tr("Closed circuit, setpoint %1 bar").arg(fixed(im.setpoint(1) / 100.0))
                        : tr("Open circuit")) +
                       QStringLiteral("    ") +
                       tr("Configuration firmware %1").arg(firmwareText(im));
@@ -93,7 +99,7 @@ QVector<Block> layout(const PlanSet& set)
 
     // Gases.
     Block gases;
-    gases.title = tr("Gases (MOD at ppO2 %1 bar)").arg(num(im.cf(Cf::PpO2High) / 100.0, 2));
+    gases.title = tr("Gases (MOD at ppO2 %1 bar)").arg(fixed(im.cf(Cf::PpO2High) / 100.0));
     gases.widths = {200, 160, 200, 360};
     gases.header = QStringList{tr("Gas"), tr("MOD"), tr("Switch depth"), tr("Cylinder")};
     const int first = im.byte(ConfigImage::first_gas);
@@ -175,8 +181,8 @@ QVector<Block> layout(const PlanSet& set)
                 {tr("%1 m").arg(d), true},
                 {l.kind == RuntimeLine::Surface ? QString() : num(l.minutes, 0)},
                 {num(l.runtimeMinutes, 0), true},
-                {l.gasName.isEmpty() ? tr("loop %1").arg(num(l.setpointBar, 2)) : l.gasName},
-                {num(l.ppO2Bar, 2)}};
+                {l.gasName.isEmpty() ? tr("loop %1").arg(fixed(l.setpointBar)) : l.gasName},
+                {fixed(l.ppO2Bar)}};
             variantCells(row, d);
             rt.rows << row;
             rt.fullRows << false;
@@ -218,7 +224,7 @@ QVector<Block> layout(const PlanSet& set)
                                   {QString::number(r.ttsMinutes)},
                                   {r.firstStopMetres ? tr("%1 m").arg(r.firstStopMetres) : "-"},
                                   {tr("%1 %").arg(num(r.cnsPercent, 0))},
-                                  {num(r.maxPpO2Bar, 2)}};
+                                  {fixed(r.maxPpO2Bar)}};
         for (int n : used) {
             const int k = n - 1;
             QString t = QString::number(r.gasLitres[k]);
