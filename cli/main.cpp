@@ -166,7 +166,7 @@ QString parse(const QStringList& args, Command& cmd)
             return QStringLiteral("unknown argument \"%1\"").arg(a);
         }
     }
-    if (cmd.steps.isEmpty())
+    if (cmd.steps.isEmpty() && cmd.plan.planOut.isEmpty())
         return QStringLiteral("no step given");
     return QString();
 }

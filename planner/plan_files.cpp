@@ -64,6 +64,7 @@ PlanSet makePlanSet(const PlanRequest& request, const ContingencyOptions& option
     set.request = request;
     set.options = options;
     set.rows = planContingencies(request, options);
+    set.replayed = request.replay != nullptr;
     set.request.replay = nullptr;
     set.created = QDateTime::currentDateTime();
     return set;

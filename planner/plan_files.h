@@ -24,6 +24,7 @@ struct PlanSet {
     ContingencyOptions options;
     QVector<ContingencyRow> rows; // rows[0] is the base plan
     QDateTime created;
+    bool replayed = false; // the base plan replays a profile
 };
 
 PlanSet makePlanSet(const PlanRequest& request, const ContingencyOptions& options);

@@ -80,7 +80,7 @@ QVector<Block> layout(const PlanSet& set)
 
     // Header.
     Block head;
-    head.title = q.replay || (base && base->depthMetres != q.depthMetres)
+    head.title = set.replayed
                      ? tr("Dive plan")
                      : tr("Dive plan: %1 m, %2 min").arg(num(q.depthMetres), num(q.bottomMinutes));
     QString model = base ? base->figures.model : QString();
