@@ -2592,7 +2592,7 @@
         <translation>переход на ОК</translation>
     </message>
     <message>
-        <location filename="../../planner/plan_files.cpp" line="+148"/>
+        <location filename="../../planner/plan_files.cpp" line="+149"/>
         <location filename="../../planner/plan_slate.cpp" line="+203"/>
         <source>Variant</source>
         <translation>Вариант</translation>
