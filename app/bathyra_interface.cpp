@@ -90,6 +90,7 @@ void Bathyra_Interface::connectForm()
     both(actionPressureDiagram, pressurePlot, &Bathyra_Interface::pressureDiagramSlot);
     both(nullptr, runProfilePB, &Bathyra_Interface::runProfileSlot);
     both(actionRunScript, nullptr, &Bathyra_Interface::runScriptSlot);
+    both(actionPlanSheet, planSheetButton, &Bathyra_Interface::planSheetSlot);
     both(actionRun_tests, nullptr, &Bathyra_Interface::runAllTestsSlot);
     both(nullptr, editProfilePB, &Bathyra_Interface::editProfileSlot);
 
@@ -166,6 +167,7 @@ void Bathyra_Interface::saveDiveSlot()
         SafeFile::saveSettings(file, [this](QSettings& params) {
             ParamFile::save(params, planner::currentImage(), diveInputs(), planner::replayFlags(),
                             this);
+            ParamFile::saveCylinders(params, cylinders_);
         });
     } catch (const QString& error) {
         message("<font color='red'><b>" +

@@ -22,6 +22,7 @@
 class DiveProfile;
 class LogCheckInterface;
 class PlanComparisonInterface;
+class PlanSheetInterface;
 class PlotInterface;
 class SolveDialog;
 class ProfileEditorInterface;
@@ -53,6 +54,9 @@ public:
     DiveInputs diveInputs() const;
     // The fields as a request of the planning core (the fields applied to the image first).
     planner::PlanRequest planRequest();
+    // The cylinders of the gases and the reserve rule, kept with the parameters.
+    const CylinderInputs& cylinders() const { return cylinders_; }
+    void setCylinders(const CylinderInputs& c) { cylinders_ = c; }
 
     // A request back into the fields: the image, the replay flags and the dive inputs
     // (bathyra_plan_tools.cpp, with the planning tools' windows, created on first use).
@@ -66,6 +70,8 @@ public:
     void setCurrentProfile(std::unique_ptr<DiveProfile> profile);
     PlotInterface* divePlot() const;
     PlotInterface* tissuePlot() const;
+    // The plan sheet window, created on first use and kept.
+    PlanSheetInterface* planSheet();
     // The profile editor, created on first use and kept.
     ProfileEditorInterface* profileEditor();
     // Without a display (the command line): plot windows are never shown.
@@ -88,6 +94,7 @@ public slots:
     void simulateSlot();
     void ascentSlot();
     void gasVolumesSlot();
+    void planSheetSlot();
     void addRuntimeSlot();
     void clearProfileSlot();
     void pressureDiagramSlot();
@@ -156,12 +163,14 @@ private:
 
     std::unique_ptr<QSplashScreen> splash_;
     std::unique_ptr<DiveProfile> profile_;
+    CylinderInputs cylinders_;
     QPointer<PlotInterface> divePlot_;
     QPointer<PlotInterface> tissuePlot_;
     QPointer<ProfileEditorInterface> profileEditor_;
     QPointer<SolveDialog> solveDialog_;
     QPointer<PlanComparisonInterface> comparison_;
     QPointer<LogCheckInterface> logCheck_;
+    QPointer<PlanSheetInterface> planSheet_;
     bool headless_ = false;
     QPointer<QTextBrowser> help_;
     UpdatesPlanner* updates_ = nullptr; // child object

@@ -280,6 +280,7 @@ void Bathyra_Interface::save(QSettings* settings)
 {
     try {
         ParamFile::save(*settings, currentImage(), diveInputs(), planner::replayFlags(), this);
+        ParamFile::saveCylinders(*settings, cylinders_);
     } catch (const QString& error) {
         // The store is left as it was; the image must be corrected (or reloaded) first.
         message("<font color='red'><b>" + tr("Parameters not saved: %1").arg(error) +
@@ -291,6 +292,7 @@ void Bathyra_Interface::load(const QSettings* settings)
 {
     DiveInputs dive;
     ParamFile::load(*settings, currentImage(), dive, planner::replayFlags(), this);
+    cylinders_ = ParamFile::loadCylinders(*settings);
     press_surface->setValue(dive.pressure_mbar);
     ascent->setValue(dive.ascent_speed);
     dive_time->setValue(dive.bottom_time_min);

@@ -12,6 +12,7 @@
 #include "app/bathyra_script.h"
 #include "app/options.h"
 #include "cli/console_text.h"
+#include "cli/plan_steps.h"
 #include "cli/plan_tool_steps.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
@@ -35,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QVector>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -60,7 +62,8 @@ const char* const usageText =
     "  --html            print the console as HTML instead of plain text\n"
     "  --port NAME       serial port of the dive computer (default: settings key OSTC/port)\n"
     "  --compare-out FILE\n"
-    "                    write the table of a compare step as CSV\n"
+    "                    write the table of a compare step as CSV (a compare step takes\n"
+    "                    --plan-out FILE.csv for it too)\n"
     "  --time-limit SECONDS\n"
     "                    longest time one --script or --tests step may take (default 600);\n"
     "                    past it the run ends with exit code 1\n"
@@ -109,6 +112,7 @@ struct Command {
     bool html = false;
     int timeLimitS = 600;
     QVector<Step> steps;
+    PlanCliOptions plan;
 };
 
 // A usage error: the message, then the usage text, exit code 2.
@@ -117,6 +121,7 @@ int usage(const QString& message)
     if (!message.isEmpty())
         std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(message));
     std::fputs(usageText, stderr);
+    std::fprintf(stderr, "Plan options and steps\n%s%s", planOptionsText, planUsageText);
     return 2;
 }
 
@@ -173,11 +178,17 @@ QString parse(const QStringList& args, Command& cmd)
         } else if (a == "simulate" || a == "ascent" || a == "gasvolumes" || a == "download" ||
                    a == "upload" || a == "setclock") {
             cmd.steps.append({a, QString()});
+        } else if (QString step, arg, error;
+                   parsePlanArgument(args, i, cmd.plan, step, arg, error)) {
+            if (!error.isEmpty())
+                return error;
+            if (!step.isEmpty())
+                cmd.steps.append({step, arg});
         } else {
             return QStringLiteral("unknown argument \"%1\"").arg(a);
         }
     }
-    if (cmd.steps.isEmpty())
+    if (cmd.steps.isEmpty() && cmd.plan.planOut.isEmpty())
         return QStringLiteral("no step given");
     return QString();
 }
@@ -499,6 +510,14 @@ int main(int argc, char** argv)
     const QString parseError = parse(args, cmd);
     if (!parseError.isEmpty())
         return usage(parseError);
+    // With a comparison, a CSV plan file is the comparison's table.
+    const bool comparing = std::any_of(cmd.steps.cbegin(), cmd.steps.cend(),
+                                       [](const Step& s) { return s.name == "compare"; });
+    if (comparing && cmd.compareOut.isEmpty() &&
+        cmd.plan.planOut.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+        cmd.compareOut = cmd.plan.planOut;
+        cmd.plan.planOut.clear();
+    }
     if (!cmd.params.isEmpty() && !QFileInfo::exists(cmd.params))
         return usage(QStringLiteral("no parameter file %1").arg(cmd.params));
     for (const Step& step : cmd.steps) {
@@ -576,6 +595,10 @@ int main(int argc, char** argv)
                 continue;
             }
             try {
+                if (isPlanStep(step.name)) {
+                    runPlanStep(window, step.name, step.argument, cmd.plan);
+                    continue;
+                }
                 const QString error = runStep(window, step, cmd.compareOut);
                 if (!error.isEmpty())
                     exitCode = usage(error);
@@ -588,6 +611,13 @@ int main(int argc, char** argv)
             }
         }
 
+        try {
+            if (exitCode == 0)
+                writePlanOut(window, cmd.plan);
+        } catch (const QString& text) {
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+            exitCode = 1;
+        }
         const QString out =
             cmd.html ? window->getMessages() : consoleText(*window->consoleDocument());
         std::fputs(out.toUtf8().constData(), stdout);

@@ -201,4 +201,39 @@ bool load(const QSettings& s, ConfigImage& image, DiveInputs& dive, ReplayFlags&
     return true;
 }
 
+namespace
+{
+const char* const ruleKeys[] = {"all", "half", "two_thirds"};
+}
+
+void saveCylinders(QSettings& s, const CylinderInputs& cylinders)
+{
+    for (int n = 1; n <= ConfigImage::GasCount; ++n) {
+        const QString prefix = QStringLiteral("Gas%1/").arg(n - 1); // as the gas keys
+        s.setValue(prefix + "cylinder_litres", cylinders.litres[n - 1]);
+        s.setValue(prefix + "cylinder_bar", cylinders.fillBar[n - 1]);
+    }
+    s.setValue("Reserve/rule", QLatin1String(ruleKeys[static_cast<int>(cylinders.rule)]));
+    s.sync();
+}
+
+CylinderInputs loadCylinders(const QSettings& s)
+{
+    s.allKeys(); // every section parsed first, as in load
+    CylinderInputs c;
+    for (int n = 1; n <= ConfigImage::GasCount; ++n) {
+        const QString prefix = QStringLiteral("Gas%1/").arg(n - 1);
+        const int litres = s.value(prefix + "cylinder_litres", 0).toInt();
+        const int bar = s.value(prefix + "cylinder_bar", 0).toInt();
+        const bool sane = litres > 0 && litres <= 100 && bar > 0 && bar <= 400;
+        c.litres[n - 1] = sane ? litres : 0;
+        c.fillBar[n - 1] = sane ? bar : 0;
+    }
+    const QString rule = s.value("Reserve/rule", QString()).toString();
+    for (int r = 0; r < 3; ++r)
+        if (rule == QLatin1String(ruleKeys[r]))
+            c.rule = static_cast<ReserveRule>(r);
+    return c;
+}
+
 } // namespace ParamFile

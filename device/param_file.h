@@ -28,6 +28,20 @@ struct ReplayFlags {
     bool ppo2 = true;
 };
 
+// How much of a cylinder a plan may use: all of it, half, or two thirds.
+enum class ReserveRule : int { All = 0, Half = 1, TwoThirds = 2 };
+
+// The cylinders of gases 1..5 (0 litres or 0 bar: no cylinder) and the reserve rule, kept
+// beside the gas keys as "Gas0/cylinder_litres", "Gas0/cylinder_bar" (gas 1; Gas4 for gas
+// 5) and "Reserve/rule"
+// ("all", "half", "two_thirds"). Files without these keys have no cylinders.
+struct CylinderInputs {
+    int litres[5] = {};
+    int fillBar[5] = {};
+    ReserveRule rule = ReserveRule::TwoThirds;
+    bool has(int n) const { return litres[n - 1] > 0 && fillBar[n - 1] > 0; }
+};
+
 namespace ParamFile
 {
 
@@ -44,5 +58,10 @@ void save(QSettings& s, const ConfigImage& image, const DiveInputs& dive, const 
 // false when that happened.
 bool load(const QSettings& s, ConfigImage& image, DiveInputs& dive, ReplayFlags& replay,
           MessageSink* sink);
+
+// The cylinder keys alone, so that callers of save/load that know no cylinders change
+// nothing. Out-of-range values read as no cylinder, an unknown rule as two thirds.
+void saveCylinders(QSettings& s, const CylinderInputs& cylinders);
+CylinderInputs loadCylinders(const QSettings& s);
 
 } // namespace ParamFile

@@ -2,6 +2,7 @@
 #include "script/script_planner.h"
 
 #include "planner/bottom_time_solver.h"
+#include "planner/contingency.h"
 #include "planner/plan_parameters.h"
 
 #include <QScriptEngine>
@@ -189,4 +190,94 @@ QScriptValue ScriptPlanner::solve(const QScriptValue& options)
     o.setProperty(QStringLiteral("plans"), a.plans);
     o.setProperty(QStringLiteral("error"), a.error);
     return o;
+}
+
+// ostc.planner.contingency: the options split into the plan's and the set's own.
+QScriptValue ScriptPlanner::contingency(const QScriptValue& options)
+{
+    if (!options.isUndefined() && !options.isNull() && !options.isObject())
+        return context()->throwError(QScriptContext::TypeError,
+                                     QStringLiteral("contingency: the options are not an object"));
+    planner::ContingencyOptions set;
+    QScriptValue planOptions = engine()->newObject();
+    QScriptValueIterator it(options);
+    while (options.isObject() && it.hasNext()) {
+        it.next();
+        const QString name = it.name();
+        const QScriptValue v = it.value();
+        if (name == "deeper" || name == "longer") {
+            const double x = v.toNumber();
+            if (!(x >= 0 && x <= 100))
+                return context()->throwError(
+                    QScriptContext::RangeError,
+                    QStringLiteral("contingency: %1 out of 0..100").arg(name));
+            (name == "deeper" ? set.deeperMetres : set.longerMinutes) = static_cast<float>(x);
+        } else if (name == "lostGases") {
+            set.lostGases = v.toBool();
+        } else if (name == "rule") {
+            const QString rule = v.toString();
+            if (rule != "all" && rule != "half" && rule != "two_thirds")
+                return context()->throwError(
+                    QScriptContext::RangeError,
+                    QStringLiteral("contingency: unknown rule %1").arg(rule));
+            set.cylinders.rule = rule == "all"    ? ReserveRule::All
+                                 : rule == "half" ? ReserveRule::Half
+                                                  : ReserveRule::TwoThirds;
+        } else if (name == "cylinders") {
+            const int n = v.property(QStringLiteral("length")).toInt32();
+            for (int i = 0; i < n; ++i) {
+                const QScriptValue c = v.property(static_cast<quint32>(i));
+                const int gas = c.property(QStringLiteral("gas")).toInt32();
+                if (gas < 1 || gas > 5)
+                    return context()->throwError(QScriptContext::RangeError,
+                                                 QStringLiteral("contingency: no gas %1").arg(gas));
+                set.cylinders.litres[gas - 1] = c.property(QStringLiteral("litres")).toInt32();
+                set.cylinders.fillBar[gas - 1] = c.property(QStringLiteral("bar")).toInt32();
+            }
+        } else {
+            planOptions.setProperty(name, v);
+        }
+    }
+    planner::PlanRequest r;
+    try {
+        r = request(planOptions);
+    } catch (const QString& error) {
+        return context()->throwError(QScriptContext::RangeError, error);
+    }
+    const QVector<planner::ContingencyRow> rows = planner::planContingencies(r, set);
+    QScriptEngine* e = engine();
+    QScriptValue out = e->newArray(static_cast<uint>(rows.size()));
+    static const char* const kinds[] = {"base",         "deeper",  "longer",
+                                        "deeperLonger", "lostGas", "bailout"};
+    for (int i = 0; i < rows.size(); ++i) {
+        const planner::ContingencyRow& row = rows[i];
+        QScriptValue o = e->newObject();
+        o.setProperty(QStringLiteral("name"), row.name);
+        o.setProperty(QStringLiteral("kind"), QLatin1String(kinds[row.kind]));
+        o.setProperty(QStringLiteral("error"), row.error);
+        o.setProperty(QStringLiteral("runtime"), row.runtimeMinutes);
+        o.setProperty(QStringLiteral("tts"), row.ttsMinutes);
+        o.setProperty(QStringLiteral("firstStop"), row.firstStopMetres);
+        o.setProperty(QStringLiteral("stopTime"), row.stopMinutes);
+        o.setProperty(QStringLiteral("cns"), row.cnsPercent);
+        o.setProperty(QStringLiteral("maxPpO2"), row.maxPpO2Bar);
+        o.setProperty(QStringLiteral("lostGas"), row.lostGas);
+        o.setProperty(QStringLiteral("bailoutAt"), row.bailoutAtMinutes < 0
+                                                       ? QScriptValue(QScriptValue::NullValue)
+                                                       : QScriptValue(row.bailoutAtMinutes));
+        QScriptValue names = e->newArray(5), litres = e->newArray(5), bar = e->newArray(5),
+                     broken = e->newArray(5);
+        for (quint32 k = 0; k < 5; ++k) {
+            names.setProperty(k, row.gasNames[k]);
+            litres.setProperty(k, row.gasLitres[k]);
+            bar.setProperty(k, row.barUsed[k]);
+            broken.setProperty(k, row.reserveBroken[k]);
+        }
+        o.setProperty(QStringLiteral("gasNames"), names);
+        o.setProperty(QStringLiteral("gasLitres"), litres);
+        o.setProperty(QStringLiteral("barUsed"), bar);
+        o.setProperty(QStringLiteral("reserveBroken"), broken);
+        out.setProperty(static_cast<quint32>(i), o);
+    }
+    return out;
 }

@@ -4,7 +4,8 @@
 // current dive, console and plots stay as they are. The answer is a plain object (see
 // toScript in the source for its members).
 //
-// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript, ScriptPlanner::solve.
+// Entry points: ScriptPlanner::plan, ScriptPlanner::request, planToScript, ScriptPlanner::solve,
+// ScriptPlanner::contingency.
 #pragma once
 
 #include "planner/plan_core.h"
@@ -31,6 +32,10 @@ public:
     // ndl: true, runtime: R, tts: T or stopTime: D (minutes); the other options as plan's.
     // The answer: {found, bottomTime, text, target, plans, error}.
     Q_INVOKABLE QScriptValue solve(const QScriptValue& options);
+    // The contingency set of the request of the options (as plan's) as an array of row
+    // objects. Options of its own: deeper (m), longer (min), lostGases (true),
+    // cylinders ([{gas, litres, bar}, ...]) and rule ("all", "half", "two_thirds").
+    Q_INVOKABLE QScriptValue contingency(const QScriptValue& options = QScriptValue());
 
 private:
     std::function<planner::PlanRequest()> current_;

@@ -6,7 +6,7 @@ PACKAGES=(
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qtscript5-dev libqt5serialport5-dev
   libqwt-qt5-dev qttools5-dev qttools5-dev-tools
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-  qttranslations5-l10n qt5-image-formats-plugins fonts-dejavu-core xvfb xauth imagemagick
+  qttranslations5-l10n qt5-image-formats-plugins fonts-dejavu-core xvfb xauth imagemagick poppler-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

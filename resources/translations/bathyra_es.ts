@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1933"/>
+        <location line="+1944"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Cargar todos los parámetros del modelo y de la inmersión desde un archivo *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1926"/>
+        <location line="-1937"/>
         <source>Save...</source>
         <translation>Guardar...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1937"/>
+        <location line="+1948"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Guardar todos los parámetros del modelo y de la inmersión en un archivo *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1930"/>
+        <location line="-1941"/>
         <source>Download</source>
         <translation>Descargar</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1968"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Leer la configuración (texto propio, modelo, gases, setpoints y todas las CF) del OSTC.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1961"/>
         <source>Edit CF...</source>
         <translation>Editar CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1969"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Editar el texto propio y todas las &lt;i&gt;funciones personalizadas&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1962"/>
         <source>Upload CF</source>
         <translation>Enviar CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1959"/>
+        <location line="+1970"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Escribir la configuración (texto propio, modelo, gases, setpoints y todas las CF) en el OSTC.</translation>
     </message>
     <message>
-        <location line="-1952"/>
+        <location line="-1963"/>
         <source> Screen Dump</source>
         <translation> Captura</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1850"/>
+        <location line="+1861"/>
         <source>Settings...</source>
         <translation>Ajustes...</translation>
     </message>
     <message>
-        <location line="-1843"/>
-        <location line="+1951"/>
+        <location line="-1854"/>
+        <location line="+1970"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location line="-1948"/>
+        <location line="-1967"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1946"/>
+        <location line="+1965"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="-1939"/>
+        <location line="-1958"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -510,7 +510,17 @@
         <translation>Ascenso</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>Plan sheet...</source>
+        <translation>Hoja del plan...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies (deeper, longer, a gas lost, bail-out) on one printable slate, and the plan files.</source>
+        <translation>El plan con sus contingencias (más profundo, más largo, un gas perdido, bail-out) en una pizarra imprimible, y los archivos del plan.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Replay dive</source>
         <translation>Reproducir inmersión</translation>
     </message>
@@ -625,7 +635,7 @@
         <translation>&amp;Planificación</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -733,6 +743,16 @@
         <location line="+3"/>
         <source>Remove all curves from dive profile.</source>
         <translation>Quitar todas las curvas del perfil de inmersión.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Plan &amp;sheet...</source>
+        <translation>&amp;Hoja del plan...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies on one printable slate, and the plan files.</source>
+        <translation>El plan con sus contingencias en una pizarra imprimible, y los archivos del plan.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -854,7 +874,7 @@
         <translation>ERROR</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
         <source>Load dive parameters...</source>
         <translation>Cargar parámetros de inmersión...</translation>
     </message>
@@ -872,7 +892,7 @@
         <translation>Guardar todos los parámetros...</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+56"/>
         <location line="+69"/>
         <source>Bathyra help</source>
         <translation>Ayuda de Bathyra</translation>
@@ -899,7 +919,7 @@
     </message>
     <message>
         <location filename="../../app/bathyra_interface.cpp" line="-71"/>
-        <location filename="../../app/bathyra_parameters.cpp" line="+108"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Parámetros no guardados: %1</translation>
     </message>
@@ -2170,6 +2190,141 @@
     </message>
 </context>
 <context>
+    <name>PlanSheetInterface</name>
+    <message>
+        <location filename="../../app/plan_sheet.cpp" line="+151"/>
+        <location line="+150"/>
+        <location line="+16"/>
+        <source>Plan sheet</source>
+        <comment>Window Title</comment>
+        <translation>Hoja del plan</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>Deeper by (m):</source>
+        <translation>Más profundo (m):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longer by (min):</source>
+        <translation>Más largo (min):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cylinder (l)</source>
+        <translation>Botella (l)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fill (bar)</source>
+        <translation>Carga (bar)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reserve rule:</source>
+        <translation>Regla de reserva:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slate page:</source>
+        <translation>Tamaño de la pizarra:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contingencies (bar used in red and marked &quot;!&quot; where the reserve rule breaks):</source>
+        <translation>Contingencias (bar consumidos en rojo y marcados &quot;!&quot; donde se rompe la regla de reserva):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+130"/>
+        <source>Save slate...</source>
+        <translation>Guardar pizarra...</translation>
+    </message>
+    <message>
+        <location line="-129"/>
+        <location line="+147"/>
+        <source>Save plan file...</source>
+        <translation>Guardar archivo del plan...</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>Gas %1 (%2):</source>
+        <translation>Gas %1 (%2):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas %1 (off):</source>
+        <translation>Gas %1 (apagado):</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Runtime (min)</source>
+        <translation>Tiempo total (min)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS (min)</source>
+        <translation>TTS (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First stop (m)</source>
+        <translation>Primera parada (m)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops (min)</source>
+        <translation>Paradas (min)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max ppO2 (bar)</source>
+        <translation>ppO2 máx. (bar)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (l)</source>
+        <translation>%1 (l)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (bar)</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Slates (*.pdf *.svg *.png)</source>
+        <comment>file format</comment>
+        <translation>Pizarras (*.pdf *.svg *.png)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Plan files (*.json *.csv)</source>
+        <comment>file format</comment>
+        <translation>Archivos de plan (*.json *.csv)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -2816,6 +2971,262 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner</name>
+    <message>
+        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <source>all</source>
+        <translation>todo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>half</source>
+        <translation>la mitad</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two thirds</source>
+        <translation>dos tercios</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>plan</source>
+        <translation>plan</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m</source>
+        <translation>+%1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 min</source>
+        <translation>+%1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m +%2 min</source>
+        <translation>+%1 m +%2 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>lost %1</source>
+        <translation>%1 perdido</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bail-out</source>
+        <translation>bail-out</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+149"/>
+        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>Run</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+0"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <source>Stop</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stops</source>
+        <translation>Paradas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+79"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gas used</source>
+        <translation>Gas consumido</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_slate.cpp" line="-119"/>
+        <location line="+287"/>
+        <location line="+11"/>
+        <source>Dive plan</source>
+        <translation>Plan de inmersión</translation>
+    </message>
+    <message>
+        <location line="-297"/>
+        <source>Dive plan: %1 m, %2 min</source>
+        <translation>Plan de inmersión: %1 m, %2 min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Model: %1</source>
+        <translation>Modelo: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface pressure: %1 mbar    SAC: bottom %2 l/min, deco %3 l/min</source>
+        <translation>Presión en superficie: %1 mbar    Consumo: fondo %2 l/min, deco %3 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Closed circuit, setpoint %1 bar</source>
+        <translation>Circuito cerrado, setpoint %1 bar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open circuit</source>
+        <translation>Circuito abierto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration firmware %1</source>
+        <translation>Firmware de la configuración %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gases (MOD at ppO2 %1 bar)</source>
+        <translation>Gases (MOD a ppO2 %1 bar)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+20"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>MOD</source>
+        <translation>MOD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Switch depth</source>
+        <translation>Profundidad de cambio</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cylinder</source>
+        <translation>Botella</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+1"/>
+        <location line="+47"/>
+        <location line="+21"/>
+        <location line="+44"/>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>first gas</source>
+        <translation>primer gas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 l, %2 bar</source>
+        <translation>%1 l, %2 bar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Runtime</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth</source>
+        <translation>Profundidad</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>switch to %1 at %2 m before the stop</source>
+        <translation>cambiar a %1 a %2 m antes de la parada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the loop</source>
+        <translation>el circuito</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>loop %1</source>
+        <translation>circuito %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Contingencies</source>
+        <translation>Contingencias</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bar used per cylinder; &quot;!&quot; breaks the reserve rule (use %1)</source>
+        <translation>Bar consumidos por botella; &quot;!&quot; rompe la regla de reserva (usar %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1st stop</source>
+        <translation>1.ª parada</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 l / bar</source>
+        <translation>%1 l / bar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 l</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Bathyra %1, %2</source>
+        <translation>Bathyra %1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>These are the dive computer&apos;s own computations, made by Bathyra with the computer&apos;s decompression code.</source>
+        <translation>Estos son los cálculos propios del ordenador de buceo, hechos por Bathyra con el código de descompresión del ordenador.</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>Cannot write &apos;%1&apos;: slates end in .pdf, .svg or .png</source>
+        <translation>No se puede escribir &apos;%1&apos;: las pizarras terminan en .pdf, .svg o .png</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanFiles</name>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+188"/>
+        <source>Cannot write &apos;%1&apos;: plan files end in .csv or .json</source>
+        <translation>No se puede escribir &apos;%1&apos;: los archivos de plan terminan en .csv o .json</translation>
     </message>
 </context>
 <context>

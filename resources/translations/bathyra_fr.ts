@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1933"/>
+        <location line="+1944"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Charger tous les paramètres du modèle et de la plongée depuis un fichier *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1926"/>
+        <location line="-1937"/>
         <source>Save...</source>
         <translation>Enregistrer...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1937"/>
+        <location line="+1948"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Enregistrer tous les paramètres du modèle et de la plongée dans un fichier *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1930"/>
+        <location line="-1941"/>
         <source>Download</source>
         <translation>Lire</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1968"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Lire la configuration (texte perso, modèle, gaz, setpoints et toutes les CF) depuis l&apos;OSTC.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1961"/>
         <source>Edit CF...</source>
         <translation>Éditer CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1969"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Éditer le texte perso et toutes les &lt;i&gt;fonctions personnalisées&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1962"/>
         <source>Upload CF</source>
         <translation>Écrire CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1959"/>
+        <location line="+1970"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Écrire la configuration (texte perso, modèle, gaz, setpoints et toutes les CF) dans l&apos;OSTC.</translation>
     </message>
     <message>
-        <location line="-1952"/>
+        <location line="-1963"/>
         <source> Screen Dump</source>
         <translation> Capture écran</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1850"/>
+        <location line="+1861"/>
         <source>Settings...</source>
         <translation>Paramètres...</translation>
     </message>
     <message>
-        <location line="-1843"/>
-        <location line="+1951"/>
+        <location line="-1854"/>
+        <location line="+1970"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="-1948"/>
+        <location line="-1967"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1946"/>
+        <location line="+1965"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="-1939"/>
+        <location line="-1958"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -510,7 +510,17 @@
         <translation>Remontée</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>Plan sheet...</source>
+        <translation>Fiche de plongée...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies (deeper, longer, a gas lost, bail-out) on one printable slate, and the plan files.</source>
+        <translation>Le plan avec ses variantes de secours (plus profond, plus long, un gaz perdu, bail-out) sur une ardoise imprimable, et les fichiers du plan.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Replay dive</source>
         <translation>Rejouer la plongée</translation>
     </message>
@@ -625,7 +635,7 @@
         <translation>&amp;Planification</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -733,6 +743,16 @@
         <location line="+3"/>
         <source>Remove all curves from dive profile.</source>
         <translation>Retirer toutes les courbes du profil de plongée.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Plan &amp;sheet...</source>
+        <translation>&amp;Fiche de plongée...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies on one printable slate, and the plan files.</source>
+        <translation>Le plan avec ses variantes de secours sur une ardoise imprimable, et les fichiers du plan.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -854,7 +874,7 @@
         <translation>ÉCHEC</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
         <source>Load dive parameters...</source>
         <translation>Charger les paramètres de plongée...</translation>
     </message>
@@ -872,7 +892,7 @@
         <translation>Enregistrer tous les paramètres...</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+56"/>
         <location line="+69"/>
         <source>Bathyra help</source>
         <translation>Aide de Bathyra</translation>
@@ -899,7 +919,7 @@
     </message>
     <message>
         <location filename="../../app/bathyra_interface.cpp" line="-71"/>
-        <location filename="../../app/bathyra_parameters.cpp" line="+108"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Paramètres non enregistrés : %1</translation>
     </message>
@@ -2170,6 +2190,141 @@
     </message>
 </context>
 <context>
+    <name>PlanSheetInterface</name>
+    <message>
+        <location filename="../../app/plan_sheet.cpp" line="+151"/>
+        <location line="+150"/>
+        <location line="+16"/>
+        <source>Plan sheet</source>
+        <comment>Window Title</comment>
+        <translation>Fiche de plongée</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>Deeper by (m):</source>
+        <translation>Plus profond de (m) :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longer by (min):</source>
+        <translation>Plus long de (min) :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cylinder (l)</source>
+        <translation>Bouteille (l)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fill (bar)</source>
+        <translation>Gonflage (bar)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reserve rule:</source>
+        <translation>Règle de réserve :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slate page:</source>
+        <translation>Format de l&apos;ardoise :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contingencies (bar used in red and marked &quot;!&quot; where the reserve rule breaks):</source>
+        <translation>Variantes de secours (bar consommés en rouge et marqués &quot;!&quot; quand la règle de réserve est enfreinte) :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+130"/>
+        <source>Save slate...</source>
+        <translation>Enregistrer l&apos;ardoise...</translation>
+    </message>
+    <message>
+        <location line="-129"/>
+        <location line="+147"/>
+        <source>Save plan file...</source>
+        <translation>Enregistrer le fichier du plan...</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>Gas %1 (%2):</source>
+        <translation>Gaz %1 (%2) :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas %1 (off):</source>
+        <translation>Gaz %1 (inactif) :</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Runtime (min)</source>
+        <translation>Durée (min)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS (min)</source>
+        <translation>DTR (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First stop (m)</source>
+        <translation>Premier palier (m)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops (min)</source>
+        <translation>Paliers (min)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max ppO2 (bar)</source>
+        <translation>ppO2 max (bar)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (l)</source>
+        <translation>%1 (l)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (bar)</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Slates (*.pdf *.svg *.png)</source>
+        <comment>file format</comment>
+        <translation>Ardoises (*.pdf *.svg *.png)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Plan files (*.json *.csv)</source>
+        <comment>file format</comment>
+        <translation>Fichiers de plan (*.json *.csv)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -2816,6 +2971,262 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Gaz</translation>
+    </message>
+</context>
+<context>
+    <name>planner</name>
+    <message>
+        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <source>all</source>
+        <translation>tout</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>half</source>
+        <translation>la moitié</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two thirds</source>
+        <translation>deux tiers</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>plan</source>
+        <translation>plan</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m</source>
+        <translation>+%1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 min</source>
+        <translation>+%1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m +%2 min</source>
+        <translation>+%1 m +%2 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>lost %1</source>
+        <translation>%1 perdu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bail-out</source>
+        <translation>bail-out</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+149"/>
+        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>Run</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+0"/>
+        <source>TTS</source>
+        <translation>DTR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <source>Stop</source>
+        <translation>Palier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stops</source>
+        <translation>Paliers</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+79"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gas used</source>
+        <translation>Gaz consommé</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_slate.cpp" line="-119"/>
+        <location line="+287"/>
+        <location line="+11"/>
+        <source>Dive plan</source>
+        <translation>Plan de plongée</translation>
+    </message>
+    <message>
+        <location line="-297"/>
+        <source>Dive plan: %1 m, %2 min</source>
+        <translation>Plan de plongée : %1 m, %2 min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Model: %1</source>
+        <translation>Modèle : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface pressure: %1 mbar    SAC: bottom %2 l/min, deco %3 l/min</source>
+        <translation>Pression en surface : %1 mbar    Consommation : fond %2 l/min, déco %3 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Closed circuit, setpoint %1 bar</source>
+        <translation>Circuit fermé, consigne %1 bar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open circuit</source>
+        <translation>Circuit ouvert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration firmware %1</source>
+        <translation>Firmware de la configuration %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gases (MOD at ppO2 %1 bar)</source>
+        <translation>Gaz (MOD à ppO2 %1 bar)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+20"/>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>MOD</source>
+        <translation>MOD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Switch depth</source>
+        <translation>Profondeur de changement</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cylinder</source>
+        <translation>Bouteille</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+1"/>
+        <location line="+47"/>
+        <location line="+21"/>
+        <location line="+44"/>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>first gas</source>
+        <translation>premier gaz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 l, %2 bar</source>
+        <translation>%1 l, %2 bar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Runtime</source>
+        <translation>Déroulement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth</source>
+        <translation>Profondeur</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>switch to %1 at %2 m before the stop</source>
+        <translation>passer sur %1 à %2 m avant le palier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the loop</source>
+        <translation>la boucle</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>loop %1</source>
+        <translation>boucle %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Contingencies</source>
+        <translation>Variantes de secours</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bar used per cylinder; &quot;!&quot; breaks the reserve rule (use %1)</source>
+        <translation>Bar consommés par bouteille ; &quot;!&quot; enfreint la règle de réserve (utiliser %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1st stop</source>
+        <translation>1er palier</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 l / bar</source>
+        <translation>%1 l / bar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 l</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Bathyra %1, %2</source>
+        <translation>Bathyra %1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>These are the dive computer&apos;s own computations, made by Bathyra with the computer&apos;s decompression code.</source>
+        <translation>Ce sont les calculs propres de l&apos;ordinateur de plongée, faits par Bathyra avec le code de décompression de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>Cannot write &apos;%1&apos;: slates end in .pdf, .svg or .png</source>
+        <translation>Impossible d&apos;écrire &apos;%1&apos; : les ardoises finissent par .pdf, .svg ou .png</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanFiles</name>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+188"/>
+        <source>Cannot write &apos;%1&apos;: plan files end in .csv or .json</source>
+        <translation>Impossible d&apos;écrire &apos;%1&apos; : les fichiers de plan finissent par .csv ou .json</translation>
     </message>
 </context>
 <context>

@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1933"/>
+        <location line="+1944"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Carica tutti i parametri del modello e dell&apos;immersione da un file *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1926"/>
+        <location line="-1937"/>
         <source>Save...</source>
         <translation>Salva...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1937"/>
+        <location line="+1948"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Salva tutti i parametri del modello e dell&apos;immersione in un file *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1930"/>
+        <location line="-1941"/>
         <source>Download</source>
         <translation>Scarica</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1968"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Leggi la configurazione (testo personale, modello, gas, setpoint e tutte le CF) dall&apos;OSTC.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1961"/>
         <source>Edit CF...</source>
         <translation>Modifica CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1969"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Modifica il testo personale e tutte le &lt;i&gt;funzioni personalizzate&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1962"/>
         <source>Upload CF</source>
         <translation>Invia CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1959"/>
+        <location line="+1970"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Scrivi la configurazione (testo personale, modello, gas, setpoint e tutte le CF) nell&apos;OSTC.</translation>
     </message>
     <message>
-        <location line="-1952"/>
+        <location line="-1963"/>
         <source> Screen Dump</source>
         <translation> Cattura schermo</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1850"/>
+        <location line="+1861"/>
         <source>Settings...</source>
         <translation>Impostazioni...</translation>
     </message>
     <message>
-        <location line="-1843"/>
-        <location line="+1951"/>
+        <location line="-1854"/>
+        <location line="+1970"/>
         <source>Help</source>
         <translation>Aiuto</translation>
     </message>
     <message>
-        <location line="-1948"/>
+        <location line="-1967"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1946"/>
+        <location line="+1965"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location line="-1939"/>
+        <location line="-1958"/>
         <source>Quit</source>
         <translation>Esci</translation>
     </message>
@@ -510,7 +510,17 @@
         <translation>Risalita</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>Plan sheet...</source>
+        <translation>Scheda del piano...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies (deeper, longer, a gas lost, bail-out) on one printable slate, and the plan files.</source>
+        <translation>Il piano con le sue varianti di emergenza (più profondo, più lungo, un gas perso, bail-out) su una lavagnetta stampabile, e i file del piano.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Replay dive</source>
         <translation>Riproduci immersione</translation>
     </message>
@@ -625,7 +635,7 @@
         <translation>&amp;Pianificazione</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
     </message>
@@ -733,6 +743,16 @@
         <location line="+3"/>
         <source>Remove all curves from dive profile.</source>
         <translation>Rimuovi tutte le curve dal profilo d&apos;immersione.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Plan &amp;sheet...</source>
+        <translation>&amp;Scheda del piano...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies on one printable slate, and the plan files.</source>
+        <translation>Il piano con le sue varianti di emergenza su una lavagnetta stampabile, e i file del piano.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -854,7 +874,7 @@
         <translation>NON RIUSCITO</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
@@ -872,7 +892,7 @@
         <translation>Salva tutti i parametri...</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+56"/>
         <location line="+69"/>
         <source>Bathyra help</source>
         <translation>Guida di Bathyra</translation>
@@ -899,7 +919,7 @@
     </message>
     <message>
         <location filename="../../app/bathyra_interface.cpp" line="-71"/>
-        <location filename="../../app/bathyra_parameters.cpp" line="+108"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Parametri non salvati: %1</translation>
     </message>
@@ -2170,6 +2190,141 @@
     </message>
 </context>
 <context>
+    <name>PlanSheetInterface</name>
+    <message>
+        <location filename="../../app/plan_sheet.cpp" line="+151"/>
+        <location line="+150"/>
+        <location line="+16"/>
+        <source>Plan sheet</source>
+        <comment>Window Title</comment>
+        <translation>Scheda del piano</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>Deeper by (m):</source>
+        <translation>Più profondo di (m):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longer by (min):</source>
+        <translation>Più lungo di (min):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cylinder (l)</source>
+        <translation>Bombola (l)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fill (bar)</source>
+        <translation>Carica (bar)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reserve rule:</source>
+        <translation>Regola di riserva:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slate page:</source>
+        <translation>Formato lavagnetta:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contingencies (bar used in red and marked &quot;!&quot; where the reserve rule breaks):</source>
+        <translation>Varianti di emergenza (bar consumati in rosso e segnati &quot;!&quot; dove la regola di riserva è violata):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print...</source>
+        <translation>Stampa...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+130"/>
+        <source>Save slate...</source>
+        <translation>Salva lavagnetta...</translation>
+    </message>
+    <message>
+        <location line="-129"/>
+        <location line="+147"/>
+        <source>Save plan file...</source>
+        <translation>Salva file del piano...</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>Gas %1 (%2):</source>
+        <translation>Gas %1 (%2):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas %1 (off):</source>
+        <translation>Gas %1 (spento):</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Runtime (min)</source>
+        <translation>Tempo totale (min)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS (min)</source>
+        <translation>TTS (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First stop (m)</source>
+        <translation>Prima sosta (m)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops (min)</source>
+        <translation>Soste (min)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max ppO2 (bar)</source>
+        <translation>ppO2 max (bar)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (l)</source>
+        <translation>%1 (l)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (bar)</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Slates (*.pdf *.svg *.png)</source>
+        <comment>file format</comment>
+        <translation>Lavagnette (*.pdf *.svg *.png)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Plan files (*.json *.csv)</source>
+        <comment>file format</comment>
+        <translation>File di piano (*.json *.csv)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -2816,6 +2971,262 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Gas</translation>
+    </message>
+</context>
+<context>
+    <name>planner</name>
+    <message>
+        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <source>all</source>
+        <translation>tutto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>half</source>
+        <translation>metà</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two thirds</source>
+        <translation>due terzi</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>plan</source>
+        <translation>piano</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m</source>
+        <translation>+%1 m</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 min</source>
+        <translation>+%1 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m +%2 min</source>
+        <translation>+%1 m +%2 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>lost %1</source>
+        <translation>%1 perso</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bail-out</source>
+        <translation>bail-out</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+149"/>
+        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>Run</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+0"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <source>Stop</source>
+        <translation>Sosta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stops</source>
+        <translation>Soste</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+79"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gas used</source>
+        <translation>Gas consumato</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_slate.cpp" line="-119"/>
+        <location line="+287"/>
+        <location line="+11"/>
+        <source>Dive plan</source>
+        <translation>Piano d&apos;immersione</translation>
+    </message>
+    <message>
+        <location line="-297"/>
+        <source>Dive plan: %1 m, %2 min</source>
+        <translation>Piano d&apos;immersione: %1 m, %2 min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Model: %1</source>
+        <translation>Modello: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface pressure: %1 mbar    SAC: bottom %2 l/min, deco %3 l/min</source>
+        <translation>Pressione in superficie: %1 mbar    Consumo: fondo %2 l/min, deco %3 l/min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Closed circuit, setpoint %1 bar</source>
+        <translation>Circuito chiuso, setpoint %1 bar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open circuit</source>
+        <translation>Circuito aperto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration firmware %1</source>
+        <translation>Firmware della configurazione %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gases (MOD at ppO2 %1 bar)</source>
+        <translation>Gas (MOD a ppO2 %1 bar)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+20"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>MOD</source>
+        <translation>MOD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Switch depth</source>
+        <translation>Profondità di cambio</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cylinder</source>
+        <translation>Bombola</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+1"/>
+        <location line="+47"/>
+        <location line="+21"/>
+        <location line="+44"/>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>first gas</source>
+        <translation>primo gas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 l, %2 bar</source>
+        <translation>%1 l, %2 bar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Runtime</source>
+        <translation>Tempi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth</source>
+        <translation>Profondità</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>switch to %1 at %2 m before the stop</source>
+        <translation>passare a %1 a %2 m prima della sosta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the loop</source>
+        <translation>il circuito</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>loop %1</source>
+        <translation>circuito %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Contingencies</source>
+        <translation>Varianti di emergenza</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bar used per cylinder; &quot;!&quot; breaks the reserve rule (use %1)</source>
+        <translation>Bar consumati per bombola; &quot;!&quot; viola la regola di riserva (usare %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1st stop</source>
+        <translation>1ª sosta</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 l / bar</source>
+        <translation>%1 l / bar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 l</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Bathyra %1, %2</source>
+        <translation>Bathyra %1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>These are the dive computer&apos;s own computations, made by Bathyra with the computer&apos;s decompression code.</source>
+        <translation>Questi sono i calcoli propri del computer subacqueo, eseguiti da Bathyra con il codice di decompressione del computer.</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>Cannot write &apos;%1&apos;: slates end in .pdf, .svg or .png</source>
+        <translation>Impossibile scrivere &apos;%1&apos;: le lavagnette finiscono in .pdf, .svg o .png</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanFiles</name>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+188"/>
+        <source>Cannot write &apos;%1&apos;: plan files end in .csv or .json</source>
+        <translation>Impossibile scrivere &apos;%1&apos;: i file di piano finiscono in .csv o .json</translation>
     </message>
 </context>
 <context>

@@ -15,56 +15,56 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1933"/>
+        <location line="+1944"/>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
         <translation>Загрузить все параметры модели и погружения из файла *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
-        <location line="-1926"/>
+        <location line="-1937"/>
         <source>Save...</source>
         <translation>Сохранить...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1937"/>
+        <location line="+1948"/>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
         <translation>Сохранить все параметры модели и погружения в файл *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
-        <location line="-1930"/>
+        <location line="-1941"/>
         <source>Download</source>
         <translation>Считать</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1957"/>
+        <location line="+1968"/>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from OSTC.</source>
         <translation>Считать конфигурацию (свой текст, модель, газы, уставки и все CF) из OSTC.</translation>
     </message>
     <message>
-        <location line="-1950"/>
+        <location line="-1961"/>
         <source>Edit CF...</source>
         <translation>Изменить CF...</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1958"/>
+        <location line="+1969"/>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
         <translation>Изменить свой текст и все &lt;i&gt;пользовательские функции&lt;/i&gt;.</translation>
     </message>
     <message>
-        <location line="-1951"/>
+        <location line="-1962"/>
         <source>Upload CF</source>
         <translation>Записать CF</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+1959"/>
+        <location line="+1970"/>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to OSTC.</source>
         <translation>Записать конфигурацию (свой текст, модель, газы, уставки и все CF) в OSTC.</translation>
     </message>
     <message>
-        <location line="-1952"/>
+        <location line="-1963"/>
         <source> Screen Dump</source>
         <translation> Снимок экрана</translation>
     </message>
@@ -95,29 +95,29 @@
     </message>
     <message>
         <location line="+26"/>
-        <location line="+1850"/>
+        <location line="+1861"/>
         <source>Settings...</source>
         <translation>Настройки...</translation>
     </message>
     <message>
-        <location line="-1843"/>
-        <location line="+1951"/>
+        <location line="-1854"/>
+        <location line="+1970"/>
         <source>Help</source>
         <translation>Справка</translation>
     </message>
     <message>
-        <location line="-1948"/>
+        <location line="-1967"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1946"/>
+        <location line="+1965"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location line="-1939"/>
+        <location line="-1958"/>
         <source>Quit</source>
         <translation>Выход</translation>
     </message>
@@ -510,7 +510,17 @@
         <translation>Всплытие</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>Plan sheet...</source>
+        <translation>Лист плана...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies (deeper, longer, a gas lost, bail-out) on one printable slate, and the plan files.</source>
+        <translation>План с запасными вариантами (глубже, дольше, потеря газа, переход на открытый контур) на одной печатной табличке, и файлы плана.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Replay dive</source>
         <translation>Повтор погружения</translation>
     </message>
@@ -625,7 +635,7 @@
         <translation>&amp;Планирование</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
     </message>
@@ -733,6 +743,16 @@
         <location line="+3"/>
         <source>Remove all curves from dive profile.</source>
         <translation>Удалить все кривые из профиля погружения.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Plan &amp;sheet...</source>
+        <translation>&amp;Лист плана...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The plan with its contingencies on one printable slate, and the plan files.</source>
+        <translation>План с запасными вариантами на одной печатной табличке, и файлы плана.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -854,7 +874,7 @@
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+143"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
@@ -872,7 +892,7 @@
         <translation>Сохранить все параметры...</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+56"/>
         <location line="+69"/>
         <source>Bathyra help</source>
         <translation>Справка Bathyra</translation>
@@ -899,7 +919,7 @@
     </message>
     <message>
         <location filename="../../app/bathyra_interface.cpp" line="-71"/>
-        <location filename="../../app/bathyra_parameters.cpp" line="+108"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Параметры не сохранены: %1</translation>
     </message>
@@ -2170,6 +2190,141 @@
     </message>
 </context>
 <context>
+    <name>PlanSheetInterface</name>
+    <message>
+        <location filename="../../app/plan_sheet.cpp" line="+151"/>
+        <location line="+150"/>
+        <location line="+16"/>
+        <source>Plan sheet</source>
+        <comment>Window Title</comment>
+        <translation>Лист плана</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>Deeper by (m):</source>
+        <translation>Глубже на (м):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longer by (min):</source>
+        <translation>Дольше на (мин):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cylinder (l)</source>
+        <translation>Баллон (л)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fill (bar)</source>
+        <translation>Давление (бар)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reserve rule:</source>
+        <translation>Правило резерва:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slate page:</source>
+        <translation>Формат таблички:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contingencies (bar used in red and marked &quot;!&quot; where the reserve rule breaks):</source>
+        <translation>Запасные варианты (израсходованные бар красным и с пометкой &quot;!&quot;, где нарушено правило резерва):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+130"/>
+        <source>Save slate...</source>
+        <translation>Сохранить табличку...</translation>
+    </message>
+    <message>
+        <location line="-129"/>
+        <location line="+147"/>
+        <source>Save plan file...</source>
+        <translation>Сохранить файл плана...</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>Gas %1 (%2):</source>
+        <translation>Газ %1 (%2):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gas %1 (off):</source>
+        <translation>Газ %1 (выкл.):</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Variant</source>
+        <translation>Вариант</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Runtime (min)</source>
+        <translation>Время погружения (мин)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TTS (min)</source>
+        <translation>TTS (мин)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First stop (m)</source>
+        <translation>Первая остановка (м)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops (min)</source>
+        <translation>Остановки (мин)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CNS (%)</source>
+        <translation>CNS (%)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max ppO2 (bar)</source>
+        <translation>Макс. ppO2 (бар)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (l)</source>
+        <translation>%1 (л)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (бар)</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Slates (*.pdf *.svg *.png)</source>
+        <comment>file format</comment>
+        <translation>Таблички (*.pdf *.svg *.png)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Plan files (*.json *.csv)</source>
+        <comment>file format</comment>
+        <translation>Файлы плана (*.json *.csv)</translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <location filename="../plot_dialog.ui" line="+14"/>
@@ -2816,6 +2971,262 @@
         <location filename="../../profiles/uddf_formats.cpp" line="-186"/>
         <source>Gas</source>
         <translation>Газ</translation>
+    </message>
+</context>
+<context>
+    <name>planner</name>
+    <message>
+        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <source>all</source>
+        <translation>весь</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>half</source>
+        <translation>половина</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two thirds</source>
+        <translation>две трети</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>plan</source>
+        <translation>план</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m</source>
+        <translation>+%1 м</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 min</source>
+        <translation>+%1 мин</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>+%1 m +%2 min</source>
+        <translation>+%1 м +%2 мин</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>lost %1</source>
+        <translation>без %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bail-out</source>
+        <translation>переход на ОК</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+149"/>
+        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <source>Variant</source>
+        <translation>Вариант</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>Run</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+0"/>
+        <source>TTS</source>
+        <translation>TTS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <source>Stop</source>
+        <translation>Остан.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stops</source>
+        <translation>Остановки</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="+79"/>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location line="+79"/>
+        <source>ppO2</source>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gas used</source>
+        <translation>Расход газа</translation>
+    </message>
+    <message>
+        <location filename="../../planner/plan_slate.cpp" line="-119"/>
+        <location line="+287"/>
+        <location line="+11"/>
+        <source>Dive plan</source>
+        <translation>План погружения</translation>
+    </message>
+    <message>
+        <location line="-297"/>
+        <source>Dive plan: %1 m, %2 min</source>
+        <translation>План погружения: %1 м, %2 мин</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Model: %1</source>
+        <translation>Модель: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface pressure: %1 mbar    SAC: bottom %2 l/min, deco %3 l/min</source>
+        <translation>Давление на поверхности: %1 мбар    Расход: дно %2 л/мин, деко %3 л/мин</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Closed circuit, setpoint %1 bar</source>
+        <translation>Замкнутый контур, уставка %1 бар</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open circuit</source>
+        <translation>Открытый контур</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Configuration firmware %1</source>
+        <translation>Прошивка конфигурации %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Gases (MOD at ppO2 %1 bar)</source>
+        <translation>Газы (MOD при ppO2 %1 бар)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+20"/>
+        <source>Gas</source>
+        <translation>Газ</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>MOD</source>
+        <translation>MOD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Switch depth</source>
+        <translation>Глубина смены</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cylinder</source>
+        <translation>Баллон</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+1"/>
+        <location line="+47"/>
+        <location line="+21"/>
+        <location line="+44"/>
+        <source>%1 m</source>
+        <translation>%1 м</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>first gas</source>
+        <translation>первый газ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 l, %2 bar</source>
+        <translation>%1 л, %2 бар</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Runtime</source>
+        <translation>Время по остановкам</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth</source>
+        <translation>Глубина</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>switch to %1 at %2 m before the stop</source>
+        <translation>перейти на %1 на %2 м перед остановкой</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the loop</source>
+        <translation>контур</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>loop %1</source>
+        <translation>контур %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Contingencies</source>
+        <translation>Запасные варианты</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bar used per cylinder; &quot;!&quot; breaks the reserve rule (use %1)</source>
+        <translation>Израсходовано бар по баллонам; &quot;!&quot; нарушает правило резерва (использовать %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1st stop</source>
+        <translation>1-я остан.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 l / bar</source>
+        <translation>%1 л / бар</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 l</source>
+        <translation>%1 л</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Bathyra %1, %2</source>
+        <translation>Bathyra %1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>These are the dive computer&apos;s own computations, made by Bathyra with the computer&apos;s decompression code.</source>
+        <translation>Это собственные расчёты подводного компьютера, выполненные Bathyra с кодом декомпрессии компьютера.</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>Cannot write &apos;%1&apos;: slates end in .pdf, .svg or .png</source>
+        <translation>Не удаётся записать &apos;%1&apos;: таблички сохраняются в .pdf, .svg или .png</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlanFiles</name>
+    <message>
+        <location filename="../../planner/plan_files.cpp" line="+188"/>
+        <source>Cannot write &apos;%1&apos;: plan files end in .csv or .json</source>
+        <translation>Не удаётся записать &apos;%1&apos;: файлы плана сохраняются в .csv или .json</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "app/bathyra_script.h"
 #include "app/log_check_window.h"
 #include "app/plan_comparison_window.h"
+#include "app/plan_sheet.h"
 #include "app/settings_dialog.h"
 #include "app/solve_dialog.h"
 #include "cfeditor/cf_editor.h"
@@ -283,6 +284,46 @@ private slots:
 
     // The cases of data/plans.txt: the planning core makes the window's plan, line for line,
     // and leaves the window's dive where it was.
+    // The plan sheet from its button: the contingency set of the fields, the broken reserve
+    // in red, the cylinders kept with the parameters, the window's own dive untouched.
+    void planSheet_data() { dataRows("plan_sheet.txt"); }
+    void planSheet()
+    {
+        QFETCH(QStringList, c);
+        set(w, c[1]);
+        const int runTime = planner::runState().runTime;
+        QTest::mouseClick(w->findChild<QPushButton*>("planSheetButton"), Qt::LeftButton);
+        auto* sheet = w->findChild<PlanSheetInterface*>("planSheet");
+        QVERIFY(sheet);
+        QString cylinders = c[2];
+        const int rule = cylinders.section("reserveRule=", 1).toInt();
+        cylinders.remove(QRegularExpression("reserveRule=\\d"));
+        set(sheet, cylinders);
+        if (c[2].contains("reserveRule")) // otherwise the default of a new set, two thirds
+            sheet->findChild<QComboBox*>("reserveRule")->setCurrentIndex(rule);
+        QTest::mouseClick(sheet->findChild<QPushButton*>("sheetUpdate"), Qt::LeftButton);
+
+        auto* table = sheet->findChild<QTableWidget*>("contingencyTable");
+        QStringList names, red;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            names << table->item(r, 0)->text();
+            for (int col = 1; col < table->columnCount(); ++col)
+                if (table->item(r, col) && table->item(r, col)->foreground().color() != Qt::black &&
+                    table->item(r, col)->foreground().style() != Qt::NoBrush)
+                    red << QString("%1:%2").arg(r).arg(table->horizontalHeaderItem(col)->text());
+        }
+        QCOMPARE(names.join(','), c[3]);
+        QCOMPARE(red.join(' '), c[4]);
+        QCOMPARE(planner::runState().runTime, runTime);
+
+        QSettings saved(dir.filePath("sheet.div"), QSettings::IniFormat);
+        w->save(&saved);
+        const CylinderInputs back = ParamFile::loadCylinders(saved);
+        QCOMPARE(back.litres[0],
+                 cylinders.section("cylinderLitres_1=", 1).section(' ', 0, 0).toInt());
+        QCOMPARE(static_cast<int>(back.rule), c[2].contains("reserveRule") ? rule : 2);
+    }
+
     void planningCore_data() { dataRows("plans.txt"); }
     void planningCore()
     {

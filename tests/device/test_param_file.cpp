@@ -82,6 +82,22 @@ private slots:
         ConfigImage expected = ConfigImage::defaultImage();
         expected.takeUserSettings(saved, nullptr);
         QVERIFY(loaded == expected);
+        // The cylinders beside the gas keys survive a later save of the rest.
+        CylinderInputs cylinders;
+        cylinders.litres[0] = 24;
+        cylinders.fillBar[0] = 232;
+        cylinders.litres[4] = 7;
+        cylinders.fillBar[4] = 200;
+        cylinders.rule = ReserveRule::Half;
+        {
+            QSettings w(path, QSettings::IniFormat);
+            ParamFile::saveCylinders(w, cylinders);
+            ParamFile::save(w, saved, dive, replay, nullptr);
+        }
+        const CylinderInputs back = ParamFile::loadCylinders(QSettings(path, QSettings::IniFormat));
+        QCOMPARE(QVector<int>({back.litres[0], back.fillBar[0], back.litres[4], back.fillBar[4],
+                               back.litres[1], static_cast<int>(back.rule)}),
+                 QVector<int>({24, 232, 7, 200, 0, 1}));
     }
 
     void load_data()
@@ -104,6 +120,8 @@ private slots:
         ReplayFlags replay;
         const bool ok = ParamFile::load(QSettings(f.fileName(), QSettings::IniFormat), im, dive,
                                         replay, nullptr);
+        const CylinderInputs cylinders =
+            ParamFile::loadCylinders(QSettings(f.fileName(), QSettings::IniFormat));
         const ConfigImage def = ConfigImage::defaultImage();
         int changedCfs = 0;
         for (int n = 0; n < ConfigImage::CfCount; ++n)
@@ -118,10 +136,12 @@ private slots:
             values << ok << im.byte(ConfigImage::deco_type) << im.byte(ConfigImage::active_gases)
                    << im.byte(ConfigImage::first_gas) << im.setpoint(qBound(1, n, 3))
                    << im.cf(n % 96) << im.gasO2(gas) << im.gasHe(gas) << im.gasDepth(gas)
-                   << dive.pressure_mbar << replay.breakOnStop << changedCfs;
-            static const QStringList names{"ok",    "deco",     "active", "first",
-                                           "sp",    "cf",       "ox",     "he",
-                                           "depth", "pressure", "stop",   "changedCfs"};
+                   << dive.pressure_mbar << replay.breakOnStop << changedCfs
+                   << cylinders.litres[gas - 1] << cylinders.fillBar[gas - 1]
+                   << static_cast<int>(cylinders.rule);
+            static const QStringList names{"ok",   "deco",       "active", "first", "sp",
+                                           "cf",   "ox",         "he",     "depth", "pressure",
+                                           "stop", "changedCfs", "cyl",    "fill",  "rule"};
             const QString value = name == "text"
                                       ? im.customText()
                                       : QString::number(values.value(names.indexOf(name), -1));

@@ -170,6 +170,14 @@ private slots:
         QTest::newRow("planner solve without a target") << "ostc.planner.solve({dive_depth: 40});" << "RangeError: solve: name one target";
         QTest::newRow("planner solve two targets") << "ostc.planner.solve({tts: 40, ndl: true});" << "RangeError: solve: name one target";
         QTest::newRow("planner solve bad limit") << "ostc.planner.solve({tts: 'long'});" << "RangeError: solve: tts takes a number of minutes";
+        QTest::newRow("contingency rows") << "var o = {dive_depth: 45, dive_time: 30, O2_1: 21, gas_2: true, O2_2: 50, depth_2: 21}; var p = ostc.planner.plan(o);"
+                                             "o.deeper = 3; o.cylinders = [{gas: 2, litres: 3, bar: 200}]; o.rule = 'half'; var r = ostc.planner.contingency(o);"
+                                             "test.compare([r.map(function (x) { return x.name; }).join(), r[0].tts == p.tts, r[0].runtime > 30, r[0].reserveBroken[1], r[0].barUsed[1] > 100, r[4].kind, r[4].gasLitres[1], r[0].bailoutAt],"
+                                             "['plan,+3 m,+5 min,+3 m +5 min,lost Nx50', true, true, true, true, 'lostGas', 0, null], '');" << "";
+        QTest::newRow("contingency unknown rule") << "ostc.planner.contingency({rule: 'most'});" << "RangeError: contingency: unknown rule most";
+        QTest::newRow("contingency unknown option") << "ostc.planner.contingency({bottom: 30});" << "RangeError: unknown planning input bottom";
+        QTest::newRow("contingency ccr bail-out") << "var r = ostc.planner.contingency({ccrMode: true, dive_depth: 40, dive_time: 30, lostGases: false});"
+                                                     "test.compare([r.length, r[4].kind, r[4].bailoutAt > 30, r[4].gasLitres[0] > 0], [5, 'bailout', true, true], '');" << "";
         QTest::newRow("plot window") << "test.compare([String(plotWindow).indexOf('PlotInterface('), plotWindow === plotWindow], [0, true], '');" << "";
         // Guarded calls into the window.
         QTest::newRow("call with a result") << "test.compare([mainWindow.gasName(1), String(mainWindow).indexOf('Bathyra_Interface(')], ['Air', 0], '');" << "";
