@@ -144,8 +144,31 @@ void Bathyra_Interface::loadDiveSlot()
     if (file.isEmpty())
         return;
     appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
+    loadParameterFile(file);
+}
+
+void Bathyra_Interface::loadParameterFile(const QString& file)
+{
     const QSettings params(file, QSettings::IniFormat);
     load(&params);
+}
+
+bool Bathyra_Interface::openFile(const QString& file)
+{
+    const QFileInfo info(file);
+    try {
+        // QSettings reads a missing file as an empty one: say so instead.
+        if (!info.isFile() || !info.isReadable())
+            throw tr("Cannot open %1: no readable file").arg(file);
+        if (info.suffix().compare(QLatin1String("div"), Qt::CaseInsensitive) == 0)
+            loadParameterFile(info.absoluteFilePath());
+        else
+            loadProfileFile(info.absoluteFilePath());
+    } catch (const QString& text) {
+        message("<font color='red'><b>" + text.toHtmlEscaped() + "</b></font>");
+        return false;
+    }
+    return true;
 }
 
 void Bathyra_Interface::saveDiveSlot()
@@ -239,8 +262,11 @@ QString aboutText()
                "etc.)<li>To check the <i>OSTC</i> by comparing its results to other deco "
                "softwares.<li>To backup, "
                "edit and restore your <i>OSTC</i> computer configurations.</ul>") +
-           QCoreApplication::translate("Bathyra_Interface",
-                                       "The Bathyra developers - free software, no warranty.");
+           QCoreApplication::translate(
+               "Bathyra_Interface",
+               "The Bathyra developers. Free software under the GNU General Public License, "
+               "version 3 or later (%1), without any warranty. Built with Qt (%2) and Qwt (%3).")
+               .arg(BATHYRA_LICENSE, BATHYRA_QT_LICENSE, BATHYRA_QWT_LICENSE);
 }
 
 void Bathyra_Interface::aboutSlot()

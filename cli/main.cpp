@@ -11,6 +11,7 @@
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
 #include "app/options.h"
+#include "app/version.h"
 #include "cli/console_text.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
@@ -25,6 +26,7 @@
 #include "script/widget_values.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +50,10 @@ namespace
 
 const char* const usageText =
     "usage: bathyra-cli [GLOBAL OPTIONS] STEP...\n"
+    "The Bathyra decompression planner without a display: the main window's commands run\n"
+    "one after the other, the console is printed on standard output at the end.\n"
+    "  -h, --help        print this help and exit\n"
+    "  --version         print the version and the licence and exit\n"
     "Global options\n"
     "  --params FILE     load a dive parameter file (.div) the way the main window's Load does\n"
     "  --settings FILE   application settings store, read at the start and written at the end\n"
@@ -94,6 +100,8 @@ struct Step {
 
 struct Command {
     QString params, settings, messages, trace, port;
+    bool help = false;
+    bool version = false;
     bool verbose = false;
     bool html = false;
     int timeLimitS = 600;
@@ -121,6 +129,15 @@ QString parse(const QStringList& args, Command& cmd)
             return true;
         };
         QString v;
+        // The rest does not matter: the answer is the help or the version.
+        if (a == "--help" || a == "-h") {
+            cmd.help = true;
+            return QString();
+        }
+        if (a == "--version") {
+            cmd.version = true;
+            return QString();
+        }
         if (a == "--params" || a == "--settings" || a == "--messages" || a == "--trace") {
             if (!value(v))
                 return QStringLiteral("%1 needs a file name").arg(a);
@@ -409,11 +426,7 @@ QString runStep(Bathyra_Interface* window, const Step& step)
             return error;
         window->applyParameters(false);
     } else if (step.name == "--profile") {
-        auto profile = std::make_unique<DiveProfile>();
-        logbook::load(*profile, step.argument, &planner::currentImage(), window);
-        window->setCurrentProfile(std::move(profile));
-        window->showParameters();
-        window->replayMode->setChecked(true);
+        window->loadProfileFile(step.argument);
     } else if (step.name == "simulate") {
         window->simulateSlot();
     } else if (step.name == "ascent") {
@@ -432,12 +445,25 @@ QString runStep(Bathyra_Interface* window, const Step& step)
     return QString();
 }
 
+// The offscreen platform says on every shown window that it cannot pass size hints on to a
+// window system it does not have; that line is dropped, every other message passes.
+QtMessageHandler qtMessages = nullptr;
+void withoutOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg &&
+        text == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    qtMessages(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen"))
+        qtMessages = qInstallMessageHandler(withoutOffscreenNoise);
 
     QStringList args;
     for (int i = 0; i < argc; ++i)
@@ -446,6 +472,14 @@ int main(int argc, char** argv)
     const QString parseError = parse(args, cmd);
     if (!parseError.isEmpty())
         return usage(parseError);
+    if (cmd.help) {
+        std::fputs(usageText, stdout);
+        return 0;
+    }
+    if (cmd.version) {
+        std::fputs(versionText("bathyra-cli").toUtf8().constData(), stdout);
+        return 0;
+    }
     if (!cmd.params.isEmpty() && !QFileInfo::exists(cmd.params))
         return usage(QStringLiteral("no parameter file %1").arg(cmd.params));
     for (const Step& step : cmd.steps) {
@@ -460,6 +494,14 @@ int main(int argc, char** argv)
     bool deviceFailed = false;
     StoreSnapshot store;
     QTemporaryDir privateDir;
+    // Without a session (a cron job, ssh, su) there is no runtime folder; Qt would complain
+    // and fall back to one in /tmp. A private one (mode 0700, as Qt wants it) instead.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && privateDir.isValid()) {
+        const QString runtime = privateDir.filePath(QStringLiteral("runtime"));
+        if (QDir().mkdir(runtime) &&
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
     {
         BathyraApplication app(argc, argv);
         app.setStyleSheet(styleSheet());
@@ -494,10 +536,8 @@ int main(int argc, char** argv)
         }
         if (cmd.verbose)
             programOptions().verbose = true;
-        if (!cmd.params.isEmpty()) {
-            const QSettings params(cmd.params, QSettings::IniFormat);
-            window->load(&params);
-        }
+        if (!cmd.params.isEmpty())
+            window->loadParameterFile(cmd.params);
 
         for (const Step& step : cmd.steps) {
             if (exitCode != 0)

@@ -9,6 +9,9 @@ include(GNUInstallDirs)
 install(TARGETS bathyra bathyra-cli bathyra-ostc-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/Doc/ DESTINATION ${CMAKE_INSTALL_DATADIR}/bathyra/help)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/bathyra.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The licence in Debian's machine-readable copyright format (the GPL-3 text itself is the
+# system's /usr/share/common-licenses/GPL-3).
+install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bathyra)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/Icons/favico_128.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps RENAME bathyra.png)
 
