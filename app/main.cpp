@@ -18,6 +18,8 @@ const char* const usageText =
     "Starts the main window and opens each FILE in it: a dive parameter file (.div) into\n"
     "the parameters as Load does, a logbook file (.xml from DivingLog or Shearwater, .uddf,\n"
     ".udcf) as the current profile in replay mode.\n"
+    "\n"
+    "Options:\n"
     "  -h, --help        print this help and exit\n"
     "  --version         print the version and the licence and exit\n"
     "Qt's own options (-platform NAME, -style NAME, ...) are accepted too.\n";

@@ -8,12 +8,62 @@ include(GNUInstallDirs)
 
 install(TARGETS bathyra bathyra-cli bathyra-ostc-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/Doc/ DESTINATION ${CMAKE_INSTALL_DATADIR}/bathyra/help)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/bathyra.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The desktop: the menu entry (opening the file types below), the file types the system does
+# not know (shared-mime-info), the AppStream data of software centres, the icons, the man pages
+# and the completion of bathyra-cli's options in bash.
+set(desktop ${CMAKE_SOURCE_DIR}/resources/desktop)
+install(FILES ${desktop}/bathyra.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop}/bathyra-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME bathyra.xml)
+set(BATHYRA_APPSTREAM_ID "org.bathyra.bathyra" CACHE STRING
+    "AppStream component id (reverse DNS of the project's domain)")
+configure_file(${desktop}/bathyra.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/share/metainfo/${BATHYRA_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/share/metainfo/${BATHYRA_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${desktop}/bathyra-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME bathyra-cli)
+
+# Icons: the SVG, and PNGs in the theme's sizes rendered from it by a build tool (not installed).
+add_executable(bathyra-render-icon ${desktop}/render_icon.cpp)
+target_link_libraries(bathyra-render-icon PRIVATE Qt5::Gui Qt5::Svg)
+install(FILES ${desktop}/bathyra.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+set(icons)
+foreach(size 16 24 32 48 64 128 256)
+  set(icon ${CMAKE_BINARY_DIR}/share/icons/hicolor/${size}x${size}/apps/bathyra.png)
+  add_custom_command(OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/icons/hicolor/${size}x${size}/apps
+    COMMAND bathyra-render-icon ${desktop}/bathyra.svg ${size} ${icon}
+    DEPENDS bathyra-render-icon ${desktop}/bathyra.svg VERBATIM)
+  list(APPEND icons ${icon})
+  install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(bathyra_icons ALL DEPENDS ${icons})
+
+# Man pages: help2man writes them from each program's --help and --version and the sections of
+# resources/man/<program>.h2m; gzipped without a time stamp, as Debian wants them.
+find_program(HELP2MAN help2man)
+if(HELP2MAN)
+  set(pages)
+  foreach(program bathyra bathyra-cli bathyra-ostc-sim)
+    set(page ${CMAKE_BINARY_DIR}/share/man/man1/${program}.1)
+    add_custom_command(OUTPUT ${page}.gz
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/man/man1
+      COMMAND ${HELP2MAN} --no-info --include ${CMAKE_SOURCE_DIR}/resources/man/${program}.h2m
+              --output ${page} $<TARGET_FILE:${program}>
+      COMMAND gzip -9nf ${page}
+      DEPENDS ${program} ${CMAKE_SOURCE_DIR}/resources/man/${program}.h2m VERBATIM)
+    list(APPEND pages ${page}.gz)
+  endforeach()
+  add_custom_target(bathyra_man_pages ALL DEPENDS ${pages})
+  install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  message(WARNING "help2man not found (Debian package help2man): the man pages are not built")
+endif()
 # The licence in Debian's machine-readable copyright format (the GPL-3 text itself is the
 # system's /usr/share/common-licenses/GPL-3).
 install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bathyra)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/Icons/favico_128.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps RENAME bathyra.png)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bathyra)
