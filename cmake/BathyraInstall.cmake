@@ -65,20 +65,53 @@ endif()
 # system's /usr/share/common-licenses/GPL-3).
 install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bathyra)
 
+# The Debian package. Its maintainer, in this one place, also signs the changelog.
+set(BATHYRA_MAINTAINER "Bathyra developers <developers@bathyra.org>" CACHE STRING
+    "Maintainer of the Debian package (name <address>)")
+# Debian's changelog (the package's own history, resources/debian/changelog), gzipped without a
+# time stamp; its first version is the package's version.
+configure_file(${CMAKE_SOURCE_DIR}/resources/debian/changelog.in
+               ${CMAKE_BINARY_DIR}/share/doc/bathyra/changelog.Debian @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/share/doc/bathyra/changelog.Debian.gz
+  COMMAND gzip -9nkf ${CMAKE_BINARY_DIR}/share/doc/bathyra/changelog.Debian
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/debian/changelog.in VERBATIM)
+add_custom_target(bathyra_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/share/doc/bathyra/changelog.Debian.gz)
+install(FILES ${CMAKE_BINARY_DIR}/share/doc/bathyra/changelog.Debian.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bathyra)
+# What lintian is told to accept, each with its reason (resources/debian/lintian-overrides).
+install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME bathyra)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bathyra)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# Debian revision 1 of upstream ${PROJECT_VERSION}: the package is not a native one, so its
+# changelog is changelog.Debian.gz.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_VENDOR "Bathyra")
-set(CPACK_PACKAGE_CONTACT "Bathyra developers <bathyra@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Decompression planner and configuration tool for the OSTC dive computer")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Runs the OSTC's own decompression computation on the desktop (Buehlmann ZH-L16C with\n"
-    "gradient factors, open and closed circuit, CNS, no-fly), plans and compares dives,\n"
-    "replays logbook profiles, and backs up, edits and restores the computer's configuration.")
+set(CPACK_PACKAGE_CONTACT "${BATHYRA_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BATHYRA_MAINTAINER}")
+# Debian's Description: the summary line, then the long text (one string: a CMake list would
+# put its ';' into the field); CPack puts the summary first, indents each line and writes " ."
+# for an empty one.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "decompression planner for the OSTC dive computer")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Bathyra runs the OSTC dive computer's own decompression computation on the
+desktop: Buehlmann ZH-L16C for nitrogen and helium, plain or with gradient
+factors, open or closed circuit, CNS oxygen exposure, desaturation and no-fly
+time. It plans and compares dives, replays and edits logbook profiles
+(DivingLog, Shearwater, UDDF, UDCF), and backs up, edits and restores the
+computer's configuration over its serial line.
+
+The package holds the window program, bathyra-cli to plan from the command
+line and scripts, a simulated dive computer and the validation suite.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The installed programs without their symbols (BATHYRA_PACKAGE also builds them with Debian's
+# hardening flags).
+set(CPACK_STRIP_FILES ON)
 # Qt's own translations, TIFF/JPEG plot export.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, qt5-image-formats-plugins")
 include(CPack)
