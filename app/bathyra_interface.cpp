@@ -223,11 +223,21 @@ void Bathyra_Interface::closeAllWindows()
     QApplication::closeAllWindows();
 }
 
+// The help page in the program's language (index_de.html, ...), the English one
+// (index.html) for a language without its own; the pages are UTF-8.
+static QString helpPage()
+{
+    QFile page(QStringLiteral(":/help/Doc/index_%1.html").arg(programOptions().language.toLower()));
+    if (!page.open(QIODevice::ReadOnly)) {
+        page.setFileName(QStringLiteral(":/help/Doc/index.html"));
+        page.open(QIODevice::ReadOnly);
+    }
+    return QString::fromUtf8(page.readAll());
+}
+
 void Bathyra_Interface::helpSlot()
 {
     if (!help_) {
-        QFile page(":/help/Doc/index.html");
-        page.open(QIODevice::ReadOnly);
         help_ = new QTextBrowser;
         help_->setAttribute(Qt::WA_DeleteOnClose);
         help_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -236,7 +246,7 @@ void Bathyra_Interface::helpSlot()
         help_->resize(800, 600);
         help_->setOpenExternalLinks(true);
         help_->setSearchPaths({":/help/Doc"});
-        help_->setHtml(QString::fromLatin1(page.readAll()));
+        help_->setHtml(helpPage());
     }
     help_->show();
     help_->raise();
@@ -302,8 +312,10 @@ void Bathyra_Interface::changeEvent(QEvent* event)
         for (int n = 1; n <= 5; ++n)
             showGasInfo(n);
         setpointSlot();
-        if (help_)
+        if (help_) {
             help_->setWindowTitle(tr("Bathyra help"));
+            help_->setHtml(helpPage());
+        }
     }
     InterfaceBase::changeEvent(event);
 }

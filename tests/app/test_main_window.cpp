@@ -475,6 +475,22 @@ private slots:
             QVERIFY2(red[0].contains(QString(c[6]).replace("%d", dir.path())), qPrintable(red[0]));
     }
 
+    // The cases of data/help_pages.txt: the help page follows the language, at once.
+    void helpPages_data() { dataRows("help_pages.txt"); }
+    void helpPages()
+    {
+        QFETCH(QStringList, c);
+        w->helpSlot();
+        QVERIFY(w->helpWindow()->toPlainText().contains("Planning a dive"));
+        programOptions().language = c[0];
+        Settings::loadTranslations();
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(w, &change);
+        QVERIFY2(w->helpWindow()->toPlainText().contains(c[1]),
+                 qPrintable(w->helpWindow()->toPlainText().left(200)));
+        w->helpWindow()->close();
+    }
+
     // The special texts of the form's spin boxes can be typed, as any value.
     void typedSpecialTexts()
     {
