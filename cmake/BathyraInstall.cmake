@@ -25,6 +25,10 @@ install(FILES ${CMAKE_BINARY_DIR}/share/metainfo/${BATHYRA_APPSTREAM_ID}.metainf
 install(FILES ${desktop}/bathyra-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME bathyra-cli)
 
+# The build tools and programs run during the build: without a leak report, which a sanitizer
+# build would otherwise turn into a failed build over Qt's own start-up allocations.
+set(run_tool ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0)
+
 # Icons: the SVG, and PNGs in the theme's sizes rendered from it by a build tool (not installed).
 add_executable(bathyra-render-icon ${desktop}/render_icon.cpp)
 target_link_libraries(bathyra-render-icon PRIVATE Qt5::Gui Qt5::Svg)
@@ -34,7 +38,7 @@ foreach(size 16 24 32 48 64 128 256)
   set(icon ${CMAKE_BINARY_DIR}/share/icons/hicolor/${size}x${size}/apps/bathyra.png)
   add_custom_command(OUTPUT ${icon}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/icons/hicolor/${size}x${size}/apps
-    COMMAND bathyra-render-icon ${desktop}/bathyra.svg ${size} ${icon}
+    COMMAND ${run_tool} $<TARGET_FILE:bathyra-render-icon> ${desktop}/bathyra.svg ${size} ${icon}
     DEPENDS bathyra-render-icon ${desktop}/bathyra.svg VERBATIM)
   list(APPEND icons ${icon})
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
@@ -50,7 +54,7 @@ if(HELP2MAN)
     set(page ${CMAKE_BINARY_DIR}/share/man/man1/${program}.1)
     add_custom_command(OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/man/man1
-      COMMAND ${HELP2MAN} --no-info --include ${CMAKE_SOURCE_DIR}/resources/man/${program}.h2m
+      COMMAND ${run_tool} ${HELP2MAN} --no-info --include ${CMAKE_SOURCE_DIR}/resources/man/${program}.h2m
               --output ${page} $<TARGET_FILE:${program}>
       COMMAND gzip -9nf ${page}
       DEPENDS ${program} ${CMAKE_SOURCE_DIR}/resources/man/${program}.h2m VERBATIM)
