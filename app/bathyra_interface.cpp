@@ -146,8 +146,31 @@ void Bathyra_Interface::loadDiveSlot()
     if (file.isEmpty())
         return;
     appSettings().setValue("Planner/divePath", QFileInfo(file).absolutePath());
+    loadParameterFile(file);
+}
+
+void Bathyra_Interface::loadParameterFile(const QString& file)
+{
     const QSettings params(file, QSettings::IniFormat);
     load(&params);
+}
+
+bool Bathyra_Interface::openFile(const QString& file)
+{
+    const QFileInfo info(file);
+    try {
+        // QSettings reads a missing file as an empty one: say so instead.
+        if (!info.isFile() || !info.isReadable())
+            throw tr("Cannot open %1: no readable file").arg(file);
+        if (info.suffix().compare(QLatin1String("div"), Qt::CaseInsensitive) == 0)
+            loadParameterFile(info.absoluteFilePath());
+        else
+            loadProfileFile(info.absoluteFilePath());
+    } catch (const QString& text) {
+        message("<font color='red'><b>" + text.toHtmlEscaped() + "</b></font>");
+        return false;
+    }
+    return true;
 }
 
 void Bathyra_Interface::saveDiveSlot()
@@ -203,11 +226,21 @@ void Bathyra_Interface::closeAllWindows()
     QApplication::closeAllWindows();
 }
 
+// The help page in the program's language (index_de.html, ...), the English one
+// (index.html) for a language without its own; the pages are UTF-8.
+static QString helpPage()
+{
+    QFile page(QStringLiteral(":/help/Doc/index_%1.html").arg(programOptions().language.toLower()));
+    if (!page.open(QIODevice::ReadOnly)) {
+        page.setFileName(QStringLiteral(":/help/Doc/index.html"));
+        page.open(QIODevice::ReadOnly);
+    }
+    return QString::fromUtf8(page.readAll());
+}
+
 void Bathyra_Interface::helpSlot()
 {
     if (!help_) {
-        QFile page(":/help/Doc/index.html");
-        page.open(QIODevice::ReadOnly);
         help_ = new QTextBrowser;
         help_->setAttribute(Qt::WA_DeleteOnClose);
         help_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -216,7 +249,7 @@ void Bathyra_Interface::helpSlot()
         help_->resize(800, 600);
         help_->setOpenExternalLinks(true);
         help_->setSearchPaths({":/help/Doc"});
-        help_->setHtml(QString::fromLatin1(page.readAll()));
+        help_->setHtml(helpPage());
     }
     help_->show();
     help_->raise();
@@ -242,8 +275,11 @@ QString aboutText()
                "etc.)<li>To check the <i>OSTC</i> by comparing its results to other deco "
                "softwares.<li>To backup, "
                "edit and restore your <i>OSTC</i> computer configurations.</ul>") +
-           QCoreApplication::translate("Bathyra_Interface",
-                                       "The Bathyra developers - free software, no warranty.");
+           QCoreApplication::translate(
+               "Bathyra_Interface",
+               "The Bathyra developers. Free software under the GNU General Public License, "
+               "version 3 or later (%1), without any warranty. Built with Qt (%2) and Qwt (%3).")
+               .arg(BATHYRA_LICENSE, BATHYRA_QT_LICENSE, BATHYRA_QWT_LICENSE);
 }
 
 void Bathyra_Interface::aboutSlot()
@@ -279,8 +315,10 @@ void Bathyra_Interface::changeEvent(QEvent* event)
         for (int n = 1; n <= 5; ++n)
             showGasInfo(n);
         setpointSlot();
-        if (help_)
+        if (help_) {
             help_->setWindowTitle(tr("Bathyra help"));
+            help_->setHtml(helpPage());
+        }
     }
     InterfaceBase::changeEvent(event);
 }

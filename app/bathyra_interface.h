@@ -74,6 +74,14 @@ public:
     PlanSheetInterface* planSheet();
     // The profile editor, created on first use and kept.
     ProfileEditorInterface* profileEditor();
+    // A parameter file (.div) into the parameters, as Load does.
+    void loadParameterFile(const QString& file);
+    // A logbook file (.xml, .uddf, .udcf) as the current profile, in replay mode; throws the
+    // reader's failure text and leaves the profile as it was then.
+    void loadProfileFile(const QString& file);
+    // A file named on the command line: a parameter file by its ending ".div", else a
+    // logbook file. A failure is a red console line; false then.
+    bool openFile(const QString& file);
     // Without a display (the command line): plot windows are never shown.
     void setHeadless(bool on) { headless_ = on; }
     bool headless() const { return headless_; }

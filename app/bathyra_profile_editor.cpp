@@ -2,12 +2,15 @@
 // runs modally on a copy of the current profile. Ok makes the edited profile the current one
 // and switches to replay mode, as loading a profile does, so that Simulate replays it; closing
 // the editor leaves the current profile as it was. Nothing is edited while a run is going on.
+// A logbook file named on the command line (bathyra, bathyra-cli --profile) becomes the
+// current profile the same way.
 #include "app/bathyra_interface.h"
 
 #include "app/app_settings.h"
 #include "planner/dive_parameters.h"
 #include "planner/simulation.h"
 #include "profiles/dive_profile.h"
+#include "profiles/logbook_files.h"
 #include "profiles/profile_editor.h"
 
 ProfileEditorInterface* Bathyra_Interface::profileEditor()
@@ -18,6 +21,15 @@ ProfileEditorInterface* Bathyra_Interface::profileEditor()
         profileEditor_->setMessageSink(this);
     }
     return profileEditor_;
+}
+
+void Bathyra_Interface::loadProfileFile(const QString& file)
+{
+    auto profile = std::make_unique<DiveProfile>();
+    logbook::load(*profile, file, &planner::currentImage(), this);
+    setCurrentProfile(std::move(profile));
+    showParameters();
+    replayMode->setChecked(true);
 }
 
 void Bathyra_Interface::editProfileSlot()

@@ -7,3 +7,5 @@
 
 // The about text (rich text) shown on the splash window.
 QString aboutText();
+// What --version prints for the program of this name (its version, licence, Qt and Qwt).
+QString versionText(const char* program);

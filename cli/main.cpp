@@ -11,6 +11,7 @@
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
 #include "app/options.h"
+#include "app/version.h"
 #include "cli/console_text.h"
 #include "cli/plan_steps.h"
 #include "cli/plan_tool_steps.h"
@@ -27,6 +28,7 @@
 #include "script/widget_values.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
@@ -51,8 +53,15 @@ namespace
 {
 
 const char* const usageText =
-    "usage: bathyra-cli [GLOBAL OPTIONS] STEP...\n"
-    "Global options\n"
+    "Usage: bathyra-cli [GLOBAL OPTIONS] STEP...\n"
+    "The Bathyra decompression planner without a display: the main window's commands run\n"
+    "one after the other, the console is printed on standard output at the end.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help        print this help and exit\n"
+    "  --version         print the version and the licence and exit\n"
+    "\n"
+    "Global options:\n"
     "  --params FILE     load a dive parameter file (.div) the way the main window's Load does\n"
     "  --settings FILE   application settings store, read at the start and written at the end\n"
     "                    (default: a private temporary one)\n"
@@ -67,11 +76,13 @@ const char* const usageText =
     "  --time-limit SECONDS\n"
     "                    longest time one --script or --tests step may take (default 600);\n"
     "                    past it the run ends with exit code 1\n"
-    "Steps, executed in command-line order\n"
+    "\n"
+    "Steps, executed in command-line order:\n"
     "  --set NAME=VALUE  set a main-window widget by object name, then apply the parameters\n"
     "  --profile FILE    load a logbook file as the current profile and switch to replay mode\n"
-    "  simulate | ascent | gasvolumes\n"
-    "                    press Simulate, Ascent or Gas volumes\n"
+    "  simulate          press Simulate\n"
+    "  ascent            press Ascent\n"
+    "  gasvolumes        press Gas volumes\n"
     "  solve TARGET      the longest bottom time at dive_depth that keeps TARGET: ndl (no\n"
     "                    decompression), runtime MIN, tts MIN or stops MIN (total stop time)\n"
     "  compare FILE.div...\n"
@@ -87,10 +98,13 @@ const char* const usageText =
     "  setclock          set the dive computer's clock to this computer's time\n"
     "  screendump FILE   copy the dive computer's screen into an image (.png .jpg .jpeg\n"
     "                    .tif .tiff; .png is appended otherwise)\n"
-    "  firmware FILE.hex upgrade the dive computer's firmware\n"
+    "  firmware FILE.hex\n"
+    "                    upgrade the dive computer's firmware\n"
     "  --script FILE     run a script file (.qs, .js) as Run script... does\n"
-    "  --tests DIR       run the validation suite of a folder (default: the program's own)\n"
-    "                    and print its summary \"N passed, M failed\"\n"
+    "  --tests DIR       run the validation suite of a folder (DIR \"default\": the program's\n"
+    "                    own) and print its summary \"N passed, M failed\"\n"
+    "\n"
+    "Exit status: 0 when every step succeeded, 2 for bad usage.\n"
     "A failed check or a script ended by an uncaught error (its report on standard error)\n"
     "ends the run with exit code 1.\n"
     "A failed device step prints its console lines and ends the run with exit code 1;\n"
@@ -108,6 +122,8 @@ struct Step {
 
 struct Command {
     QString params, settings, messages, trace, port, compareOut;
+    bool help = false;
+    bool version = false;
     bool verbose = false;
     bool html = false;
     int timeLimitS = 600;
@@ -121,7 +137,7 @@ int usage(const QString& message)
     if (!message.isEmpty())
         std::fprintf(stderr, "bathyra-cli: %s\n", qPrintable(message));
     std::fputs(usageText, stderr);
-    std::fprintf(stderr, "Plan options and steps\n%s%s", planOptionsText, planUsageText);
+    std::fprintf(stderr, "\nPlan options and steps:\n%s%s", planOptionsText, planUsageText);
     return 2;
 }
 
@@ -137,6 +153,15 @@ QString parse(const QStringList& args, Command& cmd)
             return true;
         };
         QString v;
+        // The rest does not matter: the answer is the help or the version.
+        if (a == "--help" || a == "-h") {
+            cmd.help = true;
+            return QString();
+        }
+        if (a == "--version") {
+            cmd.version = true;
+            return QString();
+        }
         if (a == "--params" || a == "--settings" || a == "--messages" || a == "--trace") {
             if (!value(v))
                 return QStringLiteral("%1 needs a file name").arg(a);
@@ -473,11 +498,7 @@ QString runStep(Bathyra_Interface* window, const Step& step, const QString& comp
             return error;
         window->applyParameters(false);
     } else if (step.name == "--profile") {
-        auto profile = std::make_unique<DiveProfile>();
-        logbook::load(*profile, step.argument, &planner::currentImage(), window);
-        window->setCurrentProfile(std::move(profile));
-        window->showParameters();
-        window->replayMode->setChecked(true);
+        window->loadProfileFile(step.argument);
     } else if (step.name == "simulate") {
         window->simulateSlot();
     } else if (step.name == "ascent") {
@@ -496,12 +517,25 @@ QString runStep(Bathyra_Interface* window, const Step& step, const QString& comp
     return QString();
 }
 
+// The offscreen platform says on every shown window that it cannot pass size hints on to a
+// window system it does not have; that line is dropped, every other message passes.
+QtMessageHandler qtMessages = nullptr;
+void withoutOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg &&
+        text == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    qtMessages(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen"))
+        qtMessages = qInstallMessageHandler(withoutOffscreenNoise);
 
     QStringList args;
     for (int i = 0; i < argc; ++i)
@@ -510,6 +544,15 @@ int main(int argc, char** argv)
     const QString parseError = parse(args, cmd);
     if (!parseError.isEmpty())
         return usage(parseError);
+    if (cmd.help) {
+        std::fputs(usageText, stdout);
+        std::fprintf(stdout, "\nPlan options and steps:\n%s%s", planOptionsText, planUsageText);
+        return 0;
+    }
+    if (cmd.version) {
+        std::fputs(versionText("bathyra-cli").toUtf8().constData(), stdout);
+        return 0;
+    }
     // With a comparison, a CSV plan file is the comparison's table.
     const bool comparing = std::any_of(cmd.steps.cbegin(), cmd.steps.cend(),
                                        [](const Step& s) { return s.name == "compare"; });
@@ -532,6 +575,14 @@ int main(int argc, char** argv)
     bool deviceFailed = false;
     StoreSnapshot store;
     QTemporaryDir privateDir;
+    // Without a session (a cron job, ssh, su) there is no runtime folder; Qt would complain
+    // and fall back to one in /tmp. A private one (mode 0700, as Qt wants it) instead.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && privateDir.isValid()) {
+        const QString runtime = privateDir.filePath(QStringLiteral("runtime"));
+        if (QDir().mkdir(runtime) &&
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
     {
         BathyraApplication app(argc, argv);
         app.setStyleSheet(styleSheet());
@@ -564,10 +615,8 @@ int main(int argc, char** argv)
         }
         if (cmd.verbose)
             programOptions().verbose = true;
-        if (!cmd.params.isEmpty()) {
-            const QSettings params(cmd.params, QSettings::IniFormat);
-            window->load(&params);
-        }
+        if (!cmd.params.isEmpty())
+            window->loadParameterFile(cmd.params);
 
         for (const Step& step : cmd.steps) {
             if (exitCode != 0)

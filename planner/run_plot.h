@@ -31,6 +31,10 @@ public:
 
     virtual ~RunPlot() = default;
 
+    // The legend's name of a quantity in the program's language (the leading tissue's curve
+    // is named by its compartment instead, "C1" to "C16").
+    static QString legendTitle(Slot slot);
+
     // Dive plot.
     virtual Profile* profile(Slot slot) = 0;
     // New points to show: drawn now or a little later (a run calls it every minute of run

@@ -141,12 +141,12 @@ void Simulation::setupDiveCurves(float scaleDepth)
     RunPlot* plot = env_.divePlot;
     if (!plot)
         return;
-    plot->profile(RunPlot::Depth)->setup(QStringLiteral("depth"), scaleDepth);
-    plot->profile(RunPlot::Ceiling)->setup(QStringLiteral("ceiling"), 0);
-    plot->profile(RunPlot::Gf)->setup(QStringLiteral("GF"), 100);
-    plot->profile(RunPlot::PpO2)->setup(QStringLiteral("ppO2"), scaleDepth / 10);
-    plot->profile(RunPlot::Cns)->setup(QStringLiteral("CNS"), 100);
-    plot->profile(RunPlot::NdlStop)->setup(QStringLiteral("NDL/Stop"), 0);
+    plot->profile(RunPlot::Depth)->setup(RunPlot::legendTitle(RunPlot::Depth), scaleDepth);
+    plot->profile(RunPlot::Ceiling)->setup(RunPlot::legendTitle(RunPlot::Ceiling), 0);
+    plot->profile(RunPlot::Gf)->setup(RunPlot::legendTitle(RunPlot::Gf), 100);
+    plot->profile(RunPlot::PpO2)->setup(RunPlot::legendTitle(RunPlot::PpO2), scaleDepth / 10);
+    plot->profile(RunPlot::Cns)->setup(RunPlot::legendTitle(RunPlot::Cns), 100);
+    plot->profile(RunPlot::NdlStop)->setup(RunPlot::legendTitle(RunPlot::NdlStop), 0);
 }
 
 void Simulation::feedDivePlot(float depth, int& previousLeading, float scaleDepth)

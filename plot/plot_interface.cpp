@@ -254,7 +254,9 @@ void PlotInterface::updateRightAxis()
     const struct {
         const char* unit;
         QVector<Slot> members;
-    } groups[] = {{"[Bar]", {PpO2, LeadingTissue}}, {"[%]", {Gf, Cns}}, {"[min]", {NdlStop}}};
+    } groups[] = {{QT_TRANSLATE_NOOP("PlotInterface", "[Bar]"), {PpO2, LeadingTissue}},
+                  {QT_TRANSLATE_NOOP("PlotInterface", "[%]"), {Gf, Cns}},
+                  {QT_TRANSLATE_NOOP("PlotInterface", "[min]"), {NdlStop}}};
     QStringList title;
     for (const auto& group : groups) {
         QStringList names;
@@ -262,25 +264,15 @@ void PlotInterface::updateRightAxis()
             if (carried[slot])
                 names << rightAxisName(slot);
         if (!names.isEmpty())
-            title << names.join(QStringLiteral(", ")) + ' ' + QLatin1String(group.unit);
+            title << names.join(QStringLiteral(", ")) + ' ' +
+                         QCoreApplication::translate("PlotInterface", group.unit);
     }
     p->setAxisTitle(QwtPlot::yRight, title.join(QStringLiteral("; ")));
 }
 
 QString PlotInterface::rightAxisName(Slot slot)
 {
-    switch (slot) {
-    case LeadingTissue:
-        return QCoreApplication::translate("PlotInterface", "leading tissue", "Plot axis");
-    case Gf:
-        return QStringLiteral("GF");
-    case PpO2:
-        return QStringLiteral("ppO2");
-    case Cns:
-        return QStringLiteral("CNS");
-    default:
-        return QStringLiteral("NDL/Stop");
-    }
+    return legendTitle(slot);
 }
 
 void PlotInterface::clearCurves()
@@ -393,6 +385,13 @@ void PlotInterface::changeEvent(QEvent* event)
         else
             setWindowTitle(QCoreApplication::translate("Window Title", "Tissues plot"));
         setTitles();
+        // The legend: every quantity's curve of the current run in the new language.
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            ProfileImpl* curve = slotProfiles[slot];
+            if (slot != LeadingTissue && curve && curve->plotCurve().plot())
+                curve->plotCurve().setTitle(legendTitle(static_cast<Slot>(slot)));
+        }
+        ui->qwtPlot->replot();
     }
     QDialog::changeEvent(event);
 }

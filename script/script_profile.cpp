@@ -7,6 +7,7 @@
 #include "script/script_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QScriptContext>
 #include <QScriptEngine>
 
@@ -23,13 +24,13 @@ ScriptProfile::ScriptProfile(const ScriptWindow& window, const QString& folder, 
 {
 }
 
-QString ScriptProfile::path(const QString& fileName)
+QString ScriptProfile::path(const QString& folder, const QString& fileName)
 {
-    const QString path = scriptpath::insideFolder(folder_, fileName);
+    const QString path = scriptpath::insideFolder(folder, fileName);
     if (path.isEmpty())
         context()->throwError(
             QScriptContext::URIError,
-            QStringLiteral("Invalide file name %1").arg(QDir::cleanPath(folder_ + '/' + fileName)));
+            QStringLiteral("Invalide file name %1").arg(QDir::cleanPath(folder + '/' + fileName)));
     return path;
 }
 
@@ -43,7 +44,32 @@ DiveProfile* ScriptProfile::current()
 
 QScriptValue ScriptProfile::load(const QString& fileName)
 {
-    const QString file = path(fileName);
+    return loadFrom(folder_, fileName);
+}
+
+QScriptValue ScriptProfile::save(const QString& fileName)
+{
+    return saveTo(folder_, fileName);
+}
+
+QScriptValue ScriptProfile::loadDocument(const QString& fileName)
+{
+    return loadFrom(scriptpath::documentsFolder(), fileName);
+}
+
+QScriptValue ScriptProfile::saveDocument(const QString& fileName)
+{
+    // As ostc.File does, the folders of the name are made when missing.
+    const QString documents = scriptpath::documentsFolder();
+    const QString file = scriptpath::insideFolder(documents, fileName);
+    if (!file.isEmpty())
+        QDir().mkpath(QFileInfo(file).absolutePath());
+    return saveTo(documents, fileName);
+}
+
+QScriptValue ScriptProfile::loadFrom(const QString& folder, const QString& fileName)
+{
+    const QString file = path(folder, fileName);
     if (file.isEmpty())
         return engine()->undefinedValue();
     auto profile = std::make_unique<DiveProfile>();
@@ -59,9 +85,9 @@ QScriptValue ScriptProfile::load(const QString& fileName)
     return engine()->undefinedValue();
 }
 
-QScriptValue ScriptProfile::save(const QString& fileName)
+QScriptValue ScriptProfile::saveTo(const QString& folder, const QString& fileName)
 {
-    const QString file = path(fileName);
+    const QString file = path(folder, fileName);
     if (file.isEmpty())
         return engine()->undefinedValue();
     DiveProfile* profile = current();

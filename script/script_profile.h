@@ -1,5 +1,6 @@
 // ostc.profile: the main window's current dive profile for scripts: logbook files of the
-// test folder loaded and saved, and the profile's queries (times in minutes).
+// test folder loaded and saved, logbook files of the documents folder (where a script's
+// outputs go, loadDocument and saveDocument), and the profile's queries (times in minutes).
 #pragma once
 
 #include "script/script_window.h"
@@ -16,6 +17,9 @@ public:
 
     Q_INVOKABLE QScriptValue load(const QString& fileName);
     Q_INVOKABLE QScriptValue save(const QString& fileName);
+    // The same in the documents folder: an installed test folder is never written.
+    Q_INVOKABLE QScriptValue loadDocument(const QString& fileName);
+    Q_INVOKABLE QScriptValue saveDocument(const QString& fileName);
     Q_INVOKABLE QScriptValue points();
     Q_INVOKABLE QScriptValue lastDepth();
     Q_INVOKABLE QScriptValue diveTime();
@@ -27,7 +31,9 @@ public:
 
 private:
     // The file's path inside the folder, or empty after raising the error.
-    QString path(const QString& fileName);
+    QString path(const QString& folder, const QString& fileName);
+    QScriptValue loadFrom(const QString& folder, const QString& fileName);
+    QScriptValue saveTo(const QString& folder, const QString& fileName);
     // The current profile, or null after raising "No active profile".
     DiveProfile* current();
 

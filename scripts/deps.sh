@@ -6,6 +6,7 @@ PACKAGES=(
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qtscript5-dev libqt5serialport5-dev
   libqwt-qt5-dev qttools5-dev qttools5-dev-tools
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+  help2man lintian desktop-file-utils appstream
   qttranslations5-l10n qt5-image-formats-plugins fonts-dejavu-core xvfb xauth imagemagick poppler-utils
 )
 missing=()

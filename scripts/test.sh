@@ -7,6 +7,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/check-layers.sh
 scripts/check-format.sh
+# The licence line of every source file: checked once the tree carries it (scripts/check-spdx.sh --fix).
+if [ "${BATHYRA_CHECK_SPDX:-0}" = 1 ]; then
+  scripts/check-spdx.sh
+fi
 jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"

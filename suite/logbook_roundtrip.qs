@@ -1,8 +1,9 @@
 // Every logbook format through ostc.profile: load the small files of Tests/profiles,
 // save as DivingLog XML and UDDF (the two formats Bathyra writes), load again and compare
 // points, duration, maximum depth and depths along the dive. UDDF keeps the gas changes;
-// DivingLog XML stores none. Files are written into the test folder; when it cannot be
-// written (an installed suite) the save checks are skipped.
+// DivingLog XML stores none. The copies are written into the documents folder
+// ("Bathyra test files"), never into the test folder, which may be an installed one; when the
+// documents folder cannot be written the save checks are skipped.
 
 var files = [
     // file, points, minutes, max depth, gas at each whole minute
@@ -23,11 +24,11 @@ function shape() {
 
 function writable(name) {
     try {
-        ostc.profile.save(name);
+        ostc.profile.saveDocument(name);
         return true;
     } catch (e) {
         if (String(e.message).indexOf("Cannot open profile.") >= 0) {
-            test.skip(name, "the test folder cannot be written");
+            test.skip(name, "the documents folder cannot be written");
             return false;
         }
         throw e;
@@ -43,12 +44,13 @@ for (var i = 0; i < files.length; ++i) {
     test.fuzzyCompare(loaded.depth, f[3], 1e-4, f[0] + ": maximum depth");
     test.compare(loaded.gases, f[4], f[0] + ": gas at each minute");
 
-    var targets = [["roundtrip.xml", false], ["roundtrip.uddf", true]];
+    var targets = [["Bathyra test files/roundtrip.xml", false],
+                   ["Bathyra test files/roundtrip.uddf", true]];
     for (var k = 0; k < targets.length; ++k) {
         ostc.profile.load("profiles/" + f[0]);
         if (!writable(targets[k][0]))
             continue;
-        ostc.profile.load(targets[k][0]);
+        ostc.profile.loadDocument(targets[k][0]);
         var again = shape();
         var what = f[0] + " -> " + targets[k][0] + ": ";
         test.compare(again.points, loaded.points, what + "points");

@@ -1,6 +1,7 @@
 // bathyra-ostc-sim: serves a simulated OSTC on a pseudo-terminal so that the device
 // commands can be tried without a dive computer. Prints the device path to give the
 // program as its port, then serves until interrupted and prints what the device saw.
+#include "bathyra_version.h"
 #include "tools/ostc_simulator.h"
 
 #include <QCommandLineParser>
@@ -43,6 +44,9 @@ int main(int argc, char** argv)
         "Simulated OSTC dive computer on a pseudo-terminal. Give the printed device path "
         "to Bathyra as its OSTC port."));
     parser.addHelpOption();
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Print the version and the licence and exit."));
+    parser.addOption(version);
     const QCommandLineOption firmware(QStringLiteral("firmware"),
                                       QStringLiteral("Firmware version (2.22 has bank 2, "
                                                      "2.21 has not). Default 2.22."),
@@ -85,6 +89,11 @@ int main(int argc, char** argv)
     parser.addOptions({firmware, pacing, wrongEcho, silent, closeAfter, cutWrites, refuse,
                        badSerial, badFirmware, badDeco, badBattery, program});
     parser.process(app);
+    if (parser.isSet(version)) {
+        const std::string libraries = std::string("Qt ") + qVersion() + " (" BATHYRA_QT_LICENSE ")";
+        std::fputs(bathyra_version_text("bathyra-ostc-sim", libraries).c_str(), stdout);
+        return 0;
+    }
 
     int major = 2, minor = 22;
     if (!parseVersion(parser.value(firmware), major, minor)) {

@@ -880,25 +880,30 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+14"/>
+        <location line="+37"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Tauchgangsparameter (*.div)</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-18"/>
+        <source>Cannot open %1: no readable file</source>
+        <translation>%1 kann nicht geöffnet werden: keine lesbare Datei</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Save all parameters...</source>
         <comment>Save .div</comment>
         <translation>Alle Parameter speichern...</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location line="+69"/>
+        <location line="+66"/>
+        <location line="+72"/>
         <source>Bathyra help</source>
         <translation>Bathyra-Hilfe</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-59"/>
         <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
         <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC-Firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
     </message>
@@ -909,8 +914,8 @@
     </message>
     <message>
         <location line="+11"/>
-        <source>The Bathyra developers - free software, no warranty.</source>
-        <translation>Die Bathyra-Entwickler – freie Software, ohne Gewähr.</translation>
+        <source>The Bathyra developers. Free software under the GNU General Public License, version 3 or later (%1), without any warranty. Built with Qt (%2) and Qwt (%3).</source>
+        <translation>Die Bathyra-Entwickler. Freie Software unter der GNU General Public License, Version 3 oder später (%1), ohne jede Gewährleistung. Erstellt mit Qt (%2) und Qwt (%3).</translation>
     </message>
     <message>
         <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
@@ -918,7 +923,7 @@
         <translation>CF%1 (%2): %3 liegt außerhalb des Bereichs des Planers, %4 wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="-71"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-81"/>
         <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Parameter nicht gespeichert: %1</translation>
@@ -2400,20 +2405,71 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_interface.cpp" line="+466"/>
         <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-193"/>
+        <location filename="../../planner/run_plot.cpp" line="+11"/>
+        <source>depth</source>
+        <comment>Plot legend</comment>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ceiling</source>
+        <comment>Plot legend</comment>
+        <translation>Ceiling</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>Leitgewebe</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <comment>Plot legend</comment>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <comment>Plot legend</comment>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <comment>Plot legend</comment>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>NDL/Stop</source>
+        <comment>Plot legend</comment>
+        <translation>NDL/Stopp</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-209"/>
+        <source>[Bar]</source>
+        <translation>[bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[%]</source>
+        <translation>[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[min]</source>
+        <translation>[min]</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Luft</translation>
@@ -2461,7 +2517,7 @@
         <translation>Oberfläche</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+73"/>
+        <location filename="../../plot/plot_interface.cpp" line="+80"/>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
         <translation>TTS  = %1</translation>
@@ -2938,7 +2994,7 @@
 <context>
     <name>Window Title</name>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-167"/>
+        <location filename="../../plot/plot_interface.cpp" line="-174"/>
         <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Tauchprofil</translation>

@@ -880,25 +880,30 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+14"/>
+        <location line="+37"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Parametri d&apos;immersione (*.div)</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-18"/>
+        <source>Cannot open %1: no readable file</source>
+        <translation>Impossibile aprire %1: nessun file leggibile</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Save all parameters...</source>
         <comment>Save .div</comment>
         <translation>Salva tutti i parametri...</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location line="+69"/>
+        <location line="+66"/>
+        <location line="+72"/>
         <source>Bathyra help</source>
         <translation>Guida di Bathyra</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-59"/>
         <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
         <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - firmware OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
     </message>
@@ -909,8 +914,8 @@
     </message>
     <message>
         <location line="+11"/>
-        <source>The Bathyra developers - free software, no warranty.</source>
-        <translation>Gli sviluppatori di Bathyra - software libero, senza garanzia.</translation>
+        <source>The Bathyra developers. Free software under the GNU General Public License, version 3 or later (%1), without any warranty. Built with Qt (%2) and Qwt (%3).</source>
+        <translation>Gli sviluppatori di Bathyra. Software libero secondo la GNU General Public License, versione 3 o successiva (%1), senza alcuna garanzia. Realizzato con Qt (%2) e Qwt (%3).</translation>
     </message>
     <message>
         <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
@@ -918,7 +923,7 @@
         <translation>CF%1 (%2): %3 è fuori dall&apos;intervallo del pianificatore, viene usato %4.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="-71"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-81"/>
         <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Parametri non salvati: %1</translation>
@@ -2400,20 +2405,71 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_interface.cpp" line="+466"/>
         <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-193"/>
+        <location filename="../../planner/run_plot.cpp" line="+11"/>
+        <source>depth</source>
+        <comment>Plot legend</comment>
+        <translation>profondità</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ceiling</source>
+        <comment>Plot legend</comment>
+        <translation>tetto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>tessuto guida</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <comment>Plot legend</comment>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <comment>Plot legend</comment>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <comment>Plot legend</comment>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>NDL/Stop</source>
+        <comment>Plot legend</comment>
+        <translation>NDL/sosta</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-209"/>
+        <source>[Bar]</source>
+        <translation>[bar]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[%]</source>
+        <translation>[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[min]</source>
+        <translation>[min]</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Aria</translation>
@@ -2461,7 +2517,7 @@
         <translation>Superficie</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+73"/>
+        <location filename="../../plot/plot_interface.cpp" line="+80"/>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
         <translation>TTS  = %1</translation>
@@ -2938,7 +2994,7 @@
 <context>
     <name>Window Title</name>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-167"/>
+        <location filename="../../plot/plot_interface.cpp" line="-174"/>
         <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Profilo d&apos;immersione</translation>

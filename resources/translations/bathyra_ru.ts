@@ -880,25 +880,30 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+14"/>
+        <location line="+37"/>
         <source>Dives params (*.div)</source>
         <comment>file format</comment>
         <translation>Параметры погружения (*.div)</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-18"/>
+        <source>Cannot open %1: no readable file</source>
+        <translation>Не удаётся открыть %1: нет доступного для чтения файла</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Save all parameters...</source>
         <comment>Save .div</comment>
         <translation>Сохранить все параметры...</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location line="+69"/>
+        <location line="+66"/>
+        <location line="+72"/>
         <source>Bathyra help</source>
         <translation>Справка Bathyra</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-59"/>
         <source>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - OSTC firmware %3.%4%5&lt;/i&gt;&lt;br&gt;</source>
         <translation>&lt;font size=&apos;+3&apos;&gt;&lt;i&gt;Bathyra&lt;/i&gt;&lt;/font&gt; &lt;i&gt;v%1%2 - прошивка OSTC %3.%4%5&lt;/i&gt;&lt;br&gt;</translation>
     </message>
@@ -909,8 +914,8 @@
     </message>
     <message>
         <location line="+11"/>
-        <source>The Bathyra developers - free software, no warranty.</source>
-        <translation>Разработчики Bathyra — свободная программа, без гарантий.</translation>
+        <source>The Bathyra developers. Free software under the GNU General Public License, version 3 or later (%1), without any warranty. Built with Qt (%2) and Qwt (%3).</source>
+        <translation>Разработчики Bathyra. Свободная программа под лицензией GNU General Public License версии 3 или более поздней (%1), без каких-либо гарантий. Создана с использованием Qt (%2) и Qwt (%3).</translation>
     </message>
     <message>
         <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
@@ -918,7 +923,7 @@
         <translation>CF%1 (%2): %3 вне диапазона планировщика, используется %4.</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="-71"/>
+        <location filename="../../app/bathyra_interface.cpp" line="-81"/>
         <location filename="../../app/bathyra_parameters.cpp" line="+109"/>
         <source>Parameters not saved: %1</source>
         <translation>Параметры не сохранены: %1</translation>
@@ -2400,20 +2405,71 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_interface.cpp" line="+466"/>
         <location filename="../../plot/plot_tissues.cpp" line="+119"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Газ%1:</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-193"/>
+        <location filename="../../planner/run_plot.cpp" line="+11"/>
+        <source>depth</source>
+        <comment>Plot legend</comment>
+        <translation>глубина</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ceiling</source>
+        <comment>Plot legend</comment>
+        <translation>потолок</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>ведущая ткань</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+2"/>
+        <source>GF</source>
+        <comment>Plot legend</comment>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ppO2</source>
+        <comment>Plot legend</comment>
+        <translation>ppO2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CNS</source>
+        <comment>Plot legend</comment>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>NDL/Stop</source>
+        <comment>Plot legend</comment>
+        <translation>NDL/остановка</translation>
+    </message>
+    <message>
+        <location filename="../../plot/plot_interface.cpp" line="-209"/>
+        <source>[Bar]</source>
+        <translation>[бар]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[%]</source>
+        <translation>[%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[min]</source>
+        <translation>[мин]</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Air</source>
         <comment>Plot label</comment>
         <translation>Воздух</translation>
@@ -2461,7 +2517,7 @@
         <translation>Поверхность</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="+73"/>
+        <location filename="../../plot/plot_interface.cpp" line="+80"/>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
         <translation>TTS  = %1</translation>
@@ -2938,7 +2994,7 @@
 <context>
     <name>Window Title</name>
     <message>
-        <location filename="../../plot/plot_interface.cpp" line="-167"/>
+        <location filename="../../plot/plot_interface.cpp" line="-174"/>
         <location filename="../../app/bathyra_runs.cpp" line="+82"/>
         <source>Dive profile</source>
         <translation>Профиль погружения</translation>

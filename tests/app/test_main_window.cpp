@@ -747,6 +747,54 @@ private slots:
         QCOMPARE(dialog.languageMenu->currentText(), c[4]);
     }
 
+    // The cases of data/open_files.txt: a file named on the command line, a parameter file by
+    // its ending and a logbook file otherwise, opened as Load and the profile's Load open them.
+    void openFile_data() { dataRows("open_files.txt"); }
+    void openFile()
+    {
+        QFETCH(QStringList, c);
+        QFile::copy(BATHYRA_SOURCE_DIR "/tests/device/data/legacy.div", dir.filePath("PLAN.DIV"));
+        QFile notes(dir.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("a text\n") > 0);
+        notes.close();
+        QString file = c[1];
+        file.replace("%S", BATHYRA_SOURCE_DIR).replace("%d", dir.path());
+        QStringList red;
+        w->consoleLog = [&red](char, const QString& text) {
+            if (text.contains("color='red'"))
+                red << text;
+        };
+        const bool opened = w->openFile(file);
+        w->consoleLog = nullptr;
+        QCOMPARE(opened, c[2] == "1");
+        for (const QString& value : c[3].split(' ', Qt::SkipEmptyParts)) {
+            const auto* box = w->findChild<QSpinBox*>(value.section('=', 0, 0));
+            QVERIFY2(box && box->value() == value.section('=', 1).toInt(), qPrintable(value));
+        }
+        QCOMPARE(w->currentProfile() ? QString::number(w->currentProfile()->points()) : QString(),
+                 c[4]);
+        QCOMPARE(w->replayMode->isChecked(), c[5] == "1");
+        QCOMPARE(red.size(), c[6].isEmpty() ? 0 : 1);
+        if (!c[6].isEmpty())
+            QVERIFY2(red[0].contains(QString(c[6]).replace("%d", dir.path())), qPrintable(red[0]));
+    }
+
+    // The cases of data/help_pages.txt: the help page follows the language, at once.
+    void helpPages_data() { dataRows("help_pages.txt"); }
+    void helpPages()
+    {
+        QFETCH(QStringList, c);
+        w->helpSlot();
+        QVERIFY(w->helpWindow()->toPlainText().contains("Planning a dive"));
+        programOptions().language = c[0];
+        Settings::loadTranslations();
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(w, &change);
+        QVERIFY2(w->helpWindow()->toPlainText().contains(c[1]),
+                 qPrintable(w->helpWindow()->toPlainText().left(200)));
+        w->helpWindow()->close();
+    }
+
     // The special texts of the form's spin boxes can be typed, as any value.
     void typedSpecialTexts()
     {

@@ -130,6 +130,9 @@ private slots:
     void sequences_data() { dataRows("sequences.txt"); }
     void sequences();
     void messageLogSettingsStoreAndPlot();
+    void helpAndVersion_data() { dataRows("help_version.txt"); }
+    void helpAndVersion();
+    void suiteLeavesItsFolder();
     void backupAndRestore();
     void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
     void failedStepKeepsParametersAndStore();
@@ -201,6 +204,59 @@ void TestCli::checkRun(const QStringList& c)
         QStringLiteral("phase,time_s,ambient_mbar,ppo2_cbar,gas,n2_pct,he_pct,setpoint_cbar,status,"
                        "ndl_min,first_stop_m,first_stop_min,tts_min,future_tts_min,ceiling_mbar,"
                        "leading,leading_mbar,gf_pct,gf_rel_pct,cns_pct,stops"));
+}
+
+void TestCli::helpAndVersion()
+{
+    QFETCH(QStringList, c);
+    const QMap<QString, QString> programs = {
+        {"cli", BATHYRA_CLI}, {"gui", BATHYRA_GUI}, {"sim", BATHYRA_OSTC_SIM}};
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : c[6].split(' ', Qt::SkipEmptyParts))
+        env.remove(name);
+    p.setProcessEnvironment(env);
+    p.start(programs.value(c[1]), arguments(c[2]));
+    QVERIFY(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), c[3].toInt());
+    for (const QString& text : c[4].split("; ", Qt::SkipEmptyParts))
+        QVERIFY2(out.contains(text), qPrintable(text));
+    if (c[5].isEmpty())
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+    else
+        QVERIFY2(err.contains(QRegularExpression(c[5])), qPrintable(err));
+}
+
+// The validation suite run on a copy of its folder: every check passes, no save check is
+// skipped, the folder is as it was (an installed one may be written by root only) and the
+// round-trip copies are in the documents folder.
+void TestCli::suiteLeavesItsFolder()
+{
+    const QString suite = path("suite");
+    const auto files = [](const QString& root) {
+        QStringList names;
+        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << it.next().mid(root.size());
+        names.sort();
+        return names;
+    };
+    const QString source = QStringLiteral(BATHYRA_SOURCE_DIR "/suite");
+    for (const QString& name : files(source)) {
+        QDir().mkpath(QFileInfo(suite + name).absolutePath());
+        QVERIFY(QFile::copy(source + name, suite + name));
+    }
+    const QStringList before = files(suite);
+    const CliResult r = runCli({"--tests", suite});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QRegularExpression("[1-9][0-9]* passed, 0 failed")), qPrintable(r.out));
+    QCOMPARE(files(suite), before);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(QFileInfo::exists(documents + "/Bathyra test files/roundtrip.uddf"));
+    const QString report = fileBytes(documents + "/Bathyra test report.html");
+    QVERIFY(report.contains("roundtrip.uddf: points") && !report.contains("cannot be written"));
 }
 
 void TestCli::messageLogSettingsStoreAndPlot()

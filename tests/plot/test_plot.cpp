@@ -261,6 +261,34 @@ private slots:
         QVERIFY(!plot->axisEnabled(QwtPlot::yRight));
     }
 
+    // The cases of data/languages.txt: a language chosen while the window shows a run turns its
+    // legend and axis titles at once.
+    void languages_data() { dataRows("languages.txt"); }
+    void languages()
+    {
+        QFETCH(QStringList, c);
+        Plot d;
+        const QList<RunPlot::Slot> shown = {RunPlot::Depth, RunPlot::Ceiling, RunPlot::NdlStop};
+        d.enable({RunPlot::Depth, RunPlot::Ceiling, RunPlot::NdlStop});
+        for (RunPlot::Slot slot : shown)
+            d.window.profile(slot)->setup(RunPlot::legendTitle(slot), 0);
+        QTranslator translator;
+        if (c[0] != "en")
+            QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/bathyra_" + c[0]));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QStringList legend;
+        for (RunPlot::Slot slot : shown)
+            legend << curve(d.window.profile(slot)).title().text();
+        QwtPlot* plot = d.window.plot();
+        const QStringList axes = {plot->axisTitle(QwtPlot::yLeft).text(),
+                                  plot->axisTitle(QwtPlot::xBottom).text(),
+                                  plot->axisTitle(QwtPlot::yRight).text()};
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(legend.join("; "), c[1]);
+        QCOMPARE(axes, c.mid(2, 3));
+    }
+
     // Labels on one curve (data/labels.txt); a text repeated 200 times has one legend entry.
     void labels()
     {

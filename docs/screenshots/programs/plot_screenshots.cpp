@@ -1,6 +1,8 @@
 // Draws both plot windows from real simulation runs (a 40 m dive of 20 minutes on air
 // with a nitrox 50 deco gas, its computed plan, then the ascent) and saves window grabs:
-// plot_screenshots OUTPUT_DIR. Run it under a real display (xvfb-run).
+// plot_screenshots OUTPUT_DIR [LANGUAGE]. With a language (de, ru, ...) the dive plot is drawn
+// in it, from the translations beside the program, and saved as plot_dive_<language>.png.
+// Run it under a real display (xvfb-run).
 #include "device/config_image.h"
 #include "device/message_sink.h"
 #include "engine/engine.h"
@@ -11,8 +13,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QStandardPaths>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -20,6 +24,17 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]).toLower() : QString();
+    QTranslator translator, qtTranslator;
+    if (!language.isEmpty()) {
+        // Qt's own texts (the Close button) as the program shows them.
+        if (qtTranslator.load("qt_" + language,
+                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTranslator);
+        if (!translator.load("bathyra_" + language, QCoreApplication::applicationDirPath()))
+            qFatal("no translation for %s", qPrintable(language));
+        QCoreApplication::installTranslator(&translator);
+    }
 
     ConfigImage image = ConfigImage::defaultImage();
     image.setByte(ConfigImage::deco_type, 4);
@@ -38,14 +53,14 @@ int main(int argc, char** argv)
 
     PlotInterface dive;
     dive.setSources(&image, &s);
-    dive.setWindowTitle("Dive profile");
+    dive.setWindowTitle(QCoreApplication::translate("Window Title", "Dive profile"));
     dive.setup(true, 40);
     for (RunPlot::Slot slot : {RunPlot::Depth, RunPlot::Ceiling, RunPlot::Gf})
         dive.setCurveEnabled(slot, true);
 
     PlotInterface tissues;
     tissues.setSources(&image, &s);
-    tissues.setWindowTitle("Tissues plot");
+    tissues.setWindowTitle(QCoreApplication::translate("Window Title", "Tissues plot"));
     tissues.setup(false, 40);
 
     CollectingSink console;
@@ -77,6 +92,10 @@ int main(int argc, char** argv)
     tissues.resize(1000, 600);
     tissues.show();
     app.processEvents();
+    if (!language.isEmpty()) {
+        dive.grab().save(out + "/plot_dive_" + language + ".png");
+        return 0;
+    }
     dive.grab().save(out + "/plot_dive.png");
     tissues.grab().save(out + "/plot_tissues.png");
     return 0;
