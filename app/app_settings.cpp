@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application settings object: see app_settings.h.
 #include "app/app_settings.h"
 

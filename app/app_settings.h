@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application settings: one INI file, "Bathyra Defaults.ini" in the home directory,
 // opened on first use and kept open until shut-down. Every part of the program reads
 // and writes its keys through appSettings().

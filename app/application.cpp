@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, shut-down and event-loop recovery: see application.h.
 #include "app/application.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object and the start-up and shut-down sequence of the program.
 //
 // BathyraApplication catches a message text thrown by a slot where Qt delivers the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window while the program is busy (a run, a device command or a script, see
 // planner/busy_state.h): the commands that would change the configuration image, the current
 // profile or the engine are greyed out, and the cursor shows that work is going on.

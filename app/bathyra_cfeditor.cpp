@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's custom function editor command: the window's own settings go into
 // the image first, so that the editor shows them; an accepted dialog writes the image and
 // the window shows it again. The dialog is built on first use and kept (a child of the

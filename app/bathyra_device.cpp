@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device commands of the main window: read and write the OSTC configuration, set its
 // clock, copy its screen and upgrade its firmware. The work is SerialOSTC's; the window
 // supplies the port, the console, the refresh of its widgets and the file dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window: construction, connections and the window, file and dialog slots.
 // Slots of features that arrive later exist here but are not connected yet; their
 // buttons and actions are disabled so that nothing pretends to work.

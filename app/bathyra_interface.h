@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the hub of the program. It owns the dive parameter widgets, the
 // message console and the windows opened from it; each user action is one slot that
 // hands the work to the code that does it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dive parameters of the main window: the transfer between the parameter widgets and
 // the configuration image, the gas information lines, and the parameter sets of
 // settings and .div files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's planning tools of the Planning menu: the longest bottom time, the plan
 // comparison and the plan-against-log window, each created on first use and kept; and the
 // way back from a compared plan into the fields (showRequest).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's edit-profile command: the profile editor, created on first use and kept,
 // runs modally on a copy of the current profile. Ok makes the edited profile the current one
 // and switches to replay mode, as loading a profile does, so that Simulate replays it; closing

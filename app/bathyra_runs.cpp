@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simulation slots of the main window: each applies the widgets, builds the run
 // environment (console, plots, options) and hands the work to the planner's runs.
 // A run holds the program's busy state: while it (or a device command, or a script) is in

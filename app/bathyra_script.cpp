@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Script slots of the main window and the runs they share with the command line.
 #include "app/bathyra_script.h"
 

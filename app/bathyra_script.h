@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripts of the main window: the Help menu's "Run script..." and "Run all tests...", and
 // the same two runs for the command line. Each run uses a fresh script host.
 #pragma once

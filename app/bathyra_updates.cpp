@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Update checks of the main window: the controller of the run, which reads and writes the
 // application settings, reports failures in this console and opens its announcement
 // over this window.

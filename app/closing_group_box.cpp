@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collapsible parameter group: see closing_group_box.h.
 #include "app/closing_group_box.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A group box whose check box opens and closes it: closed, only its title row stays
 // visible. Its open/closed state is remembered under "Interface/" + its object name.
 #pragma once

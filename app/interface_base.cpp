@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message console of the main window: see interface_base.h.
 #include "app/interface_base.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of the main window: the form and the message console. Every line meant for
 // the user goes through message(); non-window code reaches it as a MessageSink.
 #pragma once

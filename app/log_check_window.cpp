@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan-against-log window: see log_check_window.h.
 #include "app/log_check_window.h"
 

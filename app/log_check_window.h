@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan-against-log window: a logbook file, the configuration it was dived with (the
 // current image or a parameter file) and the plan made for it (the current parameters or a
 // parameter file). Check replays the log through the engine and shows the figures of plan and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bathyra: decompression planner and configuration tool for the OSTC dive computer.
 // Command line: --help and --version answer without a display; files named on it are opened
 // in the main window once it is shown (Bathyra_Interface::openFile).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program-wide options of the settings dialog, loaded at start-up by
 // Settings::loadSettings and changed only when the dialog is accepted.
 #pragma once

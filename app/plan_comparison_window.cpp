@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison window: see plan_comparison_window.h.
 #include "app/plan_comparison_window.h"
 

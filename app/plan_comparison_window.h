@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison window: the plans of a PlanComparison as columns of a table (each figure
 // with its difference to the first plan) and as an overlay plot of depth and ceiling against
 // time, one colour and one legend entry per plan. Add the main window's current plan, add a

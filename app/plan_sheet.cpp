@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan sheet window: see plan_sheet.h.
 #include "app/plan_sheet.h"
 

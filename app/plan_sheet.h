@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan sheet window (Planning > Plan sheet..., and the "Plan sheet..." button of the
 // dive planning group): the contingency set of the main window's current fields as a table,
 // the settings of the set (deeper, longer, the cylinders and the reserve rule), and a preview

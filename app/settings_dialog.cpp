@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings dialog and the loading of the program-wide options: see settings_dialog.h.
 #include "app/settings_dialog.h"
 

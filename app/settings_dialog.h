@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: language, serial port and program options. loadSettings also
 // applies the stored options at start-up, before any window exists.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longest-bottom-time dialog: see solve_dialog.h.
 #include "app/solve_dialog.h"
 

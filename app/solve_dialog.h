@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longest-bottom-time dialog of the Planning menu: a target (no decompression, runtime,
 // TTS or total stop time at most a number of minutes) and the answer for the main window's
 // current depth and parameters ("longest bottom time: 27 min for TTS ≤ 45 min").

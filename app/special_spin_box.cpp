@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spin box with a typed special-value text: see special_spin_box.h.
 #include "app/special_spin_box.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A spin box whose special-value text ("Reset", "None") is typed like any value: a beginning of
 // it is taken while it is typed, and the whole text, in any letter case, stands for the minimum.
 // The form's interval, gas switch delay and extra time fields are of this kind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about text of the program, with its version (bathyra_version.h).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning tools through the planning core, no window: the longest bottom time for
 // TTS ≤ 60 min at 60 m on trimix (Tx18/45, Nx50 from 21 m, O2 from 6 m, GF 30/85), and the
 // comparison of eight plans of the benchmark dive (GF 30/85 .. 65/85, with gas volumes and

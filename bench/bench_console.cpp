@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One long console line: the time of message() for lines of 2^14 to 2^20 characters, a single
 // word of letters and a plain text of short words, in the main window's console (offscreen,
 // window shown so that the console lays its text out as on a screen). The cost should grow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the full contingency set through the planning core: 70 m / 25 min on Tx18/45 with
 // Nx50 from 21 m and O2 from 6 m, GF 30/85: the plan, +5 m, +5 min, both, lost Nx50 and lost
 // Oxy (six plans with their gas volumes and ascents), best of ten sets. The target is 50 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device transfers against the simulated OSTC on a pseudo-terminal with 115200-baud
 // pacing: configuration download, upload (with its readback) and a full 98112-byte
 // firmware upgrade. Each duration is printed beside its floor: the pauses the protocol

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dive of the run benchmarks: 72 m / 41 min on Tx18/45 with Nx50 from 21 m and O2 from
 // 6 m, GF 30/85; the widgets that set it and one Simulate + Ascent in the main window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inputs of the benchmark dive: 72 m / 41 min on Tx18/45 with Nx50 from 21 m and O2 from
 // 6 m, GF 30/85, by the names of the main window's fields; and the seven graph switches.
 #pragma once

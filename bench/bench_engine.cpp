@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine cycles per second on one core, for two dives:
 //  (a) 60 minutes at 18 m on air: every cycle is a no-decompression check;
 //  (b) 25 minutes at 70 m on trimix 18/45 with 50 % from 21 m and oxygen from 6 m,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans per second through the planning core: the 72 m / 41 min trimix dive of bench_runs
 // (Simulate + Ascent) planned 200 times on one core, without and with the console lines,
 // and with the gas volumes. No window, no script host.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse moves over the profile editor in delete mode: each move finds the point nearest in time
 // and marks it. Prints the mean time per move (the mark's repaint included) for profiles of
 // 3,000, 36,000 and 360,000 points (a lookup by binary search keeps it flat as they grow), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading time of long logbook files: a generated UDDF dive of 36,000 waypoints (10 hours at
 // 1-second sampling) with gas switches and setpoint changes, and the same doubled. Prints the
 // best of several loads for each size and their ratio; loading should grow linearly.

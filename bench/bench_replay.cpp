@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay time against the number of gas changes and the length: generated UDCF logbook files
 // at 5 m with a switch between two mixes every 10 seconds (1,250 / 2,500 / 5,000 changes, 3.5
 // to 14 hours), then 14 and 28 hours without a change, each replayed by

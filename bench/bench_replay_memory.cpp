@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory of repeated replays in one process: a generated 28-hour UDCF log (a sample every 10 s
 // at 5 m) replayed 20 times in the main window with its default graphs (depth, ceiling,
 // NDL/stop), each run a new dive, the console cleared after each. Prints the resident memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wall time of Simulate + Ascent for a 72 m / 41 min trimix dive with deco gases:
 //  (1) through bathyra-cli with every graph off, one process per plan (start-up included),
 //  (2) in the main window on the offscreen platform with all seven graphs and the

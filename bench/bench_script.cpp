@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans per second through a script: bench_script.qs plans the 72 m / 41 min trimix dive
 // of bench_runs 200 times in one `bathyra-cli --script` process. Printed next to the
 // single plan of bench_runs (Simulate + Ascent in the main window, no plots), measured

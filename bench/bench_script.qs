@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark script: the 72 m / 41 min trimix dive of bench_runs planned 200 times
 // (Simulate + Ascent, console cleared between plans) in one script host. Run with
 //   bathyra-cli --script bench/bench_script.qs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long logbook files for the replay benchmarks: a UDCF dive with a sample every 10 s, at 5 m
 // or going up and down between 5 and 14 m.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom function editor. The form holds the fixed frame (header, three tabs, the
 // custom text, the buttons); the 96 rows are built here from the CF table, so that a
 // function's widget, its conversion between raw and shown value and its marks all follow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom function editor: a dialog with all 96 custom functions of a configuration
 // image, one editor widget per function chosen by its type, the custom text, and the
 // marks for values that differ from the factory default or fail the function's check.

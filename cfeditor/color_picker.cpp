@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour swatch of the custom function editor and the conversions between the
 // device's 8-bit colours and RGB.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour swatch of the custom function editor: a label showing the colour of one
 // 8-bit colour custom function (3 bits red, 3 green, 2 blue), which opens the colour
 // chooser when clicked.

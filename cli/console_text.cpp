@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console as plain text: see console_text.h.
 #include "cli/console_text.h"
 

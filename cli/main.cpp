@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bathyra-cli: the planner without a display. It drives the real main window on Qt's
 // offscreen platform through the same slots as the buttons, so its results are the
 // program's results: parameter files, widget settings, logbook profiles, Simulate,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan steps of bathyra-cli: see plan_steps.h.
 #include "cli/plan_steps.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan steps of bathyra-cli: `contingency` prints the contingency set of the current
 // fields, `slate FILE.pdf|.svg|.png` saves its one-page slate, and the global options
 // `--plan-out FILE.csv|.json` (the set written after the last step), `--deeper METRES`,

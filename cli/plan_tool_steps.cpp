@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning-core steps of bathyra-cli: see plan_tool_steps.h.
 #include "cli/plan_tool_steps.h"
 

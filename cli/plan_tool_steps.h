@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of bathyra-cli built on the planning core: "solve TARGET" (the longest bottom
 // time of the current parameters), "compare FILE.div..." (plans of parameter files side by
 // side, optionally written as CSV) and "check" (the current profile, replayed with the current

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bathyra_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
 # Builds one test executable and registers it with CTest. The test finds the shared test
 # headers of tests/, its tables in the data/ folder beside it (BATHYRA_TEST_DATA) and the

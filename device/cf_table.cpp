@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in table of the OSTC's 96 custom functions: type, default, limits and the
 // label shown in the editor and in console messages. The rows mirror the firmware's own
 // list; labels keep their exact spacing (the firmware pads some of them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration image: construction of the default image, raw and field access,
 // the custom-function check, the validation of an image read from the device or a file,
 // and the merge of the user's settings over an image before it is sent back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration image: a byte-exact copy of the OSTC's 768-byte configuration
 // memory (three banks of 256 bytes), the built-in table of the 96 custom functions,
 // the default image and the checks applied to an image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intel HEX loading into the firmware image. Records are checked in a fixed order
 // (start character, checksum, type, then by type); data records addressed to the
 // configuration and EEPROM areas (bases 0x300000 and 0xF00000) are skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A firmware file in Intel HEX format loaded into a fixed-size image of the OSTC's
 // program memory (unloaded bytes are 0xFF).
 //

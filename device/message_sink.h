@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the non-GUI layers write their console lines (HTML fragments).
 // The main window's message console implements it; tests collect the lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The OSTC exchanges. Every function owns the port for its duration: it opens it, closes
 // it on success and before every retry, and works on temporary images so that a failure
 // never leaves the caller's image half-changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The OSTC's configuration and boot-loader exchanges, one function per command:
 // download and upload of the configuration banks, the clock, the screen copy and the
 // firmware transfer. Failures are thrown as QString message texts; the callers

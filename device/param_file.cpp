@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dive parameter files: see param_file.h for the entry points.
 #include "device/param_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dive parameter file (*.div) and the parameter keys of the application settings
 // file: the planning fields of the configuration image, the four dive inputs of the main
 // window and the six replay options, stored through QSettings in INI format.

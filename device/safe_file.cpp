@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a file whole or not at all: see safe_file.h.
 #include "device/safe_file.h"
 

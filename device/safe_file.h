@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a file whole or not at all. The bytes go to a temporary file beside the target;
 // every write and the final flush are checked, and the temporary file replaces the old
 // one only when all of it is on the disk. On any failure the old file stays byte for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user-level device commands and their console texts (translated in the SerialOSTC
 // context). Errors from the protocol arrive as message texts and end here: the command
 // prints its red failure line, makes sure the port is released, and returns false.

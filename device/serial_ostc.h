@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device commands the main window (and the command-line tool) run: read and write
 // the configuration, set the clock, copy the screen, upgrade the firmware. Each command
 // reports progress and failure in the message console, catches its own errors and

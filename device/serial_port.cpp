@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port of the device operations and its transport on QSerialPort.
 //
 // Entry points: SerialPort (open, close, readByte, readBlock, writeByte, writeBlock) and

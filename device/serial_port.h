@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port shared by all device operations: byte and block transfers with the
 // fixed failure texts, over an injected SerialTransport (QtSerialTransport by default).
 //

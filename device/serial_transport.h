@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte link underneath SerialPort: what differs between a real serial device, a
 // pseudo-terminal and the in-memory doubles the tests and the simulator use.
 //

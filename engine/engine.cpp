@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computation cycle and its state machine (io_deco_status), the publication of the
 // stop list, the time to surface, and the snapshot used for the future TTS.
 #include "engine/engine_internal.h"

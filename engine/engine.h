@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decompression engine: the dive computer's own computation over one state block.
 //
 // Callers write the in_ fields, call the routines and read the out_ fields. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the engine's source files: clamped float-to-integer conversions,
 // the physical constants and the tolerated-pressure formula.
 #pragma once

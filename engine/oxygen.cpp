@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Oxygen exposure (CNS), surface intervals, the CNS at the end of a planned ascent, and
 // after the dive the desaturation time, the per-compartment indicators and the no-fly time.
 #include "engine/engine_internal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background questions of the engine: the no-decompression limit, and the stop search
 // (initial ascent, next stop on the 3 m grid, gas switches with their wait, the working
 // stop list), plus the gas-volume estimate from the published stops.

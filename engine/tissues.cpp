@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen ZH-L16C compartments: coefficients, step factors, inspired pressures for
 // open and closed circuit, the Haldane step, ceilings, gradient outputs, EAD/END and the
 // new-dive reset.

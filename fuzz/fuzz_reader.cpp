@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for one logbook reader, chosen at build time by BATHYRA_FUZZ_READER
 // (1 DivingLog, 2 Shearwater, 3 UDDF, 4 UDCF). Each input is opened from memory, read into a
 // fresh profile and configuration, and the profile is then queried as a replay and a plot would.

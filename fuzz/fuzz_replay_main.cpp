@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over saved inputs without libFuzzer: every file named on the command line,
 // and every file in every folder named there. Prints how many inputs ran.
 #include <QDir>

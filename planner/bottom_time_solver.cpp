@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longest bottom time: see bottom_time_solver.h.
 #include "planner/bottom_time_solver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longest bottom time: the longest whole-minute bottom time at the planned depth that
 // keeps a target (no decompression, a runtime, a time to surface or a total stop time at
 // most a limit). Each candidate is a new dive on a planning core of its own; the search

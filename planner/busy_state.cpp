@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's busy state: see busy_state.h.
 #include "planner/busy_state.h"
 

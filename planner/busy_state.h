@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one busy state. A simulation run, a device command and a script each hold
 // it while they work; all of them let pending events run, and a command reached from such
 // an event (a click, a shortcut, a timer) must not change the configuration image, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contingency set: see contingency.h.
 #include "planner/contingency.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contingency set of a plan: the base plan and the plans a diver carries for when the dive
 // does not go as planned, each made as a new dive on a fresh PlanningCore with the program's
 // own runs: deeper by N metres, longer by M minutes, both, and without each active gas other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan object: see decoplan.h.
 #include "planner/decoplan.h"
 

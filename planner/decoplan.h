@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoplan: the engine's published plan turned into one readable runtime: the segments of
 // the simulated profile, the gas switches on the way up, every stop and the arrival at the
 // surface, each with depth, duration, cumulative runtime, gas, setpoint and label, plus the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dive parameters without a window: see dive_parameters.h.
 #include "planner/dive_parameters.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dive parameters that do not need a window: the process-wide configuration image,
 // engine state block and replay flags, gas naming, the MOD/EAD/END figures shown
 // beside each gas, the copy of the gas list into the engine inputs, the check of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A logged dive against its plan: see log_check.h.
 #include "planner/log_check.h"
 

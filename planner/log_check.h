@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A logged dive against its plan: the log replayed through the engine with the configuration
 // it was dived with, beside the plan made for it, figure by figure (maximum depth, bottom
 // time, runtime, total stop time, TTS at the end of the bottom, CNS), and every interval in

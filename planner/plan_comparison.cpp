@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans side by side: see plan_comparison.h.
 #include "planner/plan_comparison.h"
 

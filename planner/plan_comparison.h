@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans side by side: a list of named plans (each a request and its result, made as a new
 // dive on a planning core of its own) and the figures compared across them: runtime, TTS,
 // first stop, total stop time, CNS, maximum ppO2 and litres per gas, each with its

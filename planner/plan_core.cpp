@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning core: see plan_core.h.
 #include "planner/plan_core.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning core: one plan from a request, without a window. A request carries the
 // configuration image and the planning inputs of the main window (depth, bottom time,
 // interval, ascent rate, options) and, where wanted, a profile to replay; the result carries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan files: see plan_files.h.
 #include "planner/plan_files.h"
 

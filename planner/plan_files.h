@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan and its contingency set as data and as files other tools read: the runtime lines
 // of a row (descent, bottom, ascent, gas switch, stop, surface with the ppO2 breathed there),
 // the runtime and the variants as CSV (one table per file, a header row, the units in the

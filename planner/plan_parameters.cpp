@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planning inputs by name: see plan_parameters.h.
 #include "planner/plan_parameters.h"
 

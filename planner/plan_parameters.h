@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning inputs of a request by the names of the main window's fields ("GF_low",
 // "O2_2", "dive_depth", "ccrMode", ...), for scripts and the command line that plan without
 // the window. Each name takes the values its field takes: the same range and the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slate: see plan_slate.h.
 #include "planner/plan_slate.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-page slate of a plan set, drawn with QPainter only (no widgets), so that the plan
 // sheet window, its print and the command line's `slate` step draw the same page: a header
 // (model and gradient factors, surface pressure, SACs, circuit, the configuration's firmware

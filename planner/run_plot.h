@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a simulation run needs of a plot window: the seven quantities of the dive plot,
 // the feed of the tissue plot and the computed runtimes. The plot windows implement it;
 // the runs only see this face, so the run machinery needs no widgets.

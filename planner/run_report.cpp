@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of the simulation runs: see run_report.h.
 #include "planner/run_report.h"
 

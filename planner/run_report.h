@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of the simulation runs in the message console: trace lines stamped with the run
 // time and depth, the header that restates the model and the gas list (with a red warning for
 // each gas switched to deeper than its MOD), the runtime block with the plan, the future TTS,

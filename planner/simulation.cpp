@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation runs: see simulation.h.
 #include "planner/simulation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation runs: a dive is simulated in segments (Simulate, Ascent, Gas volumes)
 // that build one dive or a series of dives in the engine's state block. A run walks a
 // profile through the engine in 2-second cycles (the replay), has its report written to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curves of the plot windows (a growing curve per quantity and run, with its labels) and
 // the cross-hair: see plot_interface.h.
 #include "plot/plot_interface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plot export: see plot_export.h.
 #include "plot/plot_export.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a plot as an image: the file dialog's filter and the extension rules, the
 // place where script saves go, and the rendering to SVG, PDF or a raster image
 // (TIFF, PNG, JPEG) chosen by the file name's ending.

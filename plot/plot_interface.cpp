@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dive and tissue plot windows: see plot_interface.h.
 #include "plot/plot_interface.h"
 

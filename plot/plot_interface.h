@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot windows: the dive plot ("Dive traces": depth, ceiling and the right-axis
 // quantities of every run against run time, plus computed runtimes) and the tissue plot
 // ("Tissues plot": the 16 compartments against ambient pressure with their M-value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the plot window's source files: the item ownership rule, the capacity
 // reserved for a run's points and the points an earlier run's curve keeps. Internal to plot/.
 #pragma once

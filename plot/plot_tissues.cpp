@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tissue plot: the sixteen compartments' pressures against the ambient pressure, with the
 // M-value lines of the model and the gas labels of each switch: see plot_interface.h.
 #include "plot/plot_interface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DiveProfile: points, changes, the plot items that draw them, and load/save by file ending.
 //
 // The curves read the point vectors through a series view instead of a copied sample array, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DiveProfile: a recorded or hand-made dive as timed depth points (minutes, metres), the gas and
 // setpoint changes keyed by whole seconds, and optionally the ppO2 a rebreather recorded at each
 // point. The profile owns the plot items that draw it (depth curve, ppO2 curve, one marker per

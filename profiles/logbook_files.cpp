@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logbook files in and out of a profile: see logbook_files.h.
 #include "profiles/logbook_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logbook files in and out of a dive profile: the format is chosen by the file's ending
 // (".xml": DivingLog or Shearwater XML, ".uddf", ".udcf"; DivingLog XML and UDDF written), the
 // readers and writers beside this file do the work. The profile model itself knows no format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile editor dialog: the form, the plot and its picker, the logbook files in and out;
 // every edit goes through ProfileEdits, which keeps the history.
 #include "profiles/profile_editor.h"

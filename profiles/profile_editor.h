@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile editor: a modal dialog in which the diver draws a dive by legs or by clicks into
 // the plot, deletes points, sets gas changes on points, or loads and saves a logbook file, with
 // every change undoable (the edits and their history are ProfileEdits; the dialog draws). The main

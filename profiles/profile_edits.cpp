@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edits of a profile and their history: see profile_edits.h.
 #include "profiles/profile_edits.h"
 

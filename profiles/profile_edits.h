@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edits of a drawn or loaded profile, without a window: legs, added points, deleted points,
 // gas changes and Clear, each recorded so that it can be undone and redone, and the rule of a new
 // dive (the surface at time 0 on the first gas, on setpoint 1 in closed circuit).

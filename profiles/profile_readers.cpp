@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DOM handling shared by the logbook readers and writers, the DivingLog XML reader and writer
 // and the Shearwater XML reader.
 //

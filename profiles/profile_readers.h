@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logbook readers and writers: the abstract bases, the DOM handling they share, the DivingLog
 // XML reader and writer and the Shearwater XML reader.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay: what a simulation run asks of a dive profile, second by second.
 // The run walks the clock in increasing seconds and asks for the depth, the gas switched
 // to and the setpoint chosen at each second; DiveProfile is the implementation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UDDF and UDCF readers and the UDDF writer.
 //
 // Gases are numbered by their first use in the samples. What real files need beyond that:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UDDF (read and written) and UDCF (read) logbook files: depth samples, gas mixes, gas switches
 // and, for UDDF, setpoints and the open- or closed-circuit mode.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws Bathyra's icons, flags and splash picture with ImageMagick primitives.
 # Run from anywhere; writes into resources/Icons and resources/.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script host and the test runner: see script.h.
 #include "script/script.h"
 

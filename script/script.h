@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script host: one QtScript engine with the program's objects (main window, plot
 // window, settings, custom functions, plan, profile, files) and the test runner.
 //

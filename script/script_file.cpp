@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Script files and the folder check: see script_file.h.
 #include "script/script_file.h"
 

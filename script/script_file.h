@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files a script may touch. ScriptFile is a text file in the user's documents folder;
 // insideFolder() is the folder check shared with the profile access of scripts: a name
 // relative to a folder is resolved to its canonical path, through every symbolic link

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Objects exposed to scripts: see script_objects.h.
 #include "script/script_objects.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The objects a script reaches besides the host: the program's own objects behind a
 // guard (main window, plot window, plan), the settings functions, and the ostc.cf and
 // ostc.gas helpers. Each method converts its arguments, calls the code that does the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ostc.planner: see script_planner.h.
 #include "script/script_planner.h"
 

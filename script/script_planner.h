@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ostc.planner: plans without the window. plan(options) starts from the main window's current
 // planning inputs, changes those the options name (the fields' names: dive_depth, GF_low,
 // O2_2, ccrMode, ...) and plans a new dive on a planning core of its own: the program's

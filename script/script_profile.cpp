@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile object of scripts: see script_profile.h.
 #include "script/script_profile.h"
 

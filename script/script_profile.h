@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ostc.profile: the main window's current dive profile for scripts: logbook files of the
 // test folder loaded and saved, logbook files of the documents folder (where a script's
 // outputs go, loadDocument and saveDocument), and the profile's queries (times in minutes).

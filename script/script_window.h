@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the script host needs from the main window, handed in by the window's own code so
 // that the script library does not depend on the window class.
 #pragma once

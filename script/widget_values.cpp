@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting a main-window field by name: see widget_values.h.
 #include "script/widget_values.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting a main-window field by its object name, shared by the script host (ostc.set) and
 // bathyra-cli (--set NAME=VALUE): which kind of field it is, the special text of a spin box
 // ("Reset", "None") standing for its minimum, and a number put into a spin box (an integer

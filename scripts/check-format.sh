@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file of the project is as clang-format (.clang-format) writes it and
 # names each file that is not; exit 1 then. With --fix, formats them in place instead
 # (`cmake --build build --target format` runs this).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the code keeps its layers (ARCHITECTURE.md): which folder may include which, that
 # widgets and Qwt stay in the window folders, and that the engine is plain C++ without Qt.
 # Prints every offending line as file:line and exits 1 when there is one.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the source folders by the CTest suite.
 #
 # Builds the project with --coverage -O0 in build-coverage/, runs the whole CTest suite

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a clean clone of this repository (its current commit;
 # uncommitted changes are not part of it) with Debian's hardening flags, checks it with lintian
 # (--pedantic: any error or warning that is not overridden fails), installs it with apt-get,

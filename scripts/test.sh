@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the layers and the formatting, builds Bathyra twice (plain,
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, checks the layers, the formatting and the licence lines, builds Bathyra twice (plain,
 # and with AddressSanitizer and UndefinedBehaviorSanitizer) and runs the whole test suite
 # through CTest in both builds.
 set -euo pipefail
@@ -7,10 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/check-layers.sh
 scripts/check-format.sh
-# The licence line of every source file: checked once the tree carries it (scripts/check-spdx.sh --fix).
-if [ "${BATHYRA_CHECK_SPDX:-0}" = 1 ]; then
-  scripts/check-spdx.sh
-fi
+scripts/check-spdx.sh
 jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"

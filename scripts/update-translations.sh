@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Collects the translatable texts of the sources and forms into the Qt Linguist files
 # resources/translations/bathyra_<lang>.ts. Existing translations are kept, texts that
 # are gone are dropped; new texts appear as unfinished, to be translated (Qt Linguist)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CCR bail-out: a closed-circuit plan (setpoint 1.3, air diluent, Nx50 bail-out gas at
 // 21 m), then Gas volumes turns it into the open-circuit escape plan. Figures as computed
 // today.

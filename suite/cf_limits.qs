@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Custom functions through ostc.cf: the values in the units a diver reads (tenths,
 // hundredths, colours, on/off, signed minutes), and the limits of the CF table, whose
 // check message a refused value raises.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Future TTS (CF58, "Extra time"): the time to surface if the diver stays 5 more minutes,
 // reported after the plan. It can only grow, and the runtime line adds up.
 

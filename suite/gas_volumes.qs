@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gas volumes: the square-profile example (20 min at 30 m on gas 1, bottom consumption
 // CF56 = 20 l/min: the bottom adds (30 x 0.1 + 1) x 20 x 20 = 1600 litres), the litres
 // per gas as computed today, and the gas index check.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every logbook format through ostc.profile: load the small files of Tests/profiles,
 // save as DivingLog XML and UDDF (the two formats Bathyra writes), load again and compare
 // points, duration, maximum depth and depths along the dive. UDDF keeps the gas changes;

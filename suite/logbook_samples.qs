@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real logbook exports (the shared sample folder, copied beside the suite by the build
 // when the checkout has it): each loads with the duration, samples and maximum depth its
 // description gives. Skipped when the samples are not there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No-stop limits against a published ZH-L16C table: air, GF 100/100 (plain ZH-L16C),
 // salt water, a 20 m/min descent counted in the bottom time.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regression plans: exact stops, TTS, CNS and runtime of four dives as Bathyra computes
 // them today. Any change of the engine, the planner or the plan object shows here; when a
 // change is intended, the new figures are checked by hand and written into this table.

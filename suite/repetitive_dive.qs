@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A repetitive dive: 30 m / 25 min on air, ascent, 60 minutes at the surface, then
 // Simulate again. Tissues and CNS carry over the interval, so the second dive needs more
 // decompression than the same dive fresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Support script of the Bathyra validation suite, read by every script host before the
 // script it runs. It keeps the check counters, prints each failed check on the debug
 // output, and at test.stop() writes the summary line "N passed, M failed" to the console

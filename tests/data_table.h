@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test tables kept as data files in the test's own data/ folder (BATHYRA_TEST_DATA): one row a
 // line, columns between '|' with the blanks around them dropped, "-" for an empty column, "\n"
 // and "\t" for a line break and a tab; lines starting with '#' describe the columns. Files of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A disk that fills up: while a FullDisk lives, no file of this process (nor of a program
 // it starts) may grow past n bytes, so a write crossing that size fails part way with the
 // system's "File too large", as on a full disk. A file already larger keeps its bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bathyra-ostc-sim: serves a simulated OSTC on a pseudo-terminal so that the device
 // commands can be tried without a dive computer. Prints the device path to give the
 // program as its port, then serves until interrupted and prints what the device saw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated OSTC: its configuration memory, command handling, screen and boot
 // loader, and the two lines it can be reached over (in memory and a pseudo-terminal).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An OSTC simulator for trying and testing the device commands without a dive computer.
 //
 // OstcDevice is the device itself as a byte-in, bytes-out state machine: three

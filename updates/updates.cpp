@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conditional download and the decisions of the update checks: see updates.h.
 #include "updates/updates.h"
 

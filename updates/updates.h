@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One conditional download of the update checks, and the decisions taken on its answer.
 //
 // An Updates object GETs one URL and emits newVersion(body) only when the server's

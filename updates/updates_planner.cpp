@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update controller: see updates_planner.h.
 //
 // Unlike a plain "write what came", a firmware download is stored only when it loads as

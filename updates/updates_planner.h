@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide update controller. check() asks the program's update server for its
 // description (a newer one starts the external updater) and the firmware server for its
 // description; a newer firmware description with a version leads to the firmware

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the dive parameter file reader: any input, read as a .div file
 // would be (through QSettings in INI format), must load into an image of the fixed size
 // whose planning fields can be written again, or be refused by the image's own checks.

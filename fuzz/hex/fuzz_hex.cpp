@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the Intel HEX loader: any input, loaded as a file would be, must
 // end in a clean load or one of the loader's message texts, with memory bounded by the
 // fixed image and the input itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the window tests: answering modal dialogs with timers, picking a file
 // in a file dialog, the documents folder, and setting form widgets by object name.
 #pragma once

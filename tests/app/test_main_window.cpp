@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window as the program starts it, with a simulated computer on its port: first
 // start, the form and image, restarts and update checks, .div files, unhandled exceptions, the
 // console, settings and languages, device commands, Edit profile and the one busy state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the window tests: a simulated computer on a pseudo-terminal that the
 // program's port points at.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom function editor driven as a diver uses it: opened with the main window's Edit CF
 // button, edited with key and mouse events, its dialogs answered by timers; and an
 // out-of-limit value that must not reach the simulated computer.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plan files of bathyra-cli read by another tool: for each row of data/plan_files.txt the
 JSON written by --plan-out FILE.json must validate against docs/plan.schema.json (with the
 jsonschema module; without it, the schema's required keys and types are checked by hand),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bathyra-cli end to end: usage errors, whole dives through the real main window without a
 // display (exit code, console text, CSV trace, message log), and its device steps against
 // bathyra-ostc-sim, failures included, which must leave the parameters and the store as they were.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixtures of the device tests: their data tables, the error a call throws, and a firmware
 // image as Intel HEX text.
 #pragma once

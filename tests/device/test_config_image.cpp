@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration image and its custom-function table: every row and the per-value check
 // (data/cf_checks.txt), raw access and custom text, the default image byte by byte
 // (data/default_image.txt), validation (data/config_validate.txt), the merge of user settings

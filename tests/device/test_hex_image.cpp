@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intel HEX loading into the firmware image: a table of records (data/hex_records.txt) with the
 // error of every broken one, data records and the skipped areas, address arithmetic at the ends
 // of the area, and the fuzzing corpus replayed; file loading with its progress and summary line.

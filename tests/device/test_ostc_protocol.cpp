@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device commands against the simulated OSTC on an in-memory line (virtual clock). One
 // table (data/device_commands.txt) holds every command's result and every failure and retry
 // rule: the console text, the time on the line, what the device and the program hold afterwards

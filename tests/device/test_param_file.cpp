@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dive parameter files: a refused save, a save over a legacy file that also holds other parts'
 // keys (data/legacy.div: the keys it writes, keeps and drops) read back whole, and a table of
 // files read (data/param_files.txt): the legacy layout, keys under [General], missing keys, text.

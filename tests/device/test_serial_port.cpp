@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port: its failure texts and open and close rules over the simulated OSTC on an
 // in-memory line (virtual clock), and the real QSerialPort transport on a pseudo-terminal served
 // by the simulator (open failures, all byte values, a silent line, a dropped line).

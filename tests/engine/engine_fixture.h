@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A driver around the engine for its tests and benchmark: a configuration image of its own for
 // the CFs the engine reads, gases, depths and "cycle until the plan is done".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine: chosen dives with every published figure pinned, EAD/END and the loop (data/), the
 // status machine, the CNS steps and limits; properties of a few thousand random dives, and random
 // input bytes whose outputs stay in range (the sanitizer build checks every conversion).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contingency set: every row is the plan a fresh core makes with the changed inputs, the
 // bail-out of a drawn CCR profile starts at its worst moment, and the reserve rule flags a
 // cylinder exactly when the plan uses more than the rule allows.

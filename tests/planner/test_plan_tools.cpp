@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools built on the planning core: the longest bottom time for a target, plans compared
 // side by side, and a logged dive checked against its plan (figures and the intervals spent
 // above the ceiling), on drawn logs and on the shared sample logs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner without a window: gas names, MOD/EAD/END and diluent lines, engine inputs from
 // the image, roundings, the ppO2 and mix checks of setDepth and the deco gas choice; runs
 // with their trace lines, new, continued and repetitive dives, the automatic ascent, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dive and tissue plot windows: curves run by run, right axes, labels and legend, the
 // tissue plot's reference lines, cross-hair texts, runtime curves of plans, image saves.
 #include "data_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the profile editor as a diver does: legs from the spin boxes, clicks on the plot canvas
 // at the pixels of the axes' own transform, the gas dialog answered when it is up.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile model: points and changes with their normalisation, the lookups, the shared change
 // cursors, the markers and curves on a plot. The logbook files: the cases of data/loads.txt, real
 // exports, broken files, round trips and the safety of writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile editor driven as a diver drives it: legs, clicks on the plot canvas, the gas
 // dialog, undo and redo with the axes, files through the dialogs, the nearest point on real logs.
 #include "data_table.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command and checks its exit code and what it printed:
 # cmake -DCOMMAND=a|b|c -DEXIT=n [-DSTDOUT=regex] [-DSTDERR=regex] -P expect_run.cmake
 string(REPLACE "|" ";" COMMAND "${COMMAND}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Script files run through the host on the real main window: one table of snippets and how
 // they end (results and exact error texts, files kept inside the documents folder also
 // against symbolic links), a host without a window, the suite and a script from the Help menu.

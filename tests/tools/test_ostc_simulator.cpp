@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated OSTC itself, where the protocol tests do not reach it: the boot loader's refusals,
 // and the simulator program run as a child process on a pseudo-terminal with its options.
 #include "device/ostc_protocol.h"

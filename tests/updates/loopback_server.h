@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small HTTP/1.1 server on loopback for the update checks: each GET is answered by its path
 // with a chosen status, Last-Modified date and body (404 for unknown paths); a silent server
 // reads the requests and never answers. And a file's bytes, to check what was stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Update checks: the decision on a newer description; against an HTTP server on loopback the
 // checks, the firmware description, the checked and atomically stored file, the updater.
 #include "data_table.h"

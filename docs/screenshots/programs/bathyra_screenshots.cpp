@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the documentation screenshots of the main window, the settings dialog, the
 // profile editor (also in German and Russian), the help window and the about splash. Run under a
 // display (Xvfb):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the documentation screenshots of the custom function editor, one per tab, at
 // the dialog's default size, in English or in the language given after the folder
 // (cf_editor_<tab>_<language>.png). Run under a display (Xvfb):

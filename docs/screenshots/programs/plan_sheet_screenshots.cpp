@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the documentation screenshots of the plan sheet window and saves its slate as PDF at
 // A4 and A5 (plan_sheet.png, slate_a4.pdf, slate_a5.pdf; with a language after the folder the
 // names end in _<language>): a 70 m trimix dive with two deco gases and cylinders, one of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshots (need a display; not a test): the comparison window with three
 // plans of a 45 m dive (GF 30/85, GF 40/85, and GF 30/85 with Nx50 from 21 m) as
 // plan_comparison.png, and the plan-against-log window for a drawn log that goes straight

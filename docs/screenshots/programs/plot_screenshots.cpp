@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws both plot windows from real simulation runs (a 40 m dive of 20 minutes on air
 // with a nitrox 50 deco gas, its computed plan, then the ascent) and saves window grabs:
 // plot_screenshots OUTPUT_DIR [LANGUAGE]. With a language (de, ru, ...) the dive plot is drawn

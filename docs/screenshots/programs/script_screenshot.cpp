@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshot (needs a display; not a test): runs the validation suite and
 // shows its HTML report in a text browser, saved as script_report.png in the given folder.
 #include "app/app_settings.h"

@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 var complete = 1;
 var broken = ;
