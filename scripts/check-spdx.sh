@@ -53,7 +53,7 @@ while IFS= read -r f; do
     mv "$tmp" "$f"
   fi
   missing+=("$f")
-done < <(git ls-files -- ':!:fuzz/corpus' ':!:tests/*/data')
+done < <(git ls-files -- ':!:fuzz/corpus' ':!:tests/*/data/*')
 
 if [ "$fix" -eq 1 ]; then
   echo "check-spdx: licence line added to ${#missing[@]} of $checked files"

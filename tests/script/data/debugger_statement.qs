@@ -1,4 +1,3 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a display a debugger statement ends the script with its report.
 function f() {
     debugger;

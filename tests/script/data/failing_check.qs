@@ -1,4 +1,3 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
 // A deliberately failing check: the command line must end with exit code 1.
 test.compare(1 + 1, 2, "arithmetic");
 test.compare(2 + 2, 5, "deliberately failing");

@@ -1,4 +1,3 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
 // A toString that calls itself through String: the engine loops inside one call.
 var o = {};
 o.toString = function () {
