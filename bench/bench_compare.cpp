@@ -3,7 +3,7 @@
 // TTS ≤ 60 min at 60 m on trimix (Tx18/45, Nx50 from 21 m, O2 from 6 m, GF 30/85), and the
 // comparison of eight plans of the benchmark dive (GF 30/85 .. 65/85, with gas volumes and
 // curves). Best of five rounds each; the goal is under 0.3 s.
-#include "bench/bench_dive_inputs.h"
+#include "bench/bench_request.h"
 #include "planner/bottom_time_solver.h"
 #include "planner/plan_comparison.h"
 #include "planner/plan_parameters.h"
@@ -14,17 +14,6 @@
 
 namespace
 {
-
-planner::PlanRequest benchRequest()
-{
-    planner::PlanRequest r;
-    for (const auto& s : benchdive::sets) {
-        const QString error = planner::setPlanParameter(r, s[0], QString(s[1]));
-        if (!error.isEmpty())
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-    }
-    return r;
-}
 
 template <typename F> double bestSeconds(F f)
 {
@@ -43,7 +32,7 @@ template <typename F> double bestSeconds(F f)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    planner::PlanRequest request = benchRequest();
+    planner::PlanRequest request = benchdive::benchRequest();
     request.depthMetres = 60;
 
     planner::SolveTarget target;
@@ -55,7 +44,7 @@ int main(int argc, char** argv)
     std::printf("  %s, %d plans\n", qPrintable(answer.text()), answer.plans);
     std::printf("  %.3f s%s\n", solve, solve < 0.3 ? "" : "  (over 0.3 s)");
 
-    request = benchRequest();
+    request = benchdive::benchRequest();
     int columns = 0;
     const double compare = bestSeconds([&] {
         planner::PlanComparison cmp;

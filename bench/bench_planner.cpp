@@ -2,7 +2,7 @@
 // Plans per second through the planning core: the 72 m / 41 min trimix dive of bench_runs
 // (Simulate + Ascent) planned 200 times on one core, without and with the console lines,
 // and with the gas volumes. No window, no script host.
-#include "bench/bench_dive_inputs.h"
+#include "bench/bench_request.h"
 #include "planner/plan_core.h"
 #include "planner/plan_parameters.h"
 
@@ -12,17 +12,6 @@
 
 namespace
 {
-
-planner::PlanRequest benchRequest()
-{
-    planner::PlanRequest r;
-    for (const auto& s : benchdive::sets) {
-        const QString error = planner::setPlanParameter(r, s[0], QString(s[1]));
-        if (!error.isEmpty())
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-    }
-    return r;
-}
 
 // Best of five rounds of n plans; plans per second.
 double rate(const planner::PlanRequest& request, int n)
@@ -47,7 +36,7 @@ double rate(const planner::PlanRequest& request, int n)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    planner::PlanRequest request = benchRequest();
+    planner::PlanRequest request = benchdive::benchRequest();
     if (argc > 1) { // a fixed number of plans and nothing else, for a profiler
         const int n = QString::fromLocal8Bit(argv[1]).toInt();
         for (int i = 0; i < n; ++i)
