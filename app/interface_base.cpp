@@ -2,7 +2,6 @@
 // Message console of the main window: see interface_base.h.
 #include "app/interface_base.h"
 
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -20,18 +19,18 @@ void setTabStops(QTextDocument* document)
 
 } // namespace
 
-InterfaceBase::InterfaceBase(QWidget* parent) : QMainWindow(parent)
+InterfaceBase::InterfaceBase(QWidget* parent)
+    : QMainWindow(parent), consoleLog(console_.log), console_(this)
 {
     setupUi(this);
     textEdit->setTabStopDistance(12);
     // The console's own document, with the editor's font and text options but without its
     // layout until the window is shown.
     const QTextDocument* shown = textEdit->document();
-    console_ = new QTextDocument(this);
-    console_->setDefaultFont(shown->defaultFont());
-    console_->setDefaultTextOption(shown->defaultTextOption());
-    console_->setDocumentMargin(shown->documentMargin());
-    console_->setUndoRedoEnabled(false);
+    QTextDocument* console = console_.document();
+    console->setDefaultFont(shown->defaultFont());
+    console->setDefaultTextOption(shown->defaultTextOption());
+    console->setDocumentMargin(shown->documentMargin());
 }
 
 void InterfaceBase::showEvent(QShowEvent* event)
@@ -44,9 +43,9 @@ void InterfaceBase::attachConsole()
 {
     if (consoleShown())
         return;
-    textEdit->setDocument(console_);
+    textEdit->setDocument(console_.document());
     textEdit->setTabStopDistance(12);
-    QTextCursor end(console_);
+    QTextCursor end(console_.document());
     end.movePosition(QTextCursor::End);
     textEdit->setTextCursor(end);
     textEdit->ensureCursorVisible();
@@ -54,95 +53,16 @@ void InterfaceBase::attachConsole()
 
 void InterfaceBase::clearMessages()
 {
-    if (consoleLog)
-        consoleLog('C', QString());
-    console_->clear();
+    console_.clear();
     if (consoleShown())
         textEdit->setTabStopDistance(12);
     else
-        setTabStops(console_);
+        setTabStops(console_.document());
 }
-
-namespace
-{
-
-// A run of text without a break opportunity is laid out in a time that grows with the
-// square of its length (a line of 2^20 letters took minutes). Every 256 characters of such
-// a run get a zero-width space, outside tags and entities, so that a long line costs time
-// in proportion to its length; getMessages() and the plain text leave them out again.
-QString breakLongRuns(const QString& html)
-{
-    constexpr int longestRun = 256;
-    QString out;
-    int run = 0;
-    int entity = -1; // characters into an entity, -1 outside one
-    bool tag = false;
-    for (int i = 0; i < html.size(); ++i) {
-        const QChar c = html.at(i);
-        if (tag) {
-            tag = c != QLatin1Char('>');
-        } else if (c == QLatin1Char('<')) {
-            tag = true;
-            run = 0;
-        } else if (c.isSpace()) {
-            run = 0;
-            entity = -1;
-        } else {
-            if (c == QLatin1Char('&'))
-                entity = 0;
-            else if (entity >= 0 && (c == QLatin1Char(';') || ++entity > 10))
-                entity = -1;
-            if (++run > longestRun && entity < 0) {
-                if (out.isNull()) {
-                    out = html.left(i);
-                    out.reserve(html.size() + html.size() / longestRun);
-                }
-                out += QChar(InterfaceBase::ZeroWidthSpace);
-                run = 1;
-            }
-        }
-        if (!out.isNull())
-            out += c;
-    }
-    return out.isNull() ? html : out;
-}
-
-} // namespace
 
 void InterfaceBase::message(const QString& text, bool overwrite)
 {
-    if (consoleLog)
-        consoleLog(overwrite ? 'O' : 'M', text);
-    const QString line = breakLongRuns(text);
-    // Output goes through a cursor of the console's own at the end of the document, never
-    // through the editor's cursor: that one is the diver's, who may have selected text.
-    QTextCursor cursor(console_);
-    cursor.movePosition(QTextCursor::End);
-    if (overwrite) {
-        // Select the document's last line (after the last line break of the last
-        // paragraph, whatever the wrapping) and write over it.
-        const QTextBlock block = cursor.block();
-        const int lineStart = block.text().lastIndexOf(QChar::LineSeparator) + 1;
-        cursor.setPosition(block.position() + lineStart, QTextCursor::KeepAnchor);
-        cursor.insertHtml(line);
-    } else {
-        // Lines written one after the other share a paragraph, and a paragraph is laid out
-        // again whole at every line added to it. Once it is long, the line break behind its
-        // last line becomes a paragraph break (the text reads the same), so that a long run's
-        // trace costs the same for each line instead of ever more.
-        constexpr int paragraphChars = 1024;
-        QTextDocument* document = console_;
-        if (cursor.block().length() > paragraphChars &&
-            document->characterAt(cursor.position() - 1) == QChar::LineSeparator) {
-            cursor.deletePreviousChar();
-            cursor.insertBlock();
-        }
-        // A table or a bare heading opening carries its own layout.
-        static const QRegularExpression block(
-            QRegularExpression::anchoredPattern("<(h[1-9]|table.*)"),
-            QRegularExpression::DotMatchesEverythingOption);
-        cursor.insertHtml(block.match(line).hasMatch() ? line : line + "<br>");
-    }
+    const QTextCursor cursor = console_.append(text, overwrite);
     // Without a selection of the diver's the view follows the output.
     if (consoleShown() && !textEdit->textCursor().hasSelection()) {
         textEdit->setTextCursor(cursor);
@@ -157,5 +77,5 @@ void InterfaceBase::message(const QString& line)
 
 QString InterfaceBase::getMessages()
 {
-    return console_->toHtml().remove(QChar(ZeroWidthSpace));
+    return console_.html();
 }

@@ -3,6 +3,7 @@
 // the user goes through message(); non-window code reaches it as a MessageSink.
 #pragma once
 
+#include "app/console_document.h"
 #include "device/message_sink.h"
 #include "planner/busy_state.h"
 #include "ui_bathyra.h"
@@ -18,11 +19,8 @@ class InterfaceBase : public QMainWindow, public Ui::Bathyra, public MessageSink
 public:
     explicit InterfaceBase(QWidget* parent = nullptr);
 
-    // Break opportunities the console adds inside very long words (not part of the text).
-    static constexpr ushort ZeroWidthSpace = 0x200B;
-
     // Sees every console call: 'M' message, 'O' overwriting message, 'C' clear.
-    std::function<void(char kind, const QString& text)> consoleLog;
+    std::function<void(char kind, const QString& text)>& consoleLog;
 
     // A run, a device command or a script is in progress (see planner/busy_state.h).
     bool busy() const { return BusyGuard::busy(); }
@@ -30,7 +28,8 @@ public:
     // The console's text. Until the window is first shown the console edits it without
     // showing it, so that no line is laid out that nobody sees (the command line, scripts
     // without a display); showing the window lays it out once.
-    QTextDocument* consoleDocument() const { return console_; }
+    QTextDocument* consoleDocument() const { return console_.document(); }
+    ConsoleDocument& console() { return console_; }
 
 public slots:
     void clearMessages();
@@ -44,7 +43,7 @@ protected:
 
 private:
     void attachConsole();
-    bool consoleShown() const { return textEdit->document() == console_; }
+    bool consoleShown() const { return textEdit->document() == console_.document(); }
 
-    QTextDocument* console_;
+    ConsoleDocument console_;
 };

@@ -11,11 +11,14 @@
 #include "app/application.h"
 #include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
+#include "app/console_document.h"
 #include "app/options.h"
+#include "app/settings_dialog.h"
 #include "app/version.h"
 #include "cli/console_text.h"
 #include "cli/plan_steps.h"
 #include "cli/plan_tool_steps.h"
+#include "cli/windowless_run.h"
 #include "device/config_image.h"
 #include "device/param_file.h"
 #include "device/safe_file.h"
@@ -77,6 +80,9 @@ const char* const usageText =
     "  --time-limit SECONDS\n"
     "                    longest time one --script or --tests step may take (default 600);\n"
     "                    past it the run ends with exit code 1\n"
+    "  --window          run every step in the hidden main window, also when none needs it\n"
+    "                    (the same results; a run that only sets planning inputs and\n"
+    "                    plans makes no window otherwise)\n"
     "\n"
     "Steps, executed in command-line order:\n"
     "  --set NAME=VALUE  set a main-window widget by object name, then apply the parameters\n"
@@ -127,6 +133,7 @@ struct Command {
     bool version = false;
     bool verbose = false;
     bool html = false;
+    bool window = false;
     int timeLimitS = 600;
     QVector<Step> steps;
     PlanCliOptions plan;
@@ -192,6 +199,8 @@ QString parse(const QStringList& args, Command& cmd)
             cmd.verbose = true;
         } else if (a == "--html") {
             cmd.html = true;
+        } else if (a == "--window") {
+            cmd.window = true;
         } else if (a == "--set") {
             if (!value(v) || !v.contains('=') || v.startsWith('='))
                 return QStringLiteral("--set needs NAME=VALUE");
@@ -518,6 +527,15 @@ QString runStep(Bathyra_Interface* window, const Step& step, const QString& comp
     return QString();
 }
 
+// A run step that threw: the text in red on the console and on standard error; exit code 1.
+int unhandled(MessageSink& console, const QString& text)
+{
+    console.message(
+        QStringLiteral("<font color='red'><b>Unhandled exception: %1</b></font>").arg(text));
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return 1;
+}
+
 // The offscreen platform says on every shown window that it cannot pass size hints on to a
 // window system it does not have; that line is dropped, every other message passes.
 QtMessageHandler qtMessages = nullptr;
@@ -584,17 +602,36 @@ int main(int argc, char** argv)
             QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
+    // A run that only sets planning inputs and plans, on the private store, needs no window.
+    const bool windowless = !cmd.window && cmd.settings.isEmpty() && cmd.params.isEmpty() &&
+                            !cmd.html && cmd.plan.planOut.isEmpty() &&
+                            std::all_of(cmd.steps.cbegin(), cmd.steps.cend(), [](const Step& step) {
+                                return WindowlessRun::takes(step.name, step.argument);
+                            });
     {
         BathyraApplication app(argc, argv);
-        app.setStyleSheet(styleSheet());
         setAppSettingsPath(cmd.settings.isEmpty()
                                ? privateDir.filePath(QStringLiteral("Bathyra Defaults.ini"))
                                : QFileInfo(cmd.settings).absoluteFilePath());
 
-        // The window is never shown: no splash, no layout of the form or the console.
-        Bathyra_Interface* window = startUp(false, false);
-        window->setHeadless(true);
-        app.setConsole(window);
+        Bathyra_Interface* window = nullptr;
+        std::unique_ptr<ConsoleDocument> ownConsole;
+        std::unique_ptr<WindowlessRun> plans;
+        if (windowless) {
+            // What the window's start does before it reads its fields.
+            Settings::loadSettings(nullptr);
+            appSettings().sync();
+            ownConsole = std::make_unique<ConsoleDocument>();
+            app.setConsole(ownConsole.get());
+            plans = std::make_unique<WindowlessRun>(*ownConsole);
+        } else {
+            app.setStyleSheet(styleSheet());
+            // The window is never shown: no splash, no layout of the form or the console.
+            window = startUp(false, false);
+            window->setHeadless(true);
+            app.setConsole(window);
+        }
+        ConsoleDocument& console = window ? window->console() : *ownConsole;
 
         std::unique_ptr<OutputLog> messages, trace;
         if (!cmd.messages.isEmpty() && !(messages = openOutput(cmd.messages)))
@@ -602,7 +639,7 @@ int main(int argc, char** argv)
         if (!cmd.trace.isEmpty() && !(trace = openOutput(cmd.trace)))
             exitCode = 2;
         if (messages)
-            window->consoleLog = [log = messages.get()](char kind, const QString& text) {
+            console.log = [log = messages.get()](char kind, const QString& text) {
                 if (kind == 'C')
                     log->stream << "C\n";
                 else
@@ -610,9 +647,10 @@ int main(int argc, char** argv)
             };
         if (trace) {
             trace->stream << traceHeader << '\n';
-            window->cycleHook = [log = trace.get()](const char* phase, int time) {
+            const auto hook = [log = trace.get()](const char* phase, int time) {
                 log->stream << traceLine(phase, time, planner::plannerEngine()) << '\n';
             };
+            (window ? window->cycleHook : plans->cycleHook) = hook;
         }
         if (cmd.verbose)
             programOptions().verbose = true;
@@ -622,6 +660,14 @@ int main(int argc, char** argv)
         for (const Step& step : cmd.steps) {
             if (exitCode != 0)
                 break;
+            if (plans) {
+                try {
+                    plans->run(step.name, step.argument);
+                } catch (const QString& text) {
+                    exitCode = unhandled(console, text);
+                }
+                continue;
+            }
             if (isDeviceStep(step.name)) {
                 // The parameters and the store as they are now are what a failure leaves.
                 const ConfigImage image = planner::currentImage();
@@ -653,35 +699,31 @@ int main(int argc, char** argv)
                 if (!error.isEmpty())
                     exitCode = usage(error);
             } catch (const QString& text) {
-                window->message(
-                    QStringLiteral("<font color='red'><b>Unhandled exception: %1</b></font>")
-                        .arg(text));
-                std::fprintf(stderr, "%s\n", qPrintable(text));
-                exitCode = 1;
+                exitCode = unhandled(console, text);
             }
         }
 
         try {
-            if (exitCode == 0)
+            if (exitCode == 0 && window)
                 writePlanOut(window, cmd.plan);
         } catch (const QString& text) {
             std::fprintf(stderr, "%s\n", qPrintable(text));
             exitCode = 1;
         }
-        const QString out =
-            cmd.html ? window->getMessages() : consoleText(*window->consoleDocument());
+        const QString out = cmd.html ? window->getMessages() : consoleText(*console.document());
         std::fputs(out.toUtf8().constData(), stdout);
         if (!out.endsWith('\n'))
             std::fputc('\n', stdout);
 
-        window->consoleLog = nullptr;
-        window->cycleHook = nullptr;
+        console.log = nullptr;
+        if (window)
+            window->cycleHook = nullptr;
         for (const bool written : {saveOutput(messages.get()), saveOutput(trace.get())})
             if (!written && exitCode == 0)
                 exitCode = 1;
         app.setConsole(nullptr);
         // After a failed device step nothing of this run goes into the store.
-        if (!deviceFailed)
+        if (!deviceFailed && window)
             shutDown(window);
         delete window;
         closeAppSettings();

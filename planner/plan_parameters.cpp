@@ -213,4 +213,15 @@ QStringList planParameterNames()
     return names;
 }
 
+bool planParameterField(const QString& name, double& min, double& max, int& decimals)
+{
+    const Parameter* p = find(name);
+    if (!p)
+        return false;
+    min = p->min;
+    max = p->max;
+    decimals = p->decimals;
+    return true;
+}
+
 } // namespace planner

@@ -4,7 +4,7 @@
 // the window. Each name takes the values its field takes: the same range and the same
 // number of decimals, a switch true or false.
 //
-// Entry points: setPlanParameter, planParameter, planParameterNames.
+// Entry points: setPlanParameter, planParameter, planParameterNames, planParameterField.
 #pragma once
 
 #include <QString>
@@ -22,5 +22,7 @@ QString setPlanParameter(PlanRequest& request, const QString& name, const QVaria
 // The input's value (a bool or a number); invalid for an unknown name.
 QVariant planParameter(const PlanRequest& request, const QString& name);
 QStringList planParameterNames();
+// The field's range and its number of decimals (-1: a switch); false for an unknown name.
+bool planParameterField(const QString& name, double& min, double& max, int& decimals);
 
 } // namespace planner

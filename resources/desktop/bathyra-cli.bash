@@ -78,7 +78,7 @@ _bathyra_cli()
         ;;
     esac
 
-    local words="--help --version --params --settings --verbose --messages --trace --html --port
+    local words="--help --version --params --settings --verbose --messages --trace --html --window --port
         --time-limit --set --profile simulate ascent gasvolumes --save-plot --save-params download
         upload setclock screendump firmware --script --tests solve compare check contingency slate
         --plan-out --compare-out --deeper --longer --page"

@@ -325,6 +325,31 @@ private slots:
         QCOMPARE(static_cast<int>(back.rule), c[2].contains("reserveRule") ? rule : 2);
     }
 
+    // Scripts and the command line take a planning input by its field's name without the
+    // window; each must hold what the field holds: the same kind, range and decimals.
+    void planInputsAreTheFields()
+    {
+        for (const QString& name : planner::planParameterNames()) {
+            double min = 0, max = 0;
+            int decimals = 0;
+            QVERIFY(planner::planParameterField(name, min, max, decimals));
+            QWidget* field = w->findChild<QWidget*>(name);
+            QVERIFY2(field, qPrintable(name));
+            auto* integer = qobject_cast<QSpinBox*>(field);
+            auto* decimal = qobject_cast<QDoubleSpinBox*>(field);
+            if (decimals < 0) {
+                QVERIFY2(qobject_cast<QAbstractButton*>(field), qPrintable(name));
+            } else if (decimals == 0) {
+                QVERIFY2(integer && integer->minimum() == min && integer->maximum() == max,
+                         qPrintable(name));
+            } else {
+                QVERIFY2(decimal && decimal->decimals() == decimals && decimal->minimum() == min &&
+                             decimal->maximum() == max,
+                         qPrintable(name));
+            }
+        }
+    }
+
     void planningCore_data() { dataRows("plans.txt"); }
     void planningCore()
     {

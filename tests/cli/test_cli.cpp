@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// bathyra-cli end to end: usage errors, whole dives through the real main window without a
-// display (exit code, console text, CSV trace, message log), and its device steps against
+// bathyra-cli end to end: usage errors, whole dives without a display, each made both without
+// a window and in the real main window with the same bytes (exit code, console text, CSV
+// trace, message log), and its device steps against
 // bathyra-ostc-sim, failures included, which must leave the parameters and the store as they were.
 #include "data_table.h"
 #include "device/config_image.h"
@@ -77,6 +78,12 @@ struct SimProcess {
         return QString::fromLocal8Bit(process.readAllStandardError());
     }
 };
+
+QByteArray readAll(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // Every key of a parameter file with its value, for comparing two files.
 QMap<QString, QString> paramKeys(const QString& path)
@@ -180,7 +187,17 @@ void TestCli::sequences()
 void TestCli::checkRun(const QStringList& c)
 {
     const QString err = c.value(2), traceNone = c.value(6), lastRow = c.value(7);
-    const CliResult r = runCli(arguments(c[0]), dir.filePath("trace.csv"));
+    const QStringList args = QStringList{"--messages", path("messages.log")} + arguments(c[0]);
+    QFile::remove(path("messages.log"));
+    // A run that needs no window makes none: the same run in the window gives the same bytes.
+    const CliResult w = runCli(QStringList{"--window"} + args, path("trace.csv"));
+    const QByteArray windowMessages = readAll(path("messages.log"));
+    QFile::remove(path("messages.log"));
+    const CliResult r = runCli(args, path("trace.csv"));
+    QCOMPARE(r.out, w.out);
+    QCOMPARE(r.err, w.err);
+    QCOMPARE(r.trace, w.trace);
+    QCOMPARE(readAll(path("messages.log")), windowMessages);
     QCOMPARE(r.code, c[1].toInt());
     QVERIFY2(r.err.contains(err), qPrintable(r.err));
     // A usage error writes the usage text; an output file that cannot be opened does not.
