@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
 
@@ -42,8 +41,7 @@ bool shoot(QWidget* window, const QString& file)
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    useHome(home);
+    ShotHome home;
     BathyraApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 

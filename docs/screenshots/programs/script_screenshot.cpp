@@ -7,14 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    useHome(home);
+    ShotHome home;
     BathyraApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 

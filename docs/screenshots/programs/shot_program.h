@@ -3,7 +3,7 @@
 // their own for the programs that start the main window as the program does, and the main
 // window's fields set by name from a list.
 //
-// Entry points: shotArguments, useHome, startHeadless, setFields.
+// Entry points: shotArguments, ShotHome, startHeadless, setFields.
 #pragma once
 
 #include "app/app_settings.h"
@@ -40,16 +40,17 @@ inline ShotArguments shotArguments(BathyraApplication& app, int argc, char** arg
             language.isEmpty() ? QString() : QLatin1Char('_') + language.toLower()};
 }
 
-// HOME in the temporary folder home, before the application is made: what the program writes
+// A temporary folder made HOME; made before the application, so that what the program writes
 // there (documents, reports) stays out of the user's own folders.
-inline void useHome(const QTemporaryDir& home)
+class ShotHome : public QTemporaryDir
 {
-    qputenv("HOME", home.path().toLocal8Bit());
-}
+public:
+    ShotHome() { qputenv("HOME", path().toLocal8Bit()); }
+};
 
 // The style sheet, the settings file in home, and the main window started as the program
 // starts it, headless: no dialog waits for an answer. The caller owns the window.
-inline Bathyra_Interface* startHeadless(BathyraApplication& app, const QTemporaryDir& home)
+inline Bathyra_Interface* startHeadless(BathyraApplication& app, const ShotHome& home)
 {
     app.setStyleSheet(styleSheet());
     setAppSettingsPath(home.filePath("shots.ini"));
