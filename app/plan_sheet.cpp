@@ -287,33 +287,30 @@ void PlanSheetInterface::printSlot()
 
 void PlanSheetInterface::saveSlateSlot()
 {
-    if (set_.rows.isEmpty())
-        updateSlot();
-    const QString file = QFileDialog::getSaveFileName(
-        this, tr("Save slate..."), QString(), tr("Slates (*.pdf *.svg *.png)", "file format"));
-    if (file.isEmpty())
-        return;
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    try {
-        planner::saveSlate(suffix == "pdf" || suffix == "svg" || suffix == "png" ? file
-                                                                                 : file + ".pdf",
-                           set_, pageSize());
-    } catch (const QString& error) {
-        QMessageBox::warning(this, tr("Plan sheet", "Window Title"), error);
-    }
+    saveAs(tr("Save slate..."), tr("Slates (*.pdf *.svg *.png)", "file format"),
+           {QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("png")},
+           [this](const QString& file) { planner::saveSlate(file, set_, pageSize()); });
 }
 
 void PlanSheetInterface::savePlanSlot()
 {
+    saveAs(tr("Save plan file..."), tr("Plan files (*.json *.csv)", "file format"),
+           {QStringLiteral("json"), QStringLiteral("csv")},
+           [this](const QString& file) { planner::writePlanFile(file, set_); });
+}
+
+void PlanSheetInterface::saveAs(const QString& title, const QString& filter,
+                                const QStringList& suffixes,
+                                const std::function<void(const QString&)>& save)
+{
     if (set_.rows.isEmpty())
         updateSlot();
-    const QString file = QFileDialog::getSaveFileName(
-        this, tr("Save plan file..."), QString(), tr("Plan files (*.json *.csv)", "file format"));
+    const QString file = QFileDialog::getSaveFileName(this, title, QString(), filter);
     if (file.isEmpty())
         return;
     const QString suffix = QFileInfo(file).suffix().toLower();
     try {
-        planner::writePlanFile(suffix == "json" || suffix == "csv" ? file : file + ".json", set_);
+        save(suffixes.contains(suffix) ? file : file + QLatin1Char('.') + suffixes.first());
     } catch (const QString& error) {
         QMessageBox::warning(this, tr("Plan sheet", "Window Title"), error);
     }

@@ -13,7 +13,9 @@
 #include "planner/plan_files.h"
 
 #include <QPageSize>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class Bathyra_Interface;
 class QComboBox;
@@ -62,6 +64,10 @@ private:
     void retranslate();
     void fillTable();
     void showCylinders();
+    // Asks for a file (suffixes: those it may have, the first one added when it has none of
+    // them) and writes the plan set into it with save; a failure is shown in a warning.
+    void saveAs(const QString& title, const QString& filter, const QStringList& suffixes,
+                const std::function<void(const QString&)>& save);
 
     Bathyra_Interface* main_;
     planner::PlanSet set_;

@@ -381,20 +381,27 @@ QByteArray OstcProtocol::blockBytes(const QByteArray& data, quint32 address)
     return block;
 }
 
+void OstcProtocol::failingAs(const QString& text, const std::function<void()>& steps)
+{
+    try {
+        steps();
+    } catch (const QString&) {
+        port_.closeQuietly();
+        throw text;
+    }
+}
+
 void OstcProtocol::writeFirmwareBlock(const QByteArray& data, quint32 address)
 {
     const QByteArray block = blockBytes(data, address);
     const quint8* bytes = reinterpret_cast<const quint8*>(block.constData());
-    try {
+    failingAs(tr("Write failed"), [&] {
         // Address and length one by one, the data as one block, then the checksum.
         for (int i = 0; i < 4; ++i)
             port_.writeByte(bytes[i]);
         port_.writeBlock(bytes + 4, BlockSize);
         port_.writeByte(bytes[4 + BlockSize]);
-    } catch (const QString&) {
-        port_.closeQuietly();
-        throw tr("Write failed");
-    }
+    });
     port_.sleepMs(20);
     if (port_.readByte() != BlockAccepted) { // a read failure passes on as it is
         port_.closeQuietly();
@@ -410,33 +417,22 @@ void OstcProtocol::sendFirmware(const QString& portName, const QByteArray& data)
     processEvents(false);
 
     // Wake the boot loader: one byte, a pause, two more.
-    try {
-        port_.writeByte(BootWake);
-    } catch (const QString&) {
-        port_.closeQuietly();
-        throw tr("Cannot start firmware upgrade");
-    }
+    failingAs(tr("Cannot start firmware upgrade"), [this] { port_.writeByte(BootWake); });
     port_.sleepMs(500);
-    try {
+    failingAs(tr("Write failed"), [this] {
         port_.writeByte(BootWake);
         port_.sleepMs(10);
         port_.writeByte(BootWake);
-    } catch (const QString&) {
-        port_.closeQuietly();
-        throw tr("Write failed");
-    }
+    });
     port_.sleepMs(100);
 
     // It answers 'W', 'K'.
-    try {
+    failingAs(tr("Cannot sync firmware upgrade"), [this] {
         const quint8 w = port_.readByte();
         const quint8 k = port_.readByte();
         if (w != 'W' || k != 'K')
             throw QString();
-    } catch (const QString&) {
-        port_.closeQuietly();
-        throw tr("Cannot sync firmware upgrade");
-    }
+    });
 
     say(QStringLiteral("<br>"));
     say(QStringLiteral("  %1%").arg(0), true);

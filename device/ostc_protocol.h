@@ -83,6 +83,8 @@ private:
     // Why a transfer failed: "no answer from the computer" when nothing came back in time,
     // otherwise the error itself.
     QString reason(const QString& error) const;
+    // Runs the steps; any failure in them releases the port and is thrown as text instead.
+    void failingAs(const QString& text, const std::function<void()>& steps);
     void writeFirmwareBlock(const QByteArray& data, quint32 address);
     void processEvents(bool excludeUserInput);
     void say(const QString& line, bool overwrite = false);

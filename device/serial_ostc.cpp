@@ -46,16 +46,15 @@ void SerialOSTC::failed(const QString& error)
     say(QStringLiteral("<font color='red'>") + tr("FAILED: ") + QStringLiteral("</font> ") + error);
 }
 
-bool SerialOSTC::readConfiguration(const QString& portName)
+bool SerialOSTC::transferConfiguration(const QString& portName, const QString& doneText,
+                                       const std::function<void()>& transfer)
 {
     try {
-        ConfigImage image = ConfigImage::defaultImage();
         sayConnecting(portName);
-        OstcProtocol(port_, sink_).download(image, portName);
-        current_ = image;
+        transfer();
         if (refresh_)
             refresh_();
-        say(tr("Reading OSTC %1 done.").arg(current_.word(ConfigImage::serial)));
+        say(doneText.arg(current_.word(ConfigImage::serial)));
         return true;
     } catch (const QString& error) {
         // A failure can come between a read and the port's close.
@@ -65,12 +64,20 @@ bool SerialOSTC::readConfiguration(const QString& portName)
     }
 }
 
+bool SerialOSTC::readConfiguration(const QString& portName)
+{
+    return transferConfiguration(portName, tr("Reading OSTC %1 done."), [&] {
+        ConfigImage image = ConfigImage::defaultImage();
+        OstcProtocol(port_, sink_).download(image, portName);
+        current_ = image;
+    });
+}
+
 bool SerialOSTC::writeConfiguration(const QString& portName, bool autoSetDateTime)
 {
     if (autoSetDateTime)
         setClock(portName);
-    try {
-        sayConnecting(portName);
+    return transferConfiguration(portName, tr("Programming OSTC %1 done."), [&] {
         OstcProtocol(port_, sink_).upload(current_, portName, [this](const ConfigImage& read) {
             const QString file =
                 backupFileName(read.word(ConfigImage::serial), QDateTime::currentDateTime());
@@ -81,15 +88,7 @@ bool SerialOSTC::writeConfiguration(const QString& portName, bool autoSetDateTim
             say(tr("The computer's configuration before the upload is kept in '%1'.")
                     .arg(QDir::toNativeSeparators(file)));
         });
-        if (refresh_)
-            refresh_();
-        say(tr("Programming OSTC %1 done.").arg(current_.word(ConfigImage::serial)));
-        return true;
-    } catch (const QString& error) {
-        port_.closeQuietly();
-        failed(error);
-        return false;
-    }
+    });
 }
 
 QString SerialOSTC::backupFileName(quint16 serial, const QDateTime& when)

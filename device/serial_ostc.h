@@ -75,6 +75,10 @@ private:
     void say(const QString& line, bool overwrite = false);
     void sayConnecting(const QString& portName);
     void failed(const QString& error);
+    // A configuration transfer: "Connecting", the transfer, the form's refresh and doneText
+    // with the computer's serial; a failure releases the port and prints the red line.
+    bool transferConfiguration(const QString& portName, const QString& doneText,
+                               const std::function<void()>& transfer);
 
     MessageSink* sink_;
     ConfigImage& current_;

@@ -174,20 +174,16 @@ void run_cycle(engine_state& s)
 
 void save_state(engine_state& s)
 {
-    for (int i = 0; i < compartment_count; ++i) {
-        s.saved_tissue_n2_bar[i] = s.tissue_n2_bar[i];
-        s.saved_tissue_he_bar[i] = s.tissue_he_bar[i];
-    }
+    copy_compartments(s.tissue_n2_bar, s.saved_tissue_n2_bar);
+    copy_compartments(s.tissue_he_bar, s.saved_tissue_he_bar);
     s.saved_cns = s.cns_fraction;
     s.saved_gf_anchor_m = s.gf_anchor_depth_m;
 }
 
 void restore_state(engine_state& s)
 {
-    for (int i = 0; i < compartment_count; ++i) {
-        s.tissue_n2_bar[i] = s.saved_tissue_n2_bar[i];
-        s.tissue_he_bar[i] = s.saved_tissue_he_bar[i];
-    }
+    copy_compartments(s.saved_tissue_n2_bar, s.tissue_n2_bar);
+    copy_compartments(s.saved_tissue_he_bar, s.tissue_he_bar);
     s.cns_fraction = s.saved_cns;
     s.gf_anchor_depth_m = s.saved_gf_anchor_m;
     s.out_cns_percent = round_u8(s.cns_fraction * 100.0f);

@@ -16,33 +16,28 @@ constexpr float bar_per_metre = 0.09985f;
 constexpr float bar_per_minute_ascent = 0.9985f; // 10 m/min
 constexpr float bar_per_2s_ascent = 0.0332833f;  // 10 m/min over 2 seconds
 
-// Float to unsigned integer by truncation. Every conversion in the engine goes through
-// these so that no value outside the target range (nor NaN) is ever converted.
-inline uint8_t trunc_u8(float x)
-{
-    if (!(x > 0.0f))
-        return 0;
-    if (x >= 255.0f)
-        return 255;
-    return static_cast<uint8_t>(x);
-}
-
-inline uint16_t trunc_u16(float x)
-{
-    if (!(x > 0.0f))
-        return 0;
-    if (x >= 65535.0f)
-        return 65535;
-    return static_cast<uint16_t>(x);
-}
-
-inline int trunc_int(float x, int max)
+// Float to integer type T by truncation, clamped to 0..max. Every conversion in the engine
+// goes through it so that no value outside the target range (nor NaN) is ever converted.
+template <typename T> inline T trunc_clamped(float x, T max)
 {
     if (!(x > 0.0f))
         return 0;
     if (x >= static_cast<float>(max))
         return max;
-    return static_cast<int>(x);
+    return static_cast<T>(x);
+}
+
+inline uint8_t trunc_u8(float x)
+{
+    return trunc_clamped<uint8_t>(x, 255);
+}
+inline uint16_t trunc_u16(float x)
+{
+    return trunc_clamped<uint16_t>(x, 65535);
+}
+inline int trunc_int(float x, int max)
+{
+    return trunc_clamped(x, max);
 }
 
 // "Add 0.5 and truncate", the engine's rounding to integer outputs.
@@ -53,6 +48,14 @@ inline uint8_t round_u8(float x)
 inline uint16_t round_u16(float x)
 {
     return trunc_u16(x + 0.5f);
+}
+
+// The sixteen pressures of one compartment array into another: the snapshots of the tissues.
+inline void copy_compartments(const float (&from)[compartment_count],
+                              float (&to)[compartment_count])
+{
+    for (int i = 0; i < compartment_count; ++i)
+        to[i] = from[i];
 }
 
 // Weighted a and b coefficients of compartment i for pressures n, h.

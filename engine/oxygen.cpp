@@ -31,6 +31,26 @@ void cns_steps(engine_state& s, int count)
         cns_step(s);
 }
 
+// The CNS bands by ppO2 (centibar). Below 160 the increment is 1 / (base - slope * p); above,
+// a fixed increment per band, and 0.0482 from 230 on.
+struct cns_linear_band {
+    uint8_t below_cbar;
+    float base, slope;
+};
+constexpr cns_linear_band cns_linear_bands[] = {
+    {60, 54000.0f, 540.0f},  {70, 48600.0f, 450.0f},  {80, 42300.0f, 360.0f},
+    {90, 35100.0f, 270.0f},  {110, 27000.0f, 180.0f}, {150, 17100.0f, 90.0f},
+    {160, 37350.0f, 225.0f},
+};
+struct cns_fixed_band {
+    uint8_t below_cbar;
+    float increment;
+};
+constexpr cns_fixed_band cns_fixed_bands[] = {
+    {165, 0.000755f}, {170, 0.00102f}, {175, 0.00136f}, {180, 0.0018f}, {185, 0.00237f},
+    {190, 0.0031f},   {195, 0.00401f}, {200, 0.00517f}, {230, 0.0209f},
+};
+
 } // namespace
 
 float cns_increment(uint8_t p)
@@ -39,38 +59,12 @@ float cns_increment(uint8_t p)
     const float x = static_cast<float>(p);
     if (p < 50)
         return 0.0f;
-    if (p < 60)
-        return 1.0f / (54000.0f - 540.0f * x);
-    if (p < 70)
-        return 1.0f / (48600.0f - 450.0f * x);
-    if (p < 80)
-        return 1.0f / (42300.0f - 360.0f * x);
-    if (p < 90)
-        return 1.0f / (35100.0f - 270.0f * x);
-    if (p < 110)
-        return 1.0f / (27000.0f - 180.0f * x);
-    if (p < 150)
-        return 1.0f / (17100.0f - 90.0f * x);
-    if (p < 160)
-        return 1.0f / (37350.0f - 225.0f * x);
-    if (p < 165)
-        return 0.000755f;
-    if (p < 170)
-        return 0.00102f;
-    if (p < 175)
-        return 0.00136f;
-    if (p < 180)
-        return 0.0018f;
-    if (p < 185)
-        return 0.00237f;
-    if (p < 190)
-        return 0.0031f;
-    if (p < 195)
-        return 0.00401f;
-    if (p < 200)
-        return 0.00517f;
-    if (p < 230)
-        return 0.0209f;
+    for (const cns_linear_band& band : cns_linear_bands)
+        if (p < band.below_cbar)
+            return 1.0f / (band.base - band.slope * x);
+    for (const cns_fixed_band& band : cns_fixed_bands)
+        if (p < band.below_cbar)
+            return band.increment;
     return 0.0482f;
 }
 

@@ -389,10 +389,8 @@ void reset_dive(engine_state& s)
 
 void copy_tissues_to_sim(engine_state& s)
 {
-    for (int i = 0; i < compartment_count; ++i) {
-        s.sim_tissue_n2_bar[i] = s.tissue_n2_bar[i];
-        s.sim_tissue_he_bar[i] = s.tissue_he_bar[i];
-    }
+    copy_compartments(s.tissue_n2_bar, s.sim_tissue_n2_bar);
+    copy_compartments(s.tissue_he_bar, s.sim_tissue_he_bar);
     s.sim_ceiling_bar = 0.0f;
 }
 

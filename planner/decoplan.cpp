@@ -235,34 +235,40 @@ const DecoplanStop* Decoplan::record(int i) const
     return nullptr;
 }
 
+namespace
+{
+
+// Field f of record r, or missing where there is no such record.
+template <typename T> T fieldOr(const DecoplanStop* r, T DecoplanStop::*f, T missing)
+{
+    return r ? r->*f : missing;
+}
+
+} // namespace
+
 float Decoplan::stop(int i) const
 {
-    const DecoplanStop* r = record(i);
-    return r ? r->duration : -1.0f;
+    return fieldOr(record(i), &DecoplanStop::duration, -1.0f);
 }
 
 float Decoplan::depth(int i) const
 {
-    const DecoplanStop* r = record(i);
-    return r ? r->depth : -1.0f;
+    return fieldOr(record(i), &DecoplanStop::depth, -1.0f);
 }
 
 int Decoplan::gas(int i) const
 {
-    const DecoplanStop* r = record(i);
-    return r ? r->gas : -1;
+    return fieldOr(record(i), &DecoplanStop::gas, -1);
 }
 
 float Decoplan::setpoint(int i) const
 {
-    const DecoplanStop* r = record(i);
-    return r ? r->setpoint : -1.0f;
+    return fieldOr(record(i), &DecoplanStop::setpoint, -1.0f);
 }
 
 float Decoplan::runtime(int i) const
 {
-    const DecoplanStop* r = record(i);
-    return r ? r->runtime : -1.0f;
+    return fieldOr(record(i), &DecoplanStop::runtime, -1.0f);
 }
 
 bool Decoplan::decostop(int i) const

@@ -6,20 +6,19 @@
 
 QString RunPlot::legendTitle(Slot slot)
 {
-    switch (slot) {
-    case Depth:
-        return QCoreApplication::translate("PlotInterface", "depth", "Plot legend");
-    case Ceiling:
-        return QCoreApplication::translate("PlotInterface", "ceiling", "Plot legend");
-    case LeadingTissue:
-        return QCoreApplication::translate("PlotInterface", "leading tissue", "Plot axis");
-    case Gf:
-        return QCoreApplication::translate("PlotInterface", "GF", "Plot legend");
-    case PpO2:
-        return QCoreApplication::translate("PlotInterface", "ppO2", "Plot legend");
-    case Cns:
-        return QCoreApplication::translate("PlotInterface", "CNS", "Plot legend");
-    default:
-        return QCoreApplication::translate("PlotInterface", "NDL/Stop", "Plot legend");
-    }
+    // In the order of Slot; anything past the end is the NDL/stop curve.
+    static const struct {
+        const char* source;
+        const char* comment;
+    } titles[SlotCount] = {
+        QT_TRANSLATE_NOOP3("PlotInterface", "depth", "Plot legend"),
+        QT_TRANSLATE_NOOP3("PlotInterface", "ceiling", "Plot legend"),
+        QT_TRANSLATE_NOOP3("PlotInterface", "leading tissue", "Plot axis"),
+        QT_TRANSLATE_NOOP3("PlotInterface", "GF", "Plot legend"),
+        QT_TRANSLATE_NOOP3("PlotInterface", "ppO2", "Plot legend"),
+        QT_TRANSLATE_NOOP3("PlotInterface", "CNS", "Plot legend"),
+        QT_TRANSLATE_NOOP3("PlotInterface", "NDL/Stop", "Plot legend"),
+    };
+    const auto& title = titles[slot >= Depth && slot < SlotCount ? slot : NdlStop];
+    return QCoreApplication::translate("PlotInterface", title.source, title.comment);
 }

@@ -26,6 +26,16 @@ QString tr(const char* text, const char* disambiguation = nullptr)
 
 const QString red = QStringLiteral(" <font color=\"red\"><b>%1=%2</b></font>");
 
+// " name=value%" from the show limit on, in bold red from the warning limit on.
+QString percentWithLimits(const QString& name, int value, int show, int warning)
+{
+    if (value >= warning)
+        return QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(name).arg(value);
+    if (value >= show)
+        return QStringLiteral(" %1=%2%").arg(name).arg(value);
+    return QString();
+}
+
 } // namespace
 
 RunReport::RunReport(const RunEnvironment& env, const ConfigImage& image,
@@ -85,21 +95,8 @@ QString RunReport::traceLine(float depth, const QString& label, int minutes) con
         }
     }
 
-    const int gf = s_.out_gf_percent;
-    if (gf < cf(Cf::GfWarning)) {
-        if (gf >= cf(Cf::GfShow))
-            line += QStringLiteral(" %1=%2%").arg(tr("GF")).arg(gf);
-    } else {
-        line += QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("GF")).arg(gf);
-    }
-
-    const int cns = s_.out_cns_percent;
-    if (cns < cf(Cf::CnsWarning)) {
-        if (cns >= cf(Cf::CnsShow))
-            line += QStringLiteral(" %1=%2%").arg(tr("CNS")).arg(cns);
-    } else {
-        line += QStringLiteral(" <font color=\"red\"><b>%1=%2%</b></font>").arg(tr("CNS")).arg(cns);
-    }
+    line += percentWithLimits(tr("GF"), s_.out_gf_percent, cf(Cf::GfShow), cf(Cf::GfWarning));
+    line += percentWithLimits(tr("CNS"), s_.out_cns_percent, cf(Cf::CnsShow), cf(Cf::CnsWarning));
 
     const float ppn2 = s_.in_ambient_pressure_mbar * s_.in_n2_percent * 0.00001f;
     if (ppn2 > 5.6f)

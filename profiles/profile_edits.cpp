@@ -166,21 +166,21 @@ void ProfileEdits::dropSecondStart()
 
 bool ProfileEdits::undo()
 {
-    if (undoStack_.isEmpty())
-        return false;
-    const EditAction action = undoStack_.takeLast();
-    replayAction(action, false);
-    redoStack_.append(action);
-    return true;
+    return replayLast(undoStack_, redoStack_, false);
 }
 
 bool ProfileEdits::redo()
 {
-    if (redoStack_.isEmpty())
+    return replayLast(redoStack_, undoStack_, true);
+}
+
+bool ProfileEdits::replayLast(QVector<EditAction>& from, QVector<EditAction>& to, bool forward)
+{
+    if (from.isEmpty())
         return false;
-    const EditAction action = redoStack_.takeLast();
-    replayAction(action, true);
-    undoStack_.append(action);
+    const EditAction action = from.takeLast();
+    replayAction(action, forward);
+    to.append(action);
     return true;
 }
 

@@ -81,6 +81,8 @@ private:
     void restore(const EditItem& item);
     void removeExactly(const EditItem& item);
     void replayAction(const EditAction& action, bool forward);
+    // Replays the last action of from (forward: as done, else undone) and moves it onto to.
+    bool replayLast(QVector<EditAction>& from, QVector<EditAction>& to, bool forward);
 
     DiveProfile* profile_ = nullptr;
     const ConfigImage* configuration_ = nullptr;

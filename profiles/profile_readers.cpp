@@ -40,24 +40,31 @@ QDomElement appendText(QDomDocument& doc, QDomElement parent, const QString& tag
     return e;
 }
 
+namespace
+{
+
+// e or the first of its following siblings named tag in any letter case.
+QDomElement firstNamedFrom(QDomElement e, const QString& tag)
+{
+    while (!e.isNull() && e.tagName().compare(tag, Qt::CaseInsensitive) != 0)
+        e = e.nextSiblingElement();
+    return e;
+}
+
+} // namespace
+
 QDomElement child(const QDomNode& parent, const QString& tag, Qt::CaseSensitivity cs)
 {
     if (cs == Qt::CaseSensitive)
         return parent.firstChildElement(tag);
-    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        if (e.tagName().compare(tag, Qt::CaseInsensitive) == 0)
-            return e;
-    return QDomElement();
+    return firstNamedFrom(parent.firstChildElement(), tag);
 }
 
 QDomElement nextSibling(const QDomElement& e, const QString& tag, Qt::CaseSensitivity cs)
 {
     if (cs == Qt::CaseSensitive)
         return e.nextSiblingElement(tag);
-    for (QDomElement s = e.nextSiblingElement(); !s.isNull(); s = s.nextSiblingElement())
-        if (s.tagName().compare(tag, Qt::CaseInsensitive) == 0)
-            return s;
-    return QDomElement();
+    return firstNamedFrom(e.nextSiblingElement(), tag);
 }
 
 double number(const QString& text, bool* ok)

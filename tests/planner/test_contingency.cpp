@@ -3,8 +3,8 @@
 // bail-out of a drawn CCR profile starts at its worst moment, and the reserve rule flags a
 // cylinder exactly when the plan uses more than the rule allows.
 #include "data_table.h"
+#include "plan_requests.h"
 #include "planner/contingency.h"
-#include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
 
 #include <QtTest>
@@ -17,17 +17,6 @@ using Points = std::vector<std::pair<double, double>>;
 
 namespace
 {
-
-PlanRequest requestOf(const QString& fields)
-{
-    PlanRequest r;
-    for (const QString& a : fields.split(' ', Qt::SkipEmptyParts)) {
-        const QString error = setPlanParameter(r, a.section('=', 0, 0), a.section('=', 1));
-        if (!error.isEmpty())
-            qFatal("%s", qPrintable(error));
-    }
-    return r;
-}
 
 ReserveRule ruleOf(const QString& name)
 {
@@ -88,7 +77,7 @@ private slots:
     void rowsArePlansOfTheChangedInputs()
     {
         QFETCH(QStringList, c);
-        const PlanRequest base = requestOf(c[1]);
+        const PlanRequest base = requestWith(PlanRequest(), c[1]);
         ContingencyOptions options;
         options.deeperMetres = c[2].toFloat();
         options.longerMinutes = c[3].toFloat();
@@ -157,8 +146,9 @@ private slots:
     // bail-out is longest; no other minute's bail-out is longer.
     void worstBailoutOfADrawnProfile()
     {
-        PlanRequest base = requestOf("ccrMode=1 gradientFactor=1 GF_low=40 GF_high=80 ppo2_1=1.3 "
-                                     "O2_1=21 He_1=35 gas_2=1 O2_2=50 depth_2=21");
+        PlanRequest base =
+            requestWith(PlanRequest(), "ccrMode=1 gradientFactor=1 GF_low=40 GF_high=80 ppo2_1=1.3 "
+                                       "O2_1=21 He_1=35 gas_2=1 O2_2=50 depth_2=21");
         DiveProfile drawn;
         for (const auto& p : {std::make_pair(0.0, 0.0),
                               {3.0, 30.0},

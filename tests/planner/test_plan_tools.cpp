@@ -3,11 +3,11 @@
 // side by side, and a logged dive checked against its plan (figures and the intervals spent
 // above the ceiling), on drawn logs and on the shared sample logs.
 #include "data_table.h"
+#include "plan_requests.h"
 #include "planner/bottom_time_solver.h"
 #include "planner/log_check.h"
 #include "planner/plan_comparison.h"
 #include "planner/plan_core.h"
-#include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
 #include "profiles/logbook_files.h"
 
@@ -29,12 +29,7 @@ PlanRequest requestOf(const QString& sets)
     r.image.setCf(Cf::GfLow, 30);
     r.image.setCf(Cf::GfHigh, 85);
     r.ascent = false;
-    for (const QString& s : sets.split(' ', Qt::SkipEmptyParts)) {
-        const QString error = setPlanParameter(r, s.section('=', 0, 0), s.section('=', 1));
-        if (!error.isEmpty())
-            qFatal("%s", qPrintable(error));
-    }
-    return r;
+    return requestWith(r, sets);
 }
 
 // The target by its own definition, read from the plan's raw figures.

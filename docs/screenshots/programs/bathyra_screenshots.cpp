@@ -4,11 +4,7 @@
 // display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
 //   build/docs/screenshots/programs/bathyra_screenshots docs/screenshots
-#include "app/app_settings.h"
-#include "app/application.h"
-#include "app/bathyra_interface.h"
-#include "app/options.h"
-#include "app/settings_dialog.h"
+#include "docs/screenshots/programs/shot_program.h"
 #include "planner/dive_parameters.h"
 #include "plot/plot_interface.h"
 #include "profiles/dive_profile.h"
@@ -52,20 +48,11 @@ int main(int argc, char** argv)
     shoot(w, out.filePath("main_window.png"));
 
     // A trimix dive planned end to end: two runs, an added runtime and both plots.
-    w->gradientFactor->setChecked(true);
-    w->O2_1->setValue(18);
-    w->He_1->setValue(45);
-    w->gas_1->setChecked(true);
-    w->gas_2->setChecked(true);
-    w->O2_2->setValue(50);
-    w->depth_2->setValue(21);
-    w->gas_3->setChecked(true);
-    w->O2_3->setValue(100);
-    w->depth_3->setValue(6);
-    w->dive_depth->setValue(60);
-    w->dive_time->setValue(20);
-    w->gfGraph->setChecked(true);
-    w->ppO2Graph->setChecked(true);
+    const ShotField trimix[] = {
+        {"gradientFactor", 1}, {"O2_1", 18},      {"He_1", 45},   {"gas_1", 1},    {"gas_2", 1},
+        {"O2_2", 50},          {"depth_2", 21},   {"gas_3", 1},   {"O2_3", 100},   {"depth_3", 6},
+        {"dive_depth", 60},    {"dive_time", 20}, {"gfGraph", 1}, {"ppO2Graph", 1}};
+    setFields(w, trimix);
     w->pressureDiagramSlot();
     w->simulateSlot();
     w->interval->setValue(0);
@@ -104,29 +91,15 @@ int main(int argc, char** argv)
     w->clearMessages();
 
     // A CCR trimix set-up with mistakes the window points out in red.
-    w->ccrMode->setChecked(true);
-    w->gradientFactor->setChecked(true);
-    w->GF_low->setValue(30);
-    w->GF_high->setValue(70);
-    w->O2_1->setValue(10);
-    w->He_1->setValue(50); // diluent
-    w->gas_2->setChecked(true);
-    w->O2_2->setValue(18);
-    w->He_2->setValue(45); // bailout without a switch depth
-    w->gas_3->setChecked(true);
-    w->O2_3->setValue(50);
-    w->depth_3->setValue(30); // deeper than its MOD
-    w->gas_4->setChecked(true);
-    w->O2_4->setValue(15);
-    w->depth_4->setValue(40); // hypoxic nitrox
-    w->gas_5->setChecked(true);
-    w->O2_5->setValue(100);
-    w->depth_5->setValue(6);
-    w->ppo2_1->setValue(1.3);
-    w->ppo2_2->setValue(0.7);
-    w->ppo2_3->setValue(1.2);
-    w->dive_depth->setValue(90);
-    w->dive_time->setValue(25);
+    // The diluent 10/50, a bailout 18/45 without a switch depth, an EAN50 from 30 m (deeper
+    // than its MOD) and a hypoxic nitrox from 40 m.
+    const ShotField ccr[] = {
+        {"ccrMode", 1},  {"gradientFactor", 1}, {"GF_low", 30},   {"GF_high", 70}, {"O2_1", 10},
+        {"He_1", 50},    {"gas_2", 1},          {"O2_2", 18},     {"He_2", 45},    {"gas_3", 1},
+        {"O2_3", 50},    {"depth_3", 30},       {"gas_4", 1},     {"O2_4", 15},    {"depth_4", 40},
+        {"gas_5", 1},    {"O2_5", 100},         {"depth_5", 6},   {"ppo2_1", 1.3}, {"ppo2_2", 0.7},
+        {"ppo2_3", 1.2}, {"dive_depth", 90},    {"dive_time", 25}};
+    setFields(w, ccr);
     w->applyParameters(true);
     for (int n = 1; n <= 5; ++n)
         w->message(QStringLiteral("Gas %1: %2").arg(n).arg(w->gasName(n)));
@@ -159,26 +132,13 @@ int main(int argc, char** argv)
         Settings::loadTranslations();
         const QString lower = QString::fromLatin1(language.code).toLower();
         w->clearMessages();
-        w->ocrMode->setChecked(true);
-        w->gas_1->setChecked(true);
-        w->O2_1->setValue(21);
-        w->He_1->setValue(35);
-        w->gas_2->setChecked(true);
-        w->O2_2->setValue(50);
-        w->He_2->setValue(0);
-        w->depth_2->setValue(21);
-        w->gas_3->setChecked(true);
-        w->O2_3->setValue(100);
-        w->He_3->setValue(0);
-        w->depth_3->setValue(6);
-        w->gas_4->setChecked(false);
-        w->O2_4->setValue(21);
-        w->He_4->setValue(0);
-        w->depth_4->setValue(0);
-        w->gas_5->setChecked(false);
-        w->interval->setValue(-10);
-        w->dive_depth->setValue(50);
-        w->dive_time->setValue(20);
+        const ShotField translated[] = {
+            {"ocrMode", 1}, {"gas_1", 1},      {"O2_1", 21},       {"He_1", 35},
+            {"gas_2", 1},   {"O2_2", 50},      {"He_2", 0},        {"depth_2", 21},
+            {"gas_3", 1},   {"O2_3", 100},     {"He_3", 0},        {"depth_3", 6},
+            {"gas_4", 0},   {"O2_4", 21},      {"He_4", 0},        {"depth_4", 0},
+            {"gas_5", 0},   {"interval", -10}, {"dive_depth", 50}, {"dive_time", 20}};
+        setFields(w, translated);
         w->simulateSlot();
         w->divePlot()->hide();
         w->tissuePlot()->hide();

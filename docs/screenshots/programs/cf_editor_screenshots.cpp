@@ -4,12 +4,8 @@
 // (cf_editor_<tab>_<language>.png). Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
 //   build/docs/screenshots/programs/cf_editor_screenshots docs/screenshots [DE]
-#include "app/app_settings.h"
-#include "app/application.h"
-#include "app/bathyra_interface.h"
-#include "app/options.h"
-#include "app/settings_dialog.h"
 #include "cfeditor/cf_editor.h"
+#include "docs/screenshots/programs/shot_program.h"
 #include "planner/dive_parameters.h"
 
 #include <QDir>
@@ -19,14 +15,7 @@
 int main(int argc, char** argv)
 {
     BathyraApplication app(argc, argv);
-    app.setStyleSheet(styleSheet());
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    const QString language = argc > 2 ? QString::fromLatin1(argv[2]).toUpper() : QString();
-    if (!language.isEmpty()) {
-        programOptions().language = language;
-        Settings::loadTranslations();
-    }
-    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('_') + language.toLower();
+    const auto [out, suffix] = shotArguments(app, argc, argv);
     Bathyra_Interface window; // registers the resources (icons)
 
     // A downloaded computer with a few changed settings and one out of its limits.

@@ -6,39 +6,25 @@
 // the README). Run under a display (Xvfb):
 //   HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24"
 //   build/docs/screenshots/programs/plan_sheet_screenshots docs/screenshots [DE]
-#include "app/app_settings.h"
-#include "app/application.h"
-#include "app/bathyra_interface.h"
-#include "app/options.h"
 #include "app/plan_sheet.h"
-#include "app/settings_dialog.h"
+#include "docs/screenshots/programs/shot_program.h"
 #include "planner/plan_slate.h"
 
-#include <QAbstractButton>
 #include <QDir>
-#include <QSpinBox>
 #include <QTest>
 
 int main(int argc, char** argv)
 {
     BathyraApplication app(argc, argv);
-    app.setStyleSheet(styleSheet());
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    const QString language = argc > 2 ? QString::fromLatin1(argv[2]).toUpper() : QString();
-    if (!language.isEmpty()) {
-        programOptions().language = language;
-        Settings::loadTranslations();
-    }
-    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('_') + language.toLower();
+    const auto [out, suffix] = shotArguments(app, argc, argv);
     Bathyra_Interface window;
 
-    const std::pair<const char*, int> fields[] = {
-        {"GF_low", 30},  {"GF_high", 85}, {"O2_1", 18},   {"He_1", 45},       {"O2_2", 50},
-        {"depth_2", 21}, {"O2_3", 100},   {"depth_3", 6}, {"dive_depth", 70}, {"dive_time", 25}};
-    for (const char* on : {"gradientFactor", "gas_2", "gas_3"})
-        window.findChild<QAbstractButton*>(on)->setChecked(true);
-    for (const auto& f : fields)
-        window.findChild<QSpinBox*>(f.first)->setValue(f.second);
+    const ShotField fields[] = {{"gradientFactor", 1}, {"gas_2", 1},    {"gas_3", 1},
+                                {"GF_low", 30},        {"GF_high", 85}, {"O2_1", 18},
+                                {"He_1", 45},          {"O2_2", 50},    {"depth_2", 21},
+                                {"O2_3", 100},         {"depth_3", 6},  {"dive_depth", 70},
+                                {"dive_time", 25}};
+    setFields(&window, fields);
     CylinderInputs cylinders;
     const int sizes[3][2] = {{24, 232}, {11, 200}, {7, 200}};
     for (int k = 0; k < 3; ++k) {

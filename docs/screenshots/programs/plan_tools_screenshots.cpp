@@ -3,11 +3,9 @@
 // plans of a 45 m dive (GF 30/85, GF 40/85, and GF 30/85 with Nx50 from 21 m) as
 // plan_comparison.png, and the plan-against-log window for a drawn log that goes straight
 // from 40 m to 3 m, above the ceiling, as plan_against_log.png, in the given folder.
-#include "app/app_settings.h"
-#include "app/application.h"
-#include "app/bathyra_interface.h"
 #include "app/log_check_window.h"
 #include "app/plan_comparison_window.h"
+#include "docs/screenshots/programs/shot_program.h"
 #include "planner/dive_parameters.h"
 #include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
@@ -15,7 +13,6 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
 
@@ -44,15 +41,11 @@ bool shoot(QWidget* window, const QString& file)
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
+    ShotHome home;
     BathyraApplication app(argc, argv);
-    app.setStyleSheet(styleSheet());
-    setAppSettingsPath(home.filePath("shots.ini"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 
-    Bathyra_Interface* w = startUp();
-    w->setHeadless(true);
+    Bathyra_Interface* w = startHeadless(app, home);
     set(w, "gradientFactor=true GF_low=30 GF_high=85 O2_1=21 He_1=0 gas_2=false gas_3=false "
            "gas_4=false gas_5=false dive_depth=45 dive_time=25");
     PlanComparisonInterface* cmp = w->planComparison();

@@ -1,29 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshot (needs a display; not a test): runs the validation suite and
 // shows its HTML report in a text browser, saved as script_report.png in the given folder.
-#include "app/app_settings.h"
-#include "app/application.h"
-#include "app/bathyra_interface.h"
 #include "app/bathyra_script.h"
+#include "docs/screenshots/programs/shot_program.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
+    ShotHome home;
     BathyraApplication app(argc, argv);
-    app.setStyleSheet(styleSheet());
-    setAppSettingsPath(home.filePath("shots.ini"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 
-    Bathyra_Interface* w = startUp();
-    w->setHeadless(true);
+    Bathyra_Interface* w = startHeadless(app, home);
     const ScriptRunResult result = runScriptSuite(w);
     delete w;
 
