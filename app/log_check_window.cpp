@@ -3,7 +3,7 @@
 #include "app/log_check_window.h"
 
 #include "app/plan_comparison_window.h"
-#include "device/param_file.h"
+#include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
 #include "profiles/logbook_files.h"
 
@@ -51,15 +51,7 @@ planner::PlanRequest requestOfFile(const QString& file)
 {
     if (!QFileInfo(file).isFile())
         throw QCoreApplication::translate("LogCheckInterface", "No parameter file %1").arg(file);
-    const QSettings s(file, QSettings::IniFormat);
-    planner::PlanRequest r;
-    DiveInputs dive;
-    ParamFile::load(s, r.image, dive, r.flags, nullptr);
-    r.surfaceMbar = dive.pressure_mbar;
-    r.ascentRate = dive.ascent_speed;
-    r.bottomMinutes = dive.bottom_time_min;
-    r.depthMetres = dive.bottom_depth_m;
-    return r;
+    return planner::requestOfParamFile(QSettings(file, QSettings::IniFormat), nullptr);
 }
 
 } // namespace

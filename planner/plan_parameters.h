@@ -4,12 +4,15 @@
 // the window. Each name takes the values its field takes: the same range and the same
 // number of decimals, a switch true or false.
 //
-// Entry points: setPlanParameter, planParameter, planParameterNames.
+// Entry points: setPlanParameter, planParameter, planParameterNames, requestOfParamFile.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+
+class MessageSink;
+class QSettings;
 
 namespace planner
 {
@@ -22,5 +25,10 @@ QString setPlanParameter(PlanRequest& request, const QString& name, const QVaria
 // The input's value (a bool or a number); invalid for an unknown name.
 QVariant planParameter(const PlanRequest& request, const QString& name);
 QStringList planParameterNames();
+
+// The plan of a parameter file (".div") as the main window plans it after Load: the image,
+// the replay flags, surface pressure, ascent rate, bottom depth and time, and the cylinders.
+// Findings of the image's validation go to sink.
+PlanRequest requestOfParamFile(const QSettings& s, MessageSink* sink);
 
 } // namespace planner

@@ -171,6 +171,11 @@ private slots:
         QTest::newRow("planner solve without a target") << "ostc.planner.solve({dive_depth: 40});" << "RangeError: solve: name one target";
         QTest::newRow("planner solve two targets") << "ostc.planner.solve({tts: 40, ndl: true});" << "RangeError: solve: name one target";
         QTest::newRow("planner solve bad limit") << "ostc.planner.solve({tts: 'long'});" << "RangeError: solve: tts takes a number of minutes";
+        QTest::newRow("planner solve reserve") << "var o = {dive_depth: 30, dive_time: 1, cylinders: [{gas: 1, litres: 12, bar: 200}], rule: 'two_thirds'}; var a = ostc.planner.solve({dive_depth: 30, reserve: true, cylinders: o.cylinders});"
+                                                  "o.dive_time = a.bottomTime; var at = ostc.planner.contingency(o)[0]; o.dive_time = a.bottomTime + 1; var after = ostc.planner.contingency(o)[0];"
+                                                  "test.compare([a.found, a.text, at.reserveBroken[0], after.reserveBroken[0]], [true, 'longest bottom time: ' + a.bottomTime + ' min for every cylinder within the reserve rule', false, true], '');" << "";
+        QTest::newRow("planner solve reserve without a cylinder") << "var a = ostc.planner.solve({reserve: true}); test.compare([a.found, a.error], [false, 'The reserve target needs a cylinder (size and fill) for a gas of the plan'], '');" << "";
+        QTest::newRow("planner solve unknown rule") << "ostc.planner.solve({reserve: true, rule: 'most'});" << "RangeError: solve: unknown rule most";
         QTest::newRow("contingency rows") << "var o = {dive_depth: 45, dive_time: 30, O2_1: 21, gas_2: true, O2_2: 50, depth_2: 21}; var p = ostc.planner.plan(o);"
                                              "o.deeper = 3; o.cylinders = [{gas: 2, litres: 3, bar: 200}]; o.rule = 'half'; var r = ostc.planner.contingency(o);"
                                              "test.compare([r.map(function (x) { return x.name; }).join(), r[0].tts == p.tts, r[0].runtime > 30, r[0].reserveBroken[1], r[0].barUsed[1] > 100, r[4].kind, r[4].gasLitres[1], r[0].bailoutAt],"
