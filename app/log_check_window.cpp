@@ -2,7 +2,11 @@
 // The plan-against-log window: see log_check_window.h.
 #include "app/log_check_window.h"
 
-#include "app/plan_comparison_window.h"
+#include "app/options.h"
+#include "app/plan_plot.h"
+#include "device/message_sink.h"
+#include "device/serial_ostc.h"
+#include "planner/busy_state.h"
 #include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
 #include "profiles/logbook_files.h"
@@ -17,11 +21,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
-#include <qwt_legend.h>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
 #include <qwt_plot_zoneitem.h>
 
 namespace
@@ -66,7 +69,11 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     const QString logs = tr("Logbook files (*.xml *.uddf *.udcf);;All files (*)");
     const QString params = tr("Dive parameters (*.div);;All files (*)");
     logFile_->setObjectName(QStringLiteral("logFile"));
-    configChoice_->addItems({tr("Current configuration"), tr("Parameter file")});
+    configChoice_->setObjectName(QStringLiteral("divedWith"));
+    configFile_->setObjectName(QStringLiteral("divedWithFile"));
+    // In the order of ConfigSource.
+    configChoice_->addItems(
+        {tr("Current configuration"), tr("Parameter file"), tr("Read from the computer")});
     planChoice_->addItems({tr("Current parameters"), tr("Parameter file")});
 
     auto* form = new QFormLayout;
@@ -88,13 +95,7 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     report_->setReadOnly(true);
     report_->setMaximumHeight(170);
     plot_->setObjectName(QStringLiteral("logCheckPlot"));
-    plot_->setCanvasBackground(Qt::white);
-    plot_->setAxisTitle(QwtPlot::xBottom, tr("time (min)"));
-    plot_->setAxisTitle(QwtPlot::yLeft, tr("depth (m)"));
-    plot_->insertLegend(new QwtLegend, QwtPlot::RightLegend);
-    auto* grid = new QwtPlotGrid;
-    grid->setPen(QColor(220, 220, 220), 0, Qt::DotLine);
-    grid->attach(plot_);
+    setupPlanPlot(plot_);
     plot_->setMinimumHeight(280);
 
     auto* layout = new QVBoxLayout(this);
@@ -102,6 +103,22 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     layout->addWidget(report_);
     layout->addWidget(plot_, 1);
     resize(900, 720);
+}
+
+ConfigImage LogCheckInterface::readFromComputer(const QString& port)
+{
+    BusyGuard busy; // the read lets events run: no other command may start meanwhile
+    if (!busy)
+        throw tr("Another command is running");
+    ConfigImage read = ConfigImage::defaultImage();
+    CollectingSink sink;
+    SerialOSTC ostc(&sink, read);
+    if (!ostc.readConfiguration(port)) {
+        const QString why = sink.lines.isEmpty() ? QString() : sink.lines.last();
+        throw tr("The configuration was not read from the computer: %1")
+            .arg(QTextDocumentFragment::fromHtml(why).toPlainText().simplified());
+    }
+    return read;
 }
 
 planner::LogCheck LogCheckInterface::check(const QString& logFile, const planner::PlanRequest& plan,
@@ -144,14 +161,7 @@ void LogCheckInterface::showResult(const planner::LogCheck& result, const QStrin
         ceiling->setPen(planColour(1), 1, Qt::DashLine);
         ceiling->setSamples(result.logCurves.ceiling);
         ceiling->attach(plot_);
-        double maxDepth = 10, maxTime = 10;
-        for (const auto* curve : {&result.planCurves.depth, &result.logCurves.depth})
-            for (const QPointF& p : *curve) {
-                maxDepth = std::max(maxDepth, p.y());
-                maxTime = std::max(maxTime, p.x());
-            }
-        plot_->setAxisScale(QwtPlot::yLeft, std::ceil(maxDepth / 10 + 0.2) * 10, 0);
-        plot_->setAxisScale(QwtPlot::xBottom, 0, std::ceil(maxTime / 10) * 10);
+        fitPlanPlot(plot_, {&result.planCurves, &result.logCurves});
     }
     plot_->replot();
 }
@@ -165,9 +175,11 @@ void LogCheckInterface::checkSlot()
         planner::PlanRequest plan =
             planChoice_->currentIndex() == 0 ? current : requestOfFile(planFile_->text());
         plan.replay = nullptr;
-        const ConfigImage config = configChoice_->currentIndex() == 0
-                                       ? current.image
-                                       : requestOfFile(configFile_->text()).image;
+        const int source = configChoice_->currentIndex();
+        const ConfigImage config = source == CurrentConfiguration ? current.image
+                                   : source == ParameterFile
+                                       ? requestOfFile(configFile_->text()).image
+                                       : readFromComputer(programOptions().port);
         check(logFile_->text(), plan, &config);
     } catch (const QString& why) {
         planner::LogCheck failed;
