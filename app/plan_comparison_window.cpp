@@ -46,6 +46,7 @@ PlanComparisonInterface::PlanComparisonInterface(QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // Plot: depth downwards, time across, a legend entry per plan.
     plot_->setObjectName(QStringLiteral("comparisonPlot"));
