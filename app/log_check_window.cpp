@@ -80,11 +80,20 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     form->addRow(tr("Logged dive:"), fileField(this, logFile_, logs));
     auto* config = new QHBoxLayout;
     config->addWidget(configChoice_);
-    config->addWidget(fileField(this, configFile_, params), 1);
+    QWidget* configField = fileField(this, configFile_, params);
+    config->addWidget(configField, 1);
+    // The file is asked for only when the configuration comes from a file.
+    configField->setEnabled(false);
+    connect(configChoice_, QOverload<int>::of(&QComboBox::currentIndexChanged), configField,
+            [configField](int i) { configField->setEnabled(i == ParameterFile); });
     form->addRow(tr("Dived with:"), config);
     auto* plan = new QHBoxLayout;
     plan->addWidget(planChoice_);
-    plan->addWidget(fileField(this, planFile_, params), 1);
+    QWidget* planField = fileField(this, planFile_, params);
+    plan->addWidget(planField, 1);
+    planField->setEnabled(false);
+    connect(planChoice_, QOverload<int>::of(&QComboBox::currentIndexChanged), planField,
+            [planField](int i) { planField->setEnabled(i == 1); });
     form->addRow(tr("Planned as:"), plan);
     auto* checkButton = new QPushButton(tr("Check"), this);
     checkButton->setObjectName(QStringLiteral("checkLogButton"));
