@@ -78,23 +78,19 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("Logged dive:"), fileField(this, logFile_, logs));
-    auto* config = new QHBoxLayout;
-    config->addWidget(configChoice_);
-    QWidget* configField = fileField(this, configFile_, params);
-    config->addWidget(configField, 1);
-    // The file is asked for only when the configuration comes from a file.
-    configField->setEnabled(false);
-    connect(configChoice_, QOverload<int>::of(&QComboBox::currentIndexChanged), configField,
-            [configField](int i) { configField->setEnabled(i == ParameterFile); });
-    form->addRow(tr("Dived with:"), config);
-    auto* plan = new QHBoxLayout;
-    plan->addWidget(planChoice_);
-    QWidget* planField = fileField(this, planFile_, params);
-    plan->addWidget(planField, 1);
-    planField->setEnabled(false);
-    connect(planChoice_, QOverload<int>::of(&QComboBox::currentIndexChanged), planField,
-            [planField](int i) { planField->setEnabled(i == 1); });
-    form->addRow(tr("Planned as:"), plan);
+    // A choice and its file field, which is asked for only when the choice is the file.
+    const auto choiceWithFile = [&](const QString& label, QComboBox* choice, QLineEdit* file) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(choice);
+        QWidget* field = fileField(this, file, params);
+        row->addWidget(field, 1);
+        field->setEnabled(false);
+        connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), field,
+                [field](int i) { field->setEnabled(i == ParameterFile); });
+        form->addRow(label, row);
+    };
+    choiceWithFile(tr("Dived with:"), configChoice_, configFile_);
+    choiceWithFile(tr("Planned as:"), planChoice_, planFile_); // the file is choice 1 too
     auto* checkButton = new QPushButton(tr("Check"), this);
     checkButton->setObjectName(QStringLiteral("checkLogButton"));
     connect(checkButton, &QPushButton::clicked, this, &LogCheckInterface::checkSlot);

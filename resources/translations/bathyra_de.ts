@@ -1897,12 +1897,12 @@
         <translation>Geloggter Tauchgang:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>Dived with:</source>
         <translation>Getaucht mit:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Planned as:</source>
         <translation>Geplant als:</translation>
     </message>
@@ -2133,7 +2133,7 @@
 <context>
     <name>PlanComparisonInterface</name>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+65"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="+66"/>
         <source>Add current plan</source>
         <translation>Aktuellen Plan hinzufügen</translation>
     </message>
@@ -3033,12 +3033,12 @@
         <translation>Gewebediagramm</translation>
     </message>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="-92"/>
+        <location filename="../../app/log_check_window.cpp" line="-97"/>
         <source>Plan against log</source>
         <translation>Plan gegen Log</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="-234"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="-235"/>
         <source>Compare plans</source>
         <translation>Pläne vergleichen</translation>
     </message>

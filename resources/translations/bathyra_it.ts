@@ -1897,12 +1897,12 @@
         <translation>Immersione registrata:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>Dived with:</source>
         <translation>Immersa con:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Planned as:</source>
         <translation>Pianificata come:</translation>
     </message>
@@ -2133,7 +2133,7 @@
 <context>
     <name>PlanComparisonInterface</name>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+65"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="+66"/>
         <source>Add current plan</source>
         <translation>Aggiungi il piano attuale</translation>
     </message>
@@ -3033,12 +3033,12 @@
         <translation>Grafico dei tessuti</translation>
     </message>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="-92"/>
+        <location filename="../../app/log_check_window.cpp" line="-97"/>
         <source>Plan against log</source>
         <translation>Piano contro log</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="-234"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="-235"/>
         <source>Compare plans</source>
         <translation>Confronta piani</translation>
     </message>
