@@ -34,6 +34,7 @@ void Bathyra_Interface::showRequest(const planner::PlanRequest& r)
     dive_depth->setValue(static_cast<int>(r.depthMetres));
     dive_time->setValue(static_cast<int>(r.bottomMinutes));
     ascent->setValue(r.ascentRate);
+    cylinders_ = r.cylinders;
     showParameters();
 }
 

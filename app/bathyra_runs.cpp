@@ -58,6 +58,7 @@ planner::PlanRequest Bathyra_Interface::planRequest()
     r.verbose = programOptions().verbose;
     r.flags = planner::replayFlags();
     r.replay = replayMode->isChecked() ? profile_.get() : nullptr;
+    r.cylinders = cylinders_;
     return r;
 }
 

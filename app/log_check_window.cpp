@@ -2,8 +2,12 @@
 // The plan-against-log window: see log_check_window.h.
 #include "app/log_check_window.h"
 
-#include "app/plan_comparison_window.h"
-#include "device/param_file.h"
+#include "app/options.h"
+#include "app/plan_plot.h"
+#include "device/message_sink.h"
+#include "device/serial_ostc.h"
+#include "planner/busy_state.h"
+#include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
 #include "profiles/logbook_files.h"
 
@@ -17,11 +21,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
-#include <qwt_legend.h>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
 #include <qwt_plot_zoneitem.h>
 
 namespace
@@ -51,15 +54,7 @@ planner::PlanRequest requestOfFile(const QString& file)
 {
     if (!QFileInfo(file).isFile())
         throw QCoreApplication::translate("LogCheckInterface", "No parameter file %1").arg(file);
-    const QSettings s(file, QSettings::IniFormat);
-    planner::PlanRequest r;
-    DiveInputs dive;
-    ParamFile::load(s, r.image, dive, r.flags, nullptr);
-    r.surfaceMbar = dive.pressure_mbar;
-    r.ascentRate = dive.ascent_speed;
-    r.bottomMinutes = dive.bottom_time_min;
-    r.depthMetres = dive.bottom_depth_m;
-    return r;
+    return planner::requestOfParamFile(QSettings(file, QSettings::IniFormat), nullptr);
 }
 
 } // namespace
@@ -74,19 +69,28 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     const QString logs = tr("Logbook files (*.xml *.uddf *.udcf);;All files (*)");
     const QString params = tr("Dive parameters (*.div);;All files (*)");
     logFile_->setObjectName(QStringLiteral("logFile"));
-    configChoice_->addItems({tr("Current configuration"), tr("Parameter file")});
+    configChoice_->setObjectName(QStringLiteral("divedWith"));
+    configFile_->setObjectName(QStringLiteral("divedWithFile"));
+    // In the order of ConfigSource.
+    configChoice_->addItems(
+        {tr("Current configuration"), tr("Parameter file"), tr("Read from the computer")});
     planChoice_->addItems({tr("Current parameters"), tr("Parameter file")});
 
     auto* form = new QFormLayout;
     form->addRow(tr("Logged dive:"), fileField(this, logFile_, logs));
-    auto* config = new QHBoxLayout;
-    config->addWidget(configChoice_);
-    config->addWidget(fileField(this, configFile_, params), 1);
-    form->addRow(tr("Dived with:"), config);
-    auto* plan = new QHBoxLayout;
-    plan->addWidget(planChoice_);
-    plan->addWidget(fileField(this, planFile_, params), 1);
-    form->addRow(tr("Planned as:"), plan);
+    // A choice and its file field, which is asked for only when the choice is the file.
+    const auto choiceWithFile = [&](const QString& label, QComboBox* choice, QLineEdit* file) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(choice);
+        QWidget* field = fileField(this, file, params);
+        row->addWidget(field, 1);
+        field->setEnabled(false);
+        connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), field,
+                [field](int i) { field->setEnabled(i == ParameterFile); });
+        form->addRow(label, row);
+    };
+    choiceWithFile(tr("Dived with:"), configChoice_, configFile_);
+    choiceWithFile(tr("Planned as:"), planChoice_, planFile_); // the file is choice 1 too
     auto* checkButton = new QPushButton(tr("Check"), this);
     checkButton->setObjectName(QStringLiteral("checkLogButton"));
     connect(checkButton, &QPushButton::clicked, this, &LogCheckInterface::checkSlot);
@@ -96,13 +100,7 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     report_->setReadOnly(true);
     report_->setMaximumHeight(170);
     plot_->setObjectName(QStringLiteral("logCheckPlot"));
-    plot_->setCanvasBackground(Qt::white);
-    plot_->setAxisTitle(QwtPlot::xBottom, tr("time (min)"));
-    plot_->setAxisTitle(QwtPlot::yLeft, tr("depth (m)"));
-    plot_->insertLegend(new QwtLegend, QwtPlot::RightLegend);
-    auto* grid = new QwtPlotGrid;
-    grid->setPen(QColor(220, 220, 220), 0, Qt::DotLine);
-    grid->attach(plot_);
+    setupPlanPlot(plot_);
     plot_->setMinimumHeight(280);
 
     auto* layout = new QVBoxLayout(this);
@@ -110,6 +108,22 @@ LogCheckInterface::LogCheckInterface(QWidget* parent)
     layout->addWidget(report_);
     layout->addWidget(plot_, 1);
     resize(900, 720);
+}
+
+ConfigImage LogCheckInterface::readFromComputer(const QString& port)
+{
+    BusyGuard busy; // the read lets events run: no other command may start meanwhile
+    if (!busy)
+        throw tr("Another command is running");
+    ConfigImage read = ConfigImage::defaultImage();
+    CollectingSink sink;
+    SerialOSTC ostc(&sink, read);
+    if (!ostc.readConfiguration(port)) {
+        const QString why = sink.lines.isEmpty() ? QString() : sink.lines.last();
+        throw tr("The configuration was not read from the computer: %1")
+            .arg(QTextDocumentFragment::fromHtml(why).toPlainText().simplified());
+    }
+    return read;
 }
 
 planner::LogCheck LogCheckInterface::check(const QString& logFile, const planner::PlanRequest& plan,
@@ -152,14 +166,7 @@ void LogCheckInterface::showResult(const planner::LogCheck& result, const QStrin
         ceiling->setPen(planColour(1), 1, Qt::DashLine);
         ceiling->setSamples(result.logCurves.ceiling);
         ceiling->attach(plot_);
-        double maxDepth = 10, maxTime = 10;
-        for (const auto* curve : {&result.planCurves.depth, &result.logCurves.depth})
-            for (const QPointF& p : *curve) {
-                maxDepth = std::max(maxDepth, p.y());
-                maxTime = std::max(maxTime, p.x());
-            }
-        plot_->setAxisScale(QwtPlot::yLeft, std::ceil(maxDepth / 10 + 0.2) * 10, 0);
-        plot_->setAxisScale(QwtPlot::xBottom, 0, std::ceil(maxTime / 10) * 10);
+        fitPlanPlot(plot_, {&result.planCurves, &result.logCurves});
     }
     plot_->replot();
 }
@@ -173,9 +180,11 @@ void LogCheckInterface::checkSlot()
         planner::PlanRequest plan =
             planChoice_->currentIndex() == 0 ? current : requestOfFile(planFile_->text());
         plan.replay = nullptr;
-        const ConfigImage config = configChoice_->currentIndex() == 0
-                                       ? current.image
-                                       : requestOfFile(configFile_->text()).image;
+        const int source = configChoice_->currentIndex();
+        const ConfigImage config = source == CurrentConfiguration ? current.image
+                                   : source == ParameterFile
+                                       ? requestOfFile(configFile_->text()).image
+                                       : readFromComputer(programOptions().port);
         check(logFile_->text(), plan, &config);
     } catch (const QString& why) {
         planner::LogCheck failed;

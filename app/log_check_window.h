@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plan-against-log window: a logbook file, the configuration it was dived with (the
-// current image or a parameter file) and the plan made for it (the current parameters or a
-// parameter file). Check replays the log through the engine and shows the figures of plan and
-// log side by side, the intervals spent above the computed ceiling, and one plot with the
-// plan's depth, the log's depth and ceiling and the intervals shaded.
+// current image, a parameter file, or read from the computer over the settings' port into an
+// image of its own: the program's current image stays as it is) and the plan made for it (the
+// current parameters or a parameter file). Check replays the log through the engine and shows the
+// figures of plan and log side by side, the intervals spent above the computed ceiling, and one
+// plot with the plan's depth, the log's depth and ceiling and the intervals shaded.
 //
 // Entry points: LogCheckInterface, LogCheckInterface::check.
 #pragma once
@@ -24,6 +25,9 @@ class LogCheckInterface : public QDialog
 public:
     explicit LogCheckInterface(QWidget* parent = nullptr);
 
+    // The choices of "Dived with:".
+    enum ConfigSource { CurrentConfiguration, ParameterFile, ReadFromComputer };
+
     // The main window's current plan (its image is the current configuration).
     std::function<planner::PlanRequest()> currentRequest;
 
@@ -31,6 +35,10 @@ public:
     // image); shows and returns the result. A file that cannot be read is the error.
     planner::LogCheck check(const QString& logFile, const planner::PlanRequest& plan,
                             const ConfigImage* config);
+    // The computer's configuration, read over port into an image of its own; throws the
+    // failure (the protocol's reason) as a text.
+    static ConfigImage readFromComputer(const QString& port);
+    QComboBox* divedWith() const { return configChoice_; }
     QPlainTextEdit* report() const { return report_; }
     QwtPlot* plot() const { return plot_; }
     QLineEdit* logFile() const { return logFile_; }

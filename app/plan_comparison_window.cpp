@@ -2,6 +2,7 @@
 // The comparison window: see plan_comparison_window.h.
 #include "app/plan_comparison_window.h"
 
+#include "app/plan_plot.h"
 #include "device/safe_file.h"
 #include "profiles/dive_profile.h"
 #include "profiles/logbook_files.h"
@@ -20,39 +21,20 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <qwt_legend.h>
 #include <qwt_plot.h>
-#include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
 #include <qwt_plot_renderer.h>
 #include <qwt_scale_div.h>
 
-QColor planColour(int n)
+namespace
 {
-    static const QColor colours[] = {
-        QColor(0, 90, 200),   QColor(220, 60, 30),  QColor(30, 150, 60),
-        QColor(150, 60, 170), QColor(230, 150, 0),  QColor(0, 160, 170),
-        QColor(120, 80, 40),  QColor(200, 40, 120), QColor(90, 90, 90)};
-    return colours[n % (sizeof colours / sizeof colours[0])];
+
+// A cell whose cylinder breaks the reserve rule: the plan sheet's red.
+QColor brokenColour()
+{
+    return QColor(200, 0, 0);
 }
 
-void drawPlanCurves(QwtPlot* plot, const QString& title, const planner::PlanCurves& curves,
-                    const QColor& colour, bool ceiling)
-{
-    auto* depth = new QwtPlotCurve(title);
-    depth->setPen(colour, 2);
-    depth->setSamples(curves.depth);
-    depth->setRenderHint(QwtPlotItem::RenderAntialiased);
-    depth->attach(plot);
-    if (!ceiling)
-        return;
-    auto* c =
-        new QwtPlotCurve(QCoreApplication::translate("PlanComparison", "%1 ceiling").arg(title));
-    c->setPen(colour, 1, Qt::DashLine);
-    c->setSamples(curves.ceiling);
-    c->setItemAttribute(QwtPlotItem::Legend, false);
-    c->attach(plot);
-}
+} // namespace
 
 PlanComparisonInterface::PlanComparisonInterface(QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(this)), plot_(new QwtPlot(this))
@@ -64,16 +46,11 @@ PlanComparisonInterface::PlanComparisonInterface(QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // Plot: depth downwards, time across, a legend entry per plan.
     plot_->setObjectName(QStringLiteral("comparisonPlot"));
-    plot_->setCanvasBackground(Qt::white);
-    plot_->setAxisTitle(QwtPlot::xBottom, tr("time (min)"));
-    plot_->setAxisTitle(QwtPlot::yLeft, tr("depth (m)"));
-    plot_->insertLegend(new QwtLegend, QwtPlot::RightLegend);
-    auto* grid = new QwtPlotGrid;
-    grid->setPen(QColor(220, 220, 220), 0, Qt::DotLine);
-    grid->attach(plot_);
+    setupPlanPlot(plot_);
     plot_->setMinimumHeight(260);
 
     const auto button = [this](const QString& text, const char* name,
@@ -127,6 +104,12 @@ void PlanComparisonInterface::refresh()
         for (int i = 0; i < comparison_.size(); ++i) {
             auto* item = new QTableWidgetItem(planner::PlanComparison::cell(rows[r], i));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (rows[r].isBroken(i)) { // as the plan sheet marks a broken reserve
+                item->setForeground(brokenColour());
+                QFont f = item->font();
+                f.setBold(true);
+                item->setFont(f);
+            }
             table_->setItem(r, i, item);
         }
     }
@@ -137,17 +120,13 @@ void PlanComparisonInterface::refresh()
     // Curves, one colour per plan.
     plot_->setAutoReplot(false);
     plot_->detachItems(QwtPlotItem::Rtti_PlotCurve, true);
-    double maxDepth = 10, maxTime = 10;
+    QVector<const planner::PlanCurves*> all;
     for (int i = 0; i < comparison_.size(); ++i) {
         const planner::ComparedPlan& p = comparison_.at(i);
         drawPlanCurves(plot_, p.name, p.curves, planColour(i), true);
-        for (const QPointF& pt : p.curves.depth) {
-            maxDepth = std::max(maxDepth, pt.y());
-            maxTime = std::max(maxTime, pt.x());
-        }
+        all << &p.curves;
     }
-    plot_->setAxisScale(QwtPlot::yLeft, std::ceil(maxDepth / 10 + 0.2) * 10, 0);
-    plot_->setAxisScale(QwtPlot::xBottom, 0, std::ceil(maxTime / 10) * 10);
+    fitPlanPlot(plot_, all);
     plot_->replot();
 }
 
@@ -258,10 +237,13 @@ void PlanComparisonInterface::exportPdf(const QString& file)
         for (const planner::ComparisonRow& row : rows) {
             painter.drawText(QRect(0, y, titleWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                              row.title);
-            for (int i = 0; i < comparison_.size(); ++i)
+            for (int i = 0; i < comparison_.size(); ++i) {
+                painter.setPen(row.isBroken(i) ? brokenColour() : QColor(Qt::black));
                 painter.drawText(
                     QRect(titleWidth + i * columnWidth, y, columnWidth - 4, lineHeight),
                     Qt::AlignRight | Qt::AlignVCenter, planner::PlanComparison::cell(row, i));
+            }
+            painter.setPen(Qt::black);
             y += lineHeight;
         }
         // The plot below it.
@@ -272,28 +254,26 @@ void PlanComparisonInterface::exportPdf(const QString& file)
     SafeFile::save(file, buffer.data());
 }
 
-void PlanComparisonInterface::exportCsvSlot()
+void PlanComparisonInterface::exportSlot(const QString& filter,
+                                         const std::function<void(const QString&)>& write)
 {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Export the comparison"), QString(),
-                                                      tr("CSV files (*.csv)"));
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("Export the comparison"), QString(), filter);
     if (file.isEmpty())
         return;
     try {
-        exportCsv(file);
+        write(file);
     } catch (const QString& why) {
         refused(why);
     }
 }
 
+void PlanComparisonInterface::exportCsvSlot()
+{
+    exportSlot(tr("CSV files (*.csv)"), [this](const QString& file) { exportCsv(file); });
+}
+
 void PlanComparisonInterface::exportPdfSlot()
 {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Export the comparison"), QString(),
-                                                      tr("PDF files (*.pdf)"));
-    if (file.isEmpty())
-        return;
-    try {
-        exportPdf(file);
-    } catch (const QString& why) {
-        refused(why);
-    }
+    exportSlot(tr("PDF files (*.pdf)"), [this](const QString& file) { exportPdf(file); });
 }

@@ -5,7 +5,7 @@
 // logged dive replayed with the current configuration, remove, rename, make a plan current
 // again (its request goes back to the main window), export as CSV or PDF.
 //
-// Entry points: PlanComparisonInterface, drawPlanCurves.
+// Entry points: PlanComparisonInterface.
 #pragma once
 
 #include "planner/plan_comparison.h"
@@ -15,13 +15,6 @@
 
 class QwtPlot;
 class QTableWidget;
-
-// Depth (solid) and, when wanted, ceiling (dashed) of one plan in a colour; the depth curve
-// carries the legend entry.
-void drawPlanCurves(QwtPlot* plot, const QString& title, const planner::PlanCurves& curves,
-                    const QColor& colour, bool ceiling);
-// The colour of plan n.
-QColor planColour(int n);
 
 class PlanComparisonInterface : public QDialog
 {
@@ -54,6 +47,8 @@ public slots:
 private:
     int selectedPlan() const;
     void refused(const QString& why);
+    // Asks for a file name with filter and writes it; a failure is shown.
+    void exportSlot(const QString& filter, const std::function<void(const QString&)>& write);
 
     planner::PlanComparison comparison_;
     QTableWidget* table_;

@@ -19,14 +19,17 @@ SolveDialog::SolveDialog(QWidget* parent)
     target_->setObjectName(QStringLiteral("solveTarget"));
     // In the order of SolveTarget::Kind.
     target_->addItems({tr("no decompression"), tr("runtime at most"), tr("TTS at most"),
-                       tr("total stop time at most")});
+                       tr("total stop time at most"),
+                       tr("every cylinder within the reserve rule")});
     target_->setCurrentIndex(planner::SolveTarget::Tts);
     limit_->setObjectName(QStringLiteral("solveLimit"));
     limit_->setRange(0, 999);
     limit_->setValue(45);
     limit_->setSuffix(tr(" min"));
-    connect(target_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [this](int i) { limit_->setEnabled(i != planner::SolveTarget::NoDecompression); });
+    connect(target_, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int i) {
+        limit_->setEnabled(i != planner::SolveTarget::NoDecompression &&
+                           i != planner::SolveTarget::Reserve);
+    });
     auto* solve = new QPushButton(tr("Solve"), this);
     solve->setObjectName(QStringLiteral("solveButton"));
     connect(solve, &QPushButton::clicked, this, &SolveDialog::solveSlot);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The longest-bottom-time dialog of the Planning menu: a target (no decompression, runtime,
-// TTS or total stop time at most a number of minutes) and the answer for the main window's
-// current depth and parameters ("longest bottom time: 27 min for TTS ≤ 45 min").
+// TTS or total stop time at most a number of minutes, every cylinder within the reserve
+// rule) and the answer for the main window's current depth, parameters and cylinders ("longest
+// bottom time: 27 min for TTS ≤ 45 min").
 //
 // Entry points: SolveDialog, SolveDialog::solveSlot.
 #pragma once

@@ -3,12 +3,12 @@
 #include "cli/plan_tool_steps.h"
 
 #include "app/bathyra_interface.h"
-#include "device/param_file.h"
 #include "device/safe_file.h"
 #include "planner/bottom_time_solver.h"
 #include "planner/dive_parameters.h"
 #include "planner/log_check.h"
 #include "planner/plan_comparison.h"
+#include "planner/plan_parameters.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -24,15 +24,7 @@ planner::PlanRequest requestOfFile(const QString& file, MessageSink* sink)
 {
     if (!QFileInfo(file).isFile())
         throw QStringLiteral("no parameter file %1").arg(file);
-    const QSettings s(file, QSettings::IniFormat);
-    planner::PlanRequest r;
-    DiveInputs dive;
-    ParamFile::load(s, r.image, dive, r.flags, sink);
-    r.surfaceMbar = dive.pressure_mbar;
-    r.ascentRate = dive.ascent_speed;
-    r.bottomMinutes = dive.bottom_time_min;
-    r.depthMetres = dive.bottom_depth_m;
-    return r;
+    return planner::requestOfParamFile(QSettings(file, QSettings::IniFormat), sink);
 }
 
 void compare(Bathyra_Interface* window, const QStringList& files, const QString& csvOut)
@@ -95,7 +87,8 @@ QString takeArguments(const QStringList& args, int& i, QString& argument)
         if (!free(i + 1))
             return QStringLiteral("solve needs a target");
         argument = args[++i];
-        if (argument != QLatin1String("ndl") && !argument.contains('=')) {
+        if (argument != QLatin1String("ndl") && argument != QLatin1String("reserve") &&
+            !argument.contains('=')) {
             if (!free(i + 1))
                 return QStringLiteral("solve %1 needs a number of minutes").arg(argument);
             argument += '=' + args[++i];
@@ -115,7 +108,8 @@ void runPlanToolStep(Bathyra_Interface* window, const QString& name, const QStri
     if (name == QLatin1String("solve")) {
         planner::SolveTarget target;
         if (!planner::SolveTarget::parse(arguments.value(0), target))
-            throw QStringLiteral("solve takes ndl, runtime MIN, tts MIN or stops MIN, not \"%1\"")
+            throw QStringLiteral(
+                "solve takes ndl, runtime MIN, tts MIN, stops MIN or reserve, not \"%1\"")
                 .arg(arguments.value(0).replace('=', ' '));
         planner::PlanRequest r = window->planRequest();
         r.replay = nullptr;

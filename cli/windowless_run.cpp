@@ -5,7 +5,6 @@
 #include "app/app_settings.h"
 #include "app/console_document.h"
 #include "app/options.h"
-#include "device/param_file.h"
 #include "planner/dive_parameters.h"
 #include "planner/plan_parameters.h"
 #include "planner/simulation.h"
@@ -65,17 +64,9 @@ bool fieldValue(const QString& name, const QString& text, QVariant& value)
 
 } // namespace
 
-WindowlessRun::WindowlessRun(ConsoleDocument& console) : console_(console)
+WindowlessRun::WindowlessRun(ConsoleDocument& console)
+    : console_(console), inputs_(planner::requestOfParamFile(appSettings(), &console))
 {
-    DiveInputs dive;
-    ParamFile::load(appSettings(), planner::currentImage(), dive, planner::replayFlags(),
-                    &console_);
-    inputs_.image = planner::currentImage();
-    inputs_.surfaceMbar = dive.pressure_mbar;
-    inputs_.ascentRate = dive.ascent_speed;
-    inputs_.bottomMinutes = static_cast<float>(dive.bottom_time_min);
-    inputs_.depthMetres = static_cast<float>(dive.bottom_depth_m);
-    inputs_.flags = planner::replayFlags();
     apply();
 }
 

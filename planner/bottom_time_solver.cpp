@@ -2,6 +2,8 @@
 // The longest bottom time: see bottom_time_solver.h.
 #include "planner/bottom_time_solver.h"
 
+#include "planner/contingency.h"
+
 #include <QCoreApplication>
 #include <cmath>
 
@@ -21,6 +23,9 @@ QString SolveTarget::text() const
     case StopTime:
         return QCoreApplication::translate("BottomTimeSolver", "total stop time ≤ %1 min")
             .arg(limitMinutes);
+    case Reserve:
+        return QCoreApplication::translate("BottomTimeSolver",
+                                           "every cylinder within the reserve rule");
     }
     return QString();
 }
@@ -28,8 +33,9 @@ QString SolveTarget::text() const
 bool SolveTarget::parse(const QString& text, SolveTarget& target)
 {
     const QString t = text.trimmed().toLower();
-    if (t == QLatin1String("ndl")) {
+    if (t == QLatin1String("ndl") || t == QLatin1String("reserve")) {
         target = SolveTarget();
+        target.kind = t == QLatin1String("ndl") ? NoDecompression : Reserve;
         return true;
     }
     const QString name = t.section('=', 0, 0);
@@ -49,6 +55,21 @@ bool SolveTarget::parse(const QString& text, SolveTarget& target)
     return true;
 }
 
+namespace
+{
+
+// Whether a gas the request breathes (the first or an active one) has a cylinder.
+bool hasCylinder(const PlanRequest& r)
+{
+    const int first = r.image.byte(ConfigImage::first_gas);
+    for (int n = 1; n <= 5; ++n)
+        if ((n == first || r.image.gasActive(n)) && r.cylinders.has(n))
+            return true;
+    return false;
+}
+
+} // namespace
+
 SolveFigures solveFigures(const PlanRequest& request, const PlanResult& result)
 {
     SolveFigures f;
@@ -62,6 +83,7 @@ SolveFigures solveFigures(const PlanRequest& request, const PlanResult& result)
     f.ttsMinutes = f.decompression ? result.plan.ttsMinutes : directAscent;
     f.runtimeMinutes =
         result.surfacedSeconds >= 0 ? result.surfacedSeconds / 60.0f : result.plan.runtimeMinutes;
+    f.reserveBroken = cylinderUse(result.gasLitres, request.cylinders).anyBroken();
     return f;
 }
 
@@ -76,6 +98,8 @@ bool meetsTarget(const SolveFigures& f, const SolveTarget& target)
         return f.ttsMinutes <= target.limitMinutes;
     case SolveTarget::StopTime:
         return f.stopMinutes <= target.limitMinutes;
+    case SolveTarget::Reserve:
+        return !f.reserveBroken;
     }
     return false;
 }
@@ -101,10 +125,17 @@ SolveAnswer solveBottomTime(const PlanRequest& request, const SolveTarget& targe
 {
     SolveAnswer answer;
     answer.target = target;
+    if (target.kind == SolveTarget::Reserve && !hasCylinder(request)) {
+        answer.error = QCoreApplication::translate(
+            "BottomTimeSolver",
+            "The reserve target needs a cylinder (size and fill) for a gas of the plan");
+        return answer;
+    }
     PlanRequest r = request;
     r.interval = -10; // every candidate is a new dive
     r.replay = nullptr;
-    r.gasVolumes = false;
+    // The litres are the gas volumes' (in CCR mode the open-circuit bail-out).
+    r.gasVolumes = target.kind == SolveTarget::Reserve;
     r.keepMessages = false;
     r.verbose = false;
     r.onCycle = nullptr;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 namespace planner
@@ -117,13 +118,10 @@ std::unique_ptr<DiveProfile> changedProfile(const DiveProfile& p, float deeper, 
 
 void addCylinders(ContingencyRow& row, const CylinderInputs& c)
 {
-    for (int n = 1; n <= 5; ++n) {
-        if (!c.has(n))
-            continue;
-        row.barUsed[n - 1] = barUsed(row.gasLitres[n - 1], c.litres[n - 1]);
-        row.reserveBroken[n - 1] =
-            reserveBroken(row.gasLitres[n - 1], c.litres[n - 1], c.fillBar[n - 1], c.rule);
-    }
+    const CylinderUse use = cylinderUse(row.gasLitres, c);
+    std::copy(std::begin(use.barUsed), std::end(use.barUsed), std::begin(row.barUsed));
+    std::copy(std::begin(use.reserveBroken), std::end(use.reserveBroken),
+              std::begin(row.reserveBroken));
 }
 
 // The worst bail-out of a replayed CCR profile: see the header.
@@ -174,6 +172,25 @@ ContingencyRow worstBailout(const PlanRequest& base, const DiveProfile& profile,
 }
 
 } // namespace
+
+bool CylinderUse::anyBroken() const
+{
+    return std::any_of(std::begin(reserveBroken), std::end(reserveBroken),
+                       [](bool broken) { return broken; });
+}
+
+CylinderUse cylinderUse(const int (&litres)[5], const CylinderInputs& c)
+{
+    CylinderUse use;
+    for (int n = 1; n <= 5; ++n) {
+        if (!c.has(n))
+            continue;
+        use.barUsed[n - 1] = barUsed(litres[n - 1], c.litres[n - 1]);
+        use.reserveBroken[n - 1] =
+            reserveBroken(litres[n - 1], c.litres[n - 1], c.fillBar[n - 1], c.rule);
+    }
+    return use;
+}
 
 float barUsed(int litres, int cylinderLitres)
 {

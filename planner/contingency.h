@@ -16,7 +16,8 @@
 // With cylinders given (size and fill per gas) each row also carries the bar each cylinder
 // loses and whether that breaks the reserve rule.
 //
-// Entry points: planContingencies, ContingencyOptions, ContingencyRow, reserveBroken.
+// Entry points: planContingencies, ContingencyOptions, ContingencyRow, cylinderUse,
+// reserveBroken.
 #pragma once
 
 #include "device/param_file.h"
@@ -64,6 +65,15 @@ struct ContingencyRow {
 // the bail-out in CCR mode. The base request's interval is ignored: every row is a new dive.
 QVector<ContingencyRow> planContingencies(const PlanRequest& base,
                                           const ContingencyOptions& options = ContingencyOptions());
+
+// What the litres of gases 1..5 take from their cylinders: the bar each cylinder loses and
+// whether that breaks the reserve rule (0 and false for a gas without a cylinder).
+struct CylinderUse {
+    float barUsed[5] = {};
+    bool reserveBroken[5] = {};
+    bool anyBroken() const;
+};
+CylinderUse cylinderUse(const int (&litres)[5], const CylinderInputs& cylinders);
 
 // Bar a cylinder loses for the litres used (0 without a cylinder).
 float barUsed(int litres, int cylinderLitres);

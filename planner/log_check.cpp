@@ -110,15 +110,11 @@ LogCheck checkLog(DiveProfile& log, const PlanRequest& plan, const ConfigImage* 
 
     // The log: replayed as it was dived, to its last point, with no break on the way.
     check.log = logFigures(log);
-    PlanRequest l = plan;
+    PlanRequest l = logReplay(log, plan);
     if (config)
         l.image = *config;
-    l.replay = &log;
-    l.interval = -10;
     l.ascent = false;
     l.gasVolumes = false;
-    l.keepMessages = false;
-    l.flags.breakOnStop = l.flags.breakOnSwitch = l.flags.breakOnSetpoint = false;
     const auto curves = planCurves(check.logCurves);
     const int bottomEndSeconds = int(std::lround(check.log.bottomMinutes * 60));
     bool ttsTaken = false;

@@ -2,6 +2,7 @@
 // Plans side by side: see plan_comparison.h.
 #include "planner/plan_comparison.h"
 
+#include "planner/contingency.h"
 #include "planner/dive_parameters.h"
 #include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
@@ -98,30 +99,31 @@ QString differenceName(const PlanRequest& a, const PlanRequest& b)
     return parts.join(QStringLiteral(", "));
 }
 
+PlanRequest logReplay(DiveProfile& log, const PlanRequest& config)
+{
+    PlanRequest r = config;
+    r.replay = &log;
+    r.interval = -10;
+    r.keepMessages = false;
+    r.flags.breakOnStop = r.flags.breakOnSwitch = r.flags.breakOnSetpoint = false;
+    return r;
+}
+
 int PlanComparison::add(const PlanRequest& request, const QString& name, QString* error)
 {
     ComparedPlan p;
     p.request = request;
-    p.request.replay = nullptr;
-    p.request.onCycle = nullptr;
     p.request.interval = -10;
-    p.request.keepMessages = false;
     p.request.verbose = false;
     PlanRequest r = p.request;
-    r.ascent = true;
-    r.gasVolumes = true;
-    r.onCycle = planCurves(p.curves);
-    PlanningCore core;
-    p.result = core.plan(r);
-    if (!p.result.ok()) {
-        if (error)
-            *error = p.result.error;
+    r.replay = nullptr;
+    r.keepMessages = false;
+    if (!take(p, r, error))
         return -1;
-    }
-    p.name = name.isEmpty() ? (plans_.isEmpty() ? differenceName(p.request, p.request)
-                                                : differenceName(plans_.first().request, p.request))
-                            : name;
-    plans_ << p;
+    if (name.isEmpty())
+        plans_.last().name = differenceName(plans_.first().request, plans_.last().request);
+    else
+        plans_.last().name = name;
     return plans_.size() - 1;
 }
 
@@ -132,28 +134,29 @@ int PlanComparison::addLog(DiveProfile& log, const PlanRequest& config, const QS
     p.log = true;
     p.name = name;
     p.request = config;
-    p.request.replay = nullptr;
-    p.request.onCycle = nullptr;
     p.request.depthMetres = log.diveDepth();
     p.request.bottomMinutes = log.diveTime();
-    PlanRequest r = p.request;
-    r.replay = &log;
-    r.interval = -10;
+    return take(p, logReplay(log, p.request), error) ? plans_.size() - 1 : -1;
+}
+
+bool PlanComparison::take(ComparedPlan p, PlanRequest r, QString* error)
+{
+    // The stored request never points at the caller's log or callback.
+    p.request.replay = nullptr;
+    p.request.onCycle = nullptr;
+    p.request.keepMessages = false;
     r.ascent = true;
     r.gasVolumes = true;
-    r.keepMessages = false;
-    // The whole log is walked: no break at a stop, a switch or a setpoint change.
-    r.flags.breakOnStop = r.flags.breakOnSwitch = r.flags.breakOnSetpoint = false;
     r.onCycle = planCurves(p.curves);
     PlanningCore core;
     p.result = core.plan(r);
     if (!p.result.ok()) {
         if (error)
             *error = p.result.error;
-        return -1;
+        return false;
     }
     plans_ << p;
-    return plans_.size() - 1;
+    return true;
 }
 
 void PlanComparison::remove(int index)
@@ -199,18 +202,47 @@ QVector<ComparisonRow> PlanComparison::rows() const
         for (const QString& g : p.result.gasNames)
             if (!g.isEmpty() && !gases.contains(g))
                 gases << g;
-    for (const QString& g : gases)
+    // The gas slots of a plan that carry the gas g.
+    const auto gasSlots = [](const ComparedPlan& p, const QString& g) {
+        QVector<int> out;
+        for (int k = 0; k < 5; ++k)
+            if (p.result.gasNames[k] == g)
+                out << k;
+        return out;
+    };
+    // The cylinder of gas g in a plan: its first slot with one, -1 without.
+    const auto cylinderSlot = [&gasSlots](const ComparedPlan& p, const QString& g) {
+        for (int k : gasSlots(p, g))
+            if (p.request.cylinders.has(k + 1))
+                return k;
+        return -1;
+    };
+    for (const QString& g : gases) {
         line(QCoreApplication::translate("PlanComparison", "%1 (litres)").arg(g), 0,
-             [&g](const ComparedPlan& p) {
+             [&](const ComparedPlan& p) {
+                 const QVector<int> in = gasSlots(p, g);
                  double litres = 0;
-                 bool used = false;
-                 for (int k = 0; k < 5; ++k)
-                     if (p.result.gasNames[k] == g) {
-                         litres += p.result.gasLitres[k];
-                         used = true;
-                     }
-                 return used ? litres : none;
+                 for (int k : in)
+                     litres += p.result.gasLitres[k];
+                 return in.isEmpty() ? none : litres;
              });
+        if (std::none_of(plans_.begin(), plans_.end(),
+                         [&](const ComparedPlan& p) { return cylinderSlot(p, g) >= 0; }))
+            continue;
+        line(QCoreApplication::translate("PlanComparison", "%1 (bar)").arg(g), 0,
+             [&](const ComparedPlan& p) {
+                 const int k = cylinderSlot(p, g);
+                 return k < 0
+                            ? none
+                            : double(
+                                  cylinderUse(p.result.gasLitres, p.request.cylinders).barUsed[k]);
+             });
+        for (const ComparedPlan& p : plans_) {
+            const int k = cylinderSlot(p, g);
+            rows.last().broken << (k >= 0 && cylinderUse(p.result.gasLitres, p.request.cylinders)
+                                                 .reserveBroken[k]);
+        }
+    }
     return rows;
 }
 
@@ -220,13 +252,14 @@ QString PlanComparison::cell(const ComparisonRow& row, int index)
     if (std::isnan(v))
         return QStringLiteral("-");
     const QString value = QString::number(v, 'f', row.decimals);
+    const QString mark = row.isBroken(index) ? QStringLiteral(" !") : QString();
     const double first = row.values.value(0, none);
     if (index == 0 || std::isnan(first))
-        return value;
+        return value + mark;
     const double diff = v - first;
-    return QStringLiteral("%1 (%2%3)")
+    return QStringLiteral("%1 (%2%3)%4")
         .arg(value, diff >= 0 ? QStringLiteral("+") : QString(),
-             QString::number(diff, 'f', row.decimals));
+             QString::number(diff, 'f', row.decimals), mark);
 }
 
 QString PlanComparison::toCsv() const
@@ -245,8 +278,12 @@ QString PlanComparison::toCsv() const
     QString out = header.join(',') + '\n';
     for (const ComparisonRow& row : rows()) {
         QStringList fields{quoted(row.title)};
-        for (double v : row.values)
-            fields << (std::isnan(v) ? QString() : QString::number(v, 'f', row.decimals));
+        for (int i = 0; i < row.values.size(); ++i) {
+            const double v = row.values[i];
+            fields << (std::isnan(v) ? QString()
+                                     : QString::number(v, 'f', row.decimals) +
+                                           (row.isBroken(i) ? QStringLiteral("!") : QString()));
+        }
         for (int i = 1; i < row.values.size(); ++i) {
             const double d = row.values[i] - row.values[0];
             fields << (std::isnan(d) ? QString() : QString::number(d, 'f', row.decimals));

@@ -44,6 +44,9 @@ struct PlanRequest {
     // owned by the caller, which keeps it alive during plan().
     DiveProfile* replay = nullptr;
     bool keepMessages = false; // collect the console lines into the result
+    // The cylinders of the gases and the reserve rule (none by default): what the comparison
+    // and the longest bottom time judge the gas volumes by. The run itself does not use them.
+    CylinderInputs cylinders;
     // Called after every engine cycle with the phase, the run time and the engine state.
     std::function<void(const char* phase, int runTimeSeconds, const engine::engine_state& s)>
         onCycle;

@@ -6,6 +6,7 @@
 #include "planner/plan_core.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -222,6 +223,19 @@ bool planParameterField(const QString& name, double& min, double& max, int& deci
     max = p->max;
     decimals = p->decimals;
     return true;
+}
+
+PlanRequest requestOfParamFile(const QSettings& s, MessageSink* sink)
+{
+    PlanRequest r;
+    DiveInputs dive;
+    ParamFile::load(s, r.image, dive, r.flags, sink);
+    r.surfaceMbar = dive.pressure_mbar;
+    r.ascentRate = dive.ascent_speed;
+    r.bottomMinutes = dive.bottom_time_min;
+    r.depthMetres = dive.bottom_depth_m;
+    r.cylinders = ParamFile::loadCylinders(s);
+    return r;
 }
 
 } // namespace planner

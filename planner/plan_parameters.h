@@ -4,12 +4,16 @@
 // the window. Each name takes the values its field takes: the same range and the same
 // number of decimals, a switch true or false.
 //
-// Entry points: setPlanParameter, planParameter, planParameterNames, planParameterField.
+// Entry points: setPlanParameter, planParameter, planParameterNames, planParameterField,
+// requestOfParamFile.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+
+class MessageSink;
+class QSettings;
 
 namespace planner
 {
@@ -24,5 +28,10 @@ QVariant planParameter(const PlanRequest& request, const QString& name);
 QStringList planParameterNames();
 // The field's range and its number of decimals (-1: a switch); false for an unknown name.
 bool planParameterField(const QString& name, double& min, double& max, int& decimals);
+
+// The plan of a parameter file (".div") as the main window plans it after Load: the image,
+// the replay flags, surface pressure, ascent rate, bottom depth and time, and the cylinders.
+// Findings of the image's validation go to sink.
+PlanRequest requestOfParamFile(const QSettings& s, MessageSink* sink);
 
 } // namespace planner

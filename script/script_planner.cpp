@@ -8,6 +8,8 @@
 
 #include <QScriptEngine>
 #include <QScriptValueIterator>
+#include <algorithm>
+#include <iterator>
 
 namespace
 {
@@ -49,6 +51,40 @@ QScriptValue figuresToScript(QScriptEngine* e, const planner::PlanFigures& f)
     }
     o.setProperty(QStringLiteral("records"), rows);
     return o;
+}
+
+// The cylinder options of o into c: "rule" ("all", "half", "two_thirds") and "cylinders"
+// ([{gas, litres, bar}, ...], which replaces every cylinder); throws the refusal.
+void readCylinders(const QScriptValue& o, CylinderInputs& c)
+{
+    const QScriptValue rule = o.property(QStringLiteral("rule"));
+    if (rule.isValid() && !rule.isUndefined()) {
+        const QString name = rule.toString();
+        if (name != "all" && name != "half" && name != "two_thirds")
+            throw QStringLiteral("unknown rule %1").arg(name);
+        c.rule = name == "all"    ? ReserveRule::All
+                 : name == "half" ? ReserveRule::Half
+                                  : ReserveRule::TwoThirds;
+    }
+    const QScriptValue list = o.property(QStringLiteral("cylinders"));
+    if (!list.isValid() || list.isUndefined())
+        return;
+    std::fill(std::begin(c.litres), std::end(c.litres), 0);
+    std::fill(std::begin(c.fillBar), std::end(c.fillBar), 0);
+    const int n = list.property(QStringLiteral("length")).toInt32();
+    for (int i = 0; i < n; ++i) {
+        const QScriptValue one = list.property(static_cast<quint32>(i));
+        const int gas = one.property(QStringLiteral("gas")).toInt32();
+        if (gas < 1 || gas > 5)
+            throw QStringLiteral("no gas %1").arg(gas);
+        c.litres[gas - 1] = one.property(QStringLiteral("litres")).toInt32();
+        c.fillBar[gas - 1] = one.property(QStringLiteral("bar")).toInt32();
+    }
+}
+
+bool isCylinderOption(const QString& name)
+{
+    return name == QLatin1String("rule") || name == QLatin1String("cylinders");
 }
 
 } // namespace
@@ -113,19 +149,28 @@ planner::PlanRequest ScriptPlanner::request(const QScriptValue& options) const
     return r;
 }
 
+std::optional<planner::PlanRequest> ScriptPlanner::requestOrThrow(const QScriptValue& options,
+                                                                  QScriptValue& thrown)
+{
+    try {
+        return request(options);
+    } catch (const QString& error) {
+        thrown = context()->throwError(QScriptContext::RangeError, error);
+        return std::nullopt;
+    }
+}
+
 QScriptValue ScriptPlanner::plan(const QScriptValue& options)
 {
     if (!options.isUndefined() && !options.isNull() && !options.isObject())
         return context()->throwError(QScriptContext::TypeError,
                                      QStringLiteral("plan: the options are not an object"));
-    planner::PlanRequest r;
-    try {
-        r = request(options);
-    } catch (const QString& error) {
-        return context()->throwError(QScriptContext::RangeError, error);
-    }
+    QScriptValue thrown;
+    const std::optional<planner::PlanRequest> r = requestOrThrow(options, thrown);
+    if (!r)
+        return thrown;
     planner::PlanningCore core;
-    return planToScript(engine(), core.plan(r));
+    return planToScript(engine(), core.plan(*r));
 }
 
 QScriptValue ScriptPlanner::names() const
@@ -148,7 +193,8 @@ QScriptValue ScriptPlanner::solve(const QScriptValue& options)
     } keys[] = {{"ndl", planner::SolveTarget::NoDecompression},
                 {"runtime", planner::SolveTarget::Runtime},
                 {"tts", planner::SolveTarget::Tts},
-                {"stopTime", planner::SolveTarget::StopTime}};
+                {"stopTime", planner::SolveTarget::StopTime},
+                {"reserve", planner::SolveTarget::Reserve}};
     planner::SolveTarget target;
     int targets = 0;
     QScriptValue rest = engine()->newObject();
@@ -163,25 +209,30 @@ QScriptValue ScriptPlanner::solve(const QScriptValue& options)
                 target.kind = k.kind;
                 target.limitMinutes = it.value().toInt32();
                 if (k.kind != planner::SolveTarget::NoDecompression &&
+                    k.kind != planner::SolveTarget::Reserve &&
                     (!it.value().isNumber() || target.limitMinutes < 0))
                     return context()->throwError(
                         QScriptContext::RangeError,
                         QStringLiteral("solve: %1 takes a number of minutes").arg(it.name()));
             }
-        if (!isTarget)
+        if (!isTarget && !isCylinderOption(it.name()))
             rest.setProperty(it.name(), it.value());
     }
     if (targets != 1)
         return context()->throwError(
             QScriptContext::RangeError,
-            QStringLiteral("solve: name one target of ndl, runtime, tts, stopTime"));
-    planner::PlanRequest r;
+            QStringLiteral("solve: name one target of ndl, runtime, tts, stopTime, reserve"));
+    QScriptValue thrown;
+    std::optional<planner::PlanRequest> r = requestOrThrow(rest, thrown);
+    if (!r)
+        return thrown;
     try {
-        r = request(rest);
+        readCylinders(options, r->cylinders);
     } catch (const QString& error) {
-        return context()->throwError(QScriptContext::RangeError, error);
+        return context()->throwError(QScriptContext::RangeError,
+                                     QStringLiteral("solve: %1").arg(error));
     }
-    const planner::SolveAnswer a = planner::solveBottomTime(r, target);
+    const planner::SolveAnswer a = planner::solveBottomTime(*r, target);
     QScriptValue o = engine()->newObject();
     o.setProperty(QStringLiteral("found"), a.found);
     o.setProperty(QStringLiteral("bottomTime"),
@@ -215,37 +266,22 @@ QScriptValue ScriptPlanner::contingency(const QScriptValue& options)
             (name == "deeper" ? set.deeperMetres : set.longerMinutes) = static_cast<float>(x);
         } else if (name == "lostGases") {
             set.lostGases = v.toBool();
-        } else if (name == "rule") {
-            const QString rule = v.toString();
-            if (rule != "all" && rule != "half" && rule != "two_thirds")
-                return context()->throwError(
-                    QScriptContext::RangeError,
-                    QStringLiteral("contingency: unknown rule %1").arg(rule));
-            set.cylinders.rule = rule == "all"    ? ReserveRule::All
-                                 : rule == "half" ? ReserveRule::Half
-                                                  : ReserveRule::TwoThirds;
-        } else if (name == "cylinders") {
-            const int n = v.property(QStringLiteral("length")).toInt32();
-            for (int i = 0; i < n; ++i) {
-                const QScriptValue c = v.property(static_cast<quint32>(i));
-                const int gas = c.property(QStringLiteral("gas")).toInt32();
-                if (gas < 1 || gas > 5)
-                    return context()->throwError(QScriptContext::RangeError,
-                                                 QStringLiteral("contingency: no gas %1").arg(gas));
-                set.cylinders.litres[gas - 1] = c.property(QStringLiteral("litres")).toInt32();
-                set.cylinders.fillBar[gas - 1] = c.property(QStringLiteral("bar")).toInt32();
-            }
-        } else {
+        } else if (!isCylinderOption(name)) {
             planOptions.setProperty(name, v);
         }
     }
-    planner::PlanRequest r;
     try {
-        r = request(planOptions);
+        if (options.isObject())
+            readCylinders(options, set.cylinders);
     } catch (const QString& error) {
-        return context()->throwError(QScriptContext::RangeError, error);
+        return context()->throwError(QScriptContext::RangeError,
+                                     QStringLiteral("contingency: %1").arg(error));
     }
-    const QVector<planner::ContingencyRow> rows = planner::planContingencies(r, set);
+    QScriptValue thrown;
+    const std::optional<planner::PlanRequest> r = requestOrThrow(planOptions, thrown);
+    if (!r)
+        return thrown;
+    const QVector<planner::ContingencyRow> rows = planner::planContingencies(*r, set);
     QScriptEngine* e = engine();
     QScriptValue out = e->newArray(static_cast<uint>(rows.size()));
     static const char* const kinds[] = {"base",         "deeper",  "longer",

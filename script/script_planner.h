@@ -15,6 +15,7 @@
 #include <QScriptValue>
 #include <QScriptable>
 #include <functional>
+#include <optional>
 
 class ScriptPlanner : public QObject, protected QScriptable
 {
@@ -30,7 +31,9 @@ public:
     Q_INVOKABLE QScriptValue names() const;
 
     // The longest bottom time at the planned depth for one target among the options:
-    // ndl: true, runtime: R, tts: T or stopTime: D (minutes); the other options as plan's.
+    // ndl: true, runtime: R, tts: T, stopTime: D (minutes) or reserve: true (every cylinder
+    // within the reserve rule: the window's cylinders, or cylinders and rule given as for
+    // contingency); the other options as plan's.
     // The answer: {found, bottomTime, text, target, plans, error}.
     Q_INVOKABLE QScriptValue solve(const QScriptValue& options);
     // The contingency set of the request of the options (as plan's) as an array of row
@@ -39,6 +42,10 @@ public:
     Q_INVOKABLE QScriptValue contingency(const QScriptValue& options = QScriptValue());
 
 private:
+    // request(options), or none with the refusal thrown into the script as a RangeError.
+    std::optional<planner::PlanRequest> requestOrThrow(const QScriptValue& options,
+                                                       QScriptValue& thrown);
+
     std::function<planner::PlanRequest()> current_;
 };
 

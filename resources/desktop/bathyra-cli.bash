@@ -30,7 +30,7 @@ _bathyra_cli()
         return
         ;;
     solve)
-        COMPREPLY=($(compgen -W "ndl runtime tts stops" -- "$cur"))
+        COMPREPLY=($(compgen -W "ndl runtime tts stops reserve" -- "$cur"))
         return
         ;;
     --profile)

@@ -808,7 +808,7 @@
 <context>
     <name>BathyraApplication</name>
     <message>
-        <location filename="../../app/application.cpp" line="+34"/>
+        <location filename="../../app/application.cpp" line="+35"/>
         <source>Unhandled exception: %1</source>
         <comment>Console</comment>
         <translation>Excepción no controlada: %1</translation>
@@ -817,7 +817,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+174"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+175"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1m, EAD:---, END:---</translation>
@@ -869,12 +869,12 @@
         <translation>HPNS: no se simula con ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+77"/>
+        <location filename="../../app/bathyra_device.cpp" line="+78"/>
         <source>FAILED</source>
         <translation>ERROR</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+145"/>
         <source>Load dive parameters...</source>
         <translation>Cargar parámetros de inmersión...</translation>
     </message>
@@ -918,7 +918,7 @@
         <translation>Los desarrolladores de Bathyra. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (%1), sin ninguna garantía. Hecho con Qt (%2) y Qwt (%3).</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+178"/>
         <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
         <translation>CF%1 (%2): %3 está fuera del rango del planificador, se usa %4.</translation>
     </message>
@@ -929,7 +929,7 @@
         <translation>Parámetros no guardados: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+174"/>
+        <location filename="../../app/bathyra_script.cpp" line="+175"/>
         <source>Run Script...</source>
         <translation>Ejecutar script...</translation>
     </message>
@@ -940,7 +940,7 @@
         <translation>Script de Bathyra (*.qs *.js)</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+18"/>
         <source>Longest bottom time...</source>
         <translation>Tiempo de fondo máximo...</translation>
     </message>
@@ -958,7 +958,7 @@
 <context>
     <name>BottomTimeSolver</name>
     <message>
-        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+17"/>
         <source>no decompression</source>
         <translation>sin descompresión</translation>
     </message>
@@ -978,7 +978,12 @@
         <translation>tiempo total de paradas ≤ %1 min</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+3"/>
+        <source>every cylinder within the reserve rule</source>
+        <translation>cada botella dentro de la regla de reserva</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>no bottom time meets the target %1</source>
         <translation>ningún tiempo de fondo cumple el objetivo %1</translation>
     </message>
@@ -992,11 +997,16 @@
         <source>longest bottom time: %1 min for %2</source>
         <translation>tiempo de fondo máximo: %1 min para %2</translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>The reserve target needs a cylinder (size and fill) for a gas of the plan</source>
+        <translation>El objetivo de la regla de reserva necesita una botella (volumen y presión de carga) para un gas del plan</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+17"/>
+        <location filename="../../device/cf_table.cpp" line="+18"/>
         <source>unused</source>
         <translation>sin uso</translation>
     </message>
@@ -1387,7 +1397,7 @@
 <context>
     <name>CF_Editor_Interface</name>
     <message>
-        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+245"/>
         <source>value %1 is kept: it cannot be shown here</source>
         <translation>se conserva el valor %1: no puede mostrarse aquí</translation>
     </message>
@@ -1406,7 +1416,7 @@
 <context>
     <name>ColorPicker</name>
     <message>
-        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <location filename="../../cfeditor/color_picker.cpp" line="+60"/>
         <source>Choose color</source>
         <comment>CF color</comment>
         <translation>Elegir color</translation>
@@ -1426,7 +1436,7 @@
         <translation>No existe la función personalizada CF%1</translation>
     </message>
     <message>
-        <location filename="../../device/config_image.cpp" line="+91"/>
+        <location filename="../../device/config_image.cpp" line="+92"/>
         <source>Configuration image must be %1 bytes, got %2</source>
         <translation>La imagen de configuración debe tener %1 bytes, recibidos %2</translation>
     </message>
@@ -1536,7 +1546,7 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/logbook_files.cpp" line="+48"/>
+        <location filename="../../profiles/logbook_files.cpp" line="+49"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Formato XML no soportado (ni DivingLog ni Shearwater)</translation>
     </message>
@@ -1581,7 +1591,7 @@
         <translation>No se puede guardar el perfil.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+126"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+134"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>El tiempo de muestra %1 s no es un tiempo de inmersión.</translation>
     </message>
@@ -1646,7 +1656,7 @@
         <translation>La ppO2 registrada %1 bar a %2 s no es una ppO2.</translation>
     </message>
     <message>
-        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <location filename="../../profiles/uddf_formats.cpp" line="+147"/>
         <source>This is a CCR dive.</source>
         <translation>Es una inmersión CCR.</translation>
     </message>
@@ -1675,7 +1685,7 @@
 <context>
     <name>Decoplan</name>
     <message>
-        <location filename="../../planner/decoplan.cpp" line="+61"/>
+        <location filename="../../planner/decoplan.cpp" line="+62"/>
         <source>GF %1/%2</source>
         <translation>GF %1/%2</translation>
     </message>
@@ -1715,7 +1725,7 @@
 <context>
     <name>HexImage</name>
     <message>
-        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <location filename="../../device/hex_image.cpp" line="+54"/>
         <source>Bad HEX format</source>
         <translation>Formato HEX erróneo</translation>
     </message>
@@ -1778,7 +1788,7 @@
 <context>
     <name>LogCheck</name>
     <message>
-        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <location filename="../../planner/log_check.cpp" line="+24"/>
         <source>%1: plan %2 %5, log %3 %5 (%4)</source>
         <translation>%1: plan %2 %5, registro %3 %5 (%4)</translation>
     </message>
@@ -1788,7 +1798,7 @@
         <translation>El registro no contiene ninguna inmersión: ninguna profundidad bajo la superficie</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+60"/>
         <source>m</source>
         <translation>m</translation>
     </message>
@@ -1841,7 +1851,7 @@
 <context>
     <name>LogCheckInterface</name>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <location filename="../../app/log_check_window.cpp" line="+41"/>
         <source>Browse...</source>
         <translation>Examinar...</translation>
     </message>
@@ -1851,7 +1861,7 @@
         <translation>No hay archivo de parámetros %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
         <translation>Archivos de registro (*.xml *.uddf *.udcf);;Todos los archivos (*)</translation>
     </message>
@@ -1861,7 +1871,7 @@
         <translation>Parámetros de inmersión (*.div);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Current configuration</source>
         <translation>Configuración actual</translation>
     </message>
@@ -1872,7 +1882,12 @@
         <translation>Archivo de parámetros</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
+        <source>Read from the computer</source>
+        <translation>Leída del ordenador</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Current parameters</source>
         <translation>Parámetros actuales</translation>
     </message>
@@ -1882,12 +1897,12 @@
         <translation>Inmersión registrada:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>Dived with:</source>
         <translation>Buceada con:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Planned as:</source>
         <translation>Planificada como:</translation>
     </message>
@@ -1897,17 +1912,17 @@
         <translation>Comprobar</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>time (min)</source>
-        <translation>tiempo (min)</translation>
+        <location line="+23"/>
+        <source>Another command is running</source>
+        <translation>Otro comando está en curso</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>depth (m)</source>
-        <translation>profundidad (m)</translation>
+        <location line="+6"/>
+        <source>The configuration was not read from the computer: %1</source>
+        <translation>La configuración no se leyó del ordenador: %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+40"/>
         <source>plan</source>
         <translation>plan</translation>
     </message>
@@ -1925,7 +1940,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+122"/>
         <source>bank %1, write command: %2</source>
         <translation>banco %1, orden de escritura: %2</translation>
     </message>
@@ -2031,23 +2046,23 @@
         <translation>Pantalla capturada.</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+30"/>
+        <location line="+46"/>
+        <location line="+24"/>
         <source>Write failed</source>
         <translation>Fallo de escritura</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-14"/>
         <source>Bad checksum at 0x%1</source>
         <translation>Suma de control errónea en 0x%1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>Cannot start firmware upgrade</source>
         <translation>No se puede iniciar la actualización del firmware</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+10"/>
         <source>Cannot sync firmware upgrade</source>
         <translation>No se puede sincronizar la actualización del firmware</translation>
     </message>
@@ -2055,7 +2070,7 @@
 <context>
     <name>PlanComparison</name>
     <message>
-        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <location filename="../../planner/plan_comparison.cpp" line="+185"/>
         <source>runtime (min)</source>
         <translation>tiempo total (min)</translation>
     </message>
@@ -2085,12 +2100,17 @@
         <translation>ppO2 máx. (bar)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+24"/>
         <source>%1 (litres)</source>
         <translation>%1 (litros)</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (bar)</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>figure</source>
         <translation>valor</translation>
     </message>
@@ -2100,12 +2120,12 @@
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <location filename="../../app/plan_plot.cpp" line="+44"/>
         <source>%1 ceiling</source>
         <translation>techo de %1</translation>
     </message>
     <message>
-        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+41"/>
         <source>plans: %1</source>
         <translation>planes: %1</translation>
     </message>
@@ -2113,17 +2133,7 @@
 <context>
     <name>PlanComparisonInterface</name>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
-        <source>time (min)</source>
-        <translation>tiempo (min)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>depth (m)</source>
-        <translation>profundidad (m)</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="+66"/>
         <source>Add current plan</source>
         <translation>Añadir el plan actual</translation>
     </message>
@@ -2158,7 +2168,7 @@
         <translation>Exportar PDF...</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Add a logged dive</source>
         <translation>Añadir una inmersión registrada</translation>
     </message>
@@ -2178,34 +2188,45 @@
         <translation>Nombre:</translation>
     </message>
     <message>
-        <location line="+68"/>
-        <location line="+13"/>
+        <location line="+73"/>
         <source>Export the comparison</source>
         <translation>Exportar la comparación</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="+12"/>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
+    <name>PlanPlot</name>
+    <message>
+        <location filename="../../app/plan_plot.cpp" line="-28"/>
+        <source>time (min)</source>
+        <translation>tiempo (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>profundidad (m)</translation>
+    </message>
+</context>
+<context>
     <name>PlanSheetInterface</name>
     <message>
-        <location filename="../../app/plan_sheet.cpp" line="+151"/>
-        <location line="+150"/>
-        <location line="+16"/>
+        <location filename="../../app/plan_sheet.cpp" line="+152"/>
+        <location line="+163"/>
         <source>Plan sheet</source>
         <comment>Window Title</comment>
         <translation>Hoja del plan</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-162"/>
         <source>Deeper by (m):</source>
         <translation>Más profundo (m):</translation>
     </message>
@@ -2251,18 +2272,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+130"/>
+        <location line="+127"/>
         <source>Save slate...</source>
         <translation>Guardar pizarra...</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+147"/>
+        <location line="-126"/>
+        <location line="+133"/>
         <source>Save plan file...</source>
         <translation>Guardar archivo del plan...</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-88"/>
         <source>Gas %1 (%2):</source>
         <translation>Gas %1 (%2):</translation>
     </message>
@@ -2317,13 +2338,13 @@
         <translation>%1 (bar)</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+59"/>
         <source>Slates (*.pdf *.svg *.png)</source>
         <comment>file format</comment>
         <translation>Pizarras (*.pdf *.svg *.png)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>Plan files (*.json *.csv)</source>
         <comment>file format</comment>
         <translation>Archivos de plan (*.json *.csv)</translation>
@@ -2345,7 +2366,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+30"/>
+        <location filename="../../plot/plot_export.cpp" line="+31"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Imagen JPEG</translation>
@@ -2386,7 +2407,7 @@
         <translation>no se pudo crear el PDF en %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+204"/>
+        <location filename="../../plot/plot_curves.cpp" line="+205"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -2405,50 +2426,50 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+466"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+120"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location filename="../../planner/run_plot.cpp" line="+11"/>
+        <location filename="../../planner/run_plot.cpp" line="+14"/>
         <source>depth</source>
         <comment>Plot legend</comment>
         <translation>profundidad</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ceiling</source>
         <comment>Plot legend</comment>
         <translation>techo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>tejido guía</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>GF</source>
         <comment>Plot legend</comment>
         <translation>GF</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ppO2</source>
         <comment>Plot legend</comment>
         <translation>ppO2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CNS</source>
         <comment>Plot legend</comment>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>NDL/Stop</source>
         <comment>Plot legend</comment>
         <translation>NDL/parada</translation>
@@ -2544,7 +2565,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+125"/>
         <source>depth [m]</source>
         <translation>profundidad [m]</translation>
     </message>
@@ -2702,7 +2723,7 @@
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <location filename="../../device/safe_file.cpp" line="+35"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <translation>No se puede escribir &apos;%1&apos;: %2</translation>
     </message>
@@ -2720,7 +2741,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+247"/>
+        <location filename="../../script/script.cpp" line="+248"/>
         <source>Script stopped: %1</source>
         <translation>Script detenido: %1</translation>
     </message>
@@ -2728,7 +2749,7 @@
 <context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+45"/>
+        <location filename="../../device/serial_ostc.cpp" line="+46"/>
         <source>FAILED: </source>
         <translation>ERROR: </translation>
     </message>
@@ -2738,22 +2759,22 @@
         <translation>Conectando %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+34"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Lectura del OSTC %1 terminada.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+19"/>
         <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
         <translation>La configuración del ordenador antes del envío se guarda en &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-8"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Programación del OSTC %1 terminada.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+27"/>
         <source>Date and time set to %1</source>
         <translation>Fecha y hora ajustadas a %1</translation>
     </message>
@@ -2816,12 +2837,12 @@
 <context>
     <name>SerialPort</name>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <location filename="../../device/serial_port.cpp" line="+58"/>
         <source>Unknown port</source>
         <translation>Puerto desconocido</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+44"/>
+        <location filename="../../device/serial_port.h" line="+45"/>
         <source>Unable to open port</source>
         <translation>No se puede abrir el puerto</translation>
     </message>
@@ -2928,7 +2949,7 @@
 <context>
     <name>SolveDialog</name>
     <message>
-        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <location filename="../../app/solve_dialog.cpp" line="+21"/>
         <source>no decompression</source>
         <translation>sin descompresión</translation>
     </message>
@@ -2948,12 +2969,17 @@
         <translation>tiempo total de paradas como máximo</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>every cylinder within the reserve rule</source>
+        <translation>cada botella dentro de la regla de reserva</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source> min</source>
         <translation> min</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Solve</source>
         <translation>Calcular</translation>
     </message>
@@ -2966,7 +2992,7 @@
 <context>
     <name>UpdatesPlanner</name>
     <message>
-        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <location filename="../../updates/updates_planner.cpp" line="+77"/>
         <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
         <translation>El servidor de actualizaciones &apos;%1&apos; no es una dirección http o https válida.</translation>
     </message>
@@ -2995,7 +3021,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-174"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+84"/>
         <source>Dive profile</source>
         <translation>Perfil de inmersión</translation>
     </message>
@@ -3006,17 +3032,17 @@
         <translation>Gráfico de tejidos</translation>
     </message>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <location filename="../../app/log_check_window.cpp" line="-97"/>
         <source>Plan against log</source>
         <translation>Plan frente a registro</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="-235"/>
         <source>Compare plans</source>
         <translation>Comparar planes</translation>
     </message>
     <message>
-        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <location filename="../../app/solve_dialog.cpp" line="-18"/>
         <source>Longest bottom time</source>
         <translation>Tiempo de fondo máximo</translation>
     </message>
@@ -3032,7 +3058,7 @@
 <context>
     <name>planner</name>
     <message>
-        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <location filename="../../planner/contingency.cpp" line="+221"/>
         <source>all</source>
         <translation>todo</translation>
     </message>
@@ -3077,8 +3103,8 @@
         <translation>bail-out</translation>
     </message>
     <message>
-        <location filename="../../planner/plan_files.cpp" line="+149"/>
-        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <location filename="../../planner/plan_files.cpp" line="+150"/>
+        <location filename="../../planner/plan_slate.cpp" line="+204"/>
         <source>Variant</source>
         <translation>Variante</translation>
     </message>
@@ -3288,7 +3314,7 @@
 <context>
     <name>planner::PlanParameters</name>
     <message>
-        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <location filename="../../planner/plan_parameters.cpp" line="+163"/>
         <source>unknown planning input %1</source>
         <translation>entrada de planificación desconocida %1</translation>
     </message>
@@ -3311,21 +3337,19 @@
 <context>
     <name>planner::RunReport</name>
     <message>
-        <location filename="../../planner/run_report.cpp" line="+81"/>
+        <location filename="../../planner/run_report.cpp" line="+92"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>GF</source>
         <translation>GF</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+2"/>
-        <location line="+121"/>
+        <location line="+1"/>
+        <location line="+120"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
@@ -3566,7 +3590,7 @@
 <context>
     <name>planner::Simulation</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+78"/>
+        <location filename="../../planner/simulation.cpp" line="+79"/>
         <source>%1 at %2 m</source>
         <translation>%1 a %2 m</translation>
     </message>

@@ -808,7 +808,7 @@
 <context>
     <name>BathyraApplication</name>
     <message>
-        <location filename="../../app/application.cpp" line="+34"/>
+        <location filename="../../app/application.cpp" line="+35"/>
         <source>Unhandled exception: %1</source>
         <comment>Console</comment>
         <translation>Eccezione non gestita: %1</translation>
@@ -817,7 +817,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+174"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+175"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1m, EAD:---, END:---</translation>
@@ -869,12 +869,12 @@
         <translation>HPNS: nessuna simulazione con ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+77"/>
+        <location filename="../../app/bathyra_device.cpp" line="+78"/>
         <source>FAILED</source>
         <translation>NON RIUSCITO</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+145"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
@@ -918,7 +918,7 @@
         <translation>Gli sviluppatori di Bathyra. Software libero secondo la GNU General Public License, versione 3 o successiva (%1), senza alcuna garanzia. Realizzato con Qt (%2) e Qwt (%3).</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+178"/>
         <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
         <translation>CF%1 (%2): %3 è fuori dall&apos;intervallo del pianificatore, viene usato %4.</translation>
     </message>
@@ -929,7 +929,7 @@
         <translation>Parametri non salvati: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+174"/>
+        <location filename="../../app/bathyra_script.cpp" line="+175"/>
         <source>Run Script...</source>
         <translation>Esegui script...</translation>
     </message>
@@ -940,7 +940,7 @@
         <translation>Script di Bathyra (*.qs *.js)</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+18"/>
         <source>Longest bottom time...</source>
         <translation>Tempo di fondo massimo...</translation>
     </message>
@@ -958,7 +958,7 @@
 <context>
     <name>BottomTimeSolver</name>
     <message>
-        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+17"/>
         <source>no decompression</source>
         <translation>nessuna decompressione</translation>
     </message>
@@ -978,7 +978,12 @@
         <translation>tempo totale delle soste ≤ %1 min</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+3"/>
+        <source>every cylinder within the reserve rule</source>
+        <translation>ogni bombola entro la regola di riserva</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>no bottom time meets the target %1</source>
         <translation>nessun tempo di fondo rispetta l&apos;obiettivo %1</translation>
     </message>
@@ -992,11 +997,16 @@
         <source>longest bottom time: %1 min for %2</source>
         <translation>tempo di fondo massimo: %1 min per %2</translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>The reserve target needs a cylinder (size and fill) for a gas of the plan</source>
+        <translation>L&apos;obiettivo della regola di riserva richiede una bombola (volume e pressione di carica) per un gas del piano</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+17"/>
+        <location filename="../../device/cf_table.cpp" line="+18"/>
         <source>unused</source>
         <translation>non usato</translation>
     </message>
@@ -1387,7 +1397,7 @@
 <context>
     <name>CF_Editor_Interface</name>
     <message>
-        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+245"/>
         <source>value %1 is kept: it cannot be shown here</source>
         <translation>il valore %1 viene mantenuto: non può essere mostrato qui</translation>
     </message>
@@ -1406,7 +1416,7 @@
 <context>
     <name>ColorPicker</name>
     <message>
-        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <location filename="../../cfeditor/color_picker.cpp" line="+60"/>
         <source>Choose color</source>
         <comment>CF color</comment>
         <translation>Scegli colore</translation>
@@ -1426,7 +1436,7 @@
         <translation>Nessuna funzione personalizzata CF%1</translation>
     </message>
     <message>
-        <location filename="../../device/config_image.cpp" line="+91"/>
+        <location filename="../../device/config_image.cpp" line="+92"/>
         <source>Configuration image must be %1 bytes, got %2</source>
         <translation>L&apos;immagine di configurazione deve essere di %1 byte, ricevuti %2</translation>
     </message>
@@ -1536,7 +1546,7 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/logbook_files.cpp" line="+48"/>
+        <location filename="../../profiles/logbook_files.cpp" line="+49"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Formato XML non supportato (né DivingLog né Shearwater)</translation>
     </message>
@@ -1581,7 +1591,7 @@
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+126"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+134"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Il tempo di campione %1 s non è un tempo d&apos;immersione.</translation>
     </message>
@@ -1646,7 +1656,7 @@
         <translation>La ppO2 registrata %1 bar a %2 s non è una ppO2.</translation>
     </message>
     <message>
-        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <location filename="../../profiles/uddf_formats.cpp" line="+147"/>
         <source>This is a CCR dive.</source>
         <translation>È un&apos;immersione CCR.</translation>
     </message>
@@ -1675,7 +1685,7 @@
 <context>
     <name>Decoplan</name>
     <message>
-        <location filename="../../planner/decoplan.cpp" line="+61"/>
+        <location filename="../../planner/decoplan.cpp" line="+62"/>
         <source>GF %1/%2</source>
         <translation>GF %1/%2</translation>
     </message>
@@ -1715,7 +1725,7 @@
 <context>
     <name>HexImage</name>
     <message>
-        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <location filename="../../device/hex_image.cpp" line="+54"/>
         <source>Bad HEX format</source>
         <translation>Formato HEX errato</translation>
     </message>
@@ -1778,7 +1788,7 @@
 <context>
     <name>LogCheck</name>
     <message>
-        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <location filename="../../planner/log_check.cpp" line="+24"/>
         <source>%1: plan %2 %5, log %3 %5 (%4)</source>
         <translation>%1: piano %2 %5, log %3 %5 (%4)</translation>
     </message>
@@ -1788,7 +1798,7 @@
         <translation>Il log non contiene alcuna immersione: nessuna profondità sotto la superficie</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+60"/>
         <source>m</source>
         <translation>m</translation>
     </message>
@@ -1841,7 +1851,7 @@
 <context>
     <name>LogCheckInterface</name>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <location filename="../../app/log_check_window.cpp" line="+41"/>
         <source>Browse...</source>
         <translation>Sfoglia...</translation>
     </message>
@@ -1851,7 +1861,7 @@
         <translation>Nessun file dei parametri %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
         <translation>File di logbook (*.xml *.uddf *.udcf);;Tutti i file (*)</translation>
     </message>
@@ -1861,7 +1871,7 @@
         <translation>Parametri di immersione (*.div);;Tutti i file (*)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Current configuration</source>
         <translation>Configurazione attuale</translation>
     </message>
@@ -1872,7 +1882,12 @@
         <translation>File dei parametri</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
+        <source>Read from the computer</source>
+        <translation>Letta dal computer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Current parameters</source>
         <translation>Parametri attuali</translation>
     </message>
@@ -1882,12 +1897,12 @@
         <translation>Immersione registrata:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>Dived with:</source>
         <translation>Immersa con:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Planned as:</source>
         <translation>Pianificata come:</translation>
     </message>
@@ -1897,17 +1912,17 @@
         <translation>Verifica</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>time (min)</source>
-        <translation>tempo (min)</translation>
+        <location line="+23"/>
+        <source>Another command is running</source>
+        <translation>Un altro comando è in corso</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>depth (m)</source>
-        <translation>profondità (m)</translation>
+        <location line="+6"/>
+        <source>The configuration was not read from the computer: %1</source>
+        <translation>La configurazione non è stata letta dal computer: %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+40"/>
         <source>plan</source>
         <translation>piano</translation>
     </message>
@@ -1925,7 +1940,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+122"/>
         <source>bank %1, write command: %2</source>
         <translation>banco %1, comando di scrittura: %2</translation>
     </message>
@@ -2031,23 +2046,23 @@
         <translation>Schermo catturato.</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+30"/>
+        <location line="+46"/>
+        <location line="+24"/>
         <source>Write failed</source>
         <translation>Scrittura non riuscita</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-14"/>
         <source>Bad checksum at 0x%1</source>
         <translation>Checksum errato a 0x%1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>Cannot start firmware upgrade</source>
         <translation>Impossibile avviare l&apos;aggiornamento del firmware</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+10"/>
         <source>Cannot sync firmware upgrade</source>
         <translation>Impossibile sincronizzare l&apos;aggiornamento del firmware</translation>
     </message>
@@ -2055,7 +2070,7 @@
 <context>
     <name>PlanComparison</name>
     <message>
-        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <location filename="../../planner/plan_comparison.cpp" line="+185"/>
         <source>runtime (min)</source>
         <translation>tempo totale (min)</translation>
     </message>
@@ -2085,12 +2100,17 @@
         <translation>ppO2 max (bar)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+24"/>
         <source>%1 (litres)</source>
         <translation>%1 (litri)</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (bar)</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>figure</source>
         <translation>valore</translation>
     </message>
@@ -2100,12 +2120,12 @@
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <location filename="../../app/plan_plot.cpp" line="+44"/>
         <source>%1 ceiling</source>
         <translation>ceiling %1</translation>
     </message>
     <message>
-        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+41"/>
         <source>plans: %1</source>
         <translation>piani: %1</translation>
     </message>
@@ -2113,17 +2133,7 @@
 <context>
     <name>PlanComparisonInterface</name>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
-        <source>time (min)</source>
-        <translation>tempo (min)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>depth (m)</source>
-        <translation>profondità (m)</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="+66"/>
         <source>Add current plan</source>
         <translation>Aggiungi il piano attuale</translation>
     </message>
@@ -2158,7 +2168,7 @@
         <translation>Esporta PDF...</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Add a logged dive</source>
         <translation>Aggiungi un&apos;immersione registrata</translation>
     </message>
@@ -2178,34 +2188,45 @@
         <translation>Nome:</translation>
     </message>
     <message>
-        <location line="+68"/>
-        <location line="+13"/>
+        <location line="+73"/>
         <source>Export the comparison</source>
         <translation>Esporta il confronto</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="+12"/>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>PDF files (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
+    <name>PlanPlot</name>
+    <message>
+        <location filename="../../app/plan_plot.cpp" line="-28"/>
+        <source>time (min)</source>
+        <translation>tempo (min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>profondità (m)</translation>
+    </message>
+</context>
+<context>
     <name>PlanSheetInterface</name>
     <message>
-        <location filename="../../app/plan_sheet.cpp" line="+151"/>
-        <location line="+150"/>
-        <location line="+16"/>
+        <location filename="../../app/plan_sheet.cpp" line="+152"/>
+        <location line="+163"/>
         <source>Plan sheet</source>
         <comment>Window Title</comment>
         <translation>Scheda del piano</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-162"/>
         <source>Deeper by (m):</source>
         <translation>Più profondo di (m):</translation>
     </message>
@@ -2251,18 +2272,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+130"/>
+        <location line="+127"/>
         <source>Save slate...</source>
         <translation>Salva lavagnetta...</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+147"/>
+        <location line="-126"/>
+        <location line="+133"/>
         <source>Save plan file...</source>
         <translation>Salva file del piano...</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-88"/>
         <source>Gas %1 (%2):</source>
         <translation>Gas %1 (%2):</translation>
     </message>
@@ -2317,13 +2338,13 @@
         <translation>%1 (bar)</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+59"/>
         <source>Slates (*.pdf *.svg *.png)</source>
         <comment>file format</comment>
         <translation>Lavagnette (*.pdf *.svg *.png)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>Plan files (*.json *.csv)</source>
         <comment>file format</comment>
         <translation>File di piano (*.json *.csv)</translation>
@@ -2345,7 +2366,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+30"/>
+        <location filename="../../plot/plot_export.cpp" line="+31"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Immagine JPEG</translation>
@@ -2386,7 +2407,7 @@
         <translation>impossibile creare il PDF in %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+204"/>
+        <location filename="../../plot/plot_curves.cpp" line="+205"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -2405,50 +2426,50 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+466"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+120"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Gas%1:</translation>
     </message>
     <message>
-        <location filename="../../planner/run_plot.cpp" line="+11"/>
+        <location filename="../../planner/run_plot.cpp" line="+14"/>
         <source>depth</source>
         <comment>Plot legend</comment>
         <translation>profondità</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ceiling</source>
         <comment>Plot legend</comment>
         <translation>tetto</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>tessuto guida</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>GF</source>
         <comment>Plot legend</comment>
         <translation>GF</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ppO2</source>
         <comment>Plot legend</comment>
         <translation>ppO2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CNS</source>
         <comment>Plot legend</comment>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>NDL/Stop</source>
         <comment>Plot legend</comment>
         <translation>NDL/sosta</translation>
@@ -2544,7 +2565,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+125"/>
         <source>depth [m]</source>
         <translation>profondità [m]</translation>
     </message>
@@ -2702,7 +2723,7 @@
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <location filename="../../device/safe_file.cpp" line="+35"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <translation>Impossibile scrivere &apos;%1&apos;: %2</translation>
     </message>
@@ -2720,7 +2741,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+247"/>
+        <location filename="../../script/script.cpp" line="+248"/>
         <source>Script stopped: %1</source>
         <translation>Script fermato: %1</translation>
     </message>
@@ -2728,7 +2749,7 @@
 <context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+45"/>
+        <location filename="../../device/serial_ostc.cpp" line="+46"/>
         <source>FAILED: </source>
         <translation>NON RIUSCITO: </translation>
     </message>
@@ -2738,22 +2759,22 @@
         <translation>Connessione a %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+34"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Lettura dell&apos;OSTC %1 completata.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+19"/>
         <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
         <translation>La configurazione del computer prima dell&apos;invio è conservata in &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-8"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Programmazione dell&apos;OSTC %1 completata.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+27"/>
         <source>Date and time set to %1</source>
         <translation>Data e ora impostate a %1</translation>
     </message>
@@ -2816,12 +2837,12 @@
 <context>
     <name>SerialPort</name>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <location filename="../../device/serial_port.cpp" line="+58"/>
         <source>Unknown port</source>
         <translation>Porta sconosciuta</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+44"/>
+        <location filename="../../device/serial_port.h" line="+45"/>
         <source>Unable to open port</source>
         <translation>Impossibile aprire la porta</translation>
     </message>
@@ -2928,7 +2949,7 @@
 <context>
     <name>SolveDialog</name>
     <message>
-        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <location filename="../../app/solve_dialog.cpp" line="+21"/>
         <source>no decompression</source>
         <translation>nessuna decompressione</translation>
     </message>
@@ -2948,12 +2969,17 @@
         <translation>tempo totale delle soste al massimo</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>every cylinder within the reserve rule</source>
+        <translation>ogni bombola entro la regola di riserva</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source> min</source>
         <translation> min</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Solve</source>
         <translation>Calcola</translation>
     </message>
@@ -2966,7 +2992,7 @@
 <context>
     <name>UpdatesPlanner</name>
     <message>
-        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <location filename="../../updates/updates_planner.cpp" line="+77"/>
         <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
         <translation>Il server degli aggiornamenti &apos;%1&apos; non è un indirizzo http o https valido.</translation>
     </message>
@@ -2995,7 +3021,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-174"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+84"/>
         <source>Dive profile</source>
         <translation>Profilo d&apos;immersione</translation>
     </message>
@@ -3006,17 +3032,17 @@
         <translation>Grafico dei tessuti</translation>
     </message>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <location filename="../../app/log_check_window.cpp" line="-97"/>
         <source>Plan against log</source>
         <translation>Piano contro log</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="-235"/>
         <source>Compare plans</source>
         <translation>Confronta piani</translation>
     </message>
     <message>
-        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <location filename="../../app/solve_dialog.cpp" line="-18"/>
         <source>Longest bottom time</source>
         <translation>Tempo di fondo massimo</translation>
     </message>
@@ -3032,7 +3058,7 @@
 <context>
     <name>planner</name>
     <message>
-        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <location filename="../../planner/contingency.cpp" line="+221"/>
         <source>all</source>
         <translation>tutto</translation>
     </message>
@@ -3077,8 +3103,8 @@
         <translation>bail-out</translation>
     </message>
     <message>
-        <location filename="../../planner/plan_files.cpp" line="+149"/>
-        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <location filename="../../planner/plan_files.cpp" line="+150"/>
+        <location filename="../../planner/plan_slate.cpp" line="+204"/>
         <source>Variant</source>
         <translation>Variante</translation>
     </message>
@@ -3288,7 +3314,7 @@
 <context>
     <name>planner::PlanParameters</name>
     <message>
-        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <location filename="../../planner/plan_parameters.cpp" line="+163"/>
         <source>unknown planning input %1</source>
         <translation>input di pianificazione sconosciuto %1</translation>
     </message>
@@ -3311,21 +3337,19 @@
 <context>
     <name>planner::RunReport</name>
     <message>
-        <location filename="../../planner/run_report.cpp" line="+81"/>
+        <location filename="../../planner/run_report.cpp" line="+92"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>GF</source>
         <translation>GF</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+2"/>
-        <location line="+121"/>
+        <location line="+1"/>
+        <location line="+120"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
@@ -3566,7 +3590,7 @@
 <context>
     <name>planner::Simulation</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+78"/>
+        <location filename="../../planner/simulation.cpp" line="+79"/>
         <source>%1 at %2 m</source>
         <translation>%1 a %2 m</translation>
     </message>

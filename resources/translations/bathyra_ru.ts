@@ -808,7 +808,7 @@
 <context>
     <name>BathyraApplication</name>
     <message>
-        <location filename="../../app/application.cpp" line="+34"/>
+        <location filename="../../app/application.cpp" line="+35"/>
         <source>Unhandled exception: %1</source>
         <comment>Console</comment>
         <translation>Необработанное исключение: %1</translation>
@@ -817,7 +817,7 @@
 <context>
     <name>Bathyra_Interface</name>
     <message>
-        <location filename="../../planner/dive_parameters.cpp" line="+174"/>
+        <location filename="../../planner/dive_parameters.cpp" line="+175"/>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
         <translation>MOD:%1м, EAD:---, END:---</translation>
@@ -869,12 +869,12 @@
         <translation>HPNS: симуляция невозможна при ppHe &amp;ge; 14 бар</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+77"/>
+        <location filename="../../app/bathyra_device.cpp" line="+78"/>
         <source>FAILED</source>
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+144"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+145"/>
         <source>Load dive parameters...</source>
         <translation>Загрузить параметры погружения...</translation>
     </message>
@@ -918,7 +918,7 @@
         <translation>Разработчики Bathyra. Свободная программа под лицензией GNU General Public License версии 3 или более поздней (%1), без каких-либо гарантий. Создана с использованием Qt (%2) и Qwt (%3).</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_parameters.cpp" line="+177"/>
+        <location filename="../../app/bathyra_parameters.cpp" line="+178"/>
         <source>CF%1 (%2): %3 is beyond the planner&apos;s range, %4 is used.</source>
         <translation>CF%1 (%2): %3 вне диапазона планировщика, используется %4.</translation>
     </message>
@@ -929,7 +929,7 @@
         <translation>Параметры не сохранены: %1</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_script.cpp" line="+174"/>
+        <location filename="../../app/bathyra_script.cpp" line="+175"/>
         <source>Run Script...</source>
         <translation>Выполнить скрипт...</translation>
     </message>
@@ -940,7 +940,7 @@
         <translation>Скрипт Bathyra (*.qs *.js)</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_plan_tools.cpp" line="+17"/>
+        <location filename="../../app/bathyra_plan_tools.cpp" line="+18"/>
         <source>Longest bottom time...</source>
         <translation>Наибольшее донное время...</translation>
     </message>
@@ -958,7 +958,7 @@
 <context>
     <name>BottomTimeSolver</name>
     <message>
-        <location filename="../../planner/bottom_time_solver.cpp" line="+14"/>
+        <location filename="../../planner/bottom_time_solver.cpp" line="+17"/>
         <source>no decompression</source>
         <translation>без декомпрессии</translation>
     </message>
@@ -978,7 +978,12 @@
         <translation>общее время остановок ≤ %1 мин</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+3"/>
+        <source>every cylinder within the reserve rule</source>
+        <translation>каждый баллон в пределах правила резерва</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>no bottom time meets the target %1</source>
         <translation>ни одно донное время не выполняет цель %1</translation>
     </message>
@@ -992,11 +997,16 @@
         <source>longest bottom time: %1 min for %2</source>
         <translation>наибольшее донное время: %1 мин для %2</translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>The reserve target needs a cylinder (size and fill) for a gas of the plan</source>
+        <translation>Для цели по правилу резерва нужен баллон (объём и давление заправки) для газа плана</translation>
+    </message>
 </context>
 <context>
     <name>CF menu (15 char max)</name>
     <message>
-        <location filename="../../device/cf_table.cpp" line="+17"/>
+        <location filename="../../device/cf_table.cpp" line="+18"/>
         <source>unused</source>
         <translation>не исп.</translation>
     </message>
@@ -1387,7 +1397,7 @@
 <context>
     <name>CF_Editor_Interface</name>
     <message>
-        <location filename="../../cfeditor/cf_editor.cpp" line="+244"/>
+        <location filename="../../cfeditor/cf_editor.cpp" line="+245"/>
         <source>value %1 is kept: it cannot be shown here</source>
         <translation>значение %1 сохраняется: его нельзя показать здесь</translation>
     </message>
@@ -1406,7 +1416,7 @@
 <context>
     <name>ColorPicker</name>
     <message>
-        <location filename="../../cfeditor/color_picker.cpp" line="+59"/>
+        <location filename="../../cfeditor/color_picker.cpp" line="+60"/>
         <source>Choose color</source>
         <comment>CF color</comment>
         <translation>Выбор цвета</translation>
@@ -1426,7 +1436,7 @@
         <translation>Нет пользовательской функции CF%1</translation>
     </message>
     <message>
-        <location filename="../../device/config_image.cpp" line="+91"/>
+        <location filename="../../device/config_image.cpp" line="+92"/>
         <source>Configuration image must be %1 bytes, got %2</source>
         <translation>Образ конфигурации должен иметь %1 байт, получено %2</translation>
     </message>
@@ -1536,7 +1546,7 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../../profiles/logbook_files.cpp" line="+48"/>
+        <location filename="../../profiles/logbook_files.cpp" line="+49"/>
         <source>Unsupported XML format (neither DivingLog or Shearwater)</source>
         <translation>Неподдерживаемый формат XML (не DivingLog и не Shearwater)</translation>
     </message>
@@ -1581,7 +1591,7 @@
         <translation>Не удалось сохранить профиль.</translation>
     </message>
     <message>
-        <location filename="../../profiles/profile_readers.cpp" line="+126"/>
+        <location filename="../../profiles/profile_readers.cpp" line="+134"/>
         <source>Sample time %1 s is not a dive time.</source>
         <translation>Время отсчёта %1 с не является временем погружения.</translation>
     </message>
@@ -1646,7 +1656,7 @@
         <translation>Записанное ppO2 %1 бар на %2 с не является ppO2.</translation>
     </message>
     <message>
-        <location filename="../../profiles/uddf_formats.cpp" line="+146"/>
+        <location filename="../../profiles/uddf_formats.cpp" line="+147"/>
         <source>This is a CCR dive.</source>
         <translation>Это погружение CCR.</translation>
     </message>
@@ -1675,7 +1685,7 @@
 <context>
     <name>Decoplan</name>
     <message>
-        <location filename="../../planner/decoplan.cpp" line="+61"/>
+        <location filename="../../planner/decoplan.cpp" line="+62"/>
         <source>GF %1/%2</source>
         <translation>GF %1/%2</translation>
     </message>
@@ -1715,7 +1725,7 @@
 <context>
     <name>HexImage</name>
     <message>
-        <location filename="../../device/hex_image.cpp" line="+53"/>
+        <location filename="../../device/hex_image.cpp" line="+54"/>
         <source>Bad HEX format</source>
         <translation>Неверный формат HEX</translation>
     </message>
@@ -1778,7 +1788,7 @@
 <context>
     <name>LogCheck</name>
     <message>
-        <location filename="../../planner/log_check.cpp" line="+23"/>
+        <location filename="../../planner/log_check.cpp" line="+24"/>
         <source>%1: plan %2 %5, log %3 %5 (%4)</source>
         <translation>%1: план %2 %5, журнал %3 %5 (%4)</translation>
     </message>
@@ -1788,7 +1798,7 @@
         <translation>В журнале нет погружения: нет глубины ниже поверхности</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+60"/>
         <source>m</source>
         <translation>м</translation>
     </message>
@@ -1841,7 +1851,7 @@
 <context>
     <name>LogCheckInterface</name>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="+37"/>
+        <location filename="../../app/log_check_window.cpp" line="+41"/>
         <source>Browse...</source>
         <translation>Обзор...</translation>
     </message>
@@ -1851,7 +1861,7 @@
         <translation>Нет файла параметров %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Logbook files (*.xml *.uddf *.udcf);;All files (*)</source>
         <translation>Файлы журнала (*.xml *.uddf *.udcf);;Все файлы (*)</translation>
     </message>
@@ -1861,7 +1871,7 @@
         <translation>Параметры погружения (*.div);;Все файлы (*)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Current configuration</source>
         <translation>Текущая конфигурация</translation>
     </message>
@@ -1872,7 +1882,12 @@
         <translation>Файл параметров</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
+        <source>Read from the computer</source>
+        <translation>Прочитанная с компьютера</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Current parameters</source>
         <translation>Текущие параметры</translation>
     </message>
@@ -1882,12 +1897,12 @@
         <translation>Записанное погружение:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>Dived with:</source>
         <translation>Конфигурация погружения:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Planned as:</source>
         <translation>План:</translation>
     </message>
@@ -1897,17 +1912,17 @@
         <translation>Проверить</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>time (min)</source>
-        <translation>время (мин)</translation>
+        <location line="+23"/>
+        <source>Another command is running</source>
+        <translation>Выполняется другая команда</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>depth (m)</source>
-        <translation>глубина (м)</translation>
+        <location line="+6"/>
+        <source>The configuration was not read from the computer: %1</source>
+        <translation>Конфигурация не прочитана с компьютера: %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+40"/>
         <source>plan</source>
         <translation>план</translation>
     </message>
@@ -1925,7 +1940,7 @@
 <context>
     <name>OstcProtocol</name>
     <message>
-        <location filename="../../device/ostc_protocol.cpp" line="+121"/>
+        <location filename="../../device/ostc_protocol.cpp" line="+122"/>
         <source>bank %1, write command: %2</source>
         <translation>банк %1, команда записи: %2</translation>
     </message>
@@ -2031,23 +2046,23 @@
         <translation>Снимок экрана получен.</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+30"/>
+        <location line="+46"/>
+        <location line="+24"/>
         <source>Write failed</source>
         <translation>Ошибка записи</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-14"/>
         <source>Bad checksum at 0x%1</source>
         <translation>Неверная контрольная сумма на 0x%1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>Cannot start firmware upgrade</source>
         <translation>Не удалось начать обновление прошивки</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+10"/>
         <source>Cannot sync firmware upgrade</source>
         <translation>Не удалось синхронизировать обновление прошивки</translation>
     </message>
@@ -2055,7 +2070,7 @@
 <context>
     <name>PlanComparison</name>
     <message>
-        <location filename="../../planner/plan_comparison.cpp" line="+181"/>
+        <location filename="../../planner/plan_comparison.cpp" line="+185"/>
         <source>runtime (min)</source>
         <translation>общее время (мин)</translation>
     </message>
@@ -2085,12 +2100,17 @@
         <translation>макс. ppO2 (бар)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+24"/>
         <source>%1 (litres)</source>
         <translation>%1 (литры)</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
+        <source>%1 (bar)</source>
+        <translation>%1 (бар)</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>figure</source>
         <translation>показатель</translation>
     </message>
@@ -2100,12 +2120,12 @@
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+49"/>
+        <location filename="../../app/plan_plot.cpp" line="+44"/>
         <source>%1 ceiling</source>
         <translation>потолок %1</translation>
     </message>
     <message>
-        <location filename="../../cli/plan_tool_steps.cpp" line="+48"/>
+        <location filename="../../cli/plan_tool_steps.cpp" line="+41"/>
         <source>plans: %1</source>
         <translation>планы: %1</translation>
     </message>
@@ -2113,17 +2133,7 @@
 <context>
     <name>PlanComparisonInterface</name>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="+21"/>
-        <source>time (min)</source>
-        <translation>время (мин)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>depth (m)</source>
-        <translation>глубина (м)</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="+66"/>
         <source>Add current plan</source>
         <translation>Добавить текущий план</translation>
     </message>
@@ -2158,7 +2168,7 @@
         <translation>Экспорт PDF...</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Add a logged dive</source>
         <translation>Добавить записанное погружение</translation>
     </message>
@@ -2178,34 +2188,45 @@
         <translation>Имя:</translation>
     </message>
     <message>
-        <location line="+68"/>
-        <location line="+13"/>
+        <location line="+73"/>
         <source>Export the comparison</source>
         <translation>Экспорт сравнения</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="+12"/>
         <source>CSV files (*.csv)</source>
         <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>PDF files (*.pdf)</source>
         <translation>Файлы PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
+    <name>PlanPlot</name>
+    <message>
+        <location filename="../../app/plan_plot.cpp" line="-28"/>
+        <source>time (min)</source>
+        <translation>время (мин)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth (m)</source>
+        <translation>глубина (м)</translation>
+    </message>
+</context>
+<context>
     <name>PlanSheetInterface</name>
     <message>
-        <location filename="../../app/plan_sheet.cpp" line="+151"/>
-        <location line="+150"/>
-        <location line="+16"/>
+        <location filename="../../app/plan_sheet.cpp" line="+152"/>
+        <location line="+163"/>
         <source>Plan sheet</source>
         <comment>Window Title</comment>
         <translation>Лист плана</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-162"/>
         <source>Deeper by (m):</source>
         <translation>Глубже на (м):</translation>
     </message>
@@ -2251,18 +2272,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+130"/>
+        <location line="+127"/>
         <source>Save slate...</source>
         <translation>Сохранить табличку...</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+147"/>
+        <location line="-126"/>
+        <location line="+133"/>
         <source>Save plan file...</source>
         <translation>Сохранить файл плана...</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-88"/>
         <source>Gas %1 (%2):</source>
         <translation>Газ %1 (%2):</translation>
     </message>
@@ -2317,13 +2338,13 @@
         <translation>%1 (бар)</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+59"/>
         <source>Slates (*.pdf *.svg *.png)</source>
         <comment>file format</comment>
         <translation>Таблички (*.pdf *.svg *.png)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>Plan files (*.json *.csv)</source>
         <comment>file format</comment>
         <translation>Файлы плана (*.json *.csv)</translation>
@@ -2345,7 +2366,7 @@
 <context>
     <name>PlotInterface</name>
     <message>
-        <location filename="../../plot/plot_export.cpp" line="+30"/>
+        <location filename="../../plot/plot_export.cpp" line="+31"/>
         <source>Jpeg image</source>
         <comment>file format</comment>
         <translation>Изображение JPEG</translation>
@@ -2386,7 +2407,7 @@
         <translation>не удалось создать PDF в %1</translation>
     </message>
     <message>
-        <location filename="../../plot/plot_curves.cpp" line="+204"/>
+        <location filename="../../plot/plot_curves.cpp" line="+205"/>
         <source>GF_low</source>
         <comment>Plot label</comment>
         <translation>GF_low</translation>
@@ -2405,50 +2426,50 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../plot/plot_interface.cpp" line="+466"/>
-        <location filename="../../plot/plot_tissues.cpp" line="+119"/>
+        <location filename="../../plot/plot_interface.cpp" line="+467"/>
+        <location filename="../../plot/plot_tissues.cpp" line="+120"/>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
         <translation>Газ%1:</translation>
     </message>
     <message>
-        <location filename="../../planner/run_plot.cpp" line="+11"/>
+        <location filename="../../planner/run_plot.cpp" line="+14"/>
         <source>depth</source>
         <comment>Plot legend</comment>
         <translation>глубина</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ceiling</source>
         <comment>Plot legend</comment>
         <translation>потолок</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>leading tissue</source>
         <comment>Plot axis</comment>
         <translation>ведущая ткань</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>GF</source>
         <comment>Plot legend</comment>
         <translation>GF</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ppO2</source>
         <comment>Plot legend</comment>
         <translation>ppO2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CNS</source>
         <comment>Plot legend</comment>
         <translation>CNS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>NDL/Stop</source>
         <comment>Plot legend</comment>
         <translation>NDL/остановка</translation>
@@ -2544,7 +2565,7 @@
 <context>
     <name>ProfileEditorInterface</name>
     <message>
-        <location filename="../../profiles/profile_editor.cpp" line="+124"/>
+        <location filename="../../profiles/profile_editor.cpp" line="+125"/>
         <source>depth [m]</source>
         <translation>глубина [м]</translation>
     </message>
@@ -2702,7 +2723,7 @@
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../../device/safe_file.cpp" line="+34"/>
+        <location filename="../../device/safe_file.cpp" line="+35"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <translation>Невозможно записать &apos;%1&apos;: %2</translation>
     </message>
@@ -2720,7 +2741,7 @@
 <context>
     <name>Script</name>
     <message>
-        <location filename="../../script/script.cpp" line="+247"/>
+        <location filename="../../script/script.cpp" line="+248"/>
         <source>Script stopped: %1</source>
         <translation>Скрипт остановлен: %1</translation>
     </message>
@@ -2728,7 +2749,7 @@
 <context>
     <name>SerialOSTC</name>
     <message>
-        <location filename="../../device/serial_ostc.cpp" line="+45"/>
+        <location filename="../../device/serial_ostc.cpp" line="+46"/>
         <source>FAILED: </source>
         <translation>ОШИБКА: </translation>
     </message>
@@ -2738,22 +2759,22 @@
         <translation>Подключение к %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+34"/>
         <source>Reading OSTC %1 done.</source>
         <translation>Чтение OSTC %1 завершено.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+19"/>
         <source>The computer&apos;s configuration before the upload is kept in &apos;%1&apos;.</source>
         <translation>Конфигурация компьютера до загрузки сохранена в &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-8"/>
         <source>Programming OSTC %1 done.</source>
         <translation>Программирование OSTC %1 завершено.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+27"/>
         <source>Date and time set to %1</source>
         <translation>Дата и время установлены: %1</translation>
     </message>
@@ -2816,12 +2837,12 @@
 <context>
     <name>SerialPort</name>
     <message>
-        <location filename="../../device/serial_port.cpp" line="+57"/>
+        <location filename="../../device/serial_port.cpp" line="+58"/>
         <source>Unknown port</source>
         <translation>Неизвестный порт</translation>
     </message>
     <message>
-        <location filename="../../device/serial_port.h" line="+44"/>
+        <location filename="../../device/serial_port.h" line="+45"/>
         <source>Unable to open port</source>
         <translation>Не удалось открыть порт</translation>
     </message>
@@ -2928,7 +2949,7 @@
 <context>
     <name>SolveDialog</name>
     <message>
-        <location filename="../../app/solve_dialog.cpp" line="+20"/>
+        <location filename="../../app/solve_dialog.cpp" line="+21"/>
         <source>no decompression</source>
         <translation>без декомпрессии</translation>
     </message>
@@ -2948,12 +2969,17 @@
         <translation>общее время остановок не более</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>every cylinder within the reserve rule</source>
+        <translation>каждый баллон в пределах правила резерва</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source> min</source>
         <translation> мин</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Solve</source>
         <translation>Рассчитать</translation>
     </message>
@@ -2966,7 +2992,7 @@
 <context>
     <name>UpdatesPlanner</name>
     <message>
-        <location filename="../../updates/updates_planner.cpp" line="+76"/>
+        <location filename="../../updates/updates_planner.cpp" line="+77"/>
         <source>Update server &apos;%1&apos; is not a valid http or https address.</source>
         <translation>Сервер обновлений &apos;%1&apos; не является допустимым адресом http или https.</translation>
     </message>
@@ -2995,7 +3021,7 @@
     <name>Window Title</name>
     <message>
         <location filename="../../plot/plot_interface.cpp" line="-174"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+82"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+84"/>
         <source>Dive profile</source>
         <translation>Профиль погружения</translation>
     </message>
@@ -3006,17 +3032,17 @@
         <translation>График тканей</translation>
     </message>
     <message>
-        <location filename="../../app/log_check_window.cpp" line="-78"/>
+        <location filename="../../app/log_check_window.cpp" line="-97"/>
         <source>Plan against log</source>
         <translation>План и журнал</translation>
     </message>
     <message>
-        <location filename="../../app/plan_comparison_window.cpp" line="-230"/>
+        <location filename="../../app/plan_comparison_window.cpp" line="-235"/>
         <source>Compare plans</source>
         <translation>Сравнить планы</translation>
     </message>
     <message>
-        <location filename="../../app/solve_dialog.cpp" line="-15"/>
+        <location filename="../../app/solve_dialog.cpp" line="-18"/>
         <source>Longest bottom time</source>
         <translation>Наибольшее донное время</translation>
     </message>
@@ -3032,7 +3058,7 @@
 <context>
     <name>planner</name>
     <message>
-        <location filename="../../planner/contingency.cpp" line="+203"/>
+        <location filename="../../planner/contingency.cpp" line="+221"/>
         <source>all</source>
         <translation>весь</translation>
     </message>
@@ -3077,8 +3103,8 @@
         <translation>переход на ОК</translation>
     </message>
     <message>
-        <location filename="../../planner/plan_files.cpp" line="+149"/>
-        <location filename="../../planner/plan_slate.cpp" line="+203"/>
+        <location filename="../../planner/plan_files.cpp" line="+150"/>
+        <location filename="../../planner/plan_slate.cpp" line="+204"/>
         <source>Variant</source>
         <translation>Вариант</translation>
     </message>
@@ -3288,7 +3314,7 @@
 <context>
     <name>planner::PlanParameters</name>
     <message>
-        <location filename="../../planner/plan_parameters.cpp" line="+161"/>
+        <location filename="../../planner/plan_parameters.cpp" line="+163"/>
         <source>unknown planning input %1</source>
         <translation>неизвестный параметр планирования %1</translation>
     </message>
@@ -3311,21 +3337,19 @@
 <context>
     <name>planner::RunReport</name>
     <message>
-        <location filename="../../planner/run_report.cpp" line="+81"/>
+        <location filename="../../planner/run_report.cpp" line="+92"/>
         <location line="+2"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>GF</source>
         <translation>GF</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+2"/>
-        <location line="+121"/>
+        <location line="+1"/>
+        <location line="+120"/>
         <location line="+2"/>
         <source>CNS</source>
         <translation>CNS</translation>
@@ -3566,7 +3590,7 @@
 <context>
     <name>planner::Simulation</name>
     <message>
-        <location filename="../../planner/simulation.cpp" line="+78"/>
+        <location filename="../../planner/simulation.cpp" line="+79"/>
         <source>%1 at %2 m</source>
         <translation>%1 на %2 м</translation>
     </message>

@@ -283,6 +283,107 @@ private slots:
         }
     }
 
+    // "Add log..." of the comparison: the picked log becomes a column whose figures are those
+    // of the log replayed directly with the window's configuration, its depth the log check's.
+    void comparisonAddsLog()
+    {
+        set(w, "gradientFactor=1 GF_low=30 GF_high=85 dive_depth=40 dive_time=25 gas_2=0 gas_3=0 "
+               "gas_4=0 gas_5=0");
+        DiveProfile drawn;
+        for (const QPointF& p : {QPointF(0, 0), {2, 40}, {25, 40}, {29, 3}, {45, 3}, {46, 0}})
+            drawn.addPoint(p.x(), p.y());
+        drawn.setGas(0, 1);
+        const QString file = dir.filePath("straight.uddf");
+        logbook::save(drawn, file, &currentImage());
+        CylinderInputs ten; // 10 l of 200 bar: too little for either, red in the table
+        ten.litres[0] = 10;
+        ten.fillBar[0] = 200;
+        w->setCylinders(ten);
+        PlanComparisonInterface* cmp = w->planComparison();
+        QTest::mouseClick(cmp->findChild<QPushButton*>("addPlanButton"), Qt::LeftButton);
+        whenModal([&](QWidget* d) { pickFile(d, file); });
+        QTest::mouseClick(cmp->findChild<QPushButton*>("addLogButton"), Qt::LeftButton);
+        QCOMPARE(cmp->table()->columnCount(), 2);
+        QCOMPARE(cmp->table()->horizontalHeaderItem(1)->text(), QStringLiteral("straight"));
+
+        planner::PlanRequest config = w->planRequest();
+        DiveProfile log;
+        logbook::load(log, file, &config.image);
+        planner::PlanRequest r = planner::logReplay(log, config);
+        r.ascent = r.gasVolumes = true;
+        planner::PlanningCore core;
+        const planner::PlanResult direct = core.plan(r);
+        const planner::ComparedPlan& column = cmp->comparison().at(1);
+        QVERIFY(column.log && direct.ok());
+        QCOMPARE(column.result.surfacedSeconds, direct.surfacedSeconds);
+        QCOMPARE(column.result.plan.ttsMinutes, direct.plan.ttsMinutes);
+        QCOMPARE(column.result.maxPpO2Bar, direct.maxPpO2Bar);
+        QCOMPARE(column.result.gasLitres[0], direct.gasLitres[0]);
+        const QVector<planner::ComparisonRow> rows = cmp->comparison().rows();
+        for (int row = 0; row < rows.size(); ++row)
+            QCOMPARE(cmp->table()->item(row, 1)->text(),
+                     planner::PlanComparison::cell(rows[row], 1));
+        const int bar = cmp->table()->rowCount() - 1;
+        QCOMPARE(cmp->table()->verticalHeaderItem(bar)->text(), QStringLiteral("Air (bar)"));
+        QCOMPARE(rows[bar].values[1], double(direct.gasLitres[0] / 10.0f));
+        for (int col = 0; col < 2; ++col)
+            QVERIFY(cmp->table()->item(bar, col)->text().endsWith(" !") &&
+                    cmp->table()->item(bar, col)->foreground().color() == QColor(200, 0, 0));
+        // To the log's end the column's depth is the log check's.
+        const planner::LogCheck check = planner::checkLog(log, w->planRequest());
+        QVERIFY(check.error.isEmpty() && !check.logCurves.depth.isEmpty());
+        QCOMPARE(column.curves.depth.mid(0, check.logCurves.depth.size()), check.logCurves.depth);
+    }
+
+    // "Dived with: Read from the computer": the computer's configuration, read into an image
+    // of its own, is the log's, as a check made directly with it; the program's image stays;
+    // a failed read is named in the report.
+    void planAgainstLogReadFromComputer()
+    {
+        set(w, "gradientFactor=1 GF_low=30 GF_high=85 dive_depth=40 dive_time=25");
+        w->applyParameters(true);
+        const ConfigImage onComputer = onDevice([](OstcDevice& d) {
+            d.image().setByte(ConfigImage::deco_type, ConfigImage::GfOc);
+            d.image().setCf(Cf::GfLow, 90);
+            d.image().setCf(Cf::GfHigh, 95);
+            return d.image();
+        });
+        const ConfigImage before = currentImage();
+        QVERIFY(!(onComputer == before));
+        DiveProfile drawn;
+        for (const QPointF& p : {QPointF(0, 0), {2, 40}, {25, 40}, {29, 3}, {45, 3}, {46, 0}})
+            drawn.addPoint(p.x(), p.y());
+        drawn.setGas(0, 1);
+        const QString file = dir.filePath("computer.uddf");
+        logbook::save(drawn, file, &before);
+
+        LogCheckInterface* check = w->logCheck();
+        check->logFile()->setText(file);
+        check->divedWith()->setCurrentIndex(LogCheckInterface::ReadFromComputer);
+        QTest::mouseClick(check->findChild<QPushButton*>("checkLogButton"), Qt::LeftButton);
+        const QString report = check->report()->toPlainText();
+        QVERIFY(currentImage() == before);
+        DiveProfile log;
+        ConfigImage dived = onComputer;
+        logbook::load(log, file, &dived);
+        QCOMPARE(report, planner::checkLog(log, w->planRequest(), &dived).lines().join('\n'));
+        // The same log with the current configuration reads otherwise.
+        check->divedWith()->setCurrentIndex(LogCheckInterface::CurrentConfiguration);
+        QTest::mouseClick(check->findChild<QPushButton*>("checkLogButton"), Qt::LeftButton);
+        QVERIFY(check->report()->toPlainText() != report);
+
+        OstcFaults faults;
+        faults.badSerial = true;
+        onDevice([&](OstcDevice& d) { d.setFaults(faults); });
+        check->divedWith()->setCurrentIndex(LogCheckInterface::ReadFromComputer);
+        QTest::mouseClick(check->findChild<QPushButton*>("checkLogButton"), Qt::LeftButton);
+        QVERIFY2(check->report()->toPlainText().startsWith(
+                     "The configuration was not read from the computer: FAILED: ") &&
+                     check->report()->toPlainText().contains("EEPROM: bad serial"),
+                 qPrintable(check->report()->toPlainText()));
+        QVERIFY(currentImage() == before);
+    }
+
     // The cases of data/plans.txt: the planning core makes the window's plan, line for line,
     // and leaves the window's dive where it was.
     // The plan sheet from its button: the contingency set of the fields, the broken reserve

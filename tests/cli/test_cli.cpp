@@ -168,6 +168,20 @@ void TestCli::initTestCase()
     profile.setGas(0, 1);
     profile.setGas(27.5, 2);
     logbook::save(profile, dir.filePath("switch.uddf"), &image);
+    // Parameters of 30 m for 17, 18 and 20 min with a 12 l cylinder of 200 bar for gas 1 (the
+    // reserve rule two thirds).
+    CylinderInputs twelve;
+    twelve.litres[0] = 12;
+    twelve.fillBar[0] = 200;
+    for (const int minutes : {17, 18, 20}) {
+        QSettings s(dir.filePath(QStringLiteral("cylinder%1.div").arg(minutes)),
+                    QSettings::IniFormat);
+        DiveInputs dive;
+        dive.bottom_depth_m = 30;
+        dive.bottom_time_min = minutes;
+        ParamFile::save(s, ConfigImage::defaultImage(), dive, ReplayFlags(), nullptr);
+        ParamFile::saveCylinders(s, twelve);
+    }
 }
 
 void TestCli::runs()

@@ -21,7 +21,8 @@ using namespace planner;
 namespace
 {
 
-// A request from "name=value" pairs over an open-circuit GF 30/85 air dive.
+// A request from "name=value" pairs over an open-circuit GF 30/85 air dive; "cyl_N=LxB" a
+// cylinder of L litres filled to B bar for gas N, "rule=0|1|2" the reserve rule.
 PlanRequest requestOf(const QString& sets)
 {
     PlanRequest r;
@@ -38,6 +39,7 @@ bool keeps(const PlanRequest& base, int minutes, const SolveTarget& target)
     PlanRequest r = base;
     r.bottomMinutes = minutes;
     r.ascent = true;
+    r.gasVolumes = true;
     PlanningCore core;
     const PlanResult p = core.plan(r);
     if (!p.ok())
@@ -53,6 +55,16 @@ bool keeps(const PlanRequest& base, int minutes, const SolveTarget& target)
                target.limitMinutes;
     case SolveTarget::StopTime:
         return p.plan.stopMinutes <= target.limitMinutes;
+    case SolveTarget::Reserve: // the share of the fill the rule lets a plan use
+        for (int k = 0; k < 5; ++k) {
+            const double share = r.cylinders.rule == ReserveRule::All    ? 1.0
+                                 : r.cylinders.rule == ReserveRule::Half ? 0.5
+                                                                         : 2.0 / 3.0;
+            if (r.cylinders.has(k + 1) &&
+                p.gasLitres[k] > share * r.cylinders.litres[k] * r.cylinders.fillBar[k] + 1e-9)
+                return false;
+        }
+        return true;
     }
     return false;
 }
@@ -118,6 +130,8 @@ private slots:
         QVERIFY(!SolveTarget::parse("tts", t));
         QVERIFY(!SolveTarget::parse("depth=4", t));
         QVERIFY(!SolveTarget::parse("stops=-1", t));
+        QVERIFY(SolveTarget::parse("Reserve", t) && t.kind == SolveTarget::Reserve);
+        QCOMPARE(t.text(), QStringLiteral("every cylinder within the reserve rule"));
     }
 
     // A refused mix is no answer: the refusal is the text.
@@ -128,6 +142,13 @@ private slots:
         QVERIFY(!a.found);
         QVERIFY(!a.error.isEmpty());
         QCOMPARE(a.text(), a.error);
+        // The reserve target without a cylinder on a gas in use (gas 3 is not active).
+        const SolveAnswer noCylinder = solveBottomTime(requestOf("dive_depth=30 cyl_3=12x200"),
+                                                       SolveTarget{SolveTarget::Reserve, 0});
+        QVERIFY(!noCylinder.found && noCylinder.plans == 0);
+        QCOMPARE(noCylinder.text(),
+                 QStringLiteral(
+                     "The reserve target needs a cylinder (size and fill) for a gas of the plan"));
     }
 
     // name | plans' inputs (';' between plans) | default names (';' between them)
@@ -174,6 +195,34 @@ private slots:
                     if (p.gasNames[j] == p.gasNames[k])
                         litres += p.gasLitres[j];
                 QCOMPARE(row->values[i], litres);
+            }
+            // The bar of each cylinder, as the plan's litres take it, " !" past the rule.
+            const PlanRequest asked = requestOf(c[1].split(';')[i]);
+            for (int k = 0; k < 5; ++k) {
+                const auto row =
+                    std::find_if(rows.begin(), rows.end(), [&](const ComparisonRow& x) {
+                        return x.title == QStringLiteral("%1 (bar)").arg(p.gasNames[k]);
+                    });
+                if (p.gasNames[k].isEmpty() || !asked.cylinders.has(k + 1)) {
+                    QVERIFY(row == rows.end() || std::isnan(row->values[i]));
+                    continue;
+                }
+                QVERIFY(row != rows.end());
+                const int size = asked.cylinders.litres[k], fill = asked.cylinders.fillBar[k];
+                QCOMPARE(row->values[i], double(float(p.gasLitres[k]) / size));
+                const double share = asked.cylinders.rule == ReserveRule::All    ? 1.0
+                                     : asked.cylinders.rule == ReserveRule::Half ? 0.5
+                                                                                 : 2.0 / 3.0;
+                const bool broken = p.gasLitres[k] > share * size * fill + 1e-9;
+                QCOMPARE(PlanComparison::cell(*row, i).endsWith(" !"), broken);
+                QCOMPARE(cmp.toCsv()
+                             .split('\n')
+                             .filter(row->title)
+                             .value(0)
+                             .split(',')
+                             .value(1 + i)
+                             .endsWith('!'),
+                         broken);
             }
             // Each cell against the first column.
             const double d = rows[1].values[i] - rows[1].values[0];

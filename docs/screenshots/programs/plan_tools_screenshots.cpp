@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshots (need a display; not a test): the comparison window with three
-// plans of a 45 m dive (GF 30/85, GF 40/85, and GF 30/85 with Nx50 from 21 m) as
-// plan_comparison.png, and the plan-against-log window for a drawn log that goes straight
+// plans of a 45 m dive (GF 30/85, GF 40/85, and GF 30/85 with Nx50 from 21 m; air in 24 l
+// of 232 bar, Nx50 in 7 l of 200 bar, the rule two thirds: the bar lines, Nx50 past the rule)
+// as plan_comparison.png, and the plan-against-log window for a drawn log that goes straight
 // from 40 m to 3 m, above the ceiling, as plan_against_log.png, in the given folder.
 #include "app/log_check_window.h"
 #include "app/plan_comparison_window.h"
@@ -48,13 +49,19 @@ int main(int argc, char** argv)
     Bathyra_Interface* w = startHeadless(app, home);
     set(w, "gradientFactor=true GF_low=30 GF_high=85 O2_1=21 He_1=0 gas_2=false gas_3=false "
            "gas_4=false gas_5=false dive_depth=45 dive_time=25");
+    CylinderInputs cylinders;
+    cylinders.litres[0] = 24;
+    cylinders.fillBar[0] = 232;
+    cylinders.litres[1] = 7;
+    cylinders.fillBar[1] = 200;
+    w->setCylinders(cylinders);
     PlanComparisonInterface* cmp = w->planComparison();
     cmp->addCurrentSlot();
     set(w, "GF_low=40");
     cmp->addCurrentSlot();
     set(w, "GF_low=30 gas_2=true O2_2=50 depth_2=21");
     cmp->addCurrentSlot();
-    cmp->resize(1000, 680);
+    cmp->resize(1000, 760);
     bool ok = shoot(cmp, out + "/plan_comparison.png");
     cmp->hide();
 
