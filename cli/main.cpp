@@ -366,6 +366,14 @@ void saveParams(Bathyra_Interface* window, const QString& file)
         SafeFile::saveSettings(QFileInfo(file).absoluteFilePath(), [window](QSettings& params) {
             ParamFile::save(params, planner::currentImage(), window->diveInputs(),
                             planner::replayFlags(), window);
+            // The cylinders of loaded parameters stay with them; a backup of the computer,
+            // which has none, holds the computer's keys alone.
+            const CylinderInputs cylinders = window->cylinders();
+            bool any = cylinders.rule != CylinderInputs().rule;
+            for (int n = 1; n <= ConfigImage::GasCount; ++n)
+                any = any || cylinders.has(n);
+            if (any)
+                ParamFile::saveCylinders(params, cylinders);
         });
     } catch (const QString& error) {
         failed(error);

@@ -142,6 +142,7 @@ private slots:
     void helpAndVersion();
     void suiteLeavesItsFolder();
     void backupAndRestore();
+    void savedParametersKeepTheirCylinders();
     void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
     void failedStepKeepsParametersAndStore();
     void uploadCutRestoresTheComputer();
@@ -363,6 +364,18 @@ void TestCli::backupAndRestore()
              0);
     QCOMPARE(paramKeys(path("restored.div")), paramKeys(backup));
     QVERIFY(sim.finish().contains("bank writes: 2 2 2"));
+}
+
+// Parameters loaded with cylinders and saved again keep the cylinders and the reserve rule.
+void TestCli::savedParametersKeepTheirCylinders()
+{
+    const QString saved = path("saved-cylinders.div");
+    QCOMPARE(runCli({"--params", path("cylinder17.div"), "--save-params", saved}).code, 0);
+    const CylinderInputs back = ParamFile::loadCylinders(QSettings(saved, QSettings::IniFormat));
+    QCOMPARE(back.litres[0], 12);
+    QCOMPARE(back.fillBar[0], 200);
+    QCOMPARE(back.rule, ReserveRule::TwoThirds);
+    QVERIFY(paramKeys(saved).contains("Reserve/rule"));
 }
 
 void TestCli::failedStepKeepsParametersAndStore()
