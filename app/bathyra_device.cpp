@@ -22,33 +22,34 @@ std::unique_ptr<SerialOSTC> Bathyra_Interface::deviceCommands()
                                         [this] { showParameters(); });
 }
 
-void Bathyra_Interface::downloadOSTCSlot()
+// The commands let pending events run while they talk to the device: nothing else may start
+// meanwhile (see planner/busy_state.h), and a command does nothing while another is running.
+void Bathyra_Interface::deviceCommand(const std::function<void(SerialOSTC&)>& command)
 {
-    // The commands let pending events run while they talk to the device: nothing else may
-    // start meanwhile (see planner/busy_state.h).
     BusyGuard busy;
     if (!busy)
         return;
-    deviceCommands()->readConfiguration(programOptions().port);
+    command(*deviceCommands());
+}
+
+void Bathyra_Interface::downloadOSTCSlot()
+{
+    deviceCommand([](SerialOSTC& ostc) { ostc.readConfiguration(programOptions().port); });
 }
 
 void Bathyra_Interface::uploadOSTCSlot()
 {
-    BusyGuard busy;
-    if (!busy)
-        return;
-    // What the widgets show is what goes to the device; without this, edits made since
-    // the last run would be sent stale and then wiped by the refresh after the write.
-    applyParameters(true);
-    deviceCommands()->writeConfiguration(programOptions().port, programOptions().autoSetDateTime);
+    deviceCommand([this](SerialOSTC& ostc) {
+        // What the widgets show is what goes to the device; without this, edits made since
+        // the last run would be sent stale and then wiped by the refresh after the write.
+        applyParameters(true);
+        ostc.writeConfiguration(programOptions().port, programOptions().autoSetDateTime);
+    });
 }
 
 void Bathyra_Interface::setDateTimeSlot()
 {
-    BusyGuard busy;
-    if (!busy)
-        return;
-    deviceCommands()->setClock(programOptions().port);
+    deviceCommand([](SerialOSTC& ostc) { ostc.setClock(programOptions().port); });
 }
 
 void Bathyra_Interface::screenDumpSlot()

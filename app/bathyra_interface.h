@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QSplashScreen>
 #include <QTextBrowser>
+#include <functional>
 #include <memory>
 
 class DiveProfile;
@@ -163,6 +164,8 @@ private:
 
     // The device commands on the program's image, this console and showParameters().
     std::unique_ptr<SerialOSTC> deviceCommands();
+    void deviceCommand(const std::function<void(SerialOSTC&)>& command);
+    void runButton(bool planned, const std::function<void(planner::Simulation&)>& run);
     // Greys out the commands that change the image, the profile or the engine while busy.
     void showBusy(bool busy);
 

@@ -109,14 +109,24 @@ void Bathyra_Interface::appendPlannedSegment()
                                      planner::currentImage(), where);
 }
 
-void Bathyra_Interface::simulateSlot()
+// A run button: nothing while another run, a device command or a script is in progress;
+// otherwise the fields are applied, the planned segment added when the run plans one, and
+// the run made.
+void Bathyra_Interface::runButton(bool planned, const std::function<void(Simulation&)>& run)
 {
     BusyGuard busy;
     if (!busy)
         return;
     applyParameters(false);
-    appendPlannedSegment();
-    Simulation(runEnvironment()).runSimulation(interval->value(), profile_.get());
+    if (planned)
+        appendPlannedSegment();
+    Simulation simulation(runEnvironment());
+    run(simulation);
+}
+
+void Bathyra_Interface::simulateSlot()
+{
+    runButton(true, [this](Simulation& s) { s.runSimulation(interval->value(), profile_.get()); });
 }
 
 void Bathyra_Interface::runProfileSlot()
@@ -126,21 +136,12 @@ void Bathyra_Interface::runProfileSlot()
 
 void Bathyra_Interface::ascentSlot()
 {
-    BusyGuard busy;
-    if (!busy)
-        return;
-    applyParameters(false);
-    Simulation(runEnvironment()).ascendTo(0, ascent->value());
+    runButton(false, [this](Simulation& s) { s.ascendTo(0, ascent->value()); });
 }
 
 void Bathyra_Interface::gasVolumesSlot()
 {
-    BusyGuard busy;
-    if (!busy)
-        return;
-    applyParameters(false);
-    appendPlannedSegment();
-    Simulation(runEnvironment()).runGasVolumes(profile_.get());
+    runButton(true, [this](Simulation& s) { s.runGasVolumes(profile_.get()); });
 }
 
 void Bathyra_Interface::addRuntimeSlot()

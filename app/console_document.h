@@ -9,6 +9,7 @@
 #include "device/message_sink.h"
 
 #include <QTextCursor>
+#include <QtGlobal>
 #include <functional>
 
 class QObject;
@@ -20,8 +21,7 @@ public:
     // The document belongs to parent when one is given (a window whose editor shows it).
     explicit ConsoleDocument(QObject* parent = nullptr);
     ~ConsoleDocument() override;
-    ConsoleDocument(const ConsoleDocument&) = delete;
-    ConsoleDocument& operator=(const ConsoleDocument&) = delete;
+    Q_DISABLE_COPY(ConsoleDocument)
 
     // Break opportunities added inside very long words (not part of the text).
     static constexpr ushort ZeroWidthSpace = 0x200B;

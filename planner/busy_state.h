@@ -42,8 +42,7 @@ class BusyGuard
 public:
     BusyGuard();
     ~BusyGuard();
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
+    Q_DISABLE_COPY(BusyGuard)
     // True when this guard took the state: the command may run.
     explicit operator bool() const { return owner_; }
     static bool busy() { return BusyState::instance().busy(); }
@@ -59,8 +58,7 @@ class BusyLoan
 public:
     BusyLoan();
     ~BusyLoan();
-    BusyLoan(const BusyLoan&) = delete;
-    BusyLoan& operator=(const BusyLoan&) = delete;
+    Q_DISABLE_COPY(BusyLoan)
 
 private:
     bool lent_;

@@ -21,6 +21,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QtGlobal>
 #include <functional>
 #include <memory>
 
@@ -92,8 +93,7 @@ class PlanningCore
 public:
     PlanningCore();
     ~PlanningCore();
-    PlanningCore(const PlanningCore&) = delete;
-    PlanningCore& operator=(const PlanningCore&) = delete;
+    Q_DISABLE_COPY(PlanningCore)
 
     PlanResult plan(const PlanRequest& request);
 

@@ -24,33 +24,39 @@ const Extra extras[] = {{"withAscent", &planner::PlanRequest::ascent},
                         {"withMessages", &planner::PlanRequest::keepMessages},
                         {"verbose", &planner::PlanRequest::verbose}};
 
-QScriptValue figuresToScript(QScriptEngine* e, const planner::PlanFigures& f)
+// A script object of the given properties.
+QScriptValue objectWith(QScriptEngine* e,
+                        std::initializer_list<std::pair<const char*, QScriptValue>> properties)
 {
     QScriptValue o = e->newObject();
-    o.setProperty(QStringLiteral("model"), f.model);
-    o.setProperty(QStringLiteral("tts"), f.ttsMinutes);
-    o.setProperty(QStringLiteral("ndl"), f.ndlMinutes);
-    o.setProperty(QStringLiteral("cns"), f.cnsPercent);
-    o.setProperty(QStringLiteral("runtime"), f.runtimeMinutes);
-    o.setProperty(QStringLiteral("firstStop"), f.firstStopMetres);
-    o.setProperty(QStringLiteral("stopTime"), f.stopMinutes);
+    for (const auto& p : properties)
+        o.setProperty(QLatin1String(p.first), p.second);
+    return o;
+}
+
+QScriptValue figuresToScript(QScriptEngine* e, const planner::PlanFigures& f)
+{
     QScriptValue rows = e->newArray(static_cast<uint>(f.records.size()));
     for (int i = 0; i < f.records.size(); ++i) {
         const DecoplanStop& r = f.records[i];
-        QScriptValue row = e->newObject();
-        row.setProperty(QStringLiteral("kind"), r.kind);
-        row.setProperty(QStringLiteral("depth"), r.depth);
-        row.setProperty(QStringLiteral("duration"), r.duration);
-        row.setProperty(QStringLiteral("runtime"), r.runtime);
-        row.setProperty(QStringLiteral("gas"), r.gas);
-        row.setProperty(QStringLiteral("setpoint"), r.setpoint);
-        row.setProperty(QStringLiteral("label"), r.label);
-        row.setProperty(QStringLiteral("stop"),
-                        i >= f.profileRecords && r.kind == DecoplanStop::Level && r.duration > 0);
-        rows.setProperty(static_cast<quint32>(i), row);
+        const bool stop = i >= f.profileRecords && r.kind == DecoplanStop::Level && r.duration > 0;
+        rows.setProperty(static_cast<quint32>(i), objectWith(e, {{"kind", r.kind},
+                                                                 {"depth", r.depth},
+                                                                 {"duration", r.duration},
+                                                                 {"runtime", r.runtime},
+                                                                 {"gas", r.gas},
+                                                                 {"setpoint", r.setpoint},
+                                                                 {"label", r.label},
+                                                                 {"stop", stop}}));
     }
-    o.setProperty(QStringLiteral("records"), rows);
-    return o;
+    return objectWith(e, {{"model", f.model},
+                          {"tts", f.ttsMinutes},
+                          {"ndl", f.ndlMinutes},
+                          {"cns", f.cnsPercent},
+                          {"runtime", f.runtimeMinutes},
+                          {"firstStop", f.firstStopMetres},
+                          {"stopTime", f.stopMinutes},
+                          {"records", rows}});
 }
 
 // The cylinder options of o into c: "rule" ("all", "half", "two_thirds") and "cylinders"
