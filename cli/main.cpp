@@ -369,10 +369,7 @@ void saveParams(Bathyra_Interface* window, const QString& file)
             // The cylinders of loaded parameters stay with them; a backup of the computer,
             // which has none, holds the computer's keys alone.
             const CylinderInputs cylinders = window->cylinders();
-            bool any = cylinders.rule != CylinderInputs().rule;
-            for (int n = 1; n <= ConfigImage::GasCount; ++n)
-                any = any || cylinders.has(n);
-            if (any)
+            if (cylinders.any() || cylinders.rule != CylinderInputs().rule)
                 ParamFile::saveCylinders(params, cylinders);
         });
     } catch (const QString& error) {

@@ -34,8 +34,6 @@ public:
     // Called after every engine cycle with the phase and the run time.
     std::function<void(const char* phase, int runTimeSeconds)> cycleHook;
 
-    const planner::PlanRequest& inputs() const { return inputs_; }
-
 private:
     void apply();
     void appendPlannedSegment();

@@ -41,6 +41,14 @@ struct CylinderInputs {
     int fillBar[5] = {};
     ReserveRule rule = ReserveRule::TwoThirds;
     bool has(int n) const { return litres[n - 1] > 0 && fillBar[n - 1] > 0; }
+    // Some gas has a cylinder.
+    bool any() const
+    {
+        for (int n = 1; n <= 5; ++n)
+            if (has(n))
+                return true;
+        return false;
+    }
 };
 
 namespace ParamFile

@@ -194,10 +194,7 @@ QVector<Block> layout(const PlanSet& set)
     // The variants' figures.
     Block var;
     var.title = tr("Contingencies");
-    bool anyCylinder = false;
-    for (int n = 1; n <= 5; ++n)
-        anyCylinder = anyCylinder || set.options.cylinders.has(n);
-    if (anyCylinder)
+    if (set.options.cylinders.any())
         var.lines << tr("Bar used per cylinder; \"!\" breaks the reserve rule (use %1)")
                          .arg(reserveRuleName(set.options.cylinders.rule));
     var.header =
