@@ -33,6 +33,7 @@
 static void initBathyraResources()
 {
     Q_INIT_RESOURCE(bathyra);
+    Q_INIT_RESOURCE(help);
 }
 
 Bathyra_Interface::Bathyra_Interface(QWidget* parent) : InterfaceBase(parent)

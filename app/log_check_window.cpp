@@ -60,7 +60,7 @@ planner::PlanRequest requestOfFile(const QString& file)
 } // namespace
 
 LogCheckInterface::LogCheckInterface(QWidget* parent)
-    : QDialog(parent), logFile_(new QLineEdit(this)), configChoice_(new QComboBox(this)),
+    : PlanToolDialog(parent), logFile_(new QLineEdit(this)), configChoice_(new QComboBox(this)),
       configFile_(new QLineEdit(this)), planChoice_(new QComboBox(this)),
       planFile_(new QLineEdit(this)), report_(new QPlainTextEdit(this)), plot_(new QwtPlot(this))
 {

@@ -9,9 +9,9 @@
 // Entry points: LogCheckInterface, LogCheckInterface::check.
 #pragma once
 
+#include "app/plan_tool_dialog.h"
 #include "planner/log_check.h"
 
-#include <QDialog>
 #include <functional>
 
 class QComboBox;
@@ -19,17 +19,15 @@ class QLineEdit;
 class QPlainTextEdit;
 class QwtPlot;
 
-class LogCheckInterface : public QDialog
+class LogCheckInterface : public PlanToolDialog
 {
     Q_OBJECT
 public:
     explicit LogCheckInterface(QWidget* parent = nullptr);
 
     // The choices of "Dived with:".
+    // "The current configuration" is the image of currentRequest's plan.
     enum ConfigSource { CurrentConfiguration, ParameterFile, ReadFromComputer };
-
-    // The main window's current plan (its image is the current configuration).
-    std::function<planner::PlanRequest()> currentRequest;
 
     // Checks the log file against the plan, with the configuration config (or the plan's
     // image); shows and returns the result. A file that cannot be read is the error.
@@ -40,7 +38,6 @@ public:
     static ConfigImage readFromComputer(const QString& port);
     QComboBox* divedWith() const { return configChoice_; }
     QPlainTextEdit* report() const { return report_; }
-    QwtPlot* plot() const { return plot_; }
     QLineEdit* logFile() const { return logFile_; }
 
 public slots:

@@ -37,7 +37,7 @@ QColor brokenColour()
 } // namespace
 
 PlanComparisonInterface::PlanComparisonInterface(QWidget* parent)
-    : QDialog(parent), table_(new QTableWidget(this)), plot_(new QwtPlot(this))
+    : PlanToolDialog(parent), table_(new QTableWidget(this)), plot_(new QwtPlot(this))
 {
     setObjectName(QStringLiteral("planComparison"));
     setWindowTitle(QCoreApplication::translate("Window Title", "Compare plans"));

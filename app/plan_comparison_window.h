@@ -8,22 +8,21 @@
 // Entry points: PlanComparisonInterface.
 #pragma once
 
+#include "app/plan_tool_dialog.h"
 #include "planner/plan_comparison.h"
 
-#include <QDialog>
 #include <functional>
 
 class QwtPlot;
 class QTableWidget;
 
-class PlanComparisonInterface : public QDialog
+class PlanComparisonInterface : public PlanToolDialog
 {
     Q_OBJECT
 public:
     explicit PlanComparisonInterface(QWidget* parent = nullptr);
 
-    // The main window's current plan, and the call that puts a request into its fields.
-    std::function<planner::PlanRequest()> currentRequest;
+    // The call that puts a request into the main window's fields.
     std::function<void(const planner::PlanRequest&)> makeCurrent;
 
     planner::PlanComparison& comparison() { return comparison_; }

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 SolveDialog::SolveDialog(QWidget* parent)
-    : QDialog(parent), target_(new QComboBox(this)), limit_(new QSpinBox(this)),
+    : PlanToolDialog(parent), target_(new QComboBox(this)), limit_(new QSpinBox(this)),
       answer_(new QLabel(this))
 {
     setObjectName(QStringLiteral("solveDialog"));

@@ -7,27 +7,25 @@
 // Entry points: SolveDialog, SolveDialog::solveSlot.
 #pragma once
 
+#include "app/plan_tool_dialog.h"
 #include "planner/bottom_time_solver.h"
 
-#include <QDialog>
 #include <functional>
 
 class QComboBox;
 class QLabel;
 class QSpinBox;
 
-class SolveDialog : public QDialog
+class SolveDialog : public PlanToolDialog
 {
     Q_OBJECT
 public:
     explicit SolveDialog(QWidget* parent = nullptr);
 
-    std::function<planner::PlanRequest()> currentRequest;
     // Puts the answer into the main window's bottom time.
     std::function<void(int minutes)> useAnswer;
 
     QComboBox* target() const { return target_; }
-    QSpinBox* limit() const { return limit_; }
     QLabel* answer() const { return answer_; }
 
 public slots:

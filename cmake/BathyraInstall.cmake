@@ -8,7 +8,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS bathyra bathyra-cli bathyra-ostc-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/Doc/ DESTINATION ${CMAKE_INSTALL_DATADIR}/bathyra/help)
+install(DIRECTORY ${BATHYRA_HELP_DIR}/Doc/ DESTINATION ${CMAKE_INSTALL_DATADIR}/bathyra/help)
 
 # The desktop: the menu entry (opening the file types below), the file types the system does
 # not know (shared-mime-info), the AppStream data of software centres, the icons, the man pages

@@ -2,17 +2,21 @@
 # bathyra_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
 # Builds one test executable and registers it with CTest. The test finds the shared test
 # headers of tests/, its tables in the data/ folder beside it (BATHYRA_TEST_DATA) and the
-# source tree (BATHYRA_SOURCE_DIR). The environment gives
+# source tree (BATHYRA_SOURCE_DIR). The program sets its own HOME and XDG folders to its
+# folder under test-home (private_home.cpp), so that a run by hand is as safe as CTest's. The
+# environment gives
 # the test an offscreen display, a temporary HOME and XDG folders, the C locale (the
 # program speaks the system's language where it has a translation), and the
 # path of the shared folder beside the checkout (tests skip when it is absent).
 function(bathyra_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
+  add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/private_home.cpp)
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt5::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE BATHYRA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/"
-                                              BATHYRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+                                              BATHYRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                                              BATHYRA_TEST_HOMES="${CMAKE_BINARY_DIR}/test-home"
+                                              BATHYRA_TEST_NAME="${name}")
   add_test(NAME ${name} COMMAND ${name})
   bathyra_test_environment(${name})
   set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")

@@ -28,17 +28,9 @@ struct CfDefinition {
 // Type codes of CfDefinition::type.
 namespace cf_type
 {
-enum : quint32 {
-    tInt16 = 1,
-    tInt8 = 2,
-    tTenths = 3,
-    tHundredths = 4,
-    tPercent = 5,
-    tTime = 6,
-    tSignedTime = 134,
-    tColour = 7,
-    tOnOff = 8,
-};
+enum : quint32 { tInt16 = 1, tInt8, tTenths, tHundredths, tPercent, tTime, tColour, tOnOff };
+// A time that may be negative: the time type with bit 7 set.
+constexpr quint32 tSignedTime = tTime | 0x80;
 } // namespace cf_type
 
 // The custom functions the program reads or writes by name (their numbers in the image).

@@ -13,9 +13,8 @@
 namespace engine
 {
 
-constexpr int compartment_count = 16;
-constexpr int gas_count = 5;
-constexpr int stop_count = 32;
+// The sizes of the block's arrays, and of the configuration image in bytes.
+constexpr int compartment_count = 16, gas_count = 5, stop_count = 32;
 constexpr int config_image_size = 768;
 
 struct engine_state {
@@ -26,10 +25,8 @@ struct engine_state {
     uint8_t in_he_percent = 0;
     uint8_t in_setpoint_cbar = 0; // 0 = open circuit
     uint8_t in_gf_model = 0;      // 0 = plain ZH-L16 with multipliers, else gradient factors
-    uint8_t in_gf_low_percent = 0;
-    uint8_t in_gf_high_percent = 0;
-    uint8_t in_sat_factor_percent = 0;
-    uint8_t in_desat_factor_percent = 0;
+    uint8_t in_gf_low_percent = 0, in_gf_high_percent = 0;
+    uint8_t in_sat_factor_percent = 0, in_desat_factor_percent = 0;
     uint8_t in_deco_distance_cbar = 0;
     uint8_t in_last_stop_m = 0;
     uint8_t in_gas_switch_depth_m[gas_count] = {}; // gas 1..5 at index 0..4
@@ -77,48 +74,38 @@ struct engine_state {
     uint16_t out_gas_volume_l[gas_count] = {};
 
     // ---- Persistent internal state ----
-    float tissue_n2_bar[compartment_count] = {};
-    float tissue_he_bar[compartment_count] = {};
+    float tissue_n2_bar[compartment_count] = {}, tissue_he_bar[compartment_count] = {};
     float cns_fraction = 0.0f;
     float gf_anchor_depth_m = 0.0f; // metres below the surface; 0 = not set
     float gf_slope = 0.0f;
-    float sim_tissue_n2_bar[compartment_count] = {};
-    float sim_tissue_he_bar[compartment_count] = {};
+    // The stop search's own tissues, position, gas and working stop list.
+    float sim_tissue_n2_bar[compartment_count] = {}, sim_tissue_he_bar[compartment_count] = {};
     float sim_ambient_bar = 0.0f;
     uint16_t sim_runtime_min = 0;
     uint8_t sim_gas = 0;
     uint8_t sim_gas_depth_m = 0;
     uint16_t sim_switch_until_min = 0;
     uint8_t sim_stop_depth_m = 0;
-    uint8_t sim_stop_depth[stop_count] = {};
-    uint8_t sim_stop_time[stop_count] = {};
-    uint8_t saved_sim_gas = 0;
-    uint8_t saved_sim_gas_depth = 0;
+    uint8_t sim_stop_depth[stop_count] = {}, sim_stop_time[stop_count] = {};
+    // Restored when a stop search ends.
+    uint8_t saved_sim_gas = 0, saved_sim_gas_depth = 0;
     uint16_t saved_switch_until = 0;
-    float saved_tissue_n2_bar[compartment_count] = {};
-    float saved_tissue_he_bar[compartment_count] = {};
-    float saved_cns = 0.0f;
-    float saved_gf_anchor_m = 0.0f;
+    // The snapshot of save_state.
+    float saved_tissue_n2_bar[compartment_count] = {}, saved_tissue_he_bar[compartment_count] = {};
+    float saved_cns = 0.0f, saved_gf_anchor_m = 0.0f;
 
     // ---- Recomputed from the inputs every cycle ----
-    float ambient_bar = 0.0f;
-    float surface_bar = 0.0f;
-    float n2_fraction = 0.0f;
-    float he_fraction = 0.0f;
+    float ambient_bar = 0.0f, surface_bar = 0.0f;
+    float n2_fraction = 0.0f, he_fraction = 0.0f;
     float setpoint_bar = 0.0f;
-    float sat_factor = 0.0f;
-    float desat_factor = 0.0f;
-    float gf_low = 0.0f;
-    float gf_high = 0.0f;
-    float gf_delta = 0.0f;
+    float sat_factor = 0.0f, desat_factor = 0.0f;
+    float gf_low = 0.0f, gf_high = 0.0f, gf_delta = 0.0f;
     float deco_distance_bar = 0.0f;
     uint8_t switch_candidates_m[gas_count] = {};
-    float insp_n2_bar = 0.0f;
-    float insp_he_bar = 0.0f;
-    float ceiling_bar = 0.0f;
-    float sim_ceiling_bar = 0.0f;
-    float sim_n2_fraction = 0.0f;
-    float sim_he_fraction = 0.0f;
+    // Results of the last step.
+    float insp_n2_bar = 0.0f, insp_he_bar = 0.0f;
+    float ceiling_bar = 0.0f, sim_ceiling_bar = 0.0f;
+    float sim_n2_fraction = 0.0f, sim_he_fraction = 0.0f;
 };
 
 // ---- Routines for callers ----

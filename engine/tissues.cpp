@@ -380,11 +380,9 @@ void reset_dive(engine_state& s)
     s.ceiling_bar = 0.0f;
     clear_stop_list(s);
     s.io_deco_status = 0;
-    s.out_ndl_min = 0;
+    // A new dive shows no limit, no ascent and no leading compartment yet.
+    s.out_ndl_min = s.out_gf_percent = s.out_gf_relative_percent = s.out_leading_tissue = 0;
     s.out_tts_min = 0;
-    s.out_gf_percent = 0;
-    s.out_gf_relative_percent = 0;
-    s.out_leading_tissue = 0;
 }
 
 void copy_tissues_to_sim(engine_state& s)

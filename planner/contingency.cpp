@@ -173,6 +173,13 @@ ContingencyRow worstBailout(const PlanRequest& base, const DiveProfile& profile,
 
 } // namespace
 
+QString variantKey(ContingencyRow::Kind kind)
+{
+    static const char* const keys[] = {"base",         "deeper",  "longer",
+                                       "deeperLonger", "lostGas", "bailout"};
+    return QLatin1String(keys[kind]);
+}
+
 bool CylinderUse::anyBroken() const
 {
     return std::any_of(std::begin(reserveBroken), std::end(reserveBroken),

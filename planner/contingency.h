@@ -61,6 +61,10 @@ struct ContingencyRow {
     bool reserveBroken[5] = {};
 };
 
+// A kind as the plan files and scripts name it: "base", "deeper", "longer", "deeperLonger",
+// "lostGas", "bailout".
+QString variantKey(ContingencyRow::Kind kind);
+
 // The rows in the order base, deeper, longer, deeper and longer, lost gases by number, then
 // the bail-out in CCR mode. The base request's interval is ignored: every row is a new dive.
 QVector<ContingencyRow> planContingencies(const PlanRequest& base,

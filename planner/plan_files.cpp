@@ -278,17 +278,17 @@ QByteArray planJson(const PlanSet& set)
     };
     QJsonArray variants;
     for (const ContingencyRow& r : set.rows) {
-        QJsonObject v{{"name", r.name},
-                      {"kind", QStringList{"base", "deeper", "longer", "deeperLonger", "lostGas",
-                                           "bailout"}[r.kind]},
-                      {"runtime_min", r.runtimeMinutes},
-                      {"tts_min", r.ttsMinutes},
-                      {"firstStop_m", r.firstStopMetres},
-                      {"stops_min", r.stopMinutes},
+        // In the order the file shows them: a JSON object keeps its keys sorted.
+        QJsonObject v{{"bottomTime_min", r.bottomMinutes},
                       {"cns_percent", r.cnsPercent},
-                      {"maxPpO2_bar", r.maxPpO2Bar},
                       {"depth_m", r.depthMetres},
-                      {"bottomTime_min", r.bottomMinutes}};
+                      {"firstStop_m", r.firstStopMetres},
+                      {"kind", variantKey(r.kind)},
+                      {"maxPpO2_bar", r.maxPpO2Bar},
+                      {"name", r.name},
+                      {"runtime_min", r.runtimeMinutes},
+                      {"stops_min", r.stopMinutes},
+                      {"tts_min", r.ttsMinutes}};
         if (!r.error.isEmpty())
             v["error"] = r.error;
         if (r.bailoutAtMinutes >= 0)

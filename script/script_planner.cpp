@@ -24,9 +24,10 @@ const Extra extras[] = {{"withAscent", &planner::PlanRequest::ascent},
                         {"withMessages", &planner::PlanRequest::keepMessages},
                         {"verbose", &planner::PlanRequest::verbose}};
 
+using Properties = std::initializer_list<std::pair<const char*, QScriptValue>>;
+
 // A script object of the given properties.
-QScriptValue objectWith(QScriptEngine* e,
-                        std::initializer_list<std::pair<const char*, QScriptValue>> properties)
+QScriptValue objectWith(QScriptEngine* e, Properties properties)
 {
     QScriptValue o = e->newObject();
     for (const auto& p : properties)
@@ -40,14 +41,11 @@ QScriptValue figuresToScript(QScriptEngine* e, const planner::PlanFigures& f)
     for (int i = 0; i < f.records.size(); ++i) {
         const DecoplanStop& r = f.records[i];
         const bool stop = i >= f.profileRecords && r.kind == DecoplanStop::Level && r.duration > 0;
-        rows.setProperty(static_cast<quint32>(i), objectWith(e, {{"kind", r.kind},
-                                                                 {"depth", r.depth},
-                                                                 {"duration", r.duration},
-                                                                 {"runtime", r.runtime},
-                                                                 {"gas", r.gas},
-                                                                 {"setpoint", r.setpoint},
-                                                                 {"label", r.label},
-                                                                 {"stop", stop}}));
+        const Properties record{{"kind", r.kind},         {"depth", r.depth},
+                                {"duration", r.duration}, {"runtime", r.runtime},
+                                {"gas", r.gas},           {"setpoint", r.setpoint},
+                                {"label", r.label},       {"stop", stop}};
+        rows.setProperty(static_cast<quint32>(i), objectWith(e, record));
     }
     return objectWith(e, {{"model", f.model},
                           {"tts", f.ttsMinutes},
@@ -290,13 +288,11 @@ QScriptValue ScriptPlanner::contingency(const QScriptValue& options)
     const QVector<planner::ContingencyRow> rows = planner::planContingencies(*r, set);
     QScriptEngine* e = engine();
     QScriptValue out = e->newArray(static_cast<uint>(rows.size()));
-    static const char* const kinds[] = {"base",         "deeper",  "longer",
-                                        "deeperLonger", "lostGas", "bailout"};
     for (int i = 0; i < rows.size(); ++i) {
         const planner::ContingencyRow& row = rows[i];
         QScriptValue o = e->newObject();
         o.setProperty(QStringLiteral("name"), row.name);
-        o.setProperty(QStringLiteral("kind"), QLatin1String(kinds[row.kind]));
+        o.setProperty(QStringLiteral("kind"), planner::variantKey(row.kind));
         o.setProperty(QStringLiteral("error"), row.error);
         o.setProperty(QStringLiteral("runtime"), row.runtimeMinutes);
         o.setProperty(QStringLiteral("tts"), row.ttsMinutes);

@@ -102,50 +102,49 @@ QScriptValue ScriptProfile::saveTo(const QString& folder, const QString& fileNam
     return engine()->undefinedValue();
 }
 
+// query's answer for the current profile, 0 when there is none (the error is raised).
+template <typename Query> QScriptValue ScriptProfile::ask(Query query)
+{
+    DiveProfile* p = current();
+    return p ? QScriptValue(query(*p)) : QScriptValue(0);
+}
+
 QScriptValue ScriptProfile::points()
 {
-    const DiveProfile* p = current();
-    return p ? QScriptValue(p->points()) : QScriptValue(0);
+    return ask([](DiveProfile& p) { return p.points(); });
 }
 
 QScriptValue ScriptProfile::lastDepth()
 {
-    const DiveProfile* p = current();
-    return p ? QScriptValue(p->lastDepth()) : QScriptValue(0);
+    return ask([](DiveProfile& p) { return p.lastDepth(); });
 }
 
 QScriptValue ScriptProfile::diveTime()
 {
-    const DiveProfile* p = current();
-    return p ? QScriptValue(p->diveTime()) : QScriptValue(0);
+    return ask([](DiveProfile& p) { return p.diveTime(); });
 }
 
 QScriptValue ScriptProfile::diveDepth()
 {
-    const DiveProfile* p = current();
-    return p ? QScriptValue(p->diveDepth()) : QScriptValue(0);
+    return ask([](DiveProfile& p) { return p.diveDepth(); });
 }
 
 QScriptValue ScriptProfile::depth(float t)
 {
-    const DiveProfile* p = current();
-    return p ? QScriptValue(p->depth(seconds(t))) : QScriptValue(0);
+    return ask([t](DiveProfile& p) { return p.depth(seconds(t)); });
 }
 
 QScriptValue ScriptProfile::gasChange(float t)
 {
-    DiveProfile* p = current();
-    return p ? QScriptValue(p->gasChange(seconds(t))) : QScriptValue(0);
+    return ask([t](DiveProfile& p) { return p.gasChange(seconds(t)); });
 }
 
 QScriptValue ScriptProfile::gasAt(float t)
 {
-    const DiveProfile* p = current();
-    return p ? QScriptValue(p->gasAt(t)) : QScriptValue(0);
+    return ask([t](DiveProfile& p) { return p.gasAt(t); });
 }
 
 QScriptValue ScriptProfile::setpointChange(float t)
 {
-    DiveProfile* p = current();
-    return p ? QScriptValue(p->setpointChange(seconds(t))) : QScriptValue(0);
+    return ask([t](DiveProfile& p) { return p.setpointChange(seconds(t)); });
 }

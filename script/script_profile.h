@@ -37,6 +37,7 @@ private:
     QScriptValue saveTo(const QString& folder, const QString& fileName);
     // The current profile, or null after raising "No active profile".
     DiveProfile* current();
+    template <typename Query> QScriptValue ask(Query query);
 
     ScriptWindow window_;
     QString folder_;

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTest>
 #include <QVector>
+#include <array>
+#include <cstddef>
 
 // The bytes of a file, none when it cannot be read.
 inline QByteArray fileBytes(const QString& path)
@@ -49,4 +51,11 @@ inline void dataRows(const char* name)
     QTest::addColumn<QStringList>("c");
     for (const QStringList& c : dataTable(name))
         QTest::newRow(qPrintable(c[0])) << c;
+}
+
+// QtTest columns of the given types, named in order: columns<int, QString>({"cf", "tip"}).
+template <typename... Type> void columns(const std::array<const char*, sizeof...(Type)>& names)
+{
+    std::size_t i = 0;
+    (QTest::addColumn<Type>(names[i++]), ...);
 }

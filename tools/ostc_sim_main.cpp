@@ -11,6 +11,8 @@
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
+#include <tuple>
+#include <utility>
 
 namespace
 {
@@ -24,6 +26,13 @@ bool parseVersion(const QString& text, int& major, int& minor)
     major = parts[0].toInt(&ok1);
     minor = parts[1].toInt(&ok2);
     return ok1 && ok2 && major >= 0 && major < 256 && minor >= 0 && minor < 256;
+}
+
+// A fault option's "N[:TIMES]": N, and TIMES or 1.
+std::pair<qint64, int> countAndTimes(const QString& text)
+{
+    const QStringList p = text.split(QLatin1Char(':'));
+    return {p.value(0).toLongLong(), p.size() > 1 ? p.value(1).toInt() : 1};
 }
 
 } // namespace
@@ -103,17 +112,15 @@ int main(int argc, char** argv)
     }
     OstcFaults faults;
     if (parser.isSet(wrongEcho)) {
-        const QStringList p = parser.value(wrongEcho).split(QLatin1Char(':'));
-        faults.wrongEchoAt = p.value(0).toInt();
-        faults.wrongEchoTimes = p.size() > 1 ? p.value(1).toInt() : 1;
+        const auto [at, times] = countAndTimes(parser.value(wrongEcho));
+        faults.wrongEchoAt = static_cast<int>(at);
+        faults.wrongEchoTimes = times;
     }
     if (parser.isSet(silent))
         faults.silentAfter = parser.value(silent).toLongLong();
-    if (parser.isSet(cutWrites)) {
-        const QStringList p = parser.value(cutWrites).split(QLatin1Char(':'));
-        faults.cutWritesAfter = p.value(0).toLongLong();
-        faults.cutWritesTimes = p.size() > 1 ? p.value(1).toInt() : 1;
-    }
+    if (parser.isSet(cutWrites))
+        std::tie(faults.cutWritesAfter, faults.cutWritesTimes) =
+            countAndTimes(parser.value(cutWrites));
     if (parser.isSet(closeAfter))
         faults.closeAfter = parser.value(closeAfter).toLongLong();
     if (parser.isSet(refuse))

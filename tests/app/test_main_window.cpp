@@ -906,7 +906,8 @@ private slots:
             QVERIFY2(red[0].contains(QString(c[6]).replace("%d", dir.path())), qPrintable(red[0]));
     }
 
-    // The cases of data/help_pages.txt: the help page follows the language, at once.
+    // The cases of data/help_pages.txt: the help page follows the language, at once, and lists
+    // its sections.
     void helpPages_data() { dataRows("help_pages.txt"); }
     void helpPages()
     {
@@ -919,6 +920,10 @@ private slots:
         QApplication::sendEvent(w, &change);
         QVERIFY2(w->helpWindow()->toPlainText().contains(c[1]),
                  qPrintable(w->helpWindow()->toPlainText().left(200)));
+        // The contents list the build writes links every section.
+        const QString html = w->helpWindow()->toHtml();
+        QVERIFY(html.count("<a name=\"") >= 12);
+        QCOMPARE(html.count("<a href=\"#"), html.count("<a name=\""));
         w->helpWindow()->close();
     }
 

@@ -5,6 +5,7 @@
 #include "../app/window_fixture.h"
 #include "cfeditor/cf_editor.h"
 #include "cfeditor/color_picker.h"
+#include "data_table.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -95,13 +96,8 @@ private slots:
     // is kept unless the diver changes it. The tip is the check's message or the note.
     void markedValues_data()
     {
-        QTest::addColumn<int>("cf");
-        QTest::addColumn<int>("raw");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<QString>("tip");
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<bool>("bold");
+        columns<int, int, QString, int, QString, QString, bool>(
+            {"cf", "raw", "typed", "stored", "tip", "style", "bold"});
         const QString typed = "* { color: red; font: bold}", loaded = "* {color: red; font: bold}";
         // clang-format off
         QTest::newRow("CF16 over max") << 16 << 10 << "2.5" << 25 << "value 2.5, max 2.0" << typed << true;

@@ -132,21 +132,21 @@ private slots:
         if (qEnvironmentVariable("BATHYRA_TEST_SKIP").split(',').contains(function))
             QSKIP("run as a test of its own");
     }
-    void runs_data() { dataRows("runs.txt"); }
+    void runs_data();
     void runs();
     // Several runs in a row: repetitive and continued dives, gases, refusals, replays.
-    void sequences_data() { dataRows("sequences.txt"); }
+    void sequences_data();
     void sequences();
     void messageLogSettingsStoreAndPlot();
-    void helpAndVersion_data() { dataRows("help_version.txt"); }
+    void helpAndVersion_data();
     void helpAndVersion();
     void suiteLeavesItsFolder();
     void backupAndRestore();
     void savedParametersKeepTheirCylinders();
-    void failedStepKeepsParametersAndStore_data() { dataRows("failed_steps.txt"); }
+    void failedStepKeepsParametersAndStore_data();
     void failedStepKeepsParametersAndStore();
     void uploadCutRestoresTheComputer();
-    void savesOnFullDisk_data() { dataRows("full_disk.txt"); }
+    void savesOnFullDisk_data();
     void savesOnFullDisk();
     void firmwareUpgrade();
     void clockAndScreenDump_data();
@@ -185,10 +185,20 @@ void TestCli::initTestCase()
     }
 }
 
+void TestCli::runs_data()
+{
+    dataRows("runs.txt");
+}
+
 void TestCli::runs()
 {
     QFETCH(QStringList, c);
     checkRun(c);
+}
+
+void TestCli::sequences_data()
+{
+    dataRows("sequences.txt");
 }
 
 void TestCli::sequences()
@@ -237,6 +247,11 @@ void TestCli::checkRun(const QStringList& c)
         QStringLiteral("phase,time_s,ambient_mbar,ppo2_cbar,gas,n2_pct,he_pct,setpoint_cbar,status,"
                        "ndl_min,first_stop_m,first_stop_min,tts_min,future_tts_min,ceiling_mbar,"
                        "leading,leading_mbar,gf_pct,gf_rel_pct,cns_pct,stops"));
+}
+
+void TestCli::helpAndVersion_data()
+{
+    dataRows("help_version.txt");
 }
 
 void TestCli::helpAndVersion()
@@ -378,6 +393,11 @@ void TestCli::savedParametersKeepTheirCylinders()
     QVERIFY(paramKeys(saved).contains("Reserve/rule"));
 }
 
+void TestCli::failedStepKeepsParametersAndStore_data()
+{
+    dataRows("failed_steps.txt");
+}
+
 void TestCli::failedStepKeepsParametersAndStore()
 {
     QFETCH(QStringList, c);
@@ -446,6 +466,11 @@ void TestCli::uploadCutRestoresTheComputer()
                 keys->remove(key);
     QCOMPARE(kept, held);
     QFile::remove(backup);
+}
+
+void TestCli::savesOnFullDisk_data()
+{
+    dataRows("full_disk.txt");
 }
 
 void TestCli::savesOnFullDisk()

@@ -79,9 +79,7 @@ private slots:
     // Last-Modified date.
     void newerThanStored_data()
     {
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<QDate>("modified");
-        QTest::addColumn<bool>("newer");
+        columns<QString, QDate, bool>({"last", "modified", "newer"});
         QTest::newRow("first run, before 2011") << "" << QDate(2010, 12, 31) << false;
         QTest::newRow("newer server") << "2015-03-01" << QDate(2016, 5, 2) << true;
         QTest::newRow("unchanged server") << "2015-03-01" << QDate(2015, 3, 1) << false;
@@ -211,11 +209,7 @@ private slots:
     // remembered as seen.
     void incompleteAnswer_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("shape");
-        QTest::addColumn<QDate>("modified");
-        QTest::addColumn<QString>("red");
+        columns<QString, int, int, QDate, QString>({"path", "status", "shape", "modified", "red"});
         const QString hex = "/autofirmware/ostc2.hex", txt = "/autofirmware/firmware.txt";
         const QDate date(2020, 5, 2), future(2099, 1, 1);
         QTest::newRow("206 partial firmware") << hex << 206 << int(Answer::Whole) << date << "";
