@@ -869,12 +869,12 @@
         <translation>HPNS: nessuna simulazione con ppHe &amp;ge; 14 bar</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_device.cpp" line="+78"/>
+        <location filename="../../app/bathyra_device.cpp" line="+79"/>
         <source>FAILED</source>
         <translation>NON RIUSCITO</translation>
     </message>
     <message>
-        <location filename="../../app/bathyra_interface.cpp" line="+145"/>
+        <location filename="../../app/bathyra_interface.cpp" line="+146"/>
         <source>Load dive parameters...</source>
         <translation>Carica parametri d&apos;immersione...</translation>
     </message>
@@ -3027,7 +3027,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../app/bathyra_runs.cpp" line="+99"/>
+        <location filename="../../app/bathyra_runs.cpp" line="+100"/>
         <source>Tissues plot</source>
         <translation>Grafico dei tessuti</translation>
     </message>
@@ -3058,7 +3058,7 @@
 <context>
     <name>planner</name>
     <message>
-        <location filename="../../planner/contingency.cpp" line="+221"/>
+        <location filename="../../planner/contingency.cpp" line="+228"/>
         <source>all</source>
         <translation>tutto</translation>
     </message>
@@ -3104,14 +3104,14 @@
     </message>
     <message>
         <location filename="../../planner/plan_files.cpp" line="+150"/>
-        <location filename="../../planner/plan_slate.cpp" line="+204"/>
+        <location filename="../../planner/plan_slate.cpp" line="+201"/>
         <source>Variant</source>
         <translation>Variante</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../planner/plan_slate.cpp" line="-79"/>
-        <location line="+79"/>
+        <location filename="../../planner/plan_slate.cpp" line="-76"/>
+        <location line="+76"/>
         <source>Run</source>
         <translation>Tempo</translation>
     </message>
@@ -3123,7 +3123,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../planner/plan_slate.cpp" line="-79"/>
+        <location filename="../../planner/plan_slate.cpp" line="-76"/>
         <source>Stop</source>
         <translation>Sosta</translation>
     </message>
@@ -3134,14 +3134,14 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../planner/plan_slate.cpp" line="+79"/>
+        <location filename="../../planner/plan_slate.cpp" line="+76"/>
         <source>CNS</source>
         <translation>CNS</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../planner/plan_slate.cpp" line="-79"/>
-        <location line="+79"/>
+        <location filename="../../planner/plan_slate.cpp" line="-76"/>
+        <location line="+76"/>
         <source>ppO2</source>
         <translation>ppO2</translation>
     </message>
@@ -3151,14 +3151,14 @@
         <translation>Gas consumato</translation>
     </message>
     <message>
-        <location filename="../../planner/plan_slate.cpp" line="-119"/>
-        <location line="+287"/>
+        <location filename="../../planner/plan_slate.cpp" line="-116"/>
+        <location line="+284"/>
         <location line="+11"/>
         <source>Dive plan</source>
         <translation>Piano d&apos;immersione</translation>
     </message>
     <message>
-        <location line="-297"/>
+        <location line="-294"/>
         <source>Dive plan: %1 m, %2 min</source>
         <translation>Piano d&apos;immersione: %1 m, %2 min</translation>
     </message>
@@ -3218,12 +3218,12 @@
         <location line="+1"/>
         <location line="+47"/>
         <location line="+21"/>
-        <location line="+44"/>
+        <location line="+41"/>
         <source>%1 m</source>
         <translation>%1 m</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-109"/>
         <source>first gas</source>
         <translation>primo gas</translation>
     </message>
@@ -3263,7 +3263,7 @@
         <translation>Varianti di emergenza</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Bar used per cylinder; &quot;!&quot; breaks the reserve rule (use %1)</source>
         <translation>Bar consumati per bombola; &quot;!&quot; viola la regola di riserva (usare %1)</translation>
     </message>
