@@ -3,15 +3,18 @@
 // plans of a 45 m dive (GF 30/85, GF 40/85, and GF 30/85 with Nx50 from 21 m; air in 24 l
 // of 232 bar, Nx50 in 7 l of 200 bar, the rule two thirds: the bar lines, Nx50 past the rule)
 // as plan_comparison.png, and the plan-against-log window for a drawn log that goes straight
-// from 40 m to 3 m, above the ceiling, as plan_against_log.png, in the given folder.
+// from 40 m to 3 m, above the ceiling, as plan_against_log.png, and the longest-bottom-time
+// dialog for TTS at that depth as solve_dialog.png, in the given folder.
 #include "app/log_check_window.h"
 #include "app/plan_comparison_window.h"
+#include "app/solve_dialog.h"
 #include "docs/screenshots/programs/shot_program.h"
 #include "planner/dive_parameters.h"
 #include "planner/plan_parameters.h"
 #include "profiles/dive_profile.h"
 #include "profiles/logbook_files.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QtTest>
@@ -77,6 +80,12 @@ int main(int argc, char** argv)
     check->checkSlot();
     check->resize(900, 720);
     ok = shoot(check, out + "/plan_against_log.png") && ok;
+    check->hide();
+
+    SolveDialog* solve = w->solveDialog();
+    solve->target()->setCurrentIndex(planner::SolveTarget::Tts);
+    solve->solveSlot();
+    ok = shoot(solve, out + "/solve_dialog.png") && ok;
 
     delete w;
     closeAppSettings();
